@@ -1,0 +1,47 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar_EG" sourcelanguage="zh_CN">
+<context>
+    <name>QRNLocalizedString</name>
+    <message>
+        <source>分</source>
+        <translation>د</translation>
+    </message>
+    <message>
+        <source>小时</source>
+        <translation>س</translation>
+    </message>
+    <message>
+        <source>百度</source>
+        <translation>Baidu</translation>
+    </message>
+    <message>
+        <source>知道了</source>
+        <translation>حسنًا</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>ث</translation>
+    </message>
+    <message>
+        <source>系统错误</source>
+        <translation>خطأ في النظام</translation>
+    </message>
+    <message>
+        <source>自动检测</source>
+        <translation>اكتشاف تلقائي</translation>
+    </message>
+    <message>
+        <source>请检查网络</source>
+        <translation>يرجى التحقق من الشبكة</translation>
+    </message>
+    <message>
+        <source>谷歌</source>
+        <translation>Google</translation>
+    </message>
+    <message>
+        <source>雅虎</source>
+        <translation>Yahoo</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,47 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU" sourcelanguage="zh_CN">
+<context>
+    <name>QRNLocalizedString</name>
+    <message>
+        <source>分</source>
+        <translation>мин</translation>
+    </message>
+    <message>
+        <source>小时</source>
+        <translation>ч</translation>
+    </message>
+    <message>
+        <source>百度</source>
+        <translation>Baidu</translation>
+    </message>
+    <message>
+        <source>知道了</source>
+        <translation>Понятно</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>系统错误</source>
+        <translation>Системная ошибка</translation>
+    </message>
+    <message>
+        <source>自动检测</source>
+        <translation>Автоопределение</translation>
+    </message>
+    <message>
+        <source>请检查网络</source>
+        <translation>Проверьте подключение к сети</translation>
+    </message>
+    <message>
+        <source>谷歌</source>
+        <translation>Google</translation>
+    </message>
+    <message>
+        <source>雅虎</source>
+        <translation>Yahoo</translation>
+    </message>
+</context>
+</TS>

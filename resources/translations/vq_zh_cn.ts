@@ -1,0 +1,47 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
+<context>
+    <name>QRNLocalizedString</name>
+    <message>
+        <source>分</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>小时</source>
+        <translation>小时</translation>
+    </message>
+    <message>
+        <source>百度</source>
+        <translation>百度</translation>
+    </message>
+    <message>
+        <source>知道了</source>
+        <translation>知道了</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>系统错误</source>
+        <translation>系统错误</translation>
+    </message>
+    <message>
+        <source>自动检测</source>
+        <translation>自动检测</translation>
+    </message>
+    <message>
+        <source>请检查网络</source>
+        <translation>请检查网络</translation>
+    </message>
+    <message>
+        <source>谷歌</source>
+        <translation>谷歌</translation>
+    </message>
+    <message>
+        <source>雅虎</source>
+        <translation>雅虎</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,467 @@
+#include "KVDSqliteOperation.h"
+
+#include "MMLog.h"
+#include "VQToolManager.h"
+
+#include <QSet>
+#include <QVarLengthArray>
+#include <QStringList>
+
+#include <sqlite3.h>
+
+#include <limits>
+
+namespace {
+
+const QString kDatabaseName = QStringLiteral("VQSqliteDataBase");
+const QString kDatabaseFileFormat = QStringLiteral("/%1.sqlite");
+
+// Prepared statements kept for reuse; past this many (only reached with many different sets of
+// present properties) the cache starts afresh.
+constexpr int kMaxCachedStatements = 64;
+constexpr int kBusyTimeoutMs = 5000;
+
+// Table and column names go into the SQL text, so only plain names are accepted.
+bool isValidIdentifier(const QString& name)
+{
+    if (name.isEmpty())
+        return false;
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        const bool ok = (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') || u == u'_';
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+QString invalidNameError(const QString& kind, const QString& name)
+{
+    return QStringLiteral("Invalid %1 name \"%2\": only ASCII letters, digits and underscores are allowed")
+        .arg(kind, name);
+}
+
+// A validated name, quoted so that names which are SQL keywords work too.
+QString quoted(const QString& name)
+{
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
+bool finish(bool ok, const QString& operation, const QString& tableName, const QString& error,
+            const KVDSqliteOperation::Completion& completed)
+{
+    if (!ok)
+        VQLogError(QStringLiteral("SQLite %1 on table \"%2\" failed: %3").arg(operation, tableName, error));
+    if (completed)
+        completed(ok, ok ? QString() : error);
+    return ok;
+}
+
+} // namespace
+
+KVDSqliteOperation& KVDSqliteOperation::shareOperation()
+{
+    static KVDSqliteOperation operation;
+    return operation;
+}
+
+KVDSqliteOperation::~KVDSqliteOperation()
+{
+    std::lock_guard lock(m_mutex);
+    closeLocked();
+}
+
+void KVDSqliteOperation::resetForTests(const QString& databasePath)
+{
+    KVDSqliteOperation& operation = shareOperation();
+    std::lock_guard lock(operation.m_mutex);
+    operation.closeLocked();
+    operation.m_pathForTests = databasePath;
+}
+
+bool KVDSqliteOperation::createTableWithtableName(const QString& tableName, const KVDSqliteModel& model)
+{
+    QString error;
+    bool ok = true;
+    const QStringList names = model.propertyNames();
+    if (!isValidIdentifier(tableName)) {
+        error = invalidNameError(QStringLiteral("table"), tableName);
+        ok = false;
+    } else if (names.isEmpty()) {
+        error = QStringLiteral("The model has no properties to make columns of");
+        ok = false;
+    }
+    QStringList columns;
+    for (const QString& name : names) {
+        if (ok && !isValidIdentifier(name)) {
+            error = invalidNameError(QStringLiteral("column"), name);
+            ok = false;
+        }
+        columns << quoted(name);
+    }
+    if (ok) {
+        std::lock_guard lock(m_mutex);
+        const QString sql = QStringLiteral("create table if not exists %1(%2)").arg(quoted(tableName), columns.join(QLatin1Char(',')));
+        ok = openLocked(&error) && execLocked(sql.toUtf8().constData(), &error);
+    }
+    return finish(ok, QStringLiteral("create table"), tableName, error, {});
+}
+
+bool KVDSqliteOperation::insertDataBaseWithtableName(const QString& tableName, const KVDSqliteModel& model,
+                                                     const Completion& completed)
+{
+    QString error;
+    bool ok;
+    {
+        std::lock_guard lock(m_mutex);
+        ok = insertRowsLocked(tableName, { &model }, &error);
+    }
+    return finish(ok, QStringLiteral("insert"), tableName, error, completed);
+}
+
+bool KVDSqliteOperation::insertsDataBaseWithtableName(const QString& tableName,
+                                                      const std::vector<const KVDSqliteModel*>& models,
+                                                      const Completion& completed)
+{
+    QString error;
+    bool ok;
+    {
+        std::lock_guard lock(m_mutex);
+        ok = insertRowsLocked(tableName, models, &error);
+    }
+    return finish(ok, QStringLiteral("insert"), tableName, error, completed);
+}
+
+bool KVDSqliteOperation::insertRowsLocked(const QString& tableName, const std::vector<const KVDSqliteModel*>& models,
+                                          QString* error)
+{
+    if (!isValidIdentifier(tableName)) {
+        *error = invalidNameError(QStringLiteral("table"), tableName);
+        return false;
+    }
+    for (const KVDSqliteModel* model : models) {
+        if (model == nullptr) {
+            *error = QStringLiteral("The list of rows holds a null model");
+            return false;
+        }
+    }
+    if (models.empty())
+        return true;
+    if (!openLocked(error))
+        return false;
+
+    // One row is atomic by itself; several go in one transaction, which is also what makes a
+    // large batch fast (one commit instead of one per row).
+    const bool transaction = models.size() > 1;
+    if (transaction && !execLocked("begin immediate", error))
+        return false;
+
+    const QString table = quoted(tableName);
+    // Consecutive rows usually have the same properties with the same ones set: they share one
+    // statement, found again without building its SQL.
+    QStringList lastNames;
+    QVarLengthArray<bool, 16> lastPresent;
+    QVarLengthArray<bool, 16> present;
+    sqlite3_stmt* statement = nullptr;
+    std::vector<QByteArray> values;
+    bool ok = true;
+    for (const KVDSqliteModel* model : models) {
+        values.clear();
+        present.clear();
+        const QStringList names = model->propertyNames();
+        for (const QString& name : names) {
+            std::optional<QString> value = model->propertyText(name);
+            present.append(value.has_value());
+            if (value)
+                values.push_back(value->toUtf8());
+        }
+        if (statement == nullptr || present != lastPresent || names != lastNames) {
+            QString columns;
+            QString marks;
+            for (qsizetype i = 0; ok && i < names.size(); ++i) {
+                if (!present[i])
+                    continue;
+                if (!isValidIdentifier(names[i])) {
+                    *error = invalidNameError(QStringLiteral("column"), names[i]);
+                    ok = false;
+                }
+                columns += (columns.isEmpty() ? QString() : QStringLiteral(",")) + quoted(names[i]);
+                marks += marks.isEmpty() ? QStringLiteral("?") : QStringLiteral(",?");
+            }
+            if (!ok)
+                break;
+            const QString sql = values.empty() ? QStringLiteral("insert into %1 default values").arg(table)
+                                               : QStringLiteral("insert into %1(%2) values(%3)").arg(table, columns, marks);
+            statement = statementLocked(sql, error);
+            lastNames = names;
+            lastPresent = present;
+            if (statement == nullptr) {
+                ok = false;
+                break;
+            }
+        }
+        if (!stepLocked(statement, values, error)) {
+            ok = false;
+            break;
+        }
+    }
+
+    if (transaction) {
+        if (ok && !execLocked("commit", error))
+            ok = false;
+        if (!ok && !sqlite3_get_autocommit(m_db)) {
+            QString ignored;
+            execLocked("rollback", &ignored);
+        }
+    }
+    return ok;
+}
+
+bool KVDSqliteOperation::updataTableWithtableName(const QString& tableName, const QString& fieldName,
+                                                  const KVDSqliteModel& model, const Completion& completed)
+{
+    QString error;
+    bool ok = true;
+    std::optional<QString> key;
+    const QStringList names = model.propertyNames();
+    if (!isValidIdentifier(tableName)) {
+        error = invalidNameError(QStringLiteral("table"), tableName);
+        ok = false;
+    } else if (!isValidIdentifier(fieldName)) {
+        error = invalidNameError(QStringLiteral("column"), fieldName);
+        ok = false;
+    } else if (!names.contains(fieldName)) {
+        error = QStringLiteral("The model has no property \"%1\"").arg(fieldName);
+        ok = false;
+    } else if (!(key = model.propertyText(fieldName))) {
+        error = QStringLiteral("The model has no value for \"%1\" to find the rows by").arg(fieldName);
+        ok = false;
+    }
+
+    QStringList assignments;
+    std::vector<QByteArray> values;
+    for (const QString& name : names) {
+        if (!ok)
+            break;
+        std::optional<QString> value = model.propertyText(name);
+        if (!value)
+            continue;
+        if (!isValidIdentifier(name)) {
+            error = invalidNameError(QStringLiteral("column"), name);
+            ok = false;
+            break;
+        }
+        assignments << quoted(name) + QStringLiteral("=?");
+        values.push_back(value->toUtf8());
+    }
+    if (ok) {
+        values.push_back(key->toUtf8());
+        const QString sql = QStringLiteral("update %1 set %2 where %3=?")
+                                .arg(quoted(tableName), assignments.join(QLatin1Char(',')), quoted(fieldName));
+        std::lock_guard lock(m_mutex);
+        sqlite3_stmt* statement = nullptr;
+        ok = openLocked(&error) && (statement = statementLocked(sql, &error)) != nullptr
+            && stepLocked(statement, values, &error);
+    }
+    return finish(ok, QStringLiteral("update"), tableName, error, completed);
+}
+
+bool KVDSqliteOperation::delectAllDataBaseWithtableName(const QString& tableName, const Completion& completed)
+{
+    QString error;
+    bool ok = isValidIdentifier(tableName);
+    if (!ok) {
+        error = invalidNameError(QStringLiteral("table"), tableName);
+    } else {
+        const QString sql = QStringLiteral("delete from %1").arg(quoted(tableName));
+        std::lock_guard lock(m_mutex);
+        ok = openLocked(&error) && execLocked(sql.toUtf8().constData(), &error);
+    }
+    return finish(ok, QStringLiteral("delete"), tableName, error, completed);
+}
+
+bool KVDSqliteOperation::delectDataBaseWithtableName(const QString& tableName, const QString& fieldName,
+                                                     const QString& fieldNameValue, const Completion& completed)
+{
+    QString error;
+    bool ok = false;
+    if (!isValidIdentifier(tableName)) {
+        error = invalidNameError(QStringLiteral("table"), tableName);
+    } else if (!isValidIdentifier(fieldName)) {
+        error = invalidNameError(QStringLiteral("column"), fieldName);
+    } else {
+        const QString sql = QStringLiteral("delete from %1 where %2=?").arg(quoted(tableName), quoted(fieldName));
+        std::lock_guard lock(m_mutex);
+        sqlite3_stmt* statement = nullptr;
+        ok = openLocked(&error) && (statement = statementLocked(sql, &error)) != nullptr
+            && stepLocked(statement, { fieldNameValue.toUtf8() }, &error);
+    }
+    return finish(ok, QStringLiteral("delete"), tableName, error, completed);
+}
+
+std::vector<std::unique_ptr<KVDSqliteModel>> KVDSqliteOperation::selectAllDataBaseWithtableName(
+    const QString& tableName, const ModelFactory& factory)
+{
+    std::vector<std::unique_ptr<KVDSqliteModel>> rows;
+    const bool ok = factory && selectRows(tableName, [&rows, &factory]() -> KVDSqliteModel* {
+        std::unique_ptr<KVDSqliteModel> model = factory();
+        return model ? rows.emplace_back(std::move(model)).get() : nullptr;
+    });
+    if (!ok)
+        rows.clear();
+    return rows;
+}
+
+bool KVDSqliteOperation::selectRows(const QString& tableName, const std::function<KVDSqliteModel*()>& nextModel)
+{
+    QString error;
+    bool ok = false;
+    if (!isValidIdentifier(tableName)) {
+        error = invalidNameError(QStringLiteral("table"), tableName);
+    } else {
+        std::lock_guard lock(m_mutex);
+        const QString sql = QStringLiteral("select * from %1 order by rowid").arg(quoted(tableName));
+        sqlite3_stmt* statement = nullptr;
+        if (openLocked(&error) && (statement = statementLocked(sql, &error)) != nullptr) {
+            const int columnCount = sqlite3_column_count(statement);
+            QStringList columns;
+            for (int i = 0; i < columnCount; ++i)
+                columns << QString::fromUtf8(sqlite3_column_name(statement, i));
+            // Which columns the models have a property for; worked out with the first model.
+            std::vector<bool> known;
+            ok = true;
+            int rc;
+            while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+                KVDSqliteModel* model = nextModel();
+                if (model == nullptr) {
+                    error = QStringLiteral("The model factory made no model");
+                    ok = false;
+                    break;
+                }
+                if (known.empty()) {
+                    const QStringList properties = model->propertyNames();
+                    const QSet<QString> propertySet(properties.cbegin(), properties.cend());
+                    for (const QString& column : columns)
+                        known.push_back(propertySet.contains(column));
+                }
+                for (int i = 0; i < columnCount; ++i) {
+                    if (!known[static_cast<size_t>(i)] || sqlite3_column_type(statement, i) == SQLITE_NULL)
+                        continue;
+                    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, i));
+                    const int bytes = sqlite3_column_bytes(statement, i);
+                    model->setPropertyText(columns.at(i), QString::fromUtf8(text, bytes));
+                }
+            }
+            if (ok && rc != SQLITE_DONE) {
+                error = lastErrorLocked();
+                ok = false;
+            }
+            sqlite3_reset(statement);
+        }
+    }
+    return finish(ok, QStringLiteral("select"), tableName, error, {});
+}
+
+bool KVDSqliteOperation::openLocked(QString* error)
+{
+    if (m_db != nullptr)
+        return true;
+    const QString path = m_pathForTests.isEmpty() ? VQToolManager::getFilePath(kDatabaseFileFormat.arg(kDatabaseName))
+                                                  : m_pathForTests;
+    if (path.isEmpty()) {
+        // Never fall back to a temporary database: what is stored there would be lost.
+        *error = QStringLiteral("unable to open database file: the Documents folder is not available");
+        return false;
+    }
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        *error = QStringLiteral("%1: %2").arg(QString::fromUtf8(db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc)), path);
+        sqlite3_close(db);
+        return false;
+    }
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    m_db = db;
+    // The default rollback journal with synchronous=FULL is kept: every commit is durable, and
+    // a write-ahead log measured no faster for the batch inserts (one transaction each) while it
+    // would add two more files next to the database in the user's Documents folder.
+    return true;
+}
+
+void KVDSqliteOperation::closeLocked()
+{
+    for (sqlite3_stmt* statement : std::as_const(m_statements))
+        sqlite3_finalize(statement);
+    m_statements.clear();
+    if (m_db != nullptr) {
+        sqlite3_close(m_db);
+        m_db = nullptr;
+    }
+}
+
+sqlite3_stmt* KVDSqliteOperation::statementLocked(const QString& sql, QString* error)
+{
+    if (sqlite3_stmt* cached = m_statements.value(sql))
+        return cached;
+    if (m_statements.size() >= kMaxCachedStatements) {
+        for (sqlite3_stmt* statement : std::as_const(m_statements))
+            sqlite3_finalize(statement);
+        m_statements.clear();
+    }
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v3(m_db, text.constData(), static_cast<int>(text.size()), SQLITE_PREPARE_PERSISTENT,
+                           &statement, nullptr)
+        != SQLITE_OK) {
+        *error = lastErrorLocked();
+        sqlite3_finalize(statement);
+        return nullptr;
+    }
+    m_statements.insert(sql, statement);
+    return statement;
+}
+
+bool KVDSqliteOperation::execLocked(const char* sql, QString* error)
+{
+    char* message = nullptr;
+    if (sqlite3_exec(m_db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
+        *error = message != nullptr ? QString::fromUtf8(message) : lastErrorLocked();
+        sqlite3_free(message);
+        return false;
+    }
+    return true;
+}
+
+bool KVDSqliteOperation::stepLocked(sqlite3_stmt* statement, const std::vector<QByteArray>& values, QString* error)
+{
+    int index = 1;
+    for (const QByteArray& value : values) {
+        if (value.size() > std::numeric_limits<int>::max()) {
+            *error = QStringLiteral("string or blob too big");
+            sqlite3_clear_bindings(statement);
+            return false;
+        }
+        // The bytes live until the bindings are cleared below, so SQLite need not copy them.
+        if (sqlite3_bind_text(statement, index++, value.constData(), static_cast<int>(value.size()), SQLITE_STATIC)
+            != SQLITE_OK) {
+            *error = lastErrorLocked();
+            sqlite3_clear_bindings(statement);
+            return false;
+        }
+    }
+    int rc;
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+    }
+    const bool ok = rc == SQLITE_DONE;
+    if (!ok)
+        *error = lastErrorLocked();
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    return ok;
+}
+
+QString KVDSqliteOperation::lastErrorLocked() const
+{
+    return QString::fromUtf8(sqlite3_errmsg(m_db));
+}

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "KVDSqliteModel.h"
+
+#include <QHash>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <type_traits>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// The local SQLite store: one database file, "VQSqliteDataBase.sqlite" in the user's Documents
+// folder, opened on first use and kept for the process.
+//
+// Tables are made from a model's property names (untyped columns, in declared order); rows are
+// written from the properties that have a value and read back into new models. Every operation
+// runs synchronously on the caller's thread, serialised by one mutex, and calls its completion,
+// when given, before it returns: (true, "") or (false, the reason, for database failures the
+// database's own message). Failures are also logged.
+//
+// Values are always bound to prepared statements, never written into the SQL text, so any text
+// (quotes, SQL, line breaks, emoji) is stored and read back unchanged. Table and column names
+// cannot be bound: they must consist of ASCII letters, digits and underscores, and any other
+// name is refused.
+class KVDSqliteOperation {
+public:
+    using Completion = std::function<void(bool ok, const QString& error)>;
+    using ModelFactory = std::function<std::unique_ptr<KVDSqliteModel>()>;
+
+    static KVDSqliteOperation& shareOperation();
+
+    // Tests only: closes the database and forgets its prepared statements. The next operation
+    // opens databasePath, or the default file in Documents when it is empty.
+    static void resetForTests(const QString& databasePath = QString());
+
+    // "create table if not exists" with the model's property names as untyped columns; an
+    // existing table is left as it is.
+    bool createTableWithtableName(const QString& tableName, const KVDSqliteModel& model);
+
+    // Inserts one row holding each property of the model that has a value.
+    bool insertDataBaseWithtableName(const QString& tableName, const KVDSqliteModel& model,
+                                     const Completion& completed = {});
+
+    // Inserts one row per model in one transaction: all rows or, on failure, none. An empty list
+    // inserts nothing and succeeds.
+    bool insertsDataBaseWithtableName(const QString& tableName, const std::vector<const KVDSqliteModel*>& models,
+                                      const Completion& completed = {});
+
+    // The same for any list of models, pointers or smart pointers to models.
+    template <typename List>
+    bool insertsDataBaseWithtableName(const QString& tableName, const List& models, const Completion& completed = {})
+    {
+        std::vector<const KVDSqliteModel*> rows;
+        rows.reserve(static_cast<size_t>(std::size(models)));
+        for (const auto& model : models)
+            rows.push_back(modelPointer(model));
+        return insertsDataBaseWithtableName(tableName, rows, completed);
+    }
+
+    // Sets every property of the model that has a value, in each row whose column fieldName
+    // equals the model's value of that property. A model without a value for it is refused.
+    bool updataTableWithtableName(const QString& tableName, const QString& fieldName, const KVDSqliteModel& model,
+                                  const Completion& completed = {});
+
+    // Deletes every row of the table.
+    bool delectAllDataBaseWithtableName(const QString& tableName, const Completion& completed = {});
+
+    // Deletes the rows whose column fieldName equals the text.
+    bool delectDataBaseWithtableName(const QString& tableName, const QString& fieldName,
+                                     const QString& fieldNameValue, const Completion& completed = {});
+
+    // Every row of the table in table order, each as a new model from the factory with its
+    // non-NULL columns assigned as text to the properties of the same names (columns that are no
+    // property of the model are skipped). Empty, with the error logged, when the table cannot be
+    // read.
+    std::vector<std::unique_ptr<KVDSqliteModel>> selectAllDataBaseWithtableName(const QString& tableName,
+                                                                                const ModelFactory& factory);
+
+    // The same with default-constructed models of the given class.
+    template <typename Model>
+    std::vector<std::unique_ptr<Model>> selectAllDataBaseWithtableName(const QString& tableName)
+    {
+        static_assert(std::is_base_of_v<KVDSqliteModel, Model>, "Model must be a KVDSqliteModel");
+        std::vector<std::unique_ptr<Model>> rows;
+        const bool ok = selectRows(tableName, [&rows]() -> KVDSqliteModel* {
+            return rows.emplace_back(std::make_unique<Model>()).get();
+        });
+        if (!ok)
+            rows.clear();
+        return rows;
+    }
+
+    ~KVDSqliteOperation();
+
+private:
+    KVDSqliteOperation() = default;
+    KVDSqliteOperation(const KVDSqliteOperation&) = delete;
+    KVDSqliteOperation& operator=(const KVDSqliteOperation&) = delete;
+
+    static const KVDSqliteModel* modelPointer(const KVDSqliteModel& model) { return &model; }
+    static const KVDSqliteModel* modelPointer(const KVDSqliteModel* model) { return model; }
+    template <typename Pointer>
+    static auto modelPointer(const Pointer& model) -> decltype(static_cast<const KVDSqliteModel*>(model.get()))
+    {
+        return model.get();
+    }
+
+    // Runs the query and fills one model per row; nextModel gives the model of the next row.
+    bool selectRows(const QString& tableName, const std::function<KVDSqliteModel*()>& nextModel);
+
+    // The following expect m_mutex to be held.
+    bool openLocked(QString* error);
+    void closeLocked();
+    sqlite3_stmt* statementLocked(const QString& sql, QString* error);
+    bool execLocked(const char* sql, QString* error);
+    bool stepLocked(sqlite3_stmt* statement, const std::vector<QByteArray>& values, QString* error);
+    bool insertRowsLocked(const QString& tableName, const std::vector<const KVDSqliteModel*>& models, QString* error);
+    QString lastErrorLocked() const;
+
+    std::mutex m_mutex;
+    sqlite3* m_db = nullptr;
+    QString m_pathForTests;
+    QHash<QString, sqlite3_stmt*> m_statements;
+};

@@ -1,0 +1,446 @@
+#include "UserDefaults.h"
+
+#include "MMLog.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QSequentialIterable>
+#include <QStandardPaths>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr int kFormatVersion = 1;
+constexpr qint64 kMaxExactJsonInteger = qint64(1) << 53;
+
+// Values are kept in the file with their type:
+//   bool -> true/false, integer -> number (or {"i": "text"} beyond 2^53), double -> {"d": number},
+//   text -> string, bytes -> {"b": base64}, list -> array, map -> {"m": {...}}.
+QJsonValue encode(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return value.toBool();
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar: {
+        const qint64 v = value.toLongLong();
+        if (v > -kMaxExactJsonInteger && v < kMaxExactJsonInteger)
+            return double(v);
+        return QJsonObject{{QStringLiteral("i"), QString::number(v)}};
+    }
+    case QMetaType::ULong:
+    case QMetaType::ULongLong: {
+        const quint64 v = value.toULongLong();
+        if (v < quint64(kMaxExactJsonInteger))
+            return double(v);
+        return QJsonObject{{QStringLiteral("i"), QString::number(v)}};
+    }
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        const double d = value.toDouble();
+        if (std::isfinite(d))
+            return QJsonObject{{QStringLiteral("d"), d}};
+        return QJsonObject{{QStringLiteral("d"), QString::number(d)}};
+    }
+    case QMetaType::QString:
+        return value.toString();
+    case QMetaType::QByteArray:
+        return QJsonObject{{QStringLiteral("b"), QString::fromLatin1(value.toByteArray().toBase64())}};
+    case QMetaType::QVariantMap: {
+        QJsonObject inner;
+        const QVariantMap map = value.toMap();
+        for (auto it = map.cbegin(); it != map.cend(); ++it)
+            inner.insert(it.key(), encode(it.value()));
+        return QJsonObject{{QStringLiteral("m"), inner}};
+    }
+    default:
+        break;
+    }
+    if (!value.isValid() || value.isNull())
+        return QJsonValue::Null;
+    if (value.canConvert<QVariantList>()) {
+        QJsonArray array;
+        const QSequentialIterable items = value.value<QSequentialIterable>();
+        for (const QVariant& item : items)
+            array.append(encode(item));
+        return array;
+    }
+    if (value.canConvert<QVariantMap>())
+        return encode(QVariant(value.toMap()));
+    return value.toString();
+}
+
+bool decode(const QJsonValue& json, QVariant& out)
+{
+    switch (json.type()) {
+    case QJsonValue::Null:
+        out = QVariant();
+        return true;
+    case QJsonValue::Bool:
+        out = json.toBool();
+        return true;
+    case QJsonValue::Double: {
+        const double d = json.toDouble();
+        if (std::floor(d) == d && std::fabs(d) < double(kMaxExactJsonInteger))
+            out = qint64(d);
+        else
+            out = d;
+        return true;
+    }
+    case QJsonValue::String:
+        out = json.toString();
+        return true;
+    case QJsonValue::Array: {
+        QVariantList list;
+        for (const QJsonValue& item : json.toArray()) {
+            QVariant v;
+            if (!decode(item, v))
+                return false;
+            list.append(v);
+        }
+        out = list;
+        return true;
+    }
+    case QJsonValue::Object: {
+        const QJsonObject obj = json.toObject();
+        if (obj.size() != 1)
+            return false;
+        const QString tag = obj.begin().key();
+        const QJsonValue inner = obj.begin().value();
+        if (tag == QLatin1String("i") && inner.isString()) {
+            bool ok = false;
+            const qint64 v = inner.toString().toLongLong(&ok);
+            if (ok) {
+                out = v;
+                return true;
+            }
+            const quint64 u = inner.toString().toULongLong(&ok);
+            out = u;
+            return ok;
+        }
+        if (tag == QLatin1String("d")) {
+            if (inner.isDouble()) {
+                out = inner.toDouble();
+                return true;
+            }
+            bool ok = false;
+            out = inner.toString().toDouble(&ok);
+            return ok || inner.toString() == QLatin1String("nan");
+        }
+        if (tag == QLatin1String("b") && inner.isString()) {
+            auto result = QByteArray::fromBase64Encoding(inner.toString().toLatin1(),
+                                                         QByteArray::AbortOnBase64DecodingErrors);
+            if (!result)
+                return false;
+            out = *result;
+            return true;
+        }
+        if (tag == QLatin1String("m") && inner.isObject()) {
+            QVariantMap map;
+            const QJsonObject members = inner.toObject();
+            for (auto it = members.begin(); it != members.end(); ++it) {
+                QVariant v;
+                if (!decode(it.value(), v))
+                    return false;
+                map.insert(it.key(), v);
+            }
+            out = map;
+            return true;
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+bool sameValue(const QVariant& a, const QVariant& b)
+{
+    if (a.isValid() != b.isValid())
+        return false;
+    if (a.typeId() != b.typeId())
+        return false;
+    return a == b;
+}
+
+} // namespace
+
+UserDefaults::UserDefaults(const QString& filePath, QObject* parent)
+    : QObject(parent)
+    , m_path(filePath)
+{
+    load();
+}
+
+UserDefaults::~UserDefaults()
+{
+    synchronize();
+}
+
+UserDefaults& UserDefaults::standard()
+{
+    static UserDefaults store(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
+                              + QStringLiteral("/defaults.json"));
+    return store;
+}
+
+void UserDefaults::resetStandardForTests()
+{
+    standard().clearForTests();
+}
+
+void UserDefaults::clearForTests()
+{
+    QMutexLocker lock(&m_mutex);
+    m_values.clear();
+    m_defaults.clear();
+    m_dirty = false;
+    m_writeCount = 0;
+    m_recovered.clear();
+    QFile::remove(m_path);
+}
+
+QString UserDefaults::filePath() const
+{
+    return m_path;
+}
+
+void UserDefaults::load()
+{
+    QFile file(m_path);
+    if (!file.exists())
+        return;
+    QString problem;
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = file.errorString();
+    } else {
+        QJsonParseError parseError{};
+        const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
+        file.close();
+        const QJsonValue values = doc.object().value(QStringLiteral("values"));
+        if (parseError.error != QJsonParseError::NoError) {
+            problem = parseError.errorString();
+        } else if (!doc.isObject() || !values.isObject()) {
+            problem = QStringLiteral("not a settings object");
+        } else {
+            QVariant decoded;
+            if (decode(QJsonObject{{QStringLiteral("m"), values}}, decoded)) {
+                m_values = decoded.toMap();
+                return;
+            }
+            problem = QStringLiteral("a value of unknown form");
+        }
+    }
+
+    // Keep the unreadable file for the user: nothing is silently thrown away.
+    const QString aside = m_path + QStringLiteral(".corrupt-")
+                          + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    if (QFile::rename(m_path, aside))
+        m_recovered = aside;
+    else
+        m_recovered = m_path;
+    VQLogError(QStringLiteral("Settings file %1 cannot be read (%2); kept as %3, starting from defaults")
+                   .arg(m_path, problem, m_recovered));
+}
+
+QVariant UserDefaults::objectForKey(const QString& key) const
+{
+    QMutexLocker lock(&m_mutex);
+    auto it = m_values.constFind(key);
+    if (it != m_values.cend())
+        return *it;
+    return m_defaults.value(key);
+}
+
+bool UserDefaults::hasValueForKey(const QString& key) const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_values.contains(key);
+}
+
+bool UserDefaults::boolForKey(const QString& key) const
+{
+    const QVariant v = objectForKey(key);
+    switch (v.typeId()) {
+    case QMetaType::Bool:
+        return v.toBool();
+    case QMetaType::QString: {
+        const QString s = v.toString().trimmed();
+        if (s.isEmpty())
+            return false;
+        const QChar c = s.at(0).toLower();
+        return c == QLatin1Char('y') || c == QLatin1Char('t') || s.toLongLong() != 0;
+    }
+    default:
+        return v.canConvert<double>() && v.toDouble() != 0.0;
+    }
+}
+
+qint64 UserDefaults::integerForKey(const QString& key) const
+{
+    const QVariant v = objectForKey(key);
+    if (v.typeId() == QMetaType::QString)
+        return qint64(v.toString().trimmed().toDouble());
+    if (v.typeId() == QMetaType::Double)
+        return qint64(v.toDouble());
+    return v.canConvert<qint64>() ? v.toLongLong() : 0;
+}
+
+double UserDefaults::doubleForKey(const QString& key) const
+{
+    const QVariant v = objectForKey(key);
+    if (v.typeId() == QMetaType::QString)
+        return v.toString().trimmed().toDouble();
+    return v.canConvert<double>() ? v.toDouble() : 0.0;
+}
+
+QString UserDefaults::stringForKey(const QString& key) const
+{
+    const QVariant v = objectForKey(key);
+    switch (v.typeId()) {
+    case QMetaType::QString:
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+    case QMetaType::ULongLong:
+    case QMetaType::UInt:
+    case QMetaType::Double:
+        return v.toString();
+    default:
+        return QString();
+    }
+}
+
+QByteArray UserDefaults::dataForKey(const QString& key) const
+{
+    const QVariant v = objectForKey(key);
+    return v.typeId() == QMetaType::QByteArray ? v.toByteArray() : QByteArray();
+}
+
+QVariantList UserDefaults::arrayForKey(const QString& key) const
+{
+    const QVariant v = objectForKey(key);
+    return v.typeId() == QMetaType::QVariantList || v.typeId() == QMetaType::QStringList ? v.toList()
+                                                                                          : QVariantList();
+}
+
+QVariantMap UserDefaults::dictionaryForKey(const QString& key) const
+{
+    const QVariant v = objectForKey(key);
+    return v.typeId() == QMetaType::QVariantMap ? v.toMap() : QVariantMap();
+}
+
+void UserDefaults::setValue(const QString& key, const QVariant& value)
+{
+    if (!value.isValid()) {
+        removeObjectForKey(key);
+        return;
+    }
+    // Store the value in the form it will have after a reload, so reads agree before and after.
+    QVariant normalised;
+    if (!decode(encode(value), normalised))
+        normalised = value;
+    {
+        QMutexLocker lock(&m_mutex);
+        auto it = m_values.constFind(key);
+        if (it != m_values.cend() && sameValue(*it, normalised))
+            return;
+        m_values.insert(key, normalised);
+        m_dirty = true;
+    }
+    scheduleSave();
+    Q_EMIT changed(key);
+}
+
+void UserDefaults::removeObjectForKey(const QString& key)
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_values.remove(key) == 0)
+            return;
+        m_dirty = true;
+    }
+    scheduleSave();
+    Q_EMIT changed(key);
+}
+
+void UserDefaults::registerDefaults(const QVariantMap& defaults)
+{
+    QMutexLocker lock(&m_mutex);
+    for (auto it = defaults.cbegin(); it != defaults.cend(); ++it) {
+        QVariant normalised;
+        if (!decode(encode(it.value()), normalised))
+            normalised = it.value();
+        m_defaults.insert(it.key(), normalised);
+    }
+}
+
+void UserDefaults::scheduleSave()
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_saveScheduled || QCoreApplication::instance() == nullptr)
+        return;
+    m_saveScheduled = true;
+    QMetaObject::invokeMethod(this, [this] { synchronize(); }, Qt::QueuedConnection);
+}
+
+bool UserDefaults::synchronize()
+{
+    QByteArray bytes;
+    {
+        QMutexLocker lock(&m_mutex);
+        m_saveScheduled = false;
+        if (!m_dirty)
+            return true;
+        QJsonObject values = encode(QVariant(m_values)).toObject().value(QStringLiteral("m")).toObject();
+        QJsonObject root{{QStringLiteral("format"), kFormatVersion}, {QStringLiteral("values"), values}};
+        bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
+        m_dirty = false;
+    }
+
+    const QFileInfo info(m_path);
+    QDir().mkpath(info.absolutePath());
+    QFile::setPermissions(info.absolutePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QSaveFile file(m_path);
+    bool ok = file.open(QIODevice::WriteOnly);
+    if (ok) {
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        ok = file.write(bytes) == bytes.size() && file.commit();
+    }
+    if (!ok) {
+        VQLogError(QStringLiteral("Settings cannot be written to %1: %2").arg(m_path, file.errorString()));
+        QMutexLocker lock(&m_mutex);
+        m_dirty = true; // keep trying at the next change or synchronise
+        return false;
+    }
+    QMutexLocker lock(&m_mutex);
+    ++m_writeCount;
+    return true;
+}
+
+int UserDefaults::writeCount() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_writeCount;
+}
+
+QString UserDefaults::recoveredCorruptFile() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_recovered;
+}

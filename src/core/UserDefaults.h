@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+#include <QVariantMap>
+
+// The program's user defaults: typed values under arbitrary text keys (a key may hold "/",
+// some keys are file paths), a registration domain of defaults, and one JSON file written
+// atomically with mode 0600.
+//
+// Values kept with their type: bool, integer (64-bit), double, text, bytes, lists and maps of
+// these. A setter changes memory at once and emits `changed`; the file is written by
+// `synchronize()`, or by the event loop shortly after the change when nobody synchronises, or
+// when the store is destroyed, so nothing set is lost.
+//
+// A file that cannot be read as the store's JSON is moved aside under a new name (logged and
+// reported by `recoveredCorruptFile()`), and the store starts from its defaults.
+class UserDefaults : public QObject {
+    Q_OBJECT
+public:
+    explicit UserDefaults(const QString& filePath, QObject* parent = nullptr);
+    ~UserDefaults() override;
+
+    // The process's store, in the XDG config folder under the application's name.
+    static UserDefaults& standard();
+    // Tests only: forgets every value and registered default of the standard store and removes its file.
+    static void resetStandardForTests();
+
+    QString filePath() const;
+
+    // The value set under the key, else the registered default, else an invalid QVariant.
+    QVariant objectForKey(const QString& key) const;
+    // True when a value (not only a default) is set under the key.
+    bool hasValueForKey(const QString& key) const;
+
+    bool boolForKey(const QString& key) const;          // false when absent; numbers and texts read as truth values
+    qint64 integerForKey(const QString& key) const;     // 0 when absent or not a number
+    double doubleForKey(const QString& key) const;      // 0 when absent or not a number
+    QString stringForKey(const QString& key) const;     // "" when absent; a number as its decimal text
+    QByteArray dataForKey(const QString& key) const;    // empty when absent or not bytes
+    QVariantList arrayForKey(const QString& key) const; // empty when absent or not a list
+    QVariantMap dictionaryForKey(const QString& key) const; // empty when absent or not a map
+
+    // Sets the value; an invalid QVariant removes the key. An equal value changes nothing.
+    void setValue(const QString& key, const QVariant& value);
+    void removeObjectForKey(const QString& key);
+
+    // Defaults answered for keys with no value of their own; never written to the file.
+    void registerDefaults(const QVariantMap& defaults);
+
+    // Writes pending changes now. True when the file holds every value (also when nothing was pending).
+    bool synchronize();
+
+    // How often the file has been written (for tests and diagnostics).
+    int writeCount() const;
+    // The name the unreadable file was moved to at load, or "" when the file was fine.
+    QString recoveredCorruptFile() const;
+
+Q_SIGNALS:
+    void changed(const QString& key);
+
+private:
+    void load();
+    void scheduleSave();
+    void clearForTests();
+
+    mutable QMutex m_mutex;
+    QString m_path;
+    QVariantMap m_values;
+    QVariantMap m_defaults;
+    bool m_dirty = false;
+    bool m_saveScheduled = false;
+    int m_writeCount = 0;
+    QString m_recovered;
+};

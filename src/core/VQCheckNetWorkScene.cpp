@@ -1,0 +1,6 @@
+#include "VQCheckNetWorkScene.h"
+
+VQCheckNetWorkScene::VQCheckNetWorkScene()
+    : VQNetBaseScene("VQCheckNetWorkScene", VQApiConfig::Endpoint::ProbePage, "", Method::Get, ResultType::HttpStatus)
+{
+}

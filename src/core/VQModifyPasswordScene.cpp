@@ -1,0 +1,19 @@
+#include "VQModifyPasswordScene.h"
+
+VQModifyPasswordScene::VQModifyPasswordScene()
+    : VQNetBaseScene("VQModifyPasswordScene", VQApiConfig::Endpoint::AccountApi, kPath, Method::Post, ResultType::DataMember)
+{
+    // Account requests carry their parameters in the query, also when posted, and hold
+    // credentials.
+    setParameterPlacement(ParameterPlacement::Query);
+    setSensitive(true);
+}
+
+VQNetBaseScene::ParameterList VQModifyPasswordScene::sceneParameters() const
+{
+    return {
+        {QStringLiteral("account"), m_account},
+        {QStringLiteral("code"), m_code},
+        {QStringLiteral("password"), m_password},
+    };
+}

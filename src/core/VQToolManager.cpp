@@ -1,0 +1,347 @@
+#include "VQToolManager.h"
+
+#include "Clipboard.h"
+#include "DesktopOpener.h"
+#include "KeyShortcut.h"
+#include "KeySynthesizer.h"
+#include "MacKeyMap.h"
+#include "MMLog.h"
+#include "MMString.h"
+#include "RunOnMain.h"
+#include "UserDefaults.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QSysInfo>
+#include <QtEndian>
+#include <QUrl>
+#include <QVariantMap>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace {
+
+// Web address prefixes that openBrowserWithCmdString keeps.
+const QString kHttpPrefix = QStringLiteral("http://");
+const QString kHttpsPrefix = QStringLiteral("https://");
+
+const QString kLogFolderName = QStringLiteral("Log");
+const QString kLogFileNameFormat = QStringLiteral("%1_log.txt");
+const QString kLogFileDateFormat = QStringLiteral("yyyy-MM-dd");
+const QString kLogLineTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz");
+
+constexpr qint64 kWavHeaderSize = 44;
+constexpr qint64 kPcmChunkSize = 256 * 1024;
+constexpr int kPcmBitsPerSample = 16;
+constexpr int kPcmChannels = 1;
+
+// Serialises the appends to the log file, so lines of concurrent callers never interleave and
+// the header of a new file is written exactly once.
+QMutex& logFileMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+
+QMutex& presenterMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+
+VQToolManager::ErrorPresenter& presenterSlot()
+{
+    static VQToolManager::ErrorPresenter presenter;
+    return presenter;
+}
+
+// Host name, MAC address and system version; read once, they do not change while running.
+const QByteArray& logFileHeader()
+{
+    static const QByteArray header = [] {
+        const QString mac = mm::vq_getMacAddress();
+        const QString text = QStringLiteral("Host: %1\nMAC: %2\nSystem: %3 (%4 %5)\n\n")
+                                 .arg(QSysInfo::machineHostName(),
+                                      mac.isEmpty() ? QStringLiteral("unknown") : mac,
+                                      QSysInfo::prettyProductName(), QSysInfo::kernelType(),
+                                      QSysInfo::kernelVersion());
+        return text.toUtf8();
+    }();
+    return header;
+}
+
+std::array<char, kWavHeaderSize> wavHeader(quint32 dataSize, quint32 sampleRate)
+{
+    constexpr quint16 blockAlign = kPcmChannels * kPcmBitsPerSample / 8;
+    std::array<char, kWavHeaderSize> header {};
+    char* p = header.data();
+    auto putTag = [&p](const char* tag) {
+        std::copy(tag, tag + 4, p);
+        p += 4;
+    };
+    auto put32 = [&p](quint32 value) {
+        qToLittleEndian(value, p);
+        p += 4;
+    };
+    auto put16 = [&p](quint16 value) {
+        qToLittleEndian(value, p);
+        p += 2;
+    };
+    putTag("RIFF");
+    put32(static_cast<quint32>(kWavHeaderSize - 8) + dataSize);
+    putTag("WAVE");
+    putTag("fmt ");
+    put32(16);                      // size of the fmt chunk
+    put16(1);                       // integer PCM
+    put16(kPcmChannels);
+    put32(sampleRate);
+    put32(sampleRate * blockAlign); // bytes per second
+    put16(blockAlign);
+    put16(kPcmBitsPerSample);
+    putTag("data");
+    put32(dataSize);
+    return header;
+}
+
+} // namespace
+
+VQToolManager& VQToolManager::sharedInstance()
+{
+    static VQToolManager instance;
+    return instance;
+}
+
+QString VQToolManager::getFilePath(const QString& name)
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty()) {
+        VQLogError(QStringLiteral("No Documents folder is known; cannot make the path of %1").arg(name));
+        return {};
+    }
+    if (!QDir().mkpath(documents)) {
+        VQLogError(QStringLiteral("The Documents folder %1 cannot be created; cannot make the path of %2")
+                       .arg(documents, name));
+        return {};
+    }
+    qsizetype start = 0;
+    while (start < name.size() && name.at(start) == QLatin1Char('/'))
+        ++start;
+    if (start == name.size())
+        return documents;
+    return documents + QLatin1Char('/') + name.mid(start);
+}
+
+void VQToolManager::writeLog(const QString& text)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString folder = getFilePath(kLogFolderName);
+    if (folder.isEmpty())
+        return; // getFilePath has logged why
+    const QByteArray& header = logFileHeader();
+    const QString path = folder + QLatin1Char('/') + kLogFileNameFormat.arg(now.toString(kLogFileDateFormat));
+    QByteArray line = (now.toString(kLogLineTimeFormat) + QLatin1Char(' ') + text + QLatin1Char('\n')).toUtf8();
+
+    QMutexLocker lock(&logFileMutex());
+    if (!QDir().mkpath(folder)) {
+        VQLogError(QStringLiteral("The log folder %1 cannot be created").arg(folder));
+        return;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        VQLogError(QStringLiteral("The log file %1 cannot be opened: %2").arg(path, file.errorString()));
+        return;
+    }
+    if (file.size() == 0)
+        line.prepend(header);
+    if (file.write(line) != line.size() || !file.flush())
+        VQLogError(QStringLiteral("The log file %1 cannot be written: %2").arg(path, file.errorString()));
+}
+
+bool VQToolManager::deleteFileWithPath(const QString& path)
+{
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return false;
+    QFile file(path);
+    if (!file.remove()) {
+        VQLogError(QStringLiteral("The file %1 cannot be deleted: %2").arg(path, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+std::unique_ptr<QFile> VQToolManager::createFileHandleWithPath(const QString& path, bool isAppend)
+{
+    auto file = std::make_unique<QFile>(path);
+    const QIODevice::OpenMode mode =
+        QIODevice::WriteOnly | (isAppend ? QIODevice::Append : QIODevice::Truncate);
+    if (path.isEmpty() || !file->open(mode)) {
+        VQLogError(QStringLiteral("The file \"%1\" cannot be opened for writing: %2")
+                       .arg(path, path.isEmpty() ? QStringLiteral("no path") : file->errorString()));
+        return nullptr;
+    }
+    return file;
+}
+
+bool VQToolManager::pcmConvertToWav(const QString& pcmPath, const QString& wavPath, int sampleRate)
+{
+    if (sampleRate <= 0) {
+        VQLogError(QStringLiteral("PCM to WAV: invalid sample rate %1").arg(sampleRate));
+        return false;
+    }
+    QFile pcm(pcmPath);
+    if (!pcm.open(QIODevice::ReadOnly)) {
+        VQLogError(QStringLiteral("PCM to WAV: %1 cannot be read: %2").arg(pcmPath, pcm.errorString()));
+        return false;
+    }
+    // Whole 16-bit samples only: a trailing odd byte is not a sample.
+    const qint64 dataSize = pcm.size() & ~qint64(1);
+    if (dataSize > qint64(UINT32_MAX) - (kWavHeaderSize - 8)) {
+        VQLogError(QStringLiteral("PCM to WAV: %1 is too large for a WAV file (%2 bytes)").arg(pcmPath).arg(dataSize));
+        return false;
+    }
+
+    QSaveFile wav(wavPath);
+    if (!wav.open(QIODevice::WriteOnly)) {
+        VQLogError(QStringLiteral("PCM to WAV: %1 cannot be written: %2").arg(wavPath, wav.errorString()));
+        return false;
+    }
+    const auto header = wavHeader(static_cast<quint32>(dataSize), static_cast<quint32>(sampleRate));
+    QString failure;
+    if (wav.write(header.data(), kWavHeaderSize) != kWavHeaderSize)
+        failure = wav.errorString();
+
+    QByteArray buffer(static_cast<qsizetype>(std::min(kPcmChunkSize, std::max<qint64>(dataSize, 1))), Qt::Uninitialized);
+    qint64 remaining = dataSize;
+    while (failure.isEmpty() && remaining > 0) {
+        const qint64 got = pcm.read(buffer.data(), std::min<qint64>(remaining, buffer.size()));
+        if (got < 0)
+            failure = pcm.errorString();
+        else if (got == 0)
+            failure = QStringLiteral("the PCM file ended early");
+        else if (wav.write(buffer.constData(), got) != got)
+            failure = wav.errorString();
+        else
+            remaining -= got;
+    }
+    if (!failure.isEmpty()) {
+        VQLogError(QStringLiteral("PCM to WAV: copying %1 to %2 failed: %3").arg(pcmPath, wavPath, failure));
+        wav.cancelWriting();
+        return false;
+    }
+    if (!wav.commit()) {
+        VQLogError(QStringLiteral("PCM to WAV: %1 cannot be saved: %2").arg(wavPath, wav.errorString()));
+        return false;
+    }
+    return true;
+}
+
+bool VQToolManager::isHaveText(const QString& text)
+{
+    QString rest = text.trimmed();
+    rest.remove(QLatin1Char(' '));
+    rest.remove(QLatin1Char('\n'));
+    return !rest.isEmpty();
+}
+
+void VQToolManager::showErrorMsg(const QString& message, const QString& detail)
+{
+    ErrorPresenter presenter;
+    {
+        QMutexLocker lock(&presenterMutex());
+        presenter = presenterSlot();
+    }
+    if (!presenter || QCoreApplication::instance() == nullptr) {
+        VQLogError(detail.isEmpty() ? message : QStringLiteral("%1: %2").arg(message, detail));
+        return;
+    }
+    mm::runOnMainOrNow([presenter = std::move(presenter), message, detail] { presenter(message, detail); });
+}
+
+void VQToolManager::setErrorPresenter(ErrorPresenter presenter)
+{
+    QMutexLocker lock(&presenterMutex());
+    presenterSlot() = std::move(presenter);
+}
+
+bool VQToolManager::copyAndPaste(const QString& text)
+{
+    if (!mm::mm_generalPasteboardSetString(text))
+        return false;
+    return vqPostKeyEvent(MacKeyMap::kKeyCodeV, true, MacKeyMap::kFlagCommand);
+}
+
+bool VQToolManager::handleShortcut(const QString& shortcutRecord)
+{
+    if (shortcutRecord.trimmed().isEmpty())
+        return false;
+    const QJsonDocument document = QJsonDocument::fromJson(shortcutRecord.toUtf8());
+    if (!document.isObject()) {
+        VQLogWarn(QStringLiteral("shortcut not played: the record is not a JSON object"));
+        return false;
+    }
+    const QVariantMap record = document.object().toVariantMap();
+    const std::optional<qint64> keyCode
+        = KeyShortcut::integerMember(record, QLatin1String(KeyShortcut::kKeyCodeMember));
+    if (!keyCode) {
+        VQLogWarn(QStringLiteral("shortcut not played: the record has no integer key code"));
+        return false;
+    }
+    const quint64 flags = KeyShortcut::modifierFlagsFromString(
+        record.value(QLatin1String(KeyShortcut::kModifierFlagsStringMember)).toString());
+    return vqPostKeyEvent(static_cast<int>(*keyCode & 0xFFFF), true, flags);
+}
+
+bool VQToolManager::openFileWithPath(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    const QVariant marker = UserDefaults::standard().objectForKey(path);
+    const bool marked = marker.isValid()
+        && !(marker.typeId() == QMetaType::QString && marker.toString().isEmpty())
+        && !(marker.typeId() == QMetaType::QByteArray && marker.toByteArray().isEmpty())
+        && !(marker.typeId() == QMetaType::QVariantMap && marker.toMap().isEmpty());
+    if (!marked) {
+        VQLogInfo(QStringLiteral("not opened, no stored access for %1").arg(path));
+        return false;
+    }
+    QUrl url;
+    const QUrl asUrl(path);
+    if (asUrl.isLocalFile())
+        url = asUrl;
+    else if (QDir::isAbsolutePath(path))
+        url = QUrl::fromLocalFile(path);
+    if (!url.isValid() || !QFileInfo::exists(url.toLocalFile())) {
+        VQLogWarn(QStringLiteral("not opened, no such file or folder: %1").arg(path));
+        return false;
+    }
+    return DesktopOpener::instance().openUrl(url);
+}
+
+bool VQToolManager::openBrowserWithCmdString(const QString& text)
+{
+    const QString address = text.trimmed();
+    if (address.isEmpty())
+        return false;
+    const bool hasScheme = address.startsWith(kHttpPrefix, Qt::CaseInsensitive)
+        || address.startsWith(kHttpsPrefix, Qt::CaseInsensitive);
+    // Tolerant parsing percent-encodes blanks, non-ASCII text and stray percent signs.
+    const QUrl url(hasScheme ? address : kHttpPrefix + address, QUrl::TolerantMode);
+    const QString scheme = url.scheme();
+    if (!url.isValid() || url.host().isEmpty()
+        || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+        VQLogWarn(QStringLiteral("not opened, not a web address: %1").arg(address));
+        return false;
+    }
+    return DesktopOpener::instance().openUrl(url);
+}

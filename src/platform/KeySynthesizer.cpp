@@ -1,0 +1,31 @@
+#include "KeySynthesizer.h"
+
+#include "MacKeyMap.h"
+#include "ServiceSlot.h"
+#include "XTestKeySynthesizer.h"
+
+template <>
+std::unique_ptr<KeySynthesizer> ServiceSlot<KeySynthesizer>::makeDefault()
+{
+    return std::make_unique<XTestKeySynthesizer>();
+}
+
+KeySynthesizer::~KeySynthesizer() = default;
+
+KeySynthesizer& KeySynthesizer::instance()
+{
+    return ServiceSlot<KeySynthesizer>::get();
+}
+
+void KeySynthesizer::setInstance(KeySynthesizer* synthesizer)
+{
+    ServiceSlot<KeySynthesizer>::install(synthesizer);
+}
+
+bool vqPostKeyEvent(int keyCode, bool keyDown, quint64 flags)
+{
+    KeySynthesizer& synthesizer = KeySynthesizer::instance();
+    if (keyDown && !synthesizer.postKeyEvent(keyCode, true, flags))
+        return false;
+    return synthesizer.postKeyEvent(keyCode, false, MacKeyMap::kFlagNonCoalesced);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Synthesised key events, sent to whichever application has the keyboard focus.
+// Keys and modifiers are given as macOS virtual key codes and flags (see MacKeyMap).
+class KeySynthesizer {
+public:
+    virtual ~KeySynthesizer();
+
+    // Key down: presses the modifier keys of the flags that are not already down, then the key.
+    // Key up: releases the key, then the modifier keys that the key down pressed.
+    // False (logged) when the key is unknown, not on the keyboard map, or there is no display.
+    virtual bool postKeyEvent(int macKeyCode, bool keyDown, quint64 macFlags) = 0;
+
+    // The implementation in use: the installed one, else the X11 one, created on first use.
+    // Main thread only.
+    static KeySynthesizer& instance();
+    // Installs an implementation (tests install a fake); nullptr goes back to the default.
+    static void setInstance(KeySynthesizer* synthesizer);
+};
+
+// Posts the key: with keyDown, a key down with the flags and then a key up without modifiers
+// (flags 0x100); without keyDown only the key up. False when an event could not be posted.
+bool vqPostKeyEvent(int keyCode, bool keyDown, quint64 flags);

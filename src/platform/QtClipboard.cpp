@@ -1,0 +1,46 @@
+#include "QtClipboard.h"
+
+#include "MMLog.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace {
+
+QClipboard* systemClipboard()
+{
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        VQLogError(QStringLiteral("the clipboard needs a GUI application"));
+        return nullptr;
+    }
+    return QGuiApplication::clipboard();
+}
+
+} // namespace
+
+bool QtClipboard::setText(const QString& text)
+{
+    QClipboard* clipboard = systemClipboard();
+    if (!clipboard)
+        return false;
+    clipboard->setText(text, QClipboard::Clipboard);
+    // Reading back tells whether the platform took ownership of the clipboard.
+    const bool held = clipboard->text(QClipboard::Clipboard) == text;
+    if (!held)
+        VQLogWarn(QStringLiteral("the clipboard did not take the text"));
+    return held;
+}
+
+QString QtClipboard::text() const
+{
+    QClipboard* clipboard = systemClipboard();
+    return clipboard ? clipboard->text(QClipboard::Clipboard) : QString();
+}
+
+QString QtClipboard::selectionText() const
+{
+    QClipboard* clipboard = systemClipboard();
+    if (!clipboard || !clipboard->supportsSelection())
+        return {};
+    return clipboard->text(QClipboard::Selection);
+}

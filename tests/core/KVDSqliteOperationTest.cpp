@@ -1,0 +1,295 @@
+#include "KVDSqliteOperation.h"
+#include "VQToolManager.h"
+
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sqlite3.h>
+
+namespace {
+
+const QString kTable = QStringLiteral("DBCustomizeCmdList");
+
+// A row with the columns of a voice command (or the names given); a property without an entry
+// has no value.
+class CommandRow : public KVDSqliteModel {
+public:
+    explicit CommandRow(QStringList names = { QStringLiteral("cmdType"), QStringLiteral("customCmd"), QStringLiteral("customName"),
+                                              QStringLiteral("cmdWord"), QStringLiteral("cmdExecute"), QStringLiteral("typeIndex") })
+        : names(std::move(names))
+    {
+    }
+    QStringList propertyNames() const override { return names; }
+    std::optional<QString> propertyText(const QString& name) const override
+    {
+        return values.contains(name) ? std::optional<QString>(values.value(name)) : std::nullopt;
+    }
+    void setPropertyText(const QString& name, const QString& text) override { values.insert(name, text); }
+
+    QStringList names;
+    QMap<QString, QString> values;
+};
+
+CommandRow row(const QString& customCmd, const QString& customName)
+{
+    CommandRow r;
+    r.values = { { QStringLiteral("cmdType"), QStringLiteral("file") }, { QStringLiteral("customCmd"), customCmd },
+                 { QStringLiteral("customName"), customName }, { QStringLiteral("typeIndex"), QStringLiteral("0") } };
+    return r;
+}
+
+struct Probe {
+    int calls = 0;
+    bool ok = false;
+    QString error;
+    KVDSqliteOperation::Completion callback()
+    {
+        return [this](bool success, const QString& message) {
+            ++calls;
+            ok = success;
+            error = message;
+        };
+    }
+};
+
+class KVDSqliteOperationTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        path = dir.filePath(QStringLiteral("store.sqlite"));
+        KVDSqliteOperation::resetForTests(path);
+        ASSERT_TRUE(store().createTableWithtableName(kTable, CommandRow()));
+    }
+    void TearDown() override { KVDSqliteOperation::resetForTests(); }
+    static KVDSqliteOperation& store() { return KVDSqliteOperation::shareOperation(); }
+    std::vector<std::unique_ptr<CommandRow>> rows() { return store().selectAllDataBaseWithtableName<CommandRow>(kTable); }
+
+    // One column as the file holds it, read through a connection of its own: (type, bytes) per row.
+    std::vector<std::pair<int, QByteArray>> rawColumn(const char* sql) const
+    {
+        std::vector<std::pair<int, QByteArray>> out;
+        sqlite3* db = nullptr;
+        sqlite3_stmt* st = nullptr;
+        EXPECT_EQ(sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+        EXPECT_EQ(sqlite3_prepare_v2(db, sql, -1, &st, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+        while (st != nullptr && sqlite3_step(st) == SQLITE_ROW)
+            out.emplace_back(sqlite3_column_type(st, 0),
+                             QByteArray(static_cast<const char*>(sqlite3_column_blob(st, 0)), sqlite3_column_bytes(st, 0)));
+        sqlite3_finalize(st);
+        sqlite3_close(db);
+        return out;
+    }
+
+    QTemporaryDir dir;
+    QString path;
+};
+
+TEST_F(KVDSqliteOperationTest, HostileTextsComeBackByteIdenticalAndInjectNothing)
+{
+    ASSERT_TRUE(store().createTableWithtableName(QStringLiteral("x"), CommandRow()));
+    const QStringList texts = { QStringLiteral("it's \"quoted\" ''twice''"), QStringLiteral("'); drop table x; --"),
+                                QStringLiteral("line one\nline two\r\n\ttab"), QStringLiteral("emoji 😀👍🏽 中文"),
+                                QStringLiteral("nul") + QChar(0) + QStringLiteral("inside"), QString(100000, QLatin1Char('\'')) };
+    std::vector<CommandRow> batch;
+    for (const QString& text : texts)
+        batch.push_back(row(text, QStringLiteral("target ") + text));
+
+    Probe probe;
+    EXPECT_TRUE(store().insertsDataBaseWithtableName(kTable, batch, probe.callback()));
+    EXPECT_EQ(probe.calls, 1);
+    EXPECT_TRUE(probe.ok);
+    EXPECT_TRUE(probe.error.isEmpty());
+
+    const auto models = rows();
+    ASSERT_EQ(models.size(), batch.size());
+    for (size_t i = 0; i < batch.size(); ++i)
+        EXPECT_EQ(models[i]->values, batch[i].values) << "row " << i;
+    // The file holds the plain text, not an escaped form of it.
+    const auto stored = rawColumn("select customCmd from DBCustomizeCmdList order by rowid");
+    ASSERT_EQ(stored.size(), texts.size());
+    for (size_t i = 0; i < stored.size(); ++i)
+        EXPECT_EQ(stored[i], std::make_pair(SQLITE_TEXT, texts[qsizetype(i)].toUtf8()));
+    EXPECT_EQ(rawColumn("select name from sqlite_master where name = 'x'").size(), 1u);
+}
+
+TEST_F(KVDSqliteOperationTest, OnlyPropertiesWithAValueAreWrittenAndUnknownColumnsAreSkipped)
+{
+    Probe empty;
+    EXPECT_TRUE(store().insertsDataBaseWithtableName(kTable, std::vector<CommandRow>(), empty.callback()));
+    EXPECT_EQ(empty.calls, 1);
+    EXPECT_TRUE(empty.ok);
+    EXPECT_TRUE(rows().empty());
+
+    CommandRow sparse;
+    sparse.values = { { QStringLiteral("cmdType"), QStringLiteral("phrase") }, { QStringLiteral("customCmd"), QString() } };
+    const CommandRow nothing;
+    const CommandRow full = row(QStringLiteral("a"), QStringLiteral("b"));
+    // Rows with different properties set, alternating within one batch.
+    ASSERT_TRUE(store().insertsDataBaseWithtableName(kTable, std::vector<const KVDSqliteModel*> { &sparse, &nothing, &full, &sparse }));
+
+    const auto customCmd = rawColumn("select customCmd from DBCustomizeCmdList order by rowid");
+    const auto customName = rawColumn("select customName from DBCustomizeCmdList order by rowid");
+    ASSERT_EQ(customCmd.size(), 4u);
+    EXPECT_EQ(customCmd[0], std::make_pair(SQLITE_TEXT, QByteArray())); // an empty text is a value
+    EXPECT_EQ(customName[0].first, SQLITE_NULL);
+    EXPECT_EQ(customCmd[1].first, SQLITE_NULL);
+    EXPECT_EQ(customName[2], std::make_pair(SQLITE_TEXT, QByteArray("b")));
+
+    const auto models = rows();
+    ASSERT_EQ(models.size(), 4u);
+    EXPECT_EQ(models[0]->values, sparse.values);
+    EXPECT_TRUE(models[1]->values.isEmpty());
+    EXPECT_EQ(models[2]->values, full.values);
+
+    const auto narrow = store().selectAllDataBaseWithtableName(kTable, [] {
+        return std::make_unique<CommandRow>(QStringList { QStringLiteral("customName") });
+    });
+    ASSERT_EQ(narrow.size(), 4u);
+    EXPECT_EQ(static_cast<const CommandRow&>(*narrow[2]).values, (QMap<QString, QString> { { QStringLiteral("customName"), QStringLiteral("b") } }));
+}
+
+TEST_F(KVDSqliteOperationTest, FailedBatchInsertsNoRowAtAll)
+{
+    const CommandRow good = row(QStringLiteral("one"), QStringLiteral("1"));
+    CommandRow unknown({ QStringLiteral("customCmd"), QStringLiteral("notAColumn") });
+    unknown.values = { { QStringLiteral("notAColumn"), QStringLiteral("v") } };
+
+    Probe probe;
+    EXPECT_FALSE(store().insertsDataBaseWithtableName(kTable, std::vector<const KVDSqliteModel*> { &good, &unknown, &good }, probe.callback()));
+    EXPECT_EQ(probe.calls, 1);
+    EXPECT_FALSE(probe.ok);
+    EXPECT_TRUE(probe.error.contains(QStringLiteral("notAColumn"))) << probe.error.toStdString();
+    EXPECT_TRUE(rows().empty());
+    EXPECT_TRUE(store().insertsDataBaseWithtableName(kTable, std::vector<CommandRow> { good, good })); // rolled back, usable
+    EXPECT_EQ(rows().size(), 2u);
+}
+
+TEST_F(KVDSqliteOperationTest, UpdateAndDeleteMatchTheExactTextOnly)
+{
+    const QString hostile = QStringLiteral("x' or '1'='1");
+    ASSERT_TRUE(store().insertsDataBaseWithtableName(kTable, std::vector<CommandRow> { row(QStringLiteral("a"), QStringLiteral("1")),
+                                                                                      row(hostile, QStringLiteral("2")),
+                                                                                      row(QStringLiteral("a"), QStringLiteral("3")) }));
+    CommandRow change;
+    change.values = { { QStringLiteral("customCmd"), QStringLiteral("a") }, { QStringLiteral("customName"), QStringLiteral("new") } };
+    Probe updated;
+    EXPECT_TRUE(store().updataTableWithtableName(kTable, QStringLiteral("customCmd"), change, updated.callback()));
+    EXPECT_EQ(updated.calls, 1);
+    EXPECT_TRUE(updated.ok);
+    auto models = rows();
+    ASSERT_EQ(models.size(), 3u);
+    EXPECT_EQ(models[0]->values.value(QStringLiteral("customName")), QStringLiteral("new"));
+    EXPECT_EQ(models[0]->values.value(QStringLiteral("cmdType")), QStringLiteral("file")); // not in the model: kept
+    EXPECT_EQ(models[1]->values.value(QStringLiteral("customName")), QStringLiteral("2"));
+    EXPECT_EQ(models[2]->values.value(QStringLiteral("customName")), QStringLiteral("new"));
+
+    // Without a value to find the rows by nothing changes, and the failure is reported.
+    CommandRow noKey;
+    noKey.values = { { QStringLiteral("customName"), QStringLiteral("everything") } };
+    Probe refused;
+    EXPECT_FALSE(store().updataTableWithtableName(kTable, QStringLiteral("customCmd"), noKey, refused.callback()));
+    EXPECT_EQ(refused.calls, 1);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(rawColumn("select 1 from DBCustomizeCmdList where customName = 'everything'").empty());
+
+    Probe deleted;
+    EXPECT_TRUE(store().delectDataBaseWithtableName(kTable, QStringLiteral("customCmd"), QStringLiteral("a' or '1'='1"), deleted.callback()));
+    EXPECT_EQ(deleted.calls, 1);
+    EXPECT_TRUE(deleted.ok);
+    EXPECT_EQ(rows().size(), 3u);
+    EXPECT_TRUE(store().delectDataBaseWithtableName(kTable, QStringLiteral("customCmd"), QStringLiteral("a")));
+    models = rows();
+    ASSERT_EQ(models.size(), 1u);
+    EXPECT_EQ(models[0]->values.value(QStringLiteral("customCmd")), hostile);
+    EXPECT_TRUE(store().delectAllDataBaseWithtableName(kTable));
+    EXPECT_TRUE(rows().empty());
+}
+
+TEST_F(KVDSqliteOperationTest, NamesThatAreNoPlainIdentifiersAreRefused)
+{
+    const CommandRow r = row(QStringLiteral("c"), QStringLiteral("n"));
+    for (const QString& bad : { QString(), QStringLiteral("x; drop table DBCustomizeCmdList"), QStringLiteral("t\""), QStringLiteral("名字") }) {
+        SCOPED_TRACE(bad.toStdString());
+        CommandRow badColumn({ QStringLiteral("ok"), bad });
+        badColumn.values.insert(bad, QStringLiteral("v"));
+        EXPECT_FALSE(store().createTableWithtableName(bad, CommandRow()));
+        EXPECT_FALSE(store().createTableWithtableName(QStringLiteral("fine"), badColumn));
+        std::vector<Probe> probes(5);
+        EXPECT_FALSE(store().insertDataBaseWithtableName(bad, r, probes[0].callback()));
+        EXPECT_FALSE(store().insertDataBaseWithtableName(kTable, badColumn, probes[1].callback()));
+        EXPECT_FALSE(store().delectAllDataBaseWithtableName(bad, probes[2].callback()));
+        EXPECT_FALSE(store().delectDataBaseWithtableName(kTable, bad, QStringLiteral("c"), probes[3].callback()));
+        EXPECT_FALSE(store().updataTableWithtableName(kTable, bad, r, probes[4].callback()));
+        for (const Probe& probe : probes) {
+            EXPECT_EQ(probe.calls, 1);
+            EXPECT_FALSE(probe.ok);
+            EXPECT_TRUE(probe.error.startsWith(QStringLiteral("Invalid"))) << probe.error.toStdString();
+        }
+        EXPECT_TRUE(store().selectAllDataBaseWithtableName<CommandRow>(bad).empty());
+    }
+    EXPECT_EQ(rawColumn("select name from sqlite_master").size(), 1u);
+    // SQL keywords are plain names and work.
+    EXPECT_TRUE(store().createTableWithtableName(QStringLiteral("select"), CommandRow({ QStringLiteral("from") })));
+}
+
+TEST_F(KVDSqliteOperationTest, UnopenableDatabaseReportsFailureNeverSuccess)
+{
+    const QString plainFile = dir.filePath(QStringLiteral("plain-file"));
+    const QString garbage = dir.filePath(QStringLiteral("garbage.sqlite"));
+    for (const QString& file : { plainFile, garbage }) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(4096, 'g'));
+    }
+    for (const QString& target : QStringList { plainFile + QStringLiteral("/store.sqlite"), garbage }) {
+        SCOPED_TRACE(target.toStdString());
+        KVDSqliteOperation::resetForTests(target);
+        const CommandRow r = row(QStringLiteral("c"), QStringLiteral("n"));
+        std::vector<Probe> probes(4);
+        EXPECT_FALSE(store().createTableWithtableName(kTable, CommandRow()));
+        EXPECT_FALSE(store().insertDataBaseWithtableName(kTable, r, probes[0].callback()));
+        EXPECT_FALSE(store().insertsDataBaseWithtableName(kTable, std::vector<CommandRow> { r, r }, probes[1].callback()));
+        EXPECT_FALSE(store().updataTableWithtableName(kTable, QStringLiteral("customCmd"), r, probes[2].callback()));
+        EXPECT_FALSE(store().delectAllDataBaseWithtableName(kTable, probes[3].callback()));
+        for (const Probe& probe : probes) {
+            EXPECT_EQ(probe.calls, 1);
+            EXPECT_FALSE(probe.ok);
+            EXPECT_FALSE(probe.error.isEmpty());
+        }
+        EXPECT_TRUE(rows().empty());
+    }
+}
+
+TEST_F(KVDSqliteOperationTest, DefaultDatabaseIsInDocumentsAndNeverATemporaryOne)
+{
+    KVDSqliteOperation::resetForTests();
+    const QString expected = VQToolManager::getFilePath(QStringLiteral("/VQSqliteDataBase.sqlite"));
+    ASSERT_FALSE(expected.isEmpty());
+    ASSERT_TRUE(store().createTableWithtableName(kTable, CommandRow()));
+    ASSERT_TRUE(store().delectAllDataBaseWithtableName(kTable));
+    ASSERT_TRUE(store().insertDataBaseWithtableName(kTable, row(QStringLiteral("kept"), QString())));
+    EXPECT_TRUE(QFile::exists(expected));
+
+    // Without a Documents folder every operation fails rather than writing to a throw-away database.
+    const QByteArray savedHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(path)); // a file: no Documents folder can be made in it
+    KVDSqliteOperation::resetForTests();
+    Probe probe;
+    const bool inserted = store().insertDataBaseWithtableName(kTable, row(QStringLiteral("lost"), QString()), probe.callback());
+    qputenv("HOME", savedHome);
+    EXPECT_FALSE(inserted);
+    EXPECT_EQ(probe.calls, 1);
+    EXPECT_FALSE(probe.ok);
+    EXPECT_TRUE(probe.error.contains(QStringLiteral("Documents"))) << probe.error.toStdString();
+
+    KVDSqliteOperation::resetForTests();
+    const auto models = rows();
+    ASSERT_EQ(models.size(), 1u);
+    EXPECT_EQ(models[0]->values.value(QStringLiteral("customCmd")), QStringLiteral("kept"));
+}
+
+} // namespace

@@ -1,0 +1,185 @@
+#include "UserDefaults.h"
+
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+class UserDefaultsTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path() const { return dir.path() + QStringLiteral("/settings/defaults.json"); }
+};
+
+TEST_F(UserDefaultsTest, EveryValueTypeSurvivesANewStoreReadingTheSameFile)
+{
+    const QString fileKey = QStringLiteral("/home/user/Documents/report.pdf");
+    const QVariantMap nested{{QStringLiteral("code"), QStringLiteral("ZH_CN")},
+                             {QStringLiteral("formatSize"), 1280},
+                             {QStringLiteral("list"), QVariantList{1, QStringLiteral("two"), true}}};
+    const QByteArray bytes("\x00\x01\xff bookmark", 13);
+    {
+        UserDefaults store(path());
+        store.setValue(QStringLiteral("flag"), true);
+        store.setValue(QStringLiteral("count"), qint64(-42));
+        store.setValue(QStringLiteral("big"), std::numeric_limits<qint64>::max());
+        store.setValue(QStringLiteral("ratio"), 2.0);
+        store.setValue(QStringLiteral("text"), QStringLiteral("中文 \"quoted\" 🎉"));
+        store.setValue(fileKey, bytes);
+        store.setValue(QStringLiteral("list"), QVariantList{QStringLiteral("800dpi"), 1600});
+        store.setValue(QStringLiteral("map"), nested);
+        EXPECT_TRUE(store.synchronize());
+    }
+    UserDefaults reread(path());
+    EXPECT_TRUE(reread.recoveredCorruptFile().isEmpty());
+    EXPECT_TRUE(reread.boolForKey(QStringLiteral("flag")));
+    EXPECT_EQ(reread.integerForKey(QStringLiteral("count")), -42);
+    EXPECT_EQ(reread.integerForKey(QStringLiteral("big")), std::numeric_limits<qint64>::max());
+    // A double that happens to be whole stays a double, not an integer.
+    EXPECT_EQ(reread.objectForKey(QStringLiteral("ratio")).typeId(), QMetaType::Double);
+    EXPECT_EQ(reread.doubleForKey(QStringLiteral("ratio")), 2.0);
+    EXPECT_EQ(reread.stringForKey(QStringLiteral("text")), QStringLiteral("中文 \"quoted\" 🎉"));
+    EXPECT_EQ(reread.dataForKey(fileKey), bytes);
+    EXPECT_EQ(reread.arrayForKey(QStringLiteral("list")),
+              (QVariantList{QStringLiteral("800dpi"), qint64(1600)}));
+    const QVariantMap map = reread.dictionaryForKey(QStringLiteral("map"));
+    EXPECT_EQ(map.value(QStringLiteral("code")).toString(), QStringLiteral("ZH_CN"));
+    EXPECT_EQ(map.value(QStringLiteral("formatSize")).toLongLong(), 1280);
+    EXPECT_EQ(map.value(QStringLiteral("list")).toList().size(), 3);
+}
+
+TEST_F(UserDefaultsTest, ReadsAgreeBeforeAndAfterAReload)
+{
+    UserDefaults store(path());
+    store.setValue(QStringLiteral("n"), 7); // an int is kept as a 64-bit integer
+    const QVariant before = store.objectForKey(QStringLiteral("n"));
+    store.synchronize();
+    UserDefaults reread(path());
+    EXPECT_EQ(reread.objectForKey(QStringLiteral("n")), before);
+}
+
+TEST_F(UserDefaultsTest, FileIsPrivateToTheUser)
+{
+    UserDefaults store(path());
+    store.setValue(QStringLiteral("passwordKey"), QStringLiteral("secret"));
+    ASSERT_TRUE(store.synchronize());
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(path()).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST_F(UserDefaultsTest, CorruptFileIsKeptAsideAndDefaultsLoad)
+{
+    QDir().mkpath(dir.path() + QStringLiteral("/settings"));
+    for (const QByteArray& garbage : {QByteArray("{\"values\": {\"a\": tru"), QByteArray("[1,2,3]"),
+                                      QByteArray("{\"values\": {\"a\": {\"zz\": 1}}}")}) {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(garbage);
+        file.close();
+
+        UserDefaults store(path());
+        store.registerDefaults({{QStringLiteral("compatibleModeSwitchKey"), true}});
+        EXPECT_TRUE(store.boolForKey(QStringLiteral("compatibleModeSwitchKey")));
+        EXPECT_FALSE(store.hasValueForKey(QStringLiteral("a")));
+        const QString aside = store.recoveredCorruptFile();
+        ASSERT_FALSE(aside.isEmpty());
+        ASSERT_NE(aside, path());
+        QFile kept(aside);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), garbage) << "the unreadable file must be kept byte for byte";
+        kept.remove();
+    }
+}
+
+TEST_F(UserDefaultsTest, RegisteredDefaultsAnswerOnlyUnsetKeysAndAreNeverWritten)
+{
+    UserDefaults store(path());
+    store.registerDefaults({{QStringLiteral("toLanguageIndexKey"), 3}, {QStringLiteral("name"), QStringLiteral("x")}});
+    EXPECT_EQ(store.integerForKey(QStringLiteral("toLanguageIndexKey")), 3);
+    store.setValue(QStringLiteral("toLanguageIndexKey"), 0);
+    EXPECT_EQ(store.integerForKey(QStringLiteral("toLanguageIndexKey")), 0);
+    store.removeObjectForKey(QStringLiteral("toLanguageIndexKey"));
+    EXPECT_EQ(store.integerForKey(QStringLiteral("toLanguageIndexKey")), 3);
+    store.synchronize();
+
+    UserDefaults reread(path());
+    EXPECT_FALSE(reread.objectForKey(QStringLiteral("name")).isValid());
+}
+
+TEST_F(UserDefaultsTest, EqualValueChangesNothingAndWritesNothing)
+{
+    UserDefaults store(path());
+    QSignalSpy changed(&store, &UserDefaults::changed);
+    store.setValue(QStringLiteral("k"), QStringLiteral("v"));
+    ASSERT_TRUE(store.synchronize());
+    const int writes = store.writeCount();
+    store.setValue(QStringLiteral("k"), QStringLiteral("v"));
+    store.synchronize();
+    EXPECT_EQ(store.writeCount(), writes);
+    EXPECT_EQ(changed.count(), 1);
+    // A value of another type under the key is a change.
+    store.setValue(QStringLiteral("k"), 1);
+    EXPECT_EQ(changed.count(), 2);
+}
+
+TEST_F(UserDefaultsTest, ChangesReachTheFileWithoutAnExplicitSynchronise)
+{
+    UserDefaults store(path());
+    store.setValue(QStringLiteral("a"), 1);
+    store.setValue(QStringLiteral("b"), 2);
+    ASSERT_TRUE(vqtest::waitUntil([&] { return store.writeCount() > 0; }));
+    EXPECT_EQ(store.writeCount(), 1) << "changes made together are written together";
+    UserDefaults reread(path());
+    EXPECT_EQ(reread.integerForKey(QStringLiteral("b")), 2);
+}
+
+TEST_F(UserDefaultsTest, PendingChangesAreWrittenWhenTheStoreGoes)
+{
+    {
+        UserDefaults store(path());
+        store.setValue(QStringLiteral("late"), QStringLiteral("kept"));
+    }
+    UserDefaults reread(path());
+    EXPECT_EQ(reread.stringForKey(QStringLiteral("late")), QStringLiteral("kept"));
+}
+
+TEST_F(UserDefaultsTest, UnwritableLocationReportsFailureAndKeepsTheValue)
+{
+    QFile blocker(dir.path() + QStringLiteral("/settings"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
+    blocker.close();
+    UserDefaults store(path());
+    store.setValue(QStringLiteral("k"), 5);
+    EXPECT_FALSE(store.synchronize());
+    EXPECT_EQ(store.integerForKey(QStringLiteral("k")), 5);
+    blocker.remove();
+    EXPECT_TRUE(store.synchronize()) << "the failed write is retried";
+    UserDefaults reread(path());
+    EXPECT_EQ(reread.integerForKey(QStringLiteral("k")), 5);
+}
+
+TEST_F(UserDefaultsTest, TypedReadersConvertLikeTheCallersExpect)
+{
+    UserDefaults store(path());
+    store.setValue(QStringLiteral("num"), 12);
+    store.setValue(QStringLiteral("text"), QStringLiteral("YES"));
+    store.setValue(QStringLiteral("zero"), QStringLiteral("0"));
+    EXPECT_EQ(store.stringForKey(QStringLiteral("num")), QStringLiteral("12"));
+    EXPECT_TRUE(store.boolForKey(QStringLiteral("num")));
+    EXPECT_TRUE(store.boolForKey(QStringLiteral("text")));
+    EXPECT_FALSE(store.boolForKey(QStringLiteral("zero")));
+    EXPECT_EQ(store.integerForKey(QStringLiteral("text")), 0);
+    EXPECT_TRUE(store.arrayForKey(QStringLiteral("num")).isEmpty());
+    EXPECT_TRUE(store.dataForKey(QStringLiteral("text")).isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Clipboard.h"
+
+#include <QStringList>
+
+// An in-memory clipboard and primary selection. Every text written is kept in writes. With
+// acceptWrites false a write fails and leaves the content. Installs itself for its lifetime.
+class FakeClipboard : public Clipboard {
+public:
+    FakeClipboard() { Clipboard::setInstance(this); }
+    ~FakeClipboard() override { Clipboard::setInstance(nullptr); }
+
+    bool setText(const QString& text) override
+    {
+        if (!acceptWrites)
+            return false;
+        content = text;
+        writes.append(text);
+        return true;
+    }
+
+    QString text() const override { return content; }
+    QString selectionText() const override { return selection; }
+
+    QString content;
+    QString selection;
+    QStringList writes;
+    bool acceptWrites = true;
+};
