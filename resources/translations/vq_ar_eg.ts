@@ -43,5 +43,141 @@
         <source>雅虎</source>
         <translation>Yahoo</translation>
     </message>
+    <message>
+        <source>鼠标设置</source>
+        <translation>إعدادات الماوس</translation>
+    </message>
+    <message>
+        <source>智能设置</source>
+        <translation>الإعدادات الذكية</translation>
+    </message>
+    <message>
+        <source>软件设置</source>
+        <translation>إعدادات البرنامج</translation>
+    </message>
+    <message>
+        <source>个性化设置</source>
+        <translation>التخصيص</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>التفضيلات</translation>
+    </message>
+    <message>
+        <source>智笔设置</source>
+        <translation>إعدادات القلم الذكي</translation>
+    </message>
+    <message>
+        <source>打开主界面</source>
+        <translation>فتح النافذة الرئيسية</translation>
+    </message>
+    <message>
+        <source>使用引导</source>
+        <translation>دليل الاستخدام</translation>
+    </message>
+    <message>
+        <source>权限设置</source>
+        <translation>الأذونات</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>未检测到设备</source>
+        <translation>لم يتم اكتشاف أي جهاز</translation>
+    </message>
+    <message>
+        <source>请将接收器插入电脑的USB接口，或通过蓝牙连接鼠标</source>
+        <translation>وصّل جهاز الاستقبال بمنفذ USB في الكمبيوتر، أو صِل الماوس عبر البلوتوث</translation>
+    </message>
+    <message>
+        <source>设备连接后将自动打开设置界面</source>
+        <translation>ستُفتح الإعدادات تلقائيًا بعد توصيل الجهاز</translation>
+    </message>
+    <message>
+        <source>电量低，请充电</source>
+        <translation>البطارية منخفضة، يرجى الشحن</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>لغة الواجهة</translation>
+    </message>
+    <message>
+        <source>开机自启动</source>
+        <translation>التشغيل عند تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>设置失败</source>
+        <translation>فشل الإعداد</translation>
+    </message>
+    <message>
+        <source>以下各项决定哪些功能可以使用</source>
+        <translation>تحدد العناصر التالية الميزات التي يمكن استخدامها</translation>
+    </message>
+    <message>
+        <source>设备访问</source>
+        <translation>الوصول إلى الجهاز</translation>
+    </message>
+    <message>
+        <source>读写接收器的 HID 设备节点，用于连接设备、接收按键和语音</source>
+        <translation>قراءة عُقد HID لجهاز الاستقبال والكتابة إليها، لتوصيل الجهاز واستقبال المفاتيح والصوت</translation>
+    </message>
+    <message>
+        <source>安装随程序提供的 udev 规则，然后重新插入接收器：</source>
+        <translation>ثبّت قاعدة udev المرفقة بالبرنامج، ثم أعد توصيل جهاز الاستقبال:</translation>
+    </message>
+    <message>
+        <source>辅助功能</source>
+        <translation>إمكانية الوصول</translation>
+    </message>
+    <message>
+        <source>桌面辅助功能总线（AT-SPI），用于将识别的文字直接写入输入框</source>
+        <translation>ناقل إمكانية الوصول لسطح المكتب (AT-SPI)، لكتابة النص المتعرَّف عليه مباشرة في حقول الإدخال</translation>
+    </message>
+    <message>
+        <source>请安装 at-spi2-core 并在系统设置中开启辅助功能，然后重新登录</source>
+        <translation>ثبّت at-spi2-core وفعّل إمكانية الوصول في إعدادات النظام، ثم سجّل الدخول مجددًا</translation>
+    </message>
+    <message>
+        <source>X11 会话</source>
+        <translation>جلسة X11</translation>
+    </message>
+    <message>
+        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
+        <translation>تحتاج الاختصارات العامة والمفاتيح المحاكاة ولقطات الشاشة إلى جلسة X11 (يكفي XWayland)</translation>
+    </message>
+    <message>
+        <source>请在登录界面选择 X11（Xorg）会话</source>
+        <translation>اختر جلسة X11 (Xorg) في شاشة تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>已授权</source>
+        <translation>مُنح</translation>
+    </message>
+    <message>
+        <source>未授权</source>
+        <translation>غير ممنوح</translation>
+    </message>
+    <message>
+        <source>未检测到接收器</source>
+        <translation>لم يُعثر على جهاز استقبال</translation>
+    </message>
+    <message>
+        <source>检测中</source>
+        <translation>جارٍ التحقق</translation>
+    </message>
+    <message>
+        <source>复制命令</source>
+        <translation>نسخ الأمر</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>تم النسخ</translation>
+    </message>
+    <message>
+        <source>重新检测</source>
+        <translation>إعادة التحقق</translation>
+    </message>
 </context>
 </TS>

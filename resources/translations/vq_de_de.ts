@@ -43,5 +43,141 @@
         <source>雅虎</source>
         <translation>Yahoo</translation>
     </message>
+    <message>
+        <source>鼠标设置</source>
+        <translation>Mauseinstellungen</translation>
+    </message>
+    <message>
+        <source>智能设置</source>
+        <translation>Smarte Einstellungen</translation>
+    </message>
+    <message>
+        <source>软件设置</source>
+        <translation>Software</translation>
+    </message>
+    <message>
+        <source>个性化设置</source>
+        <translation>Personalisierung</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>智笔设置</source>
+        <translation>Smart-Pen-Einstellungen</translation>
+    </message>
+    <message>
+        <source>打开主界面</source>
+        <translation>Hauptfenster öffnen</translation>
+    </message>
+    <message>
+        <source>使用引导</source>
+        <translation>Erste Schritte</translation>
+    </message>
+    <message>
+        <source>权限设置</source>
+        <translation>Berechtigungen</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>未检测到设备</source>
+        <translation>Kein Gerät erkannt</translation>
+    </message>
+    <message>
+        <source>请将接收器插入电脑的USB接口，或通过蓝牙连接鼠标</source>
+        <translation>Stecken Sie den Empfänger in einen USB-Anschluss Ihres Computers oder verbinden Sie die Maus per Bluetooth</translation>
+    </message>
+    <message>
+        <source>设备连接后将自动打开设置界面</source>
+        <translation>Die Einstellungen öffnen sich, sobald das Gerät verbunden ist</translation>
+    </message>
+    <message>
+        <source>电量低，请充电</source>
+        <translation>Akku schwach, bitte aufladen</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>Sprache der Oberfläche</translation>
+    </message>
+    <message>
+        <source>开机自启动</source>
+        <translation>Beim Anmelden starten</translation>
+    </message>
+    <message>
+        <source>设置失败</source>
+        <translation>Einstellung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>以下各项决定哪些功能可以使用</source>
+        <translation>Diese Punkte bestimmen, welche Funktionen verfügbar sind</translation>
+    </message>
+    <message>
+        <source>设备访问</source>
+        <translation>Gerätezugriff</translation>
+    </message>
+    <message>
+        <source>读写接收器的 HID 设备节点，用于连接设备、接收按键和语音</source>
+        <translation>Lesen und Schreiben der HID-Geräteknoten des Empfängers, um das Gerät zu verbinden und Tasten und Sprache zu empfangen</translation>
+    </message>
+    <message>
+        <source>安装随程序提供的 udev 规则，然后重新插入接收器：</source>
+        <translation>Installieren Sie die mitgelieferte udev-Regel und stecken Sie den Empfänger erneut ein:</translation>
+    </message>
+    <message>
+        <source>辅助功能</source>
+        <translation>Barrierefreiheit</translation>
+    </message>
+    <message>
+        <source>桌面辅助功能总线（AT-SPI），用于将识别的文字直接写入输入框</source>
+        <translation>Der Barrierefreiheits-Bus des Desktops (AT-SPI), um erkannten Text direkt in Eingabefelder zu schreiben</translation>
+    </message>
+    <message>
+        <source>请安装 at-spi2-core 并在系统设置中开启辅助功能，然后重新登录</source>
+        <translation>Installieren Sie at-spi2-core, schalten Sie die Barrierefreiheit in den Systemeinstellungen ein und melden Sie sich neu an</translation>
+    </message>
+    <message>
+        <source>X11 会话</source>
+        <translation>X11-Sitzung</translation>
+    </message>
+    <message>
+        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
+        <translation>Globale Tastenkürzel, simulierte Tasten und Bildschirmfotos brauchen eine X11-Sitzung (XWayland genügt)</translation>
+    </message>
+    <message>
+        <source>请在登录界面选择 X11（Xorg）会话</source>
+        <translation>Wählen Sie im Anmeldebildschirm die X11-Sitzung (Xorg)</translation>
+    </message>
+    <message>
+        <source>已授权</source>
+        <translation>Erteilt</translation>
+    </message>
+    <message>
+        <source>未授权</source>
+        <translation>Nicht erteilt</translation>
+    </message>
+    <message>
+        <source>未检测到接收器</source>
+        <translation>Kein Empfänger gefunden</translation>
+    </message>
+    <message>
+        <source>检测中</source>
+        <translation>Wird geprüft</translation>
+    </message>
+    <message>
+        <source>复制命令</source>
+        <translation>Befehl kopieren</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>Kopiert</translation>
+    </message>
+    <message>
+        <source>重新检测</source>
+        <translation>Erneut prüfen</translation>
+    </message>
 </context>
 </TS>

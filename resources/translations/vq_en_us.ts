@@ -43,5 +43,141 @@
         <source>雅虎</source>
         <translation>Yahoo</translation>
     </message>
+    <message>
+        <source>鼠标设置</source>
+        <translation>Mouse settings</translation>
+    </message>
+    <message>
+        <source>智能设置</source>
+        <translation>Smart settings</translation>
+    </message>
+    <message>
+        <source>软件设置</source>
+        <translation>Software</translation>
+    </message>
+    <message>
+        <source>个性化设置</source>
+        <translation>Personalization</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>智笔设置</source>
+        <translation>Smart pen</translation>
+    </message>
+    <message>
+        <source>打开主界面</source>
+        <translation>Open main window</translation>
+    </message>
+    <message>
+        <source>使用引导</source>
+        <translation>Getting started</translation>
+    </message>
+    <message>
+        <source>权限设置</source>
+        <translation>Permissions</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>未检测到设备</source>
+        <translation>No device detected</translation>
+    </message>
+    <message>
+        <source>请将接收器插入电脑的USB接口，或通过蓝牙连接鼠标</source>
+        <translation>Plug the receiver into a USB port of your computer, or connect the mouse over Bluetooth</translation>
+    </message>
+    <message>
+        <source>设备连接后将自动打开设置界面</source>
+        <translation>The settings open by themselves once the device is connected</translation>
+    </message>
+    <message>
+        <source>电量低，请充电</source>
+        <translation>Battery low, please charge</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>Interface language</translation>
+    </message>
+    <message>
+        <source>开机自启动</source>
+        <translation>Start at login</translation>
+    </message>
+    <message>
+        <source>设置失败</source>
+        <translation>Setting failed</translation>
+    </message>
+    <message>
+        <source>以下各项决定哪些功能可以使用</source>
+        <translation>These items decide which features can work</translation>
+    </message>
+    <message>
+        <source>设备访问</source>
+        <translation>Device access</translation>
+    </message>
+    <message>
+        <source>读写接收器的 HID 设备节点，用于连接设备、接收按键和语音</source>
+        <translation>Read and write the receiver's HID device nodes, to connect the device and receive its keys and voice</translation>
+    </message>
+    <message>
+        <source>安装随程序提供的 udev 规则，然后重新插入接收器：</source>
+        <translation>Install the udev rule that comes with the program, then plug the receiver in again:</translation>
+    </message>
+    <message>
+        <source>辅助功能</source>
+        <translation>Accessibility</translation>
+    </message>
+    <message>
+        <source>桌面辅助功能总线（AT-SPI），用于将识别的文字直接写入输入框</source>
+        <translation>The desktop's accessibility bus (AT-SPI), to write recognised text straight into input fields</translation>
+    </message>
+    <message>
+        <source>请安装 at-spi2-core 并在系统设置中开启辅助功能，然后重新登录</source>
+        <translation>Install at-spi2-core, turn accessibility on in the system settings, then log in again</translation>
+    </message>
+    <message>
+        <source>X11 会话</source>
+        <translation>X11 session</translation>
+    </message>
+    <message>
+        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
+        <translation>Global shortcuts, synthesised keys and screenshots need an X11 session (XWayland will do)</translation>
+    </message>
+    <message>
+        <source>请在登录界面选择 X11（Xorg）会话</source>
+        <translation>Choose the X11 (Xorg) session on the login screen</translation>
+    </message>
+    <message>
+        <source>已授权</source>
+        <translation>Granted</translation>
+    </message>
+    <message>
+        <source>未授权</source>
+        <translation>Not granted</translation>
+    </message>
+    <message>
+        <source>未检测到接收器</source>
+        <translation>No receiver found</translation>
+    </message>
+    <message>
+        <source>检测中</source>
+        <translation>Checking</translation>
+    </message>
+    <message>
+        <source>复制命令</source>
+        <translation>Copy command</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>Copied</translation>
+    </message>
+    <message>
+        <source>重新检测</source>
+        <translation>Check again</translation>
+    </message>
 </context>
 </TS>

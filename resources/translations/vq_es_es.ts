@@ -43,5 +43,141 @@
         <source>雅虎</source>
         <translation>Yahoo</translation>
     </message>
+    <message>
+        <source>鼠标设置</source>
+        <translation>Ajustes del ratón</translation>
+    </message>
+    <message>
+        <source>智能设置</source>
+        <translation>Ajustes inteligentes</translation>
+    </message>
+    <message>
+        <source>软件设置</source>
+        <translation>Software</translation>
+    </message>
+    <message>
+        <source>个性化设置</source>
+        <translation>Personalización</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>智笔设置</source>
+        <translation>Ajustes del puntero</translation>
+    </message>
+    <message>
+        <source>打开主界面</source>
+        <translation>Abrir ventana principal</translation>
+    </message>
+    <message>
+        <source>使用引导</source>
+        <translation>Guía de inicio</translation>
+    </message>
+    <message>
+        <source>权限设置</source>
+        <translation>Permisos</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>未检测到设备</source>
+        <translation>No se detecta ningún dispositivo</translation>
+    </message>
+    <message>
+        <source>请将接收器插入电脑的USB接口，或通过蓝牙连接鼠标</source>
+        <translation>Conecte el receptor a un puerto USB del ordenador o conecte el ratón por Bluetooth</translation>
+    </message>
+    <message>
+        <source>设备连接后将自动打开设置界面</source>
+        <translation>Los ajustes se abrirán solos cuando el dispositivo esté conectado</translation>
+    </message>
+    <message>
+        <source>电量低，请充电</source>
+        <translation>Batería baja, cárguela</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>Idioma de la interfaz</translation>
+    </message>
+    <message>
+        <source>开机自启动</source>
+        <translation>Iniciar al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>设置失败</source>
+        <translation>Error al aplicar el ajuste</translation>
+    </message>
+    <message>
+        <source>以下各项决定哪些功能可以使用</source>
+        <translation>Estos elementos determinan qué funciones se pueden usar</translation>
+    </message>
+    <message>
+        <source>设备访问</source>
+        <translation>Acceso al dispositivo</translation>
+    </message>
+    <message>
+        <source>读写接收器的 HID 设备节点，用于连接设备、接收按键和语音</source>
+        <translation>Leer y escribir los nodos HID del receptor para conectar el dispositivo y recibir sus teclas y su voz</translation>
+    </message>
+    <message>
+        <source>安装随程序提供的 udev 规则，然后重新插入接收器：</source>
+        <translation>Instale la regla udev incluida con el programa y vuelva a conectar el receptor:</translation>
+    </message>
+    <message>
+        <source>辅助功能</source>
+        <translation>Accesibilidad</translation>
+    </message>
+    <message>
+        <source>桌面辅助功能总线（AT-SPI），用于将识别的文字直接写入输入框</source>
+        <translation>El bus de accesibilidad del escritorio (AT-SPI), para escribir el texto reconocido directamente en los campos</translation>
+    </message>
+    <message>
+        <source>请安装 at-spi2-core 并在系统设置中开启辅助功能，然后重新登录</source>
+        <translation>Instale at-spi2-core, active la accesibilidad en los ajustes del sistema y vuelva a iniciar sesión</translation>
+    </message>
+    <message>
+        <source>X11 会话</source>
+        <translation>Sesión X11</translation>
+    </message>
+    <message>
+        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
+        <translation>Los atajos globales, las teclas simuladas y las capturas necesitan una sesión X11 (sirve XWayland)</translation>
+    </message>
+    <message>
+        <source>请在登录界面选择 X11（Xorg）会话</source>
+        <translation>Elija la sesión X11 (Xorg) en la pantalla de inicio de sesión</translation>
+    </message>
+    <message>
+        <source>已授权</source>
+        <translation>Concedido</translation>
+    </message>
+    <message>
+        <source>未授权</source>
+        <translation>No concedido</translation>
+    </message>
+    <message>
+        <source>未检测到接收器</source>
+        <translation>No se encontró ningún receptor</translation>
+    </message>
+    <message>
+        <source>检测中</source>
+        <translation>Comprobando</translation>
+    </message>
+    <message>
+        <source>复制命令</source>
+        <translation>Copiar comando</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>Copiado</translation>
+    </message>
+    <message>
+        <source>重新检测</source>
+        <translation>Volver a comprobar</translation>
+    </message>
 </context>
 </TS>

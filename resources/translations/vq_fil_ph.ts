@@ -43,5 +43,141 @@
         <source>雅虎</source>
         <translation>Yahoo</translation>
     </message>
+    <message>
+        <source>鼠标设置</source>
+        <translation>Mga setting ng mouse</translation>
+    </message>
+    <message>
+        <source>智能设置</source>
+        <translation>Mga smart na setting</translation>
+    </message>
+    <message>
+        <source>软件设置</source>
+        <translation>Mga setting ng software</translation>
+    </message>
+    <message>
+        <source>个性化设置</source>
+        <translation>Pag-personalize</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Mga kagustuhan</translation>
+    </message>
+    <message>
+        <source>智笔设置</source>
+        <translation>Mga setting ng smart pen</translation>
+    </message>
+    <message>
+        <source>打开主界面</source>
+        <translation>Buksan ang pangunahing window</translation>
+    </message>
+    <message>
+        <source>使用引导</source>
+        <translation>Gabay sa pagsisimula</translation>
+    </message>
+    <message>
+        <source>权限设置</source>
+        <translation>Mga pahintulot</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Umalis</translation>
+    </message>
+    <message>
+        <source>未检测到设备</source>
+        <translation>Walang natukoy na device</translation>
+    </message>
+    <message>
+        <source>请将接收器插入电脑的USB接口，或通过蓝牙连接鼠标</source>
+        <translation>Isaksak ang receiver sa USB port ng computer, o ikonekta ang mouse sa Bluetooth</translation>
+    </message>
+    <message>
+        <source>设备连接后将自动打开设置界面</source>
+        <translation>Kusang bubukas ang mga setting kapag nakakonekta na ang device</translation>
+    </message>
+    <message>
+        <source>电量低，请充电</source>
+        <translation>Mahina ang baterya, paki-charge</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>Wika ng interface</translation>
+    </message>
+    <message>
+        <source>开机自启动</source>
+        <translation>Simulan sa pag-login</translation>
+    </message>
+    <message>
+        <source>设置失败</source>
+        <translation>Nabigo ang setting</translation>
+    </message>
+    <message>
+        <source>以下各项决定哪些功能可以使用</source>
+        <translation>Tinutukoy ng mga ito kung aling mga feature ang gagana</translation>
+    </message>
+    <message>
+        <source>设备访问</source>
+        <translation>Access sa device</translation>
+    </message>
+    <message>
+        <source>读写接收器的 HID 设备节点，用于连接设备、接收按键和语音</source>
+        <translation>Pagbasa at pagsulat sa mga HID device node ng receiver, para ikonekta ang device at tanggapin ang mga key at boses nito</translation>
+    </message>
+    <message>
+        <source>安装随程序提供的 udev 规则，然后重新插入接收器：</source>
+        <translation>I-install ang udev rule na kasama ng program, saka isaksak muli ang receiver:</translation>
+    </message>
+    <message>
+        <source>辅助功能</source>
+        <translation>Accessibility</translation>
+    </message>
+    <message>
+        <source>桌面辅助功能总线（AT-SPI），用于将识别的文字直接写入输入框</source>
+        <translation>Ang accessibility bus ng desktop (AT-SPI), para isulat nang direkta sa mga input field ang nakilalang teksto</translation>
+    </message>
+    <message>
+        <source>请安装 at-spi2-core 并在系统设置中开启辅助功能，然后重新登录</source>
+        <translation>I-install ang at-spi2-core, buksan ang accessibility sa mga setting ng system, saka mag-login muli</translation>
+    </message>
+    <message>
+        <source>X11 会话</source>
+        <translation>X11 session</translation>
+    </message>
+    <message>
+        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
+        <translation>Kailangan ng X11 session (puwede ang XWayland) para sa mga global shortcut, ginayang key at screenshot</translation>
+    </message>
+    <message>
+        <source>请在登录界面选择 X11（Xorg）会话</source>
+        <translation>Piliin ang X11 (Xorg) session sa login screen</translation>
+    </message>
+    <message>
+        <source>已授权</source>
+        <translation>Pinahintulutan</translation>
+    </message>
+    <message>
+        <source>未授权</source>
+        <translation>Hindi pinahintulutan</translation>
+    </message>
+    <message>
+        <source>未检测到接收器</source>
+        <translation>Walang nakitang receiver</translation>
+    </message>
+    <message>
+        <source>检测中</source>
+        <translation>Sinusuri</translation>
+    </message>
+    <message>
+        <source>复制命令</source>
+        <translation>Kopyahin</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>Nakopya</translation>
+    </message>
+    <message>
+        <source>重新检测</source>
+        <translation>Suriin muli</translation>
+    </message>
 </context>
 </TS>

@@ -43,5 +43,141 @@
         <source>雅虎</source>
         <translation>Yahoo</translation>
     </message>
+    <message>
+        <source>鼠标设置</source>
+        <translation>Réglages de la souris</translation>
+    </message>
+    <message>
+        <source>智能设置</source>
+        <translation>Réglages intelligents</translation>
+    </message>
+    <message>
+        <source>软件设置</source>
+        <translation>Logiciel</translation>
+    </message>
+    <message>
+        <source>个性化设置</source>
+        <translation>Personnalisation</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>智笔设置</source>
+        <translation>Réglages du pointeur</translation>
+    </message>
+    <message>
+        <source>打开主界面</source>
+        <translation>Ouvrir la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>使用引导</source>
+        <translation>Prise en main</translation>
+    </message>
+    <message>
+        <source>权限设置</source>
+        <translation>Autorisations</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>未检测到设备</source>
+        <translation>Aucun appareil détecté</translation>
+    </message>
+    <message>
+        <source>请将接收器插入电脑的USB接口，或通过蓝牙连接鼠标</source>
+        <translation>Branchez le récepteur sur un port USB de l'ordinateur ou connectez la souris en Bluetooth</translation>
+    </message>
+    <message>
+        <source>设备连接后将自动打开设置界面</source>
+        <translation>Les réglages s'ouvrent d'eux-mêmes dès que l'appareil est connecté</translation>
+    </message>
+    <message>
+        <source>电量低，请充电</source>
+        <translation>Batterie faible, veuillez recharger</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>Langue de l'interface</translation>
+    </message>
+    <message>
+        <source>开机自启动</source>
+        <translation>Lancer à l'ouverture de session</translation>
+    </message>
+    <message>
+        <source>设置失败</source>
+        <translation>Échec du réglage</translation>
+    </message>
+    <message>
+        <source>以下各项决定哪些功能可以使用</source>
+        <translation>Ces éléments déterminent les fonctions disponibles</translation>
+    </message>
+    <message>
+        <source>设备访问</source>
+        <translation>Accès à l'appareil</translation>
+    </message>
+    <message>
+        <source>读写接收器的 HID 设备节点，用于连接设备、接收按键和语音</source>
+        <translation>Lecture et écriture des nœuds HID du récepteur, pour connecter l'appareil et recevoir ses touches et sa voix</translation>
+    </message>
+    <message>
+        <source>安装随程序提供的 udev 规则，然后重新插入接收器：</source>
+        <translation>Installez la règle udev fournie avec le programme, puis rebranchez le récepteur :</translation>
+    </message>
+    <message>
+        <source>辅助功能</source>
+        <translation>Accessibilité</translation>
+    </message>
+    <message>
+        <source>桌面辅助功能总线（AT-SPI），用于将识别的文字直接写入输入框</source>
+        <translation>Le bus d'accessibilité du bureau (AT-SPI), pour écrire le texte reconnu directement dans les champs de saisie</translation>
+    </message>
+    <message>
+        <source>请安装 at-spi2-core 并在系统设置中开启辅助功能，然后重新登录</source>
+        <translation>Installez at-spi2-core, activez l'accessibilité dans les paramètres du système, puis rouvrez la session</translation>
+    </message>
+    <message>
+        <source>X11 会话</source>
+        <translation>Session X11</translation>
+    </message>
+    <message>
+        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
+        <translation>Les raccourcis globaux, les touches simulées et les captures d'écran nécessitent une session X11 (XWayland convient)</translation>
+    </message>
+    <message>
+        <source>请在登录界面选择 X11（Xorg）会话</source>
+        <translation>Choisissez la session X11 (Xorg) sur l'écran de connexion</translation>
+    </message>
+    <message>
+        <source>已授权</source>
+        <translation>Accordé</translation>
+    </message>
+    <message>
+        <source>未授权</source>
+        <translation>Non accordé</translation>
+    </message>
+    <message>
+        <source>未检测到接收器</source>
+        <translation>Aucun récepteur trouvé</translation>
+    </message>
+    <message>
+        <source>检测中</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>复制命令</source>
+        <translation>Copier la commande</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>Copié</translation>
+    </message>
+    <message>
+        <source>重新检测</source>
+        <translation>Vérifier à nouveau</translation>
+    </message>
 </context>
 </TS>

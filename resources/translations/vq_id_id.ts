@@ -43,5 +43,141 @@
         <source>雅虎</source>
         <translation>Yahoo</translation>
     </message>
+    <message>
+        <source>鼠标设置</source>
+        <translation>Pengaturan mouse</translation>
+    </message>
+    <message>
+        <source>智能设置</source>
+        <translation>Pengaturan pintar</translation>
+    </message>
+    <message>
+        <source>软件设置</source>
+        <translation>Pengaturan perangkat lunak</translation>
+    </message>
+    <message>
+        <source>个性化设置</source>
+        <translation>Personalisasi</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Preferensi</translation>
+    </message>
+    <message>
+        <source>智笔设置</source>
+        <translation>Pengaturan pena pintar</translation>
+    </message>
+    <message>
+        <source>打开主界面</source>
+        <translation>Buka jendela utama</translation>
+    </message>
+    <message>
+        <source>使用引导</source>
+        <translation>Panduan penggunaan</translation>
+    </message>
+    <message>
+        <source>权限设置</source>
+        <translation>Izin</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Keluar</translation>
+    </message>
+    <message>
+        <source>未检测到设备</source>
+        <translation>Perangkat tidak terdeteksi</translation>
+    </message>
+    <message>
+        <source>请将接收器插入电脑的USB接口，或通过蓝牙连接鼠标</source>
+        <translation>Colokkan penerima ke port USB komputer, atau hubungkan mouse melalui Bluetooth</translation>
+    </message>
+    <message>
+        <source>设备连接后将自动打开设置界面</source>
+        <translation>Pengaturan akan terbuka otomatis setelah perangkat terhubung</translation>
+    </message>
+    <message>
+        <source>电量低，请充电</source>
+        <translation>Baterai lemah, harap isi daya</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>Bahasa antarmuka</translation>
+    </message>
+    <message>
+        <source>开机自启动</source>
+        <translation>Jalankan saat masuk</translation>
+    </message>
+    <message>
+        <source>设置失败</source>
+        <translation>Pengaturan gagal</translation>
+    </message>
+    <message>
+        <source>以下各项决定哪些功能可以使用</source>
+        <translation>Item berikut menentukan fitur mana yang dapat digunakan</translation>
+    </message>
+    <message>
+        <source>设备访问</source>
+        <translation>Akses perangkat</translation>
+    </message>
+    <message>
+        <source>读写接收器的 HID 设备节点，用于连接设备、接收按键和语音</source>
+        <translation>Membaca dan menulis node perangkat HID penerima untuk menghubungkan perangkat serta menerima tombol dan suara</translation>
+    </message>
+    <message>
+        <source>安装随程序提供的 udev 规则，然后重新插入接收器：</source>
+        <translation>Pasang aturan udev yang disertakan program, lalu colokkan kembali penerima:</translation>
+    </message>
+    <message>
+        <source>辅助功能</source>
+        <translation>Aksesibilitas</translation>
+    </message>
+    <message>
+        <source>桌面辅助功能总线（AT-SPI），用于将识别的文字直接写入输入框</source>
+        <translation>Bus aksesibilitas desktop (AT-SPI), untuk menulis teks yang dikenali langsung ke kolom input</translation>
+    </message>
+    <message>
+        <source>请安装 at-spi2-core 并在系统设置中开启辅助功能，然后重新登录</source>
+        <translation>Pasang at-spi2-core, aktifkan aksesibilitas di pengaturan sistem, lalu masuk kembali</translation>
+    </message>
+    <message>
+        <source>X11 会话</source>
+        <translation>Sesi X11</translation>
+    </message>
+    <message>
+        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
+        <translation>Pintasan global, tombol simulasi, dan tangkapan layar memerlukan sesi X11 (XWayland juga bisa)</translation>
+    </message>
+    <message>
+        <source>请在登录界面选择 X11（Xorg）会话</source>
+        <translation>Pilih sesi X11 (Xorg) di layar masuk</translation>
+    </message>
+    <message>
+        <source>已授权</source>
+        <translation>Diizinkan</translation>
+    </message>
+    <message>
+        <source>未授权</source>
+        <translation>Belum diizinkan</translation>
+    </message>
+    <message>
+        <source>未检测到接收器</source>
+        <translation>Penerima tidak ditemukan</translation>
+    </message>
+    <message>
+        <source>检测中</source>
+        <translation>Memeriksa</translation>
+    </message>
+    <message>
+        <source>复制命令</source>
+        <translation>Salin perintah</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>Disalin</translation>
+    </message>
+    <message>
+        <source>重新检测</source>
+        <translation>Periksa lagi</translation>
+    </message>
 </context>
 </TS>

@@ -43,5 +43,141 @@
         <source>雅虎</source>
         <translation>Yahoo</translation>
     </message>
+    <message>
+        <source>鼠标设置</source>
+        <translation>Impostazioni mouse</translation>
+    </message>
+    <message>
+        <source>智能设置</source>
+        <translation>Impostazioni smart</translation>
+    </message>
+    <message>
+        <source>软件设置</source>
+        <translation>Software</translation>
+    </message>
+    <message>
+        <source>个性化设置</source>
+        <translation>Personalizzazione</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Preferenze</translation>
+    </message>
+    <message>
+        <source>智笔设置</source>
+        <translation>Impostazioni puntatore</translation>
+    </message>
+    <message>
+        <source>打开主界面</source>
+        <translation>Apri finestra principale</translation>
+    </message>
+    <message>
+        <source>使用引导</source>
+        <translation>Guida introduttiva</translation>
+    </message>
+    <message>
+        <source>权限设置</source>
+        <translation>Autorizzazioni</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>未检测到设备</source>
+        <translation>Nessun dispositivo rilevato</translation>
+    </message>
+    <message>
+        <source>请将接收器插入电脑的USB接口，或通过蓝牙连接鼠标</source>
+        <translation>Collega il ricevitore a una porta USB del computer oppure collega il mouse via Bluetooth</translation>
+    </message>
+    <message>
+        <source>设备连接后将自动打开设置界面</source>
+        <translation>Le impostazioni si aprono da sole quando il dispositivo è collegato</translation>
+    </message>
+    <message>
+        <source>电量低，请充电</source>
+        <translation>Batteria scarica, ricaricala</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>Lingua dell'interfaccia</translation>
+    </message>
+    <message>
+        <source>开机自启动</source>
+        <translation>Avvia all'accesso</translation>
+    </message>
+    <message>
+        <source>设置失败</source>
+        <translation>Impostazione non riuscita</translation>
+    </message>
+    <message>
+        <source>以下各项决定哪些功能可以使用</source>
+        <translation>Queste voci determinano quali funzioni sono disponibili</translation>
+    </message>
+    <message>
+        <source>设备访问</source>
+        <translation>Accesso al dispositivo</translation>
+    </message>
+    <message>
+        <source>读写接收器的 HID 设备节点，用于连接设备、接收按键和语音</source>
+        <translation>Lettura e scrittura dei nodi HID del ricevitore, per collegare il dispositivo e ricevere tasti e voce</translation>
+    </message>
+    <message>
+        <source>安装随程序提供的 udev 规则，然后重新插入接收器：</source>
+        <translation>Installa la regola udev fornita con il programma, poi ricollega il ricevitore:</translation>
+    </message>
+    <message>
+        <source>辅助功能</source>
+        <translation>Accessibilità</translation>
+    </message>
+    <message>
+        <source>桌面辅助功能总线（AT-SPI），用于将识别的文字直接写入输入框</source>
+        <translation>Il bus di accessibilità del desktop (AT-SPI), per scrivere il testo riconosciuto direttamente nei campi</translation>
+    </message>
+    <message>
+        <source>请安装 at-spi2-core 并在系统设置中开启辅助功能，然后重新登录</source>
+        <translation>Installa at-spi2-core, attiva l'accessibilità nelle impostazioni di sistema e accedi di nuovo</translation>
+    </message>
+    <message>
+        <source>X11 会话</source>
+        <translation>Sessione X11</translation>
+    </message>
+    <message>
+        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
+        <translation>Scorciatoie globali, tasti simulati e screenshot richiedono una sessione X11 (va bene anche XWayland)</translation>
+    </message>
+    <message>
+        <source>请在登录界面选择 X11（Xorg）会话</source>
+        <translation>Scegli la sessione X11 (Xorg) nella schermata di accesso</translation>
+    </message>
+    <message>
+        <source>已授权</source>
+        <translation>Concesso</translation>
+    </message>
+    <message>
+        <source>未授权</source>
+        <translation>Non concesso</translation>
+    </message>
+    <message>
+        <source>未检测到接收器</source>
+        <translation>Nessun ricevitore trovato</translation>
+    </message>
+    <message>
+        <source>检测中</source>
+        <translation>Verifica in corso</translation>
+    </message>
+    <message>
+        <source>复制命令</source>
+        <translation>Copia comando</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>Copiato</translation>
+    </message>
+    <message>
+        <source>重新检测</source>
+        <translation>Verifica di nuovo</translation>
+    </message>
 </context>
 </TS>

@@ -43,5 +43,141 @@
         <source>雅虎</source>
         <translation>Yahoo</translation>
     </message>
+    <message>
+        <source>鼠标设置</source>
+        <translation>マウス設定</translation>
+    </message>
+    <message>
+        <source>智能设置</source>
+        <translation>スマート設定</translation>
+    </message>
+    <message>
+        <source>软件设置</source>
+        <translation>ソフトウェア設定</translation>
+    </message>
+    <message>
+        <source>个性化设置</source>
+        <translation>パーソナライズ</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>智笔设置</source>
+        <translation>スマートペン設定</translation>
+    </message>
+    <message>
+        <source>打开主界面</source>
+        <translation>メイン画面を開く</translation>
+    </message>
+    <message>
+        <source>使用引导</source>
+        <translation>使い方ガイド</translation>
+    </message>
+    <message>
+        <source>权限设置</source>
+        <translation>権限設定</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>未检测到设备</source>
+        <translation>デバイスが検出されません</translation>
+    </message>
+    <message>
+        <source>请将接收器插入电脑的USB接口，或通过蓝牙连接鼠标</source>
+        <translation>レシーバーをパソコンのUSBポートに差し込むか、Bluetoothでマウスを接続してください</translation>
+    </message>
+    <message>
+        <source>设备连接后将自动打开设置界面</source>
+        <translation>デバイスを接続すると設定画面が自動的に開きます</translation>
+    </message>
+    <message>
+        <source>电量低，请充电</source>
+        <translation>バッテリー残量が少なくなっています。充電してください</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>表示言語</translation>
+    </message>
+    <message>
+        <source>开机自启动</source>
+        <translation>ログイン時に起動</translation>
+    </message>
+    <message>
+        <source>设置失败</source>
+        <translation>設定に失敗しました</translation>
+    </message>
+    <message>
+        <source>以下各项决定哪些功能可以使用</source>
+        <translation>以下の項目によって使える機能が決まります</translation>
+    </message>
+    <message>
+        <source>设备访问</source>
+        <translation>デバイスへのアクセス</translation>
+    </message>
+    <message>
+        <source>读写接收器的 HID 设备节点，用于连接设备、接收按键和语音</source>
+        <translation>レシーバーの HID デバイスノードの読み書き。デバイスの接続、キーと音声の受信に使います</translation>
+    </message>
+    <message>
+        <source>安装随程序提供的 udev 规则，然后重新插入接收器：</source>
+        <translation>付属の udev ルールをインストールしてから、レシーバーを差し直してください:</translation>
+    </message>
+    <message>
+        <source>辅助功能</source>
+        <translation>アクセシビリティ</translation>
+    </message>
+    <message>
+        <source>桌面辅助功能总线（AT-SPI），用于将识别的文字直接写入输入框</source>
+        <translation>デスクトップのアクセシビリティバス（AT-SPI）。認識したテキストを入力欄に直接書き込むために使います</translation>
+    </message>
+    <message>
+        <source>请安装 at-spi2-core 并在系统设置中开启辅助功能，然后重新登录</source>
+        <translation>at-spi2-core をインストールし、システム設定でアクセシビリティを有効にしてから、ログインし直してください</translation>
+    </message>
+    <message>
+        <source>X11 会话</source>
+        <translation>X11 セッション</translation>
+    </message>
+    <message>
+        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
+        <translation>グローバルショートカット、キー入力の再現、スクリーンショットには X11 セッションが必要です（XWayland でも可）</translation>
+    </message>
+    <message>
+        <source>请在登录界面选择 X11（Xorg）会话</source>
+        <translation>ログイン画面で X11（Xorg）セッションを選んでください</translation>
+    </message>
+    <message>
+        <source>已授权</source>
+        <translation>許可済み</translation>
+    </message>
+    <message>
+        <source>未授权</source>
+        <translation>未許可</translation>
+    </message>
+    <message>
+        <source>未检测到接收器</source>
+        <translation>レシーバーが見つかりません</translation>
+    </message>
+    <message>
+        <source>检测中</source>
+        <translation>確認中</translation>
+    </message>
+    <message>
+        <source>复制命令</source>
+        <translation>コマンドをコピー</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>コピーしました</translation>
+    </message>
+    <message>
+        <source>重新检测</source>
+        <translation>再確認</translation>
+    </message>
 </context>
 </TS>

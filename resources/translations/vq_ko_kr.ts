@@ -43,5 +43,141 @@
         <source>雅虎</source>
         <translation>Yahoo</translation>
     </message>
+    <message>
+        <source>鼠标设置</source>
+        <translation>마우스 설정</translation>
+    </message>
+    <message>
+        <source>智能设置</source>
+        <translation>스마트 설정</translation>
+    </message>
+    <message>
+        <source>软件设置</source>
+        <translation>소프트웨어 설정</translation>
+    </message>
+    <message>
+        <source>个性化设置</source>
+        <translation>개인 설정</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>환경설정</translation>
+    </message>
+    <message>
+        <source>智笔设置</source>
+        <translation>스마트 펜 설정</translation>
+    </message>
+    <message>
+        <source>打开主界面</source>
+        <translation>메인 창 열기</translation>
+    </message>
+    <message>
+        <source>使用引导</source>
+        <translation>사용 가이드</translation>
+    </message>
+    <message>
+        <source>权限设置</source>
+        <translation>권한 설정</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>未检测到设备</source>
+        <translation>장치가 감지되지 않음</translation>
+    </message>
+    <message>
+        <source>请将接收器插入电脑的USB接口，或通过蓝牙连接鼠标</source>
+        <translation>수신기를 컴퓨터의 USB 포트에 꽂거나 블루투스로 마우스를 연결하세요</translation>
+    </message>
+    <message>
+        <source>设备连接后将自动打开设置界面</source>
+        <translation>장치가 연결되면 설정 화면이 자동으로 열립니다</translation>
+    </message>
+    <message>
+        <source>电量低，请充电</source>
+        <translation>배터리가 부족합니다. 충전해 주세요</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>인터페이스 언어</translation>
+    </message>
+    <message>
+        <source>开机自启动</source>
+        <translation>로그인 시 자동 실행</translation>
+    </message>
+    <message>
+        <source>设置失败</source>
+        <translation>설정 실패</translation>
+    </message>
+    <message>
+        <source>以下各项决定哪些功能可以使用</source>
+        <translation>다음 항목에 따라 사용할 수 있는 기능이 결정됩니다</translation>
+    </message>
+    <message>
+        <source>设备访问</source>
+        <translation>장치 액세스</translation>
+    </message>
+    <message>
+        <source>读写接收器的 HID 设备节点，用于连接设备、接收按键和语音</source>
+        <translation>장치 연결과 키·음성 수신을 위해 수신기의 HID 장치 노드를 읽고 씁니다</translation>
+    </message>
+    <message>
+        <source>安装随程序提供的 udev 规则，然后重新插入接收器：</source>
+        <translation>프로그램과 함께 제공되는 udev 규칙을 설치한 뒤 수신기를 다시 꽂으세요:</translation>
+    </message>
+    <message>
+        <source>辅助功能</source>
+        <translation>접근성</translation>
+    </message>
+    <message>
+        <source>桌面辅助功能总线（AT-SPI），用于将识别的文字直接写入输入框</source>
+        <translation>데스크톱 접근성 버스(AT-SPI). 인식된 텍스트를 입력란에 바로 쓰는 데 사용합니다</translation>
+    </message>
+    <message>
+        <source>请安装 at-spi2-core 并在系统设置中开启辅助功能，然后重新登录</source>
+        <translation>at-spi2-core를 설치하고 시스템 설정에서 접근성을 켠 뒤 다시 로그인하세요</translation>
+    </message>
+    <message>
+        <source>X11 会话</source>
+        <translation>X11 세션</translation>
+    </message>
+    <message>
+        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
+        <translation>전역 단축키, 키 입력 재현, 스크린샷에는 X11 세션이 필요합니다(XWayland도 가능)</translation>
+    </message>
+    <message>
+        <source>请在登录界面选择 X11（Xorg）会话</source>
+        <translation>로그인 화면에서 X11(Xorg) 세션을 선택하세요</translation>
+    </message>
+    <message>
+        <source>已授权</source>
+        <translation>허용됨</translation>
+    </message>
+    <message>
+        <source>未授权</source>
+        <translation>허용되지 않음</translation>
+    </message>
+    <message>
+        <source>未检测到接收器</source>
+        <translation>수신기를 찾을 수 없음</translation>
+    </message>
+    <message>
+        <source>检测中</source>
+        <translation>확인 중</translation>
+    </message>
+    <message>
+        <source>复制命令</source>
+        <translation>명령 복사</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>복사됨</translation>
+    </message>
+    <message>
+        <source>重新检测</source>
+        <translation>다시 확인</translation>
+    </message>
 </context>
 </TS>

@@ -43,5 +43,141 @@
         <source>雅虎</source>
         <translation>Yahoo</translation>
     </message>
+    <message>
+        <source>鼠标设置</source>
+        <translation>Tetapan tetikus</translation>
+    </message>
+    <message>
+        <source>智能设置</source>
+        <translation>Tetapan pintar</translation>
+    </message>
+    <message>
+        <source>软件设置</source>
+        <translation>Tetapan perisian</translation>
+    </message>
+    <message>
+        <source>个性化设置</source>
+        <translation>Pemperibadian</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Keutamaan</translation>
+    </message>
+    <message>
+        <source>智笔设置</source>
+        <translation>Tetapan pen pintar</translation>
+    </message>
+    <message>
+        <source>打开主界面</source>
+        <translation>Buka tetingkap utama</translation>
+    </message>
+    <message>
+        <source>使用引导</source>
+        <translation>Panduan permulaan</translation>
+    </message>
+    <message>
+        <source>权限设置</source>
+        <translation>Kebenaran</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Keluar</translation>
+    </message>
+    <message>
+        <source>未检测到设备</source>
+        <translation>Tiada peranti dikesan</translation>
+    </message>
+    <message>
+        <source>请将接收器插入电脑的USB接口，或通过蓝牙连接鼠标</source>
+        <translation>Pasangkan penerima pada port USB komputer, atau sambungkan tetikus melalui Bluetooth</translation>
+    </message>
+    <message>
+        <source>设备连接后将自动打开设置界面</source>
+        <translation>Tetapan akan dibuka sendiri setelah peranti disambungkan</translation>
+    </message>
+    <message>
+        <source>电量低，请充电</source>
+        <translation>Bateri lemah, sila cas</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>Bahasa antara muka</translation>
+    </message>
+    <message>
+        <source>开机自启动</source>
+        <translation>Mula semasa log masuk</translation>
+    </message>
+    <message>
+        <source>设置失败</source>
+        <translation>Tetapan gagal</translation>
+    </message>
+    <message>
+        <source>以下各项决定哪些功能可以使用</source>
+        <translation>Perkara berikut menentukan ciri yang boleh digunakan</translation>
+    </message>
+    <message>
+        <source>设备访问</source>
+        <translation>Akses peranti</translation>
+    </message>
+    <message>
+        <source>读写接收器的 HID 设备节点，用于连接设备、接收按键和语音</source>
+        <translation>Membaca dan menulis nod peranti HID penerima untuk menyambung peranti serta menerima kekunci dan suara</translation>
+    </message>
+    <message>
+        <source>安装随程序提供的 udev 规则，然后重新插入接收器：</source>
+        <translation>Pasang peraturan udev yang disertakan bersama program, kemudian pasang semula penerima:</translation>
+    </message>
+    <message>
+        <source>辅助功能</source>
+        <translation>Kebolehcapaian</translation>
+    </message>
+    <message>
+        <source>桌面辅助功能总线（AT-SPI），用于将识别的文字直接写入输入框</source>
+        <translation>Bas kebolehcapaian desktop (AT-SPI), untuk menulis teks yang dikenal pasti terus ke medan input</translation>
+    </message>
+    <message>
+        <source>请安装 at-spi2-core 并在系统设置中开启辅助功能，然后重新登录</source>
+        <translation>Pasang at-spi2-core, hidupkan kebolehcapaian dalam tetapan sistem, kemudian log masuk semula</translation>
+    </message>
+    <message>
+        <source>X11 会话</source>
+        <translation>Sesi X11</translation>
+    </message>
+    <message>
+        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
+        <translation>Pintasan global, kekunci simulasi dan tangkapan skrin memerlukan sesi X11 (XWayland juga boleh)</translation>
+    </message>
+    <message>
+        <source>请在登录界面选择 X11（Xorg）会话</source>
+        <translation>Pilih sesi X11 (Xorg) pada skrin log masuk</translation>
+    </message>
+    <message>
+        <source>已授权</source>
+        <translation>Dibenarkan</translation>
+    </message>
+    <message>
+        <source>未授权</source>
+        <translation>Tidak dibenarkan</translation>
+    </message>
+    <message>
+        <source>未检测到接收器</source>
+        <translation>Tiada penerima ditemui</translation>
+    </message>
+    <message>
+        <source>检测中</source>
+        <translation>Sedang disemak</translation>
+    </message>
+    <message>
+        <source>复制命令</source>
+        <translation>Salin arahan</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>Disalin</translation>
+    </message>
+    <message>
+        <source>重新检测</source>
+        <translation>Semak semula</translation>
+    </message>
 </context>
 </TS>

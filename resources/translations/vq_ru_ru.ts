@@ -43,5 +43,141 @@
         <source>雅虎</source>
         <translation>Yahoo</translation>
     </message>
+    <message>
+        <source>鼠标设置</source>
+        <translation>Настройки мыши</translation>
+    </message>
+    <message>
+        <source>智能设置</source>
+        <translation>Умные настройки</translation>
+    </message>
+    <message>
+        <source>软件设置</source>
+        <translation>Программа</translation>
+    </message>
+    <message>
+        <source>个性化设置</source>
+        <translation>Персонализация</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Предпочтения</translation>
+    </message>
+    <message>
+        <source>智笔设置</source>
+        <translation>Настройки указки</translation>
+    </message>
+    <message>
+        <source>打开主界面</source>
+        <translation>Открыть главное окно</translation>
+    </message>
+    <message>
+        <source>使用引导</source>
+        <translation>Начало работы</translation>
+    </message>
+    <message>
+        <source>权限设置</source>
+        <translation>Разрешения</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>未检测到设备</source>
+        <translation>Устройство не найдено</translation>
+    </message>
+    <message>
+        <source>请将接收器插入电脑的USB接口，或通过蓝牙连接鼠标</source>
+        <translation>Вставьте приёмник в USB-порт компьютера или подключите мышь по Bluetooth</translation>
+    </message>
+    <message>
+        <source>设备连接后将自动打开设置界面</source>
+        <translation>После подключения устройства настройки откроются автоматически</translation>
+    </message>
+    <message>
+        <source>电量低，请充电</source>
+        <translation>Низкий заряд, зарядите устройство</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>Язык интерфейса</translation>
+    </message>
+    <message>
+        <source>开机自启动</source>
+        <translation>Запускать при входе в систему</translation>
+    </message>
+    <message>
+        <source>设置失败</source>
+        <translation>Не удалось применить</translation>
+    </message>
+    <message>
+        <source>以下各项决定哪些功能可以使用</source>
+        <translation>От этих пунктов зависит, какие функции будут работать</translation>
+    </message>
+    <message>
+        <source>设备访问</source>
+        <translation>Доступ к устройству</translation>
+    </message>
+    <message>
+        <source>读写接收器的 HID 设备节点，用于连接设备、接收按键和语音</source>
+        <translation>Чтение и запись HID-узлов приёмника: подключение устройства, приём нажатий и голоса</translation>
+    </message>
+    <message>
+        <source>安装随程序提供的 udev 规则，然后重新插入接收器：</source>
+        <translation>Установите правило udev из комплекта программы и снова вставьте приёмник:</translation>
+    </message>
+    <message>
+        <source>辅助功能</source>
+        <translation>Специальные возможности</translation>
+    </message>
+    <message>
+        <source>桌面辅助功能总线（AT-SPI），用于将识别的文字直接写入输入框</source>
+        <translation>Шина специальных возможностей (AT-SPI) для ввода распознанного текста прямо в поля</translation>
+    </message>
+    <message>
+        <source>请安装 at-spi2-core 并在系统设置中开启辅助功能，然后重新登录</source>
+        <translation>Установите at-spi2-core, включите специальные возможности в настройках системы и войдите заново</translation>
+    </message>
+    <message>
+        <source>X11 会话</source>
+        <translation>Сеанс X11</translation>
+    </message>
+    <message>
+        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
+        <translation>Глобальным сочетаниям клавиш, эмуляции нажатий и снимкам экрана нужен сеанс X11 (подойдёт XWayland)</translation>
+    </message>
+    <message>
+        <source>请在登录界面选择 X11（Xorg）会话</source>
+        <translation>Выберите сеанс X11 (Xorg) на экране входа</translation>
+    </message>
+    <message>
+        <source>已授权</source>
+        <translation>Разрешено</translation>
+    </message>
+    <message>
+        <source>未授权</source>
+        <translation>Не разрешено</translation>
+    </message>
+    <message>
+        <source>未检测到接收器</source>
+        <translation>Приёмник не найден</translation>
+    </message>
+    <message>
+        <source>检测中</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>复制命令</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>Скопировано</translation>
+    </message>
+    <message>
+        <source>重新检测</source>
+        <translation>Проверить снова</translation>
+    </message>
 </context>
 </TS>

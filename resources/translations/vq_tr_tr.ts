@@ -43,5 +43,141 @@
         <source>雅虎</source>
         <translation>Yahoo</translation>
     </message>
+    <message>
+        <source>鼠标设置</source>
+        <translation>Fare ayarları</translation>
+    </message>
+    <message>
+        <source>智能设置</source>
+        <translation>Akıllı ayarlar</translation>
+    </message>
+    <message>
+        <source>软件设置</source>
+        <translation>Yazılım ayarları</translation>
+    </message>
+    <message>
+        <source>个性化设置</source>
+        <translation>Kişiselleştirme</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Tercihler</translation>
+    </message>
+    <message>
+        <source>智笔设置</source>
+        <translation>Akıllı kalem ayarları</translation>
+    </message>
+    <message>
+        <source>打开主界面</source>
+        <translation>Ana pencereyi aç</translation>
+    </message>
+    <message>
+        <source>使用引导</source>
+        <translation>Başlangıç rehberi</translation>
+    </message>
+    <message>
+        <source>权限设置</source>
+        <translation>İzinler</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>未检测到设备</source>
+        <translation>Cihaz algılanmadı</translation>
+    </message>
+    <message>
+        <source>请将接收器插入电脑的USB接口，或通过蓝牙连接鼠标</source>
+        <translation>Alıcıyı bilgisayarın USB bağlantı noktasına takın veya fareyi Bluetooth ile bağlayın</translation>
+    </message>
+    <message>
+        <source>设备连接后将自动打开设置界面</source>
+        <translation>Cihaz bağlandığında ayarlar kendiliğinden açılır</translation>
+    </message>
+    <message>
+        <source>电量低，请充电</source>
+        <translation>Pil zayıf, lütfen şarj edin</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>Arayüz dili</translation>
+    </message>
+    <message>
+        <source>开机自启动</source>
+        <translation>Oturum açılışında başlat</translation>
+    </message>
+    <message>
+        <source>设置失败</source>
+        <translation>Ayar uygulanamadı</translation>
+    </message>
+    <message>
+        <source>以下各项决定哪些功能可以使用</source>
+        <translation>Aşağıdakiler hangi özelliklerin çalışabileceğini belirler</translation>
+    </message>
+    <message>
+        <source>设备访问</source>
+        <translation>Cihaz erişimi</translation>
+    </message>
+    <message>
+        <source>读写接收器的 HID 设备节点，用于连接设备、接收按键和语音</source>
+        <translation>Cihazı bağlamak, tuşlarını ve sesini almak için alıcının HID aygıt düğümlerini okuma ve yazma</translation>
+    </message>
+    <message>
+        <source>安装随程序提供的 udev 规则，然后重新插入接收器：</source>
+        <translation>Programla gelen udev kuralını kurun, ardından alıcıyı yeniden takın:</translation>
+    </message>
+    <message>
+        <source>辅助功能</source>
+        <translation>Erişilebilirlik</translation>
+    </message>
+    <message>
+        <source>桌面辅助功能总线（AT-SPI），用于将识别的文字直接写入输入框</source>
+        <translation>Tanınan metni doğrudan giriş alanlarına yazmak için masaüstünün erişilebilirlik veri yolu (AT-SPI)</translation>
+    </message>
+    <message>
+        <source>请安装 at-spi2-core 并在系统设置中开启辅助功能，然后重新登录</source>
+        <translation>at-spi2-core paketini kurun, sistem ayarlarında erişilebilirliği açın ve yeniden oturum açın</translation>
+    </message>
+    <message>
+        <source>X11 会话</source>
+        <translation>X11 oturumu</translation>
+    </message>
+    <message>
+        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
+        <translation>Genel kısayollar, taklit tuşlar ve ekran görüntüleri X11 oturumu gerektirir (XWayland da olur)</translation>
+    </message>
+    <message>
+        <source>请在登录界面选择 X11（Xorg）会话</source>
+        <translation>Oturum açma ekranında X11 (Xorg) oturumunu seçin</translation>
+    </message>
+    <message>
+        <source>已授权</source>
+        <translation>Verildi</translation>
+    </message>
+    <message>
+        <source>未授权</source>
+        <translation>Verilmedi</translation>
+    </message>
+    <message>
+        <source>未检测到接收器</source>
+        <translation>Alıcı bulunamadı</translation>
+    </message>
+    <message>
+        <source>检测中</source>
+        <translation>Denetleniyor</translation>
+    </message>
+    <message>
+        <source>复制命令</source>
+        <translation>Komutu kopyala</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>Kopyalandı</translation>
+    </message>
+    <message>
+        <source>重新检测</source>
+        <translation>Yeniden denetle</translation>
+    </message>
 </context>
 </TS>

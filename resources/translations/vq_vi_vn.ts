@@ -43,5 +43,141 @@
         <source>雅虎</source>
         <translation>Yahoo</translation>
     </message>
+    <message>
+        <source>鼠标设置</source>
+        <translation>Cài đặt chuột</translation>
+    </message>
+    <message>
+        <source>智能设置</source>
+        <translation>Cài đặt thông minh</translation>
+    </message>
+    <message>
+        <source>软件设置</source>
+        <translation>Cài đặt phần mềm</translation>
+    </message>
+    <message>
+        <source>个性化设置</source>
+        <translation>Cá nhân hóa</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Tùy chọn</translation>
+    </message>
+    <message>
+        <source>智笔设置</source>
+        <translation>Cài đặt bút thông minh</translation>
+    </message>
+    <message>
+        <source>打开主界面</source>
+        <translation>Mở cửa sổ chính</translation>
+    </message>
+    <message>
+        <source>使用引导</source>
+        <translation>Hướng dẫn sử dụng</translation>
+    </message>
+    <message>
+        <source>权限设置</source>
+        <translation>Quyền truy cập</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Thoát</translation>
+    </message>
+    <message>
+        <source>未检测到设备</source>
+        <translation>Không phát hiện thiết bị</translation>
+    </message>
+    <message>
+        <source>请将接收器插入电脑的USB接口，或通过蓝牙连接鼠标</source>
+        <translation>Cắm bộ thu vào cổng USB của máy tính hoặc kết nối chuột qua Bluetooth</translation>
+    </message>
+    <message>
+        <source>设备连接后将自动打开设置界面</source>
+        <translation>Cửa sổ cài đặt sẽ tự mở khi thiết bị được kết nối</translation>
+    </message>
+    <message>
+        <source>电量低，请充电</source>
+        <translation>Pin yếu, vui lòng sạc</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>Ngôn ngữ giao diện</translation>
+    </message>
+    <message>
+        <source>开机自启动</source>
+        <translation>Khởi động khi đăng nhập</translation>
+    </message>
+    <message>
+        <source>设置失败</source>
+        <translation>Cài đặt thất bại</translation>
+    </message>
+    <message>
+        <source>以下各项决定哪些功能可以使用</source>
+        <translation>Các mục sau quyết định những tính năng nào có thể dùng</translation>
+    </message>
+    <message>
+        <source>设备访问</source>
+        <translation>Truy cập thiết bị</translation>
+    </message>
+    <message>
+        <source>读写接收器的 HID 设备节点，用于连接设备、接收按键和语音</source>
+        <translation>Đọc và ghi nút thiết bị HID của bộ thu để kết nối thiết bị, nhận phím bấm và giọng nói</translation>
+    </message>
+    <message>
+        <source>安装随程序提供的 udev 规则，然后重新插入接收器：</source>
+        <translation>Cài đặt quy tắc udev đi kèm chương trình, rồi cắm lại bộ thu:</translation>
+    </message>
+    <message>
+        <source>辅助功能</source>
+        <translation>Trợ năng</translation>
+    </message>
+    <message>
+        <source>桌面辅助功能总线（AT-SPI），用于将识别的文字直接写入输入框</source>
+        <translation>Bus trợ năng của màn hình nền (AT-SPI), để ghi văn bản nhận dạng trực tiếp vào ô nhập</translation>
+    </message>
+    <message>
+        <source>请安装 at-spi2-core 并在系统设置中开启辅助功能，然后重新登录</source>
+        <translation>Hãy cài at-spi2-core, bật trợ năng trong cài đặt hệ thống rồi đăng nhập lại</translation>
+    </message>
+    <message>
+        <source>X11 会话</source>
+        <translation>Phiên X11</translation>
+    </message>
+    <message>
+        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
+        <translation>Phím tắt toàn cục, phím mô phỏng và chụp màn hình cần phiên X11 (XWayland cũng được)</translation>
+    </message>
+    <message>
+        <source>请在登录界面选择 X11（Xorg）会话</source>
+        <translation>Hãy chọn phiên X11 (Xorg) ở màn hình đăng nhập</translation>
+    </message>
+    <message>
+        <source>已授权</source>
+        <translation>Đã cấp quyền</translation>
+    </message>
+    <message>
+        <source>未授权</source>
+        <translation>Chưa cấp quyền</translation>
+    </message>
+    <message>
+        <source>未检测到接收器</source>
+        <translation>Không tìm thấy bộ thu</translation>
+    </message>
+    <message>
+        <source>检测中</source>
+        <translation>Đang kiểm tra</translation>
+    </message>
+    <message>
+        <source>复制命令</source>
+        <translation>Sao chép lệnh</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>Đã sao chép</translation>
+    </message>
+    <message>
+        <source>重新检测</source>
+        <translation>Kiểm tra lại</translation>
+    </message>
 </context>
 </TS>

@@ -43,5 +43,141 @@
         <source>雅虎</source>
         <translation>雅虎</translation>
     </message>
+    <message>
+        <source>鼠标设置</source>
+        <translation>鼠标设置</translation>
+    </message>
+    <message>
+        <source>智能设置</source>
+        <translation>智能设置</translation>
+    </message>
+    <message>
+        <source>软件设置</source>
+        <translation>软件设置</translation>
+    </message>
+    <message>
+        <source>个性化设置</source>
+        <translation>个性化设置</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>偏好设置</translation>
+    </message>
+    <message>
+        <source>智笔设置</source>
+        <translation>智笔设置</translation>
+    </message>
+    <message>
+        <source>打开主界面</source>
+        <translation>打开主界面</translation>
+    </message>
+    <message>
+        <source>使用引导</source>
+        <translation>使用引导</translation>
+    </message>
+    <message>
+        <source>权限设置</source>
+        <translation>权限设置</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>未检测到设备</source>
+        <translation>未检测到设备</translation>
+    </message>
+    <message>
+        <source>请将接收器插入电脑的USB接口，或通过蓝牙连接鼠标</source>
+        <translation>请将接收器插入电脑的USB接口，或通过蓝牙连接鼠标</translation>
+    </message>
+    <message>
+        <source>设备连接后将自动打开设置界面</source>
+        <translation>设备连接后将自动打开设置界面</translation>
+    </message>
+    <message>
+        <source>电量低，请充电</source>
+        <translation>电量低，请充电</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>界面语言</translation>
+    </message>
+    <message>
+        <source>开机自启动</source>
+        <translation>开机自启动</translation>
+    </message>
+    <message>
+        <source>设置失败</source>
+        <translation>设置失败</translation>
+    </message>
+    <message>
+        <source>以下各项决定哪些功能可以使用</source>
+        <translation>以下各项决定哪些功能可以使用</translation>
+    </message>
+    <message>
+        <source>设备访问</source>
+        <translation>设备访问</translation>
+    </message>
+    <message>
+        <source>读写接收器的 HID 设备节点，用于连接设备、接收按键和语音</source>
+        <translation>读写接收器的 HID 设备节点，用于连接设备、接收按键和语音</translation>
+    </message>
+    <message>
+        <source>安装随程序提供的 udev 规则，然后重新插入接收器：</source>
+        <translation>安装随程序提供的 udev 规则，然后重新插入接收器：</translation>
+    </message>
+    <message>
+        <source>辅助功能</source>
+        <translation>辅助功能</translation>
+    </message>
+    <message>
+        <source>桌面辅助功能总线（AT-SPI），用于将识别的文字直接写入输入框</source>
+        <translation>桌面辅助功能总线（AT-SPI），用于将识别的文字直接写入输入框</translation>
+    </message>
+    <message>
+        <source>请安装 at-spi2-core 并在系统设置中开启辅助功能，然后重新登录</source>
+        <translation>请安装 at-spi2-core 并在系统设置中开启辅助功能，然后重新登录</translation>
+    </message>
+    <message>
+        <source>X11 会话</source>
+        <translation>X11 会话</translation>
+    </message>
+    <message>
+        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
+        <translation>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</translation>
+    </message>
+    <message>
+        <source>请在登录界面选择 X11（Xorg）会话</source>
+        <translation>请在登录界面选择 X11（Xorg）会话</translation>
+    </message>
+    <message>
+        <source>已授权</source>
+        <translation>已授权</translation>
+    </message>
+    <message>
+        <source>未授权</source>
+        <translation>未授权</translation>
+    </message>
+    <message>
+        <source>未检测到接收器</source>
+        <translation>未检测到接收器</translation>
+    </message>
+    <message>
+        <source>检测中</source>
+        <translation>检测中</translation>
+    </message>
+    <message>
+        <source>复制命令</source>
+        <translation>复制命令</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>已复制</translation>
+    </message>
+    <message>
+        <source>重新检测</source>
+        <translation>重新检测</translation>
+    </message>
 </context>
 </TS>

@@ -43,5 +43,141 @@
         <source>雅虎</source>
         <translation>Yahoo</translation>
     </message>
+    <message>
+        <source>鼠标设置</source>
+        <translation>滑鼠設定</translation>
+    </message>
+    <message>
+        <source>智能设置</source>
+        <translation>智慧設定</translation>
+    </message>
+    <message>
+        <source>软件设置</source>
+        <translation>軟體設定</translation>
+    </message>
+    <message>
+        <source>个性化设置</source>
+        <translation>個人化設定</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>偏好設定</translation>
+    </message>
+    <message>
+        <source>智笔设置</source>
+        <translation>智筆設定</translation>
+    </message>
+    <message>
+        <source>打开主界面</source>
+        <translation>開啟主介面</translation>
+    </message>
+    <message>
+        <source>使用引导</source>
+        <translation>使用指南</translation>
+    </message>
+    <message>
+        <source>权限设置</source>
+        <translation>權限設定</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>未检测到设备</source>
+        <translation>未偵測到裝置</translation>
+    </message>
+    <message>
+        <source>请将接收器插入电脑的USB接口，或通过蓝牙连接鼠标</source>
+        <translation>請將接收器插入電腦的USB連接埠，或透過藍牙連接滑鼠</translation>
+    </message>
+    <message>
+        <source>设备连接后将自动打开设置界面</source>
+        <translation>裝置連接後將自動開啟設定介面</translation>
+    </message>
+    <message>
+        <source>电量低，请充电</source>
+        <translation>電量低，請充電</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>介面語言</translation>
+    </message>
+    <message>
+        <source>开机自启动</source>
+        <translation>開機自動啟動</translation>
+    </message>
+    <message>
+        <source>设置失败</source>
+        <translation>設定失敗</translation>
+    </message>
+    <message>
+        <source>以下各项决定哪些功能可以使用</source>
+        <translation>以下各項決定哪些功能可以使用</translation>
+    </message>
+    <message>
+        <source>设备访问</source>
+        <translation>裝置存取</translation>
+    </message>
+    <message>
+        <source>读写接收器的 HID 设备节点，用于连接设备、接收按键和语音</source>
+        <translation>讀寫接收器的 HID 裝置節點，用於連接裝置、接收按鍵和語音</translation>
+    </message>
+    <message>
+        <source>安装随程序提供的 udev 规则，然后重新插入接收器：</source>
+        <translation>安裝隨程式提供的 udev 規則，然後重新插入接收器：</translation>
+    </message>
+    <message>
+        <source>辅助功能</source>
+        <translation>輔助使用</translation>
+    </message>
+    <message>
+        <source>桌面辅助功能总线（AT-SPI），用于将识别的文字直接写入输入框</source>
+        <translation>桌面輔助使用匯流排（AT-SPI），用於將辨識的文字直接寫入輸入框</translation>
+    </message>
+    <message>
+        <source>请安装 at-spi2-core 并在系统设置中开启辅助功能，然后重新登录</source>
+        <translation>請安裝 at-spi2-core 並在系統設定中開啟輔助使用，然後重新登入</translation>
+    </message>
+    <message>
+        <source>X11 会话</source>
+        <translation>X11 工作階段</translation>
+    </message>
+    <message>
+        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
+        <translation>全域快速鍵、模擬按鍵和截圖需要 X11 工作階段（XWayland 亦可）</translation>
+    </message>
+    <message>
+        <source>请在登录界面选择 X11（Xorg）会话</source>
+        <translation>請在登入畫面選擇 X11（Xorg）工作階段</translation>
+    </message>
+    <message>
+        <source>已授权</source>
+        <translation>已授權</translation>
+    </message>
+    <message>
+        <source>未授权</source>
+        <translation>未授權</translation>
+    </message>
+    <message>
+        <source>未检测到接收器</source>
+        <translation>未偵測到接收器</translation>
+    </message>
+    <message>
+        <source>检测中</source>
+        <translation>偵測中</translation>
+    </message>
+    <message>
+        <source>复制命令</source>
+        <translation>複製指令</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>已複製</translation>
+    </message>
+    <message>
+        <source>重新检测</source>
+        <translation>重新偵測</translation>
+    </message>
 </context>
 </TS>

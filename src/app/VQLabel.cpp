@@ -1,0 +1,29 @@
+#include "VQLabel.h"
+
+VQLabel::VQLabel(QWidget* parent)
+    : VQLabel(QString(), parent)
+{
+}
+
+VQLabel::VQLabel(const QString& text, QWidget* parent)
+    : QLabel(text, parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    setFrameShape(QFrame::NoFrame);
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void VQLabel::setTextColor(const QColor& color)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, color);
+    pal.setColor(QPalette::Text, color);
+    setPalette(pal);
+}
+
+QColor VQLabel::textColor() const
+{
+    return palette().color(QPalette::WindowText);
+}

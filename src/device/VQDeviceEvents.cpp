@@ -1,0 +1,102 @@
+#include "VQDeviceEvents.h"
+
+#include "MMLog.h"
+
+namespace {
+
+struct Hooks {
+    VQDeviceEvents::HidCallback hid;
+    std::function<void()> cancelAsr;
+    VQDeviceEvents::LaserPenCallback laserPen;
+    VQDeviceEvents::AiKeyCallback aiKey;
+    VQDeviceEvents::VoiceChipInfoCallback voiceChipInfo;
+    bool isTranslate = false;
+};
+
+Hooks& hooks()
+{
+    static Hooks h;
+    return h;
+}
+
+} // namespace
+
+void VQDeviceEvents::setHidCallback(HidCallback callback)
+{
+    hooks().hid = std::move(callback);
+}
+
+void VQDeviceEvents::setCancelAsrHook(std::function<void()> hook)
+{
+    hooks().cancelAsr = std::move(hook);
+}
+
+void VQDeviceEvents::setLaserPenCallback(LaserPenCallback callback)
+{
+    hooks().laserPen = std::move(callback);
+}
+
+void VQDeviceEvents::setAiKeyCallback(AiKeyCallback callback)
+{
+    hooks().aiKey = std::move(callback);
+}
+
+void VQDeviceEvents::setVoiceChipInfoCallback(VoiceChipInfoCallback callback)
+{
+    hooks().voiceChipInfo = std::move(callback);
+}
+
+bool VQDeviceEvents::isTranslate()
+{
+    return hooks().isTranslate;
+}
+
+void VQDeviceEvents::setIsTranslate(bool translate)
+{
+    hooks().isTranslate = translate;
+}
+
+void VQDeviceEvents::hidCallbackType(int eventCode)
+{
+    // A copy: the hook may replace itself while it runs.
+    const HidCallback hook = hooks().hid;
+    if (hook)
+        hook(eventCode);
+    else
+        VQLogInfo(QStringLiteral("event code %1 dropped: no voice hub").arg(eventCode));
+}
+
+void VQDeviceEvents::cancelAsr()
+{
+    const std::function<void()> hook = hooks().cancelAsr;
+    if (hook)
+        hook();
+}
+
+void VQDeviceEvents::laserPen(const LaserPenSignal& signal)
+{
+    const LaserPenCallback hook = hooks().laserPen;
+    if (hook)
+        hook(signal);
+}
+
+void VQDeviceEvents::aiKey(int keyByte)
+{
+    const AiKeyCallback hook = hooks().aiKey;
+    if (hook)
+        hook(keyByte);
+    else
+        VQLogInfo(QStringLiteral("AI key %1 dropped: no AI window").arg(keyByte, 2, 16, QLatin1Char('0')));
+}
+
+void VQDeviceEvents::voiceChipInfo(const QString& information)
+{
+    const VoiceChipInfoCallback hook = hooks().voiceChipInfo;
+    if (hook)
+        hook(information);
+}
+
+void VQDeviceEvents::resetForTests()
+{
+    hooks() = Hooks();
+}

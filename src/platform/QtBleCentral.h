@@ -1,0 +1,55 @@
+#pragma once
+
+#include "BleCentral.h"
+
+#include <QObject>
+
+#include <memory>
+
+class QBluetoothDeviceInfo;
+
+// The Bluetooth LE central through Qt Bluetooth (BlueZ over D-Bus on Linux).
+//
+// Nothing polls: a low-energy discovery runs at start, when the adapter is switched on and when
+// any remote device connects to the adapter (a mouse waking up reconnects at the system level
+// first); it ends after kDiscoveryTimeoutMs or at the first peripheral that advertises the
+// service (BlueZ also lists paired devices with their services). The central then connects,
+// discovers the service, subscribes to the notify characteristic and reports the connection.
+// Writes go out one at a time: with response where the characteristic allows it.
+//
+// No adapter, no BlueZ or a switched-off adapter is logged once and otherwise left alone.
+class QtBleCentral : public QObject, public BleCentral {
+    Q_OBJECT
+public:
+    static constexpr int kDiscoveryTimeoutMs = 10000;
+
+    explicit QtBleCentral(QObject* parent = nullptr);
+    ~QtBleCentral() override;
+
+    void start(const Profile& profile, Handlers handlers) override;
+    void stop() override;
+    bool isConnected() const override { return m_connected; }
+    bool isAvailable() const override { return m_available; }
+    void write(const QByteArray& value) override;
+
+private:
+    void startDiscovery();
+    void considerDevice(const QBluetoothDeviceInfo& info);
+    void connectTo(const QBluetoothDeviceInfo& info);
+    void servicesDiscovered();
+    void serviceStateChanged(int state);
+    void dropConnection(bool notify);
+    void pumpWrites();
+    void logUnavailableOnce(const QString& reason);
+
+    // The Qt Bluetooth objects, kept out of this header so its users need no Qt Bluetooth.
+    struct Bluetooth;
+
+    Handlers m_handlers;
+    std::unique_ptr<Bluetooth> m_bt;
+    bool m_started = false;
+    bool m_available = true;
+    bool m_loggedUnavailable = false;
+    bool m_connected = false;
+    bool m_writeInFlight = false;
+};

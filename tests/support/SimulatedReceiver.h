@@ -1,0 +1,122 @@
+#pragma once
+
+#include "HidTransport.h"
+#include "SimulatedDevice.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+// A USB receiver behind the HID transport, speaking docs/device-protocol.md for one chip plan:
+// it appears and disappears (plug, unplug), checks every output report strictly (length, report
+// id, prefix, frame, zero padding, arguments), answers through its SimulatedDevice, and sends
+// key, pen and battery reports on request. It can answer late, answer garbage or stay silent.
+//
+// Alongside its command interface it lists the receiver's ordinary mouse interface (usage page
+// 1), which the program must not open. Installs itself as the transport for its lifetime.
+class SimulatedReceiver : public QObject, public HidTransport {
+    Q_OBJECT
+public:
+    // The receiver's identity and frame (sections 1 and 2 of the protocol page).
+    struct Model {
+        int vendorId = 0x248A;
+        int productId = 0x61AB;
+        int usagePage = 0xFF00;
+        int usage = 0x01;
+        int reportId = 0x0D;
+        QByteArray prefix = QByteArray(1, char(0xA5));
+        int reportLength = 33;
+        int plan = 1;
+    };
+
+    static Model mouseReceiver();    // plan 1
+    static Model laserPenReceiver(); // plan 6, 248a:62ab
+    static Model laserPenPlan2();    // plan 2, 27ba:26ab
+    static Model keyboardReceiver(); // plan 3, 64-byte reports
+
+    struct Written {
+        QByteArray report;
+        qint64 atNs = 0; // steady clock of the write call
+    };
+
+    explicit SimulatedReceiver(Model model = mouseReceiver(), QObject* parent = nullptr);
+    ~SimulatedReceiver() override;
+
+    SimulatedDevice& device() { return m_device; }
+    const Model& model() const { return m_model; }
+
+    // Attached or not. plug() and unplug() report to the hot-plug watcher; unplug() also fails
+    // the open handle, as a real device's reads do.
+    void plug();
+    void unplug();
+    bool isPlugged() const { return m_plugged; }
+
+    void setAnswerMode(SimulatedDevice::AnswerMode mode) { m_mode = mode; }
+    int replyDelayMs = 2;
+    int lateDelayMs = 400;
+    // The next n open() calls fail.
+    int failOpens = 0;
+    // Every write fails (as a device that stalls).
+    bool failWrites = false;
+
+    // Input reports of the device.
+    void sendKey(int keyNumber);
+    void sendPenEvent(int event, int state);
+    void sendBattery(int level, int percent);
+    void sendDeviceInfo();
+    void sendPayload(const QByteArray& payload);
+    void sendRaw(const QByteArray& report);
+
+    // What the program did.
+    const QList<Written>& written() const { return m_written; }
+    // Frames (without padding) that the device understood, in order, laser-pen commands included.
+    QStringList receivedHex() const;
+    // Reports the device refused, with the reason.
+    const QStringList& rejected() const { return m_rejected; }
+    // Reports of zeros, and reports with another plan's report id (the device ignores both).
+    int zeroReports() const { return m_zeroReports; }
+    int foreignReports() const { return m_foreignReports; }
+    // Laser-pen frames understood (hex, without padding).
+    const QStringList& penCommands() const { return m_penCommands; }
+    bool isOpen() const { return m_handle != 0; }
+    int openCount() const { return m_openCount; }
+    bool isWatched() const { return bool(m_hotplug); }
+    void clearRecords();
+
+    // The paths of the command interface and of the ordinary mouse interface.
+    QString commandPath() const;
+    QString mousePath() const;
+
+    // HidTransport
+    QList<HidDeviceInfo> enumerate() override;
+    void watchHotplug(HotplugHandler handler) override;
+    int open(const QString& path, ReportHandler onReport, ErrorHandler onError, QString* error) override;
+    void write(int handle, const QByteArray& report, WriteDone done) override;
+    void close(int handle) override;
+
+private:
+    QByteArray frame(const QByteArray& payload) const;
+    void deliver(const QByteArray& report, int delayMs);
+    void handleReport(const QByteArray& report);
+    bool handlePenCommand(quint8 command, const QByteArray& arguments, const QByteArray& frameBytes);
+
+    Model m_model;
+    SimulatedDevice m_device;
+    SimulatedDevice::AnswerMode m_mode = SimulatedDevice::AnswerMode::Normal;
+    bool m_plugged = false;
+    int m_handle = 0;
+    int m_nextHandle = 1;
+    int m_openCount = 0;
+    ReportHandler m_onReport;
+    ErrorHandler m_onError;
+    HotplugHandler m_hotplug;
+    QList<Written> m_written;
+    QList<QByteArray> m_received;
+    QStringList m_rejected;
+    QStringList m_penCommands;
+    int m_zeroReports = 0;
+    int m_foreignReports = 0;
+    int m_garbageTurn = 0;
+};
