@@ -179,5 +179,9 @@
         <source>重新检测</source>
         <translation>إعادة التحقق</translation>
     </message>
+    <message>
+        <source>辅助设置</source>
+        <translation>إعدادات مساعدة</translation>
+    </message>
 </context>
 </TS>

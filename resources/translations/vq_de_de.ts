@@ -179,5 +179,9 @@
         <source>重新检测</source>
         <translation>Erneut prüfen</translation>
     </message>
+    <message>
+        <source>辅助设置</source>
+        <translation>Zusatzeinstellungen</translation>
+    </message>
 </context>
 </TS>

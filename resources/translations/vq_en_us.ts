@@ -179,5 +179,9 @@
         <source>重新检测</source>
         <translation>Check again</translation>
     </message>
+    <message>
+        <source>辅助设置</source>
+        <translation>Auxiliary settings</translation>
+    </message>
 </context>
 </TS>

@@ -179,5 +179,9 @@
         <source>重新检测</source>
         <translation>Volver a comprobar</translation>
     </message>
+    <message>
+        <source>辅助设置</source>
+        <translation>Ajustes auxiliares</translation>
+    </message>
 </context>
 </TS>

@@ -179,5 +179,9 @@
         <source>重新检测</source>
         <translation>Suriin muli</translation>
     </message>
+    <message>
+        <source>辅助设置</source>
+        <translation>Karagdagang setting</translation>
+    </message>
 </context>
 </TS>

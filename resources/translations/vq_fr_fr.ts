@@ -179,5 +179,9 @@
         <source>重新检测</source>
         <translation>Vérifier à nouveau</translation>
     </message>
+    <message>
+        <source>辅助设置</source>
+        <translation>Réglages auxiliaires</translation>
+    </message>
 </context>
 </TS>

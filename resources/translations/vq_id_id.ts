@@ -179,5 +179,9 @@
         <source>重新检测</source>
         <translation>Periksa lagi</translation>
     </message>
+    <message>
+        <source>辅助设置</source>
+        <translation>Pengaturan tambahan</translation>
+    </message>
 </context>
 </TS>

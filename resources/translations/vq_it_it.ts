@@ -179,5 +179,9 @@
         <source>重新检测</source>
         <translation>Verifica di nuovo</translation>
     </message>
+    <message>
+        <source>辅助设置</source>
+        <translation>Impostazioni ausiliarie</translation>
+    </message>
 </context>
 </TS>

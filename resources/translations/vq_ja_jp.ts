@@ -179,5 +179,9 @@
         <source>重新检测</source>
         <translation>再確認</translation>
     </message>
+    <message>
+        <source>辅助设置</source>
+        <translation>補助設定</translation>
+    </message>
 </context>
 </TS>

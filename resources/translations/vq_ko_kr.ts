@@ -179,5 +179,9 @@
         <source>重新检测</source>
         <translation>다시 확인</translation>
     </message>
+    <message>
+        <source>辅助设置</source>
+        <translation>보조 설정</translation>
+    </message>
 </context>
 </TS>

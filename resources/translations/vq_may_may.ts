@@ -179,5 +179,9 @@
         <source>重新检测</source>
         <translation>Semak semula</translation>
     </message>
+    <message>
+        <source>辅助设置</source>
+        <translation>Tetapan tambahan</translation>
+    </message>
 </context>
 </TS>

@@ -179,5 +179,9 @@
         <source>重新检测</source>
         <translation>Проверить снова</translation>
     </message>
+    <message>
+        <source>辅助设置</source>
+        <translation>Дополнительные настройки</translation>
+    </message>
 </context>
 </TS>

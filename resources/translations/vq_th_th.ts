@@ -179,5 +179,9 @@
         <source>重新检测</source>
         <translation>ตรวจสอบอีกครั้ง</translation>
     </message>
+    <message>
+        <source>辅助设置</source>
+        <translation>การตั้งค่าเสริม</translation>
+    </message>
 </context>
 </TS>

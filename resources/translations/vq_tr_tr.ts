@@ -179,5 +179,9 @@
         <source>重新检测</source>
         <translation>Yeniden denetle</translation>
     </message>
+    <message>
+        <source>辅助设置</source>
+        <translation>Yardımcı ayarlar</translation>
+    </message>
 </context>
 </TS>

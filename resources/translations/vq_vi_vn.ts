@@ -179,5 +179,9 @@
         <source>重新检测</source>
         <translation>Kiểm tra lại</translation>
     </message>
+    <message>
+        <source>辅助设置</source>
+        <translation>Cài đặt phụ trợ</translation>
+    </message>
 </context>
 </TS>

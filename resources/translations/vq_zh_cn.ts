@@ -179,5 +179,9 @@
         <source>重新检测</source>
         <translation>重新检测</translation>
     </message>
+    <message>
+        <source>辅助设置</source>
+        <translation>辅助设置</translation>
+    </message>
 </context>
 </TS>

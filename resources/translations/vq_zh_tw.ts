@@ -179,5 +179,9 @@
         <source>重新检测</source>
         <translation>重新偵測</translation>
     </message>
+    <message>
+        <source>辅助设置</source>
+        <translation>輔助設定</translation>
+    </message>
 </context>
 </TS>

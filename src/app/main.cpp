@@ -3,6 +3,7 @@
 #include "AppDelegate.h"
 #include "HIDDevice.h"
 #include "VQBLEMouseCommandManager.h"
+#include "VQKeyPressManager.h"
 #include "VQMouseCommandManager.h"
 #include "CrashHandler.h"
 #include "MMLog.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv)
         VQMouseCommandManager::sharedInstance();
         HIDDevice::sharedManager().start();
     };
+    hooks.startKeyPressManager = [] { VQKeyPressManager::sharedInstance().start(); };
     hooks.startBleScan = [] { VQBLEMouseCommandManager::sharedInstance().startScan(); };
 
     VQQuitSignalWatcher quitSignals;

@@ -6,6 +6,7 @@
 #include "RunOnMain.h"
 #include "VQNotificationNames.h"
 #include "VQUserInfoData.h"
+#include "VQVoiceShortcuts.h"
 
 namespace {
 
@@ -65,6 +66,7 @@ void HIDDevice::resetForTests()
     if (d.m_watching)
         HidTransport::instance().watchHotplug({});
     d.m_watching = false;
+    VQVoiceShortcuts::remove();
 }
 
 void HIDDevice::start()
@@ -73,6 +75,7 @@ void HIDDevice::start()
     if (m_watching)
         return;
     m_watching = true;
+    VQVoiceShortcuts::install();
     HidTransport::instance().watchHotplug([this](bool added, const QString& path) { hotplug(added, path); });
     if (!m_open && !m_heldForBluetooth)
         attemptOpen(1);

@@ -40,7 +40,8 @@ public:
     // callbacks are not called), stops watching and forgets everything. start() watches again.
     static void resetForTests();
 
-    // Watches for receivers and opens one that is attached (idempotent).
+    // Watches for receivers and opens one that is attached (idempotent). Also installs the
+    // keyboard shortcuts of the voice functions (F1, F2, F3 by default; VQVoiceShortcuts).
     void start();
 
     // Vendor and product id of the open receiver; 0 when none is open.

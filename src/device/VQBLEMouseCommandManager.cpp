@@ -6,6 +6,7 @@
 #include "NotificationCenter.h"
 #include "VQDeviceEvents.h"
 #include "VQNotificationNames.h"
+#include "VQOTATransfer.h"
 #include "VQUserInfoData.h"
 
 using namespace VQDeviceProtocol;
@@ -46,6 +47,14 @@ void VQBLEMouseCommandManager::resetForTests()
     m.m_name.clear();
     m.m_pressType = 0;
     m.m_batteryTimer.stop();
+    m.m_batteryTimer.setInterval(kBatteryPollIntervalMs);
+    VQVoiceStream::resetForTests();
+    m.m_voice.linkLost();
+}
+
+void VQBLEMouseCommandManager::setBatteryPollIntervalForTests(int ms)
+{
+    sharedInstance().m_batteryTimer.setInterval(ms);
 }
 
 void VQBLEMouseCommandManager::startScan()
@@ -59,7 +68,7 @@ void VQBLEMouseCommandManager::startScan()
     handlers.connected = [this](const QString& name, const QString&) { connected(name); };
     handlers.disconnected = [this] { disconnected(); };
     handlers.notified = [this](const QByteArray& value) {
-        if (m_connected)
+        if (m_connected && !m_voice.takeReport(bluetoothPlan(), value))
             m_handler.handleReport(bluetoothPlan(), value);
     };
     m_started = true;
@@ -96,6 +105,7 @@ void VQBLEMouseCommandManager::disconnected()
     m_name.clear();
     m_pressType = 0;
     m_batteryTimer.stop();
+    m_voice.linkLost();
 
     VQUserInfoData& state = VQUserInfoData::sharedInstance();
     state.setBleConnect(false);
@@ -205,4 +215,14 @@ void VQBLEMouseCommandManager::sendLaserPenQuitMouseStatusData()
 {
     sendFrame(laserPenPointerModeFrames(Link::Bluetooth, 0, false).value(0),
               QStringLiteral("laser-pen pointer mode off"));
+}
+
+void VQBLEMouseCommandManager::sendStartOTAData()
+{
+    VQOTATransfer::sharedInstance().start(Link::Bluetooth, VQOTATransfer::Target::Device);
+}
+
+void VQBLEMouseCommandManager::sendCancelOTAData()
+{
+    VQOTATransfer::sharedInstance().cancel(Link::Bluetooth, VQOTATransfer::Target::Device);
 }

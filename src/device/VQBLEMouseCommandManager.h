@@ -1,6 +1,7 @@
 #pragma once
 
 #include "VQDeviceReportHandler.h"
+#include "VQVoiceStream.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -26,6 +27,12 @@ public:
     static VQBLEMouseCommandManager& sharedInstance();
     // Tests only: stops the central and forgets the connection without notifications.
     static void resetForTests();
+    // Tests only: polls the battery at this interval from the next connection on.
+    static void setBatteryPollIntervalForTests(int ms);
+    bool isBatteryPollActive() const { return m_batteryTimer.isActive(); }
+
+    // True while the mouse streams voice (docs/device-protocol.md, section 10).
+    bool isStartVoice() const { return m_voice.isStreaming(); }
 
     // Starts looking for the mouse; the last step of start-up.
     void startScan();
@@ -54,6 +61,10 @@ public:
     void sendLaserPenEnterMouseStatusData();
     void sendLaserPenQuitMouseStatusData();
 
+    // The mouse's firmware transfer (docs/device-protocol.md, section 11; VQOTATransfer).
+    void sendStartOTAData();
+    void sendCancelOTAData();
+
     const VQDeviceReportHandler& reportHandler() const { return m_handler; }
 
 private:
@@ -66,6 +77,7 @@ private:
 
     VQDeviceReportHandler m_handler;
     QTimer m_batteryTimer;
+    VQVoiceStream m_voice{VQDeviceProtocol::Link::Bluetooth};
     bool m_started = false;
     bool m_connected = false;
     QString m_name;

@@ -10,6 +10,7 @@ struct Hooks {
     VQDeviceEvents::LaserPenCallback laserPen;
     VQDeviceEvents::AiKeyCallback aiKey;
     VQDeviceEvents::VoiceChipInfoCallback voiceChipInfo;
+    std::function<bool()> recognitionRunning;
     bool isTranslate = false;
 };
 
@@ -44,6 +45,17 @@ void VQDeviceEvents::setAiKeyCallback(AiKeyCallback callback)
 void VQDeviceEvents::setVoiceChipInfoCallback(VoiceChipInfoCallback callback)
 {
     hooks().voiceChipInfo = std::move(callback);
+}
+
+void VQDeviceEvents::setRecognitionRunningHook(std::function<bool()> hook)
+{
+    hooks().recognitionRunning = std::move(hook);
+}
+
+bool VQDeviceEvents::isRecognitionRunning()
+{
+    const std::function<bool()> hook = hooks().recognitionRunning;
+    return hook && hook();
 }
 
 bool VQDeviceEvents::isTranslate()

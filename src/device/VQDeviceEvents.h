@@ -40,6 +40,10 @@ public:
     static void setAiKeyCallback(AiKeyCallback callback);
     static void setVoiceChipInfoCallback(VoiceChipInfoCallback callback);
 
+    // The voice hub's `hadStart`: whether a recognition is running; false while no hub is installed.
+    static void setRecognitionRunningHook(std::function<bool()> hook);
+    static bool isRecognitionRunning();
+
     // Translation mode chosen instead of typing; false at start.
     static bool isTranslate();
     static void setIsTranslate(bool translate);

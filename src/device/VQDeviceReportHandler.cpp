@@ -4,6 +4,8 @@
 #include "NotificationCenter.h"
 #include "VQDeviceEvents.h"
 #include "VQNotificationNames.h"
+#include "VQOTAProtocol.h"
+#include "VQOTATransfer.h"
 #include "VQUserInfoData.h"
 
 using namespace VQDeviceProtocol;
@@ -34,6 +36,15 @@ VQDeviceReportHandler::VQDeviceReportHandler(Link link, Sender sender)
 
 void VQDeviceReportHandler::handleReport(const ChipPlan& plan, const QByteArray& bytes)
 {
+    // Answers of the firmware transfer (section 11 of the protocol page) go to the transfer.
+    const VQOTAProtocol::ParsedReply transfer = VQOTAProtocol::parseReply(plan, bytes);
+    if (transfer.isTransferFrame) {
+        if (transfer.reply)
+            VQOTATransfer::sharedInstance().handleReply(m_link, *transfer.reply);
+        else
+            ignore(transfer.error, bytes);
+        return;
+    }
     const ParseResult result = parseReport(plan, bytes);
     if (!result.report) {
         ignore(result.error, bytes);

@@ -3,6 +3,7 @@
 #include "HIDDevice.h"
 #include "MMLog.h"
 #include "VQDeviceEvents.h"
+#include "VQOTATransfer.h"
 #include "VQUserInfoData.h"
 
 using namespace VQDeviceProtocol;
@@ -35,7 +36,16 @@ VQHidCommandManager::VQHidCommandManager()
 
 void VQHidCommandManager::resetForTests()
 {
-    sharedInstance().m_batteryTimer.stop();
+    VQHidCommandManager& m = sharedInstance();
+    m.m_batteryTimer.stop();
+    m.m_batteryTimer.setInterval(kBatteryPollIntervalMs);
+    VQVoiceStream::resetForTests();
+    m.m_voice.linkLost();
+}
+
+void VQHidCommandManager::setBatteryPollIntervalForTests(int ms)
+{
+    sharedInstance().m_batteryTimer.setInterval(ms);
 }
 
 int VQHidCommandManager::openPlan() const
@@ -58,6 +68,7 @@ void VQHidCommandManager::opened()
 void VQHidCommandManager::closed(bool removed)
 {
     m_batteryTimer.stop();
+    m_voice.linkLost();
     if (!removed)
         return;
     VQDeviceEvents::cancelAsr();
@@ -69,7 +80,7 @@ void VQHidCommandManager::closed(bool removed)
 void VQHidCommandManager::received(const QByteArray& report)
 {
     const ChipPlan* plan = openChipPlan();
-    if (plan)
+    if (plan && !m_voice.takeReport(*plan, report))
         m_handler.handleReport(*plan, report);
 }
 
@@ -250,4 +261,24 @@ void VQHidCommandManager::sendTelinkLaserPenCountdownData(qint64 secondsLeft)
         return;
     }
     HIDDevice::sharedManager().hidRequestSendCommand(frame);
+}
+
+void VQHidCommandManager::sendStartOTAData()
+{
+    VQOTATransfer::sharedInstance().start(Link::Usb, VQOTATransfer::Target::Device);
+}
+
+void VQHidCommandManager::sendCancelOTAData()
+{
+    VQOTATransfer::sharedInstance().cancel(Link::Usb, VQOTATransfer::Target::Device);
+}
+
+void VQHidCommandManager::sendStartOTADongleData()
+{
+    VQOTATransfer::sharedInstance().start(Link::Usb, VQOTATransfer::Target::Receiver);
+}
+
+void VQHidCommandManager::sendCancelOTADongleData()
+{
+    VQOTATransfer::sharedInstance().cancel(Link::Usb, VQOTATransfer::Target::Receiver);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "VQDeviceReportHandler.h"
+#include "VQVoiceStream.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -23,8 +24,14 @@ public:
     static constexpr int kBatteryPollIntervalMs = 300 * 1000;
 
     static VQHidCommandManager& sharedInstance();
-    // Tests only: stops the battery poll.
+    // Tests only: stops the battery poll (and restores its interval).
     static void resetForTests();
+    // Tests only: polls the battery at this interval from the next opening on.
+    static void setBatteryPollIntervalForTests(int ms);
+    bool isBatteryPollActive() const { return m_batteryTimer.isActive(); }
+
+    // True while the receiver streams voice (docs/device-protocol.md, section 10).
+    bool isStartVoice() const { return m_voice.isStreaming(); }
 
     void sendSetDpiData(qint64 step);
     // Sets the report rate to the report-rate choice at index (VQUserInfoData reportRateArr).
@@ -53,6 +60,13 @@ public:
     void sendTelinkLaserPenCloseHardLaserData();
     void sendTelinkLaserPenCountdownData(qint64 secondsLeft);
 
+    // The firmware transfer (docs/device-protocol.md, section 11) through the open receiver:
+    // the device's firmware, and the receiver's own (VQOTATransfer).
+    void sendStartOTAData();
+    void sendCancelOTAData();
+    void sendStartOTADongleData();
+    void sendCancelOTADongleData();
+
     const VQDeviceReportHandler& reportHandler() const { return m_handler; }
 
 private:
@@ -72,4 +86,5 @@ private:
 
     VQDeviceReportHandler m_handler;
     QTimer m_batteryTimer;
+    VQVoiceStream m_voice{VQDeviceProtocol::Link::Usb};
 };

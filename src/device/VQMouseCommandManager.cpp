@@ -41,6 +41,23 @@ void VQMouseCommandManager::sendCloseMicData()
         VQHidCommandManager::sharedInstance().sendCloseMicData();
 }
 
+void VQMouseCommandManager::setSendVoiceDataBlock(VQVoiceStream::SendVoiceDataBlock block)
+{
+    VQVoiceStream::setSendVoiceDataBlock(std::move(block));
+}
+
+bool VQMouseCommandManager::isStartVoice() const
+{
+    if (overBluetooth())
+        return VQBLEMouseCommandManager::sharedInstance().isStartVoice();
+    return VQHidCommandManager::sharedInstance().isStartVoice();
+}
+
+bool VQMouseCommandManager::isFromMicData() const
+{
+    return !VQUserInfoData::sharedInstance().isConnect();
+}
+
 void VQMouseCommandManager::sendResetKeyStatusData()
 {
 }
@@ -151,4 +168,38 @@ void VQMouseCommandManager::sendGetElectricData()
         VQBLEMouseCommandManager::sharedInstance().sendGetElectricData();
     else
         VQHidCommandManager::sharedInstance().sendGetElectricData();
+}
+
+void VQMouseCommandManager::sendStartOTAData()
+{
+    if (overBluetooth())
+        VQBLEMouseCommandManager::sharedInstance().sendStartOTAData();
+    else
+        VQHidCommandManager::sharedInstance().sendStartOTAData();
+}
+
+void VQMouseCommandManager::sendCancelOTAData()
+{
+    if (overBluetooth())
+        VQBLEMouseCommandManager::sharedInstance().sendCancelOTAData();
+    else
+        VQHidCommandManager::sharedInstance().sendCancelOTAData();
+}
+
+void VQMouseCommandManager::sendStartOTADongleData()
+{
+    if (overBluetooth()) {
+        VQLogInfo(QStringLiteral("receiver firmware is not sent over Bluetooth LE"));
+        return;
+    }
+    VQHidCommandManager::sharedInstance().sendStartOTADongleData();
+}
+
+void VQMouseCommandManager::sendCancelOTADongleData()
+{
+    if (overBluetooth()) {
+        VQLogInfo(QStringLiteral("receiver firmware is not sent over Bluetooth LE"));
+        return;
+    }
+    VQHidCommandManager::sharedInstance().sendCancelOTADongleData();
 }

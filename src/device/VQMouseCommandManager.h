@@ -1,5 +1,8 @@
 #pragma once
 
+#include "VQVoiceStream.h"
+
+#include <QByteArray>
 #include <QtGlobal>
 
 // The one entry for device commands, whatever the transport: each operation goes to the
@@ -15,6 +18,19 @@ public:
 
     void sendOpenMicData();
     void sendCloseMicData();
+
+    // The device's voice stream (docs/device-protocol.md, section 10). Installs its consumer:
+    // chunks of the selected recognition language's "formatSize" bytes (1280 when it has none
+    // usable), streaming false on the last chunk of each stream; decoded 16-bit PCM for the
+    // devices whose recognition format is "pcm", the raw IMA ADPCM blocks for the others (see
+    // VQVoiceStream::deliversPcm). Called on the main thread. The decoded PCM also goes to the
+    // recording file of VQVoiceRecordingSink::sharedSink(), which the recognition service installs.
+    void setSendVoiceDataBlock(VQVoiceStream::SendVoiceDataBlock block);
+    // True while the connected device streams voice (read from the active link).
+    bool isStartVoice() const;
+    // True when voice is to come from the computer's microphone: no device is connected, so
+    // there is no device stream to take it from.
+    bool isFromMicData() const;
     // The reset-key-status operation: the devices need no command for it, so nothing is sent.
     void sendResetKeyStatusData();
     // Makes the device type one key: HID modifier byte and usage; (8, 25) is the paste chord,
@@ -39,6 +55,14 @@ public:
 
     // Asks the connected device for its battery (also done every 300 s while connected).
     void sendGetElectricData();
+
+    // The device's firmware transfer, over Bluetooth LE or USB (VQOTATransfer posts the OTA
+    // notifications). The receiver's transfer goes over USB only: while a Bluetooth LE device is
+    // connected its start and cancel send nothing.
+    void sendStartOTAData();
+    void sendCancelOTAData();
+    void sendStartOTADongleData();
+    void sendCancelOTADongleData();
 
 private:
     VQMouseCommandManager();

@@ -56,6 +56,7 @@ void SimulatedBleMouse::takeAway()
     if (!m_connected)
         return;
     m_connected = false;
+    m_voice.stop(); // its voice end is lost with the connection
     const int connection = ++m_connection;
     QTimer::singleShot(0, this, [this, connection] {
         if (connection == m_connection && m_handlers.disconnected)
@@ -125,6 +126,20 @@ void SimulatedBleMouse::sendRaw(const QByteArray& value)
     notify(value, 0);
 }
 
+void SimulatedBleMouse::pressVoiceKey()
+{
+    sendKey(33);
+    m_device.values.micOpen = true;
+    m_voice.start();
+}
+
+void SimulatedBleMouse::releaseVoiceKey()
+{
+    sendKey(34);
+    m_device.values.micOpen = false;
+    m_voice.stop();
+}
+
 void SimulatedBleMouse::write(const QByteArray& value)
 {
     if (!m_connected)
@@ -161,6 +176,10 @@ void SimulatedBleMouse::handleWrite(const QByteArray& value)
     const std::optional<QList<QByteArray>> replies = m_device.answer(command, arguments, &why);
     if (!replies)
         return reject(why);
+    if (command == 0x20 && !m_voice.isStreaming())
+        m_voice.start();
+    else if (command == 0x21)
+        m_voice.stop();
     for (const QByteArray& payload : *replies) {
         switch (m_mode) {
         case SimulatedDevice::AnswerMode::Normal:

@@ -2,6 +2,7 @@
 
 #include "BleCentral.h"
 #include "SimulatedDevice.h"
+#include "SimulatedVoiceSource.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -40,6 +41,11 @@ public:
     void sendPayload(const QByteArray& payload);
     void sendRaw(const QByteArray& value);
 
+    // Voice (section 10), as the receiver's: notifications of plan 1 frames.
+    SimulatedVoiceSource& voice() { return m_voice; }
+    void pressVoiceKey();   // key 33, then the stream
+    void releaseVoiceKey(); // key 34, then the voice end
+
     // Writes received (hex), in order, and the ones refused with the reason.
     const QStringList& writtenHex() const { return m_written; }
     const QStringList& rejected() const { return m_rejected; }
@@ -73,4 +79,6 @@ private:
     QStringList m_rejected;
     QStringList m_penCommands;
     int m_garbageTurn = 0;
+    // A plan 1 frame leaves 27 bytes of arguments.
+    SimulatedVoiceSource m_voice{[this](const QByteArray& payload) { notify(frame(payload), replyDelayMs); }, 27};
 };

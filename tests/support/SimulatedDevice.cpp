@@ -149,6 +149,11 @@ std::optional<QList<QByteArray>> SimulatedDevice::answer(quint8 command, const Q
         return action(values.rgbOn, true);
     case 0x26:
         return action(values.rgbOn, false);
+    case 0x40:
+    case 0x41:
+    case 0x42:
+    case 0x43:
+        return firmware.answer(command, arguments, hasReceiver, why);
     default:
         return reject(QStringLiteral("unknown command %1").arg(command, 2, 16, QLatin1Char('0')));
     }

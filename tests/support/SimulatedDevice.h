@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SimulatedFirmwareUpdate.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QPair>
@@ -55,6 +57,8 @@ public:
     bool refuseSettings = false;
     // Whether the receiver-version read is answered (a receiver: yes; a Bluetooth LE mouse: no).
     bool hasReceiver = true;
+    // The firmware transfer (section 11), for the device and, with a receiver, the receiver.
+    SimulatedFirmwareUpdate firmware;
 
     // Keys the device was asked to type: modifier byte and usage.
     QList<QPair<int, int>> typedKeys;

@@ -96,6 +96,7 @@ void SimulatedReceiver::plug()
 void SimulatedReceiver::unplug()
 {
     m_plugged = false;
+    m_voice.stop();
     const int handle = m_handle;
     if (handle != 0) {
         QTimer::singleShot(0, this, [this, handle] {
@@ -260,6 +261,20 @@ void SimulatedReceiver::sendRaw(const QByteArray& report)
     deliver(report, 0);
 }
 
+void SimulatedReceiver::pressVoiceKey()
+{
+    sendKey(33);
+    m_device.values.micOpen = true;
+    m_voice.start();
+}
+
+void SimulatedReceiver::releaseVoiceKey()
+{
+    sendKey(34);
+    m_device.values.micOpen = false;
+    m_voice.stop();
+}
+
 void SimulatedReceiver::handleReport(const QByteArray& report)
 {
     const auto reject = [this, &report](const QString& reason) {
@@ -299,6 +314,10 @@ void SimulatedReceiver::handleReport(const QByteArray& report)
     if (!replies)
         return reject(why);
     m_received.append(frameBytes);
+    if (command == 0x20 && !m_voice.isStreaming())
+        m_voice.start();
+    else if (command == 0x21)
+        m_voice.stop();
 
     for (const QByteArray& payload : *replies) {
         switch (m_mode) {

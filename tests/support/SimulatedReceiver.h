@@ -2,6 +2,7 @@
 
 #include "HidTransport.h"
 #include "SimulatedDevice.h"
+#include "SimulatedVoiceSource.h"
 
 #include <QByteArray>
 #include <QList>
@@ -69,6 +70,12 @@ public:
     void sendPayload(const QByteArray& payload);
     void sendRaw(const QByteArray& report);
 
+    // Voice (section 10): the microphone streams its utterance while the voice key is held or
+    // after the open-microphone command, until the key is released or the close command.
+    SimulatedVoiceSource& voice() { return m_voice; }
+    void pressVoiceKey();   // key 33, then the stream
+    void releaseVoiceKey(); // key 34, then the voice end
+
     // What the program did.
     const QList<Written>& written() const { return m_written; }
     // Frames (without padding) that the device understood, in order, laser-pen commands included.
@@ -119,4 +126,6 @@ private:
     int m_zeroReports = 0;
     int m_foreignReports = 0;
     int m_garbageTurn = 0;
+    SimulatedVoiceSource m_voice{[this](const QByteArray& payload) { deliver(frame(payload), replyDelayMs); },
+                                 m_model.reportLength - 5 - int(m_model.prefix.size())};
 };

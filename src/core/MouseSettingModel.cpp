@@ -1,0 +1,145 @@
+#include "MouseSettingModel.h"
+
+#include "QRNLocalizedString.h"
+#include "VQModelJson.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+constexpr char kNameKey[] = "name";
+constexpr char kNamesKey[] = "names";
+constexpr char kChildsKey[] = "childs";
+constexpr char kKeyTypeKey[] = "keyType";
+
+using Model = MouseSettingModel;
+
+struct TextField {
+    const char* key;
+    QString (Model::*get)() const;
+    void (Model::*set)(const QString&);
+};
+
+constexpr std::array<TextField, 13> kTextFields{{
+    {"id", &Model::idStr, &Model::setIdStr},
+    {"edit", &Model::edit, &Model::setEdit},
+    {"keyName", &Model::keyName, &Model::setKeyName},
+    {"opId", &Model::opId, &Model::setOpId},
+    {"keyId", &Model::keyId, &Model::setKeyId},
+    {"keyUp", &Model::keyUp, &Model::setKeyUp},
+    {"keyDown", &Model::keyDown, &Model::setKeyDown},
+    {"sort", &Model::sort, &Model::setSort},
+    {"parentId", &Model::parentId, &Model::setParentId},
+    {"cmdId", &Model::cmdId, &Model::setCmdId},
+    {"productModelId", &Model::productModelId, &Model::setProductModelId},
+    {"first", &Model::first, &Model::setFirst},
+    {"key", &Model::key, &Model::setKey},
+}};
+
+constexpr std::array<std::pair<const char*, quint64>, 7> kKeyTypes{{
+    {Model::kKeyDpi, Model::kKeyTypeDpi},
+    {Model::kKeyCenter, Model::kKeyTypeMiddleButton},
+    {Model::kKeyVoice, Model::kKeyTypeVoice},
+    {Model::kKeySearch, Model::kKeyTypeSearch},
+    {Model::kKeyTranslate, Model::kKeyTypeTranslate},
+    {Model::kKeyM, Model::kKeyTypeM},
+    {Model::kKeyAI, Model::kKeyTypeAI},
+}};
+
+} // namespace
+
+quint64 MouseSettingModel::keyTypeForKey(const QString& key)
+{
+    for (const auto& [text, type] : kKeyTypes) {
+        if (key == QLatin1String(text))
+            return type;
+    }
+    return kKeyTypeNone;
+}
+
+std::shared_ptr<MouseSettingModel> MouseSettingModel::createMouseAuxiliarySetModel()
+{
+    auto model = std::make_shared<MouseSettingModel>();
+    model->m_name = QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(kAuxiliaryNameText));
+    model->m_key = QString::fromLatin1(kKeyAuxiliary);
+    return model;
+}
+
+std::shared_ptr<MouseSettingModel> MouseSettingModel::fromJson(const QJsonObject& json)
+{
+    auto model = std::make_shared<MouseSettingModel>();
+    for (const TextField& field : kTextFields)
+        ((*model).*field.set)(VQModelJson::text(json, QLatin1String(field.key)));
+    model->m_name = VQModelJson::text(json, QLatin1String(kNameKey));
+    model->m_names = VQModelJson::textMap(json, QLatin1String(kNamesKey));
+    for (const QJsonValue& child : json.value(QLatin1String(kChildsKey)).toArray()) {
+        if (child.isObject())
+            model->m_childs.append(KeySettingModel::fromJson(child.toObject()));
+    }
+    return model;
+}
+
+QJsonObject MouseSettingModel::toJson() const
+{
+    QJsonObject json;
+    for (const TextField& field : kTextFields)
+        VQModelJson::setText(json, QLatin1String(field.key), (this->*field.get)());
+    VQModelJson::setText(json, QLatin1String(kNameKey), m_name);
+    json.insert(QLatin1String(kNamesKey), VQModelJson::textMapJson(m_names));
+    QJsonArray childs;
+    for (const auto& child : m_childs) {
+        if (child)
+            childs.append(child->toJson());
+    }
+    json.insert(QLatin1String(kChildsKey), childs);
+    json.insert(QLatin1String(kKeyTypeKey), qint64(keyType()));
+    return json;
+}
+
+MouseSettingModel::List MouseSettingModel::listFromJson(const QJsonArray& array)
+{
+    List list;
+    for (const QJsonValue& value : array) {
+        if (value.isObject())
+            list.append(fromJson(value.toObject()));
+    }
+    return list;
+}
+
+QJsonArray MouseSettingModel::listToJson(const List& list)
+{
+    QJsonArray array;
+    for (const auto& model : list) {
+        if (model)
+            array.append(model->toJson());
+    }
+    return array;
+}
+
+std::shared_ptr<KeySettingSubModel> MouseSettingModel::chosenFunction(const List& list, quint64 keyType,
+                                                                      int pressKind)
+{
+    const quint64 pressType = pressKind == 4 ? KeySettingModel::kPressLong : quint64(qMax(pressKind, 0));
+    std::shared_ptr<KeySettingSubModel> chosen;
+    if (keyType == kKeyTypeNone || pressType == KeySettingModel::kPressNone)
+        return chosen;
+    for (const auto& key : list) {
+        if (!key || key->keyType() != keyType)
+            continue;
+        for (const auto& press : key->childs()) {
+            if (!press || press->keyPressType() != pressType)
+                continue;
+            for (const auto& function : press->childs()) {
+                if (function && function->isChosen())
+                    chosen = function;
+            }
+        }
+    }
+    return chosen;
+}
+
+QString MouseSettingModel::name() const
+{
+    return VQModelJson::localizedName(m_names, m_name);
+}

@@ -1,0 +1,302 @@
+#include "VQOTATransfer.h"
+
+#include "BleCentral.h"
+#include "HIDDevice.h"
+#include "MMLog.h"
+#include "NotificationCenter.h"
+#include "VQBLEMouseCommandManager.h"
+#include "VQFirmwareFile.h"
+#include "VQNotificationNames.h"
+#include "VQOTAUpdateManager.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+using namespace VQDeviceProtocol;
+
+namespace {
+
+QString targetText(VQOTATransfer::Target target)
+{
+    return target == VQOTATransfer::Target::Device ? QStringLiteral("device") : QStringLiteral("receiver");
+}
+
+void post(const char* name, const QVariant& object = {})
+{
+    NotificationCenter::defaultCenter().post(QString::fromLatin1(name), object);
+}
+
+} // namespace
+
+VQOTATransfer& VQOTATransfer::sharedInstance()
+{
+    static VQOTATransfer* transfer = new VQOTATransfer();
+    return *transfer;
+}
+
+VQOTATransfer::VQOTATransfer()
+{
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &VQOTATransfer::timedOut);
+    connect(&HIDDevice::sharedManager(), &HIDDevice::deviceClosed, this, [this](bool removed) {
+        if (isRunning() && m_link == Link::Usb)
+            deviceGone(removed ? QStringLiteral("the receiver was removed") : QStringLiteral("the receiver was closed"));
+    });
+}
+
+void VQOTATransfer::resetForTests()
+{
+    VQOTATransfer& t = sharedInstance();
+    t.m_timer.stop();
+    NotificationCenter::defaultCenter().removeObserver(&t.m_observerOwner);
+    t.m_state = State::Idle;
+    t.m_image.clear();
+    t.m_plan = nullptr;
+    ++t.m_generation;
+    t.m_replyTimeoutMs = kReplyTimeoutMs;
+}
+
+const ChipPlan* VQOTATransfer::linkPlan(Link link) const
+{
+    if (link == Link::Bluetooth)
+        return VQBLEMouseCommandManager::sharedInstance().isConnected() ? &bluetoothPlan() : nullptr;
+    return HIDDevice::sharedManager().chipPlan();
+}
+
+bool VQOTATransfer::start(Link link, Target target)
+{
+    if (isRunning()) {
+        VQLogWarn(QStringLiteral("%1 firmware transfer refused: the %2 firmware transfer is running")
+                      .arg(targetText(target), targetText(m_target)));
+        return false;
+    }
+    m_link = link;
+    m_target = target;
+
+    VQOTAUpdateManager& files = VQOTAUpdateManager::sharedInstance();
+    const QString path = target == Target::Device ? files.otaFilePath() : files.dongleOTAFilePath();
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile()) {
+        failBeforeStart(QStringLiteral("no firmware file"));
+        return false;
+    }
+    if (info.size() > kMaxFirmwareFileBytes) {
+        failBeforeStart(QStringLiteral("the firmware file %1 is too large").arg(path));
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        failBeforeStart(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        return false;
+    }
+    VQFirmwareFile::ParseResult parsed = VQFirmwareFile::parse(file.readAll());
+    if (!parsed.ok()) {
+        failBeforeStart(QStringLiteral("%1 is not a firmware file: %2").arg(path, parsed.error));
+        return false;
+    }
+
+    const ChipPlan* plan = linkPlan(link);
+    if (!plan) {
+        failBeforeStart(link == Link::Usb ? QStringLiteral("no receiver open")
+                                          : QStringLiteral("no Bluetooth LE device connected"));
+        return false;
+    }
+    const qint64 count = VQOTAProtocol::packetCount(*plan, parsed.bytes.size());
+    if (count <= 0 || count > VQOTAProtocol::kMaxPacketCount) {
+        failBeforeStart(QStringLiteral("an image of %1 bytes does not fit the transfer").arg(parsed.bytes.size()));
+        return false;
+    }
+    const QByteArray frame =
+        VQOTAProtocol::startFrame(*plan, target, parsed.bytes.size(), int(count), VQFirmwareFile::crc16(parsed.bytes));
+    if (frame.isEmpty()) {
+        failBeforeStart(QStringLiteral("the start frame does not fit chip plan %1").arg(plan->plan));
+        return false;
+    }
+
+    ++m_generation;
+    m_plan = plan;
+    m_image = std::move(parsed.bytes);
+    m_packetSize = VQOTAProtocol::packetDataSize(*plan);
+    m_count = int(count);
+    m_index = 0;
+    m_state = State::Starting;
+    if (link == Link::Bluetooth) {
+        NotificationCenter::defaultCenter().addObserver(
+            &m_observerOwner, QString::fromLatin1(vq::kBleConnectNotification), [this](const VQNotification& n) {
+                if (!n.object.toBool() && isRunning() && m_link == Link::Bluetooth)
+                    deviceGone(QStringLiteral("the Bluetooth LE device was disconnected"));
+            });
+    }
+    VQLogInfo(QStringLiteral("%1 firmware transfer: %2 bytes in %3 packets")
+                  .arg(targetText(target))
+                  .arg(m_image.size())
+                  .arg(m_count));
+    send(frame, QStringLiteral("start"));
+    if (isRunning())
+        armTimer();
+    return isRunning();
+}
+
+void VQOTATransfer::cancel(Link link, Target target)
+{
+    if (!isRunning() || m_link != link || m_target != target) {
+        VQLogInfo(QStringLiteral("no %1 firmware transfer to cancel").arg(targetText(target)));
+        return;
+    }
+    if (m_state == State::Cancelling)
+        return;
+    m_state = State::Cancelling;
+    send(VQOTAProtocol::cancelFrame(*m_plan, m_target), QStringLiteral("cancel"));
+    if (isRunning())
+        armTimer();
+}
+
+void VQOTATransfer::handleReply(Link link, const VQOTAProtocol::Reply& reply)
+{
+    if (!isRunning() || link != m_link) {
+        VQLogInfo(QStringLiteral("firmware transfer answer %1 without a transfer ignored")
+                      .arg(reply.command, 2, 16, QLatin1Char('0')));
+        return;
+    }
+    const bool failed = reply.status != VQOTAProtocol::kStatusOk;
+    switch (reply.command) {
+    case VQOTAProtocol::Start:
+        if (m_state != State::Starting && !(m_state == State::Cancelling && failed))
+            break;
+        if (failed)
+            finish(Outcome::Failure, QStringLiteral("the device refused the firmware"));
+        else
+            sendPacket(0);
+        return;
+    case VQOTAProtocol::Data:
+        if (failed && (m_state == State::Sending || m_state == State::Cancelling)) {
+            finish(Outcome::Failure, QStringLiteral("the device failed to write packet %1").arg(reply.index));
+            return;
+        }
+        if (m_state != State::Sending || reply.index != m_index)
+            break;
+        if (m_index + 1 < m_count) {
+            sendPacket(m_index + 1);
+        } else {
+            m_state = State::Ending;
+            send(VQOTAProtocol::endFrame(*m_plan, m_target), QStringLiteral("end"));
+            if (isRunning())
+                armTimer();
+        }
+        return;
+    case VQOTAProtocol::End:
+        // The device's word wins, also over a cancel it may not have seen yet.
+        if (m_state != State::Ending && m_state != State::Cancelling)
+            break;
+        if (failed)
+            finish(Outcome::Failure, QStringLiteral("the device rejected the image"));
+        else
+            finish(Outcome::Success, QString());
+        return;
+    case VQOTAProtocol::Cancel:
+        finish(Outcome::Cancelled, m_state == State::Cancelling ? QStringLiteral("cancel confirmed")
+                                                                : QStringLiteral("the device cancelled"));
+        return;
+    default:
+        break;
+    }
+    VQLogInfo(QStringLiteral("firmware transfer answer %1 (packet %2) out of turn ignored")
+                  .arg(reply.command, 2, 16, QLatin1Char('0'))
+                  .arg(reply.index));
+}
+
+void VQOTATransfer::sendPacket(int index)
+{
+    m_state = State::Sending;
+    m_index = index;
+    const QByteArray bytes = m_image.mid(qsizetype(index) * m_packetSize, m_packetSize);
+    send(VQOTAProtocol::dataFrame(*m_plan, index, bytes), QStringLiteral("packet %1").arg(index));
+    if (!isRunning())
+        return;
+    armTimer();
+    post(vq::kUpdateOTAProgressNotification, int(qint64(index) * 100 / m_count));
+}
+
+void VQOTATransfer::send(const QByteArray& frame, const QString& what)
+{
+    if (frame.isEmpty()) {
+        finish(Outcome::Failure, QStringLiteral("%1 does not fit the frame").arg(what));
+        return;
+    }
+    if (m_link == Link::Bluetooth) {
+        if (!VQBLEMouseCommandManager::sharedInstance().isConnected()) {
+            deviceGone(QStringLiteral("the Bluetooth LE device is not connected"));
+            return;
+        }
+        BleCentral::instance().write(frame);
+        return;
+    }
+    if (!HIDDevice::sharedManager().isOpen()) {
+        deviceGone(QStringLiteral("no receiver open"));
+        return;
+    }
+    const quint64 generation = m_generation;
+    HIDDevice::sharedManager().hidRequestSendCommand(frame, [this, generation, what](bool ok, const QString& message) {
+        if (!ok && generation == m_generation && isRunning())
+            deviceGone(QStringLiteral("%1 not sent: %2").arg(what, message));
+    });
+}
+
+void VQOTATransfer::armTimer()
+{
+    m_timer.start(m_replyTimeoutMs);
+}
+
+void VQOTATransfer::deviceGone(const QString& reason)
+{
+    // A cancelled transfer whose device went away is over as cancelled; anything else failed.
+    finish(m_state == State::Cancelling ? Outcome::Cancelled : Outcome::Failure, reason);
+}
+
+void VQOTATransfer::timedOut()
+{
+    if (!isRunning())
+        return;
+    if (m_state == State::Cancelling)
+        finish(Outcome::Cancelled, QStringLiteral("the device did not confirm the cancel"));
+    else
+        finish(Outcome::Failure, QStringLiteral("the device did not answer"));
+}
+
+void VQOTATransfer::finish(Outcome outcome, const QString& reason)
+{
+    if (!isRunning())
+        return;
+    const Target target = m_target;
+    m_timer.stop();
+    NotificationCenter::defaultCenter().removeObserver(&m_observerOwner);
+    m_state = State::Idle;
+    m_image.clear();
+    m_plan = nullptr;
+    ++m_generation;
+
+    switch (outcome) {
+    case Outcome::Success:
+        VQLogInfo(QStringLiteral("%1 firmware installed").arg(targetText(target)));
+        if (target == Target::Device)
+            VQOTAUpdateManager::sharedInstance().deleteOTAFile();
+        else
+            VQOTAUpdateManager::sharedInstance().deleteDongleOTAFile();
+        post(vq::kUpdateOTASuccessNotification);
+        break;
+    case Outcome::Failure:
+        VQLogWarn(QStringLiteral("%1 firmware transfer failed: %2").arg(targetText(target), reason));
+        post(vq::kUpdateOTAFailNotification);
+        break;
+    case Outcome::Cancelled:
+        VQLogInfo(QStringLiteral("%1 firmware transfer cancelled: %2").arg(targetText(target), reason));
+        post(vq::kUpdateOTACancelNotification);
+        break;
+    }
+}
+
+void VQOTATransfer::failBeforeStart(const QString& reason)
+{
+    VQLogWarn(QStringLiteral("%1 firmware transfer not started: %2").arg(targetText(m_target), reason));
+    post(vq::kUpdateOTAFailNotification);
+}

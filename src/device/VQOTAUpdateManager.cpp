@@ -1,0 +1,344 @@
+#include "VQOTAUpdateManager.h"
+
+#include "MMLog.h"
+#include "NotificationCenter.h"
+#include "UserDefaults.h"
+#include "VQFirmwareFile.h"
+#include "VQHttpRequestManager.h"
+#include "VQNotificationNames.h"
+#include "VQOTAUpdateScene.h"
+#include "VQToolManager.h"
+#include "VQUserInfoData.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPointer>
+#include <QTemporaryFile>
+#include <QUrl>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kMaxFileNameLength = 120;
+
+QString kindText(VQOTAUpdateManager::Kind kind)
+{
+    return kind == VQOTAUpdateManager::Kind::Device ? QStringLiteral("device") : QStringLiteral("receiver");
+}
+
+int slot(VQOTAUpdateManager::Kind kind)
+{
+    return kind == VQOTAUpdateManager::Kind::Device ? 0 : 1;
+}
+
+} // namespace
+
+struct VQOTAUpdateManager::Download {
+    QPointer<QNetworkReply> reply;
+    std::unique_ptr<QTemporaryFile> file;
+    QString destination;
+    QString productCode;
+    qint64 received = 0;
+    QString failure; // set when the download was abandoned while running
+};
+
+VQOTAUpdateManager& VQOTAUpdateManager::sharedInstance()
+{
+    static VQOTAUpdateManager* manager = new VQOTAUpdateManager();
+    return *manager;
+}
+
+VQOTAUpdateManager::VQOTAUpdateManager() = default;
+
+VQOTAUpdateManager::~VQOTAUpdateManager() = default;
+
+void VQOTAUpdateManager::resetForTests()
+{
+    VQOTAUpdateManager& m = sharedInstance();
+    for (auto& download : m.m_downloads) {
+        if (!download)
+            continue;
+        std::unique_ptr<Download> dropped = std::move(download);
+        if (dropped->reply) {
+            dropped->reply->disconnect(&m);
+            dropped->reply->abort();
+            dropped->reply->deleteLater();
+        }
+    }
+}
+
+QNetworkAccessManager& VQOTAUpdateManager::network()
+{
+    if (!m_network)
+        m_network = new QNetworkAccessManager(this);
+    return *m_network;
+}
+
+void VQOTAUpdateManager::checkOTAInfo()
+{
+    check(Kind::Device);
+}
+
+void VQOTAUpdateManager::checkDongleOTAInfo()
+{
+    check(Kind::Receiver);
+}
+
+void VQOTAUpdateManager::check(Kind kind)
+{
+    VQUserInfoData& state = VQUserInfoData::sharedInstance();
+    const QString productCode = state.productCode();
+    if (safeFileName(productCode).isEmpty()) {
+        VQLogInfo(QStringLiteral("no %1 firmware asked for: the product is not known").arg(kindText(kind)));
+        return;
+    }
+    if (isDownloading(kind)) {
+        VQLogInfo(QStringLiteral("%1 firmware is being downloaded; check skipped").arg(kindText(kind)));
+        return;
+    }
+    const VQMouseInfoItem& record = state.mouseInfoItem();
+    VQOTAUpdateScene scene;
+    scene.setType(QString::fromLatin1(kind == Kind::Device ? VQOTAUpdateScene::kTypeMouse : VQOTAUpdateScene::kTypeUsb));
+    scene.setFirmwareVersion(kind == Kind::Device ? record.firmwareVersion() : record.receiverVersion());
+    scene.setProductCode(productCode);
+    QPointer<VQOTAUpdateManager> self(this);
+    VQHttpRequestManager::sharedInstance().httpRequestWithScene(
+        scene, [self, kind, productCode](const VQHttpResult& result) {
+            if (!self)
+                return;
+            if (!result.success) {
+                VQLogWarn(QStringLiteral("%1 firmware check failed: %2").arg(kindText(kind), result.message));
+                return;
+            }
+            self->offerReceived(kind, productCode, result.data);
+        });
+}
+
+void VQOTAUpdateManager::offerReceived(Kind kind, const QString& productCode, const QJsonValue& data)
+{
+    const QJsonObject offer = data.toObject();
+    const QString address = offer.value(QLatin1String(kUrlField)).toString().trimmed();
+    if (address.isEmpty()) {
+        VQLogInfo(QStringLiteral("no newer %1 firmware offered").arg(kindText(kind)));
+        return;
+    }
+    if (isDownloading(kind))
+        return;
+    const QUrl url(address, QUrl::StrictMode);
+    QString fileName = safeFileName(offer.value(QLatin1String(kFileNameField)).toString());
+    if (fileName.isEmpty())
+        fileName = safeFileName(url.fileName());
+    if (fileName.isEmpty())
+        fileName = QString::fromLatin1(kFallbackFileName);
+    VQLogInfo(QStringLiteral("%1 firmware %2 offered as %3")
+                  .arg(kindText(kind), offer.value(QLatin1String(kVersionField)).toVariant().toString(), fileName));
+    startDownload(kind, productCode, fileName, url);
+}
+
+void VQOTAUpdateManager::startDownload(Kind kind, const QString& productCode, const QString& fileName, const QUrl& url)
+{
+    auto download = std::make_unique<Download>();
+    download->productCode = productCode;
+    download->destination =
+        VQToolManager::getFilePath(QString::fromLatin1(kFileNameFormat).arg(safeFileName(productCode), fileName));
+    m_downloads[slot(kind)] = std::move(download);
+    Download& d = *m_downloads[slot(kind)];
+
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+        finishDownload(kind, QStringLiteral("the offered address is not a web address"));
+        return;
+    }
+    if (d.destination.isEmpty()) {
+        finishDownload(kind, QStringLiteral("no Documents folder"));
+        return;
+    }
+    d.file = std::make_unique<QTemporaryFile>(d.destination + QStringLiteral(".part-XXXXXX"));
+    if (!d.file->open()) {
+        finishDownload(kind, QStringLiteral("cannot create %1: %2").arg(d.file->fileName(), d.file->errorString()));
+        return;
+    }
+
+    QNetworkRequest request(url);
+    request.setTransferTimeout(kDownloadStallTimeoutMs);
+    QNetworkReply* reply = network().get(request);
+    d.reply = reply;
+    connect(reply, &QNetworkReply::readyRead, this, [this, kind] { readAvailable(kind); });
+    connect(reply, &QNetworkReply::finished, this, [this, kind] { downloadFinished(kind); });
+}
+
+QString VQOTAUpdateManager::append(Download& download, const QByteArray& bytes)
+{
+    download.received += bytes.size();
+    if (download.received > kMaxDownloadBytes)
+        return QStringLiteral("the file is larger than %1 bytes").arg(kMaxDownloadBytes);
+    if (download.file->write(bytes) != bytes.size())
+        return QStringLiteral("cannot write %1: %2").arg(download.file->fileName(), download.file->errorString());
+    return {};
+}
+
+void VQOTAUpdateManager::readAvailable(Kind kind)
+{
+    Download* d = m_downloads[slot(kind)].get();
+    if (!d || !d->reply || !d->failure.isEmpty())
+        return;
+    d->failure = append(*d, d->reply->readAll());
+    // abort() may end the download at once: d is not used afterwards.
+    if (!d->failure.isEmpty())
+        d->reply->abort();
+}
+
+void VQOTAUpdateManager::downloadFinished(Kind kind)
+{
+    Download* d = m_downloads[slot(kind)].get();
+    if (!d || !d->reply)
+        return;
+    QNetworkReply* reply = d->reply;
+    if (d->failure.isEmpty())
+        d->failure = append(*d, reply->readAll());
+    if (!d->failure.isEmpty()) {
+        finishDownload(kind, d->failure);
+        return;
+    }
+    if (reply->error() != QNetworkReply::NoError) {
+        finishDownload(kind, reply->errorString());
+        return;
+    }
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status < 200 || status > 299) {
+        finishDownload(kind, QStringLiteral("HTTP status %1").arg(status));
+        return;
+    }
+    const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+    if (announced.isValid() && announced.toLongLong() != d->received) {
+        finishDownload(kind, QStringLiteral("%1 of %2 bytes arrived").arg(d->received).arg(announced.toLongLong()));
+        return;
+    }
+    if (!d->file->flush() || !d->file->seek(0)) {
+        finishDownload(kind, QStringLiteral("cannot read back %1").arg(d->file->fileName()));
+        return;
+    }
+    const VQFirmwareFile::ParseResult parsed = VQFirmwareFile::parse(d->file->readAll());
+    if (!parsed.ok()) {
+        finishDownload(kind, QStringLiteral("not a firmware file: %1").arg(parsed.error));
+        return;
+    }
+    d->file->close();
+    // rename() replaces an existing file in one step, so the destination is never half written.
+    if (std::rename(QFile::encodeName(d->file->fileName()).constData(), QFile::encodeName(d->destination).constData())
+        != 0) {
+        finishDownload(kind, QStringLiteral("cannot move the file to %1").arg(d->destination));
+        return;
+    }
+    d->file->setAutoRemove(false);
+
+    UserDefaults& defaults = UserDefaults::standard();
+    const QString key = storageKey(kind, d->productCode);
+    const QString previous = defaults.stringForKey(key);
+    defaults.setValue(key, d->destination);
+    defaults.synchronize();
+    if (!previous.isEmpty() && previous != d->destination && fileExists(previous))
+        VQToolManager::deleteFileWithPath(previous);
+    VQLogInfo(QStringLiteral("%1 firmware of %2 bytes stored at %3")
+                  .arg(kindText(kind))
+                  .arg(parsed.bytes.size())
+                  .arg(d->destination));
+    finishDownload(kind, QString());
+}
+
+void VQOTAUpdateManager::finishDownload(Kind kind, QString failure)
+{
+    std::unique_ptr<Download> done = std::move(m_downloads[slot(kind)]);
+    if (done && done->reply) {
+        done->reply->disconnect(this);
+        done->reply->deleteLater();
+    }
+    if (!failure.isEmpty())
+        VQLogWarn(QStringLiteral("%1 firmware download failed: %2").arg(kindText(kind), failure));
+    done.reset(); // removes the temporary file unless it was moved into place
+    NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUpdateOTAStatusNotification));
+}
+
+bool VQOTAUpdateManager::isDownloading(Kind kind) const
+{
+    return m_downloads[slot(kind)] != nullptr;
+}
+
+QString VQOTAUpdateManager::storageKey(Kind kind, const QString& productCode)
+{
+    return QString::fromLatin1(kind == Kind::Device ? kOTAFilePathKey : kOTAFilePathDongleKey) + productCode;
+}
+
+QString VQOTAUpdateManager::storedPath(Kind kind)
+{
+    return UserDefaults::standard().stringForKey(storageKey(kind, VQUserInfoData::sharedInstance().productCode()));
+}
+
+bool VQOTAUpdateManager::fileExists(const QString& path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+QString VQOTAUpdateManager::otaFilePath() const
+{
+    return storedPath(Kind::Device);
+}
+
+QString VQOTAUpdateManager::dongleOTAFilePath() const
+{
+    return storedPath(Kind::Receiver);
+}
+
+bool VQOTAUpdateManager::needUpdate() const
+{
+    return fileExists(storedPath(Kind::Device));
+}
+
+bool VQOTAUpdateManager::needUpdateDongle() const
+{
+    return fileExists(storedPath(Kind::Receiver));
+}
+
+void VQOTAUpdateManager::deleteOTAFile()
+{
+    deleteFile(Kind::Device);
+}
+
+void VQOTAUpdateManager::deleteDongleOTAFile()
+{
+    deleteFile(Kind::Receiver);
+}
+
+void VQOTAUpdateManager::deleteFile(Kind kind)
+{
+    const QString path = storedPath(kind);
+    if (!fileExists(path))
+        return;
+    VQToolManager::deleteFileWithPath(path);
+    UserDefaults& defaults = UserDefaults::standard();
+    defaults.setValue(storageKey(kind, VQUserInfoData::sharedInstance().productCode()), QString(QLatin1String("")));
+    defaults.synchronize();
+}
+
+QString VQOTAUpdateManager::safeFileName(const QString& name)
+{
+    QString base = name;
+    base.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    base = base.section(QLatin1Char('/'), -1).trimmed();
+    QString out;
+    out.reserve(base.size());
+    for (const QChar c : base) {
+        const bool keep = c.isLetterOrNumber() || c == QLatin1Char('.') || c == QLatin1Char('_') || c == QLatin1Char('-');
+        out.append(keep ? c : QLatin1Char('_'));
+    }
+    qsizetype dots = 0;
+    while (dots < out.size() && out.at(dots) == QLatin1Char('.'))
+        ++dots;
+    out.remove(0, dots);
+    return out.left(kMaxFileNameLength);
+}

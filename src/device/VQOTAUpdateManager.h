@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QJsonValue>
+#include <QObject>
+#include <QString>
+#include <QUrl>
+#include <QtGlobal>
+
+#include <memory>
+
+class QNetworkAccessManager;
+
+// The firmware files of the device and of its USB receiver: asks the maker's API whether newer
+// firmware is offered (VQOTAUpdateScene), downloads it into the Documents folder as
+// "<product code>_<file name>", remembers the file's path under a key per product and deletes
+// the file once it is no longer wanted.
+//
+// A download is written to a temporary file next to its destination and moved into place only
+// when it is complete and is a valid firmware file (VQFirmwareFile); only then is its path
+// stored, replacing (and deleting) an earlier file. "kUpdateOTAStatusNotification" is posted
+// when a download ends, whether it succeeded or failed. The server's file name is reduced to a
+// safe base name. Downloads run on the main thread's event loop and never block it; one per kind
+// at a time (a check while one runs is skipped).
+//
+// Main thread only.
+class VQOTAUpdateManager : public QObject {
+    Q_OBJECT
+public:
+    // User-defaults keys of the stored paths, followed by the product code.
+    static constexpr char kOTAFilePathKey[] = "kOTAFilePathKey_";
+    static constexpr char kOTAFilePathDongleKey[] = "kOTAFilePathDongleKey_";
+    // The file's name inside the Documents folder: product code, file name.
+    static constexpr char kFileNameFormat[] = "/%1_%2";
+    // The name used when the server's file name leaves nothing usable.
+    static constexpr char kFallbackFileName[] = "firmware.txt";
+    // Fields of the offer.
+    static constexpr char kVersionField[] = "version";
+    static constexpr char kFileNameField[] = "fileName";
+    static constexpr char kUrlField[] = "url";
+
+    // A download larger than this is abandoned (a firmware file is far smaller).
+    static constexpr qint64 kMaxDownloadBytes = 16 * 1024 * 1024;
+    // A download that receives nothing for this long is abandoned.
+    static constexpr int kDownloadStallTimeoutMs = 60000;
+
+    enum class Kind { Device, Receiver };
+
+    static VQOTAUpdateManager& sharedInstance();
+    // Tests only: abandons downloads without notifications and forgets them.
+    static void resetForTests();
+
+    // Asks for device firmware (type "MOUSE", the record's firmware version) and downloads an
+    // offered file. Nothing is asked while the product code is unknown.
+    void checkOTAInfo();
+    // The same for the receiver (type "USB", the record's receiver version).
+    void checkDongleOTAInfo();
+
+    // True when a file exists at the path stored under the device's / the receiver's key.
+    bool needUpdate() const;
+    bool needUpdateDongle() const;
+
+    // Removes the file when it exists, then stores an empty path under its key.
+    void deleteOTAFile();
+    void deleteDongleOTAFile();
+
+    // The paths stored under the keys of the current product ("" when none).
+    QString otaFilePath() const;
+    QString dongleOTAFilePath() const;
+
+    // True while a download of that kind runs.
+    bool isDownloading(Kind kind) const;
+
+    // The server's file name reduced to a safe base name: no folders, no leading dots (so no
+    // ".." and no hidden file), only letters, digits, ".", "_" and "-" (anything else becomes
+    // "_"), at most 120 characters. Empty when nothing usable is left.
+    static QString safeFileName(const QString& name);
+
+private:
+    struct Download;
+
+    VQOTAUpdateManager();
+    ~VQOTAUpdateManager() override;
+
+    void check(Kind kind);
+    void offerReceived(Kind kind, const QString& productCode, const QJsonValue& data);
+    void startDownload(Kind kind, const QString& productCode, const QString& fileName, const QUrl& url);
+    void readAvailable(Kind kind);
+    // Writes arrived bytes to the temporary file; the reason on failure, else an empty text.
+    static QString append(Download& download, const QByteArray& bytes);
+    void downloadFinished(Kind kind);
+    // Ends the download of the kind: logs the failure (when failed) and posts the status.
+    void finishDownload(Kind kind, QString failure);
+    static QString storageKey(Kind kind, const QString& productCode);
+    static QString storedPath(Kind kind);
+    static bool fileExists(const QString& path);
+    void deleteFile(Kind kind);
+
+    QNetworkAccessManager& network();
+
+    QNetworkAccessManager* m_network = nullptr;
+    std::unique_ptr<Download> m_downloads[2];
+};
