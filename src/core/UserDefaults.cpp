@@ -170,6 +170,19 @@ bool decode(const QJsonValue& json, QVariant& out)
     }
 }
 
+// A number read as an integer: NaN is no number (0); values beyond the range are clamped, since
+// converting them is undefined.
+qint64 integerFromDouble(double d)
+{
+    if (std::isnan(d))
+        return 0;
+    if (d >= 9223372036854775808.0)
+        return std::numeric_limits<qint64>::max();
+    if (d < -9223372036854775808.0)
+        return std::numeric_limits<qint64>::min();
+    return qint64(d);
+}
+
 bool sameValue(const QVariant& a, const QVariant& b)
 {
     if (a.isValid() != b.isValid())
@@ -296,9 +309,9 @@ qint64 UserDefaults::integerForKey(const QString& key) const
 {
     const QVariant v = objectForKey(key);
     if (v.typeId() == QMetaType::QString)
-        return qint64(v.toString().trimmed().toDouble());
+        return integerFromDouble(v.toString().trimmed().toDouble());
     if (v.typeId() == QMetaType::Double)
-        return qint64(v.toDouble());
+        return integerFromDouble(v.toDouble());
     return v.canConvert<qint64>() ? v.toLongLong() : 0;
 }
 
@@ -401,6 +414,8 @@ void UserDefaults::scheduleSave()
 
 bool UserDefaults::synchronize()
 {
+    // One writer at a time: a snapshot taken earlier must never land on disk after a newer one.
+    QMutexLocker writeLock(&m_writeMutex);
     QByteArray bytes;
     {
         QMutexLocker lock(&m_mutex);

@@ -69,6 +69,8 @@ private:
     void clearForTests();
 
     mutable QMutex m_mutex;
+    // Held by synchronize() from taking the snapshot until the file is written.
+    QMutex m_writeMutex;
     QString m_path;
     QVariantMap m_values;
     QVariantMap m_defaults;

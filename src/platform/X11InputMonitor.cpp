@@ -156,7 +156,8 @@ void X11InputMonitor::updateWantedMask()
     // The worker answers within a round trip to the server; the bound only guards against a
     // server that stopped answering.
     lock.lock();
-    if (!m_selectionApplied.wait_for(lock, std::chrono::seconds(2), [&] { return m_appliedSelection >= request; }))
+    if (!m_selectionApplied.wait_for(lock, std::chrono::seconds(2),
+                                     [&] { return m_workerEnded || m_appliedSelection >= request; }))
         VQLogWarn(QStringLiteral("the X server did not confirm the input monitor's selection in time"));
 }
 
@@ -411,4 +412,10 @@ void X11InputMonitor::workerLoop()
             break;
         }
     }
+    // Nobody waits for a selection that will never be applied.
+    {
+        std::lock_guard lock(m_selectionMutex);
+        m_workerEnded = true;
+    }
+    m_selectionApplied.notify_all();
 }

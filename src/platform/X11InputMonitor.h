@@ -60,4 +60,5 @@ private:
     std::condition_variable m_selectionApplied;
     quint64 m_requestedSelection = 0;
     quint64 m_appliedSelection = 0;
+    bool m_workerEnded = false; // the worker gave up (X connection lost): nothing will be applied
 };

@@ -11,6 +11,8 @@
 
 #include <sys/stat.h>
 
+#include <limits>
+
 namespace {
 
 class UserDefaultsTest : public ::testing::Test {
@@ -180,6 +182,21 @@ TEST_F(UserDefaultsTest, TypedReadersConvertLikeTheCallersExpect)
     EXPECT_EQ(store.integerForKey(QStringLiteral("text")), 0);
     EXPECT_TRUE(store.arrayForKey(QStringLiteral("num")).isEmpty());
     EXPECT_TRUE(store.dataForKey(QStringLiteral("text")).isEmpty());
+}
+
+TEST_F(UserDefaultsTest, IntegerReaderGivesZeroForNaNAndClampsNumbersBeyondItsRange)
+{
+    UserDefaults store(path());
+    store.setValue(QStringLiteral("nan"), std::numeric_limits<double>::quiet_NaN());
+    store.setValue(QStringLiteral("nanText"), QStringLiteral("nan"));
+    store.setValue(QStringLiteral("huge"), 1e300);
+    store.setValue(QStringLiteral("hugeText"), QStringLiteral("1e300"));
+    store.setValue(QStringLiteral("tiny"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(store.integerForKey(QStringLiteral("nan")), 0);
+    EXPECT_EQ(store.integerForKey(QStringLiteral("nanText")), 0);
+    EXPECT_EQ(store.integerForKey(QStringLiteral("huge")), std::numeric_limits<qint64>::max());
+    EXPECT_EQ(store.integerForKey(QStringLiteral("hugeText")), std::numeric_limits<qint64>::max());
+    EXPECT_EQ(store.integerForKey(QStringLiteral("tiny")), std::numeric_limits<qint64>::min());
 }
 
 } // namespace
