@@ -18,11 +18,7 @@ constexpr char kSelectIndexKey[] = "selectIndex";
 
 using Model = KeySettingModel;
 
-struct TextField {
-    const char* key;
-    QString (Model::*get)() const;
-    void (Model::*set)(const QString&);
-};
+using TextField = VQModelJson::TextField<Model>;
 
 constexpr std::array<TextField, 12> kTextFields{{
     {"id", &Model::idStr, &Model::setIdStr},
@@ -55,8 +51,7 @@ quint64 KeySettingModel::keyPressTypeForOperation(const QString& operation)
 std::shared_ptr<KeySettingModel> KeySettingModel::fromJson(const QJsonObject& json)
 {
     auto model = std::make_shared<KeySettingModel>();
-    for (const TextField& field : kTextFields)
-        ((*model).*field.set)(VQModelJson::text(json, QLatin1String(field.key)));
+    VQModelJson::readTextFields(*model, json, kTextFields);
     model->m_name = VQModelJson::text(json, QLatin1String(kNameKey));
     model->m_names = VQModelJson::textMap(json, QLatin1String(kNamesKey));
     for (const QJsonValue& child : json.value(QLatin1String(kChildsKey)).toArray()) {
@@ -74,8 +69,7 @@ std::shared_ptr<KeySettingModel> KeySettingModel::fromJson(const QJsonObject& js
 QJsonObject KeySettingModel::toJson() const
 {
     QJsonObject json;
-    for (const TextField& field : kTextFields)
-        VQModelJson::setText(json, QLatin1String(field.key), (this->*field.get)());
+    VQModelJson::writeTextFields(*this, json, kTextFields);
     VQModelJson::setText(json, QLatin1String(kNameKey), m_name);
     json.insert(QLatin1String(kNamesKey), VQModelJson::textMapJson(m_names));
     QJsonArray childs;

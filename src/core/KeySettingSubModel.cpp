@@ -44,11 +44,7 @@ constexpr std::array<std::pair<const char*, VQKeyOperationType>, 26> kCommands{{
 }};
 
 // The carried text fields and their JSON keys.
-struct TextField {
-    const char* key;
-    QString (Sub::*get)() const;
-    void (Sub::*set)(const QString&);
-};
+using TextField = VQModelJson::TextField<Sub>;
 
 constexpr std::array<TextField, 15> kTextFields{{
     {kIdKey, &Sub::idStr, &Sub::setIdStr},
@@ -82,8 +78,7 @@ VQKeyOperationType KeySettingSubModel::operationTypeForCmd(const QString& cmd)
 std::shared_ptr<KeySettingSubModel> KeySettingSubModel::fromJson(const QJsonObject& json)
 {
     auto model = std::make_shared<KeySettingSubModel>();
-    for (const TextField& field : kTextFields)
-        ((*model).*field.set)(VQModelJson::text(json, QLatin1String(field.key)));
+    VQModelJson::readTextFields(*model, json, kTextFields);
     model->m_name = VQModelJson::text(json, QLatin1String(kNameKey));
     model->m_names = VQModelJson::textMap(json, QLatin1String(kNamesKey));
     return model;
@@ -92,8 +87,7 @@ std::shared_ptr<KeySettingSubModel> KeySettingSubModel::fromJson(const QJsonObje
 QJsonObject KeySettingSubModel::toJson() const
 {
     QJsonObject json;
-    for (const TextField& field : kTextFields)
-        VQModelJson::setText(json, QLatin1String(field.key), (this->*field.get)());
+    VQModelJson::writeTextFields(*this, json, kTextFields);
     VQModelJson::setText(json, QLatin1String(kNameKey), m_name);
     json.insert(QLatin1String(kNamesKey), VQModelJson::textMapJson(m_names));
     json.insert(QLatin1String(kOperationTypeKey), qint64(operationType()));

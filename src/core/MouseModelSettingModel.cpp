@@ -12,11 +12,7 @@ constexpr char kKeyInfosKey[] = "keyInfos";
 
 using Model = MouseModelSettingModel;
 
-struct TextField {
-    const char* key;
-    QString (Model::*get)() const;
-    void (Model::*set)(const QString&);
-};
+using TextField = VQModelJson::TextField<Model>;
 
 constexpr std::array<TextField, 8> kTextFields{{
     {"id", &Model::modelId, &Model::setModelId},
@@ -34,8 +30,7 @@ constexpr std::array<TextField, 8> kTextFields{{
 std::shared_ptr<MouseModelSettingModel> MouseModelSettingModel::fromJson(const QJsonObject& json)
 {
     auto model = std::make_shared<MouseModelSettingModel>();
-    for (const TextField& field : kTextFields)
-        ((*model).*field.set)(VQModelJson::text(json, QLatin1String(field.key)));
+    VQModelJson::readTextFields(*model, json, kTextFields);
     model->m_keyInfos = MouseSettingModel::listFromJson(json.value(QLatin1String(kKeyInfosKey)).toArray());
     return model;
 }
@@ -43,8 +38,7 @@ std::shared_ptr<MouseModelSettingModel> MouseModelSettingModel::fromJson(const Q
 QJsonObject MouseModelSettingModel::toJson() const
 {
     QJsonObject json;
-    for (const TextField& field : kTextFields)
-        VQModelJson::setText(json, QLatin1String(field.key), (this->*field.get)());
+    VQModelJson::writeTextFields(*this, json, kTextFields);
     json.insert(QLatin1String(kKeyInfosKey), MouseSettingModel::listToJson(m_keyInfos));
     return json;
 }

@@ -15,11 +15,7 @@ constexpr char kKeyTypeKey[] = "keyType";
 
 using Model = MouseSettingModel;
 
-struct TextField {
-    const char* key;
-    QString (Model::*get)() const;
-    void (Model::*set)(const QString&);
-};
+using TextField = VQModelJson::TextField<Model>;
 
 constexpr std::array<TextField, 13> kTextFields{{
     {"id", &Model::idStr, &Model::setIdStr},
@@ -69,8 +65,7 @@ std::shared_ptr<MouseSettingModel> MouseSettingModel::createMouseAuxiliarySetMod
 std::shared_ptr<MouseSettingModel> MouseSettingModel::fromJson(const QJsonObject& json)
 {
     auto model = std::make_shared<MouseSettingModel>();
-    for (const TextField& field : kTextFields)
-        ((*model).*field.set)(VQModelJson::text(json, QLatin1String(field.key)));
+    VQModelJson::readTextFields(*model, json, kTextFields);
     model->m_name = VQModelJson::text(json, QLatin1String(kNameKey));
     model->m_names = VQModelJson::textMap(json, QLatin1String(kNamesKey));
     for (const QJsonValue& child : json.value(QLatin1String(kChildsKey)).toArray()) {
@@ -83,8 +78,7 @@ std::shared_ptr<MouseSettingModel> MouseSettingModel::fromJson(const QJsonObject
 QJsonObject MouseSettingModel::toJson() const
 {
     QJsonObject json;
-    for (const TextField& field : kTextFields)
-        VQModelJson::setText(json, QLatin1String(field.key), (this->*field.get)());
+    VQModelJson::writeTextFields(*this, json, kTextFields);
     VQModelJson::setText(json, QLatin1String(kNameKey), m_name);
     json.insert(QLatin1String(kNamesKey), VQModelJson::textMapJson(m_names));
     QJsonArray childs;

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QLatin1String>
 #include <QMap>
 #include <QString>
+
+#include <array>
+#include <cstddef>
 
 // The text fields of the JSON-mapped key models. A field that is missing, null or of another
 // type stays unset (a null text); a number is read as its decimal text, since ids may arrive as
@@ -21,5 +25,27 @@ QJsonObject textMapJson(const QMap<QString, QString>& map);
 // The display name of a key model: the entry of names for the current UI language, else the
 // stored name, else the empty text.
 QString localizedName(const QMap<QString, QString>& names, const QString& name);
+
+// One text field of a model: its JSON key and the model's getter and setter.
+template <class Model>
+struct TextField {
+    const char* key;
+    QString (Model::*get)() const;
+    void (Model::*set)(const QString&);
+};
+
+template <class Model, std::size_t N>
+void readTextFields(Model& model, const QJsonObject& json, const std::array<TextField<Model>, N>& fields)
+{
+    for (const TextField<Model>& field : fields)
+        (model.*field.set)(text(json, QLatin1String(field.key)));
+}
+
+template <class Model, std::size_t N>
+void writeTextFields(const Model& model, QJsonObject& json, const std::array<TextField<Model>, N>& fields)
+{
+    for (const TextField<Model>& field : fields)
+        setText(json, QLatin1String(field.key), (model.*field.get)());
+}
 
 } // namespace VQModelJson
