@@ -54,10 +54,7 @@ std::shared_ptr<KeySettingModel> KeySettingModel::fromJson(const QJsonObject& js
     VQModelJson::readTextFields(*model, json, kTextFields);
     model->m_name = VQModelJson::text(json, QLatin1String(kNameKey));
     model->m_names = VQModelJson::textMap(json, QLatin1String(kNamesKey));
-    for (const QJsonValue& child : json.value(QLatin1String(kChildsKey)).toArray()) {
-        if (child.isObject())
-            model->m_childs.append(KeySettingSubModel::fromJson(child.toObject()));
-    }
+    model->m_childs = VQModelJson::modelList<KeySettingSubModel>(json.value(QLatin1String(kChildsKey)).toArray());
     model->m_selectKey = VQModelJson::text(json, QLatin1String(kSelectKeyKey));
     model->m_selectValue = VQModelJson::text(json, QLatin1String(kSelectValueKey));
     const QJsonValue index = json.value(QLatin1String(kSelectIndexKey));
@@ -72,12 +69,7 @@ QJsonObject KeySettingModel::toJson() const
     VQModelJson::writeTextFields(*this, json, kTextFields);
     VQModelJson::setText(json, QLatin1String(kNameKey), m_name);
     json.insert(QLatin1String(kNamesKey), VQModelJson::textMapJson(m_names));
-    QJsonArray childs;
-    for (const auto& child : m_childs) {
-        if (child)
-            childs.append(child->toJson());
-    }
-    json.insert(QLatin1String(kChildsKey), childs);
+    json.insert(QLatin1String(kChildsKey), VQModelJson::modelListJson(m_childs));
     json.insert(QLatin1String(kKeyPressTypeKey), qint64(keyPressType()));
     VQModelJson::setText(json, QLatin1String(kSelectKeyKey), selectKey());
     VQModelJson::setText(json, QLatin1String(kSelectValueKey), selectValue());

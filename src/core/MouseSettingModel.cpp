@@ -68,10 +68,7 @@ std::shared_ptr<MouseSettingModel> MouseSettingModel::fromJson(const QJsonObject
     VQModelJson::readTextFields(*model, json, kTextFields);
     model->m_name = VQModelJson::text(json, QLatin1String(kNameKey));
     model->m_names = VQModelJson::textMap(json, QLatin1String(kNamesKey));
-    for (const QJsonValue& child : json.value(QLatin1String(kChildsKey)).toArray()) {
-        if (child.isObject())
-            model->m_childs.append(KeySettingModel::fromJson(child.toObject()));
-    }
+    model->m_childs = VQModelJson::modelList<KeySettingModel>(json.value(QLatin1String(kChildsKey)).toArray());
     return model;
 }
 
@@ -81,34 +78,19 @@ QJsonObject MouseSettingModel::toJson() const
     VQModelJson::writeTextFields(*this, json, kTextFields);
     VQModelJson::setText(json, QLatin1String(kNameKey), m_name);
     json.insert(QLatin1String(kNamesKey), VQModelJson::textMapJson(m_names));
-    QJsonArray childs;
-    for (const auto& child : m_childs) {
-        if (child)
-            childs.append(child->toJson());
-    }
-    json.insert(QLatin1String(kChildsKey), childs);
+    json.insert(QLatin1String(kChildsKey), VQModelJson::modelListJson(m_childs));
     json.insert(QLatin1String(kKeyTypeKey), qint64(keyType()));
     return json;
 }
 
 MouseSettingModel::List MouseSettingModel::listFromJson(const QJsonArray& array)
 {
-    List list;
-    for (const QJsonValue& value : array) {
-        if (value.isObject())
-            list.append(fromJson(value.toObject()));
-    }
-    return list;
+    return VQModelJson::modelList<MouseSettingModel>(array);
 }
 
 QJsonArray MouseSettingModel::listToJson(const List& list)
 {
-    QJsonArray array;
-    for (const auto& model : list) {
-        if (model)
-            array.append(model->toJson());
-    }
-    return array;
+    return VQModelJson::modelListJson(list);
 }
 
 std::shared_ptr<KeySettingSubModel> MouseSettingModel::chosenFunction(const List& list, quint64 keyType,

@@ -1,12 +1,15 @@
 #pragma once
 
+#include <QJsonArray>
 #include <QJsonObject>
+#include <QList>
 #include <QLatin1String>
 #include <QMap>
 #include <QString>
 
 #include <array>
 #include <cstddef>
+#include <memory>
 
 // The text fields of the JSON-mapped key models. A field that is missing, null or of another
 // type stays unset (a null text); a number is read as its decimal text, since ids may arrive as
@@ -33,6 +36,30 @@ struct TextField {
     QString (Model::*get)() const;
     void (Model::*set)(const QString&);
 };
+
+// A list of models from a JSON array: members that are not objects are skipped.
+template <class Model>
+QList<std::shared_ptr<Model>> modelList(const QJsonArray& array)
+{
+    QList<std::shared_ptr<Model>> list;
+    for (const QJsonValue& value : array) {
+        if (value.isObject())
+            list.append(Model::fromJson(value.toObject()));
+    }
+    return list;
+}
+
+// A JSON array of models; empty entries are left out.
+template <class Model>
+QJsonArray modelListJson(const QList<std::shared_ptr<Model>>& list)
+{
+    QJsonArray array;
+    for (const auto& model : list) {
+        if (model)
+            array.append(model->toJson());
+    }
+    return array;
+}
 
 template <class Model, std::size_t N>
 void readTextFields(Model& model, const QJsonObject& json, const std::array<TextField<Model>, N>& fields)
