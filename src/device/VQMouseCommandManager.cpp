@@ -6,6 +6,24 @@
 #include "VQHidCommandManager.h"
 #include "VQUserInfoData.h"
 
+namespace {
+
+bool overBluetooth()
+{
+    return VQUserInfoData::sharedInstance().bleConnect();
+}
+
+// Runs the call on the manager of the current connection: Bluetooth LE or USB.
+template <class Call>
+auto route(Call call)
+{
+    if (overBluetooth())
+        return call(VQBLEMouseCommandManager::sharedInstance());
+    return call(VQHidCommandManager::sharedInstance());
+}
+
+} // namespace
+
 VQMouseCommandManager& VQMouseCommandManager::sharedInstance()
 {
     static VQMouseCommandManager* manager = new VQMouseCommandManager();
@@ -20,25 +38,15 @@ VQMouseCommandManager::VQMouseCommandManager()
     HIDDevice::sharedManager();
 }
 
-bool VQMouseCommandManager::overBluetooth()
-{
-    return VQUserInfoData::sharedInstance().bleConnect();
-}
 
 void VQMouseCommandManager::sendOpenMicData()
 {
-    if (overBluetooth())
-        VQBLEMouseCommandManager::sharedInstance().sendOpenMicData();
-    else
-        VQHidCommandManager::sharedInstance().sendOpenMicData();
+    route([&](auto& manager) { manager.sendOpenMicData(); });
 }
 
 void VQMouseCommandManager::sendCloseMicData()
 {
-    if (overBluetooth())
-        VQBLEMouseCommandManager::sharedInstance().sendCloseMicData();
-    else
-        VQHidCommandManager::sharedInstance().sendCloseMicData();
+    route([&](auto& manager) { manager.sendCloseMicData(); });
 }
 
 void VQMouseCommandManager::setSendVoiceDataBlock(VQVoiceStream::SendVoiceDataBlock block)
@@ -48,9 +56,7 @@ void VQMouseCommandManager::setSendVoiceDataBlock(VQVoiceStream::SendVoiceDataBl
 
 bool VQMouseCommandManager::isStartVoice() const
 {
-    if (overBluetooth())
-        return VQBLEMouseCommandManager::sharedInstance().isStartVoice();
-    return VQHidCommandManager::sharedInstance().isStartVoice();
+    return route([](auto& manager) { return manager.isStartVoice(); });
 }
 
 bool VQMouseCommandManager::isFromMicData() const
@@ -64,90 +70,57 @@ void VQMouseCommandManager::sendResetKeyStatusData()
 
 void VQMouseCommandManager::sendKeyCommandDataKeyCode1(int keyCode1, int keyCode2)
 {
-    if (overBluetooth())
-        VQBLEMouseCommandManager::sharedInstance().sendKeyCommandDataKeyCode1(keyCode1, keyCode2);
-    else
-        VQHidCommandManager::sharedInstance().sendKeyCommandDataKeyCode1(keyCode1, keyCode2);
+    route([&](auto& manager) { manager.sendKeyCommandDataKeyCode1(keyCode1, keyCode2); });
 }
 
 void VQMouseCommandManager::sendSetDpiData(qint64 step)
 {
-    if (overBluetooth())
-        VQBLEMouseCommandManager::sharedInstance().sendSetDpiData(step);
-    else
-        VQHidCommandManager::sharedInstance().sendSetDpiData(step);
+    route([&](auto& manager) { manager.sendSetDpiData(step); });
 }
 
 void VQMouseCommandManager::sendSetLightingEffectsModeData(qint64 mode)
 {
-    if (overBluetooth())
-        VQBLEMouseCommandManager::sharedInstance().sendSetLightingEffectsModeData(mode);
-    else
-        VQHidCommandManager::sharedInstance().sendSetLightingEffectsModeData(mode);
+    route([&](auto& manager) { manager.sendSetLightingEffectsModeData(mode); });
 }
 
 void VQMouseCommandManager::sendSetLightingEffectsBrightnessData(qint64 brightness)
 {
-    if (overBluetooth())
-        VQBLEMouseCommandManager::sharedInstance().sendSetLightingEffectsBrightnessData(brightness);
-    else
-        VQHidCommandManager::sharedInstance().sendSetLightingEffectsBrightnessData(brightness);
+    route([&](auto& manager) { manager.sendSetLightingEffectsBrightnessData(brightness); });
 }
 
 void VQMouseCommandManager::sendSetLightingEffectsSpeedData(qint64 speed)
 {
-    if (overBluetooth())
-        VQBLEMouseCommandManager::sharedInstance().sendSetLightingEffectsSpeedData(speed);
-    else
-        VQHidCommandManager::sharedInstance().sendSetLightingEffectsSpeedData(speed);
+    route([&](auto& manager) { manager.sendSetLightingEffectsSpeedData(speed); });
 }
 
 void VQMouseCommandManager::sendSetLightingEffectsColorData(qint64 color)
 {
-    if (overBluetooth())
-        VQBLEMouseCommandManager::sharedInstance().sendSetLightingEffectsColorData(color);
-    else
-        VQHidCommandManager::sharedInstance().sendSetLightingEffectsColorData(color);
+    route([&](auto& manager) { manager.sendSetLightingEffectsColorData(color); });
 }
 
 void VQMouseCommandManager::sendSetMouseLeftOrRightHandBehaviorData(qint64 hand)
 {
-    if (overBluetooth())
-        VQBLEMouseCommandManager::sharedInstance().sendSetMouseLeftOrRightHandBehaviorData(hand);
-    else
-        VQHidCommandManager::sharedInstance().sendSetMouseLeftOrRightHandBehaviorData(hand);
+    route([&](auto& manager) { manager.sendSetMouseLeftOrRightHandBehaviorData(hand); });
 }
 
 void VQMouseCommandManager::sendOpenLedData()
 {
-    if (overBluetooth())
-        VQBLEMouseCommandManager::sharedInstance().sendOpenLedData();
-    else
-        VQHidCommandManager::sharedInstance().sendOpenLedData();
+    route([&](auto& manager) { manager.sendOpenLedData(); });
 }
 
 void VQMouseCommandManager::sendCloseLedData()
 {
-    if (overBluetooth())
-        VQBLEMouseCommandManager::sharedInstance().sendCloseLedData();
-    else
-        VQHidCommandManager::sharedInstance().sendCloseLedData();
+    route([&](auto& manager) { manager.sendCloseLedData(); });
 }
 
 void VQMouseCommandManager::sendLaserPenModeData(int mode)
 {
-    if (overBluetooth())
-        VQBLEMouseCommandManager::sharedInstance().sendLaserPenModeData(mode);
-    else
-        VQHidCommandManager::sharedInstance().sendLaserPenModeData(mode);
+    route([&](auto& manager) { manager.sendLaserPenModeData(mode); });
 }
 
 void VQMouseCommandManager::sendLaserPenEnterMouseStatusData()
 {
-    if (overBluetooth())
-        VQBLEMouseCommandManager::sharedInstance().sendLaserPenEnterMouseStatusData();
-    else
-        VQHidCommandManager::sharedInstance().sendLaserPenEnterMouseStatusData();
+    route([&](auto& manager) { manager.sendLaserPenEnterMouseStatusData(); });
 }
 
 void VQMouseCommandManager::sendLaserPenQuitMouseStatusData()
@@ -156,34 +129,22 @@ void VQMouseCommandManager::sendLaserPenQuitMouseStatusData()
         VQLogInfo(QStringLiteral("the laser pen takes no key-setting commands; pointer mode off not sent"));
         return;
     }
-    if (overBluetooth())
-        VQBLEMouseCommandManager::sharedInstance().sendLaserPenQuitMouseStatusData();
-    else
-        VQHidCommandManager::sharedInstance().sendLaserPenQuitMouseStatusData();
+    route([](auto& manager) { manager.sendLaserPenQuitMouseStatusData(); });
 }
 
 void VQMouseCommandManager::sendGetElectricData()
 {
-    if (overBluetooth())
-        VQBLEMouseCommandManager::sharedInstance().sendGetElectricData();
-    else
-        VQHidCommandManager::sharedInstance().sendGetElectricData();
+    route([&](auto& manager) { manager.sendGetElectricData(); });
 }
 
 void VQMouseCommandManager::sendStartOTAData()
 {
-    if (overBluetooth())
-        VQBLEMouseCommandManager::sharedInstance().sendStartOTAData();
-    else
-        VQHidCommandManager::sharedInstance().sendStartOTAData();
+    route([&](auto& manager) { manager.sendStartOTAData(); });
 }
 
 void VQMouseCommandManager::sendCancelOTAData()
 {
-    if (overBluetooth())
-        VQBLEMouseCommandManager::sharedInstance().sendCancelOTAData();
-    else
-        VQHidCommandManager::sharedInstance().sendCancelOTAData();
+    route([&](auto& manager) { manager.sendCancelOTAData(); });
 }
 
 void VQMouseCommandManager::sendStartOTADongleData()

@@ -66,5 +66,4 @@ public:
 
 private:
     VQMouseCommandManager();
-    static bool overBluetooth();
 };
