@@ -144,12 +144,20 @@
         <translation>جلسة X11</translation>
     </message>
     <message>
-        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
-        <translation>تحتاج الاختصارات العامة والمفاتيح المحاكاة ولقطات الشاشة إلى جلسة X11 (يكفي XWayland)</translation>
+        <source>全局快捷键、模拟按键、输入监听和截图需要 X11 会话</source>
+        <translation>تحتاج الاختصارات العامة والمفاتيح المحاكاة ومراقبة الإدخال ولقطات الشاشة إلى جلسة X11</translation>
     </message>
     <message>
         <source>请在登录界面选择 X11（Xorg）会话</source>
         <translation>اختر جلسة X11 (Xorg) في شاشة تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>受限</source>
+        <translation>محدود</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中，模拟按键、全局快捷键、输入监听和截图只对 XWayland 窗口有效，对原生 Wayland 窗口无效；如需全部功能，请在登录界面选择 X11（Xorg）会话</source>
+        <translation>في جلسة Wayland، تعمل المفاتيح المحاكاة والاختصارات العامة ومراقبة الإدخال ولقطات الشاشة مع نوافذ XWayland فقط، وليس مع نوافذ Wayland الأصلية؛ لاستخدام كل الوظائف اختر جلسة X11 (Xorg) في شاشة تسجيل الدخول</translation>
     </message>
     <message>
         <source>已授权</source>

@@ -144,12 +144,20 @@
         <translation>X11-Sitzung</translation>
     </message>
     <message>
-        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
-        <translation>Globale Tastenkürzel, simulierte Tasten und Bildschirmfotos brauchen eine X11-Sitzung (XWayland genügt)</translation>
+        <source>全局快捷键、模拟按键、输入监听和截图需要 X11 会话</source>
+        <translation>Globale Tastenkürzel, simulierte Tasten, Eingabeüberwachung und Bildschirmfotos brauchen eine X11-Sitzung</translation>
     </message>
     <message>
         <source>请在登录界面选择 X11（Xorg）会话</source>
         <translation>Wählen Sie im Anmeldebildschirm die X11-Sitzung (Xorg)</translation>
+    </message>
+    <message>
+        <source>受限</source>
+        <translation>Eingeschränkt</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中，模拟按键、全局快捷键、输入监听和截图只对 XWayland 窗口有效，对原生 Wayland 窗口无效；如需全部功能，请在登录界面选择 X11（Xorg）会话</source>
+        <translation>In einer Wayland-Sitzung wirken simulierte Tasten, globale Tastenkürzel, Eingabeüberwachung und Bildschirmfotos nur bei XWayland-Fenstern, nicht bei nativen Wayland-Fenstern; für alle Funktionen wählen Sie im Anmeldebildschirm die X11-Sitzung (Xorg)</translation>
     </message>
     <message>
         <source>已授权</source>

@@ -144,12 +144,20 @@
         <translation>X11 session</translation>
     </message>
     <message>
-        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
-        <translation>Global shortcuts, synthesised keys and screenshots need an X11 session (XWayland will do)</translation>
+        <source>全局快捷键、模拟按键、输入监听和截图需要 X11 会话</source>
+        <translation>Global shortcuts, synthesised keys, input monitoring and screenshots need an X11 session</translation>
     </message>
     <message>
         <source>请在登录界面选择 X11（Xorg）会话</source>
         <translation>Choose the X11 (Xorg) session on the login screen</translation>
+    </message>
+    <message>
+        <source>受限</source>
+        <translation>Limited</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中，模拟按键、全局快捷键、输入监听和截图只对 XWayland 窗口有效，对原生 Wayland 窗口无效；如需全部功能，请在登录界面选择 X11（Xorg）会话</source>
+        <translation>In a Wayland session, synthesised keys, global shortcuts, input monitoring and screenshots work only with XWayland windows, not with native Wayland windows; for all functions, choose the X11 (Xorg) session on the login screen</translation>
     </message>
     <message>
         <source>已授权</source>

@@ -144,12 +144,20 @@
         <translation>Sesión X11</translation>
     </message>
     <message>
-        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
-        <translation>Los atajos globales, las teclas simuladas y las capturas necesitan una sesión X11 (sirve XWayland)</translation>
+        <source>全局快捷键、模拟按键、输入监听和截图需要 X11 会话</source>
+        <translation>Los atajos globales, las teclas simuladas, la supervisión de entrada y las capturas necesitan una sesión X11</translation>
     </message>
     <message>
         <source>请在登录界面选择 X11（Xorg）会话</source>
         <translation>Elija la sesión X11 (Xorg) en la pantalla de inicio de sesión</translation>
+    </message>
+    <message>
+        <source>受限</source>
+        <translation>Limitado</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中，模拟按键、全局快捷键、输入监听和截图只对 XWayland 窗口有效，对原生 Wayland 窗口无效；如需全部功能，请在登录界面选择 X11（Xorg）会话</source>
+        <translation>En una sesión Wayland, las teclas simuladas, los atajos globales, la supervisión de entrada y las capturas solo funcionan con ventanas XWayland, no con ventanas Wayland nativas; para todas las funciones, elija la sesión X11 (Xorg) en la pantalla de inicio de sesión</translation>
     </message>
     <message>
         <source>已授权</source>

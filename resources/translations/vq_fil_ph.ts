@@ -144,12 +144,20 @@
         <translation>X11 session</translation>
     </message>
     <message>
-        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
-        <translation>Kailangan ng X11 session (puwede ang XWayland) para sa mga global shortcut, ginayang key at screenshot</translation>
+        <source>全局快捷键、模拟按键、输入监听和截图需要 X11 会话</source>
+        <translation>Kailangan ng X11 session para sa mga global shortcut, ginayang key, pagbabantay ng input at screenshot</translation>
     </message>
     <message>
         <source>请在登录界面选择 X11（Xorg）会话</source>
         <translation>Piliin ang X11 (Xorg) session sa login screen</translation>
+    </message>
+    <message>
+        <source>受限</source>
+        <translation>Limitado</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中，模拟按键、全局快捷键、输入监听和截图只对 XWayland 窗口有效，对原生 Wayland 窗口无效；如需全部功能，请在登录界面选择 X11（Xorg）会话</source>
+        <translation>Sa Wayland session, gumagana lang ang mga ginayang key, global shortcut, pagbabantay ng input at screenshot sa mga XWayland window, hindi sa mga native na Wayland window; para sa lahat ng function, piliin ang X11 (Xorg) session sa login screen</translation>
     </message>
     <message>
         <source>已授权</source>

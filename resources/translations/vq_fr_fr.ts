@@ -144,12 +144,20 @@
         <translation>Session X11</translation>
     </message>
     <message>
-        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
-        <translation>Les raccourcis globaux, les touches simulées et les captures d'écran nécessitent une session X11 (XWayland convient)</translation>
+        <source>全局快捷键、模拟按键、输入监听和截图需要 X11 会话</source>
+        <translation>Les raccourcis globaux, les touches simulées, la surveillance des entrées et les captures d'écran nécessitent une session X11</translation>
     </message>
     <message>
         <source>请在登录界面选择 X11（Xorg）会话</source>
         <translation>Choisissez la session X11 (Xorg) sur l'écran de connexion</translation>
+    </message>
+    <message>
+        <source>受限</source>
+        <translation>Limité</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中，模拟按键、全局快捷键、输入监听和截图只对 XWayland 窗口有效，对原生 Wayland 窗口无效；如需全部功能，请在登录界面选择 X11（Xorg）会话</source>
+        <translation>Dans une session Wayland, les touches simulées, les raccourcis globaux, la surveillance des entrées et les captures d'écran ne fonctionnent qu'avec les fenêtres XWayland, pas avec les fenêtres Wayland natives ; pour toutes les fonctions, choisissez la session X11 (Xorg) sur l'écran de connexion</translation>
     </message>
     <message>
         <source>已授权</source>

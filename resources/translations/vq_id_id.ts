@@ -144,12 +144,20 @@
         <translation>Sesi X11</translation>
     </message>
     <message>
-        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
-        <translation>Pintasan global, tombol simulasi, dan tangkapan layar memerlukan sesi X11 (XWayland juga bisa)</translation>
+        <source>全局快捷键、模拟按键、输入监听和截图需要 X11 会话</source>
+        <translation>Pintasan global, tombol simulasi, pemantauan input, dan tangkapan layar memerlukan sesi X11</translation>
     </message>
     <message>
         <source>请在登录界面选择 X11（Xorg）会话</source>
         <translation>Pilih sesi X11 (Xorg) di layar masuk</translation>
+    </message>
+    <message>
+        <source>受限</source>
+        <translation>Terbatas</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中，模拟按键、全局快捷键、输入监听和截图只对 XWayland 窗口有效，对原生 Wayland 窗口无效；如需全部功能，请在登录界面选择 X11（Xorg）会话</source>
+        <translation>Dalam sesi Wayland, tombol simulasi, pintasan global, pemantauan input, dan tangkapan layar hanya berfungsi pada jendela XWayland, tidak pada jendela Wayland asli; untuk semua fungsi, pilih sesi X11 (Xorg) di layar masuk</translation>
     </message>
     <message>
         <source>已授权</source>

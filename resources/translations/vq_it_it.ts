@@ -144,12 +144,20 @@
         <translation>Sessione X11</translation>
     </message>
     <message>
-        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
-        <translation>Scorciatoie globali, tasti simulati e screenshot richiedono una sessione X11 (va bene anche XWayland)</translation>
+        <source>全局快捷键、模拟按键、输入监听和截图需要 X11 会话</source>
+        <translation>Scorciatoie globali, tasti simulati, monitoraggio dell'input e screenshot richiedono una sessione X11</translation>
     </message>
     <message>
         <source>请在登录界面选择 X11（Xorg）会话</source>
         <translation>Scegli la sessione X11 (Xorg) nella schermata di accesso</translation>
+    </message>
+    <message>
+        <source>受限</source>
+        <translation>Limitato</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中，模拟按键、全局快捷键、输入监听和截图只对 XWayland 窗口有效，对原生 Wayland 窗口无效；如需全部功能，请在登录界面选择 X11（Xorg）会话</source>
+        <translation>In una sessione Wayland, tasti simulati, scorciatoie globali, monitoraggio dell'input e screenshot funzionano solo con le finestre XWayland, non con le finestre Wayland native; per tutte le funzioni, scegli la sessione X11 (Xorg) nella schermata di accesso</translation>
     </message>
     <message>
         <source>已授权</source>

@@ -144,12 +144,20 @@
         <translation>X11 セッション</translation>
     </message>
     <message>
-        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
-        <translation>グローバルショートカット、キー入力の再現、スクリーンショットには X11 セッションが必要です（XWayland でも可）</translation>
+        <source>全局快捷键、模拟按键、输入监听和截图需要 X11 会话</source>
+        <translation>グローバルショートカット、キー入力の再現、入力の監視、スクリーンショットには X11 セッションが必要です</translation>
     </message>
     <message>
         <source>请在登录界面选择 X11（Xorg）会话</source>
         <translation>ログイン画面で X11（Xorg）セッションを選んでください</translation>
+    </message>
+    <message>
+        <source>受限</source>
+        <translation>制限あり</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中，模拟按键、全局快捷键、输入监听和截图只对 XWayland 窗口有效，对原生 Wayland 窗口无效；如需全部功能，请在登录界面选择 X11（Xorg）会话</source>
+        <translation>Wayland セッションでは、キー入力の再現、グローバルショートカット、入力の監視、スクリーンショットは XWayland のウィンドウにのみ有効で、ネイティブの Wayland ウィンドウには効きません。すべての機能を使うには、ログイン画面で X11（Xorg）セッションを選んでください</translation>
     </message>
     <message>
         <source>已授权</source>

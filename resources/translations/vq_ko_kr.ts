@@ -144,12 +144,20 @@
         <translation>X11 세션</translation>
     </message>
     <message>
-        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
-        <translation>전역 단축키, 키 입력 재현, 스크린샷에는 X11 세션이 필요합니다(XWayland도 가능)</translation>
+        <source>全局快捷键、模拟按键、输入监听和截图需要 X11 会话</source>
+        <translation>전역 단축키, 키 입력 재현, 입력 감시, 스크린샷에는 X11 세션이 필요합니다</translation>
     </message>
     <message>
         <source>请在登录界面选择 X11（Xorg）会话</source>
         <translation>로그인 화면에서 X11(Xorg) 세션을 선택하세요</translation>
+    </message>
+    <message>
+        <source>受限</source>
+        <translation>제한됨</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中，模拟按键、全局快捷键、输入监听和截图只对 XWayland 窗口有效，对原生 Wayland 窗口无效；如需全部功能，请在登录界面选择 X11（Xorg）会话</source>
+        <translation>Wayland 세션에서는 키 입력 재현, 전역 단축키, 입력 감시, 스크린샷이 XWayland 창에서만 작동하고 네이티브 Wayland 창에서는 작동하지 않습니다. 모든 기능을 사용하려면 로그인 화면에서 X11(Xorg) 세션을 선택하세요</translation>
     </message>
     <message>
         <source>已授权</source>

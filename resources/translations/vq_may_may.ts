@@ -144,12 +144,20 @@
         <translation>Sesi X11</translation>
     </message>
     <message>
-        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
-        <translation>Pintasan global, kekunci simulasi dan tangkapan skrin memerlukan sesi X11 (XWayland juga boleh)</translation>
+        <source>全局快捷键、模拟按键、输入监听和截图需要 X11 会话</source>
+        <translation>Pintasan global, kekunci simulasi, pemantauan input dan tangkapan skrin memerlukan sesi X11</translation>
     </message>
     <message>
         <source>请在登录界面选择 X11（Xorg）会话</source>
         <translation>Pilih sesi X11 (Xorg) pada skrin log masuk</translation>
+    </message>
+    <message>
+        <source>受限</source>
+        <translation>Terhad</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中，模拟按键、全局快捷键、输入监听和截图只对 XWayland 窗口有效，对原生 Wayland 窗口无效；如需全部功能，请在登录界面选择 X11（Xorg）会话</source>
+        <translation>Dalam sesi Wayland, kekunci simulasi, pintasan global, pemantauan input dan tangkapan skrin hanya berfungsi pada tetingkap XWayland, bukan pada tetingkap Wayland asli; untuk semua fungsi, pilih sesi X11 (Xorg) pada skrin log masuk</translation>
     </message>
     <message>
         <source>已授权</source>

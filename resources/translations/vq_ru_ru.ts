@@ -144,12 +144,20 @@
         <translation>Сеанс X11</translation>
     </message>
     <message>
-        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
-        <translation>Глобальным сочетаниям клавиш, эмуляции нажатий и снимкам экрана нужен сеанс X11 (подойдёт XWayland)</translation>
+        <source>全局快捷键、模拟按键、输入监听和截图需要 X11 会话</source>
+        <translation>Глобальным сочетаниям клавиш, эмуляции нажатий, отслеживанию ввода и снимкам экрана нужен сеанс X11</translation>
     </message>
     <message>
         <source>请在登录界面选择 X11（Xorg）会话</source>
         <translation>Выберите сеанс X11 (Xorg) на экране входа</translation>
+    </message>
+    <message>
+        <source>受限</source>
+        <translation>Ограничено</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中，模拟按键、全局快捷键、输入监听和截图只对 XWayland 窗口有效，对原生 Wayland 窗口无效；如需全部功能，请在登录界面选择 X11（Xorg）会话</source>
+        <translation>В сеансе Wayland эмуляция нажатий, глобальные сочетания клавиш, отслеживание ввода и снимки экрана работают только с окнами XWayland, но не с собственными окнами Wayland; для всех функций выберите сеанс X11 (Xorg) на экране входа</translation>
     </message>
     <message>
         <source>已授权</source>

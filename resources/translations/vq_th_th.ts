@@ -144,12 +144,20 @@
         <translation>เซสชัน X11</translation>
     </message>
     <message>
-        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
-        <translation>ปุ่มลัดส่วนกลาง การจำลองปุ่ม และการจับภาพหน้าจอต้องใช้เซสชัน X11 (XWayland ก็ได้)</translation>
+        <source>全局快捷键、模拟按键、输入监听和截图需要 X11 会话</source>
+        <translation>ปุ่มลัดส่วนกลาง การจำลองปุ่ม การตรวจจับอินพุต และการจับภาพหน้าจอต้องใช้เซสชัน X11</translation>
     </message>
     <message>
         <source>请在登录界面选择 X11（Xorg）会话</source>
         <translation>เลือกเซสชัน X11 (Xorg) ที่หน้าจอเข้าสู่ระบบ</translation>
+    </message>
+    <message>
+        <source>受限</source>
+        <translation>จำกัด</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中，模拟按键、全局快捷键、输入监听和截图只对 XWayland 窗口有效，对原生 Wayland 窗口无效；如需全部功能，请在登录界面选择 X11（Xorg）会话</source>
+        <translation>ในเซสชัน Wayland การจำลองปุ่ม ปุ่มลัดส่วนกลาง การตรวจจับอินพุต และการจับภาพหน้าจอใช้ได้กับหน้าต่าง XWayland เท่านั้น ใช้กับหน้าต่าง Wayland แบบเนทีฟไม่ได้ หากต้องการใช้ทุกฟังก์ชัน ให้เลือกเซสชัน X11 (Xorg) ที่หน้าจอเข้าสู่ระบบ</translation>
     </message>
     <message>
         <source>已授权</source>

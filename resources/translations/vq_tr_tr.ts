@@ -144,12 +144,20 @@
         <translation>X11 oturumu</translation>
     </message>
     <message>
-        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
-        <translation>Genel kısayollar, taklit tuşlar ve ekran görüntüleri X11 oturumu gerektirir (XWayland da olur)</translation>
+        <source>全局快捷键、模拟按键、输入监听和截图需要 X11 会话</source>
+        <translation>Genel kısayollar, taklit tuşlar, giriş izleme ve ekran görüntüleri X11 oturumu gerektirir</translation>
     </message>
     <message>
         <source>请在登录界面选择 X11（Xorg）会话</source>
         <translation>Oturum açma ekranında X11 (Xorg) oturumunu seçin</translation>
+    </message>
+    <message>
+        <source>受限</source>
+        <translation>Sınırlı</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中，模拟按键、全局快捷键、输入监听和截图只对 XWayland 窗口有效，对原生 Wayland 窗口无效；如需全部功能，请在登录界面选择 X11（Xorg）会话</source>
+        <translation>Wayland oturumunda taklit tuşlar, genel kısayollar, giriş izleme ve ekran görüntüleri yalnızca XWayland pencerelerinde çalışır, yerel Wayland pencerelerinde çalışmaz; tüm işlevler için oturum açma ekranında X11 (Xorg) oturumunu seçin</translation>
     </message>
     <message>
         <source>已授权</source>

@@ -144,12 +144,20 @@
         <translation>Phiên X11</translation>
     </message>
     <message>
-        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
-        <translation>Phím tắt toàn cục, phím mô phỏng và chụp màn hình cần phiên X11 (XWayland cũng được)</translation>
+        <source>全局快捷键、模拟按键、输入监听和截图需要 X11 会话</source>
+        <translation>Phím tắt toàn cục, phím mô phỏng, theo dõi thao tác nhập và chụp màn hình cần phiên X11</translation>
     </message>
     <message>
         <source>请在登录界面选择 X11（Xorg）会话</source>
         <translation>Hãy chọn phiên X11 (Xorg) ở màn hình đăng nhập</translation>
+    </message>
+    <message>
+        <source>受限</source>
+        <translation>Bị hạn chế</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中，模拟按键、全局快捷键、输入监听和截图只对 XWayland 窗口有效，对原生 Wayland 窗口无效；如需全部功能，请在登录界面选择 X11（Xorg）会话</source>
+        <translation>Trong phiên Wayland, phím mô phỏng, phím tắt toàn cục, theo dõi thao tác nhập và chụp màn hình chỉ hoạt động với cửa sổ XWayland, không hoạt động với cửa sổ Wayland gốc; để dùng mọi chức năng, hãy chọn phiên X11 (Xorg) ở màn hình đăng nhập</translation>
     </message>
     <message>
         <source>已授权</source>

@@ -144,12 +144,20 @@
         <translation>X11 工作階段</translation>
     </message>
     <message>
-        <source>全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）</source>
-        <translation>全域快速鍵、模擬按鍵和截圖需要 X11 工作階段（XWayland 亦可）</translation>
+        <source>全局快捷键、模拟按键、输入监听和截图需要 X11 会话</source>
+        <translation>全域快速鍵、模擬按鍵、輸入監聽和截圖需要 X11 工作階段</translation>
     </message>
     <message>
         <source>请在登录界面选择 X11（Xorg）会话</source>
         <translation>請在登入畫面選擇 X11（Xorg）工作階段</translation>
+    </message>
+    <message>
+        <source>受限</source>
+        <translation>受限</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中，模拟按键、全局快捷键、输入监听和截图只对 XWayland 窗口有效，对原生 Wayland 窗口无效；如需全部功能，请在登录界面选择 X11（Xorg）会话</source>
+        <translation>Wayland 工作階段中，模擬按鍵、全域快速鍵、輸入監聽和截圖只對 XWayland 視窗有效，對原生 Wayland 視窗無效；如需全部功能，請在登入畫面選擇 X11（Xorg）工作階段</translation>
     </message>
     <message>
         <source>已授权</source>

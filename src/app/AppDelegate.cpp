@@ -56,8 +56,16 @@ AppDelegate::AppDelegate(QObject* parent)
         g_sharedDelegate = this;
     m_lowElectricTimer.setSingleShot(true);
     connect(&m_lowElectricTimer, &QTimer::timeout, this, [this] { m_showLowElectric = false; });
+    // The deadline is a promise of at least kQuitDeadlineMs for the device's last commands: a
+    // precise timer, and should it still come early, it waits the rest.
     m_quitDeadline.setSingleShot(true);
+    m_quitDeadline.setTimerType(Qt::PreciseTimer);
     connect(&m_quitDeadline, &QTimer::timeout, this, [this] {
+        const qint64 left = kQuitDeadlineMs - m_quitClock.elapsed();
+        if (left > 0) {
+            m_quitDeadline.start(int(left));
+            return;
+        }
         VQLogWarn(QStringLiteral("Quit steps unfinished after %1 ms; quitting anyway").arg(kQuitDeadlineMs));
         finishQuit();
     });
@@ -99,10 +107,8 @@ void AppDelegate::registerPageFactory(int tag, PageFactory factory, PageSelected
         return;
     pageRegistry()[tag] = PageEntry { std::move(factory), std::move(onSelected) };
     AppDelegate* delegate = sharedDelegate();
-    if (delegate != nullptr && delegate->m_uiConfigured && delegate->m_pages[tag] == nullptr) {
-        delegate->createPage(tag);
+    if (delegate != nullptr && delegate->m_uiConfigured)
         delegate->configLeftItem();
-    }
 }
 
 void AppDelegate::resetPageFactoriesForTests()
@@ -190,6 +196,11 @@ void AppDelegate::configUI()
 
     m_mainWindow = std::make_unique<VQMainWindow>();
     connect(m_mainWindow->navigationView(), &VQLeftNavigationView::itemClicked, this, &AppDelegate::selectPageWithTag);
+    // A page marked while the window was away is made as the window appears.
+    connect(m_mainWindow.get(), &VQMainWindow::aboutToShow, this, [this] {
+        if (pageWithTag(m_selectedTag) == nullptr && hasPage(m_selectedTag))
+            selectPageWithTag(m_selectedTag);
+    });
     m_guide = std::make_unique<VQGuidePopover>();
     connect(m_guide.get(), &VQGuidePopover::permissionsClicked, this, [this] { authorityManagementWindowController()->showWindow(); });
     connect(m_guide.get(), &VQGuidePopover::quitClicked, this, &AppDelegate::quit);
@@ -208,8 +219,7 @@ void AppDelegate::configUI()
         alert->open();
     });
 
-    for (int tag = 0; tag < kPageCount; ++tag)
-        createPage(tag);
+    // The pages are made on their first selection: start-up only lists them.
     m_uiConfigured = true;
     configLeftItem();
 
@@ -239,17 +249,29 @@ void AppDelegate::configUI()
     addStatusItem();
 }
 
-void AppDelegate::createPage(int tag)
+VQBaseViewController* AppDelegate::makePage(int tag)
 {
+    if (tag < 0 || tag >= kPageCount)
+        return nullptr;
+    if (m_pages[tag] != nullptr)
+        return m_pages[tag];
     const PageEntry& entry = pageRegistry()[tag];
-    if (!entry.factory || m_pages[tag] != nullptr)
-        return;
+    if (!entry.factory)
+        return nullptr;
     VQBaseViewController* page = entry.factory();
-    if (page == nullptr)
-        return;
+    if (page == nullptr) {
+        VQLogError(QStringLiteral("The page of tag %1 could not be made").arg(tag));
+        return nullptr;
+    }
     page->setParent(this);
     m_pages[tag] = page;
     m_mainWindow->addPageView(page->view());
+    return page;
+}
+
+bool AppDelegate::hasPage(int tag) const
+{
+    return tag >= 0 && tag < kPageCount && (m_pages[tag] != nullptr || pageRegistry()[tag].factory);
 }
 
 void AppDelegate::checkPermissions()
@@ -258,6 +280,18 @@ void AppDelegate::checkPermissions()
     if (m_permissionChecker->needsAttention()) {
         VQLogWarn(QStringLiteral("A permission the program needs is missing; showing the permissions window"));
         authorityManagementWindowController()->showWindow();
+        return;
+    }
+    if (m_permissionChecker->x11State() == VQPermissionChecker::State::Limited) {
+        VQLogWarn(QStringLiteral("Wayland session: synthesised keys, global shortcuts, input monitors and screen capture "
+                                 "reach only XWayland windows"));
+        // The permissions window tells the user once; the log at every start.
+        UserDefaults& defaults = UserDefaults::standard();
+        const QString key = QString::fromLatin1(kWaylandNoticeShownKey);
+        if (!defaults.boolForKey(key)) {
+            defaults.setValue(key, true);
+            authorityManagementWindowController()->showWindow();
+        }
     }
 }
 
@@ -420,20 +454,28 @@ void AppDelegate::configLeftItem()
     const VQMouseInfoItem& record = info.mouseInfoItem();
     QList<VQLeftItem> items;
     for (int tag : leftItemTagsFor(record.mouseType(), record.deviceType(), info.isLaser())) {
-        if (m_pages[tag] != nullptr)
+        if (hasPage(tag))
             items.append(leftItemForTag(tag));
     }
     VQLeftNavigationView* navigation = m_mainWindow->navigationView();
     navigation->setItems(items);
 
-    // The page on show stays when it is still offered (or is one the navigation never lists);
-    // otherwise the first item is selected.
-    const bool keep = pageWithTag(m_selectedTag) != nullptr
+    // The page selected stays when it is still offered (or is one the navigation never lists);
+    // otherwise the first item is selected. While the window is away a page not made yet is only
+    // marked: it is made when the window shows.
+    const bool keep = hasPage(m_selectedTag)
         && (navigation->tags().contains(m_selectedTag) || m_selectedTag == MineTag || m_selectedTag == SmartDetectionTag);
     if (keep) {
         navigation->setSelectedTag(m_selectedTag);
     } else if (!items.isEmpty()) {
-        selectPageWithTag(items.first().tag);
+        const int first = items.first().tag;
+        if (m_mainWindow->isVisible() || pageWithTag(first) != nullptr) {
+            selectPageWithTag(first);
+        } else {
+            m_selectedTag = first;
+            navigation->setSelectedTag(first);
+            m_mainWindow->showPageView(nullptr);
+        }
     } else {
         m_selectedTag = -1;
         m_mainWindow->showPageView(nullptr);
@@ -452,7 +494,7 @@ void AppDelegate::selectPageWithTag(int tag)
 {
     if (!m_mainWindow)
         return;
-    VQBaseViewController* page = pageWithTag(tag);
+    VQBaseViewController* page = makePage(tag);
     m_selectedTag = page != nullptr ? tag : -1;
     m_mainWindow->showPageView(page != nullptr ? page->view() : nullptr);
     m_mainWindow->navigationView()->setSelectedTag(m_selectedTag);
@@ -503,6 +545,7 @@ void AppDelegate::quit()
     if (m_statusItem != nullptr && m_statusItem->trayIcon() != nullptr)
         m_statusItem->trayIcon()->hide();
 
+    m_quitClock.start();
     m_quitDeadline.start(kQuitDeadlineMs);
     // One count for the loop itself, so a step that is done at once cannot end the sequence
     // before the next step ran.

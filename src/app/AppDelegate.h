@@ -29,7 +29,9 @@ struct VQLeftItem;
 // the permissions check and the network-reachability watch. Steps of subsystems built later
 // are hooks (Hooks) that those subsystems install before start-up; an empty hook is skipped.
 // Pages of the main window come from factories registered by tag (registerPageFactory); a tag
-// without a factory has no page and no navigation item.
+// without a factory has no page and no navigation item. A page is made once, on its first
+// selection (a page marked while the main window is away: when the window shows), so start-up
+// makes none.
 //
 // One delegate exists while the program runs (sharedDelegate()); tests make their own. Main
 // thread only.
@@ -63,6 +65,8 @@ public:
     // The quit sequence ends the event loop at the latest this long after it started, whether
     // or not the device has confirmed its last commands.
     static constexpr int kQuitDeadlineMs = 900;
+    // Set once the permissions window has told the user what a Wayland session leaves out.
+    static constexpr char kWaylandNoticeShownKey[] = "waylandSessionNoticeShownKey";
 
     using PageFactory = std::function<VQBaseViewController*()>;
     // Called after the page was selected (the my-device page fetches the user's information).
@@ -93,8 +97,9 @@ public:
     // The delegate of the running program; nullptr when there is none.
     static AppDelegate* sharedDelegate();
 
-    // Registers the page of a tag (0-7), replacing an earlier factory. Registered before
-    // start-up, the page is made at the UI set-up; after it, at once. A tag outside 0-7 is ignored.
+    // Registers the page of a tag (0-7), replacing an earlier factory (a page already made stays).
+    // The navigation lists the tag at once; the page is made on its first selection. A tag
+    // outside 0-7 is ignored.
     static void registerPageFactory(int tag, PageFactory factory, PageSelectedHook onSelected = {});
     // Tests only: back to the built-in factories (the software page).
     static void resetPageFactoriesForTests();
@@ -132,9 +137,11 @@ public:
     // Selects the navigation item at the index as if it had been clicked; an index without an
     // item does nothing.
     void manualSelectedItemWithIndex(int index);
-    // Shows the page of the tag and marks its navigation item; a tag without a page shows none.
+    // Shows the page of the tag, made now when it is the first selection, and marks its
+    // navigation item; a tag without a page shows none.
     void selectPageWithTag(int tag);
     int selectedTag() const { return m_selectedTag; }
+    // The page of the tag; nullptr until it was first selected.
     VQBaseViewController* pageWithTag(int tag) const;
 
     // Rebuilds the left navigation from the device record.
@@ -182,7 +189,10 @@ private:
     void checkPermissions();
     void startReachabilityWatch();
     void chooseFirstLaunchLanguage();
-    void createPage(int tag);
+    // The page of the tag, made when it does not exist yet; nullptr without a factory.
+    VQBaseViewController* makePage(int tag);
+    // True when the tag has a page or a factory for one.
+    bool hasPage(int tag) const;
     void connectionChanged();
     void markReady();
     void finishQuit();
@@ -208,5 +218,6 @@ private:
     bool m_quitFinished = false;
     int m_pendingQuitSteps = 0;
     QTimer m_quitDeadline;
+    QElapsedTimer m_quitClock;
     std::function<void()> m_terminator;
 };

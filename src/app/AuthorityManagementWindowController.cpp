@@ -29,6 +29,7 @@ const QColor kAccentColor(0, 175, 204);
 const QColor kCardColor(241, 244, 248);
 const QColor kGrantedColor(45, 160, 110);
 const QColor kDeniedColor(220, 70, 65);
+const QColor kLimitedColor(214, 137, 16);
 const char kAppIconName[] = "AppIcon";
 constexpr int kIconSize = 28;
 
@@ -211,7 +212,7 @@ void AuthorityManagementWindowController::configTitle()
     m_recheckButton->setFixedWidth(std::max(120, m_recheckButton->fontMetrics().horizontalAdvance(m_recheckButton->title()) + 36));
     applyState(m_hidraw, m_hidrawState, kHidrawHowToText);
     applyState(m_a11y, m_a11yState, kA11yHowToText);
-    applyState(m_x11, m_x11State, kX11HowToText);
+    applyState(m_x11, m_x11State, x11HowToKey(m_x11State));
 }
 
 void AuthorityManagementWindowController::updateStates()
@@ -221,7 +222,7 @@ void AuthorityManagementWindowController::updateStates()
     m_x11State = m_checker->x11State();
     applyState(m_hidraw, m_hidrawState, kHidrawHowToText);
     applyState(m_a11y, m_a11yState, kA11yHowToText);
-    applyState(m_x11, m_x11State, kX11HowToText);
+    applyState(m_x11, m_x11State, x11HowToKey(m_x11State));
     const bool showCommand = m_hidrawState != VQPermissionChecker::State::Granted;
     if (showCommand && m_commandLabel->text().isEmpty())
         m_commandLabel->setText(udevInstallCommand(udevRulePath()));
@@ -230,13 +231,22 @@ void AuthorityManagementWindowController::updateStates()
     setFixedHeight(std::max(kMinimumHeight, layout()->totalHeightForWidth(kWidth)));
 }
 
+const char* AuthorityManagementWindowController::x11HowToKey(VQPermissionChecker::State state)
+{
+    return state == VQPermissionChecker::State::Limited ? kX11LimitedHowToText : kX11HowToText;
+}
+
 void AuthorityManagementWindowController::applyState(Row& row, VQPermissionChecker::State state, const char* howToKey)
 {
     using State = VQPermissionChecker::State;
     const char* icon = state == State::Granted ? kSuccessIconName : state == State::NotGranted ? kErrorIconName : kInfoIconName;
     row.icon->setPixmap(mm::imageNamed(QString::fromLatin1(icon), QSize(kIconSize, kIconSize)));
     row.state->setText(stateText(state));
-    row.state->setTextColor(state == State::Granted ? kGrantedColor : state == State::NotGranted ? kDeniedColor : kSecondaryColor);
+    const QColor color = state == State::Granted ? kGrantedColor
+        : state == State::NotGranted             ? kDeniedColor
+        : state == State::Limited                ? kLimitedColor
+                                                 : kSecondaryColor;
+    row.state->setTextColor(color);
     row.howTo->setText(tr8(howToKey));
     row.howTo->setVisible(state != State::Granted && state != State::Checking);
 }
@@ -250,6 +260,8 @@ QString AuthorityManagementWindowController::stateText(VQPermissionChecker::Stat
         return tr8(kNotGrantedText);
     case VQPermissionChecker::State::NotFound:
         return tr8(kNotFoundText);
+    case VQPermissionChecker::State::Limited:
+        return tr8(kLimitedText);
     case VQPermissionChecker::State::Checking:
         break;
     }
@@ -269,6 +281,11 @@ QString AuthorityManagementWindowController::accessibilityStateText() const
 QString AuthorityManagementWindowController::x11StateText() const
 {
     return m_x11.state->text();
+}
+
+QString AuthorityManagementWindowController::x11HowToText() const
+{
+    return m_x11.howTo->isVisibleTo(this) ? m_x11.howTo->text() : QString();
 }
 
 void AuthorityManagementWindowController::showWindow()

@@ -11,7 +11,8 @@ class QLabel;
 
 // The permissions window: one row per thing the program needs from the desktop (access to the
 // receivers' hidraw nodes, the accessibility bus, an X11 session), each saying whether it is
-// granted now and, when it is not, how to grant it. For the hidraw nodes that is the udev rule
+// granted now and, when it is not, how to grant it. In a Wayland session the X11 row is limited
+// and says what does not reach native Wayland windows. For the hidraw nodes that is the udev rule
 // the program ships and the command that installs it, which a button copies.
 class AuthorityManagementWindowController : public VQBaseView {
     Q_OBJECT
@@ -33,10 +34,13 @@ public:
     static constexpr char kA11yDetailText[] = "桌面辅助功能总线（AT-SPI），用于将识别的文字直接写入输入框";
     static constexpr char kA11yHowToText[] = "请安装 at-spi2-core 并在系统设置中开启辅助功能，然后重新登录";
     static constexpr char kX11TitleText[] = "X11 会话";
-    static constexpr char kX11DetailText[] = "全局快捷键、模拟按键和截图需要 X11 会话（XWayland 亦可）";
+    static constexpr char kX11DetailText[] = "全局快捷键、模拟按键、输入监听和截图需要 X11 会话";
     static constexpr char kX11HowToText[] = "请在登录界面选择 X11（Xorg）会话";
+    // What a Wayland session leaves out, and the way to all of it.
+    static constexpr char kX11LimitedHowToText[] = "Wayland 会话中，模拟按键、全局快捷键、输入监听和截图只对 XWayland 窗口有效，对原生 Wayland 窗口无效；如需全部功能，请在登录界面选择 X11（Xorg）会话";
     static constexpr char kGrantedText[] = "已授权";
     static constexpr char kNotGrantedText[] = "未授权";
+    static constexpr char kLimitedText[] = "受限";
     static constexpr char kNotFoundText[] = "未检测到接收器";
     static constexpr char kCheckingText[] = "检测中";
     static constexpr char kCopyCommandText[] = "复制命令";
@@ -62,6 +66,8 @@ public:
     QString hidrawStateText() const;
     QString accessibilityStateText() const;
     QString x11StateText() const;
+    // The X11 row's how-to text; "" while it is hidden.
+    QString x11HowToText() const;
     VQButton* copyButton() const { return m_copyButton; }
     VQButton* recheckButton() const { return m_recheckButton; }
     QLabel* commandLabel() const { return m_commandLabel; }
@@ -82,6 +88,7 @@ private:
     void updateStates();
     void applyState(Row& row, VQPermissionChecker::State state, const char* howToKey);
     static QString stateText(VQPermissionChecker::State state);
+    static const char* x11HowToKey(VQPermissionChecker::State state);
 
     VQPermissionChecker* m_checker = nullptr;
     VQLabel* m_titleLabel = nullptr;

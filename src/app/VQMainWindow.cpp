@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -99,6 +100,13 @@ void VQMainWindow::showPageView(QWidget* view)
     if (view != nullptr && m_pages->indexOf(view) < 0)
         m_pages->addWidget(view);
     m_pages->setCurrentWidget(view != nullptr ? view : m_emptyPage);
+}
+
+void VQMainWindow::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        Q_EMIT aboutToShow();
+    QWidget::showEvent(event);
 }
 
 QWidget* VQMainWindow::currentPageView() const

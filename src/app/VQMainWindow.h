@@ -37,6 +37,13 @@ public:
     // Centres the window on the screen it is on (the primary one before it was shown).
     void centerOnScreen();
 
+Q_SIGNALS:
+    // The window is about to appear (each time it is shown); the page to show can still be made.
+    void aboutToShow();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QWidget* m_leftView = nullptr;
     QWidget* m_rightView = nullptr;

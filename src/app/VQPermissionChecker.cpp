@@ -106,7 +106,21 @@ VQPermissionChecker::State VQPermissionChecker::hidrawState() const
 
 VQPermissionChecker::State VQPermissionChecker::x11State() const
 {
-    return QGuiApplication::platformName() == QLatin1String("xcb") ? State::Granted : State::NotGranted;
+    return x11StateFor(QGuiApplication::platformName());
+}
+
+VQPermissionChecker::State VQPermissionChecker::x11StateFor(const QString& platformName)
+{
+    if (platformName != QLatin1String("xcb"))
+        return State::NotGranted;
+    const QString sessionType = qEnvironmentVariable("XDG_SESSION_TYPE").trimmed().toLower();
+    if (sessionType == QLatin1String("wayland"))
+        return State::Limited;
+    if (sessionType == QLatin1String("x11"))
+        return State::Granted;
+    // No session type (a login without logind, a terminal session): a Wayland compositor
+    // announces its socket.
+    return qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? State::Granted : State::Limited;
 }
 
 bool VQPermissionChecker::needsAttention() const

@@ -10,7 +10,10 @@
 //    and opened as "<dev>/hidrawN";
 //  - the accessibility bus (AT-SPI) for text insertion: "org.a11y.Bus" answers "GetAddress" on the
 //    session D-Bus with a bus address;
-//  - an X11 session (the xcb platform) for global shortcuts, synthesised keys and screen capture.
+//  - an X11 session (the xcb platform) for global shortcuts, synthesised keys, input monitors and
+//    screen capture. Under a Wayland session (XDG_SESSION_TYPE "wayland", or WAYLAND_DISPLAY set
+//    without XDG_SESSION_TYPE "x11") the program runs on XWayland: all of these reach only the
+//    other XWayland windows, not the native Wayland ones, so the row is only Limited.
 //
 // The hidraw and X11 checks are immediate; the accessibility check asks the session bus
 // asynchronously and reports through changed(). Main thread only.
@@ -22,6 +25,7 @@ public:
         NotGranted,
         NotFound, // hidraw: no receiver node present, nothing to grant now
         Checking, // accessibility: the answer of the session bus is pending
+        Limited, // X11: XWayland in a Wayland session, native Wayland windows are out of reach
     };
 
     struct HidrawNode {
@@ -56,13 +60,18 @@ public:
     // Granted when every receiver node can be read and written, NotGranted when one cannot,
     // NotFound when there is none.
     State hidrawState() const;
-    // Granted on the xcb platform (X11 or XWayland).
+    // The X11 row for the platform in use and the session of the environment.
     State x11State() const;
+    // Granted on the xcb platform in an X11 session, Limited on it in a Wayland session,
+    // NotGranted on any other platform. Reads XDG_SESSION_TYPE and WAYLAND_DISPLAY.
+    static State x11StateFor(const QString& platformName);
     // The last answer of the accessibility check; Checking before the first one.
     State accessibilityState() const { return m_accessibilityState; }
 
     // True when something the device link or the shortcuts need is missing: a receiver node
     // without access, or no X11 session. Accessibility is optional: without it text is pasted.
+    // A Limited session does not count: it does not change while the program runs, and the
+    // start-up logs it.
     bool needsAttention() const;
 
     // Runs the checks again; changed() follows at once and again when the session bus answers.

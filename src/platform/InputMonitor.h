@@ -13,7 +13,8 @@ public:
     virtual ~InputMonitor();
 
     // Calls the handler on the main thread with every event whose type is in the mask. Returns an
-    // id > 0, or 0 (logged) when the desktop cannot be watched.
+    // id > 0, or 0 (logged) when the desktop cannot be watched. Returns at once: the watching
+    // may begin a moment later, and never waits for the display server.
     virtual int addMonitor(MMEventMask mask, Handler handler) = 0;
     // Stops the handler; no call reaches it afterwards. Unknown ids are ignored. Safe to call
     // from inside a handler.

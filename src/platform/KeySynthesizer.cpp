@@ -25,7 +25,7 @@ void KeySynthesizer::setInstance(KeySynthesizer* synthesizer)
 bool vqPostKeyEvent(int keyCode, bool keyDown, quint64 flags)
 {
     KeySynthesizer& synthesizer = KeySynthesizer::instance();
-    if (keyDown && !synthesizer.postKeyEvent(keyCode, true, flags))
-        return false;
-    return synthesizer.postKeyEvent(keyCode, false, MacKeyMap::kFlagNonCoalesced);
+    const bool down = !keyDown || synthesizer.postKeyEvent(keyCode, true, flags);
+    const bool up = synthesizer.postKeyEvent(keyCode, false, MacKeyMap::kFlagNonCoalesced);
+    return down && up;
 }

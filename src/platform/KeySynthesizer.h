@@ -8,8 +8,9 @@ class KeySynthesizer {
 public:
     virtual ~KeySynthesizer();
 
-    // Key down: presses the modifier keys of the flags that are not already down, then the key.
-    // Key up: releases the key, then the modifier keys that the key down pressed.
+    // Key down: presses the modifier keys of the flags that are not already down, then the key;
+    // when that fails it releases what it pressed. Key up: releases the key, then the modifier
+    // keys that the last key down pressed (those even when the key is unknown).
     // False (logged) when the key is unknown, not on the keyboard map, or there is no display.
     virtual bool postKeyEvent(int macKeyCode, bool keyDown, quint64 macFlags) = 0;
 
@@ -21,5 +22,6 @@ public:
 };
 
 // Posts the key: with keyDown, a key down with the flags and then a key up without modifiers
-// (flags 0x100); without keyDown only the key up. False when an event could not be posted.
+// (flags 0x100); without keyDown only the key up. The key up is posted even when the key down
+// failed, so no modifier the key down pressed stays held. False when an event could not be posted.
 bool vqPostKeyEvent(int keyCode, bool keyDown, quint64 flags);

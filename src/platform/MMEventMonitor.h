@@ -22,8 +22,9 @@ public:
     MMEventMonitor(const MMEventMonitor&) = delete;
     MMEventMonitor& operator=(const MMEventMonitor&) = delete;
 
-    // Removes what the monitor had installed, then installs it again. False (logged by the input
-    // monitor) when the desktop cannot be watched.
+    // Removes what the monitor had installed, then installs it again; returns at once (the events
+    // reach the handler from a moment later). False (logged by the input monitor) when the
+    // desktop cannot be watched.
     bool start();
     // Removes it; the handler is not called afterwards. Calling it again does nothing.
     void stop();

@@ -19,7 +19,6 @@
 
 #include <array>
 #include <cerrno>
-#include <chrono>
 #include <vector>
 
 namespace {
@@ -149,16 +148,19 @@ void X11InputMonitor::updateWantedMask()
         wanted |= monitor.mask;
     if (m_wantedMask.exchange(wanted) == wanted)
         return;
-    std::unique_lock lock(m_selectionMutex);
-    const quint64 request = ++m_requestedSelection;
-    lock.unlock();
+    // The worker asks the server for the new selection when it wakes; the main thread never
+    // waits for the server, which another client may hold.
+    {
+        std::lock_guard lock(m_selectionMutex);
+        ++m_requestedSelection;
+    }
     wakeWorker();
-    // The worker answers within a round trip to the server; the bound only guards against a
-    // server that stopped answering.
-    lock.lock();
-    if (!m_selectionApplied.wait_for(lock, std::chrono::seconds(2),
-                                     [&] { return m_workerEnded || m_appliedSelection >= request; }))
-        VQLogWarn(QStringLiteral("the X server did not confirm the input monitor's selection in time"));
+}
+
+bool X11InputMonitor::selectionApplied()
+{
+    std::lock_guard lock(m_selectionMutex);
+    return m_workerEnded || m_appliedSelection >= m_requestedSelection;
 }
 
 void X11InputMonitor::wakeWorker()
@@ -235,6 +237,7 @@ void X11InputMonitor::workerLoop()
 
     unsigned int buttonsDown = 0; // bit n: button number n is down
     bool selectedMotion = false;
+    bool selectedButtons = false;
     bool selectedKeys = false;
     bool selectedAny = false;
 
@@ -246,7 +249,7 @@ void X11InputMonitor::workerLoop()
         // Drags need the button presses even when no handler wants them.
         const bool buttons = (wanted & (kMouseButtonTypes | MMEventMasks::kAnyMouseDragged)) != 0;
         const bool keys = (wanted & MMEventMasks::kAnyKey) != 0;
-        if (selectedAny == any && motion == selectedMotion && keys == selectedKeys)
+        if (selectedAny == any && motion == selectedMotion && buttons == selectedButtons && keys == selectedKeys)
             return;
         std::array<unsigned char, XIMaskLen(XI_LASTEVENT)> bits{};
         if (buttons) {
@@ -269,6 +272,7 @@ void X11InputMonitor::workerLoop()
             readKeyboardState();
         selectedAny = any;
         selectedMotion = motion;
+        selectedButtons = buttons;
         selectedKeys = keys;
     };
 
@@ -384,7 +388,6 @@ void X11InputMonitor::workerLoop()
             std::lock_guard lock(m_selectionMutex);
             m_appliedSelection = request;
         }
-        m_selectionApplied.notify_all();
         while (XPending(display) > 0) {
             XEvent event;
             XNextEvent(display, &event);
@@ -412,10 +415,8 @@ void X11InputMonitor::workerLoop()
             break;
         }
     }
-    // Nobody waits for a selection that will never be applied.
     {
         std::lock_guard lock(m_selectionMutex);
         m_workerEnded = true;
     }
-    m_selectionApplied.notify_all();
 }

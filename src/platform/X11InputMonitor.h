@@ -5,7 +5,6 @@
 #include <QObject>
 
 #include <atomic>
-#include <condition_variable>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -19,8 +18,11 @@ struct _XDisplay;
 // monitor. Pointer motion is only asked for while a handler wants moves, or wants drags and a
 // button is down, so an idle pointer costs nothing.
 //
-// A monitor watches from the moment addMonitor() returns: it waits (briefly) until the server
-// has the new selection of events.
+// addMonitor() and removeMonitor() never wait for the server (another client may hold it): they
+// change the wanted events, wake the worker through an eventfd and return. A new monitor sees
+// the events from the moment the worker has asked the server for them, a round trip later
+// (selectionApplied()); a removed one is called no more at once. Events reach the handlers in
+// the order the server sent them. Only the destructor waits, for the worker to end.
 //
 // Raw events carry no position: the worker reads the pointer position when a mouse event comes
 // in, and the main thread converts it to Qt's global coordinates. Handlers run on the main thread.
@@ -32,6 +34,10 @@ public:
 
     int addMonitor(MMEventMask mask, Handler handler) override;
     void removeMonitor(int id) override;
+
+    // True once the worker has asked the server for what the monitors added and removed so far
+    // want (or has stopped); a monitor sees every event from then on. Any thread.
+    bool selectionApplied();
 
 private:
     struct Monitor {
@@ -57,7 +63,6 @@ private:
     std::atomic<bool> m_stop{false};
     // Each change of the wanted mask gets a number; the worker reports the last one in force.
     std::mutex m_selectionMutex;
-    std::condition_variable m_selectionApplied;
     quint64 m_requestedSelection = 0;
     quint64 m_appliedSelection = 0;
     bool m_workerEnded = false; // the worker gave up (X connection lost): nothing will be applied

@@ -17,8 +17,7 @@ XTestKeySynthesizer::~XTestKeySynthesizer()
 {
     if (m_display) {
         // Never leave a modifier pressed behind.
-        for (auto it = m_pressedModifiers.rbegin(); it != m_pressedModifiers.rend(); ++it)
-            XTestFakeKeyEvent(m_display, *it, False, CurrentTime);
+        releasePressedModifiers();
         XCloseDisplay(m_display);
     }
 }
@@ -48,16 +47,52 @@ bool XTestKeySynthesizer::ensureDisplay()
     return true;
 }
 
+namespace {
+
+bool keyIsDown(const char (&keys)[32], KeyCode code)
+{
+    return (keys[code / 8] >> (code % 8)) & 1;
+}
+
+} // namespace
+
+void XTestKeySynthesizer::releasePressedModifiers()
+{
+    for (auto it = m_pressedModifiers.rbegin(); it != m_pressedModifiers.rend(); ++it)
+        XTestFakeKeyEvent(m_display, *it, False, CurrentTime);
+    m_pressedModifiers.clear();
+}
+
 bool XTestKeySynthesizer::postKeyEvent(int macKeyCode, bool keyDown, quint64 macFlags)
 {
     if (!ensureDisplay())
         return false;
     const KeySym keysym = MacKeyMap::keysymForMacKeyCode(macKeyCode);
+    const KeyCode keycode = keysym == 0 ? KeyCode(0) : XKeysymToKeycode(m_display, keysym);
+
+    if (!keyDown) {
+        // The key goes up when it is down, and the modifiers of the last key down go up in any
+        // case: a key down that failed leaves nothing held for the whole desktop.
+        X11ErrorTrap trap(m_display);
+        if (keycode != 0) {
+            char keys[32] = {};
+            XQueryKeymap(m_display, keys);
+            if (keyIsDown(keys, keycode))
+                XTestFakeKeyEvent(m_display, keycode, False, CurrentTime);
+        }
+        releasePressedModifiers();
+        const int error = trap.sync();
+        if (error != 0) {
+            VQLogWarn(QStringLiteral("the X server refused a synthesised key release (error %1)").arg(error));
+            return false;
+        }
+        return keycode != 0;
+    }
+
     if (keysym == 0) {
         VQLogWarn(QStringLiteral("no key for key code %1").arg(macKeyCode));
         return false;
     }
-    const KeyCode keycode = XKeysymToKeycode(m_display, keysym);
     if (keycode == 0) {
         VQLogWarn(QStringLiteral("the keyboard map has no key for key code %1 (keysym 0x%2)")
                       .arg(macKeyCode)
@@ -66,41 +101,43 @@ bool XTestKeySynthesizer::postKeyEvent(int macKeyCode, bool keyDown, quint64 mac
     }
 
     X11ErrorTrap trap(m_display);
-    if (keyDown) {
-        quint32 modifierKeysyms[4] = {};
-        int count = MacKeyMap::modifierKeysymsForFlags(macFlags, modifierKeysyms);
-        const bool onShiftedLevel = XkbKeycodeToKeysym(m_display, keycode, 0, 0) != keysym
-            && XkbKeycodeToKeysym(m_display, keycode, 0, 1) == keysym;
-        if (onShiftedLevel && !(macFlags & MacKeyMap::kFlagShift) && count < 4)
-            modifierKeysyms[count++] = XK_Shift_L;
+    quint32 modifierKeysyms[4] = {};
+    int count = MacKeyMap::modifierKeysymsForFlags(macFlags, modifierKeysyms);
+    const bool onShiftedLevel = XkbKeycodeToKeysym(m_display, keycode, 0, 0) != keysym
+        && XkbKeycodeToKeysym(m_display, keycode, 0, 1) == keysym;
+    if (onShiftedLevel && !(macFlags & MacKeyMap::kFlagShift) && count < 4)
+        modifierKeysyms[count++] = XK_Shift_L;
 
-        char keys[32] = {};
-        XQueryKeymap(m_display, keys);
-        const auto isDown = [&keys](KeyCode code) { return (keys[code / 8] >> (code % 8)) & 1; };
-        for (int i = 0; i < count; ++i) {
-            const KeyCode modifier = XKeysymToKeycode(m_display, modifierKeysyms[i]);
-            if (modifier == 0) {
-                VQLogWarn(QStringLiteral("the keyboard map has no modifier key 0x%1").arg(modifierKeysyms[i], 0, 16));
-                continue;
-            }
-            const bool ours = std::find(m_pressedModifiers.begin(), m_pressedModifiers.end(), modifier)
-                != m_pressedModifiers.end();
-            if (isDown(modifier) || ours)
-                continue;
-            XTestFakeKeyEvent(m_display, modifier, True, CurrentTime);
-            m_pressedModifiers.push_back(modifier);
+    char keys[32] = {};
+    XQueryKeymap(m_display, keys);
+    for (int i = 0; i < count; ++i) {
+        const KeyCode modifier = XKeysymToKeycode(m_display, modifierKeysyms[i]);
+        if (modifier == 0) {
+            VQLogWarn(QStringLiteral("the keyboard map has no modifier key 0x%1").arg(modifierKeysyms[i], 0, 16));
+            continue;
         }
-        XTestFakeKeyEvent(m_display, keycode, True, CurrentTime);
-    } else {
-        XTestFakeKeyEvent(m_display, keycode, False, CurrentTime);
-        for (auto it = m_pressedModifiers.rbegin(); it != m_pressedModifiers.rend(); ++it)
-            XTestFakeKeyEvent(m_display, *it, False, CurrentTime);
-        m_pressedModifiers.clear();
+        const bool ours = std::find(m_pressedModifiers.begin(), m_pressedModifiers.end(), modifier)
+            != m_pressedModifiers.end();
+        if (keyIsDown(keys, modifier) || ours)
+            continue;
+        XTestFakeKeyEvent(m_display, modifier, True, CurrentTime);
+        m_pressedModifiers.push_back(modifier);
     }
+    // Keycode 0 lies outside every keyboard map: the server answers BadValue.
+    const KeyCode pressed = m_failNextKeyPress ? KeyCode(0) : keycode;
+    m_failNextKeyPress = false;
+    XTestFakeKeyEvent(m_display, pressed, True, CurrentTime);
     const int error = trap.sync();
-    if (error != 0) {
-        VQLogWarn(QStringLiteral("the X server refused a synthesised key (error %1)").arg(error));
-        return false;
-    }
-    return true;
+    if (error == 0)
+        return true;
+
+    VQLogWarn(QStringLiteral("the X server refused a synthesised key (error %1); releasing what it pressed").arg(error));
+    char after[32] = {};
+    XQueryKeymap(m_display, after);
+    if (keyIsDown(after, keycode))
+        XTestFakeKeyEvent(m_display, keycode, False, CurrentTime);
+    releasePressedModifiers();
+    if (const int releaseError = trap.sync(); releaseError != 0)
+        VQLogError(QStringLiteral("the X server refused to release the synthesised keys (error %1)").arg(releaseError));
+    return false;
 }

@@ -9,7 +9,9 @@ struct _XDisplay;
 // Posts keys through the XTest extension of the X server, on a connection of its own that is
 // opened on first use. A macOS key code becomes the keysym of MacKeyMap and then the keycode
 // that carries it on the current keyboard map; Shift is added when the keysym sits on the
-// shifted level of its key. Main thread only.
+// shifted level of its key. A key down the server refuses takes back the keys it pressed, and a
+// key up releases the modifiers of the last key down even when its own key is unknown. Main
+// thread only.
 class XTestKeySynthesizer : public KeySynthesizer {
 public:
     XTestKeySynthesizer();
@@ -17,11 +19,17 @@ public:
 
     bool postKeyEvent(int macKeyCode, bool keyDown, quint64 macFlags) override;
 
+    // Tests only: the next key down sends its key with a keycode the server refuses, after its
+    // modifiers went down, as a key the server drops half-way would.
+    void failNextKeyPressForTests() { m_failNextKeyPress = true; }
+
 private:
     bool ensureDisplay();
+    void releasePressedModifiers();
 
     _XDisplay* m_display = nullptr;
     bool m_unavailable = false;
+    bool m_failNextKeyPress = false;
     // Modifier keycodes pressed by a key down, released by the next key up.
     std::vector<unsigned int> m_pressedModifiers;
 };

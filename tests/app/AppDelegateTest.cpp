@@ -16,6 +16,9 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QPointer>
+#include <QThread>
+
+#include <array>
 
 using Tags = QList<int>;
 
@@ -66,14 +69,19 @@ TEST_F(ShellTest, NavigationFollowsTheDeviceKind)
 TEST_F(ShellTest, NavigationListsOnlyPagesThatExist)
 {
     AppDelegate& app = launch();
-    // Only the software page is built in: one item, and it is shown.
+    // Only the software page is built in: one item, and it is selected.
     EXPECT_EQ(app.leftItemTags(), Tags({ 2 }));
     EXPECT_EQ(app.selectedTag(), 2);
+    app.selectPageWithTag(AppDelegate::SoftwareManagerTag);
+    ASSERT_NE(app.pageWithTag(2), nullptr);
     EXPECT_EQ(app.mainWindow()->currentPageView(), app.pageWithTag(2)->view());
 
-    // A page registered after start-up joins the navigation at once, in its place.
+    // A page registered after start-up joins the navigation at once, in its place; it is made
+    // when it is first selected.
     AppDelegate::registerPageFactory(AppDelegate::SmartSettingTag, [] { return new StubPage(1); });
     EXPECT_EQ(app.leftItemTags(), Tags({ 1, 2 }));
+    EXPECT_EQ(app.pageWithTag(1), nullptr);
+    app.selectPageWithTag(AppDelegate::SmartSettingTag);
     ASSERT_NE(app.pageWithTag(1), nullptr);
 
     // A selected tag without a page shows nothing.
@@ -83,24 +91,39 @@ TEST_F(ShellTest, NavigationListsOnlyPagesThatExist)
     EXPECT_EQ(app.mainWindow()->navigationView()->selectedTag(), -1);
 }
 
-TEST_F(ShellTest, PagesAreMadeOnceAndShownOneAtATime)
+TEST_F(ShellTest, PagesAreMadeOnFirstSelectionOnceAndShownOneAtATime)
 {
-    int made = 0;
-    for (int tag = 0; tag < AppDelegate::kPageCount; ++tag) {
-        if (tag != AppDelegate::SoftwareManagerTag)
-            AppDelegate::registerPageFactory(tag, [tag, &made] { ++made; return new StubPage(tag); });
-    }
+    std::array<int, AppDelegate::kPageCount> made {};
+    for (int tag = 0; tag < AppDelegate::kPageCount; ++tag)
+        AppDelegate::registerPageFactory(tag, [tag, &made] { ++made[tag]; return new StubPage(tag); });
     QList<int> selectedPages;
-    AppDelegate::registerPageFactory(AppDelegate::MineTag, [&made] { ++made; return new StubPage(4); },
+    AppDelegate::registerPageFactory(AppDelegate::MineTag, [&made] { ++made[AppDelegate::MineTag]; return new StubPage(4); },
                                      [&selectedPages](VQBaseViewController* page) { selectedPages.append(static_cast<StubPage*>(page)->tag()); });
     AppDelegate& app = launch();
-    EXPECT_EQ(made, 7);
 
+    // Start-up lists the pages and marks the first one, but makes none.
+    EXPECT_EQ(app.leftItemTags(), Tags({ 0, 1, 2, 3 }));
+    EXPECT_EQ(app.selectedTag(), AppDelegate::MouseSettingTag);
+    EXPECT_EQ(made, (std::array<int, AppDelegate::kPageCount> {}));
     for (int tag = 0; tag < AppDelegate::kPageCount; ++tag)
-        ASSERT_NE(app.pageWithTag(tag), nullptr) << tag;
+        EXPECT_EQ(app.pageWithTag(tag), nullptr) << tag;
+
+    // The main window shows the marked page: it is made then.
+    connectDevice(true);
+    ASSERT_TRUE(app.mainWindow()->isVisible());
+    ASSERT_NE(app.pageWithTag(AppDelegate::MouseSettingTag), nullptr);
+    EXPECT_EQ(app.mainWindow()->currentPageView(), app.pageWithTag(AppDelegate::MouseSettingTag)->view());
+    EXPECT_EQ(made[AppDelegate::MouseSettingTag], 1);
+
     app.selectPageWithTag(AppDelegate::PersonalitySettingTag);
-    for (int tag = 0; tag < AppDelegate::kPageCount; ++tag)
-        EXPECT_EQ(app.pageWithTag(tag)->view()->isVisibleTo(app.mainWindow()), tag == 3) << tag;
+    app.selectPageWithTag(AppDelegate::MouseSettingTag);
+    app.selectPageWithTag(AppDelegate::PersonalitySettingTag);
+    EXPECT_EQ(made, (std::array<int, AppDelegate::kPageCount> { 1, 0, 0, 1, 0, 0, 0, 0 }));
+    for (int tag = 0; tag < AppDelegate::kPageCount; ++tag) {
+        if (VQBaseViewController* page = app.pageWithTag(tag)) {
+            EXPECT_EQ(page->view()->isVisibleTo(app.mainWindow()), tag == 3) << tag;
+        }
+    }
 
     // The my-device page has no item but can be shown; its hook runs on each selection, and a
     // rebuild of the navigation keeps it on show.
@@ -110,7 +133,7 @@ TEST_F(ShellTest, PagesAreMadeOnceAndShownOneAtATime)
     postLeftItemUpdate();
     EXPECT_EQ(app.selectedTag(), AppDelegate::MineTag);
     EXPECT_EQ(app.mainWindow()->navigationView()->selectedTag(), -1);
-    EXPECT_EQ(made, 7);
+    EXPECT_EQ(made, (std::array<int, AppDelegate::kPageCount> { 1, 0, 0, 1, 1, 0, 0, 0 }));
 }
 
 TEST_F(ShellTest, ManualSelectionActsAsAClickOnTheItem)
@@ -141,6 +164,10 @@ TEST_F(ShellTest, ManualSelectionActsAsAClickOnTheItem)
     postLeftItemUpdate();
     EXPECT_EQ(app.leftItemTags(), Tags({ 7, 1, 2, 3 }));
     EXPECT_EQ(app.selectedTag(), AppDelegate::LaserPenSettingTag);
+    // The window is away: the laser-pen page is made when the window shows.
+    EXPECT_EQ(app.mainWindow()->currentPageView(), nullptr);
+    app.mainWindow()->show();
+    ASSERT_NE(app.pageWithTag(7), nullptr);
     EXPECT_EQ(app.mainWindow()->currentPageView(), app.pageWithTag(7)->view());
 }
 
@@ -279,7 +306,7 @@ TEST_F(ShellTest, QuitRunsTheDeviceStepsAndEndsWhenTheyAreDone)
     EXPECT_EQ(terminations, 1);
 }
 
-TEST_F(ShellTest, QuitEndsWithinASecondWhenAStepNeverFinishes)
+TEST_F(ShellTest, QuitEndsAtTheDeadlineWhenAStepNeverFinishes)
 {
     delegate = std::make_unique<AppDelegate>();
     int stepsRun = 0;
@@ -289,15 +316,19 @@ TEST_F(ShellTest, QuitEndsWithinASecondWhenAStepNeverFinishes)
     delegate->setTerminator([&] { ++terminations; loop.quit(); });
     delegate->applicationDidFinishLaunching();
 
+    // A coarse timer may be moved up to 5 % towards a round time of the monotonic clock: starting
+    // 40 ms past a tenth of a second gives such a timer its chance to fire 40 ms early.
     QElapsedTimer clock;
     clock.start();
+    QThread::msleep(static_cast<unsigned long>((140 - clock.msecsSinceReference() % 100) % 100));
+    clock.start();
     delegate->quit();
-    QTimer::singleShot(3000, &loop, &QEventLoop::quit);
+    // The guard only stops a hung quit; a busy machine may end it late, never early.
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
     loop.exec();
     EXPECT_EQ(stepsRun, 2);
     EXPECT_EQ(terminations, 1);
-    EXPECT_GE(clock.elapsed(), AppDelegate::kQuitDeadlineMs - 10);
-    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_GE(clock.elapsed(), AppDelegate::kQuitDeadlineMs);
 }
 
 TEST_F(ShellTest, QuitWithoutDeviceStepsEndsAtOnce)

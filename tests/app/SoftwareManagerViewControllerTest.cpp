@@ -143,6 +143,7 @@ TEST_F(ShellTest, StartAtLoginSwitchGoesThroughTheAutostartLayer)
 {
     FakeAutostart autostart;
     AppDelegate& app = launch();
+    app.selectPageWithTag(AppDelegate::SoftwareManagerTag);
     auto* software = static_cast<SoftwareManagerViewController*>(app.pageWithTag(AppDelegate::SoftwareManagerTag));
     VQSoftwareSettingView* section = software->languageView();
     const QString key = QString::fromLatin1(VQSoftwareSettingView::bootUpSwitchKey);
@@ -172,6 +173,7 @@ TEST_F(ShellTest, StartAtLoginSwitchShowsTheDesktopsState)
     autostart.enabled = true; // turned on earlier, or by the desktop's settings
     UserDefaults::standard().setValue(QString::fromLatin1(VQSoftwareSettingView::bootUpSwitchKey), false);
     AppDelegate& app = launch();
+    app.selectPageWithTag(AppDelegate::SoftwareManagerTag);
     auto* software = static_cast<SoftwareManagerViewController*>(app.pageWithTag(AppDelegate::SoftwareManagerTag));
     EXPECT_TRUE(software->languageView()->bootUpSwitchOn());
     EXPECT_TRUE(UserDefaults::standard().boolForKey(QString::fromLatin1(VQSoftwareSettingView::bootUpSwitchKey)));

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -106,6 +107,47 @@ TEST(VQPermissionCheckerTest, ReportsTheSessionAndTheAccessibilityBus)
     checker.refresh();
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(checker.accessibilityState(), VQPermissionChecker::State::NotGranted);
+}
+
+TEST(VQPermissionCheckerTest, TheX11RowFollowsThePlatformAndTheSessionType)
+{
+    using State = VQPermissionChecker::State;
+    const QByteArray savedType = qgetenv("XDG_SESSION_TYPE");
+    const QByteArray savedDisplay = qgetenv("WAYLAND_DISPLAY");
+    const bool hadType = qEnvironmentVariableIsSet("XDG_SESSION_TYPE");
+    const bool hadDisplay = qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    const auto restore = qScopeGuard([&] {
+        hadType ? qputenv("XDG_SESSION_TYPE", savedType) : qunsetenv("XDG_SESSION_TYPE");
+        hadDisplay ? qputenv("WAYLAND_DISPLAY", savedDisplay) : qunsetenv("WAYLAND_DISPLAY");
+    });
+
+    struct Case {
+        const char* platform;
+        const char* sessionType; // nullptr: unset
+        const char* waylandDisplay;
+        State expected;
+    };
+    const Case cases[] = {
+        { "xcb", "x11", nullptr, State::Granted },
+        { "xcb", nullptr, nullptr, State::Granted },
+        { "xcb", "", "", State::Granted },
+        { "xcb", "tty", nullptr, State::Granted },
+        { "xcb", "wayland", "wayland-0", State::Limited },
+        { "xcb", "Wayland", nullptr, State::Limited },
+        { "xcb", nullptr, "wayland-0", State::Limited },
+        { "xcb", "tty", "wayland-1", State::Limited },
+        // A Wayland compositor running as a window of an X session.
+        { "xcb", "x11", "wayland-0", State::Granted },
+        { "offscreen", "x11", nullptr, State::NotGranted },
+        { "wayland", "wayland", "wayland-0", State::NotGranted },
+    };
+    for (const Case& c : cases) {
+        c.sessionType ? qputenv("XDG_SESSION_TYPE", c.sessionType) : qunsetenv("XDG_SESSION_TYPE");
+        c.waylandDisplay ? qputenv("WAYLAND_DISPLAY", c.waylandDisplay) : qunsetenv("WAYLAND_DISPLAY");
+        EXPECT_EQ(VQPermissionChecker::x11StateFor(QString::fromLatin1(c.platform)), c.expected)
+            << c.platform << " " << (c.sessionType ? c.sessionType : "(unset)") << " "
+            << (c.waylandDisplay ? c.waylandDisplay : "(unset)");
+    }
 }
 
 TEST(VQPermissionCheckerTest, OffersTheShippedUdevRuleWithAnInstallCommand)

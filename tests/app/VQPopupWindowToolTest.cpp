@@ -9,9 +9,11 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStringList>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <thread>
 
 namespace {
@@ -120,6 +122,17 @@ TEST_F(VQPopupWindowToolTest, TipWithAnUnknownImageStillShowsTheText)
     EXPECT_TRUE(tool.tipWindow()->isVisible());
     EXPECT_EQ(tool.tipWindow()->text(), QStringLiteral("系统错误"));
     EXPECT_FALSE(tool.tipWindow()->hasImage());
+}
+
+TEST_F(VQPopupWindowToolTest, ATipAfterTheMainWindowWentAwayStillShows)
+{
+    auto window = std::make_unique<QWidget>();
+    window->show();
+    tool.setMainWindow(window.get());
+    window.reset();
+    tool.showTipMessage(QStringLiteral("保存成功"), QStringLiteral("success_icon"));
+    EXPECT_TRUE(tool.tipWindow()->isVisible());
+    EXPECT_EQ(tool.tipWindow()->text(), QStringLiteral("保存成功"));
 }
 
 TEST_F(VQPopupWindowToolTest, SpeechCallsReachThePopupCreatedOnFirstUse)

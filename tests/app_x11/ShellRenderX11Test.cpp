@@ -27,6 +27,7 @@
 #include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -228,6 +229,29 @@ TEST_F(ShellRenderX11Test, PermissionsWindow)
     EXPECT_EQ(window->hidrawStateText(), QStringLiteral("No receiver found"));
     EXPECT_TRUE(window->commandLabel()->isVisible());
     render(window, QStringLiteral("permissions"));
+}
+
+TEST_F(ShellRenderX11Test, PermissionsWindowInAWaylandSession)
+{
+    const QByteArray savedType = qgetenv("XDG_SESSION_TYPE");
+    const QByteArray savedDisplay = qgetenv("WAYLAND_DISPLAY");
+    const auto restore = qScopeGuard([&] {
+        savedType.isNull() ? qunsetenv("XDG_SESSION_TYPE") : qputenv("XDG_SESSION_TYPE", savedType);
+        savedDisplay.isNull() ? qunsetenv("WAYLAND_DISPLAY") : qputenv("WAYLAND_DISPLAY", savedDisplay);
+    });
+    qputenv("XDG_SESSION_TYPE", "wayland");
+    qputenv("WAYLAND_DISPLAY", "wayland-0");
+
+    // The first start in such a session shows what it leaves out.
+    AuthorityManagementWindowController* window = launch().authorityManagementWindowController();
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_EQ(window->x11StateText(), QStringLiteral("Limited"));
+    EXPECT_TRUE(window->x11HowToText().contains(QStringLiteral("not with native Wayland windows"))) << window->x11HowToText().toStdString();
+    render(window, QStringLiteral("permissions_wayland"));
+
+    // Later starts leave it to the log.
+    app.reset();
+    EXPECT_FALSE(launch().authorityManagementWindowController()->isVisible());
 }
 
 TEST_F(ShellRenderX11Test, GuideAndMainWindowInChinese)

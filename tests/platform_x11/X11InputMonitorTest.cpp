@@ -1,11 +1,17 @@
 #include "MMEventMonitor.h"
 #include "MacKeyMap.h"
 #include "TestSupport.h"
+#include "X11InputMonitor.h"
 #include "X11TestClient.h"
 
 #include <gtest/gtest.h>
 
 #include <QList>
+#include <QStringList>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include <X11/keysym.h>
 
@@ -20,6 +26,13 @@ protected:
     // Gives the server and the monitor's thread a moment, as a user's hand would.
     static void pause() { vqtest::spin(80); }
 
+    // Waits until the server sends what the monitors started so far want.
+    static bool watching()
+    {
+        auto* monitor = dynamic_cast<X11InputMonitor*>(&InputMonitor::instance());
+        return monitor != nullptr && vqtest::waitUntil([monitor] { return monitor->selectionApplied(); });
+    }
+
     X11TestClient client;
     QList<MMEvent> events;
 };
@@ -29,6 +42,7 @@ TEST_F(X11InputMonitorTest, SeesPressDragAndReleaseOutsideOurWindows)
     auto monitor = MMEventMonitor::bothMonitorWithEvent(kLeftMouseDown | kLeftMouseDragged | kLeftMouseUp,
                                                         [&](const MMEvent& event) { events.append(event); });
     ASSERT_TRUE(monitor->start());
+    ASSERT_TRUE(watching());
     client.movePointer({700, 500});
     pause();
     client.button(1, true);
@@ -69,6 +83,7 @@ TEST_F(X11InputMonitorTest, RightAndMiddleButtonsAreTheirOwnEvents)
 {
     auto monitor = MMEventMonitor::bothMonitorWithEvent(kAnyMouseDown, [&](const MMEvent& event) { events.append(event); });
     ASSERT_TRUE(monitor->start());
+    ASSERT_TRUE(watching());
     client.movePointer({300, 200});
     pause();
     client.button(3, true);
@@ -91,6 +106,7 @@ TEST_F(X11InputMonitorTest, KeysComeWithTheirMacCodesAndModifierFlags)
     auto monitor = MMEventMonitor::bothMonitorWithEvent(kKeyDown | kKeyUp | kFlagsChanged,
                                                         [&](const MMEvent& event) { events.append(event); });
     ASSERT_TRUE(monitor->start());
+    ASSERT_TRUE(watching());
     client.tapWith(XK_v, {XK_Control_L});
     ASSERT_TRUE(vqtest::waitUntil([&] { return events.size() >= 4; }));
     vqtest::spin(100);
@@ -104,6 +120,52 @@ TEST_F(X11InputMonitorTest, KeysComeWithTheirMacCodesAndModifierFlags)
     EXPECT_EQ(events[2].type, MMEventType::KeyUp);
     EXPECT_EQ(events[3].type, MMEventType::FlagsChanged);
     EXPECT_FALSE(events[3].modifierFlags & MacKeyMap::kFlagCommand);
+}
+
+TEST_F(X11InputMonitorTest, AddingAndRemovingDoNotWaitForTheServerAndEventsKeepTheirOrder)
+{
+    QStringList order;
+    const auto keyName = [](const MMEvent& event) { return QStringLiteral("key %1").arg(event.keyCode); };
+    auto keys = MMEventMonitor::bothMonitorWithEvent(kKeyDown, [&](const MMEvent& event) { order << keyName(event); });
+    ASSERT_TRUE(keys->start());
+    ASSERT_TRUE(watching());
+
+    // Another program holds the server for a second: the monitor's worker waits for it, the
+    // main thread does not.
+    X11TestClient holder;
+    ASSERT_TRUE(holder.isConnected());
+    holder.grabServer();
+    std::atomic<bool> released{false};
+    std::thread releaser([&] {
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        released.store(true);
+        holder.ungrabServer();
+    });
+    auto buttons = MMEventMonitor::bothMonitorWithEvent(kLeftMouseDown | kLeftMouseUp, [&](const MMEvent& event) {
+        order << (event.type == MMEventType::LeftMouseDown ? QStringLiteral("down") : QStringLiteral("up"));
+    });
+    const bool added = buttons->start();
+    keys->stop();
+    const bool addedAgain = keys->start();
+    const bool returnedWhileHeld = !released.load();
+    releaser.join();
+    EXPECT_TRUE(added);
+    EXPECT_TRUE(addedAgain);
+    EXPECT_TRUE(returnedWhileHeld);
+
+    ASSERT_TRUE(watching());
+    client.tap(XK_a);
+    client.button(1, true);
+    client.tap(XK_b);
+    client.button(1, false);
+    client.tap(XK_c);
+    ASSERT_TRUE(vqtest::waitUntil([&] { return order.size() >= 5; })) << order.join(QStringLiteral(", ")).toStdString();
+    vqtest::spin(100);
+    MMEvent a, b, c;
+    a.keyCode = MacKeyMap::macKeyCodeForKeysym(XK_a);
+    b.keyCode = MacKeyMap::macKeyCodeForKeysym(XK_b);
+    c.keyCode = MacKeyMap::macKeyCodeForKeysym(XK_c);
+    EXPECT_EQ(order, QStringList({ keyName(a), QStringLiteral("down"), keyName(b), QStringLiteral("up"), keyName(c) }));
 }
 
 } // namespace

@@ -87,6 +87,18 @@ void X11TestClient::ungrabKey(unsigned long keysym, unsigned int modifiers)
     sync();
 }
 
+void X11TestClient::grabServer()
+{
+    XGrabServer(m_display);
+    sync();
+}
+
+void X11TestClient::ungrabServer()
+{
+    XUngrabServer(m_display);
+    sync();
+}
+
 bool X11TestClient::noModifierIsDown()
 {
     char keys[32] = {};

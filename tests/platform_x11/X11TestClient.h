@@ -41,6 +41,11 @@ public:
     bool ownSelection(const QByteArray& utf8Text);
     void releaseSelection();
 
+    // Holds the whole server, as a program taking a screenshot does: the requests of every other
+    // client wait until ungrabServer(). ungrabServer() may be called from another thread.
+    void grabServer();
+    void ungrabServer();
+
     // True when no Shift, Control, Alt or Super key is down.
     bool noModifierIsDown();
 

@@ -2,10 +2,12 @@
 #include "MacKeyMap.h"
 #include "TestSupport.h"
 #include "X11TestClient.h"
+#include "XTestKeySynthesizer.h"
 
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -55,6 +57,22 @@ TEST_F(FocusedLineEditTest, AKeyWithoutAKeyIsNotPosted)
     EXPECT_FALSE(vqPostKeyEvent(0xFFFF, true, MacKeyMap::kFlagCommand));
     vqtest::spin(100);
     EXPECT_TRUE(edit->text().isEmpty());
+    EXPECT_TRUE(client.noModifierIsDown());
+}
+
+TEST_F(FocusedLineEditTest, AKeyDownTheServerRefusesLeavesNoModifierDown)
+{
+    XTestKeySynthesizer synthesizer;
+    KeySynthesizer::setInstance(&synthesizer);
+    const auto restore = qScopeGuard([] { KeySynthesizer::setInstance(nullptr); });
+
+    synthesizer.failNextKeyPressForTests();
+    EXPECT_FALSE(vqPostKeyEvent(0, true, MacKeyMap::kFlagCommand | MacKeyMap::kFlagShift | MacKeyMap::kFlagOption));
+    EXPECT_TRUE(client.noModifierIsDown());
+
+    // The next key is typed on its own.
+    EXPECT_TRUE(vqPostKeyEvent(11, true, MacKeyMap::kFlagNonCoalesced)); // b
+    EXPECT_TRUE(vqtest::waitUntil([&] { return edit->text() == QStringLiteral("b"); })) << edit->text().toStdString();
     EXPECT_TRUE(client.noModifierIsDown());
 }
 
