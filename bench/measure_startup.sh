@@ -9,12 +9,12 @@
 # It also reports error lines in the log ("❌", Qt criticals and warnings on stderr).
 #
 # Usage: bench/measure_startup.sh [binary] [runs]
-#   binary  the Release build (default: build-shell-rel/src/app/corvane-companion)
+#   binary  the Release build (default: build-shell-rel/src/composition/corvane-companion)
 #   runs    how many launches (default 5); idle figures come from the first run
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-binary=$(realpath "${1:-build-shell-rel/src/app/corvane-companion}")
+binary=$(realpath "${1:-build-shell-rel/src/composition/corvane-companion}")
 runs=${2:-5}
 [ -x "$binary" ] || { echo "no program at $binary; build the Release configuration first" >&2; exit 2; }
 

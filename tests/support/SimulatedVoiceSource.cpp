@@ -53,7 +53,9 @@ void SimulatedVoiceSource::tick()
         m_send(m_payloads.at(m_next++));
     if (m_next >= m_payloads.size()) {
         m_timer.stop();
-        if (stopWhenDone)
+        if (onAllSent)
+            onAllSent();
+        if (stopWhenDone && m_streaming)
             stop();
     }
 }

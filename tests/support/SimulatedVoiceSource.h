@@ -45,6 +45,8 @@ public:
     bool stopWhenDone = false;
     // Called after stop() sent the voice end.
     std::function<void()> onStopped;
+    // Called once the whole utterance of a stream has been handed on (before stopWhenDone ends it).
+    std::function<void()> onAllSent;
 
 private:
     void tick();

@@ -1,25 +1,23 @@
-// Program entry: crash handlers first, then logging, then the application delegate's start-up
-// from the event loop.
+#include "VQCompositionRoot.h"
+
 #include "AppDelegate.h"
+#include "BleCentral.h"
+#include "CrashHandler.h"
 #include "HIDDevice.h"
+#include "HidTransport.h"
+#include "MMLog.h"
+#include "UserDefaults.h"
 #include "VQBLEMouseCommandManager.h"
 #include "VQKeyPressManager.h"
 #include "VQMouseCommandManager.h"
-#include "CrashHandler.h"
-#include "MMLog.h"
-#include "UserDefaults.h"
 #include "VQQuitSignalWatcher.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTimer>
 
-int main(int argc, char** argv)
+VQCompositionRoot::VQCompositionRoot(QElapsedTimer startClock)
+    : m_startClock(startClock)
 {
-    QElapsedTimer startClock;
-    startClock.start();
-
-    QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Corvane"));
     QCoreApplication::setApplicationName(QStringLiteral("corvane-companion"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VQ_APP_VERSION));
@@ -30,10 +28,21 @@ int main(int argc, char** argv)
 
     vq::installCrashHandlers(vq::defaultCrashDirectory());
     mm::setupLogging(mm::defaultLogDirectory());
+}
 
-    AppDelegate delegate;
-    // The higher subsystems install their start-up hooks (delegate.hooks()) and register their
-    // pages (AppDelegate::registerPageFactory) here, before the start-up runs.
+VQCompositionRoot::~VQCompositionRoot() = default;
+
+void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
+{
+    if (m_delegate)
+        return;
+    HidTransport::setInstance(&hid);
+    BleCentral::setInstance(&ble);
+
+    m_delegate = std::make_unique<AppDelegate>();
+    AppDelegate& delegate = *m_delegate;
+    // The higher subsystems install their start-up hooks and register their pages
+    // (AppDelegate::registerPageFactory) here, before the start-up runs.
     AppDelegate::Hooks& hooks = delegate.hooks();
     hooks.createDeviceLink = [] {
         VQMouseCommandManager::sharedInstance();
@@ -42,21 +51,29 @@ int main(int argc, char** argv)
     hooks.startKeyPressManager = [] { VQKeyPressManager::sharedInstance().start(); };
     hooks.startBleScan = [] { VQBLEMouseCommandManager::sharedInstance().startScan(); };
 
-    VQQuitSignalWatcher quitSignals;
-    QObject::connect(&quitSignals, &VQQuitSignalWatcher::quitRequested, &delegate, &AppDelegate::quit);
-    QObject::connect(&delegate, &AppDelegate::ready, [&startClock] {
+    m_quitSignals = std::make_unique<VQQuitSignalWatcher>();
+    QObject::connect(m_quitSignals.get(), &VQQuitSignalWatcher::quitRequested, &delegate, &AppDelegate::quit);
+    const QElapsedTimer startClock = m_startClock;
+    QObject::connect(&delegate, &AppDelegate::ready, &delegate, [startClock] {
         VQLogInfo(QStringLiteral("%1 %2 ready in %3 ms")
                       .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion())
                       .arg(startClock.elapsed()));
     });
 
     // Pending settings reach the disk before the process ends.
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, [] {
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &delegate, [] {
         UserDefaults::standard().synchronize();
         mm::flushLogs();
     });
 
     // The start-up runs once launching has finished: from the running event loop.
     QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
-    return app.exec();
+}
+
+int VQCompositionRoot::exec()
+{
+    const int code = QApplication::exec();
+    HidTransport::setInstance(nullptr);
+    BleCentral::setInstance(nullptr);
+    return code;
 }

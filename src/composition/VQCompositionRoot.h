@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QElapsedTimer>
+
+#include <memory>
+
+class AppDelegate;
+class BleCentral;
+class HidTransport;
+class VQQuitSignalWatcher;
+
+// The program's composition root: the one place that knows every library. It gives the
+// application its identity, installs the crash handlers and logging, hands the device
+// transports it is given to the platform layer, fills the application delegate's hooks from
+// the libraries above src/app, registers their pages, turns SIGTERM, SIGINT and SIGHUP into the
+// quit sequence, and logs "ready in N ms" when the first face is on the screen.
+//
+// The shipped program hands in hidapi and Qt Bluetooth; the simulated-device program of the
+// tests hands in simulated devices. Nothing else differs between them.
+//
+// One per process, made right after the QApplication, on the main thread.
+class VQCompositionRoot {
+public:
+    // startClock: started at the top of main(), so the "ready" figure counts the whole start.
+    explicit VQCompositionRoot(QElapsedTimer startClock);
+    ~VQCompositionRoot();
+    VQCompositionRoot(const VQCompositionRoot&) = delete;
+    VQCompositionRoot& operator=(const VQCompositionRoot&) = delete;
+
+    // Installs the transports and wires the program; its start-up runs once exec() runs the
+    // event loop. Once. The transports must outlive exec().
+    void compose(HidTransport& hid, BleCentral& ble);
+
+    // Runs the event loop until the quit sequence ends it, then takes the transports out of
+    // the platform layer again. Returns the exit code.
+    int exec();
+
+    // The delegate made by compose(); nullptr before.
+    AppDelegate* delegate() const { return m_delegate.get(); }
+
+private:
+    QElapsedTimer m_startClock;
+    std::unique_ptr<AppDelegate> m_delegate;
+    std::unique_ptr<VQQuitSignalWatcher> m_quitSignals;
+};

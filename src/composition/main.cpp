@@ -1,0 +1,21 @@
+// The shipped program: the real device transports (hidapi on hidraw, Qt Bluetooth) handed to
+// the composition root, which builds and runs everything else.
+#include "HidapiTransport.h"
+#include "QtBleCentral.h"
+#include "VQCompositionRoot.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+int main(int argc, char** argv)
+{
+    QElapsedTimer startClock;
+    startClock.start();
+
+    QApplication app(argc, argv);
+    VQCompositionRoot root(startClock);
+    HidapiTransport hid;
+    QtBleCentral ble;
+    root.compose(hid, ble);
+    return root.exec();
+}

@@ -1,0 +1,513 @@
+#include "SimulatedDeviceControl.h"
+
+#include "AppDelegate.h"
+#include "HIDDevice.h"
+#include "ImaAdpcmEncoder.h"
+#include "MMLog.h"
+#include "SimulatedBleMouse.h"
+#include "SimulatedReceiver.h"
+#include "SimulatedUsbPort.h"
+#include "SimulatedWavFile.h"
+#include "VQMouseCommandManager.h"
+#include "VQUserInfoData.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QTimer>
+#include <QWidget>
+
+#include <cmath>
+#include <utility>
+
+namespace {
+
+constexpr qsizetype kMaxLineBytes = 4096;
+constexpr int kVoiceTickMs = 20;
+constexpr double kSampleRate = 16000;
+// The argument room of a Bluetooth LE notification (a plan 1 frame without padding).
+constexpr int kBleArgumentRoom = 27;
+
+// Keys a user holds and lets go: name, key number pressed, key number released (section 7 of
+// the protocol page). Keys with release 0 send no release.
+struct KeyRow {
+    const char* name;
+    int pressed;
+    int released;
+};
+constexpr KeyRow kKeys[] = {
+    {"voice", 33, 34}, {"command", 35, 36}, {"translation", 37, 38}, {"mode", 30, 0}, {"enter", 50, 0},
+};
+
+const KeyRow* keyNamed(const QString& name)
+{
+    for (const KeyRow& row : kKeys) {
+        if (name == QLatin1String(row.name))
+            return &row;
+    }
+    return nullptr;
+}
+
+QString ok(const QString& text = {})
+{
+    return text.isEmpty() ? QStringLiteral("ok") : QStringLiteral("ok ") + text;
+}
+
+QString error(const QString& reason)
+{
+    return QStringLiteral("error ") + reason;
+}
+
+bool parseHexId(const QString& text, int* value)
+{
+    QString digits = text;
+    if (digits.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+        digits = digits.mid(2);
+    bool parsed = false;
+    const int v = digits.toInt(&parsed, 16);
+    if (!parsed || digits.isEmpty() || digits.size() > 4 || v < 0)
+        return false;
+    *value = v;
+    return true;
+}
+
+QString idText(int vendorId, int productId)
+{
+    return QStringLiteral("%1:%2").arg(vendorId, 4, 16, QLatin1Char('0')).arg(productId, 4, 16, QLatin1Char('0'));
+}
+
+const char kHelp[] =
+    "plug <vid> <pid> | unplug | ble-connect | ble-disconnect | press <key> | release <key> | "
+    "voice <wav> | battery <percent> | settings answer|refuse | state | quit   "
+    "(keys: voice command translation mode enter, or a key number)";
+
+} // namespace
+
+SimulatedDeviceControl::SimulatedDeviceControl(SimulatedUsbPort& usb, SimulatedBleMouse& ble, QObject* parent)
+    : QObject(parent)
+    , m_usb(usb)
+    , m_ble(ble)
+    , m_server(new QLocalServer(this))
+{
+    connect(m_server, &QLocalServer::newConnection, this, &SimulatedDeviceControl::newConnection);
+    prepareVoice(m_ble.voice(), kBleArgumentRoom);
+}
+
+SimulatedDeviceControl::~SimulatedDeviceControl()
+{
+    m_ble.voice().onAllSent = nullptr;
+    m_ble.voice().onStopped = nullptr;
+    for (Client* client : std::as_const(m_clients))
+        delete client;
+}
+
+bool SimulatedDeviceControl::listen(const QString& path, QString* errorText)
+{
+    QLocalServer::removeServer(path);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (m_server->listen(path))
+        return true;
+    if (errorText)
+        *errorText = m_server->errorString();
+    return false;
+}
+
+void SimulatedDeviceControl::newConnection()
+{
+    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        auto* client = new Client;
+        client->socket = socket;
+        m_clients.append(client);
+        connect(socket, &QLocalSocket::readyRead, this, [this, client] { readClient(client); });
+        connect(socket, &QLocalSocket::disconnected, this, [this, client] {
+            m_clients.removeOne(client);
+            if (client->socket)
+                client->socket->deleteLater();
+            // A reply still owed goes nowhere: its socket is gone.
+            client->socket = nullptr;
+            if (!client->busy)
+                delete client;
+            else
+                client->queue.clear();
+        });
+    }
+}
+
+void SimulatedDeviceControl::readClient(Client* client)
+{
+    if (!client->socket)
+        return;
+    client->buffer.append(client->socket->readAll());
+    qsizetype end = 0;
+    // An over-long line is answered once, with an error (an empty entry in the queue), and
+    // dropped up to its end.
+    while ((end = client->buffer.indexOf('\n')) >= 0) {
+        QByteArray line = client->buffer.left(end);
+        client->buffer.remove(0, end + 1);
+        if (client->discarding) {
+            client->discarding = false;
+            continue;
+        }
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.size() > kMaxLineBytes)
+            client->queue.append(QByteArray());
+        else if (!line.trimmed().isEmpty())
+            client->queue.append(line);
+    }
+    if (client->buffer.size() > kMaxLineBytes) {
+        client->buffer.clear();
+        if (!client->discarding)
+            client->queue.append(QByteArray());
+        client->discarding = true;
+    }
+    runNext(client);
+}
+
+void SimulatedDeviceControl::runNext(Client* client)
+{
+    while (!client->busy && !client->queue.isEmpty()) {
+        const QByteArray line = client->queue.takeFirst();
+        client->busy = true;
+        auto replied = std::make_shared<bool>(false);
+        const Reply reply = [this, client, replied](const QString& text) {
+            if (*replied)
+                return;
+            *replied = true;
+            client->busy = false;
+            if (text.startsWith(QLatin1String("error")))
+                VQLogWarn(QStringLiteral("simulated device control: %1").arg(text));
+            if (!client->socket) {
+                delete client; // its connection closed while the reply was owed
+                return;
+            }
+            client->socket->write(text.toUtf8() + '\n');
+            client->socket->flush();
+            QTimer::singleShot(0, this, [this, client] {
+                if (m_clients.contains(client))
+                    runNext(client);
+            });
+        };
+        if (line.isEmpty()) {
+            reply(error(QStringLiteral("line longer than %1 bytes").arg(kMaxLineBytes)));
+            return;
+        }
+        const QStringList words = QString::fromUtf8(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        execute(words, reply);
+        return;
+    }
+}
+
+void SimulatedDeviceControl::execute(const QStringList& words, const Reply& reply)
+{
+    const QString command = words.value(0);
+    const auto noArguments = [&words, &command]() -> QString {
+        return words.size() == 1 ? QString() : error(QStringLiteral("%1 takes no arguments").arg(command));
+    };
+    if (command == QLatin1String("plug")) {
+        reply(plug(words));
+    } else if (command == QLatin1String("unplug")) {
+        const QString wrong = noArguments();
+        reply(wrong.isEmpty() ? unplug() : wrong);
+    } else if (command == QLatin1String("ble-connect") || command == QLatin1String("ble-disconnect")) {
+        const QString wrong = noArguments();
+        reply(wrong.isEmpty() ? bluetooth(command == QLatin1String("ble-connect")) : wrong);
+    } else if (command == QLatin1String("press") || command == QLatin1String("release")) {
+        reply(pressOrRelease(words, command == QLatin1String("press")));
+    } else if (command == QLatin1String("voice")) {
+        voice(words, reply);
+    } else if (command == QLatin1String("battery")) {
+        reply(battery(words));
+    } else if (command == QLatin1String("settings")) {
+        reply(settings(words));
+    } else if (command == QLatin1String("state")) {
+        const QString wrong = noArguments();
+        reply(wrong.isEmpty() ? state() : wrong);
+    } else if (command == QLatin1String("help")) {
+        reply(ok(QString::fromLatin1(kHelp)));
+    } else if (command == QLatin1String("quit")) {
+        const QString wrong = noArguments();
+        if (!wrong.isEmpty()) {
+            reply(wrong);
+            return;
+        }
+        reply(ok(QStringLiteral("quitting")));
+        if (onQuit)
+            QTimer::singleShot(0, this, [this] { onQuit(); });
+    } else {
+        reply(error(QStringLiteral("unknown command '%1' (help lists them)").arg(command.left(40))));
+    }
+}
+
+QString SimulatedDeviceControl::plug(const QStringList& words)
+{
+    int vendorId = 0;
+    int productId = 0;
+    if (words.size() != 3 || !parseHexId(words.at(1), &vendorId) || !parseHexId(words.at(2), &productId))
+        return error(QStringLiteral("usage: plug <vendor id> <product id>, both hexadecimal (plug 248a 61ab)"));
+    if (SimulatedReceiver* plugged = m_usb.plugged()) {
+        return error(QStringLiteral("receiver %1 is plugged in already; unplug it first")
+                         .arg(idText(plugged->model().vendorId, plugged->model().productId)));
+    }
+    const std::optional<SimulatedReceiver::Model> model = SimulatedUsbPort::modelFor(vendorId, productId);
+    if (!model)
+        return error(QStringLiteral("no receiver %1 in docs/device-protocol.md section 2").arg(idText(vendorId, productId)));
+    SimulatedReceiver* receiver = m_usb.plug(*model);
+    prepareReceiver(*receiver);
+    return ok(QStringLiteral("plugged %1, chip plan %2").arg(idText(vendorId, productId)).arg(model->plan));
+}
+
+QString SimulatedDeviceControl::unplug()
+{
+    SimulatedReceiver* receiver = m_usb.plugged();
+    if (receiver == nullptr)
+        return error(QStringLiteral("no receiver is plugged in"));
+    const QString id = idText(receiver->model().vendorId, receiver->model().productId);
+    if (!bleActive())
+        m_heldKeys.clear();
+    m_usb.unplug();
+    return ok(QStringLiteral("unplugged %1").arg(id));
+}
+
+QString SimulatedDeviceControl::bluetooth(bool inReach)
+{
+    if (inReach == m_bleInReach)
+        return error(inReach ? QStringLiteral("the Bluetooth mouse is in reach already")
+                             : QStringLiteral("the Bluetooth mouse is not in reach"));
+    m_bleInReach = inReach;
+    if (inReach) {
+        m_ble.bringInReach();
+        return ok(m_ble.isLookedFor() ? QStringLiteral("mouse in reach") : QStringLiteral("mouse in reach; the program is not looking for it yet"));
+    }
+    if (bleActive())
+        m_heldKeys.clear();
+    m_ble.takeAway();
+    return ok(QStringLiteral("mouse out of reach"));
+}
+
+QString SimulatedDeviceControl::pressOrRelease(const QStringList& words, bool press)
+{
+    const QString verb = press ? QStringLiteral("press") : QStringLiteral("release");
+    if (words.size() != 2)
+        return error(QStringLiteral("usage: %1 <key> (voice, command, translation, mode, enter%2)")
+                         .arg(verb, press ? QStringLiteral(" or a key number 0-255") : QString()));
+    const QString name = words.at(1);
+    const KeyRow* row = keyNamed(name);
+    int number = -1;
+    if (row == nullptr) {
+        bool parsed = false;
+        number = name.startsWith(QLatin1String("0x")) ? name.mid(2).toInt(&parsed, 16) : name.toInt(&parsed, 10);
+        if (!parsed || number < 0 || number > 255)
+            return error(QStringLiteral("unknown key '%1'").arg(name.left(40)));
+        if (!press)
+            return error(QStringLiteral("a key number is pressed only; release takes voice, command or translation"));
+    } else if (!press && row->released == 0) {
+        return error(QStringLiteral("the %1 key sends no release").arg(name));
+    }
+    if (activeVoice() == nullptr)
+        return error(QStringLiteral("no device: plug a receiver in or bring the Bluetooth mouse in reach first"));
+    if (row != nullptr && row->released != 0) {
+        if (press && m_heldKeys.contains(name))
+            return error(QStringLiteral("the %1 key is held already").arg(name));
+        if (!press && !m_heldKeys.contains(name))
+            return error(QStringLiteral("the %1 key is not held").arg(name));
+        if (m_voiceReply && name == QLatin1String("voice"))
+            return error(QStringLiteral("a voice file is streaming"));
+    }
+
+    const bool ble = bleActive();
+    SimulatedReceiver* receiver = activeReceiver();
+    const auto sendKey = [&](int key) {
+        if (ble)
+            m_ble.sendKey(key);
+        else
+            receiver->sendKey(key);
+    };
+    if (row == nullptr) {
+        sendKey(number);
+        return ok(QStringLiteral("key %1").arg(number));
+    }
+    if (name == QLatin1String("voice")) {
+        if (press) {
+            ble ? m_ble.pressVoiceKey() : receiver->pressVoiceKey();
+        } else {
+            ble ? m_ble.releaseVoiceKey() : receiver->releaseVoiceKey();
+        }
+    } else {
+        sendKey(press ? row->pressed : row->released);
+    }
+    if (row->released != 0) {
+        if (press)
+            m_heldKeys.append(name);
+        else
+            m_heldKeys.removeAll(name);
+    }
+    return ok(QStringLiteral("%1 %2").arg(verb, name));
+}
+
+void SimulatedDeviceControl::voice(const QStringList& words, const Reply& reply)
+{
+    if (words.size() < 2)
+        return reply(error(QStringLiteral("usage: voice <path of a 16 kHz mono 16-bit WAV file>")));
+    // The path is the rest of the line, so it may hold spaces.
+    const QString path = words.mid(1).join(QLatin1Char(' '));
+    SimulatedVoiceSource* source = activeVoice();
+    if (source == nullptr)
+        return reply(error(QStringLiteral("no device: plug a receiver in or bring the Bluetooth mouse in reach first")));
+    if (m_heldKeys.contains(QStringLiteral("voice")) || source->isStreaming())
+        return reply(error(QStringLiteral("the device is streaming its voice already")));
+    QList<qint16> samples;
+    QString why;
+    if (!SimulatedWavFile::readVoice(path, &samples, &why))
+        return reply(error(why));
+
+    m_utterance = ImaAdpcmEncoder::encode(samples);
+    m_ble.voice().setUtterance(m_utterance);
+    if (SimulatedReceiver* receiver = m_usb.plugged())
+        receiver->voice().setUtterance(m_utterance);
+
+    const int blocks = int((m_utterance.size() + ImaAdpcmEncoder::kBlockBytes - 1) / ImaAdpcmEncoder::kBlockBytes);
+    const QString done = ok(QStringLiteral("voice %1 s, %2 blocks").arg(samples.size() / kSampleRate, 0, 'f', 2).arg(blocks));
+    m_voiceAllSent = false;
+    m_voiceReply = [reply, done](const QString& cut) { reply(cut.isEmpty() ? done : error(cut)); };
+    // The voice key is held while the file plays and let go after its last block.
+    if (bleActive())
+        m_ble.pressVoiceKey();
+    else
+        activeReceiver()->pressVoiceKey();
+}
+
+QString SimulatedDeviceControl::battery(const QStringList& words)
+{
+    bool parsed = false;
+    const int percent = words.value(1).toInt(&parsed);
+    if (words.size() != 2 || !parsed || percent < 0 || percent > 100)
+        return error(QStringLiteral("usage: battery <percent 0-100>"));
+    if (activeVoice() == nullptr)
+        return error(QStringLiteral("no device: plug a receiver in or bring the Bluetooth mouse in reach first"));
+    const int level = (percent + 24) / 25; // 0-4
+    if (bleActive())
+        m_ble.sendBattery(level, percent);
+    else
+        activeReceiver()->sendBattery(level, percent);
+    return ok(QStringLiteral("battery %1 %, level %2").arg(percent).arg(level));
+}
+
+QString SimulatedDeviceControl::settings(const QStringList& words)
+{
+    const QString mode = words.value(1);
+    if (words.size() != 2 || (mode != QLatin1String("answer") && mode != QLatin1String("refuse")))
+        return error(QStringLiteral("usage: settings answer|refuse"));
+    m_refuseSettings = mode == QLatin1String("refuse");
+    m_ble.device().refuseSettings = m_refuseSettings;
+    if (SimulatedReceiver* receiver = m_usb.plugged())
+        receiver->device().refuseSettings = m_refuseSettings;
+    return ok(m_refuseSettings ? QStringLiteral("settings refused") : QStringLiteral("settings answered"));
+}
+
+QString SimulatedDeviceControl::state() const
+{
+    VQUserInfoData& info = VQUserInfoData::sharedInstance();
+    const VQMouseInfoItem& record = info.mouseInfoItem();
+    const AppDelegate* delegate = AppDelegate::sharedDelegate();
+    QJsonArray windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (!widget->isVisible())
+            continue;
+        const QRect frame = widget->frameGeometry();
+        windows.append(QJsonObject{
+            {QStringLiteral("class"), QString::fromLatin1(widget->metaObject()->className())},
+            {QStringLiteral("title"), widget->windowTitle()},
+            {QStringLiteral("geometry"), QJsonArray{frame.x(), frame.y(), frame.width(), frame.height()}},
+        });
+    }
+    QJsonArray rejected;
+    SimulatedReceiver* receiver = m_usb.plugged();
+    for (const QString& reason : receiver ? receiver->rejected() : QStringList())
+        rejected.append(reason);
+    for (const QString& reason : m_ble.rejected())
+        rejected.append(reason);
+    QJsonArray held;
+    for (const QString& key : m_heldKeys)
+        held.append(key);
+
+    const QJsonObject simulated{
+        {QStringLiteral("plugged"),
+         receiver ? idText(receiver->model().vendorId, receiver->model().productId) : QString()},
+        {QStringLiteral("bleInReach"), m_bleInReach},
+        {QStringLiteral("refuseSettings"), m_refuseSettings},
+        {QStringLiteral("held"), held},
+        {QStringLiteral("rejected"), rejected},
+    };
+    const QJsonObject out{
+        {QStringLiteral("ready"), delegate != nullptr && delegate->isReady()},
+        {QStringLiteral("connected"), info.isConnect()},
+        {QStringLiteral("bluetooth"), info.bleConnect()},
+        {QStringLiteral("receiverOpen"), HIDDevice::sharedManager().isOpen()},
+        {QStringLiteral("vendorId"), QStringLiteral("%1").arg(record.vid(), 4, 16, QLatin1Char('0'))},
+        {QStringLiteral("productId"), QStringLiteral("%1").arg(record.pid(), 4, 16, QLatin1Char('0'))},
+        {QStringLiteral("deviceType"), record.deviceType()},
+        {QStringLiteral("mouseType"), qint64(record.mouseType())},
+        {QStringLiteral("battery"), record.powerPercent()},
+        {QStringLiteral("batteryLevel"), record.batteryLevel()},
+        {QStringLiteral("voiceStreaming"), VQMouseCommandManager::sharedInstance().isStartVoice()},
+        {QStringLiteral("windows"), windows},
+        {QStringLiteral("simulated"), simulated},
+    };
+    return ok(QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Compact)));
+}
+
+bool SimulatedDeviceControl::bleActive() const
+{
+    return m_ble.isConnected();
+}
+
+SimulatedReceiver* SimulatedDeviceControl::activeReceiver() const
+{
+    return bleActive() ? nullptr : m_usb.plugged();
+}
+
+SimulatedVoiceSource* SimulatedDeviceControl::activeVoice() const
+{
+    if (bleActive())
+        return &m_ble.voice();
+    SimulatedReceiver* receiver = m_usb.plugged();
+    return receiver ? &receiver->voice() : nullptr;
+}
+
+void SimulatedDeviceControl::prepareReceiver(SimulatedReceiver& receiver)
+{
+    receiver.device().refuseSettings = m_refuseSettings;
+    receiver.voice().setUtterance(m_utterance);
+    prepareVoice(receiver.voice(), receiver.model().reportLength - 5 - int(receiver.model().prefix.size()));
+}
+
+void SimulatedDeviceControl::prepareVoice(SimulatedVoiceSource& voice, int argumentRoom)
+{
+    // About real time: a 256-byte block holds 505 samples (31.6 ms at 16 kHz), sent in
+    // reports of at most argumentRoom - 1 bytes.
+    const int perBlock = (ImaAdpcmEncoder::kBlockBytes + argumentRoom - 2) / (argumentRoom - 1);
+    const double perSecond = kSampleRate / ImaAdpcmEncoder::kSamplesPerBlock * perBlock;
+    voice.tickMs = kVoiceTickMs;
+    voice.payloadsPerTick = std::max(1, int(std::ceil(perSecond * kVoiceTickMs / 1000.0)));
+    voice.onAllSent = [this, &voice] {
+        if (!m_voiceReply || activeVoice() != &voice)
+            return;
+        m_voiceAllSent = true;
+        m_heldKeys.removeAll(QStringLiteral("voice"));
+        if (bleActive())
+            m_ble.releaseVoiceKey();
+        else if (SimulatedReceiver* receiver = activeReceiver())
+            receiver->releaseVoiceKey();
+    };
+    voice.onStopped = [this] {
+        if (!m_voiceReply)
+            return;
+        const Reply reply = std::exchange(m_voiceReply, nullptr);
+        reply(m_voiceAllSent ? QString() : QStringLiteral("the stream was cut off: the device went away"));
+    };
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QLocalServer;
+class QLocalSocket;
+class SimulatedBleMouse;
+class SimulatedReceiver;
+class SimulatedUsbPort;
+class SimulatedVoiceSource;
+
+// The control socket of the simulated-device program: a local socket on which a test (or a
+// person with socat) plugs receivers in and out, brings the Bluetooth LE mouse in reach,
+// presses keys, streams a WAV file as the device's voice, reports the battery, makes the
+// device refuse settings, asks what the program shows and ends it. One command per line, one
+// reply line per command ("ok ..." or "error <reason>"), in the order of the commands of that
+// connection. docs/simulated-device.md lists the commands.
+class SimulatedDeviceControl : public QObject {
+    Q_OBJECT
+public:
+    SimulatedDeviceControl(SimulatedUsbPort& usb, SimulatedBleMouse& ble, QObject* parent = nullptr);
+    ~SimulatedDeviceControl() override;
+
+    // Listens at the path (an old socket file there is removed first).
+    bool listen(const QString& path, QString* error);
+
+    // What ends the program on "quit"; set by main.
+    std::function<void()> onQuit;
+
+private:
+    using Reply = std::function<void(const QString& line)>;
+    struct Client {
+        QPointer<QLocalSocket> socket;
+        QByteArray buffer;
+        QList<QByteArray> queue;
+        bool busy = false;       // a command waits for its reply
+        bool discarding = false; // the rest of an over-long line is dropped
+    };
+
+    void newConnection();
+    void readClient(Client* client);
+    void runNext(Client* client);
+    // Runs one command; reply is called once, possibly later.
+    void execute(const QStringList& words, const Reply& reply);
+
+    QString plug(const QStringList& words);
+    QString unplug();
+    QString bluetooth(bool inReach);
+    QString pressOrRelease(const QStringList& words, bool press);
+    void voice(const QStringList& words, const Reply& reply);
+    QString battery(const QStringList& words);
+    QString settings(const QStringList& words);
+    QString state() const;
+
+    // The device keys and battery reports go to: the connected Bluetooth LE mouse, else the
+    // plugged receiver; nullptr when neither.
+    SimulatedVoiceSource* activeVoice() const;
+    SimulatedReceiver* activeReceiver() const;
+    bool bleActive() const;
+    void prepareReceiver(SimulatedReceiver& receiver);
+    void prepareVoice(SimulatedVoiceSource& voice, int argumentRoom);
+
+    SimulatedUsbPort& m_usb;
+    SimulatedBleMouse& m_ble;
+    QLocalServer* m_server = nullptr;
+    QList<Client*> m_clients;
+    QByteArray m_utterance;     // ADPCM of the last voice file
+    QStringList m_heldKeys;     // names of the keys held down
+    bool m_refuseSettings = false;
+    bool m_bleInReach = false;
+    Reply m_voiceReply;         // the voice command waiting for its stream to end
+    bool m_voiceAllSent = false;
+};

@@ -1,0 +1,57 @@
+// The whole program with simulated devices: the composition root of the shipped program,
+// handed the simulated receiver port and Bluetooth LE mouse of tests/support in place of hidapi
+// and Qt Bluetooth, driven from outside through the control socket (docs/simulated-device.md).
+//
+//   corvane-companion-sim --control /tmp/vq-sim.sock
+#include "AppDelegate.h"
+#include "MMLog.h"
+#include "SimulatedBleMouse.h"
+#include "SimulatedDeviceControl.h"
+#include "SimulatedUsbPort.h"
+#include "VQCompositionRoot.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QElapsedTimer startClock;
+    startClock.start();
+
+    QApplication app(argc, argv);
+    VQCompositionRoot root(startClock);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("The program with simulated devices, driven through a local socket."));
+    parser.addHelpOption();
+    const QCommandLineOption control(QStringLiteral("control"), QStringLiteral("Path of the control socket."),
+                                     QStringLiteral("path"));
+    parser.addOption(control);
+    parser.process(app);
+    if (!parser.isSet(control) || parser.value(control).isEmpty()) {
+        std::fprintf(stderr, "corvane-companion-sim: --control <socket path> is required\n");
+        return 2;
+    }
+
+    SimulatedUsbPort usb;
+    SimulatedBleMouse ble;
+    SimulatedDeviceControl controller(usb, ble);
+    QString error;
+    if (!controller.listen(parser.value(control), &error)) {
+        VQLogError(QStringLiteral("The control socket %1 could not be opened: %2").arg(parser.value(control), error));
+        std::fprintf(stderr, "corvane-companion-sim: cannot listen at %s: %s\n", qPrintable(parser.value(control)),
+                     qPrintable(error));
+        return 2;
+    }
+    VQLogInfo(QStringLiteral("Simulated devices: control socket at %1").arg(parser.value(control)));
+
+    root.compose(usb, ble);
+    controller.onQuit = [&root] {
+        if (root.delegate() != nullptr)
+            root.delegate()->quit();
+    };
+    return root.exec();
+}
