@@ -165,6 +165,7 @@ void HIDDevice::attemptOpen(int attemptsLeft)
             m_lastSend.invalidate();
 
             VQUserInfoData& state = VQUserInfoData::sharedInstance();
+            state.clearDeviceIdentity(); // a new device: nothing of the one before
             VQMouseInfoItem& record = state.mouseInfoItem();
             record.setVid(m_model.vendorId);
             record.setPid(m_model.productId);
@@ -214,7 +215,7 @@ void HIDDevice::removed(const QString& reason)
     if (!state.bleConnect()) {
         state.setIsConnect(false);
         state.setChipPlan(0);
-        state.mouseInfoItem().setConnectState(0);
+        state.clearDeviceIdentity();
     }
     NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUSBRemoveNotification));
     Q_EMIT deviceClosed(true);
@@ -243,6 +244,8 @@ void HIDDevice::pump()
     if (m_writing || m_queue.empty() || !m_open)
         return;
     if (m_lastSend.isValid()) {
+        // The precise timer may still end a little short: pump() measures again and waits
+        // the rest.
         const qint64 waitNs = qint64(kSendIntervalMs) * 1000000 - m_lastSend.nsecsElapsed();
         if (waitNs > 0) {
             m_sendTimer.start(int((waitNs + 999999) / 1000000));
@@ -252,7 +255,7 @@ void HIDDevice::pump()
     Pending next = std::move(m_queue.front());
     m_queue.pop_front();
     m_writing = true;
-    m_lastSend.start();
+    m_lastSend.invalidate(); // restarted when the transport reports the report written
     const quint64 generation = m_generation;
     VQLogDebug(QStringLiteral("send %1").arg(VQDeviceProtocol::hexString(next.report)));
     auto finished = [this, generation, callback = std::move(next.callback)](bool ok, const QString& error) {
@@ -270,6 +273,9 @@ void HIDDevice::writeFinished(quint64 generation, bool ok, const QString& error,
         return;
     }
     m_writing = false;
+    // The report has left by now (the transport's writer may have sent it later than it was
+    // handed over): the spacing to the next one counts from here.
+    m_lastSend.start();
     if (callback)
         callback(ok, ok ? QString() : error);
     if (!ok) {

@@ -13,7 +13,8 @@
 
 // The USB receiver: finds it among the HID interfaces (vendor and product id, usage page and
 // usage), follows it being plugged in and out, opens it, hands its input reports on and sends
-// output reports one at a time, at least kSendIntervalMs apart.
+// output reports one at a time, at least kSendIntervalMs apart: the next report is handed to the
+// transport no earlier than kSendIntervalMs after the transport reported the previous one written.
 //
 // Opening sets the ids, the connection state and the chip plan and posts
 // "kUSBInsertNotification"; removal (the receiver unplugged, or the first read or write error)
@@ -104,7 +105,7 @@ private:
 
     std::deque<Pending> m_queue;
     bool m_writing = false;
-    QElapsedTimer m_lastSend;
+    QElapsedTimer m_lastSend; // since the last report was written (invalid while one is in flight)
     QTimer m_sendTimer;
     QTimer m_settleTimer;
     QTimer m_retryTimer;

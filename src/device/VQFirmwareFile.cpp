@@ -1,5 +1,13 @@
 #include "VQFirmwareFile.h"
 
+#include "RunOnMain.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QThreadPool>
+
+#include <memory>
+
 namespace VQFirmwareFile {
 
 namespace {
@@ -81,6 +89,39 @@ quint16 crc16(const QByteArray& bytes)
             crc = (crc & 0x8000) ? quint16((crc << 1) ^ 0x1021) : quint16(crc << 1);
     }
     return crc;
+}
+
+ParseResult readFile(const QString& path, qint64 maxFileBytes)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile())
+        return refuse(path.isEmpty() ? QStringLiteral("no firmware file") : QStringLiteral("no firmware file at %1").arg(path), 0);
+    if (info.size() > maxFileBytes)
+        return refuse(QStringLiteral("the firmware file %1 is larger than %2 bytes").arg(path).arg(maxFileBytes), 0);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()), 0);
+    // The file may have grown since it was measured: never read more than the limit allows.
+    const QByteArray text = file.read(maxFileBytes + 1);
+    if (text.size() > maxFileBytes)
+        return refuse(QStringLiteral("the firmware file %1 is larger than %2 bytes").arg(path).arg(maxFileBytes), 0);
+    if (file.error() != QFileDevice::NoError)
+        return refuse(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()), 0);
+    ParseResult parsed = parse(text);
+    if (!parsed.ok())
+        parsed.error = QStringLiteral("%1 is not a firmware file: %2").arg(path, parsed.error);
+    return parsed;
+}
+
+void loadFile(const QString& path, qint64 maxFileBytes, std::function<void(ParseResult)> done)
+{
+    QThreadPool::globalInstance()->start([path, maxFileBytes, done = std::move(done)]() mutable {
+        auto result = std::make_shared<ParseResult>(readFile(path, maxFileBytes));
+        mm::runOnMain([result, done = std::move(done)] {
+            if (done)
+                done(std::move(*result));
+        });
+    });
 }
 
 } // namespace VQFirmwareFile

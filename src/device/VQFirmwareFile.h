@@ -4,8 +4,11 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+
 // Firmware files as the maker's server delivers them: text with one hexadecimal byte per line.
-// Pure functions over bytes; nothing here touches a file, a device or the log.
+// parse() and crc16() are pure functions over bytes; readFile() and loadFile() read a file (the
+// latter on a worker thread). Nothing here touches a device or the log.
 //
 // A line holds one byte as one or two hexadecimal digits (either letter case), optionally
 // written with a "0x" prefix; blanks and tabs around it and a carriage return before the line
@@ -29,5 +32,14 @@ ParseResult parse(const QByteArray& text);
 // CRC-16/CCITT-FALSE (polynomial 0x1021, initial value 0xffff, no reflection, no final xor)
 // of the image; "123456789" gives 0x29b1. The device checks the whole image against it.
 quint16 crc16(const QByteArray& bytes);
+
+// Reads and parses the file at the path, blocking: for worker threads. A missing path, a file
+// larger than maxFileBytes (refused unread) and a read error are refused like a malformed file;
+// every error names the file.
+ParseResult readFile(const QString& path, qint64 maxFileBytes);
+
+// readFile() on a worker thread of the global thread pool; done gets the result on the main
+// thread, never inside the call. Results of several loads arrive in the order they finish.
+void loadFile(const QString& path, qint64 maxFileBytes, std::function<void(ParseResult)> done);
 
 } // namespace VQFirmwareFile

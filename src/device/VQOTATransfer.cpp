@@ -9,9 +9,6 @@
 #include "VQNotificationNames.h"
 #include "VQOTAUpdateManager.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 using namespace VQDeviceProtocol;
 
 namespace {
@@ -75,51 +72,18 @@ bool VQOTATransfer::start(Link link, Target target)
 
     VQOTAUpdateManager& files = VQOTAUpdateManager::sharedInstance();
     const QString path = target == Target::Device ? files.otaFilePath() : files.dongleOTAFilePath();
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.isFile()) {
+    if (path.isEmpty()) {
         failBeforeStart(QStringLiteral("no firmware file"));
         return false;
     }
-    if (info.size() > kMaxFirmwareFileBytes) {
-        failBeforeStart(QStringLiteral("the firmware file %1 is too large").arg(path));
-        return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        failBeforeStart(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-        return false;
-    }
-    VQFirmwareFile::ParseResult parsed = VQFirmwareFile::parse(file.readAll());
-    if (!parsed.ok()) {
-        failBeforeStart(QStringLiteral("%1 is not a firmware file: %2").arg(path, parsed.error));
-        return false;
-    }
-
-    const ChipPlan* plan = linkPlan(link);
-    if (!plan) {
+    if (!linkPlan(link)) {
         failBeforeStart(link == Link::Usb ? QStringLiteral("no receiver open")
                                           : QStringLiteral("no Bluetooth LE device connected"));
         return false;
     }
-    const qint64 count = VQOTAProtocol::packetCount(*plan, parsed.bytes.size());
-    if (count <= 0 || count > VQOTAProtocol::kMaxPacketCount) {
-        failBeforeStart(QStringLiteral("an image of %1 bytes does not fit the transfer").arg(parsed.bytes.size()));
-        return false;
-    }
-    const QByteArray frame =
-        VQOTAProtocol::startFrame(*plan, target, parsed.bytes.size(), int(count), VQFirmwareFile::crc16(parsed.bytes));
-    if (frame.isEmpty()) {
-        failBeforeStart(QStringLiteral("the start frame does not fit chip plan %1").arg(plan->plan));
-        return false;
-    }
 
     ++m_generation;
-    m_plan = plan;
-    m_image = std::move(parsed.bytes);
-    m_packetSize = VQOTAProtocol::packetDataSize(*plan);
-    m_count = int(count);
-    m_index = 0;
-    m_state = State::Starting;
+    m_state = State::Reading;
     if (link == Link::Bluetooth) {
         NotificationCenter::defaultCenter().addObserver(
             &m_observerOwner, QString::fromLatin1(vq::kBleConnectNotification), [this](const VQNotification& n) {
@@ -127,24 +91,78 @@ bool VQOTATransfer::start(Link link, Target target)
                     deviceGone(QStringLiteral("the Bluetooth LE device was disconnected"));
             });
     }
+    // The file (up to kMaxFirmwareFileBytes) is read and checked away from the main thread.
+    const quint64 generation = m_generation;
+    VQFirmwareFile::loadFile(path, kMaxFirmwareFileBytes, [this, generation](VQFirmwareFile::ParseResult parsed) {
+        if (generation == m_generation && m_state == State::Reading)
+            fileLoaded(std::move(parsed));
+    });
+    return true;
+}
+
+void VQOTATransfer::fileLoaded(VQFirmwareFile::ParseResult parsed)
+{
+    if (!parsed.ok()) {
+        finish(Outcome::Failure, parsed.error);
+        return;
+    }
+    const ChipPlan* plan = linkPlan(m_link);
+    if (!plan) {
+        deviceGone(m_link == Link::Usb ? QStringLiteral("no receiver open")
+                                       : QStringLiteral("no Bluetooth LE device connected"));
+        return;
+    }
+    const qint64 count = VQOTAProtocol::packetCount(*plan, parsed.bytes.size());
+    if (count <= 0 || count > VQOTAProtocol::kMaxPacketCount) {
+        finish(Outcome::Failure, QStringLiteral("an image of %1 bytes does not fit the transfer").arg(parsed.bytes.size()));
+        return;
+    }
+    const QByteArray frame = VQOTAProtocol::startFrame(*plan, m_target, parsed.bytes.size(), int(count),
+                                                       VQFirmwareFile::crc16(parsed.bytes));
+    if (frame.isEmpty()) {
+        finish(Outcome::Failure, QStringLiteral("the start frame does not fit chip plan %1").arg(plan->plan));
+        return;
+    }
+
+    m_plan = plan;
+    m_image = std::move(parsed.bytes);
+    m_packetSize = VQOTAProtocol::packetDataSize(*plan);
+    m_count = int(count);
+    m_index = 0;
+    m_state = State::Starting;
     VQLogInfo(QStringLiteral("%1 firmware transfer: %2 bytes in %3 packets")
-                  .arg(targetText(target))
+                  .arg(targetText(m_target))
                   .arg(m_image.size())
                   .arg(m_count));
     send(frame, QStringLiteral("start"));
     if (isRunning())
         armTimer();
-    return isRunning();
 }
 
 void VQOTATransfer::cancel(Link link, Target target)
 {
+    if (isRunning() && m_link == link && m_target != target) {
+        // The other target's transfer runs on this link: the cancel still goes to the device,
+        // which decides; its answer ends the running transfer as the device's own cancel would.
+        const ChipPlan* plan = m_plan ? m_plan : linkPlan(link);
+        if (!plan)
+            return;
+        VQLogInfo(QStringLiteral("%1 firmware cancel sent while the %2 firmware transfer runs")
+                      .arg(targetText(target), targetText(m_target)));
+        send(VQOTAProtocol::cancelFrame(*plan, target), QStringLiteral("%1 cancel").arg(targetText(target)));
+        return;
+    }
     if (!isRunning() || m_link != link || m_target != target) {
         VQLogInfo(QStringLiteral("no %1 firmware transfer to cancel").arg(targetText(target)));
         return;
     }
     if (m_state == State::Cancelling)
         return;
+    if (m_state == State::Reading) {
+        // Nothing has reached the device yet.
+        finish(Outcome::Cancelled, QStringLiteral("cancelled while the file was being read"));
+        return;
+    }
     m_state = State::Cancelling;
     send(VQOTAProtocol::cancelFrame(*m_plan, m_target), QStringLiteral("cancel"));
     if (isRunning())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "VQDeviceProtocol.h"
+#include "VQFirmwareFile.h"
 #include "VQOTAProtocol.h"
 
 #include <QByteArray>
@@ -8,8 +9,9 @@
 #include <QTimer>
 
 // The firmware transfer of the device or of its USB receiver (docs/device-protocol.md,
-// section 10), run for the command managers: the firmware file stored by VQOTAUpdateManager is
-// read and checked, announced to the device, sent packet by packet (each acknowledged before the
+// section 11), run for the command managers: the firmware file stored by VQOTAUpdateManager is
+// read and checked on a worker thread (the main thread never waits for the disk), announced to
+// the device, sent packet by packet (each acknowledged before the
 // next leaves) and ended; the device then checks and installs it.
 //
 // Notifications, on the main thread: "kUpdateOTAProgressNotification" after each data packet
@@ -35,10 +37,15 @@ public:
     // Tests only: drops a running transfer without notifications and restores the time-out.
     static void resetForTests();
 
-    // Starts the transfer of the target's stored firmware file over the link. False when it was
-    // refused (another transfer runs; or it failed at once, after posting the failure).
+    // Starts the transfer of the target's stored firmware file over the link: the file is read
+    // and checked first, away from the main thread, and the transfer counts as running from
+    // this call. False when it was refused (another transfer runs; or, with no stored file or no
+    // device on the link, it failed at once, after posting the failure); a bad file ends it later
+    // with the failure notification. A cancel while the file is read ends it as cancelled.
     bool start(Link link, Target target);
-    // Asks the device to cancel the target's running transfer; nothing when none runs.
+    // Asks the device to cancel the target's running transfer. While the other target's transfer
+    // runs on the same link the cancel is sent all the same (the device answers for the running
+    // one); nothing is sent when no transfer runs on the link.
     void cancel(Link link, Target target);
 
     bool isRunning() const { return m_state != State::Idle; }
@@ -52,13 +59,15 @@ public:
     void setReplyTimeoutMs(int ms) { m_replyTimeoutMs = ms; }
 
 private:
-    enum class State { Idle, Starting, Sending, Ending, Cancelling };
+    enum class State { Idle, Reading, Starting, Sending, Ending, Cancelling };
     enum class Outcome { Success, Failure, Cancelled };
 
     VQOTATransfer();
 
     // The link's frame, or nullptr when the link has no device.
     const VQDeviceProtocol::ChipPlan* linkPlan(Link link) const;
+    // The file was read and checked: announces the image.
+    void fileLoaded(VQFirmwareFile::ParseResult parsed);
     void send(const QByteArray& frame, const QString& what);
     void sendPacket(int index);
     void armTimer();

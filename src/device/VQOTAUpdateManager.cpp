@@ -45,6 +45,7 @@ struct VQOTAUpdateManager::Download {
     QString productCode;
     qint64 received = 0;
     QString failure; // set when the download was abandoned while running
+    quint64 id = 0;  // tells a check's result of this download from one of an earlier download
 };
 
 VQOTAUpdateManager& VQOTAUpdateManager::sharedInstance()
@@ -143,6 +144,7 @@ void VQOTAUpdateManager::offerReceived(Kind kind, const QString& productCode, co
 void VQOTAUpdateManager::startDownload(Kind kind, const QString& productCode, const QString& fileName, const QUrl& url)
 {
     auto download = std::make_unique<Download>();
+    download->id = ++m_downloadCount;
     download->productCode = productCode;
     download->destination =
         VQToolManager::getFilePath(QString::fromLatin1(kFileNameFormat).arg(safeFileName(productCode), fileName));
@@ -219,13 +221,27 @@ void VQOTAUpdateManager::downloadFinished(Kind kind)
         finishDownload(kind, QStringLiteral("%1 of %2 bytes arrived").arg(d->received).arg(announced.toLongLong()));
         return;
     }
-    if (!d->file->flush() || !d->file->seek(0)) {
-        finishDownload(kind, QStringLiteral("cannot read back %1").arg(d->file->fileName()));
+    if (!d->file->flush()) {
+        finishDownload(kind, QStringLiteral("cannot write %1: %2").arg(d->file->fileName(), d->file->errorString()));
         return;
     }
-    const VQFirmwareFile::ParseResult parsed = VQFirmwareFile::parse(d->file->readAll());
+    // The file (up to kMaxDownloadBytes) is read back and checked away from the main thread;
+    // the download counts as running until then.
+    d->reply->disconnect(this);
+    const quint64 id = d->id;
+    VQFirmwareFile::loadFile(d->file->fileName(), kMaxDownloadBytes,
+                             [this, kind, id](VQFirmwareFile::ParseResult parsed) {
+                                 const Download* running = m_downloads[slot(kind)].get();
+                                 if (running && running->id == id)
+                                     downloadChecked(kind, std::move(parsed));
+                             });
+}
+
+void VQOTAUpdateManager::downloadChecked(Kind kind, VQFirmwareFile::ParseResult parsed)
+{
+    Download* d = m_downloads[slot(kind)].get();
     if (!parsed.ok()) {
-        finishDownload(kind, QStringLiteral("not a firmware file: %1").arg(parsed.error));
+        finishDownload(kind, parsed.error);
         return;
     }
     d->file->close();

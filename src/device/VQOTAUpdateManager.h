@@ -1,5 +1,7 @@
 #pragma once
 
+#include "VQFirmwareFile.h"
+
 #include <QJsonValue>
 #include <QObject>
 #include <QString>
@@ -19,8 +21,9 @@ class QNetworkAccessManager;
 // when it is complete and is a valid firmware file (VQFirmwareFile); only then is its path
 // stored, replacing (and deleting) an earlier file. "kUpdateOTAStatusNotification" is posted
 // when a download ends, whether it succeeded or failed. The server's file name is reduced to a
-// safe base name. Downloads run on the main thread's event loop and never block it; one per kind
-// at a time (a check while one runs is skipped).
+// safe base name. Downloads run on the main thread's event loop and never block it (the complete
+// file is read back and checked on a worker thread); one per kind at a time (a check while one
+// runs, its file check included, is skipped).
 //
 // Main thread only.
 class VQOTAUpdateManager : public QObject {
@@ -88,6 +91,8 @@ private:
     // Writes arrived bytes to the temporary file; the reason on failure, else an empty text.
     static QString append(Download& download, const QByteArray& bytes);
     void downloadFinished(Kind kind);
+    // The complete download was read back and checked (on a worker thread): keeps it or not.
+    void downloadChecked(Kind kind, VQFirmwareFile::ParseResult parsed);
     // Ends the download of the kind: logs the failure (when failed) and posts the status.
     void finishDownload(Kind kind, QString failure);
     static QString storageKey(Kind kind, const QString& productCode);
@@ -99,4 +104,5 @@ private:
 
     QNetworkAccessManager* m_network = nullptr;
     std::unique_ptr<Download> m_downloads[2];
+    quint64 m_downloadCount = 0;
 };

@@ -10,6 +10,7 @@
 #include <QLowEnergyService>
 #include <QPointer>
 
+#include <algorithm>
 #include <deque>
 
 struct QtBleCentral::Bluetooth {
@@ -29,10 +30,14 @@ QtBleCentral::QtBleCentral(QObject* parent)
     : QObject(parent)
     , m_bt(std::make_unique<Bluetooth>())
 {
+    m_rescanTimer.setSingleShot(true);
+    connect(&m_rescanTimer, &QTimer::timeout, this, &QtBleCentral::lookAgain);
 }
 
 QtBleCentral::~QtBleCentral()
 {
+    m_started = false;
+    m_rescanTimer.stop();
     m_handlers = {};
     dropConnection(false);
     // The Qt Bluetooth objects are children; nothing of theirs may reach this object while
@@ -50,12 +55,28 @@ void QtBleCentral::start(const Profile& profile, Handlers handlers)
     m_bt->writeUuid = QBluetoothUuid(profile.writeCharacteristicUuid);
     m_bt->notifyUuid = QBluetoothUuid(profile.notifyCharacteristicUuid);
     m_started = true;
+    m_rescanTimer.stop();
+    m_nextRescanDelayMs = m_rescanFirstDelayMs;
+    lookAgain();
+}
 
+void QtBleCentral::lookAgain()
+{
+    if (!m_started || m_bt->controller)
+        return;
+    if (m_bt->local && !m_bt->local->isValid()) {
+        // An adapter (or the Bluetooth service) may have come since: ask again.
+        m_bt->local->disconnect(this);
+        m_bt->local->deleteLater();
+        m_bt->local = nullptr;
+    }
     if (!m_bt->local) {
         m_bt->local = new QBluetoothLocalDevice(this);
         if (!m_bt->local->isValid()) {
             m_available = false;
+            m_switchedOff = false;
             logUnavailableOnce(QStringLiteral("no Bluetooth adapter or no Bluetooth service"));
+            scheduleRescan(QStringLiteral("no adapter"));
             return;
         }
         connect(m_bt->local, &QBluetoothLocalDevice::deviceConnected, this, [this](const QBluetoothAddress&) {
@@ -65,25 +86,41 @@ void QtBleCentral::start(const Profile& profile, Handlers handlers)
         connect(m_bt->local, &QBluetoothLocalDevice::hostModeStateChanged, this,
                 [this](QBluetoothLocalDevice::HostMode mode) {
                     m_available = mode != QBluetoothLocalDevice::HostPoweredOff;
-                    if (m_available && m_started && !m_bt->controller)
+                    m_switchedOff = !m_available;
+                    if (m_switchedOff)
+                        m_rescanTimer.stop(); // switching it on starts the next discovery
+                    else if (m_started && !m_bt->controller)
                         startDiscovery();
                 });
     }
-    if (!m_bt->local->isValid())
-        return;
-    if (m_bt->local->hostMode() == QBluetoothLocalDevice::HostPoweredOff) {
+    m_switchedOff = m_bt->local->hostMode() == QBluetoothLocalDevice::HostPoweredOff;
+    if (m_switchedOff) {
         m_available = false;
         logUnavailableOnce(QStringLiteral("the Bluetooth adapter is switched off"));
         return;
     }
     m_available = true;
-    if (!m_bt->controller)
-        startDiscovery();
+    startDiscovery();
+}
+
+void QtBleCentral::scheduleRescan(const QString& why)
+{
+    if (!m_started || m_connected || m_bt->controller)
+        return;
+    if (m_switchedOff)
+        return;
+    const int delayMs = m_nextRescanDelayMs;
+    m_nextRescanDelayMs = std::min(delayMs * 2, m_rescanMaxDelayMs);
+    m_rescanTimer.start(delayMs);
+    VQLogDebug(QStringLiteral("Bluetooth LE: %1; looking again in %2 ms").arg(why).arg(delayMs));
+    if (m_rescanObserver)
+        m_rescanObserver(delayMs);
 }
 
 void QtBleCentral::stop()
 {
     m_started = false;
+    m_rescanTimer.stop();
     m_handlers = {};
     if (m_bt->agent && m_bt->agent->isActive())
         m_bt->agent->stop();
@@ -95,7 +132,7 @@ void QtBleCentral::logUnavailableOnce(const QString& reason)
     if (m_loggedUnavailable)
         return;
     m_loggedUnavailable = true;
-    VQLogInfo(QStringLiteral("Bluetooth LE: %1; Bluetooth mice are not looked for").arg(reason));
+    VQLogInfo(QStringLiteral("Bluetooth LE: %1; Bluetooth mice are looked for again once it is there").arg(reason));
 }
 
 void QtBleCentral::startDiscovery()
@@ -114,10 +151,15 @@ void QtBleCentral::startDiscovery()
                              || error == QBluetoothDeviceDiscoveryAgent::UnsupportedPlatformError)
                         m_available = false;
                     logUnavailableOnce(QStringLiteral("discovery failed: %1").arg(m_bt->agent->errorString()));
+                    scheduleRescan(QStringLiteral("the discovery failed: %1").arg(m_bt->agent->errorString()));
                 });
+        // Ended after its time-out without the peripheral (stop() ends it with canceled()).
+        connect(m_bt->agent, &QBluetoothDeviceDiscoveryAgent::finished, this,
+                [this] { scheduleRescan(QStringLiteral("no mouse found")); });
     }
     if (m_bt->agent->isActive())
         return;
+    m_rescanTimer.stop();
     m_bt->agent->start(QBluetoothDeviceDiscoveryAgent::LowEnergyMethod);
 }
 
@@ -203,6 +245,8 @@ void QtBleCentral::serviceStateChanged(int state)
     if (config.isValid())
         m_bt->service->writeDescriptor(config, QLowEnergyCharacteristic::CCCDEnableNotification);
     m_connected = true;
+    m_rescanTimer.stop();
+    m_nextRescanDelayMs = m_rescanFirstDelayMs;
     VQLogInfo(QStringLiteral("Bluetooth LE: connected to %1").arg(m_bt->peripheral.name()));
     if (m_handlers.connected)
         m_handlers.connected(m_bt->peripheral.name(), m_bt->peripheral.address().toString());
@@ -232,6 +276,8 @@ void QtBleCentral::dropConnection(bool notify)
         if (notify && m_handlers.disconnected)
             m_handlers.disconnected();
     }
+    // A failed connection or a lost peripheral: look for it again (nothing after stop()).
+    scheduleRescan(wasConnected ? QStringLiteral("disconnected") : QStringLiteral("not connected"));
 }
 
 void QtBleCentral::write(const QByteArray& value)
@@ -257,4 +303,21 @@ void QtBleCentral::pumpWrites()
             m_bt->service->writeCharacteristic(m_bt->writeCharacteristic, value, QLowEnergyService::WriteWithoutResponse);
         }
     }
+}
+
+int QtBleCentral::rescanDelayMs() const
+{
+    return m_rescanTimer.isActive() ? m_rescanTimer.interval() : -1;
+}
+
+void QtBleCentral::setRescanDelaysForTests(int firstMs, int maxMs)
+{
+    m_rescanFirstDelayMs = firstMs;
+    m_rescanMaxDelayMs = maxMs;
+    m_nextRescanDelayMs = firstMs;
+}
+
+void QtBleCentral::setRescanObserverForTests(std::function<void(int)> observer)
+{
+    m_rescanObserver = std::move(observer);
 }

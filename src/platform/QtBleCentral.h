@@ -3,7 +3,9 @@
 #include "BleCentral.h"
 
 #include <QObject>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 
 class QBluetoothDeviceInfo;
@@ -17,11 +19,20 @@ class QBluetoothDeviceInfo;
 // discovers the service, subscribes to the notify characteristic and reports the connection.
 // Writes go out one at a time: with response where the characteristic allows it.
 //
-// No adapter, no BlueZ or a switched-off adapter is logged once and otherwise left alone.
+// A discovery that ends without the peripheral or fails, a failed connection and a
+// disconnection schedule one new discovery with a single-shot timer after a back-off that starts
+// at kRescanFirstDelayMs and doubles up to kRescanMaxDelayMs; a connection resets it. Nothing is
+// armed while connected, while connecting, while the adapter is switched off (its switching on
+// starts a discovery) or after stop().
+//
+// No adapter, no BlueZ or a switched-off adapter is logged once; without an adapter the look
+// for one is repeated at the back-off's pace.
 class QtBleCentral : public QObject, public BleCentral {
     Q_OBJECT
 public:
     static constexpr int kDiscoveryTimeoutMs = 10000;
+    static constexpr int kRescanFirstDelayMs = 1000;
+    static constexpr int kRescanMaxDelayMs = 30000;
 
     explicit QtBleCentral(QObject* parent = nullptr);
     ~QtBleCentral() override;
@@ -32,7 +43,15 @@ public:
     bool isAvailable() const override { return m_available; }
     void write(const QByteArray& value) override;
 
+    // The wait before the scheduled discovery, or -1 when none is scheduled.
+    int rescanDelayMs() const;
+    // Tests only: a shorter back-off, and an observer of every discovery scheduled (its wait).
+    void setRescanDelaysForTests(int firstMs, int maxMs);
+    void setRescanObserverForTests(std::function<void(int delayMs)> observer);
+
 private:
+    void lookAgain();
+    void scheduleRescan(const QString& why);
     void startDiscovery();
     void considerDevice(const QBluetoothDeviceInfo& info);
     void connectTo(const QBluetoothDeviceInfo& info);
@@ -47,9 +66,15 @@ private:
 
     Handlers m_handlers;
     std::unique_ptr<Bluetooth> m_bt;
+    QTimer m_rescanTimer;
     bool m_started = false;
     bool m_available = true;
     bool m_loggedUnavailable = false;
     bool m_connected = false;
     bool m_writeInFlight = false;
+    bool m_switchedOff = false; // the adapter is there and switched off
+    int m_rescanFirstDelayMs = kRescanFirstDelayMs;
+    int m_rescanMaxDelayMs = kRescanMaxDelayMs;
+    int m_nextRescanDelayMs = kRescanFirstDelayMs;
+    std::function<void(int)> m_rescanObserver;
 };

@@ -3,8 +3,44 @@
 #include "VQDeviceProtocol.h"
 
 #include <QElapsedTimer>
+#include <QTimer>
 
 namespace {
+
+// The simulated receiver behind a writer that hands some reports to it late, as a writer thread
+// that the system schedules late does: the report leaves (and is stamped) only after its delay.
+class LateWritingTransport : public HidTransport {
+public:
+    LateWritingTransport(SimulatedReceiver& receiver, std::vector<int> delaysMs)
+        : m_receiver(receiver)
+        , m_delaysMs(std::move(delaysMs))
+    {
+        HidTransport::setInstance(this);
+    }
+    ~LateWritingTransport() override { HidTransport::setInstance(&m_receiver); }
+
+    QList<HidDeviceInfo> enumerate() override { return m_receiver.enumerate(); }
+    void watchHotplug(HotplugHandler handler) override { m_receiver.watchHotplug(std::move(handler)); }
+    int open(const QString& path, ReportHandler onReport, ErrorHandler onError, QString* error) override
+    {
+        return m_receiver.open(path, std::move(onReport), std::move(onError), error);
+    }
+    void close(int handle) override { m_receiver.close(handle); }
+    void write(int handle, const QByteArray& report, WriteDone done) override
+    {
+        const int delay = m_next < m_delaysMs.size() ? m_delaysMs[m_next] : 0;
+        ++m_next;
+        QTimer::singleShot(delay, Qt::PreciseTimer, &m_context, [this, handle, report, done = std::move(done)] {
+            m_receiver.write(handle, report, done);
+        });
+    }
+
+private:
+    SimulatedReceiver& m_receiver;
+    std::vector<int> m_delaysMs;
+    size_t m_next = 0;
+    QObject m_context;
+};
 
 class HIDDeviceTest : public DeviceTest {
 protected:
@@ -138,6 +174,26 @@ TEST_F(HIDDeviceTest, TwentyQueuedReportsLeaveInOrderAtLeastFiftyMillisecondsApa
     }
     EXPECT_EQ(receiver.device().typedKeys.size(), 20);
     EXPECT_TRUE(receiver.rejected().isEmpty());
+}
+
+TEST_F(HIDDeviceTest, AReportThatLeavesLateStillGetsTheFullSpacingBeforeTheNext)
+{
+    plugAndSettle();
+    receiver.clearRecords();
+    const std::vector<int> delaysMs = {20, 0, 45, 0, 10, 0};
+    LateWritingTransport late(receiver, delaysMs);
+
+    int done = 0;
+    for (size_t i = 0; i < delaysMs.size(); ++i)
+        HIDDevice::sharedManager().hidRequestSendCommand(typeKey(4 + int(i)), [&done](bool, const QString&) { ++done; });
+    ASSERT_TRUE(vqtest::waitUntil([&] { return done == int(delaysMs.size()); }, 5000));
+
+    ASSERT_EQ(receiver.written().size(), qsizetype(delaysMs.size()));
+    for (qsizetype i = 1; i < receiver.written().size(); ++i) {
+        EXPECT_EQ(quint8(receiver.written().at(i).report.at(6)), 4 + i);
+        const qint64 gapNs = receiver.written().at(i).atNs - receiver.written().at(i - 1).atNs;
+        EXPECT_GE(gapNs, qint64(HIDDevice::kSendIntervalMs) * 1000000) << "between " << i - 1 << " and " << i;
+    }
 }
 
 TEST_F(HIDDeviceTest, FramesAreCutOrFilledToThePlanLength)

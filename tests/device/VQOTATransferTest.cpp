@@ -172,12 +172,15 @@ TEST_F(VQOTATransferTest, MissingEmptyOrMalformedFilesAreRefusedBeforeTheFirstFr
     openReceiver();
     // No file at all.
     facade().sendStartOTAData();
+    ASSERT_TRUE(waitForOutcome());
     EXPECT_EQ(outcomes(), QStringList{name(vq::kUpdateOTAFailNotification)});
     for (const QByteArray& text : {QByteArray(), QByteArray("\n\n"), QByteArray("01\n02\n<html>\n"), QByteArray("1ff\n")}) {
         storeFile(text);
         ota.clear();
         facade().sendStartOTAData();
+        ASSERT_TRUE(waitForOutcome()) << text.constData();
         EXPECT_EQ(outcomes(), QStringList{name(vq::kUpdateOTAFailNotification)}) << text.constData();
+        EXPECT_FALSE(VQOTATransfer::sharedInstance().isRunning());
     }
     // A file stored for a device while no receiver is open.
     storeFile(firmwareText(image(10)));
@@ -185,10 +188,59 @@ TEST_F(VQOTATransferTest, MissingEmptyOrMalformedFilesAreRefusedBeforeTheFirstFr
     ASSERT_TRUE(vqtest::waitUntil([] { return !HIDDevice::sharedManager().isOpen(); }));
     ota.clear();
     facade().sendStartOTAData();
+    ASSERT_TRUE(waitForOutcome());
     EXPECT_EQ(outcomes(), QStringList{name(vq::kUpdateOTAFailNotification)});
     vqtest::spin(100);
     EXPECT_TRUE(transferFrames().isEmpty());
     EXPECT_TRUE(progress.isEmpty());
+}
+
+TEST_F(VQOTATransferTest, ASixteenMebibyteFileIsReadOffTheMainThreadBeforeTheStartLeaves)
+{
+    // 60 image bytes, each on a line padded with blanks to a file of exactly 16 MiB.
+    const QByteArray bytes = image(60);
+    const qsizetype lineBytes = VQOTATransfer::kMaxFirmwareFileBytes / bytes.size();
+    QByteArray text;
+    text.reserve(VQOTATransfer::kMaxFirmwareFileBytes);
+    for (char c : bytes) {
+        QByteArray line = QByteArray::number(quint8(c), 16).rightJustified(2, '0');
+        line.append(QByteArray(lineBytes - line.size() - 1, ' '));
+        text += line + '\n';
+    }
+    text.append(QByteArray(VQOTATransfer::kMaxFirmwareFileBytes - text.size(), '\n'));
+    ASSERT_EQ(text.size(), VQOTATransfer::kMaxFirmwareFileBytes);
+    storeFile(text);
+    openReceiver();
+
+    facade().sendStartOTAData();
+    // The call only started the reading: nothing has left yet, and a second start is refused.
+    EXPECT_TRUE(transferFrames().isEmpty());
+    EXPECT_TRUE(VQOTATransfer::sharedInstance().isRunning());
+    EXPECT_FALSE(VQOTATransfer::sharedInstance().start(VQDeviceProtocol::Link::Usb, VQOTATransfer::Target::Device));
+    ASSERT_TRUE(waitForOutcome());
+    EXPECT_EQ(outcomes(), QStringList{name(vq::kUpdateOTASuccessNotification)});
+    EXPECT_EQ(progress, (QList<int>{0, 33, 66}));
+    EXPECT_EQ(firmware().installedImage[0], bytes);
+}
+
+TEST_F(VQOTATransferTest, CancellingTheReceiverUpdateDuringTheDeviceUpdateSendsTheReceiverCancel)
+{
+    storeFile(firmwareText(image(250)));
+    storeFile(firmwareText(image(40)), true);
+    openReceiver();
+    NotificationCenter::defaultCenter().addObserver(
+        &receiver, QString::fromLatin1(vq::kUpdateOTAProgressNotification), [this](const VQNotification& n) {
+            if (n.object.toInt() == 20)
+                facade().sendCancelOTADongleData();
+        });
+    facade().sendStartOTAData();
+    ASSERT_TRUE(waitForOutcome());
+    vqtest::spin(200);
+    EXPECT_TRUE(transferFrames().contains(QStringLiteral("0da54d0543014c"))) << transferFrames().join(' ').toStdString();
+    EXPECT_FALSE(transferFrames().contains(QStringLiteral("0da54d0543004c")));
+    // The device took it as the end of its transfer.
+    EXPECT_EQ(outcomes(), QStringList{name(vq::kUpdateOTACancelNotification)});
+    EXPECT_EQ(firmware().installs, 0);
 }
 
 TEST_F(VQOTATransferTest, ASecondStartWhileATransferRunsIsRefused)

@@ -3,7 +3,12 @@
 #include "QtBleCentral.h"
 #include "TestSupport.h"
 
+#include <QElapsedTimer>
+
 #include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
 
 TEST(QtBleCentralTest, NoAdapterIsANormalStateAndNothingIsCalled)
 {
@@ -26,4 +31,42 @@ TEST(QtBleCentralTest, NoAdapterIsANormalStateAndNothingIsCalled)
     central.stop();
     vqtest::spin(20);
     EXPECT_EQ(calls, 0);
+}
+
+TEST(QtBleCentralTest, AFailedScanIsRepeatedWithADoublingCappedBackOffUntilStopped)
+{
+    QtBleCentral central;
+    central.setRescanDelaysForTests(20, 80);
+    std::vector<std::pair<int, qint64>> scheduled; // the wait, and when it was scheduled
+    QElapsedTimer clock;
+    clock.start();
+    central.setRescanObserverForTests(
+        [&](int delayMs) { scheduled.emplace_back(delayMs, clock.elapsed()); });
+    BleCentral::Profile profile{QStringLiteral("8f2c0001-4b6e-4d8a-9c3e-5a1f7e2b9d40"),
+                                QStringLiteral("8f2c0002-4b6e-4d8a-9c3e-5a1f7e2b9d40"),
+                                QStringLiteral("8f2c0003-4b6e-4d8a-9c3e-5a1f7e2b9d40")};
+    // Without an adapter every look fails at once: each failure schedules exactly one more.
+    central.start(profile, {});
+    ASSERT_TRUE(vqtest::waitUntil([&] { return scheduled.size() >= 5; }, 5000));
+    const std::vector<int> expected = {20, 40, 80, 80, 80};
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(scheduled[i].first, expected[i]) << i;
+        if (i > 0) { // the next look came no earlier than the wait (a coarse timer may fire 5 % early)
+            EXPECT_GE(scheduled[i].second - scheduled[i - 1].second, scheduled[i - 1].first * 9 / 10) << i;
+        }
+    }
+    EXPECT_GT(central.rescanDelayMs(), 0);
+
+    central.stop();
+    EXPECT_EQ(central.rescanDelayMs(), -1);
+    const size_t afterStop = scheduled.size();
+    vqtest::spin(200);
+    EXPECT_EQ(scheduled.size(), afterStop);
+    EXPECT_FALSE(central.isConnected());
+
+    // Starting again begins with the shortest wait.
+    central.start(profile, {});
+    ASSERT_TRUE(vqtest::waitUntil([&] { return scheduled.size() > afterStop; }, 2000));
+    EXPECT_EQ(scheduled[afterStop].first, 20);
+    central.stop();
 }
