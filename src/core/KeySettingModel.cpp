@@ -1,6 +1,7 @@
 #include "KeySettingModel.h"
 
 #include "VQModelJson.h"
+#include "VQPressKind.h"
 
 #include <QJsonArray>
 
@@ -40,12 +41,12 @@ constexpr std::array<TextField, 12> kTextFields{{
 quint64 KeySettingModel::keyPressTypeForOperation(const QString& operation)
 {
     if (operation == QLatin1String(kOperationSingle))
-        return kPressSingle;
+        return VQPressKind::kSingle;
     if (operation == QLatin1String(kOperationDouble))
-        return kPressDouble;
+        return VQPressKind::kDouble;
     if (operation == QLatin1String(kOperationLong))
-        return kPressLong;
-    return kPressNone;
+        return VQPressKind::kLong;
+    return VQPressKind::kNone;
 }
 
 std::shared_ptr<KeySettingModel> KeySettingModel::fromJson(const QJsonObject& json)

@@ -26,12 +26,8 @@ public:
     static constexpr char kOperationSingle[] = "sk";
     static constexpr char kOperationDouble[] = "dk";
     static constexpr char kOperationLong[] = "lk";
-    static constexpr quint64 kPressNone = 0;
-    static constexpr quint64 kPressSingle = 1;
-    static constexpr quint64 kPressDouble = 2;
-    static constexpr quint64 kPressLong = 3;
 
-    // "sk" 1, "dk" 2, "lk" 3, anything else 0.
+    // "sk" 1, "dk" 2, "lk" 3, anything else 0 (VQPressKind).
     static quint64 keyPressTypeForOperation(const QString& operation);
 
     static std::shared_ptr<KeySettingModel> fromJson(const QJsonObject& json);

@@ -1,7 +1,9 @@
 #include "MouseSettingModel.h"
 
 #include "QRNLocalizedString.h"
+#include "VQKeyType.h"
 #include "VQModelJson.h"
+#include "VQPressKind.h"
 
 #include <array>
 #include <utility>
@@ -34,13 +36,13 @@ constexpr std::array<TextField, 13> kTextFields{{
 }};
 
 constexpr std::array<std::pair<const char*, quint64>, 7> kKeyTypes{{
-    {Model::kKeyDpi, Model::kKeyTypeDpi},
-    {Model::kKeyCenter, Model::kKeyTypeMiddleButton},
-    {Model::kKeyVoice, Model::kKeyTypeVoice},
-    {Model::kKeySearch, Model::kKeyTypeSearch},
-    {Model::kKeyTranslate, Model::kKeyTypeTranslate},
-    {Model::kKeyM, Model::kKeyTypeM},
-    {Model::kKeyAI, Model::kKeyTypeAI},
+    {Model::kKeyDpi, VQKeyType::kDpi},
+    {Model::kKeyCenter, VQKeyType::kMiddleButton},
+    {Model::kKeyVoice, VQKeyType::kVoice},
+    {Model::kKeySearch, VQKeyType::kSearch},
+    {Model::kKeyTranslate, VQKeyType::kTranslate},
+    {Model::kKeyM, VQKeyType::kM},
+    {Model::kKeyAI, VQKeyType::kAI},
 }};
 
 } // namespace
@@ -51,7 +53,7 @@ quint64 MouseSettingModel::keyTypeForKey(const QString& key)
         if (key == QLatin1String(text))
             return type;
     }
-    return kKeyTypeNone;
+    return VQKeyType::kNone;
 }
 
 std::shared_ptr<MouseSettingModel> MouseSettingModel::createMouseAuxiliarySetModel()
@@ -96,9 +98,9 @@ QJsonArray MouseSettingModel::listToJson(const List& list)
 std::shared_ptr<KeySettingSubModel> MouseSettingModel::chosenFunction(const List& list, quint64 keyType,
                                                                       int pressKind)
 {
-    const quint64 pressType = pressKind == 4 ? KeySettingModel::kPressLong : quint64(qMax(pressKind, 0));
+    const quint64 pressType = quint64(qMax(VQPressKind::modelKindOf(pressKind), VQPressKind::kNone));
     std::shared_ptr<KeySettingSubModel> chosen;
-    if (keyType == kKeyTypeNone || pressType == KeySettingModel::kPressNone)
+    if (keyType == VQKeyType::kNone || pressType == VQPressKind::kNone)
         return chosen;
     for (const auto& key : list) {
         if (!key || key->keyType() != keyType)

@@ -32,16 +32,7 @@ public:
     // UI text (key of QRNLocalizedString) of the auxiliary item.
     static constexpr char kAuxiliaryNameText[] = "辅助设置";
 
-    static constexpr quint64 kKeyTypeNone = 0;
-    static constexpr quint64 kKeyTypeDpi = 1;
-    static constexpr quint64 kKeyTypeMiddleButton = 2;
-    static constexpr quint64 kKeyTypeVoice = 3;
-    static constexpr quint64 kKeyTypeSearch = 4;
-    static constexpr quint64 kKeyTypeTranslate = 5;
-    static constexpr quint64 kKeyTypeM = 6;
-    static constexpr quint64 kKeyTypeAI = 7;
-
-    // The key type of a key identifier; anything else is 0.
+    // The key type of a key identifier (VQKeyType); anything else is 0.
     static quint64 keyTypeForKey(const QString& key);
 
     // A new, childless key item named with the localised "辅助设置" and the key "Auxiliary_set".

@@ -226,6 +226,7 @@ void UserDefaults::clearForTests()
     m_dirty = false;
     m_writeCount = 0;
     m_recovered.clear();
+    m_dropped.clear();
     QFile::remove(m_path);
 }
 
@@ -252,12 +253,19 @@ void UserDefaults::load()
         } else if (!doc.isObject() || !values.isObject()) {
             problem = QStringLiteral("not a settings object");
         } else {
-            QVariant decoded;
-            if (decode(QJsonObject{{QStringLiteral("m"), values}}, decoded)) {
-                m_values = decoded.toMap();
-                return;
+            // A value of an unexpected shape costs only that value, never the rest of the file.
+            const QJsonObject members = values.toObject();
+            for (auto it = members.begin(); it != members.end(); ++it) {
+                QVariant value;
+                if (decode(it.value(), value))
+                    m_values.insert(it.key(), value);
+                else
+                    m_dropped.append(it.key());
             }
-            problem = QStringLiteral("a value of unknown form");
+            if (m_dropped.isEmpty())
+                return;
+            keepDroppedValues();
+            return;
         }
     }
 
@@ -270,6 +278,28 @@ void UserDefaults::load()
         m_recovered = m_path;
     VQLogError(QStringLiteral("Settings file %1 cannot be read (%2); kept as %3, starting from defaults")
                    .arg(m_path, problem, m_recovered));
+}
+
+void UserDefaults::keepDroppedValues()
+{
+    // The file as it was stays beside the settings for the user; the next write leaves the
+    // dropped values out.
+    const QString copy = m_path + QStringLiteral(".corrupt-")
+                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    if (QFile::copy(m_path, copy))
+        m_recovered = copy;
+    VQLogError(QStringLiteral("Settings file %1: %2 value(s) of an unexpected form dropped (%3); the file as it was is kept as %4")
+                   .arg(m_path)
+                   .arg(m_dropped.size())
+                   .arg(m_dropped.join(QStringLiteral(", ")), m_recovered.isEmpty() ? QStringLiteral("nothing") : m_recovered));
+    m_dirty = true;
+    scheduleSave();
+}
+
+QStringList UserDefaults::droppedKeys() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_dropped;
 }
 
 QVariant UserDefaults::objectForKey(const QString& key) const

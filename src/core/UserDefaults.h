@@ -4,6 +4,7 @@
 #include <QMutex>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVariantList>
 #include <QVariantMap>
@@ -18,7 +19,10 @@
 // when the store is destroyed, so nothing set is lost.
 //
 // A file that cannot be read as the store's JSON is moved aside under a new name (logged and
-// reported by `recoveredCorruptFile()`), and the store starts from its defaults.
+// reported by `recoveredCorruptFile()`), and the store starts from its defaults. A readable file
+// holding values of an unexpected form loses only those values (logged, named by
+// `droppedKeys()`); a copy of the file as it was is kept aside the same way, and the file is
+// written again without them.
 class UserDefaults : public QObject {
     Q_OBJECT
 public:
@@ -57,8 +61,11 @@ public:
 
     // How often the file has been written (for tests and diagnostics).
     int writeCount() const;
-    // The name the unreadable file was moved to at load, or "" when the file was fine.
+    // The name the unreadable file was moved (or, when values were dropped, copied) to at load,
+    // or "" when the file was fine.
     QString recoveredCorruptFile() const;
+    // The keys whose values were dropped at load for their unexpected form.
+    QStringList droppedKeys() const;
 
 Q_SIGNALS:
     void changed(const QString& key);
@@ -67,6 +74,7 @@ private:
     void load();
     void scheduleSave();
     void clearForTests();
+    void keepDroppedValues();
 
     mutable QMutex m_mutex;
     // Held by synchronize() from taking the snapshot until the file is written.
@@ -78,4 +86,5 @@ private:
     bool m_saveScheduled = false;
     int m_writeCount = 0;
     QString m_recovered;
+    QStringList m_dropped;
 };

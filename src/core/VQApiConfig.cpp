@@ -1,14 +1,24 @@
 #include "VQApiConfig.h"
 
+#include "MMLog.h"
+
 #include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QUrl>
+
+#include <iterator>
 
 namespace {
 
+static_assert(std::size(VQApiConfig::kEnvironmentVariables) == static_cast<std::size_t>(VQApiConfig::Endpoint::ChatPage) + 1,
+              "one environment variable per endpoint");
+
 struct Overrides {
     QMutex mutex;
-    QHash<int, QString> urls;
+    QHash<int, QString> urls;        // set by tests
+    QHash<int, QString> environment; // read from the environment
+    bool environmentRead = false;
 };
 
 Overrides& overrides()
@@ -34,6 +44,54 @@ QString builtIn(VQApiConfig::Endpoint endpoint)
     return {};
 }
 
+// The address an environment value gives the endpoint, or a null text with the reason why not.
+QString addressFromEnvironment(VQApiConfig::Endpoint endpoint, const QString& value, QString* why)
+{
+    const bool speech = endpoint == VQApiConfig::Endpoint::SpeechHost;
+    const QUrl url(value, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    const bool schemeOk = speech ? (scheme == QLatin1String("ws") || scheme == QLatin1String("wss"))
+                                 : (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+    if (!url.isValid() || !schemeOk) {
+        *why = speech ? QStringLiteral("not a ws:// or wss:// URL") : QStringLiteral("not an http:// or https:// URL");
+        return {};
+    }
+    if (url.host().isEmpty() || url.hasQuery() || url.hasFragment() || !url.userInfo().isEmpty()) {
+        *why = QStringLiteral("a URL needs a host and no query, fragment or user");
+        return {};
+    }
+    if (!speech)
+        return value;
+    if (!url.path().isEmpty() && url.path() != QLatin1String("/")) {
+        *why = QStringLiteral("the speech host takes no path");
+        return {};
+    }
+    return url.port() < 0 ? url.host() : url.host() + QLatin1Char(':') + QString::number(url.port());
+}
+
+// Reads the environment into o.environment; called with o.mutex held.
+void readEnvironment(Overrides& o)
+{
+    o.environmentRead = true;
+    o.environment.clear();
+    int index = 0;
+    for (const char* name : VQApiConfig::kEnvironmentVariables) {
+        const auto endpoint = static_cast<VQApiConfig::Endpoint>(index++);
+        if (!qEnvironmentVariableIsSet(name))
+            continue;
+        const QString value = qEnvironmentVariable(name).trimmed();
+        QString why;
+        const QString address = addressFromEnvironment(endpoint, value, &why);
+        if (address.isNull()) {
+            VQLogWarn(QStringLiteral("%1=\"%2\" ignored (%3); using %4")
+                          .arg(QLatin1String(name), value, why, builtIn(endpoint)));
+            continue;
+        }
+        VQLogInfo(QStringLiteral("%1: using %2").arg(QLatin1String(name), address));
+        o.environment.insert(static_cast<int>(endpoint), address);
+    }
+}
+
 } // namespace
 
 QString VQApiConfig::baseUrl(Endpoint endpoint)
@@ -41,7 +99,12 @@ QString VQApiConfig::baseUrl(Endpoint endpoint)
     Overrides& o = overrides();
     QMutexLocker lock(&o.mutex);
     const auto it = o.urls.constFind(static_cast<int>(endpoint));
-    return it != o.urls.constEnd() ? *it : builtIn(endpoint);
+    if (it != o.urls.constEnd())
+        return *it;
+    if (!o.environmentRead)
+        readEnvironment(o);
+    const auto fromEnvironment = o.environment.constFind(static_cast<int>(endpoint));
+    return fromEnvironment != o.environment.constEnd() ? *fromEnvironment : builtIn(endpoint);
 }
 
 QString VQApiConfig::urlFor(Endpoint endpoint, const QString& path)
@@ -69,4 +132,5 @@ void VQApiConfig::resetForTests()
     Overrides& o = overrides();
     QMutexLocker lock(&o.mutex);
     o.urls.clear();
+    o.environmentRead = false;
 }

@@ -6,7 +6,7 @@ VQGetAppKeyScene::VQGetAppKeyScene()
     : VQNetBaseScene("VQGetAppKeyScene", VQApiConfig::Endpoint::Api, kPath, Method::Get, ResultType::DataMember)
 {
     useCommonDeviceParameters();
-    m_source = QString::number(VQUserInfoData::sharedInstance().mouseInfoItem().mouseSource());
+    m_source = QString::number(VQUserInfoData::sharedInstance().mouseInfoItem().lastKnownMouseSource());
 }
 
 VQNetBaseScene::ParameterList VQGetAppKeyScene::sceneParameters() const

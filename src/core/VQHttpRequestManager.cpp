@@ -85,17 +85,23 @@ QString errorName(QNetworkReply::NetworkError error)
     return key != nullptr ? QString::fromLatin1(key) : QString::number(static_cast<int>(error));
 }
 
-// True for errors where no complete HTTP answer arrived (connection, proxy, protocol, time-out,
-// cancellation); false for no error and for the errors that stand for an HTTP status, whose
-// answer is read.
-bool isTransportError(QNetworkReply::NetworkError error)
+// True when the request got no complete HTTP answer: it timed out, no status line arrived
+// (refused, host not found, TLS, proxy, cancelled), or the connection failed after the head
+// (closed mid-way). An answer with any HTTP status is no transport failure, whatever error Qt
+// maps the status to (400 and 418 become ProtocolInvalidOperationError, 407 a proxy error):
+// its message and body are the server's.
+bool isTransportFailure(QNetworkReply* reply, bool timedOut)
 {
-    const int code = static_cast<int>(error);
+    if (timedOut)
+        return true;
+    const QNetworkReply::NetworkError error = reply->error();
     if (error == QNetworkReply::NoError)
         return false;
-    const bool contentError = code >= 201 && code <= 299;
-    const bool serverError = code >= 401 && code <= 499;
-    return !(contentError || serverError);
+    if (!reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())
+        return true;
+    const int code = static_cast<int>(error);
+    const bool connectionError = code >= QNetworkReply::ConnectionRefusedError && code <= QNetworkReply::UnknownNetworkError;
+    return connectionError;
 }
 
 bool isSuccessStatus(int httpStatus)
@@ -171,7 +177,7 @@ std::optional<QJsonObject> parseObject(const QByteArray& body)
 VQHttpResult ocrResult(QNetworkReply* reply, bool timedOut)
 {
     const int httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (timedOut || isTransportError(reply->error())) {
+    if (isTransportFailure(reply, timedOut)) {
         VQHttpResult result = transportFailure(reply->error(), timedOut);
         result.httpStatus = httpStatus;
         return result;
@@ -203,7 +209,7 @@ VQHttpResult ocrResult(QNetworkReply* reply, bool timedOut)
 std::optional<VQHttpResult> chatFailure(QNetworkReply* reply, bool timedOut)
 {
     const int httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (timedOut || isTransportError(reply->error())) {
+    if (isTransportFailure(reply, timedOut)) {
         VQHttpResult result = transportFailure(reply->error(), timedOut);
         result.httpStatus = httpStatus;
         return result;
@@ -277,7 +283,7 @@ struct VQHttpRequestManager::ChatDelivery {
 VQHttpResult VQHttpRequestManager::SceneRequest::interpret(QNetworkReply* reply, bool timedOut) const
 {
     const int httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (timedOut || isTransportError(reply->error())) {
+    if (isTransportFailure(reply, timedOut)) {
         VQHttpResult result = transportFailure(reply->error(), timedOut);
         result.httpStatus = httpStatus;
         return result;
@@ -407,6 +413,28 @@ void VQHttpRequestManager::watchReply(QNetworkReply* reply, int timeoutMs,
 
 void VQHttpRequestManager::httpRequestWithScene(const VQNetBaseScene& scene, Callback callback)
 {
+    if (mm::isMainThread()) {
+        sendScene(scene, std::move(callback));
+        return;
+    }
+    // Only the scene's own type can be copied for the main thread; reading this one here would
+    // build the request off the main thread.
+    VQLogError(QStringLiteral("%1: handed over from another thread as a plain scene; not sent").arg(scene.sceneName()));
+    deliverLater(callback, replyFailure(VQHttpResult::Failure::BadReply, 0, QString()));
+}
+
+void VQHttpRequestManager::sendSceneOnMain(std::shared_ptr<const VQNetBaseScene> scene, Callback callback)
+{
+    QPointer<VQHttpRequestManager> self(this);
+    const quint64 generation = m_generation;
+    mm::runOnMain([self, generation, scene = std::move(scene), callback = std::move(callback)] {
+        if (self && self->m_generation == generation)
+            self->sendScene(*scene, callback);
+    });
+}
+
+void VQHttpRequestManager::sendScene(const VQNetBaseScene& scene, Callback callback)
+{
     auto request = std::make_shared<SceneRequest>();
     request->name = scene.sceneName();
     request->url = scene.url();
@@ -422,16 +450,7 @@ void VQHttpRequestManager::httpRequestWithScene(const VQNetBaseScene& scene, Cal
     request->dataField = scene.dataField();
     request->sensitive = scene.isSensitive();
     request->callback = std::move(callback);
-
-    if (mm::isMainThread()) {
-        startSceneRequest(request);
-        return;
-    }
-    QPointer<VQHttpRequestManager> self(this);
-    mm::runOnMain([self, request] {
-        if (self)
-            self->startSceneRequest(request);
-    });
+    startSceneRequest(request);
 }
 
 void VQHttpRequestManager::startSceneRequest(const std::shared_ptr<SceneRequest>& request)

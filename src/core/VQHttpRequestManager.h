@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RunOnMain.h"
 #include "VQHttpResult.h"
 #include "VQNetBaseScene.h"
 
@@ -8,6 +9,7 @@
 #include <QObject>
 #include <QString>
 
+#include <concepts>
 #include <functional>
 #include <memory>
 
@@ -70,6 +72,21 @@ public:
     //  - HttpStatus: success with no data for any 2xx answer.
     // A reply that is not a JSON object, an HTTP error status, and a status field without the
     // success code are failures; the server's message is used when it has one.
+    //
+    // The request is built on the main thread. From another thread, pass the scene by its own
+    // type: it is copied on the calling thread (the scene is the caller's) and read on the main
+    // thread. A scene handed over from another thread as a plain VQNetBaseScene cannot be copied;
+    // it is refused (logged, and the callback gets a failure).
+    template <class Scene>
+        requires std::derived_from<Scene, VQNetBaseScene>
+    void httpRequestWithScene(const Scene& scene, Callback callback)
+    {
+        if (mm::isMainThread()) {
+            sendScene(scene, std::move(callback));
+            return;
+        }
+        sendSceneOnMain(std::make_shared<const Scene>(scene), std::move(callback));
+    }
     void httpRequestWithScene(const VQNetBaseScene& scene, Callback callback);
 
     // Recognises the text in a PNG image: a multipart POST to kOcrPath on the maker's API with
@@ -111,6 +128,10 @@ private:
     VQHttpRequestManager();
 
     QNetworkAccessManager& network();
+    // Builds the request from the scene and starts it; main thread only.
+    void sendScene(const VQNetBaseScene& scene, Callback callback);
+    // Sends the copy of a scene from the main thread's event loop.
+    void sendSceneOnMain(std::shared_ptr<const VQNetBaseScene> scene, Callback callback);
     void startSceneRequest(const std::shared_ptr<SceneRequest>& request);
     void startOcrRequest(const QByteArray& pngData, Callback callback);
     void startChatRequest(const QByteArray& body, std::shared_ptr<VQChatTurn> currentModel, Callback callback);

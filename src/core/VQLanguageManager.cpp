@@ -145,9 +145,8 @@ void VQLanguageManager::storeIndex(int& held, int value, const char* key)
     if (value == held)
         return;
     held = value;
-    UserDefaults& defaults = UserDefaults::standard();
-    defaults.setValue(QString::fromLatin1(key), qint64(value));
-    defaults.synchronize();
+    // The store writes its file from the event loop, once per burst of changes.
+    UserDefaults::standard().setValue(QString::fromLatin1(key), qint64(value));
 }
 
 const QStringList& VQLanguageManager::uiLanguageCodes()
@@ -230,9 +229,7 @@ void VQLanguageManager::setUiLanguageIndex(int index)
     m_uiLanguageIndex = index;
     // Names cached in the old language must not outlive it, also when a caller forgets shouldRefreshData.
     m_searchEngineNames.clear();
-    UserDefaults& defaults = UserDefaults::standard();
-    defaults.setValue(QString::fromLatin1(uiLanguageIndexKey), qint64(index));
-    defaults.synchronize();
+    UserDefaults::standard().setValue(QString::fromLatin1(uiLanguageIndexKey), qint64(index));
 }
 
 QString VQLanguageManager::readUILanguageCode()
@@ -296,9 +293,7 @@ void VQLanguageManager::setToLanguageArr(const QVariantList& list)
     if (list == m_toLanguageArr)
         return;
     m_toLanguageArr = list;
-    UserDefaults& defaults = UserDefaults::standard();
-    defaults.setValue(QString::fromLatin1(toLanguageArrKey), list);
-    defaults.synchronize();
+    UserDefaults::standard().setValue(QString::fromLatin1(toLanguageArrKey), list);
 }
 
 int VQLanguageManager::toLanguageIndex() const

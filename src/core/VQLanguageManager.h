@@ -15,8 +15,8 @@
 // ("name" for UI language 0, "nameTw" for 1, ... "nameMay_may" for 16), and a
 // speech-recognition entry may carry "formatSize".
 //
-// Selected indexes are persisted in the standard user defaults; each setter writes and
-// synchronises only when the value changes. Lists set from the server are held in memory, except
+// Selected indexes are persisted in the standard user defaults; each setter stores only when the
+// value changes (the store writes its file from the event loop). Lists set from the server are held in memory, except
 // the translation target list, which is cached in user defaults. Used on the main thread, except
 // uiLanguageIndex(), which may be read from any thread.
 class VQLanguageManager {
@@ -124,7 +124,7 @@ private:
     VQLanguageManager();
     void load();
 
-    // Stores the value under the key and synchronises when it differs from the held one.
+    // Stores the value under the key when it differs from the held one.
     static void storeIndex(int& held, int value, const char* key);
 
     std::atomic<int> m_uiLanguageIndex{0};

@@ -5,14 +5,15 @@
 
 // The connected device's record, filled by the device link from the device's reports.
 //
+// Everything in it belongs to the device connected now: it is empty at launch and emptied when
+// the device goes (clearIdentity()), so a device never inherits the identity of the one before.
 // Identity fields (vendor and product id, serial number, firmware and receiver version, device,
-// mouse and sensor type, source region) are each persisted under their own user-defaults key
-// and loaded when the record is created, so the last device is known before it reports again.
-// A setter writes the standard user defaults only when the value changes; the store writes its
-// file from the event loop shortly after.
+// mouse and sensor type, source region), settings and live values are held in memory only.
 //
-// Settings and live values (DPI step, lighting, hand, battery, connection state) are held in
-// memory only and are 0 at creation.
+// One value outlives the device: the source region of the last device that reported one
+// (lastKnownMouseSource(), persisted under VQ_Corvane_LastMouseSource_Key). It only chooses the
+// region-dependent application key and channel while no device has reported its own region.
+// Identity keys that older versions stored are removed when the record is created.
 //
 // Used on the main thread only.
 class VQMouseInfoItem {
@@ -27,6 +28,8 @@ public:
     static constexpr char VQ_Corvane_MouseType_Key[] = "VQ_Corvane_MouseType_Key";
     static constexpr char VQ_Corvane_MouseSource_Key[] = "VQ_Corvane_MouseSource_Key";
     static constexpr char VQ_Corvane_SensorType_Key[] = "VQ_Corvane_SensorType_Key";
+    // The one value kept across launches.
+    static constexpr char VQ_Corvane_LastMouseSource_Key[] = "VQ_Corvane_LastMouseSource_Key";
 
     // Values of deviceType().
     enum DeviceType : qint64 {
@@ -45,33 +48,44 @@ public:
         MouseSourceAsiaPacific = 2,
     };
 
-    // Loads the identity fields from the standard user defaults.
+    // An empty record; reads the last known source region and removes identity keys of older versions.
     VQMouseInfoItem();
     VQMouseInfoItem(const VQMouseInfoItem&) = delete;
     VQMouseInfoItem& operator=(const VQMouseInfoItem&) = delete;
 
-    // Identity (persisted).
+    // Identity of the connected device (memory only; 0 or null while unknown).
     int vid() const { return m_fields.vid; }
-    void setVid(int vid);
+    void setVid(int vid) { m_fields.vid = vid; }
     int pid() const { return m_fields.pid; }
-    void setPid(int pid);
-    // The serial number; a null text while the device has not reported one. Setting a null
-    // text removes the stored value.
+    void setPid(int pid) { m_fields.pid = pid; }
+    // The serial number; a null text while the device has not reported one.
     QString sn() const { return m_fields.sn; }
-    void setSn(const QString& sn);
+    void setSn(const QString& sn) { m_fields.sn = sn; }
     QString firmwareVersion() const { return m_fields.firmwareVersion; }
-    void setFirmwareVersion(const QString& version);
+    void setFirmwareVersion(const QString& version) { m_fields.firmwareVersion = version; }
     QString receiverVersion() const { return m_fields.receiverVersion; }
-    void setReceiverVersion(const QString& version);
+    void setReceiverVersion(const QString& version) { m_fields.receiverVersion = version; }
     qint64 deviceType() const { return m_fields.deviceType; }
-    void setDeviceType(qint64 type);
+    void setDeviceType(qint64 type) { m_fields.deviceType = type; }
     // The model number; 0 while unknown.
     quint64 mouseType() const { return m_fields.mouseType; }
-    void setMouseType(quint64 type);
+    void setMouseType(quint64 type) { m_fields.mouseType = type; }
     qint64 mouseSource() const { return m_fields.mouseSource; }
+    // Also becomes the last known source region (stored when it changes).
     void setMouseSource(qint64 source);
     qint64 sensorType() const { return m_fields.sensorType; }
-    void setSensorType(qint64 type);
+    void setSensorType(qint64 type) { m_fields.sensorType = type; }
+
+    // The source region of the connected device once it has reported one, else of the last
+    // device that did, also in an earlier launch; MouseSourceDomestic when none ever did.
+    qint64 lastKnownMouseSource() const
+    {
+        return m_fields.mouseSourceReported ? m_fields.mouseSource : m_lastKnownMouseSource;
+    }
+
+    // Forgets everything the device reported (identity, settings and live values): the device
+    // is gone, or another one is being connected. The last known source region stays.
+    void clearIdentity() { m_fields = Fields{}; }
 
     // Settings read back from the device (memory only).
     qint64 dpi() const { return m_fields.dpi; } // the current DPI step index
@@ -98,7 +112,7 @@ public:
 private:
     friend class VQUserInfoData;
 
-    // Forgets the memory-only values and reads the identity fields from user defaults again.
+    // Empties the record and reads the last known source region from user defaults again, as at launch.
     void reload();
 
     struct Fields {
@@ -110,6 +124,7 @@ private:
         qint64 deviceType = 0;
         quint64 mouseType = 0;
         qint64 mouseSource = 0;
+        bool mouseSourceReported = false;
         qint64 sensorType = 0;
 
         qint64 dpi = 0;
@@ -125,4 +140,5 @@ private:
     };
 
     Fields m_fields;
+    qint64 m_lastKnownMouseSource = MouseSourceDomestic;
 };

@@ -1,6 +1,7 @@
 #include "VQNetBaseScene.h"
 
 #include "MMString.h"
+#include "RunOnMain.h"
 #include "VQMouseInfoItem.h"
 #include "VQUserInfoData.h"
 
@@ -51,9 +52,17 @@ QString VQNetBaseScene::url() const
     return VQApiConfig::urlFor(m_endpoint, m_path);
 }
 
+void VQNetBaseScene::useCommonDeviceParameters()
+{
+    m_commonParametersLater = !mm::isMainThread();
+    if (!m_commonParametersLater)
+        m_commonParameters = commonDeviceParameters();
+}
+
 VQNetBaseScene::ParameterList VQNetBaseScene::parameters() const
 {
-    ParameterList list = m_commonParameters;
+    // The device record is main-thread state: off the main thread it is not read.
+    ParameterList list = m_commonParametersLater && mm::isMainThread() ? commonDeviceParameters() : m_commonParameters;
     for (const Parameter& parameter : sceneParameters())
         putParameter(list, parameter);
     for (auto it = m_myParameters.constBegin(); it != m_myParameters.constEnd(); ++it)

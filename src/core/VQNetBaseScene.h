@@ -19,8 +19,9 @@
 // read from the device record when the scene is made. Fields set on the subclass and the
 // parameters set with setMyParameters() replace a common parameter of the same name.
 //
-// Scenes are plain values made and used on the main thread; the client copies what it needs, so
-// a scene may be dropped as soon as it has been handed over.
+// Scenes are plain values; the client copies what it needs, so a scene may be dropped as soon as
+// it has been handed over. A scene made on another thread reads the common device parameters
+// (main-thread state) only when the client builds the request on the main thread.
 class VQNetBaseScene {
 public:
     enum class Method { Get, Post };
@@ -119,8 +120,9 @@ protected:
     // The subclass's own fields, in the order they are sent.
     virtual ParameterList sceneParameters() const { return {}; }
 
-    // Reads the common device parameters now and sends them with this scene.
-    void useCommonDeviceParameters() { m_commonParameters = commonDeviceParameters(); }
+    // Sends the common device parameters with this scene, read now on the main thread, else
+    // when the request is built.
+    void useCommonDeviceParameters();
     void setParameterPlacement(ParameterPlacement placement) { m_placement = placement; }
     void setSensitive(bool sensitive) { m_sensitive = sensitive; }
 
@@ -132,6 +134,7 @@ private:
     ParameterPlacement m_placement;
     ResultType m_resultType;
     ParameterList m_commonParameters;
+    bool m_commonParametersLater = false;
     QVariantMap m_myParameters;
     QList<Header> m_headers;
     int m_timeoutMs = kDefaultTimeoutMs;

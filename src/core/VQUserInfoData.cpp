@@ -27,15 +27,15 @@ QString keyText(const char* key)
     return QString::fromLatin1(key);
 }
 
-// Stores the value under the key and writes the file at once.
-void storeAndSync(const char* key, const QVariant& value)
+// Stores the value under the key (an invalid value removes it). The store writes its file from
+// the event loop, once per burst of changes, and at quit; the caller never waits for the disk.
+void store(const char* key, const QVariant& value)
 {
     UserDefaults& defaults = UserDefaults::standard();
     if (value.isValid())
         defaults.setValue(keyText(key), value);
     else
         defaults.removeObjectForKey(keyText(key));
-    defaults.synchronize();
 }
 
 bool storedBool(const UserDefaults& defaults, const char* key, bool fallback)
@@ -113,6 +113,19 @@ VQMouseInfoItem& VQUserInfoData::record() const
     return *m_mouseInfoItem;
 }
 
+void VQUserInfoData::clearDeviceIdentity()
+{
+    record().clearIdentity();
+    m_mem.productCode.clear();
+    m_mem.sno.clear();
+    m_mem.samplingRate = 0;
+    m_mem.funcSwitch = false;
+    m_mem.isSupportKeySetting = false;
+    m_mem.isLaser = false;
+    m_mem.isKeyboard = false;
+    m_mem.reportRate = 0;
+}
+
 QString VQUserInfoData::productCode() const
 {
     if (!m_mem.productCode.isEmpty())
@@ -143,7 +156,7 @@ void VQUserInfoData::setPunctuationSwitch(bool on)
     if (m_saved.punctuationSwitch == on)
         return;
     m_saved.punctuationSwitch = on;
-    storeAndSync(punctuationSwitchKey, on);
+    store(punctuationSwitchKey, on);
 }
 
 void VQUserInfoData::setCompatibleModeSwitch(bool on)
@@ -151,7 +164,7 @@ void VQUserInfoData::setCompatibleModeSwitch(bool on)
     if (m_saved.compatibleModeSwitch == on)
         return;
     m_saved.compatibleModeSwitch = on;
-    storeAndSync(compatibleModeSwitchKey, on);
+    store(compatibleModeSwitchKey, on);
 }
 
 void VQUserInfoData::setLongVoiceModeSwitch(bool on)
@@ -159,7 +172,7 @@ void VQUserInfoData::setLongVoiceModeSwitch(bool on)
     if (m_saved.longVoiceModeSwitch == on)
         return;
     m_saved.longVoiceModeSwitch = on;
-    storeAndSync(longVoiceModeSwitchKey, on);
+    store(longVoiceModeSwitchKey, on);
 }
 
 bool VQUserInfoData::isIFlyAsr() const
@@ -175,7 +188,7 @@ void VQUserInfoData::setRgbSwitch(bool on)
     if (m_saved.rgbSwitch == on)
         return;
     m_saved.rgbSwitch = on;
-    storeAndSync(rgbSwitchKey, on);
+    store(rgbSwitchKey, on);
 }
 
 void VQUserInfoData::setLowPowerNum(qint64 percent)
@@ -183,7 +196,7 @@ void VQUserInfoData::setLowPowerNum(qint64 percent)
     if (m_saved.lowPowerNum == percent)
         return;
     m_saved.lowPowerNum = percent;
-    storeAndSync(lowPowerNumKey, percent);
+    store(lowPowerNumKey, percent);
 }
 
 void VQUserInfoData::setLaserPenVoiceFunctionIndex(int index)
@@ -191,7 +204,7 @@ void VQUserInfoData::setLaserPenVoiceFunctionIndex(int index)
     if (m_saved.laserPenVoiceFunctionIndex == index)
         return;
     m_saved.laserPenVoiceFunctionIndex = index;
-    storeAndSync(laserPenVoiceFunctionIndexKey, index);
+    store(laserPenVoiceFunctionIndexKey, index);
 }
 
 void VQUserInfoData::setWordInputSwitch(bool on)
@@ -199,7 +212,7 @@ void VQUserInfoData::setWordInputSwitch(bool on)
     if (m_saved.wordInputSwitch == on)
         return;
     m_saved.wordInputSwitch = on;
-    storeAndSync(wordInputSwitchKey, on);
+    store(wordInputSwitchKey, on);
 }
 
 void VQUserInfoData::setScreenshotsTranslateSwitch(bool on)
@@ -207,7 +220,7 @@ void VQUserInfoData::setScreenshotsTranslateSwitch(bool on)
     if (m_saved.screenshotsTranslateSwitch == on)
         return;
     m_saved.screenshotsTranslateSwitch = on;
-    storeAndSync(screenshotsTranslateSwitchKey, on);
+    store(screenshotsTranslateSwitchKey, on);
 }
 
 QString VQUserInfoData::defaultScreenshotsPath() const
@@ -241,7 +254,7 @@ void VQUserInfoData::setScreenshotsPath(const QString& path)
     if (folder.isEmpty() ? m_saved.screenshotsPath.isEmpty() : folder == screenshotsPath())
         return;
     m_saved.screenshotsPath = folder;
-    storeAndSync(screenshotsPathKey, folder.isEmpty() ? QVariant() : QVariant(folder));
+    store(screenshotsPathKey, folder.isEmpty() ? QVariant() : QVariant(folder));
     ensureFolder(screenshotsPath());
 }
 
@@ -259,7 +272,7 @@ void VQUserInfoData::setAccount(const QString& account)
     if (m_saved.account == account)
         return;
     m_saved.account = account;
-    storeAndSync(accountKey, account);
+    store(accountKey, account);
 }
 
 void VQUserInfoData::setPassword(const QString& password)
@@ -267,7 +280,7 @@ void VQUserInfoData::setPassword(const QString& password)
     if (m_saved.password == password)
         return;
     m_saved.password = password;
-    storeAndSync(passwordKey, password);
+    store(passwordKey, password);
 }
 
 void VQUserInfoData::setRememberPasswordSwitch(bool on)
@@ -275,14 +288,14 @@ void VQUserInfoData::setRememberPasswordSwitch(bool on)
     if (m_saved.rememberPasswordSwitch == on)
         return;
     m_saved.rememberPasswordSwitch = on;
-    storeAndSync(rememberPasswordSwitchKey, on);
+    store(rememberPasswordSwitchKey, on);
 }
 
 QString VQUserInfoData::appKey() const
 {
     if (!m_mem.appKey.isEmpty())
         return m_mem.appKey;
-    switch (record().mouseSource()) {
+    switch (record().lastKnownMouseSource()) {
     case VQMouseInfoItem::MouseSourceInternational:
         return QLatin1String(builtInAppKeyInternational);
     case VQMouseInfoItem::MouseSourceAsiaPacific:
@@ -297,7 +310,7 @@ void VQUserInfoData::setIFlytekChip_token(const QString& token)
     if (m_saved.IFlytekChip_token == token && m_saved.IFlytekChip_token.isNull() == token.isNull())
         return;
     m_saved.IFlytekChip_token = token;
-    storeAndSync(IFlytekChip_tokenKey, token.isNull() ? QVariant() : QVariant(token));
+    store(IFlytekChip_tokenKey, token.isNull() ? QVariant() : QVariant(token));
 }
 
 QStringList VQUserInfoData::getMouseDpiArray() const

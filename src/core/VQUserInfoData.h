@@ -18,7 +18,8 @@ class VQLoginResultModel;
 // and the option tables derived from them.
 //
 // Persisted values are read when the object is created. Their setters do nothing when the value
-// is unchanged; otherwise they store it, write it to user defaults and synchronise at once.
+// is unchanged; otherwise they store it in user defaults, whose file is written from the event
+// loop shortly after (one write per burst of changes) and at quit.
 // Everything else is held in memory only and starts empty, 0 or false at each launch.
 //
 // Used on the main thread only.
@@ -60,6 +61,14 @@ public:
 
     // The connected device's record, created on first use and kept for the process.
     VQMouseInfoItem& mouseInfoItem();
+    // Forgets who the device connected until now was: the record (clearIdentity), the product
+    // code, the server's serial number, the kind flags isLaser and isKeyboard, and what the
+    // device reported of itself (sampling rate, function switch, key-setting support, report
+    // rate). The device link calls it when the device goes and before a new one is connected, so
+    // nothing is sent or decided with the identity of the device before. The connection flags
+    // are the link's to set; the option lists and the key list stay until the next device's
+    // model information replaces them.
+    void clearDeviceIdentity();
 
     // --- Connection (memory only) ---
     // True while a device is connected, over the USB receiver or over Bluetooth LE.
@@ -145,7 +154,7 @@ public:
 
     // --- Model information from the server (memory only) ---
     // The application key for the maker's API: the server's, else the built-in key of the
-    // device's source region. Never null.
+    // device's source region (the last known one while no device has reported it). Never null.
     QString appKey() const;
     void setAppKey(const QString& key) { m_mem.appKey = key; }
     // The server region ("out" for overseas); empty while unknown.

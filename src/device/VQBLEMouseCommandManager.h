@@ -1,15 +1,13 @@
 #pragma once
 
-#include "VQDeviceReportHandler.h"
-#include "VQVoiceStream.h"
+#include "VQDeviceCommandManager.h"
 
 #include <QByteArray>
-#include <QObject>
-#include <QTimer>
+#include <QString>
 
 // The Bluetooth LE mouse: keeps one connected through the BLE central, sends it commands in
 // plan 1's frame without padding and handles its notifications like receiver reports
-// (docs/device-protocol.md, section 8).
+// (docs/device-protocol.md, section 8). The commands are VQDeviceCommandManager's.
 //
 // A connection closes the USB receiver (HIDDevice closeHIDDevice), sets the connection state
 // (bleConnect, isConnect, chip plan 1), posts "kBleConnectNotification" with the object true
@@ -18,10 +16,9 @@
 //
 // Operations return at once without a result; without a connected mouse nothing is sent.
 // Main thread only.
-class VQBLEMouseCommandManager : public QObject {
+class VQBLEMouseCommandManager : public VQDeviceCommandManager {
     Q_OBJECT
 public:
-    static constexpr int kBatteryPollIntervalMs = 300 * 1000;
     static constexpr char kMouseNameFallback[] = "Bluetooth LE mouse";
 
     static VQBLEMouseCommandManager& sharedInstance();
@@ -29,10 +26,6 @@ public:
     static void resetForTests();
     // Tests only: polls the battery at this interval from the next connection on.
     static void setBatteryPollIntervalForTests(int ms);
-    bool isBatteryPollActive() const { return m_batteryTimer.isActive(); }
-
-    // True while the mouse streams voice (docs/device-protocol.md, section 10).
-    bool isStartVoice() const { return m_voice.isStreaming(); }
 
     // Starts looking for the mouse; the last step of start-up.
     void startScan();
@@ -45,39 +38,17 @@ public:
     int pressType() const { return m_pressType; }
     void setPressType(int pressType) { m_pressType = pressType; }
 
-    void sendSetDpiData(qint64 step);
-    void sendSetLightingEffectsModeData(qint64 mode);
-    void sendSetLightingEffectsBrightnessData(qint64 brightness);
-    void sendSetLightingEffectsSpeedData(qint64 speed);
-    void sendSetLightingEffectsColorData(qint64 color);
-    void sendSetMouseLeftOrRightHandBehaviorData(qint64 hand);
-    void sendOpenMicData();
-    void sendCloseMicData();
-    void sendKeyCommandDataKeyCode1(int keyCode1, int keyCode2);
-    void sendOpenLedData();
-    void sendCloseLedData();
-    void sendGetElectricData();
-    void sendLaserPenModeData(int mode);
-    void sendLaserPenEnterMouseStatusData();
-    void sendLaserPenQuitMouseStatusData();
-
-    // The mouse's firmware transfer (docs/device-protocol.md, section 11; VQOTATransfer).
-    void sendStartOTAData();
-    void sendCancelOTAData();
-
-    const VQDeviceReportHandler& reportHandler() const { return m_handler; }
+protected:
+    const VQDeviceProtocol::ChipPlan* commandPlan() const override;
+    void write(const QByteArray& frame) override;
+    QString noDeviceText() const override;
 
 private:
     VQBLEMouseCommandManager();
 
     void connected(const QString& name);
     void disconnected();
-    void send(quint8 command, const QByteArray& arguments = {});
-    void sendFrame(const QByteArray& frame, const QString& what);
 
-    VQDeviceReportHandler m_handler;
-    QTimer m_batteryTimer;
-    VQVoiceStream m_voice{VQDeviceProtocol::Link::Bluetooth};
     bool m_started = false;
     bool m_connected = false;
     QString m_name;

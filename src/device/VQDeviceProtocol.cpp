@@ -1,5 +1,9 @@
 #include "VQDeviceProtocol.h"
 
+#include "VQEventCode.h"
+
+#include <QByteArrayView>
+
 #include <array>
 
 namespace VQDeviceProtocol {
@@ -25,13 +29,6 @@ bool inRange(qint64 value, qint64 low, qint64 high)
     return value >= low && value <= high;
 }
 
-QByteArray singleValueFrame(const ChipPlan& plan, Command command, qint64 value, qint64 low, qint64 high)
-{
-    if (!inRange(value, low, high))
-        return {};
-    return buildFrame(plan, command, bytesOf({int(value)}));
-}
-
 // Ranges of the replies that carry one byte.
 struct ByteRange {
     quint8 command;
@@ -50,6 +47,24 @@ constexpr std::array<ByteRange, 8> kSingleByteReplies{{
     {ReadHand, ReportKind::Hand, 0, 1},
     {KeyEvent, ReportKind::Key, 0, 255},
 }};
+
+QByteArray singleValueFrame(const ChipPlan& plan, Command command, qint64 value, qint64 low, qint64 high)
+{
+    if (!inRange(value, low, high))
+        return {};
+    return buildFrame(plan, command, bytesOf({int(value)}));
+}
+
+// A setting whose value the device reads back in one byte takes the range of that read-back.
+QByteArray settingFrame(const ChipPlan& plan, Command set, qint64 value)
+{
+    const quint8 readBack = quint8(set - kReadBackOffset);
+    for (const ByteRange& range : kSingleByteReplies) {
+        if (range.command == readBack)
+            return singleValueFrame(plan, set, value, range.low, range.high);
+    }
+    return {};
+}
 
 // Layouts of the text replies: the largest length, the smallest, the lowest character.
 struct TextLayout {
@@ -131,10 +146,10 @@ ParseResult parseArguments(quint8 command, const QByteArray& args)
         info.mouseSource = at(3);
         info.sensorType = at(4);
         info.state = at(5);
-        info.samplingRate = at(6);
-        info.keySetting = at(7);
-        if (info.deviceType > 5 || info.mouseSource > 2 || info.state > 4 || info.samplingRate > 1
-            || info.keySetting > 1)
+        // The two flags: any byte but 0 means true.
+        info.samplingRate = at(6) != 0 ? 1 : 0;
+        info.keySetting = at(7) != 0 ? 1 : 0;
+        if (info.deviceType > 5 || info.mouseSource > 2 || info.state > 4)
             return fail(QStringLiteral("device information holds an impossible value"));
         report.kind = ReportKind::DeviceInfo;
         report.info = info;
@@ -272,39 +287,37 @@ QByteArray readFrame(const ChipPlan& plan, Command read)
 
 QByteArray setDpiFrame(const ChipPlan& plan, qint64 step)
 {
-    return singleValueFrame(plan, SetDpi, step, 0, 15);
+    return settingFrame(plan, SetDpi, step);
 }
 
-QByteArray setReportRateFrame(const ChipPlan& plan, qint64 hertz)
+QByteArray setReportRateFrame(const ChipPlan& plan, qint64 index)
 {
-    if (!inRange(hertz, 1, 8000))
-        return {};
-    return buildFrame(plan, SetReportRate, bytesOf({int(hertz >> 8), int(hertz & 0xFF)}));
+    return singleValueFrame(plan, SetReportRate, index, 0, 255);
 }
 
 QByteArray setLightingModeFrame(const ChipPlan& plan, qint64 mode)
 {
-    return singleValueFrame(plan, SetLightingMode, mode, 0, 3);
+    return settingFrame(plan, SetLightingMode, mode);
 }
 
 QByteArray setLightingBrightnessFrame(const ChipPlan& plan, qint64 brightness)
 {
-    return singleValueFrame(plan, SetLightingBrightness, brightness, 1, 100);
+    return settingFrame(plan, SetLightingBrightness, brightness);
 }
 
 QByteArray setLightingSpeedFrame(const ChipPlan& plan, qint64 speed)
 {
-    return singleValueFrame(plan, SetLightingSpeed, speed, 1, 5);
+    return settingFrame(plan, SetLightingSpeed, speed);
 }
 
 QByteArray setLightingColorFrame(const ChipPlan& plan, qint64 color)
 {
-    return singleValueFrame(plan, SetLightingColor, color, 1, 8);
+    return settingFrame(plan, SetLightingColor, color);
 }
 
 QByteArray setHandFrame(const ChipPlan& plan, qint64 hand)
 {
-    return singleValueFrame(plan, SetHand, hand, 0, 1);
+    return settingFrame(plan, SetHand, hand);
 }
 
 QByteArray actionFrame(const ChipPlan& plan, Command action)
@@ -329,17 +342,6 @@ QByteArray typeKeyFrame(const ChipPlan& plan, int modifier, int usage)
     if (!inRange(modifier, 0, 255) || !inRange(usage, 0, 255))
         return {};
     return buildFrame(plan, TypeKey, bytesOf({linuxModifier(quint8(modifier)), usage}));
-}
-
-std::optional<int> reportRateChoice(const QStringList& choices, int index)
-{
-    if (index < 0 || index >= choices.size())
-        return std::nullopt;
-    bool isNumber = false;
-    const int hertz = choices.at(index).trimmed().toInt(&isNumber);
-    if (!isNumber || !inRange(hertz, 1, 8000))
-        return std::nullopt;
-    return hertz;
 }
 
 QByteArray zeroReport(const ChipPlan& plan)
@@ -383,55 +385,71 @@ QByteArray countdownFrame(qint64 secondsLeft)
     return buildFrame(*chipPlan(6), 0xFF, bytesOf({int(secondsLeft >> 8), int(secondsLeft & 0xFF)}));
 }
 
-ParseResult parseReport(const ChipPlan& plan, const QByteArray& bytes)
+FrameCheck checkFrame(const ChipPlan& plan, const QByteArray& bytes)
 {
+    const auto refuse = [](const QString& reason) {
+        FrameCheck check;
+        check.error = reason;
+        return check;
+    };
     if (plan.plan == 0)
-        return fail(QStringLiteral("no chip plan"));
+        return refuse(QStringLiteral("no chip plan"));
     const int start = 1 + int(plan.prefix.size()); // index of 'M'
     if (bytes.size() < start + 2)
-        return fail(QStringLiteral("report of %1 bytes is too short").arg(bytes.size()));
+        return refuse(QStringLiteral("report of %1 bytes is too short").arg(bytes.size()));
     if (quint8(bytes.at(0)) != plan.reportId)
-        return fail(QStringLiteral("report id %1 is not the plan's").arg(hexByte(quint8(bytes.at(0)))));
-    if (bytes.mid(1, plan.prefix.size()) != plan.prefix)
-        return fail(QStringLiteral("prefix does not match"));
+        return refuse(QStringLiteral("report id %1 is not the plan's").arg(hexByte(quint8(bytes.at(0)))));
+    if (QByteArrayView(bytes).sliced(1, plan.prefix.size()) != QByteArrayView(plan.prefix))
+        return refuse(QStringLiteral("prefix does not match"));
     if (quint8(bytes.at(start)) != kFrameStart)
-        return fail(QStringLiteral("no frame start"));
+        return refuse(QStringLiteral("no frame start"));
     const int length = quint8(bytes.at(start + 1));
     if (length < kFrameOverhead)
-        return fail(QStringLiteral("frame length %1 is too small").arg(length));
+        return refuse(QStringLiteral("frame length %1 is too small").arg(length));
     const int end = start + length - 1; // index of 'L'
     if (end >= bytes.size())
-        return fail(QStringLiteral("frame of %1 bytes is cut off at %2").arg(length).arg(bytes.size() - start));
+        return refuse(QStringLiteral("frame of %1 bytes is cut off at %2").arg(length).arg(bytes.size() - start));
     if (quint8(bytes.at(end)) != kFrameEnd)
-        return fail(QStringLiteral("no frame end"));
-    const quint8 command = quint8(bytes.at(start + 2));
-    return parseArguments(command, bytes.mid(start + 3, length - kFrameOverhead));
+        return refuse(QStringLiteral("no frame end"));
+    FrameCheck check;
+    check.frame = Frame{quint8(bytes.at(start + 2)), bytes.mid(start + 3, length - kFrameOverhead)};
+    return check;
+}
+
+ParseResult parseReport(const ChipPlan& plan, const QByteArray& bytes)
+{
+    const FrameCheck check = checkFrame(plan, bytes);
+    if (!check.frame)
+        return fail(check.error);
+    return parseArguments(check.frame->command, check.frame->arguments);
 }
 
 std::optional<int> hubEventForKey(int keyNumber, bool translationMode)
 {
+    using namespace VQEventCode;
+    // The key numbers are the codes they give; the voice key follows translation mode.
     switch (keyNumber) {
-    case 33:
-        return translationMode ? 37 : 33;
-    case 34:
-        return translationMode ? 38 : 34;
-    case 35:
-    case 36:
-    case 37:
-    case 38:
-    case 50:
+    case kVoiceTypingPressed:
+        return translationMode ? kVoiceTranslationPressed : kVoiceTypingPressed;
+    case kVoiceTypingReleased:
+        return translationMode ? kVoiceTranslationReleased : kVoiceTypingReleased;
+    case kVoiceSearchPressed:
+    case kVoiceSearchReleased:
+    case kVoiceTranslationPressed:
+    case kVoiceTranslationReleased:
+    case kEnter:
         return keyNumber;
     default:
         break;
     }
-    if (keyNumber >= 51 && keyNumber <= 70)
+    if (keyNumber >= kFirstKeyEvent && keyNumber <= kLastKeyEvent)
         return keyNumber;
     return std::nullopt;
 }
 
 int modeKeyEvent(bool translationModeNow)
 {
-    return translationModeNow ? 31 : 30;
+    return translationModeNow ? VQEventCode::kTranslationMode : VQEventCode::kTypingMode;
 }
 
 bool isAiHelperKey(int keyNumber)

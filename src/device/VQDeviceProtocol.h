@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QStringList>
 #include <QString>
 #include <QtGlobal>
 
@@ -109,7 +108,9 @@ int maxArguments(const ChipPlan& plan);
 QByteArray buildFrame(const ChipPlan& plan, quint8 command, const QByteArray& arguments = {});
 QByteArray readFrame(const ChipPlan& plan, Command read);
 QByteArray setDpiFrame(const ChipPlan& plan, qint64 step);
-QByteArray setReportRateFrame(const ChipPlan& plan, qint64 hertz);
+// The report rate is set by the index of the chosen entry of the report-rate choices (0-255);
+// the device reads the rate back in hertz.
+QByteArray setReportRateFrame(const ChipPlan& plan, qint64 index);
 QByteArray setLightingModeFrame(const ChipPlan& plan, qint64 mode);
 QByteArray setLightingBrightnessFrame(const ChipPlan& plan, qint64 brightness);
 QByteArray setLightingSpeedFrame(const ChipPlan& plan, qint64 speed);
@@ -123,9 +124,6 @@ QByteArray typeKeyFrame(const ChipPlan& plan, int modifier, int usage);
 // The modifier byte typeKeyFrame sends for the given one.
 quint8 linuxModifier(quint8 modifier);
 
-// The report-rate choice at index as a number of hertz, or nullopt.
-std::optional<int> reportRateChoice(const QStringList& choices, int index);
-
 // --- Laser-pen commands (section 9). Each returns the reports to send in order; an empty list
 // sends nothing. chipPlan is the open receiver's plan (ignored over Bluetooth). ---
 QList<QByteArray> laserPenModeFrames(Link link, int chipPlan, int mode);
@@ -136,6 +134,23 @@ QByteArray countdownFrame(qint64 secondsLeft);
 QByteArray zeroReport(const ChipPlan& plan);
 
 // --- Parser ---
+
+// The frame an input report carries: its command byte and arguments.
+struct Frame {
+    quint8 command = 0;
+    QByteArray arguments;
+};
+
+struct FrameCheck {
+    std::optional<Frame> frame;
+    QString error; // why the report holds no frame of the plan
+};
+
+// Checks the frame of one input report of the plan (section 3 of the protocol page): report id,
+// prefix, 'M', a LEN of at least 4 that stays within the report, and 'L' where LEN points.
+// Whatever follows 'L' is padding. Every reader of input reports (replies, voice, firmware
+// transfer) starts here.
+FrameCheck checkFrame(const ChipPlan& plan, const QByteArray& bytes);
 
 enum class ReportKind {
     DeviceInfo,

@@ -9,7 +9,10 @@
 #include "PowerControl.h"
 #include "VQDeviceEvents.h"
 #include "VQDeviceProtocol.h"
+#include "VQEventCode.h"
+#include "VQKeyType.h"
 #include "VQMouseCommandManager.h"
+#include "VQPressKind.h"
 #include "VQToolManager.h"
 #include "VQUserInfoData.h"
 
@@ -48,7 +51,7 @@ VQKeyPressManager& VQKeyPressManager::sharedInstance()
 }
 
 VQKeyPressManager::VQKeyPressManager()
-    : m_classifier([this](int pressKind) { handlePressKeyEvent(pressKind, kKeyTypeMiddleButton); })
+    : m_classifier([this](int pressKind) { handlePressKeyEvent(pressKind, VQKeyType::kMiddleButton); })
 {
     m_deleteTimer.setInterval(kDeleteRepeatMs);
     connect(&m_deleteTimer, &QTimer::timeout, this, &VQKeyPressManager::deleteRepeat);
@@ -98,23 +101,23 @@ void VQKeyPressManager::stop()
 
 std::optional<std::pair<int, int>> VQKeyPressManager::pressForEventCode(int eventCode)
 {
-    if (eventCode < kFirstKeyEventCode || eventCode > kLastKeyEventCode)
+    if (eventCode < VQEventCode::kFirstKeyEvent || eventCode > VQEventCode::kLastKeyEvent)
         return std::nullopt;
-    const int offset = eventCode - kFirstKeyEventCode;
-    return std::make_pair(offset % 4 + 1, kFirstDeviceKeyType + offset / 4);
+    const int offset = eventCode - VQEventCode::kFirstKeyEvent;
+    return std::make_pair(VQPressKind::kSingle + offset % 4, VQKeyType::kFirstDeviceKey + offset / 4);
 }
 
 void VQKeyPressManager::handlePressKeyEvent(int pressKind, int keyType)
 {
-    if (pressKind < kPressSingle || pressKind > kPressLongReleased || keyType < kKeyTypeMiddleButton
-        || keyType > kLastDeviceKeyType) {
+    if (pressKind < VQPressKind::kSingle || pressKind > VQPressKind::kLongReleased
+        || keyType < VQKeyType::kMiddleButton || keyType > VQKeyType::kLastDeviceKey) {
         VQLogWarn(QStringLiteral("key event of press kind %1 and key type %2 ignored").arg(pressKind).arg(keyType));
         return;
     }
     // Any new press ends a delete that repeats.
-    if (m_deleteTimer.isActive() && pressKind != kPressLongReleased)
+    if (m_deleteTimer.isActive() && pressKind != VQPressKind::kLongReleased)
         stopDeleteRepeat();
-    if (pressKind == kPressLongReleased) {
+    if (pressKind == VQPressKind::kLongReleased) {
         release(keyType);
         return;
     }
@@ -155,16 +158,17 @@ void VQKeyPressManager::perform(VQKeyOperationType type, const QString& argument
         // Items of the DPI and report-rate rows: chosen on the page, nothing to do on a press.
         break;
     case VQKeyOperationType::VoiceTyping:
-        voice(kVoiceTypingCode, pressKind, keyType);
+        voice(VQEventCode::kVoiceTypingPressed, pressKind, keyType);
         break;
     case VQKeyOperationType::VoiceSearch:
-        voice(kVoiceSearchCode, pressKind, keyType);
+        voice(VQEventCode::kVoiceSearchPressed, pressKind, keyType);
         break;
     case VQKeyOperationType::VoiceTranslation:
-        voice(kVoiceTranslationCode, pressKind, keyType);
+        voice(VQEventCode::kVoiceTranslationPressed, pressKind, keyType);
         break;
     case VQKeyOperationType::VoiceTypingOrTranslation:
-        voice(VQDeviceEvents::isTranslate() ? kVoiceTranslationCode : kVoiceTypingCode, pressKind, keyType);
+        voice(VQDeviceEvents::isTranslate() ? VQEventCode::kVoiceTranslationPressed : VQEventCode::kVoiceTypingPressed,
+              pressKind, keyType);
         break;
     case VQKeyOperationType::Shortcut:
         if (!VQToolManager::handleShortcut(argument))
@@ -194,7 +198,7 @@ void VQKeyPressManager::perform(VQKeyOperationType type, const QString& argument
         break;
     case VQKeyOperationType::Delete:
         typeKey({kModifierNone, kUsageBackspace, MacKeyMap::kKeyCodeDelete, kNoModifiers});
-        if (pressKind == kPressLongBegins) {
+        if (pressKind == VQPressKind::kLong) {
             m_held.insert(keyType, {VQKeyOperationType::Delete, 0});
             m_deleteRepeats = 0;
             m_deleteTimer.start();
@@ -245,7 +249,7 @@ void VQKeyPressManager::perform(VQKeyOperationType type, const QString& argument
 
 void VQKeyPressManager::voice(int pressCode, int pressKind, int keyType)
 {
-    if (pressKind == kPressLongBegins) {
+    if (pressKind == VQPressKind::kLong) {
         if (beginVoice(pressCode))
             m_held.insert(keyType, {VQKeyOperationType::None, pressCode});
         return;
@@ -277,7 +281,7 @@ void VQKeyPressManager::endVoice(int pressCode)
     m_lastPressType = 0;
     if (VQUserInfoData::sharedInstance().isConnect())
         VQMouseCommandManager::sharedInstance().sendCloseMicData();
-    VQDeviceEvents::hidCallbackType(pressCode + 1);
+    VQDeviceEvents::hidCallbackType(VQEventCode::releaseOf(pressCode));
 }
 
 void VQKeyPressManager::typeKey(const KeyChord& chord)

@@ -15,9 +15,10 @@
 // The key-press dispatcher: carries out the function the user chose for a key and press kind
 // (the key list of VQUserInfoData mouseSettingArr, see MouseSettingModel::chosenFunction).
 //
-// Press kinds: 1 single press, 2 double press, 3 long press begins, 4 long press released.
-// Key types: 2 the middle mouse button (classified here from the input monitor's events),
-// 3-7 the device's configurable keys (event codes 51-70, handed over by the voice hub).
+// Press kinds (VQPressKind): 1 single press, 2 double press, 3 long press begins, 4 long press
+// released. Key types (VQKeyType): 2 the middle mouse button (classified here from the input
+// monitor's events), 3-7 the device's configurable keys (event codes 51-70, handed over by the
+// voice hub).
 //
 // Voice functions run while a long press is held (its release ends them); a single or double
 // press starts them and the next one ends them. Their press code (33 typing, 35 search, 37
@@ -36,22 +37,6 @@ public:
         std::function<void()> hyperTranslate; // translation of the selection just copied
         std::function<void()> showAIWindow;   // opens the AI window
     };
-
-    static constexpr int kPressSingle = 1;
-    static constexpr int kPressDouble = 2;
-    static constexpr int kPressLongBegins = 3;
-    static constexpr int kPressLongReleased = 4;
-    static constexpr int kKeyTypeMiddleButton = 2;
-    static constexpr int kFirstDeviceKeyType = 3;
-    static constexpr int kLastDeviceKeyType = 7;
-    // Event codes of the configurable keys: four per key type, from key type 3 on.
-    static constexpr int kFirstKeyEventCode = 51;
-    static constexpr int kLastKeyEventCode = 70;
-
-    // Voice press codes of the voice hub; the release code is the press code + 1.
-    static constexpr int kVoiceTypingCode = 33;
-    static constexpr int kVoiceSearchCode = 35;
-    static constexpr int kVoiceTranslationCode = 37;
 
     // Delete is repeated this often while held, at most kDeleteRepeatLimit times (so a release
     // that never comes cannot delete without end).

@@ -1,13 +1,6 @@
 #include "VQMiddleButtonClassifier.h"
 
-namespace {
-
-constexpr int kSinglePress = 1;
-constexpr int kDoublePress = 2;
-constexpr int kLongPressBegins = 3;
-constexpr int kLongPressReleased = 4;
-
-} // namespace
+#include "VQPressKind.h"
 
 VQMiddleButtonClassifier::VQMiddleButtonClassifier(Handler handler, QObject* parent)
     : QObject(parent)
@@ -31,7 +24,7 @@ void VQMiddleButtonClassifier::buttonDown()
     case State::WaitSecond:
         m_doubleTimer.stop();
         m_state = State::SecondDown;
-        report(kDoublePress);
+        report(VQPressKind::kDouble);
         break;
     default:
         // A second down without an up in between (an up was missed): the press goes on.
@@ -52,7 +45,7 @@ void VQMiddleButtonClassifier::buttonUp()
         break;
     case State::LongHeld:
         m_state = State::Idle;
-        report(kLongPressReleased);
+        report(VQPressKind::kLongReleased);
         break;
     default:
         // An up without its down (the button was held when watching began).
@@ -67,7 +60,7 @@ void VQMiddleButtonClassifier::reset()
     m_doubleTimer.stop();
     m_state = State::Idle;
     if (wasLong)
-        report(kLongPressReleased);
+        report(VQPressKind::kLongReleased);
 }
 
 void VQMiddleButtonClassifier::longPressReached()
@@ -75,7 +68,7 @@ void VQMiddleButtonClassifier::longPressReached()
     if (m_state != State::FirstDown)
         return;
     m_state = State::LongHeld;
-    report(kLongPressBegins);
+    report(VQPressKind::kLong);
 }
 
 void VQMiddleButtonClassifier::doublePressWindowEnded()
@@ -83,7 +76,7 @@ void VQMiddleButtonClassifier::doublePressWindowEnded()
     if (m_state != State::WaitSecond)
         return;
     m_state = State::Idle;
-    report(kSinglePress);
+    report(VQPressKind::kSingle);
 }
 
 void VQMiddleButtonClassifier::report(int pressKind)

@@ -13,13 +13,12 @@ bool overBluetooth()
     return VQUserInfoData::sharedInstance().bleConnect();
 }
 
-// Runs the call on the manager of the current connection: Bluetooth LE or USB.
-template <class Call>
-auto route(Call call)
+// The manager of the current connection: Bluetooth LE or USB.
+VQDeviceCommandManager& activeManager()
 {
     if (overBluetooth())
-        return call(VQBLEMouseCommandManager::sharedInstance());
-    return call(VQHidCommandManager::sharedInstance());
+        return VQBLEMouseCommandManager::sharedInstance();
+    return VQHidCommandManager::sharedInstance();
 }
 
 } // namespace
@@ -38,15 +37,14 @@ VQMouseCommandManager::VQMouseCommandManager()
     HIDDevice::sharedManager();
 }
 
-
 void VQMouseCommandManager::sendOpenMicData()
 {
-    route([&](auto& manager) { manager.sendOpenMicData(); });
+    activeManager().sendOpenMicData();
 }
 
 void VQMouseCommandManager::sendCloseMicData()
 {
-    route([&](auto& manager) { manager.sendCloseMicData(); });
+    activeManager().sendCloseMicData();
 }
 
 void VQMouseCommandManager::setSendVoiceDataBlock(VQVoiceStream::SendVoiceDataBlock block)
@@ -56,7 +54,7 @@ void VQMouseCommandManager::setSendVoiceDataBlock(VQVoiceStream::SendVoiceDataBl
 
 bool VQMouseCommandManager::isStartVoice() const
 {
-    return route([](auto& manager) { return manager.isStartVoice(); });
+    return activeManager().isStartVoice();
 }
 
 bool VQMouseCommandManager::isFromMicData() const
@@ -70,57 +68,57 @@ void VQMouseCommandManager::sendResetKeyStatusData()
 
 void VQMouseCommandManager::sendKeyCommandDataKeyCode1(int keyCode1, int keyCode2)
 {
-    route([&](auto& manager) { manager.sendKeyCommandDataKeyCode1(keyCode1, keyCode2); });
+    activeManager().sendKeyCommandDataKeyCode1(keyCode1, keyCode2);
 }
 
 void VQMouseCommandManager::sendSetDpiData(qint64 step)
 {
-    route([&](auto& manager) { manager.sendSetDpiData(step); });
+    activeManager().sendSetDpiData(step);
 }
 
 void VQMouseCommandManager::sendSetLightingEffectsModeData(qint64 mode)
 {
-    route([&](auto& manager) { manager.sendSetLightingEffectsModeData(mode); });
+    activeManager().sendSetLightingEffectsModeData(mode);
 }
 
 void VQMouseCommandManager::sendSetLightingEffectsBrightnessData(qint64 brightness)
 {
-    route([&](auto& manager) { manager.sendSetLightingEffectsBrightnessData(brightness); });
+    activeManager().sendSetLightingEffectsBrightnessData(brightness);
 }
 
 void VQMouseCommandManager::sendSetLightingEffectsSpeedData(qint64 speed)
 {
-    route([&](auto& manager) { manager.sendSetLightingEffectsSpeedData(speed); });
+    activeManager().sendSetLightingEffectsSpeedData(speed);
 }
 
 void VQMouseCommandManager::sendSetLightingEffectsColorData(qint64 color)
 {
-    route([&](auto& manager) { manager.sendSetLightingEffectsColorData(color); });
+    activeManager().sendSetLightingEffectsColorData(color);
 }
 
 void VQMouseCommandManager::sendSetMouseLeftOrRightHandBehaviorData(qint64 hand)
 {
-    route([&](auto& manager) { manager.sendSetMouseLeftOrRightHandBehaviorData(hand); });
+    activeManager().sendSetMouseLeftOrRightHandBehaviorData(hand);
 }
 
 void VQMouseCommandManager::sendOpenLedData()
 {
-    route([&](auto& manager) { manager.sendOpenLedData(); });
+    activeManager().sendOpenLedData();
 }
 
 void VQMouseCommandManager::sendCloseLedData()
 {
-    route([&](auto& manager) { manager.sendCloseLedData(); });
+    activeManager().sendCloseLedData();
 }
 
 void VQMouseCommandManager::sendLaserPenModeData(int mode)
 {
-    route([&](auto& manager) { manager.sendLaserPenModeData(mode); });
+    activeManager().sendLaserPenModeData(mode);
 }
 
 void VQMouseCommandManager::sendLaserPenEnterMouseStatusData()
 {
-    route([&](auto& manager) { manager.sendLaserPenEnterMouseStatusData(); });
+    activeManager().sendLaserPenEnterMouseStatusData();
 }
 
 void VQMouseCommandManager::sendLaserPenQuitMouseStatusData()
@@ -129,22 +127,22 @@ void VQMouseCommandManager::sendLaserPenQuitMouseStatusData()
         VQLogInfo(QStringLiteral("the laser pen takes no key-setting commands; pointer mode off not sent"));
         return;
     }
-    route([](auto& manager) { manager.sendLaserPenQuitMouseStatusData(); });
+    activeManager().sendLaserPenQuitMouseStatusData();
 }
 
 void VQMouseCommandManager::sendGetElectricData()
 {
-    route([&](auto& manager) { manager.sendGetElectricData(); });
+    activeManager().sendGetElectricData();
 }
 
 void VQMouseCommandManager::sendStartOTAData()
 {
-    route([&](auto& manager) { manager.sendStartOTAData(); });
+    activeManager().sendStartOTAData();
 }
 
 void VQMouseCommandManager::sendCancelOTAData()
 {
-    route([&](auto& manager) { manager.sendCancelOTAData(); });
+    activeManager().sendCancelOTAData();
 }
 
 void VQMouseCommandManager::sendStartOTADongleData()

@@ -79,22 +79,12 @@ QByteArray cancelFrame(const ChipPlan& plan, Target target)
 ParsedReply parseReply(const ChipPlan& plan, const QByteArray& bytes)
 {
     ParsedReply parsed;
-    if (plan.plan == 0)
-        return parsed;
-    const int start = 1 + int(plan.prefix.size()); // index of 'M'
-    if (bytes.size() < start + 3 || quint8(bytes.at(0)) != plan.reportId
-        || bytes.mid(1, plan.prefix.size()) != plan.prefix || quint8(bytes.at(start)) != VQDeviceProtocol::kFrameStart)
-        return parsed;
-    const int length = quint8(bytes.at(start + 1));
-    const int end = start + length - 1;
-    if (length < VQDeviceProtocol::kFrameOverhead || end >= bytes.size()
-        || quint8(bytes.at(end)) != VQDeviceProtocol::kFrameEnd)
-        return parsed;
-    const quint8 command = quint8(bytes.at(start + 2));
-    if (!isTransferCommand(command))
+    const VQDeviceProtocol::FrameCheck check = VQDeviceProtocol::checkFrame(plan, bytes);
+    if (!check.frame || !isTransferCommand(check.frame->command))
         return parsed;
 
-    const QByteArray arguments = bytes.mid(start + 3, length - VQDeviceProtocol::kFrameOverhead);
+    const quint8 command = check.frame->command;
+    const QByteArray& arguments = check.frame->arguments;
     const auto at = [&arguments](int i) { return quint8(arguments.at(i)); };
     Reply reply;
     reply.command = command;

@@ -5,6 +5,7 @@
 #include "MacKeyMap.h"
 #include "UserDefaults.h"
 #include "VQDeviceEvents.h"
+#include "VQEventCode.h"
 #include "VQShortcutBinder.h"
 
 #include <QVariantMap>
@@ -12,9 +13,10 @@
 const std::array<VQVoiceShortcuts::Function, 3>& VQVoiceShortcuts::functions()
 {
     static const std::array<Function, 3> table{{
-        {WordShortcutKey, MacKeyMap::kKeyCodeF1, 33, 34},
-        {TranslateShortcutKey, MacKeyMap::kKeyCodeF2, 37, 38},
-        {SearchShortcutKey, MacKeyMap::kKeyCodeF3, 35, 36},
+        {WordShortcutKey, MacKeyMap::kKeyCodeF1, VQEventCode::kVoiceTypingPressed, VQEventCode::kVoiceTypingReleased},
+        {TranslateShortcutKey, MacKeyMap::kKeyCodeF2, VQEventCode::kVoiceTranslationPressed,
+         VQEventCode::kVoiceTranslationReleased},
+        {SearchShortcutKey, MacKeyMap::kKeyCodeF3, VQEventCode::kVoiceSearchPressed, VQEventCode::kVoiceSearchReleased},
     }};
     return table;
 }

@@ -101,41 +101,27 @@ std::optional<VQVoiceStream::VoiceReport> VQVoiceStream::parseVoiceReport(const 
 {
     if (argumentsValid)
         *argumentsValid = false;
-    if (plan.plan == 0)
+    const FrameCheck check = checkFrame(plan, bytes);
+    if (!check.frame)
         return std::nullopt;
-    const int start = 1 + int(plan.prefix.size()); // index of 'M'
-    if (bytes.size() < start + 3)
-        return std::nullopt;
-    const auto at = [&bytes](int i) { return quint8(bytes.at(i)); };
-    const quint8 command = at(start + 2);
+    const quint8 command = check.frame->command;
     if (command != kVoiceDataCommand && command != kVoiceEndCommand)
         return std::nullopt;
-    if (at(0) != plan.reportId || at(start) != kFrameStart)
-        return std::nullopt;
-    for (int i = 0; i < plan.prefix.size(); ++i) {
-        if (bytes.at(1 + i) != plan.prefix.at(i))
-            return std::nullopt;
-    }
-    const int length = at(start + 1);
-    const int end = start + length - 1; // index of 'L'
-    if (length < kFrameOverhead || end >= bytes.size() || at(end) != kFrameEnd)
-        return std::nullopt;
 
+    const QByteArray& arguments = check.frame->arguments;
     VoiceReport report;
-    const int arguments = length - kFrameOverhead;
-    const int first = start + 3;
     if (command == kVoiceEndCommand) {
         report.kind = VoiceReport::Kind::End;
         if (argumentsValid)
-            *argumentsValid = arguments == 0;
+            *argumentsValid = arguments.isEmpty();
         return report;
     }
     report.kind = VoiceReport::Kind::Data;
-    if (arguments >= 2) {
-        report.offset = at(first);
-        const int count = arguments - 1;
+    if (arguments.size() >= 2) {
+        report.offset = quint8(arguments.at(0));
+        const int count = int(arguments.size()) - 1;
         if (report.offset + count <= kBlockBytes) {
-            report.data = bytes.mid(first + 1, count);
+            report.data = arguments.mid(1);
             if (argumentsValid)
                 *argumentsValid = true;
         }

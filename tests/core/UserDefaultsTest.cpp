@@ -82,7 +82,7 @@ TEST_F(UserDefaultsTest, CorruptFileIsKeptAsideAndDefaultsLoad)
 {
     QDir().mkpath(dir.path() + QStringLiteral("/settings"));
     for (const QByteArray& garbage : {QByteArray("{\"values\": {\"a\": tru"), QByteArray("[1,2,3]"),
-                                      QByteArray("{\"values\": {\"a\": {\"zz\": 1}}}")}) {
+                                      QByteArray("not json at all"), QByteArray("{\"values\": [1]}")}) {
         QFile file(path());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(garbage);
@@ -99,6 +99,51 @@ TEST_F(UserDefaultsTest, CorruptFileIsKeptAsideAndDefaultsLoad)
         ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
         EXPECT_EQ(kept.readAll(), garbage) << "the unreadable file must be kept byte for byte";
         kept.remove();
+    }
+}
+
+TEST_F(UserDefaultsTest, ValueOfAnUnexpectedShapeIsDroppedAndTheRestKept)
+{
+    const QByteArray good = R"("passwordKey": "secret", "uiLanguageIndexKey": 2,
+        "WordShortcutKey": "{\"keyCode\":122}", "ratio": {"d": 0.5})";
+    const QByteArray bad[] = {
+        R"({"zz": 1})",                  // an unknown tag
+        R"({"i": "twelve"})",            // an integer that is no number
+        R"({"i": 12})",                  // an integer tag around a number
+        R"({"b": "@@not base64@@"})",    // bytes that are not base64
+        R"({"d": "many"})",              // a double that is no number
+        R"({"m": [1, 2]})",              // a map tag around a list
+        R"({"m": {"x": {"q": 0}}})",     // a map holding a bad value
+        R"([1, {"b": 5}])",              // a list holding a bad value
+        R"({"i": "1", "d": 2})",         // two tags
+    };
+    QDir().mkpath(dir.path() + QStringLiteral("/settings"));
+    for (const QByteArray& value : bad) {
+        SCOPED_TRACE(value.toStdString());
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("{\"format\": 1, \"values\": {" + good + ", \"broken\": " + value + "}}");
+        file.close();
+
+        {
+            UserDefaults store(path());
+            EXPECT_FALSE(store.hasValueForKey(QStringLiteral("broken")));
+            EXPECT_EQ(store.stringForKey(QStringLiteral("passwordKey")), QStringLiteral("secret"));
+            EXPECT_EQ(store.integerForKey(QStringLiteral("uiLanguageIndexKey")), 2);
+            EXPECT_EQ(store.stringForKey(QStringLiteral("WordShortcutKey")), QStringLiteral("{\"keyCode\":122}"));
+            EXPECT_EQ(store.doubleForKey(QStringLiteral("ratio")), 0.5);
+            EXPECT_EQ(store.droppedKeys(), QStringList{QStringLiteral("broken")});
+            // The file as it was is kept for the user, and the file itself stays in place.
+            const QString aside = store.recoveredCorruptFile();
+            ASSERT_FALSE(aside.isEmpty());
+            EXPECT_TRUE(QFile::exists(path()));
+            QFile::remove(aside);
+        }
+        // The next launch reads a clean file.
+        UserDefaults next(path());
+        EXPECT_TRUE(next.droppedKeys().isEmpty());
+        EXPECT_TRUE(next.recoveredCorruptFile().isEmpty());
+        EXPECT_EQ(next.stringForKey(QStringLiteral("passwordKey")), QStringLiteral("secret"));
     }
 }
 

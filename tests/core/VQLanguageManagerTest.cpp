@@ -1,6 +1,7 @@
 #include "UserDefaults.h"
 #include "VQLanguageManager.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QVariantMap>
 
@@ -24,9 +25,10 @@ QVariantList codedList(int n)
     return list;
 }
 
-// What the settings file holds, read back through a store of its own.
+// What the settings file holds once the event loop has turned, read back through a store of its own.
 qint64 integerOnDisk(const char* key)
 {
+    QCoreApplication::processEvents();
     UserDefaults onDisk(UserDefaults::standard().filePath());
     return onDisk.integerForKey(QString::fromLatin1(key));
 }
@@ -175,7 +177,7 @@ TEST_F(VQLanguageManagerTest, ChoicesArePersistedAndReadAtStart)
     const QVariantList serverTargets = {entry(QStringLiteral("FR_FR")), entry(QStringLiteral("DE_DE"))};
     manager.setToLanguageArr(serverTargets);
 
-    // The settings file holds them at once (each setter synchronises).
+    // The settings file holds them once the event loop has turned.
     EXPECT_EQ(integerOnDisk(VQLanguageManager::uiLanguageIndexKey), 2);
     EXPECT_EQ(integerOnDisk(VQLanguageManager::VQ_Search_Engine_Key), 2);
     EXPECT_EQ(integerOnDisk(VQLanguageManager::VQ_ScreenshotsTag_Key), 0);
@@ -201,6 +203,7 @@ TEST_F(VQLanguageManagerTest, SettersWriteOnlyChangesAndIgnoreNegativeIndexes)
     UserDefaults& defaults = UserDefaults::standard();
     manager.setWordInputTag(2);
     manager.setToLanguageArr(codedList(4));
+    QCoreApplication::processEvents();
     const int writes = defaults.writeCount();
 
     manager.setWordInputTag(2);
@@ -218,6 +221,7 @@ TEST_F(VQLanguageManagerTest, SettersWriteOnlyChangesAndIgnoreNegativeIndexes)
     EXPECT_EQ(manager.readToHyperTranslateLanguageCode(), "L2");
 
     manager.setWordInputTag(1);
+    QCoreApplication::processEvents();
     EXPECT_EQ(defaults.writeCount(), writes + 1);
     EXPECT_EQ(integerOnDisk(VQLanguageManager::VQ_Word_Input_Key), 1);
 

@@ -5,6 +5,7 @@
 
 #include "TestSupport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -32,9 +33,10 @@ protected:
 
     static VQUserInfoData& data() { return VQUserInfoData::sharedInstance(); }
 
-    // Reads the settings file as a new launch would.
+    // Reads the settings file as a new launch would, once the event loop has turned.
     static QVariant valueInFile(const char* key)
     {
+        QCoreApplication::processEvents();
         UserDefaults fresh(UserDefaults::standard().filePath());
         return fresh.objectForKey(QString::fromLatin1(key));
     }
@@ -68,8 +70,9 @@ TEST_F(VQUserInfoDataTest, FirstLaunchHasTheDocumentedDefaults)
     EXPECT_EQ(UserDefaults::standard().writeCount(), 0);
 }
 
-TEST_F(VQUserInfoDataTest, PersistedSettingsReachTheFileAtOnceAndSurviveARestart)
+TEST_F(VQUserInfoDataTest, PersistedSettingsReachTheFileInOneWriteAndSurviveARestart)
 {
+    const int writesBefore = UserDefaults::standard().writeCount();
     data().setPunctuationSwitch(true);
     data().setCompatibleModeSwitch(false);
     data().setLongVoiceModeSwitch(false);
@@ -82,8 +85,15 @@ TEST_F(VQUserInfoDataTest, PersistedSettingsReachTheFileAtOnceAndSurviveARestart
     data().setPassword(QStringLiteral("p'a\"ss 密码"));
     data().setRememberPasswordSwitch(true);
     data().setIFlytekChip_token(QStringLiteral("token-1"));
+    VQLanguageManager::sharedInstance().setUiLanguageIndex(2);
+    VQLanguageManager::sharedInstance().setSearchEngineTag(1);
 
-    // Each setter synchronised: a new read of the file, without running the event loop, has them.
+    // The setters leave the disk alone; the event loop then writes the burst at once.
+    EXPECT_EQ(UserDefaults::standard().writeCount(), writesBefore);
+    ASSERT_TRUE(vqtest::waitUntil([] { return UserDefaults::standard().writeCount() > 0; }));
+    vqtest::spin(30);
+    EXPECT_EQ(UserDefaults::standard().writeCount(), writesBefore + 1);
+    EXPECT_EQ(valueInFile(VQLanguageManager::uiLanguageIndexKey).toLongLong(), 2);
     EXPECT_EQ(valueInFile(VQUserInfoData::punctuationSwitchKey), QVariant(true));
     EXPECT_EQ(valueInFile(VQUserInfoData::compatibleModeSwitchKey), QVariant(false));
     EXPECT_EQ(valueInFile(VQUserInfoData::lowPowerNumKey).toLongLong(), 25);
@@ -126,6 +136,7 @@ TEST_F(VQUserInfoDataTest, SettingAnUnchangedValueWritesNothing)
     UserDefaults& defaults = UserDefaults::standard();
     data().setLowPowerNum(30);
     data().setAccount(QStringLiteral("someone"));
+    QCoreApplication::processEvents();
     const int writes = defaults.writeCount();
 
     data().setPunctuationSwitch(data().punctuationSwitch());
@@ -148,6 +159,7 @@ TEST_F(VQUserInfoDataTest, SettingAnUnchangedValueWritesNothing)
     EXPECT_FALSE(defaults.hasValueForKey(QString::fromLatin1(VQUserInfoData::screenshotsPathKey)));
 
     data().setLowPowerNum(31);
+    QCoreApplication::processEvents();
     EXPECT_EQ(defaults.writeCount(), writes + 1);
 }
 

@@ -77,7 +77,8 @@ TEST(VQDeviceProtocolTest, SettingsAndReadsGiveTheTableFrames)
 {
     EXPECT_EQ(hex(readFrame(plan(1), ReadDeviceInfo)), QLatin1String("0da54d04014c"));
     EXPECT_EQ(hex(setDpiFrame(plan(1), 2)), QLatin1String("0da54d0516024c"));
-    EXPECT_EQ(hex(setReportRateFrame(plan(1), 1000)), QLatin1String("0da54d061703e84c"));
+    // The report rate goes out as the index of the chosen entry, one byte.
+    EXPECT_EQ(hex(setReportRateFrame(plan(1), 2)), QLatin1String("0da54d0517024c"));
     EXPECT_EQ(hex(setLightingModeFrame(plan(1), 2)), QLatin1String("0da54d0519024c"));
     EXPECT_EQ(hex(setLightingBrightnessFrame(plan(1), 80)), QLatin1String("0da54d051a504c"));
     EXPECT_EQ(hex(setLightingSpeedFrame(plan(1), 3)), QLatin1String("0da54d051b034c"));
@@ -93,8 +94,8 @@ TEST(VQDeviceProtocolTest, ValuesOutsideTheRangesBuildNothing)
 {
     EXPECT_TRUE(setDpiFrame(plan(1), 16).isEmpty());
     EXPECT_TRUE(setDpiFrame(plan(1), -1).isEmpty());
-    EXPECT_TRUE(setReportRateFrame(plan(1), 0).isEmpty());
-    EXPECT_TRUE(setReportRateFrame(plan(1), 8001).isEmpty());
+    EXPECT_TRUE(setReportRateFrame(plan(1), -1).isEmpty());
+    EXPECT_TRUE(setReportRateFrame(plan(1), 256).isEmpty());
     EXPECT_TRUE(setLightingModeFrame(plan(1), 4).isEmpty());
     EXPECT_TRUE(setLightingBrightnessFrame(plan(1), 0).isEmpty());
     EXPECT_TRUE(setLightingBrightnessFrame(plan(1), 101).isEmpty());
@@ -152,18 +153,6 @@ TEST(VQDeviceProtocolTest, LaserPenFramesPerTransportAndPlan)
     EXPECT_EQ(hex(countdownFrame(0)), QLatin1String("0c4d06ff00004c"));
 }
 
-TEST(VQDeviceProtocolTest, ReportRateChoicesAreNumbers)
-{
-    const QStringList choices{QStringLiteral("125"), QStringLiteral(" 1000 "), QStringLiteral("fast"),
-                              QStringLiteral("9000")};
-    EXPECT_EQ(reportRateChoice(choices, 0), 125);
-    EXPECT_EQ(reportRateChoice(choices, 1), 1000);
-    EXPECT_FALSE(reportRateChoice(choices, 2));
-    EXPECT_FALSE(reportRateChoice(choices, 3));
-    EXPECT_FALSE(reportRateChoice(choices, 4));
-    EXPECT_FALSE(reportRateChoice(choices, -1));
-}
-
 TEST(VQDeviceProtocolTest, TableRepliesAreRead)
 {
     const Report info = parsed(padded("0da54d0c0101003800030101014c"));
@@ -214,6 +203,24 @@ TEST(VQDeviceProtocolTest, TableRepliesAreRead)
     EXPECT_EQ(parsed(bytes("0da54d0506024c"), bluetoothPlan()).value, 2);
     // An empty serial number is allowed (the device has none).
     EXPECT_TRUE(parsed(padded("0da54d0502004c")).text.isEmpty());
+}
+
+TEST(VQDeviceProtocolTest, AnyNonZeroDeviceInfoFlagMeansTrue)
+{
+    struct Row {
+        const char* flags; // sampling flag, key-setting flag
+        int sampling;
+        int keySetting;
+    };
+    const Row rows[] = {{"0000", 0, 0}, {"0100", 1, 0}, {"0001", 0, 1}, {"0200", 1, 0},
+                        {"0002", 0, 1}, {"80ff", 1, 1}, {"ff01", 1, 1}};
+    for (const Row& row : rows) {
+        const QByteArray text = QByteArray("0da54d0c01010038000301") + row.flags + "4c";
+        const ParseResult result = parseReport(plan(1), padded(text.constData()));
+        ASSERT_TRUE(result.report.has_value()) << row.flags << ": " << result.error.toStdString();
+        EXPECT_EQ(result.report->info.samplingRate, row.sampling) << row.flags;
+        EXPECT_EQ(result.report->info.keySetting, row.keySetting) << row.flags;
+    }
 }
 
 TEST(VQDeviceProtocolTest, MalformedReportsAreRefusedWithAReason)

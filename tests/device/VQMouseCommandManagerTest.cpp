@@ -309,10 +309,12 @@ TEST_F(VQMouseCommandManagerTest, ActionsAndReceiverCommandsLeaveTheirFrames)
                                          QStringLiteral("0da54d04204c"), QStringLiteral("0da54d04214c"),
                                          QStringLiteral("0da54d04234c"), QStringLiteral("0da54d04244c"),
                                          QStringLiteral("0da54d04254c"), QStringLiteral("0da54d04264c"),
-                                         QStringLiteral("0da54d040e4c"), QStringLiteral("0da54d061703e84c"),
+                                         QStringLiteral("0da54d040e4c"), QStringLiteral("0da54d0517024c"),
                                          QStringLiteral("0da54d04074c")}));
     // On Linux the device types Control+V for the paste chord; Enter is unchanged.
     EXPECT_EQ(receiver.device().typedKeys, (QList<QPair<int, int>>{{0x01, 25}, {0, 40}}));
+    // The rate leaves as the index of the chosen entry; the device reads it back in hertz.
+    EXPECT_EQ(receiver.device().values.reportRate, 1000);
     EXPECT_EQ(VQUserInfoData::sharedInstance().reportRate(), 1000);
     EXPECT_EQ(recorder->chipInfo, QStringList{QStringLiteral("XF-0001")});
     EXPECT_TRUE(receiver.rejected().isEmpty()) << receiver.rejected().join(QLatin1Char('\n')).toStdString();

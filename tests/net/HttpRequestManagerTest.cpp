@@ -253,6 +253,52 @@ TEST_F(HttpRequestManagerTest, RequestFromAnotherThreadCallsBackOnTheMainThread)
     EXPECT_EQ(server.requestCount(), 1);
 }
 
+// A scene that notes the threads its parameters are read on.
+class ThreadNotingScene : public VQNetBaseScene {
+public:
+    static constexpr char kPath[] = "/threaded";
+
+    ThreadNotingScene()
+        : VQNetBaseScene("ThreadNotingScene", VQApiConfig::Endpoint::Api, kPath, Method::Get, ResultType::DataMember)
+    {
+        useCommonDeviceParameters();
+    }
+
+    std::shared_ptr<QList<QThread*>> readOn = std::make_shared<QList<QThread*>>();
+
+protected:
+    ParameterList sceneParameters() const override
+    {
+        readOn->append(QThread::currentThread());
+        return {{QStringLiteral("text"), QStringLiteral("from a worker")}};
+    }
+};
+
+TEST_F(HttpRequestManagerTest, SceneHandedOverByAWorkerThreadIsBuiltOnTheMainThread)
+{
+    server.setReply(api(ThreadNotingScene::kPath), StandInReply::api(QStringLiteral("done")));
+    auto outcome = std::make_shared<Outcome>();
+    auto readOn = std::make_shared<QList<QThread*>>();
+    QThread* worker = QThread::create([&, outcome, readOn] {
+        ThreadNotingScene scene; // made and dropped on the worker
+        scene.readOn = readOn;
+        manager().httpRequestWithScene(scene, recorder(outcome));
+    });
+    worker->start();
+    ASSERT_TRUE(vqtest::waitUntil([&] { return worker->isFinished(); }));
+    delete worker;
+    ASSERT_TRUE(vqtest::waitUntil([&] { return outcome->calls == 1; }));
+    EXPECT_TRUE(outcome->result.success);
+    EXPECT_EQ(outcome->result.data.toString(), QStringLiteral("done"));
+    EXPECT_TRUE(outcome->onMainThread);
+    ASSERT_FALSE(readOn->isEmpty());
+    for (QThread* thread : *readOn)
+        EXPECT_EQ(thread, qApp->thread()) << "the request was built off the main thread";
+    const vqtest::StandInRequest request = server.lastRequest();
+    EXPECT_EQ(request.queryValue(QStringLiteral("text")), QStringLiteral("from a worker"));
+    EXPECT_EQ(request.queryValue(QStringLiteral("sn")), QString::fromLatin1(kSn));
+}
+
 TEST_F(HttpRequestManagerTest, SlowRequestNeverStallsTheMainThread)
 {
     StandInReply reply = StandInReply::api(QJsonObject{{QStringLiteral("transText"), QStringLiteral("late")}});

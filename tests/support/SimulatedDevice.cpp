@@ -113,13 +113,14 @@ std::optional<QList<QByteArray>> SimulatedDevice::answer(quint8 command, const Q
     case 0x16:
         return setting(0, 15, values.dpiStep);
     case 0x17: {
-        if (arguments.size() != 2)
-            return reject(QStringLiteral("report rate takes two arguments"));
-        const int rate = (arg(0) << 8) | arg(1);
-        if (rate < 1 || rate > 8000)
-            return reject(QStringLiteral("report rate %1 outside 1-8000").arg(rate));
+        if (arguments.size() != 1)
+            return reject(QStringLiteral("report rate takes one argument, the index of the rate"));
+        if (arg(0) >= values.reportRates.size())
+            return reject(QStringLiteral("report-rate index %1 outside the device's %2 rates")
+                              .arg(arg(0))
+                              .arg(values.reportRates.size()));
         if (!refuseSettings)
-            values.reportRate = rate;
+            values.reportRate = values.reportRates.at(arg(0));
         return QList<QByteArray>{payload(command, {status})};
     }
     case 0x19:

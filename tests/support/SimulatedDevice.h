@@ -40,7 +40,9 @@ public:
         int batteryLevel = 3;
         int batteryPercent = 75;
         int dpiStep = 1;
-        int reportRate = 500;
+        int reportRate = 500; // hertz, as read back
+        // The rates the device offers, by index: the set command carries the index.
+        QList<int> reportRates{125, 500, 1000};
         int functionSwitch = 1;
         int lightingMode = 1;
         int lightingBrightness = 50;
