@@ -191,5 +191,13 @@
         <source>辅助设置</source>
         <translation>إعدادات مساعدة</translation>
     </message>
+    <message>
+        <source>部分设置无法读取，已恢复为默认值</source>
+        <translation>تعذرت قراءة بعض الإعدادات، وأُعيدت إلى القيم الافتراضية</translation>
+    </message>
+    <message>
+        <source>原设置文件已另存为：</source>
+        <translation>حُفظ ملف الإعدادات الأصلي باسم: </translation>
+    </message>
 </context>
 </TS>

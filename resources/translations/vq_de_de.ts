@@ -191,5 +191,13 @@
         <source>辅助设置</source>
         <translation>Zusatzeinstellungen</translation>
     </message>
+    <message>
+        <source>部分设置无法读取，已恢复为默认值</source>
+        <translation>Einige Einstellungen konnten nicht gelesen werden und wurden auf die Standardwerte zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>原设置文件已另存为：</source>
+        <translation>Die ursprüngliche Einstellungsdatei wurde gespeichert als: </translation>
+    </message>
 </context>
 </TS>

@@ -191,5 +191,13 @@
         <source>辅助设置</source>
         <translation>Auxiliary settings</translation>
     </message>
+    <message>
+        <source>部分设置无法读取，已恢复为默认值</source>
+        <translation>Some settings could not be read and were reset to their defaults</translation>
+    </message>
+    <message>
+        <source>原设置文件已另存为：</source>
+        <translation>The original settings file was kept as: </translation>
+    </message>
 </context>
 </TS>

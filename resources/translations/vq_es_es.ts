@@ -191,5 +191,13 @@
         <source>辅助设置</source>
         <translation>Ajustes auxiliares</translation>
     </message>
+    <message>
+        <source>部分设置无法读取，已恢复为默认值</source>
+        <translation>No se pudieron leer algunos ajustes y se restablecieron a sus valores predeterminados</translation>
+    </message>
+    <message>
+        <source>原设置文件已另存为：</source>
+        <translation>El archivo de ajustes original se guardó como: </translation>
+    </message>
 </context>
 </TS>

@@ -191,5 +191,13 @@
         <source>辅助设置</source>
         <translation>Karagdagang setting</translation>
     </message>
+    <message>
+        <source>部分设置无法读取，已恢复为默认值</source>
+        <translation>Hindi nabasa ang ilang setting at ibinalik sa default</translation>
+    </message>
+    <message>
+        <source>原设置文件已另存为：</source>
+        <translation>Itinabi ang orihinal na file ng setting bilang: </translation>
+    </message>
 </context>
 </TS>

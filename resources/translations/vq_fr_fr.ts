@@ -191,5 +191,13 @@
         <source>辅助设置</source>
         <translation>Réglages auxiliaires</translation>
     </message>
+    <message>
+        <source>部分设置无法读取，已恢复为默认值</source>
+        <translation>Certains réglages n'ont pas pu être lus et ont été rétablis par défaut</translation>
+    </message>
+    <message>
+        <source>原设置文件已另存为：</source>
+        <translation>Le fichier de réglages d'origine a été conservé sous : </translation>
+    </message>
 </context>
 </TS>

@@ -191,5 +191,13 @@
         <source>辅助设置</source>
         <translation>Pengaturan tambahan</translation>
     </message>
+    <message>
+        <source>部分设置无法读取，已恢复为默认值</source>
+        <translation>Beberapa pengaturan tidak dapat dibaca dan dikembalikan ke default</translation>
+    </message>
+    <message>
+        <source>原设置文件已另存为：</source>
+        <translation>File pengaturan asli disimpan sebagai: </translation>
+    </message>
 </context>
 </TS>

@@ -191,5 +191,13 @@
         <source>辅助设置</source>
         <translation>Impostazioni ausiliarie</translation>
     </message>
+    <message>
+        <source>部分设置无法读取，已恢复为默认值</source>
+        <translation>Alcune impostazioni non sono state lette e sono state ripristinate ai valori predefiniti</translation>
+    </message>
+    <message>
+        <source>原设置文件已另存为：</source>
+        <translation>Il file di impostazioni originale è stato conservato come: </translation>
+    </message>
 </context>
 </TS>

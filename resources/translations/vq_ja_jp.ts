@@ -191,5 +191,13 @@
         <source>辅助设置</source>
         <translation>補助設定</translation>
     </message>
+    <message>
+        <source>部分设置无法读取，已恢复为默认值</source>
+        <translation>一部の設定を読み込めなかったため、既定値に戻しました</translation>
+    </message>
+    <message>
+        <source>原设置文件已另存为：</source>
+        <translation>元の設定ファイルの保存先：</translation>
+    </message>
 </context>
 </TS>

@@ -191,5 +191,13 @@
         <source>辅助设置</source>
         <translation>보조 설정</translation>
     </message>
+    <message>
+        <source>部分设置无法读取，已恢复为默认值</source>
+        <translation>일부 설정을 읽을 수 없어 기본값으로 되돌렸습니다</translation>
+    </message>
+    <message>
+        <source>原设置文件已另存为：</source>
+        <translation>원래 설정 파일은 다음 이름으로 보관되었습니다: </translation>
+    </message>
 </context>
 </TS>

@@ -191,5 +191,13 @@
         <source>辅助设置</source>
         <translation>Tetapan tambahan</translation>
     </message>
+    <message>
+        <source>部分设置无法读取，已恢复为默认值</source>
+        <translation>Sesetengah tetapan tidak dapat dibaca dan dikembalikan kepada lalai</translation>
+    </message>
+    <message>
+        <source>原设置文件已另存为：</source>
+        <translation>Fail tetapan asal disimpan sebagai: </translation>
+    </message>
 </context>
 </TS>

@@ -191,5 +191,13 @@
         <source>辅助设置</source>
         <translation>Дополнительные настройки</translation>
     </message>
+    <message>
+        <source>部分设置无法读取，已恢复为默认值</source>
+        <translation>Некоторые настройки не удалось прочитать, они сброшены к значениям по умолчанию</translation>
+    </message>
+    <message>
+        <source>原设置文件已另存为：</source>
+        <translation>Исходный файл настроек сохранён как: </translation>
+    </message>
 </context>
 </TS>

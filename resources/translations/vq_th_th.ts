@@ -191,5 +191,13 @@
         <source>辅助设置</source>
         <translation>การตั้งค่าเสริม</translation>
     </message>
+    <message>
+        <source>部分设置无法读取，已恢复为默认值</source>
+        <translation>อ่านการตั้งค่าบางส่วนไม่ได้ จึงคืนค่าเริ่มต้นแล้ว</translation>
+    </message>
+    <message>
+        <source>原设置文件已另存为：</source>
+        <translation>เก็บไฟล์การตั้งค่าเดิมไว้เป็น: </translation>
+    </message>
 </context>
 </TS>

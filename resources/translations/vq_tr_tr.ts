@@ -191,5 +191,13 @@
         <source>辅助设置</source>
         <translation>Yardımcı ayarlar</translation>
     </message>
+    <message>
+        <source>部分设置无法读取，已恢复为默认值</source>
+        <translation>Bazı ayarlar okunamadı ve varsayılanlara döndürüldü</translation>
+    </message>
+    <message>
+        <source>原设置文件已另存为：</source>
+        <translation>Özgün ayar dosyası şu adla saklandı: </translation>
+    </message>
 </context>
 </TS>

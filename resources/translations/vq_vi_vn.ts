@@ -191,5 +191,13 @@
         <source>辅助设置</source>
         <translation>Cài đặt phụ trợ</translation>
     </message>
+    <message>
+        <source>部分设置无法读取，已恢复为默认值</source>
+        <translation>Không đọc được một số cài đặt, đã khôi phục về mặc định</translation>
+    </message>
+    <message>
+        <source>原设置文件已另存为：</source>
+        <translation>Tệp cài đặt gốc được lưu thành: </translation>
+    </message>
 </context>
 </TS>

@@ -191,5 +191,13 @@
         <source>辅助设置</source>
         <translation>辅助设置</translation>
     </message>
+    <message>
+        <source>部分设置无法读取，已恢复为默认值</source>
+        <translation>部分设置无法读取，已恢复为默认值</translation>
+    </message>
+    <message>
+        <source>原设置文件已另存为：</source>
+        <translation>原设置文件已另存为：</translation>
+    </message>
 </context>
 </TS>

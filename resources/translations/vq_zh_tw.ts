@@ -191,5 +191,13 @@
         <source>辅助设置</source>
         <translation>輔助設定</translation>
     </message>
+    <message>
+        <source>部分设置无法读取，已恢复为默认值</source>
+        <translation>部分設定無法讀取，已恢復為預設值</translation>
+    </message>
+    <message>
+        <source>原设置文件已另存为：</source>
+        <translation>原設定檔已另存為：</translation>
+    </message>
 </context>
 </TS>

@@ -139,6 +139,7 @@ void AppDelegate::applicationDidFinishLaunching()
     configData();
     configUI();
     checkPermissions();
+    reportSettingsProblems(UserDefaults::standard());
     startReachabilityWatch();
 }
 
@@ -272,6 +273,18 @@ VQBaseViewController* AppDelegate::makePage(int tag)
 bool AppDelegate::hasPage(int tag) const
 {
     return tag >= 0 && tag < kPageCount && (m_pages[tag] != nullptr || pageRegistry()[tag].factory);
+}
+
+void AppDelegate::reportSettingsProblems(const UserDefaults& defaults)
+{
+    const QStringList dropped = defaults.droppedKeys();
+    const QString aside = defaults.recoveredCorruptFile();
+    if (dropped.isEmpty() && aside.isEmpty())
+        return;
+    // The store has logged what it dropped; the user learns that choices went back to defaults
+    // and where the old file is kept.
+    const QString detail = aside.isEmpty() ? QString() : tr8(kSettingsRecoveredDetailText) + aside;
+    VQToolManager::sharedInstance().showErrorMsg(tr8(kSettingsRecoveredText), detail);
 }
 
 void AppDelegate::checkPermissions()

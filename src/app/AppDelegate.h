@@ -13,6 +13,7 @@
 #include <memory>
 
 class AuthorityManagementWindowController;
+class UserDefaults;
 class VQBaseViewController;
 class VQGuidePopover;
 class VQMainWindow;
@@ -35,6 +36,7 @@ struct VQLeftItem;
 //
 // One delegate exists while the program runs (sharedDelegate()); tests make their own. Main
 // thread only.
+
 class AppDelegate : public QObject {
     Q_OBJECT
 public:
@@ -67,6 +69,9 @@ public:
     static constexpr int kQuitDeadlineMs = 900;
     // Set once the permissions window has told the user what a Wayland session leaves out.
     static constexpr char kWaylandNoticeShownKey[] = "waylandSessionNoticeShownKey";
+    // The alert shown when the settings file could not be read whole at start-up.
+    static constexpr char kSettingsRecoveredText[] = "部分设置无法读取，已恢复为默认值";
+    static constexpr char kSettingsRecoveredDetailText[] = "原设置文件已另存为：";
 
     using PageFactory = std::function<VQBaseViewController*()>;
     // Called after the page was selected (the my-device page fetches the user's information).
@@ -152,6 +157,9 @@ public:
     // laser-pen page (7) first for a laser pen (mouse type 202, device type 2, or isLaser), else
     // the mouse settings page (0); then 1, 2 and 3; then the lighting page (6) for mouse types
     // 56 and 72. Pages 4 and 5 never have an item.
+    // Tells the user, through the error presenter, that the store dropped values of the
+    // settings file or set the whole file aside; says nothing when it read the file whole.
+    static void reportSettingsProblems(const UserDefaults& defaults);
     static QList<int> leftItemTagsFor(quint64 mouseType, qint64 deviceType, bool isLaser);
     // The item of a navigation tag (title key and images).
     static VQLeftItem leftItemForTag(int tag);

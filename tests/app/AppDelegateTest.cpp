@@ -9,6 +9,7 @@
 #include "VQMainWindow.h"
 #include "VQNotificationNames.h"
 #include "VQTipWindow.h"
+#include "UserDefaults.h"
 #include "VQToolManager.h"
 
 #include <QAbstractButton>
@@ -16,6 +17,7 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <array>
@@ -227,6 +229,47 @@ TEST_F(ShellTest, ErrorMessagesOpenAsASheetOnTheMainWindow)
     EXPECT_TRUE(closing == nullptr || !closing->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(closing, nullptr);
+}
+
+TEST_F(ShellTest, ASettingsFileReadOnlyInPartIsReportedWithWhereTheOldFileIsKept)
+{
+    setUiLanguage(2);
+    AppDelegate& app = launch();
+    struct Case {
+        const char* name;
+        QByteArray contents;
+        bool alert;
+    };
+    const Case cases[] = {
+        { "a clean file", R"({"format": 1, "values": {"a": {"i": "3"}}})", false },
+        { "one value of an unknown form", R"({"format": 1, "values": {"a": {"i": "3"}, "b": {"zz": 1}}})", true },
+        { "no JSON at all", "this is not a settings file", true },
+    };
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath(QString::fromLatin1(c.name) + QStringLiteral(".json"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.contents);
+        file.close();
+        UserDefaults store(path);
+        AppDelegate::reportSettingsProblems(store);
+        QMessageBox* alert = nullptr;
+        const bool shown = vqtest::waitUntil([&] {
+            alert = app.mainWindow()->findChild<QMessageBox*>();
+            return alert != nullptr && alert->isVisible();
+        }, c.alert ? 2000 : 200);
+        ASSERT_EQ(shown, c.alert);
+        if (!shown)
+            continue;
+        EXPECT_FALSE(alert->text().isEmpty());
+        EXPECT_NE(alert->text(), QString::fromUtf8(AppDelegate::kSettingsRecoveredText)); // translated
+        EXPECT_TRUE(alert->informativeText().endsWith(store.recoveredCorruptFile()));
+        EXPECT_TRUE(QFile::exists(store.recoveredCorruptFile()));
+        delete alert;
+    }
 }
 
 // --- Low battery -----------------------------------------------------------------------------
