@@ -199,5 +199,37 @@
         <source>原设置文件已另存为：</source>
         <translation>حُفظ ملف الإعدادات الأصلي باسم: </translation>
     </message>
+    <message>
+        <source>录音失败，请检查麦克风</source>
+        <translation>فشل التسجيل، يرجى التحقق من الميكروفون</translation>
+    </message>
+    <message>
+        <source>点击太快了</source>
+        <translation>الضغط سريع جدًا</translation>
+    </message>
+    <message>
+        <source>请说话...</source>
+        <translation>تحدث من فضلك...</translation>
+    </message>
+    <message>
+        <source>没有听到您说话，请按语音键重说</source>
+        <translation>لم يتم سماع أي كلام. اضغط على مفتاح الصوت وتحدث مرة أخرى</translation>
+    </message>
+    <message>
+        <source>切换到打字模式</source>
+        <translation>تم التبديل إلى وضع الكتابة</translation>
+    </message>
+    <message>
+        <source>切换到翻译模式</source>
+        <translation>تم التبديل إلى وضع الترجمة</translation>
+    </message>
+    <message>
+        <source>连接服务器失败,请检查网络</source>
+        <translation>فشل الاتصال بالخادم، يرجى التحقق من الشبكة</translation>
+    </message>
+    <message>
+        <source>读取音频文件失败</source>
+        <translation>تعذرت قراءة الملف الصوتي</translation>
+    </message>
 </context>
 </TS>

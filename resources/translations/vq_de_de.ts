@@ -199,5 +199,37 @@
         <source>原设置文件已另存为：</source>
         <translation>Die ursprüngliche Einstellungsdatei wurde gespeichert als: </translation>
     </message>
+    <message>
+        <source>录音失败，请检查麦克风</source>
+        <translation>Aufnahme fehlgeschlagen, bitte das Mikrofon prüfen</translation>
+    </message>
+    <message>
+        <source>点击太快了</source>
+        <translation>Zu schnell gedrückt</translation>
+    </message>
+    <message>
+        <source>请说话...</source>
+        <translation>Bitte sprechen...</translation>
+    </message>
+    <message>
+        <source>没有听到您说话，请按语音键重说</source>
+        <translation>Keine Sprache gehört. Drücken Sie die Sprachtaste und sprechen Sie erneut</translation>
+    </message>
+    <message>
+        <source>切换到打字模式</source>
+        <translation>Zum Tippmodus gewechselt</translation>
+    </message>
+    <message>
+        <source>切换到翻译模式</source>
+        <translation>Zum Übersetzungsmodus gewechselt</translation>
+    </message>
+    <message>
+        <source>连接服务器失败,请检查网络</source>
+        <translation>Verbindung zum Server fehlgeschlagen, bitte Netzwerk prüfen</translation>
+    </message>
+    <message>
+        <source>读取音频文件失败</source>
+        <translation>Die Audiodatei konnte nicht gelesen werden</translation>
+    </message>
 </context>
 </TS>

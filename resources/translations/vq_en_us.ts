@@ -199,5 +199,37 @@
         <source>原设置文件已另存为：</source>
         <translation>The original settings file was kept as: </translation>
     </message>
+    <message>
+        <source>录音失败，请检查麦克风</source>
+        <translation>Recording failed, please check the microphone</translation>
+    </message>
+    <message>
+        <source>点击太快了</source>
+        <translation>Pressed too quickly</translation>
+    </message>
+    <message>
+        <source>请说话...</source>
+        <translation>Please speak...</translation>
+    </message>
+    <message>
+        <source>没有听到您说话，请按语音键重说</source>
+        <translation>No speech was heard. Press the voice key to try again</translation>
+    </message>
+    <message>
+        <source>切换到打字模式</source>
+        <translation>Switched to typing mode</translation>
+    </message>
+    <message>
+        <source>切换到翻译模式</source>
+        <translation>Switched to translation mode</translation>
+    </message>
+    <message>
+        <source>连接服务器失败,请检查网络</source>
+        <translation>Failed to connect to the server, please check the network</translation>
+    </message>
+    <message>
+        <source>读取音频文件失败</source>
+        <translation>The audio file could not be read</translation>
+    </message>
 </context>
 </TS>

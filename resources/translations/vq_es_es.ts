@@ -199,5 +199,37 @@
         <source>原设置文件已另存为：</source>
         <translation>El archivo de ajustes original se guardó como: </translation>
     </message>
+    <message>
+        <source>录音失败，请检查麦克风</source>
+        <translation>Error al grabar, comprueba el micrófono</translation>
+    </message>
+    <message>
+        <source>点击太快了</source>
+        <translation>Pulsado demasiado rápido</translation>
+    </message>
+    <message>
+        <source>请说话...</source>
+        <translation>Hable, por favor...</translation>
+    </message>
+    <message>
+        <source>没有听到您说话，请按语音键重说</source>
+        <translation>No se ha oído nada. Pulse la tecla de voz y vuelva a hablar</translation>
+    </message>
+    <message>
+        <source>切换到打字模式</source>
+        <translation>Cambiado al modo de escritura</translation>
+    </message>
+    <message>
+        <source>切换到翻译模式</source>
+        <translation>Cambiado al modo de traducción</translation>
+    </message>
+    <message>
+        <source>连接服务器失败,请检查网络</source>
+        <translation>No se pudo conectar con el servidor, compruebe la red</translation>
+    </message>
+    <message>
+        <source>读取音频文件失败</source>
+        <translation>No se pudo leer el archivo de audio</translation>
+    </message>
 </context>
 </TS>

@@ -199,5 +199,37 @@
         <source>原设置文件已另存为：</source>
         <translation>Itinabi ang orihinal na file ng setting bilang: </translation>
     </message>
+    <message>
+        <source>录音失败，请检查麦克风</source>
+        <translation>Nabigo ang pagre-record, pakisuri ang mikropono</translation>
+    </message>
+    <message>
+        <source>点击太快了</source>
+        <translation>Masyadong mabilis ang pagpindot</translation>
+    </message>
+    <message>
+        <source>请说话...</source>
+        <translation>Magsalita po...</translation>
+    </message>
+    <message>
+        <source>没有听到您说话，请按语音键重说</source>
+        <translation>Walang narinig na boses. Pindutin ang voice key at magsalita muli</translation>
+    </message>
+    <message>
+        <source>切换到打字模式</source>
+        <translation>Lumipat sa typing mode</translation>
+    </message>
+    <message>
+        <source>切换到翻译模式</source>
+        <translation>Lumipat sa translation mode</translation>
+    </message>
+    <message>
+        <source>连接服务器失败,请检查网络</source>
+        <translation>Hindi makakonekta sa server, pakisuri ang network</translation>
+    </message>
+    <message>
+        <source>读取音频文件失败</source>
+        <translation>Hindi mabasa ang audio file</translation>
+    </message>
 </context>
 </TS>

@@ -199,5 +199,37 @@
         <source>原设置文件已另存为：</source>
         <translation>Le fichier de réglages d'origine a été conservé sous : </translation>
     </message>
+    <message>
+        <source>录音失败，请检查麦克风</source>
+        <translation>Échec de l&apos;enregistrement, vérifiez le microphone</translation>
+    </message>
+    <message>
+        <source>点击太快了</source>
+        <translation>Appui trop rapide</translation>
+    </message>
+    <message>
+        <source>请说话...</source>
+        <translation>Parlez...</translation>
+    </message>
+    <message>
+        <source>没有听到您说话，请按语音键重说</source>
+        <translation>Aucune parole entendue. Appuyez sur la touche vocale et recommencez</translation>
+    </message>
+    <message>
+        <source>切换到打字模式</source>
+        <translation>Mode saisie activé</translation>
+    </message>
+    <message>
+        <source>切换到翻译模式</source>
+        <translation>Mode traduction activé</translation>
+    </message>
+    <message>
+        <source>连接服务器失败,请检查网络</source>
+        <translation>Échec de la connexion au serveur, veuillez vérifier le réseau</translation>
+    </message>
+    <message>
+        <source>读取音频文件失败</source>
+        <translation>Impossible de lire le fichier audio</translation>
+    </message>
 </context>
 </TS>

@@ -199,5 +199,37 @@
         <source>原设置文件已另存为：</source>
         <translation>File pengaturan asli disimpan sebagai: </translation>
     </message>
+    <message>
+        <source>录音失败，请检查麦克风</source>
+        <translation>Perekaman gagal, periksa mikrofon</translation>
+    </message>
+    <message>
+        <source>点击太快了</source>
+        <translation>Ditekan terlalu cepat</translation>
+    </message>
+    <message>
+        <source>请说话...</source>
+        <translation>Silakan bicara...</translation>
+    </message>
+    <message>
+        <source>没有听到您说话，请按语音键重说</source>
+        <translation>Tidak ada suara yang terdengar. Tekan tombol suara dan bicara lagi</translation>
+    </message>
+    <message>
+        <source>切换到打字模式</source>
+        <translation>Beralih ke mode mengetik</translation>
+    </message>
+    <message>
+        <source>切换到翻译模式</source>
+        <translation>Beralih ke mode terjemahan</translation>
+    </message>
+    <message>
+        <source>连接服务器失败,请检查网络</source>
+        <translation>Gagal terhubung ke server, periksa jaringan</translation>
+    </message>
+    <message>
+        <source>读取音频文件失败</source>
+        <translation>File audio tidak dapat dibaca</translation>
+    </message>
 </context>
 </TS>

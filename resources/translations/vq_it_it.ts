@@ -199,5 +199,37 @@
         <source>原设置文件已另存为：</source>
         <translation>Il file di impostazioni originale è stato conservato come: </translation>
     </message>
+    <message>
+        <source>录音失败，请检查麦克风</source>
+        <translation>Registrazione non riuscita, controlla il microfono</translation>
+    </message>
+    <message>
+        <source>点击太快了</source>
+        <translation>Premuto troppo velocemente</translation>
+    </message>
+    <message>
+        <source>请说话...</source>
+        <translation>Parla pure...</translation>
+    </message>
+    <message>
+        <source>没有听到您说话，请按语音键重说</source>
+        <translation>Nessuna voce rilevata. Premi il tasto vocale e riprova</translation>
+    </message>
+    <message>
+        <source>切换到打字模式</source>
+        <translation>Passato alla modalità digitazione</translation>
+    </message>
+    <message>
+        <source>切换到翻译模式</source>
+        <translation>Passato alla modalità traduzione</translation>
+    </message>
+    <message>
+        <source>连接服务器失败,请检查网络</source>
+        <translation>Connessione al server non riuscita, controlla la rete</translation>
+    </message>
+    <message>
+        <source>读取音频文件失败</source>
+        <translation>Impossibile leggere il file audio</translation>
+    </message>
 </context>
 </TS>

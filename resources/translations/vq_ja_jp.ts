@@ -199,5 +199,37 @@
         <source>原设置文件已另存为：</source>
         <translation>元の設定ファイルの保存先：</translation>
     </message>
+    <message>
+        <source>录音失败，请检查麦克风</source>
+        <translation>録音に失敗しました。マイクを確認してください</translation>
+    </message>
+    <message>
+        <source>点击太快了</source>
+        <translation>押すのが速すぎます</translation>
+    </message>
+    <message>
+        <source>请说话...</source>
+        <translation>話してください...</translation>
+    </message>
+    <message>
+        <source>没有听到您说话，请按语音键重说</source>
+        <translation>音声が聞き取れませんでした。音声キーを押してもう一度話してください</translation>
+    </message>
+    <message>
+        <source>切换到打字模式</source>
+        <translation>入力モードに切り替えました</translation>
+    </message>
+    <message>
+        <source>切换到翻译模式</source>
+        <translation>翻訳モードに切り替えました</translation>
+    </message>
+    <message>
+        <source>连接服务器失败,请检查网络</source>
+        <translation>サーバーに接続できませんでした。ネットワークを確認してください</translation>
+    </message>
+    <message>
+        <source>读取音频文件失败</source>
+        <translation>音声ファイルを読み込めませんでした</translation>
+    </message>
 </context>
 </TS>

@@ -199,5 +199,37 @@
         <source>原设置文件已另存为：</source>
         <translation>원래 설정 파일은 다음 이름으로 보관되었습니다: </translation>
     </message>
+    <message>
+        <source>录音失败，请检查麦克风</source>
+        <translation>녹음에 실패했습니다. 마이크를 확인하세요</translation>
+    </message>
+    <message>
+        <source>点击太快了</source>
+        <translation>너무 빨리 눌렀습니다</translation>
+    </message>
+    <message>
+        <source>请说话...</source>
+        <translation>말씀하세요...</translation>
+    </message>
+    <message>
+        <source>没有听到您说话，请按语音键重说</source>
+        <translation>음성이 들리지 않았습니다. 음성 키를 눌러 다시 말씀하세요</translation>
+    </message>
+    <message>
+        <source>切换到打字模式</source>
+        <translation>입력 모드로 전환했습니다</translation>
+    </message>
+    <message>
+        <source>切换到翻译模式</source>
+        <translation>번역 모드로 전환했습니다</translation>
+    </message>
+    <message>
+        <source>连接服务器失败,请检查网络</source>
+        <translation>서버에 연결하지 못했습니다. 네트워크를 확인하세요</translation>
+    </message>
+    <message>
+        <source>读取音频文件失败</source>
+        <translation>오디오 파일을 읽을 수 없습니다</translation>
+    </message>
 </context>
 </TS>

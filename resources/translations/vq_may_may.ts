@@ -199,5 +199,37 @@
         <source>原设置文件已另存为：</source>
         <translation>Fail tetapan asal disimpan sebagai: </translation>
     </message>
+    <message>
+        <source>录音失败，请检查麦克风</source>
+        <translation>Rakaman gagal, sila semak mikrofon</translation>
+    </message>
+    <message>
+        <source>点击太快了</source>
+        <translation>Ditekan terlalu cepat</translation>
+    </message>
+    <message>
+        <source>请说话...</source>
+        <translation>Sila bercakap...</translation>
+    </message>
+    <message>
+        <source>没有听到您说话，请按语音键重说</source>
+        <translation>Tiada suara kedengaran. Tekan kekunci suara dan bercakap semula</translation>
+    </message>
+    <message>
+        <source>切换到打字模式</source>
+        <translation>Bertukar ke mod menaip</translation>
+    </message>
+    <message>
+        <source>切换到翻译模式</source>
+        <translation>Bertukar ke mod terjemahan</translation>
+    </message>
+    <message>
+        <source>连接服务器失败,请检查网络</source>
+        <translation>Gagal menyambung ke pelayan, sila semak rangkaian</translation>
+    </message>
+    <message>
+        <source>读取音频文件失败</source>
+        <translation>Fail audio tidak dapat dibaca</translation>
+    </message>
 </context>
 </TS>

@@ -199,5 +199,37 @@
         <source>原设置文件已另存为：</source>
         <translation>Исходный файл настроек сохранён как: </translation>
     </message>
+    <message>
+        <source>录音失败，请检查麦克风</source>
+        <translation>Не удалось записать звук, проверьте микрофон</translation>
+    </message>
+    <message>
+        <source>点击太快了</source>
+        <translation>Слишком быстрое нажатие</translation>
+    </message>
+    <message>
+        <source>请说话...</source>
+        <translation>Говорите...</translation>
+    </message>
+    <message>
+        <source>没有听到您说话，请按语音键重说</source>
+        <translation>Речь не услышана. Нажмите голосовую клавишу и повторите</translation>
+    </message>
+    <message>
+        <source>切换到打字模式</source>
+        <translation>Включён режим ввода текста</translation>
+    </message>
+    <message>
+        <source>切换到翻译模式</source>
+        <translation>Включён режим перевода</translation>
+    </message>
+    <message>
+        <source>连接服务器失败,请检查网络</source>
+        <translation>Не удалось подключиться к серверу, проверьте сеть</translation>
+    </message>
+    <message>
+        <source>读取音频文件失败</source>
+        <translation>Не удалось прочитать аудиофайл</translation>
+    </message>
 </context>
 </TS>

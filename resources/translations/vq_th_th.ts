@@ -199,5 +199,37 @@
         <source>原设置文件已另存为：</source>
         <translation>เก็บไฟล์การตั้งค่าเดิมไว้เป็น: </translation>
     </message>
+    <message>
+        <source>录音失败，请检查麦克风</source>
+        <translation>การบันทึกเสียงล้มเหลว โปรดตรวจสอบไมโครโฟน</translation>
+    </message>
+    <message>
+        <source>点击太快了</source>
+        <translation>กดเร็วเกินไป</translation>
+    </message>
+    <message>
+        <source>请说话...</source>
+        <translation>กรุณาพูด...</translation>
+    </message>
+    <message>
+        <source>没有听到您说话，请按语音键重说</source>
+        <translation>ไม่ได้ยินเสียงพูด กรุณากดปุ่มเสียงแล้วพูดอีกครั้ง</translation>
+    </message>
+    <message>
+        <source>切换到打字模式</source>
+        <translation>เปลี่ยนเป็นโหมดพิมพ์แล้ว</translation>
+    </message>
+    <message>
+        <source>切换到翻译模式</source>
+        <translation>เปลี่ยนเป็นโหมดแปลแล้ว</translation>
+    </message>
+    <message>
+        <source>连接服务器失败,请检查网络</source>
+        <translation>เชื่อมต่อเซิร์ฟเวอร์ไม่สำเร็จ โปรดตรวจสอบเครือข่าย</translation>
+    </message>
+    <message>
+        <source>读取音频文件失败</source>
+        <translation>ไม่สามารถอ่านไฟล์เสียงได้</translation>
+    </message>
 </context>
 </TS>

@@ -199,5 +199,37 @@
         <source>原设置文件已另存为：</source>
         <translation>Özgün ayar dosyası şu adla saklandı: </translation>
     </message>
+    <message>
+        <source>录音失败，请检查麦克风</source>
+        <translation>Kayıt başarısız, lütfen mikrofonu kontrol edin</translation>
+    </message>
+    <message>
+        <source>点击太快了</source>
+        <translation>Çok hızlı basıldı</translation>
+    </message>
+    <message>
+        <source>请说话...</source>
+        <translation>Lütfen konuşun...</translation>
+    </message>
+    <message>
+        <source>没有听到您说话，请按语音键重说</source>
+        <translation>Konuşma duyulmadı. Ses tuşuna basıp yeniden konuşun</translation>
+    </message>
+    <message>
+        <source>切换到打字模式</source>
+        <translation>Yazma moduna geçildi</translation>
+    </message>
+    <message>
+        <source>切换到翻译模式</source>
+        <translation>Çeviri moduna geçildi</translation>
+    </message>
+    <message>
+        <source>连接服务器失败,请检查网络</source>
+        <translation>Sunucuya bağlanılamadı, lütfen ağı kontrol edin</translation>
+    </message>
+    <message>
+        <source>读取音频文件失败</source>
+        <translation>Ses dosyası okunamadı</translation>
+    </message>
 </context>
 </TS>

@@ -199,5 +199,37 @@
         <source>原设置文件已另存为：</source>
         <translation>Tệp cài đặt gốc được lưu thành: </translation>
     </message>
+    <message>
+        <source>录音失败，请检查麦克风</source>
+        <translation>Ghi âm thất bại, vui lòng kiểm tra micrô</translation>
+    </message>
+    <message>
+        <source>点击太快了</source>
+        <translation>Nhấn quá nhanh</translation>
+    </message>
+    <message>
+        <source>请说话...</source>
+        <translation>Vui lòng nói...</translation>
+    </message>
+    <message>
+        <source>没有听到您说话，请按语音键重说</source>
+        <translation>Không nghe thấy giọng nói. Hãy nhấn phím giọng nói và nói lại</translation>
+    </message>
+    <message>
+        <source>切换到打字模式</source>
+        <translation>Đã chuyển sang chế độ gõ</translation>
+    </message>
+    <message>
+        <source>切换到翻译模式</source>
+        <translation>Đã chuyển sang chế độ dịch</translation>
+    </message>
+    <message>
+        <source>连接服务器失败,请检查网络</source>
+        <translation>Không thể kết nối máy chủ, vui lòng kiểm tra mạng</translation>
+    </message>
+    <message>
+        <source>读取音频文件失败</source>
+        <translation>Không thể đọc tệp âm thanh</translation>
+    </message>
 </context>
 </TS>

@@ -199,5 +199,37 @@
         <source>原设置文件已另存为：</source>
         <translation>原设置文件已另存为：</translation>
     </message>
+    <message>
+        <source>录音失败，请检查麦克风</source>
+        <translation>录音失败，请检查麦克风</translation>
+    </message>
+    <message>
+        <source>点击太快了</source>
+        <translation>点击太快了</translation>
+    </message>
+    <message>
+        <source>请说话...</source>
+        <translation>请说话...</translation>
+    </message>
+    <message>
+        <source>没有听到您说话，请按语音键重说</source>
+        <translation>没有听到您说话，请按语音键重说</translation>
+    </message>
+    <message>
+        <source>切换到打字模式</source>
+        <translation>切换到打字模式</translation>
+    </message>
+    <message>
+        <source>切换到翻译模式</source>
+        <translation>切换到翻译模式</translation>
+    </message>
+    <message>
+        <source>连接服务器失败,请检查网络</source>
+        <translation>连接服务器失败,请检查网络</translation>
+    </message>
+    <message>
+        <source>读取音频文件失败</source>
+        <translation>读取音频文件失败</translation>
+    </message>
 </context>
 </TS>

@@ -199,5 +199,37 @@
         <source>原设置文件已另存为：</source>
         <translation>原設定檔已另存為：</translation>
     </message>
+    <message>
+        <source>录音失败，请检查麦克风</source>
+        <translation>錄音失敗，請檢查麥克風</translation>
+    </message>
+    <message>
+        <source>点击太快了</source>
+        <translation>點擊太快了</translation>
+    </message>
+    <message>
+        <source>请说话...</source>
+        <translation>請說話...</translation>
+    </message>
+    <message>
+        <source>没有听到您说话，请按语音键重说</source>
+        <translation>沒有聽到您說話，請按語音鍵重說</translation>
+    </message>
+    <message>
+        <source>切换到打字模式</source>
+        <translation>切換到打字模式</translation>
+    </message>
+    <message>
+        <source>切换到翻译模式</source>
+        <translation>切換到翻譯模式</translation>
+    </message>
+    <message>
+        <source>连接服务器失败,请检查网络</source>
+        <translation>連接伺服器失敗，請檢查網路</translation>
+    </message>
+    <message>
+        <source>读取音频文件失败</source>
+        <translation>讀取音訊檔案失敗</translation>
+    </message>
 </context>
 </TS>

@@ -11,6 +11,7 @@
 #include "VQKeyPressManager.h"
 #include "VQMouseCommandManager.h"
 #include "VQQuitSignalWatcher.h"
+#include "VQVoiceSetup.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -50,6 +51,9 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
     };
     hooks.startKeyPressManager = [] { VQKeyPressManager::sharedInstance().start(); };
     hooks.startBleScan = [] { VQBLEMouseCommandManager::sharedInstance().startScan(); };
+    hooks.selectDefaultAudioInput = [] { VQVoiceSetup::selectDefaultAudioInput(); };
+    // Event codes reach the voice hub from the first device report on.
+    VQVoiceSetup::install();
 
     m_quitSignals = std::make_unique<VQQuitSignalWatcher>();
     QObject::connect(m_quitSignals.get(), &VQQuitSignalWatcher::quitRequested, &delegate, &AppDelegate::quit);

@@ -46,6 +46,8 @@ public:
         env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
         env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        // Recognitions the program starts stay on this machine: nothing listens on the discard port.
+        env.insert(QStringLiteral("CORVANE_SPEECH_URL"), QStringLiteral("ws://127.0.0.1:9"));
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
         m_process.setProcessEnvironment(env);

@@ -1,0 +1,61 @@
+#include "VQVoiceSetup.h"
+
+#include "HIDDevice.h"
+#include "HidTransport.h"
+#include "MMLog.h"
+#include "NotificationCenter.h"
+#include "VQAudioDevices.h"
+#include "VQAudioMonitorService.h"
+#include "VQDeviceEvents.h"
+#include "VQNotificationNames.h"
+#include "VQWebApiAsrService.h"
+
+void VQVoiceSetup::install()
+{
+    VQDeviceEvents::setHidCallback([](int eventCode) { VQAudioMonitorService::sharedInstance().hidCallbackType(eventCode); });
+    VQDeviceEvents::setCancelAsrHook([] { VQAudioMonitorService::sharedInstance().cancelAsr(); });
+    VQDeviceEvents::setRecognitionRunningHook([] { return VQAudioMonitorService::sharedInstance().hadStart(); });
+    VQWebApiAsrService::setPressTypeProvider([] { return VQAudioMonitorService::sharedInstance().pressType(); });
+
+    // A receiver plugged in after start-up brings its microphone too (observed once, however
+    // often this runs).
+    NotificationCenter& centre = NotificationCenter::defaultCenter();
+    const QString inserted = QString::fromLatin1(vq::kUSBInsertNotification);
+    centre.removeObserver(&VQAudioMonitorService::sharedInstance(), inserted);
+    centre.addObserver(&VQAudioMonitorService::sharedInstance(), inserted,
+                       [](const VQNotification&) { selectDefaultAudioInput(); });
+}
+
+QString VQVoiceSetup::receiverAudioDeviceName()
+{
+    const HIDDevice& hid = HIDDevice::sharedManager();
+    const int vendorId = hid.currentVid();
+    const int productId = hid.currentPid();
+    if (vendorId == 0 && productId == 0)
+        return {};
+    for (const HidDeviceInfo& info : HidTransport::instance().enumerate()) {
+        if (info.vendorId == vendorId && info.productId == productId && !info.product.isEmpty())
+            return info.product;
+    }
+    return {};
+}
+
+void VQVoiceSetup::selectDefaultAudioInput()
+{
+    const QString name = receiverAudioDeviceName();
+    if (name.isEmpty()) {
+        VQLogInfo(HIDDevice::sharedManager().isOpen()
+                      ? QStringLiteral("default input unchanged: the receiver reports no name")
+                      : QStringLiteral("default input unchanged: no receiver is open"));
+        return;
+    }
+    const VQAudioDevices::SelectResult result =
+        VQAudioDevices::selectDefaultInputByName(name, [name](VQAudioDevices::SelectResult serverResult) {
+            if (serverResult == VQAudioDevices::SelectResult::Failed)
+                VQLogWarn(QStringLiteral("the sound server kept its default source; \"%1\" is used by voice input only").arg(name));
+        });
+    if (result == VQAudioDevices::SelectResult::NotFound)
+        VQLogInfo(QStringLiteral("default input unchanged: no input device is named \"%1\"").arg(name));
+    else
+        VQLogInfo(QStringLiteral("default input: \"%1\"").arg(name));
+}

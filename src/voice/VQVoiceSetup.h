@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// Wires voice input into the program at start-up: the device link's event codes, its cancel
+// requests and its question whether a recognition runs go to the voice hub (VQDeviceEvents;
+// the F1-F3 shortcuts and the key-press dispatcher reach the hub through the same hooks), the
+// recognition service reads the hub's press type, and the receiver's microphone becomes the
+// default input whenever a receiver is plugged in. Main thread.
+class VQVoiceSetup {
+public:
+    static void install();
+
+    // Makes the open receiver's microphone (the audio device named as the receiver) the default
+    // input; nothing when no receiver is open or no input device has its name.
+    static void selectDefaultAudioInput();
+    // The audio device name of the open receiver; empty when none is open.
+    static QString receiverAudioDeviceName();
+};
