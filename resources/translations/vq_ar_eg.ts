@@ -231,5 +231,25 @@
         <source>读取音频文件失败</source>
         <translation>تعذرت قراءة الملف الصوتي</translation>
     </message>
+    <message>
+        <source>无法播放回答中的音频</source>
+        <translation>تعذر تشغيل الصوت المرفق بالإجابة</translation>
+    </message>
+    <message>
+        <source>粘贴失败</source>
+        <translation>فشل اللصق</translation>
+    </message>
+    <message>
+        <source>翻译失败</source>
+        <translation>فشلت الترجمة</translation>
+    </message>
+    <message>
+        <source>无法朗读：没有语音引擎或声音输出设备</source>
+        <translation>تعذرت القراءة بصوت عالٍ: لا يوجد محرك كلام أو جهاز إخراج صوت</translation>
+    </message>
+    <message>
+        <source>无法播放音频</source>
+        <translation>تعذر تشغيل الصوت</translation>
+    </message>
 </context>
 </TS>

@@ -231,5 +231,25 @@
         <source>读取音频文件失败</source>
         <translation>Die Audiodatei konnte nicht gelesen werden</translation>
     </message>
+    <message>
+        <source>无法播放回答中的音频</source>
+        <translation>Das Audio der Antwort kann nicht abgespielt werden</translation>
+    </message>
+    <message>
+        <source>粘贴失败</source>
+        <translation>Einfügen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>翻译失败</source>
+        <translation>Übersetzung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>无法朗读：没有语音引擎或声音输出设备</source>
+        <translation>Vorlesen nicht möglich: keine Sprachausgabe oder kein Audioausgabegerät</translation>
+    </message>
+    <message>
+        <source>无法播放音频</source>
+        <translation>Die Audiodatei kann nicht abgespielt werden</translation>
+    </message>
 </context>
 </TS>

@@ -231,5 +231,25 @@
         <source>读取音频文件失败</source>
         <translation>The audio file could not be read</translation>
     </message>
+    <message>
+        <source>无法播放回答中的音频</source>
+        <translation>The audio of the answer cannot be played</translation>
+    </message>
+    <message>
+        <source>粘贴失败</source>
+        <translation>Paste failed</translation>
+    </message>
+    <message>
+        <source>翻译失败</source>
+        <translation>Translation failed</translation>
+    </message>
+    <message>
+        <source>无法朗读：没有语音引擎或声音输出设备</source>
+        <translation>Cannot read aloud: no speech engine or sound output device</translation>
+    </message>
+    <message>
+        <source>无法播放音频</source>
+        <translation>The audio cannot be played</translation>
+    </message>
 </context>
 </TS>

@@ -231,5 +231,25 @@
         <source>读取音频文件失败</source>
         <translation>No se pudo leer el archivo de audio</translation>
     </message>
+    <message>
+        <source>无法播放回答中的音频</source>
+        <translation>No se puede reproducir el audio de la respuesta</translation>
+    </message>
+    <message>
+        <source>粘贴失败</source>
+        <translation>No se pudo pegar</translation>
+    </message>
+    <message>
+        <source>翻译失败</source>
+        <translation>La traducción falló</translation>
+    </message>
+    <message>
+        <source>无法朗读：没有语音引擎或声音输出设备</source>
+        <translation>No se puede leer en voz alta: no hay motor de voz ni dispositivo de salida de sonido</translation>
+    </message>
+    <message>
+        <source>无法播放音频</source>
+        <translation>No se puede reproducir el audio</translation>
+    </message>
 </context>
 </TS>

@@ -231,5 +231,25 @@
         <source>读取音频文件失败</source>
         <translation>Hindi mabasa ang audio file</translation>
     </message>
+    <message>
+        <source>无法播放回答中的音频</source>
+        <translation>Hindi ma-play ang audio ng sagot</translation>
+    </message>
+    <message>
+        <source>粘贴失败</source>
+        <translation>Hindi na-paste</translation>
+    </message>
+    <message>
+        <source>翻译失败</source>
+        <translation>Nabigo ang pagsasalin</translation>
+    </message>
+    <message>
+        <source>无法朗读：没有语音引擎或声音输出设备</source>
+        <translation>Hindi mabasa nang malakas: walang speech engine o sound output device</translation>
+    </message>
+    <message>
+        <source>无法播放音频</source>
+        <translation>Hindi ma-play ang audio</translation>
+    </message>
 </context>
 </TS>

@@ -231,5 +231,25 @@
         <source>读取音频文件失败</source>
         <translation>Impossible de lire le fichier audio</translation>
     </message>
+    <message>
+        <source>无法播放回答中的音频</source>
+        <translation>Impossible de lire l'audio de la réponse</translation>
+    </message>
+    <message>
+        <source>粘贴失败</source>
+        <translation>Échec du collage</translation>
+    </message>
+    <message>
+        <source>翻译失败</source>
+        <translation>Échec de la traduction</translation>
+    </message>
+    <message>
+        <source>无法朗读：没有语音引擎或声音输出设备</source>
+        <translation>Lecture à voix haute impossible : aucun moteur vocal ni périphérique de sortie audio</translation>
+    </message>
+    <message>
+        <source>无法播放音频</source>
+        <translation>Impossible de lire l'audio</translation>
+    </message>
 </context>
 </TS>

@@ -231,5 +231,25 @@
         <source>读取音频文件失败</source>
         <translation>File audio tidak dapat dibaca</translation>
     </message>
+    <message>
+        <source>无法播放回答中的音频</source>
+        <translation>Audio jawaban tidak dapat diputar</translation>
+    </message>
+    <message>
+        <source>粘贴失败</source>
+        <translation>Gagal menempel</translation>
+    </message>
+    <message>
+        <source>翻译失败</source>
+        <translation>Terjemahan gagal</translation>
+    </message>
+    <message>
+        <source>无法朗读：没有语音引擎或声音输出设备</source>
+        <translation>Tidak dapat membacakan: tidak ada mesin suara atau perangkat keluaran suara</translation>
+    </message>
+    <message>
+        <source>无法播放音频</source>
+        <translation>Audio tidak dapat diputar</translation>
+    </message>
 </context>
 </TS>

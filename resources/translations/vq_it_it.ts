@@ -231,5 +231,25 @@
         <source>读取音频文件失败</source>
         <translation>Impossibile leggere il file audio</translation>
     </message>
+    <message>
+        <source>无法播放回答中的音频</source>
+        <translation>Impossibile riprodurre l'audio della risposta</translation>
+    </message>
+    <message>
+        <source>粘贴失败</source>
+        <translation>Incolla non riuscito</translation>
+    </message>
+    <message>
+        <source>翻译失败</source>
+        <translation>Traduzione non riuscita</translation>
+    </message>
+    <message>
+        <source>无法朗读：没有语音引擎或声音输出设备</source>
+        <translation>Impossibile leggere ad alta voce: nessun motore vocale o dispositivo di uscita audio</translation>
+    </message>
+    <message>
+        <source>无法播放音频</source>
+        <translation>Impossibile riprodurre l'audio</translation>
+    </message>
 </context>
 </TS>

@@ -231,5 +231,25 @@
         <source>读取音频文件失败</source>
         <translation>音声ファイルを読み込めませんでした</translation>
     </message>
+    <message>
+        <source>无法播放回答中的音频</source>
+        <translation>回答の音声を再生できません</translation>
+    </message>
+    <message>
+        <source>粘贴失败</source>
+        <translation>貼り付けに失敗しました</translation>
+    </message>
+    <message>
+        <source>翻译失败</source>
+        <translation>翻訳に失敗しました</translation>
+    </message>
+    <message>
+        <source>无法朗读：没有语音引擎或声音输出设备</source>
+        <translation>読み上げできません：音声エンジンまたは音声出力デバイスがありません</translation>
+    </message>
+    <message>
+        <source>无法播放音频</source>
+        <translation>音声を再生できません</translation>
+    </message>
 </context>
 </TS>

@@ -231,5 +231,25 @@
         <source>读取音频文件失败</source>
         <translation>오디오 파일을 읽을 수 없습니다</translation>
     </message>
+    <message>
+        <source>无法播放回答中的音频</source>
+        <translation>답변의 오디오를 재생할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>粘贴失败</source>
+        <translation>붙여넣기 실패</translation>
+    </message>
+    <message>
+        <source>翻译失败</source>
+        <translation>번역 실패</translation>
+    </message>
+    <message>
+        <source>无法朗读：没有语音引擎或声音输出设备</source>
+        <translation>소리 내어 읽을 수 없습니다: 음성 엔진 또는 사운드 출력 장치가 없습니다</translation>
+    </message>
+    <message>
+        <source>无法播放音频</source>
+        <translation>오디오를 재생할 수 없습니다</translation>
+    </message>
 </context>
 </TS>

@@ -231,5 +231,25 @@
         <source>读取音频文件失败</source>
         <translation>Fail audio tidak dapat dibaca</translation>
     </message>
+    <message>
+        <source>无法播放回答中的音频</source>
+        <translation>Audio jawapan tidak dapat dimainkan</translation>
+    </message>
+    <message>
+        <source>粘贴失败</source>
+        <translation>Gagal menampal</translation>
+    </message>
+    <message>
+        <source>翻译失败</source>
+        <translation>Terjemahan gagal</translation>
+    </message>
+    <message>
+        <source>无法朗读：没有语音引擎或声音输出设备</source>
+        <translation>Tidak dapat membaca dengan kuat: tiada enjin pertuturan atau peranti output bunyi</translation>
+    </message>
+    <message>
+        <source>无法播放音频</source>
+        <translation>Audio tidak dapat dimainkan</translation>
+    </message>
 </context>
 </TS>

@@ -231,5 +231,25 @@
         <source>读取音频文件失败</source>
         <translation>Не удалось прочитать аудиофайл</translation>
     </message>
+    <message>
+        <source>无法播放回答中的音频</source>
+        <translation>Не удаётся воспроизвести аудио ответа</translation>
+    </message>
+    <message>
+        <source>粘贴失败</source>
+        <translation>Не удалось вставить</translation>
+    </message>
+    <message>
+        <source>翻译失败</source>
+        <translation>Не удалось перевести</translation>
+    </message>
+    <message>
+        <source>无法朗读：没有语音引擎或声音输出设备</source>
+        <translation>Невозможно прочитать вслух: нет речевого движка или устройства вывода звука</translation>
+    </message>
+    <message>
+        <source>无法播放音频</source>
+        <translation>Не удаётся воспроизвести аудио</translation>
+    </message>
 </context>
 </TS>

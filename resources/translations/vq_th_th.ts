@@ -231,5 +231,25 @@
         <source>读取音频文件失败</source>
         <translation>ไม่สามารถอ่านไฟล์เสียงได้</translation>
     </message>
+    <message>
+        <source>无法播放回答中的音频</source>
+        <translation>ไม่สามารถเล่นเสียงของคำตอบได้</translation>
+    </message>
+    <message>
+        <source>粘贴失败</source>
+        <translation>วางไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>翻译失败</source>
+        <translation>แปลไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>无法朗读：没有语音引擎或声音输出设备</source>
+        <translation>ไม่สามารถอ่านออกเสียงได้: ไม่มีเอนจินเสียงพูดหรืออุปกรณ์ส่งออกเสียง</translation>
+    </message>
+    <message>
+        <source>无法播放音频</source>
+        <translation>ไม่สามารถเล่นเสียงได้</translation>
+    </message>
 </context>
 </TS>

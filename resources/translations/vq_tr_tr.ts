@@ -231,5 +231,25 @@
         <source>读取音频文件失败</source>
         <translation>Ses dosyası okunamadı</translation>
     </message>
+    <message>
+        <source>无法播放回答中的音频</source>
+        <translation>Yanıtın sesi oynatılamıyor</translation>
+    </message>
+    <message>
+        <source>粘贴失败</source>
+        <translation>Yapıştırılamadı</translation>
+    </message>
+    <message>
+        <source>翻译失败</source>
+        <translation>Çeviri başarısız</translation>
+    </message>
+    <message>
+        <source>无法朗读：没有语音引擎或声音输出设备</source>
+        <translation>Sesli okunamıyor: konuşma motoru veya ses çıkış aygıtı yok</translation>
+    </message>
+    <message>
+        <source>无法播放音频</source>
+        <translation>Ses çalınamıyor</translation>
+    </message>
 </context>
 </TS>

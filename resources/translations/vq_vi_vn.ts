@@ -231,5 +231,25 @@
         <source>读取音频文件失败</source>
         <translation>Không thể đọc tệp âm thanh</translation>
     </message>
+    <message>
+        <source>无法播放回答中的音频</source>
+        <translation>Không thể phát âm thanh của câu trả lời</translation>
+    </message>
+    <message>
+        <source>粘贴失败</source>
+        <translation>Dán thất bại</translation>
+    </message>
+    <message>
+        <source>翻译失败</source>
+        <translation>Dịch thất bại</translation>
+    </message>
+    <message>
+        <source>无法朗读：没有语音引擎或声音输出设备</source>
+        <translation>Không thể đọc to: không có công cụ giọng nói hoặc thiết bị phát âm thanh</translation>
+    </message>
+    <message>
+        <source>无法播放音频</source>
+        <translation>Không thể phát âm thanh</translation>
+    </message>
 </context>
 </TS>

@@ -231,5 +231,25 @@
         <source>读取音频文件失败</source>
         <translation>读取音频文件失败</translation>
     </message>
+    <message>
+        <source>无法播放回答中的音频</source>
+        <translation>无法播放回答中的音频</translation>
+    </message>
+    <message>
+        <source>粘贴失败</source>
+        <translation>粘贴失败</translation>
+    </message>
+    <message>
+        <source>翻译失败</source>
+        <translation>翻译失败</translation>
+    </message>
+    <message>
+        <source>无法朗读：没有语音引擎或声音输出设备</source>
+        <translation>无法朗读：没有语音引擎或声音输出设备</translation>
+    </message>
+    <message>
+        <source>无法播放音频</source>
+        <translation>无法播放音频</translation>
+    </message>
 </context>
 </TS>

@@ -231,5 +231,25 @@
         <source>读取音频文件失败</source>
         <translation>讀取音訊檔案失敗</translation>
     </message>
+    <message>
+        <source>无法播放回答中的音频</source>
+        <translation>無法播放回答中的音訊</translation>
+    </message>
+    <message>
+        <source>粘贴失败</source>
+        <translation>貼上失敗</translation>
+    </message>
+    <message>
+        <source>翻译失败</source>
+        <translation>翻譯失敗</translation>
+    </message>
+    <message>
+        <source>无法朗读：没有语音引擎或声音输出设备</source>
+        <translation>無法朗讀：沒有語音引擎或聲音輸出裝置</translation>
+    </message>
+    <message>
+        <source>无法播放音频</source>
+        <translation>無法播放音訊</translation>
+    </message>
 </context>
 </TS>

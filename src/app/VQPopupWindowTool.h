@@ -33,6 +33,8 @@ public:
 
     // Set up at start-up by the application delegate. Main thread.
     void setSpeechPopupFactory(SpeechPopupFactory factory);
+    // True once a speech popup factory is installed.
+    bool hasSpeechPopupFactory() const { return static_cast<bool>(m_speechFactory); }
     void setTranslateWindowFactory(TranslateWindowFactory factory);
     // The main window: a tip hides it when it is the active window.
     void setMainWindow(QWidget* window);

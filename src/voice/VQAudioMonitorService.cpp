@@ -1,5 +1,7 @@
 #include "VQAudioMonitorService.h"
 
+#include "AppDelegate.h"
+#include "Clipboard.h"
 #include "DelayInvoke.h"
 #include "KeySynthesizer.h"
 #include "MMLog.h"
@@ -9,13 +11,28 @@
 #include "VQBLEMouseCommandManager.h"
 #include "VQDeviceEvents.h"
 #include "VQEventCode.h"
+#include "VQHttpRequestManager.h"
 #include "VQKeyPressManager.h"
+#include "VQLanguageManager.h"
 #include "VQMouseCommandManager.h"
 #include "VQNotificationNames.h"
 #include "VQPopupWindowTool.h"
 #include "VQTipWindow.h"
+#include "VQTranslateScene.h"
 #include "VQUserInfoData.h"
 #include "VQWebApiAsrService.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QThread>
+#include <QUrl>
+
+#include <atomic>
 
 namespace {
 
@@ -29,6 +46,15 @@ constexpr int kHidNoModifier = 0;
 constexpr int kHidUsageEnter = 40;
 const QString kResetKeyInvokeKey = QStringLiteral("VQAudioMonitorService.resetDeviceKey");
 const QString kTipImage = QStringLiteral("info_icon");
+const QString kErrorImage = QStringLiteral("error_icon");
+// The products whose AI window does not take pasted text.
+const QStringList kNoAiPasteProductCodes{QStringLiteral("209"), QStringLiteral("285")};
+// The device's paste chord: HID modifier Left GUI (Control on the host's key map) and usage V.
+constexpr int kHidLeftGui = 8;
+constexpr int kHidUsageV = 25;
+constexpr int kDefaultLocalServicePort = 10668;
+constexpr int kLocalServiceTimeOutMs = 10000;
+std::atomic<int> g_localServicePort{0};
 
 bool isReleaseCode(int code)
 {
@@ -44,6 +70,25 @@ QString localized(const QString& key)
 void postNotification(const char* name)
 {
     NotificationCenter::defaultCenter().post(QString::fromLatin1(name));
+}
+
+// The text as a JSON string value, quotes included.
+QByteArray jsonString(const QString& text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2);
+}
+
+bool isSentenceMark(QChar c)
+{
+    static const QString marks = QStringLiteral(".?!\u3002\uFF1F\uFF01");
+    return marks.contains(c);
+}
+
+// A recognition language code as the translation service wants it: every Chinese variant is ZH_CN.
+QString translationSourceCode(const QString& code)
+{
+    return code.startsWith(QLatin1String("ZH")) ? QStringLiteral("ZH_CN") : code;
 }
 
 } // namespace
@@ -66,6 +111,10 @@ VQAudioMonitorService::VQAudioMonitorService()
     m_tipDismissTimer.setSingleShot(true);
     m_tipDismissTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_tipDismissTimer, &QTimer::timeout, this, [this] { dismissHud(); });
+    // Translation follows the service's status reports, which it gives before the result block.
+    connect(&VQWebApiAsrService::sharedInstance(),
+            &VQWebApiAsrService::speechManagerRecognitionStatusChangeRecognizingAsrNewResult, this,
+            &VQAudioMonitorService::speechManagerRecognitionStatusChangeRecognizingAsr);
 }
 
 void VQAudioMonitorService::resetForTests()
@@ -82,9 +131,13 @@ void VQAudioMonitorService::resetForTests()
     hub.m_startTime.invalidate();
     hub.m_longPressTime.invalidate();
     hub.m_resultText.clear();
-    hub.m_delivery = {};
+    hub.m_observer = {};
+    hub.m_commandMatcher = {};
+    hub.m_aiWindowHook = {};
     hub.m_tipText.clear();
     hub.m_tipShowing = false;
+    hub.clearTranslationState();
+    g_localServicePort = 0;
 }
 
 void VQAudioMonitorService::setTimingsForTests(const Timings& timings)
@@ -120,9 +173,55 @@ void VQAudioMonitorService::setIsTranslate(bool translate)
     VQDeviceEvents::setIsTranslate(translate);
 }
 
-void VQAudioMonitorService::setResultDelivery(ResultDelivery delivery)
+const QString& VQAudioMonitorService::pasteFailedText()
 {
-    m_delivery = std::move(delivery);
+    static const QString text = QStringLiteral("粘贴失败");
+    return text;
+}
+
+const QString& VQAudioMonitorService::translateFailedText()
+{
+    static const QString text = QStringLiteral("翻译失败");
+    return text;
+}
+
+void VQAudioMonitorService::setLocalServicePort(int port)
+{
+    g_localServicePort = port;
+}
+
+int VQAudioMonitorService::localServicePort()
+{
+    if (const int port = g_localServicePort.load(); port > 0)
+        return port;
+    static const int fromEnvironment = [] {
+        const QByteArray value = qgetenv("CORVANE_LOCAL_SERVICE_PORT");
+        if (value.isEmpty())
+            return kDefaultLocalServicePort;
+        bool ok = false;
+        const int port = value.toInt(&ok);
+        if (!ok || port <= 0 || port > 65535) {
+            VQLogWarn(QStringLiteral("CORVANE_LOCAL_SERVICE_PORT ignored: \"%1\" is no port").arg(QString::fromLatin1(value)));
+            return kDefaultLocalServicePort;
+        }
+        return port;
+    }();
+    return fromEnvironment;
+}
+
+void VQAudioMonitorService::setResultObserver(ResultObserver observer)
+{
+    m_observer = std::move(observer);
+}
+
+void VQAudioMonitorService::setCommandMatcher(TextHook matcher)
+{
+    m_commandMatcher = std::move(matcher);
+}
+
+void VQAudioMonitorService::setAiWindowHook(TextHook hook)
+{
+    m_aiWindowHook = std::move(hook);
 }
 
 // Events -------------------------------------------------------------------------------------
@@ -226,6 +325,7 @@ void VQAudioMonitorService::beginAsr()
     m_hadStart = true;
     m_isResetKey = false;
     m_resultText.clear();
+    clearTranslationState();
     VQLogInfo(QStringLiteral("recognition starts (press type %1)").arg(m_pressType));
     // The popup first: a failure the service reports at once is then shown over it.
     showHud(localized(pleaseSpeakText()), m_pressType);
@@ -318,7 +418,12 @@ void VQAudioMonitorService::manualEndAsr()
     m_isManualEnd = true;
     VQLogInfo(QStringLiteral("no final result after release: ending with the text so far (press type %1)")
                   .arg(releasedPressType));
-    dealWithAsrResult(text, true, releasedPressType);
+    if (releasedPressType == VQEventCode::kVoiceTranslationReleased) {
+        // No end report will come: the text so far is translated as a whole.
+        m_lastResultText = text;
+        requestTranslateText(text, true);
+    }
+    dealWithAsrResult(text, true);
 }
 
 void VQAudioMonitorService::stopTimeOutTimer()
@@ -368,16 +473,15 @@ void VQAudioMonitorService::handleResult(bool success, const QString& text, bool
     } else {
         showHud(text, m_pressType);
     }
-    dealWithAsrResult(text, isLast, m_pressType);
+    dealWithAsrResult(text, isLast);
 }
 
-void VQAudioMonitorService::dealWithAsrResult(const QString& text, bool isLast, int pressType)
+void VQAudioMonitorService::dealWithAsrResult(const QString& text, bool isLast)
 {
     if (!text.isEmpty()) {
-        if (m_delivery)
-            m_delivery(text, isLast, pressType);
-        else if (isLast)
-            VQLogInfo(QStringLiteral("recognised (press type %1): %2").arg(pressType).arg(text));
+        if (m_observer)
+            m_observer(text, isLast, m_pressType);
+        dealWithFinalAsrResult(text, isLast);
     }
     if (isLast) {
         // A last result that comes while the key is held ends the recognition as well.
@@ -385,6 +489,298 @@ void VQAudioMonitorService::dealWithAsrResult(const QString& text, bool isLast, 
             postNotification(vq::ASRFinishNotification);
         returnToIdle();
     }
+}
+
+void VQAudioMonitorService::dealWithFinalAsrResult(const QString& text, bool isLast)
+{
+    switch (m_pressType) {
+    case VQEventCode::kVoiceSearchReleased: {
+        if (!VQPopupWindowTool::sharedInstance().isLast())
+            return;
+        QString searchString = text;
+        searchString.remove(QStringLiteral("\u3002"));
+        searchString.remove(QLatin1Char('!'));
+        if (m_commandMatcher)
+            m_commandMatcher(searchString);
+        else
+            VQLogInfo(QStringLiteral("no command matcher: \"%1\" not matched").arg(searchString));
+        return;
+    }
+    case VQEventCode::kVoiceTypingReleased:
+        if (!isLast)
+            return;
+        if (VQUserInfoData::sharedInstance().semanticSwitch()) {
+            VQLogInfo(QStringLiteral("semantic mode: the text is answered, not pasted"));
+            return;
+        }
+        copyAndPasteResult(text);
+        return;
+    default:
+        // The translation key delivers through its translation; 33, 35 and 37 mean a key is held.
+        return;
+    }
+}
+
+void VQAudioMonitorService::copyAndPasteResult(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    if (QThread::currentThread() == thread())
+        pasteOnMain(text);
+    else
+        QMetaObject::invokeMethod(this, [this, text] { pasteOnMain(text); }, Qt::QueuedConnection);
+    sendLocalhostHttp(text);
+}
+
+void VQAudioMonitorService::pasteOnMain(const QString& text)
+{
+    VQPopupWindowTool& tool = VQPopupWindowTool::sharedInstance();
+    if (!mm::mm_generalPasteboardSetString(text)) {
+        VQLogWarn(QStringLiteral("the clipboard refused the text: nothing pasted"));
+        tool.showTipMessage(localized(pasteFailedText()), kErrorImage);
+        return;
+    }
+    const VQUserInfoData& state = VQUserInfoData::sharedInstance();
+    const AppDelegate* delegate = AppDelegate::sharedDelegate();
+    const int productCode = state.productCode().toInt();
+    if (delegate && delegate->isShowAIWindow() && state.keyAction() == kAiWindowKeyAction
+        && !kNoAiPasteProductCodes.contains(QString::number(productCode))) {
+        if (m_aiWindowHook) {
+            m_aiWindowHook(text);
+            return;
+        }
+        VQLogWarn(QStringLiteral("an AI window is open but takes no text: pasted instead"));
+    }
+    if (state.compatibleModeSwitch()) {
+        // The device types the paste chord itself.
+        VQMouseCommandManager::sharedInstance().sendKeyCommandDataKeyCode1(kHidLeftGui, kHidUsageV);
+        return;
+    }
+    if (!vqPostKeyEvent(MacKeyMap::kKeyCodeV, true, MacKeyMap::kFlagCommand)) {
+        VQLogWarn(QStringLiteral("the paste key could not be typed; the text is on the clipboard"));
+        tool.showTipMessage(localized(pasteFailedText()), kErrorImage);
+    }
+}
+
+QByteArray VQAudioMonitorService::localServiceBody(const QString& text, const QString& serialNumber)
+{
+    QByteArray body("{\r\n    \"cmd\":\"voicetext\",\r\n    \"data\":");
+    body += jsonString(text);
+    body += ",\r\n    \"snr\":";
+    body += jsonString(serialNumber); // a null text is written as ""
+    body += "\r\n}";
+    return body;
+}
+
+void VQAudioMonitorService::sendLocalhostHttp(const QString& text)
+{
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(this, [this, text] { sendLocalhostHttp(text); }, Qt::QueuedConnection);
+        return;
+    }
+    if (!m_localService) {
+        m_localService = new QNetworkAccessManager(this);
+        // The loopback interface is never reached through a proxy.
+        m_localService->setProxy(QNetworkProxy::NoProxy);
+    }
+    QUrl url;
+    url.setScheme(QStringLiteral("http"));
+    url.setHost(QStringLiteral("127.0.0.1"));
+    url.setPort(localServicePort());
+    url.setPath(QStringLiteral("/api"));
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
+    request.setTransferTimeout(kLocalServiceTimeOutMs);
+    QNetworkReply* reply
+        = m_localService->post(request, localServiceBody(text, VQUserInfoData::sharedInstance().sno()));
+    connect(reply, &QNetworkReply::finished, this, [reply] {
+        reply->deleteLater();
+        if (reply->error() != QNetworkReply::NoError) {
+            // The local service is optional: nobody may be listening.
+            VQLogInfo(QStringLiteral("local service: %1").arg(reply->errorString()));
+            return;
+        }
+        QJsonParseError error;
+        QJsonDocument::fromJson(reply->readAll(), &error);
+        if (error.error != QJsonParseError::NoError)
+            VQLogInfo(QStringLiteral("local service answered no JSON (%1)").arg(error.errorString()));
+    });
+}
+
+// Translation ---------------------------------------------------------------------------------
+
+QStringList VQAudioMonitorService::splitPhrases(const QString& text)
+{
+    QStringList phrases;
+    qsizetype begin = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isSentenceMark(text.at(i))) {
+            phrases << text.mid(begin, i + 1 - begin);
+            begin = i + 1;
+        }
+    }
+    if (begin < text.size())
+        phrases << text.mid(begin);
+    return phrases;
+}
+
+void VQAudioMonitorService::clearTranslationState()
+{
+    m_lastResultText.clear();
+    m_recognitionStatus = 0;
+    m_phraseArray.clear();
+    m_currentTranslateIndex = 0;
+    m_yiResultText.clear();
+    m_phraseInFlight = -1;
+    m_lastPhraseShownIndex = -1;
+    m_lastPhraseShownText.clear();
+    m_lastPhraseShownTranslation.clear();
+    // Answers still on the way belong to an earlier utterance.
+    ++m_translationGeneration;
+}
+
+void VQAudioMonitorService::speechManagerRecognitionStatusChangeRecognizingAsr(const QString& display,
+                                                                            const QString& /*newResult*/, int status)
+{
+    if (m_pressType != VQEventCode::kVoiceTranslationPressed && m_pressType != VQEventCode::kVoiceTranslationReleased)
+        return;
+    m_recognitionStatus = status;
+    m_lastResultText = display;
+    if (status == 0 || status == 1)
+        clausesTranslation(display, false);
+    else if (status == 2)
+        requestTranslateText(display, true);
+}
+
+void VQAudioMonitorService::clausesTranslation(const QString& text, bool isLast)
+{
+    m_phraseArray = splitPhrases(text);
+    // The last phrase shown, now followed by another one and unchanged: kept as it was
+    // translated rather than asked for again.
+    if (m_lastPhraseShownIndex == m_currentTranslateIndex && m_currentTranslateIndex + 1 < m_phraseArray.size()
+        && m_phraseArray.at(m_currentTranslateIndex) == m_lastPhraseShownText) {
+        m_yiResultText += m_lastPhraseShownTranslation;
+        ++m_currentTranslateIndex;
+    }
+    if (m_currentTranslateIndex < m_phraseArray.size())
+        requestTranslateText(m_phraseArray.at(m_currentTranslateIndex), isLast);
+}
+
+void VQAudioMonitorService::requestTranslateText(const QString& text, bool isLast)
+{
+    if (text.isEmpty())
+        return;
+    const VQLanguageManager& languages = VQLanguageManager::sharedInstance();
+    VQTranslateScene scene;
+    scene.setFromLanguage(translationSourceCode(languages.readAudioLanguageCode()));
+    scene.setToLanguage(languages.readToLanguageCode());
+
+    if (!m_hadStart && isLast) {
+        // After release: the whole text, once; phrase answers still on the way no longer count.
+        const QString whole = m_lastResultText.isEmpty() ? text : m_lastResultText;
+        clearTranslationState();
+        m_lastResultText = whole;
+        scene.setText(whole);
+        const quint64 generation = m_translationGeneration;
+        VQHttpRequestManager::sharedInstance().httpRequestWithScene(
+            scene, [this, generation, whole](const VQHttpResult& result) {
+                const QJsonObject data = result.data.toObject();
+                wholeAnswered(generation, whole, result.success, data.value(QLatin1String("text")).toString(),
+                              data.value(QLatin1String("transText")).toString());
+            });
+        return;
+    }
+
+    const int index = m_currentTranslateIndex;
+    if (m_phraseInFlight == index)
+        return; // its answer decides whether the phrase is asked for again
+    m_phraseInFlight = index;
+    scene.setText(text);
+    const quint64 generation = m_translationGeneration;
+    VQHttpRequestManager::sharedInstance().httpRequestWithScene(
+        scene, [this, generation, index, text](const VQHttpResult& result) {
+            const QJsonObject data = result.data.toObject();
+            phraseAnswered(generation, index, text, result.success, data.value(QLatin1String("text")).toString(),
+                           data.value(QLatin1String("transText")).toString());
+        });
+}
+
+void VQAudioMonitorService::phraseAnswered(quint64 generation, int index, const QString& sent, bool success,
+                                           const QString& answeredText, const QString& translation)
+{
+    if (generation != m_translationGeneration)
+        return; // another utterance, or the whole text was asked for meanwhile
+    if (m_phraseInFlight == index)
+        m_phraseInFlight = -1;
+    if (index != m_currentTranslateIndex || index >= m_phraseArray.size())
+        return;
+    if (!success) {
+        // The translation so far and the index stay; the next report asks again.
+        VQLogWarn(QStringLiteral("phrase %1 not translated").arg(index));
+        return;
+    }
+    const QString& phrase = m_phraseArray.at(index);
+    if (answeredText != sent || phrase != sent) {
+        // The phrase grew while its answer was on the way: ask for it as it is now.
+        if (phrase != sent)
+            requestTranslateText(phrase, false);
+        return;
+    }
+    const QString shown = m_yiResultText + translation;
+    VQPopupWindowTool::sharedInstance().showYiText(shown);
+    m_lastPhraseShownIndex = index;
+    m_lastPhraseShownText = sent;
+    m_lastPhraseShownTranslation = translation;
+    if (index + 1 < m_phraseArray.size()) {
+        // A finished phrase: kept, and the next one asked for. The last one may still grow.
+        m_yiResultText = shown;
+        ++m_currentTranslateIndex;
+        requestTranslateText(m_phraseArray.at(m_currentTranslateIndex), false);
+    }
+}
+
+void VQAudioMonitorService::wholeAnswered(quint64 generation, const QString& sent, bool success,
+                                          const QString& answeredText, const QString& translation)
+{
+    if (generation != m_translationGeneration) {
+        VQLogInfo(QStringLiteral("translation of an earlier utterance dropped"));
+        return;
+    }
+    if (!success) {
+        VQLogWarn(QStringLiteral("the utterance was not translated"));
+        VQPopupWindowTool::sharedInstance().showTipMessage(localized(translateFailedText()), kErrorImage);
+        return;
+    }
+    if (answeredText != sent) {
+        VQLogWarn(QStringLiteral("translation answer for another text dropped"));
+        return;
+    }
+    VQPopupWindowTool::sharedInstance().showYiText(translation);
+    copyAndPasteResult(translation);
+}
+
+void VQAudioMonitorService::requestTranslateText(const QString& text, const QString& fromLanguageCode,
+                                                 const QString& toLanguageCode, TranslateCallback callback)
+{
+    if (text.isEmpty()) {
+        if (callback)
+            callback(false, QString());
+        return;
+    }
+    QString plain = text;
+    plain.remove(QLatin1Char('\n'));
+    plain.remove(QLatin1Char('\r'));
+    VQTranslateScene scene;
+    scene.setFromLanguage(translationSourceCode(fromLanguageCode));
+    scene.setToLanguage(toLanguageCode);
+    scene.setText(plain);
+    VQHttpRequestManager::sharedInstance().httpRequestWithScene(
+        scene, [callback = std::move(callback)](const VQHttpResult& result) {
+            if (!result.success)
+                VQLogWarn(QStringLiteral("translation failed: %1").arg(result.message));
+            if (callback)
+                callback(result.success, result.data.toObject().value(QLatin1String("transText")).toString());
+        });
 }
 
 bool VQAudioMonitorService::laserMicrophoneMode() const

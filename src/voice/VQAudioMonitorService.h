@@ -3,9 +3,12 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <functional>
+
+class QNetworkAccessManager;
 
 // The voice hub: every voice-key and function-key event of every device reaches it as an event
 // code (hidCallbackType, codes in VQEventCode.h), from the device link, the F1-F3 shortcuts and
@@ -24,14 +27,23 @@
 // texts are shown in the tip window. "ASRStartNotification" is posted when a recognition starts,
 // "ASRFinishNotification" when it ends or is cancelled.
 //
+// Delivery, by the key released: typing pastes the final text into the focused application
+// (clipboard, then Control+V, or the device's own chord in compatibility mode; in semantic mode
+// nothing) and posts it to the local service on the loopback interface; the search key hands it
+// to the command matcher; the translation key translates the text phrase by phrase while held
+// (the popup's translation line grows) and as a whole after release, and pastes the whole
+// translation. With an AI window open (key action 18) a pasted text goes to that window instead.
+//
 // One object for the life of the process. Main thread only: results and timers arrive there.
 class VQAudioMonitorService : public QObject {
     Q_OBJECT
 public:
-    // What becomes of a result: its text, whether it is the utterance's last, and the press type
-    // of the key that produced it (34 typing released, 36 search released, 38 translation
-    // released, or the press code while the key is held).
-    using ResultDelivery = std::function<void(const QString& text, bool isLast, int pressType)>;
+    // Sees every non-empty result before it is delivered: its text, whether it is the
+    // utterance's last, and the press type of the key that produced it (34 typing released, 36
+    // search released, 38 translation released, or the press code while the key is held).
+    using ResultObserver = std::function<void(const QString& text, bool isLast, int pressType)>;
+    using TextHook = std::function<void(const QString& text)>;
+    using TranslateCallback = std::function<void(bool success, const QString& translation)>;
 
     // The hub's times; tests shorten them.
     struct Timings {
@@ -48,6 +60,12 @@ public:
     // of earlier starts, restores the default timings.
     static void resetForTests();
     static void setTimingsForTests(const Timings& timings);
+
+    // The local service's port on the loopback interface: 10668, or the environment variable
+    // CORVANE_LOCAL_SERVICE_PORT (read at the first post); a port set here wins over both, 0
+    // goes back to them.
+    static void setLocalServicePort(int port);
+    static int localServicePort();
 
     // The one entry of events.
     void hidCallbackType(int eventCode);
@@ -70,11 +88,48 @@ public:
     static bool isTranslate();
     static void setIsTranslate(bool translate);
 
-    // Installed by delivery; while none is installed a final text is only logged.
-    void setResultDelivery(ResultDelivery delivery);
+    // Diagnostics and tests: every result handed to delivery, in order.
+    void setResultObserver(ResultObserver observer);
+    // The search key's final text, its full stops and "!" removed; without a matcher it is logged.
+    void setCommandMatcher(TextHook matcher);
+    // The AI window's question; without a hook the text is pasted as usual.
+    void setAiWindowHook(TextHook hook);
 
     // The result block of a recognition: every interim and final result of the service.
     void handleResult(bool success, const QString& text, bool isLast);
+
+    // Delivery. Non-empty results go on to dealWithFinalAsrResult, which acts by pressType; a
+    // last result returns the hub to idle.
+    void dealWithAsrResult(const QString& text, bool isLast);
+    void dealWithFinalAsrResult(const QString& text, bool isLast);
+    // Clipboard and paste (or the AI window), then the local post. Returns at once.
+    void copyAndPasteResult(const QString& text);
+    // Posts the text to the local service ("/api", JSON); asynchronous, the reply is ignored.
+    void sendLocalhostHttp(const QString& text);
+    // The body of that post: five CRLF-separated lines, the values JSON-escaped.
+    static QByteArray localServiceBody(const QString& text, const QString& serialNumber);
+
+    // Translation while the translation key is held (phrase by phrase) and after release (the
+    // whole text). The listener of the service's status reports.
+    void speechManagerRecognitionStatusChangeRecognizingAsr(const QString& display, const QString& newResult,
+                                                             int status);
+    void clausesTranslation(const QString& text, bool isLast);
+    void requestTranslateText(const QString& text, bool isLast);
+    // Plain translation for the translation windows: the callback gets (success, translation), on
+    // the main thread and never inside this call except for an empty text (false, "").
+    void requestTranslateText(const QString& text, const QString& fromLanguageCode, const QString& toLanguageCode,
+                              TranslateCallback callback);
+    // The text split after each sentence mark (". ? ! 。 ？ ！", the mark kept); empty pieces dropped.
+    static QStringList splitPhrases(const QString& text);
+
+    // The translation state of the running utterance.
+    QStringList phraseArray() const { return m_phraseArray; }
+    int currentTranslateIndex() const { return m_currentTranslateIndex; }
+    QString yiResultText() const { return m_yiResultText; }
+
+    // Texts shown on failures (keys of QRNLocalizedString).
+    static const QString& pasteFailedText();
+    static const QString& translateFailedText();
 
     // The user-visible texts (keys of QRNLocalizedString).
     static const QString& tooFastText();
@@ -93,7 +148,12 @@ private:
     void noSpeechTimerFired();
     void stopTimeOutTimer();
     void returnToIdle();
-    void dealWithAsrResult(const QString& text, bool isLast, int pressType);
+    void clearTranslationState();
+    void pasteOnMain(const QString& text);
+    void phraseAnswered(quint64 generation, int index, const QString& sent, bool success, const QString& answeredText,
+                        const QString& translation);
+    void wholeAnswered(quint64 generation, const QString& sent, bool success, const QString& answeredText,
+                       const QString& translation);
     bool laserMicrophoneMode() const;
     bool resultsWithoutPopupAllowed() const;
 
@@ -113,7 +173,23 @@ private:
     QString m_resultText;          // the running utterance's latest text
     QTimer m_noSpeechTimer;
     QTimer m_timeOutTimer;
-    ResultDelivery m_delivery;
+    ResultObserver m_observer;
+    TextHook m_commandMatcher;
+    TextHook m_aiWindowHook;
+    QNetworkAccessManager* m_localService = nullptr;
+
+    // Translation state, cleared at every accepted start. An answer counts only for the
+    // utterance (generation) and phrase index it was asked for and the text that was sent.
+    QString m_lastResultText;
+    int m_recognitionStatus = 0;
+    QStringList m_phraseArray;
+    int m_currentTranslateIndex = 0;
+    QString m_yiResultText;
+    quint64 m_translationGeneration = 0;
+    int m_phraseInFlight = -1; // the index awaiting its answer, -1 when none
+    int m_lastPhraseShownIndex = -1; // the last phrase answered while it was the last one
+    QString m_lastPhraseShownText;
+    QString m_lastPhraseShownTranslation;
 
     // The tip window standing in for the popup.
     QTimer m_tipDismissTimer;

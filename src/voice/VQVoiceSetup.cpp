@@ -1,13 +1,18 @@
 #include "VQVoiceSetup.h"
 
+#include "AppAudioTool.h"
 #include "HIDDevice.h"
 #include "HidTransport.h"
 #include "MMLog.h"
 #include "NotificationCenter.h"
+#include "TKTTSManager.h"
 #include "VQAudioDevices.h"
 #include "VQAudioMonitorService.h"
 #include "VQDeviceEvents.h"
 #include "VQNotificationNames.h"
+#include "VQPopupWindow.h"
+#include "VQPopupWindowTool.h"
+#include "VQSemanticManager.h"
 #include "VQWebApiAsrService.h"
 
 void VQVoiceSetup::install()
@@ -16,6 +21,17 @@ void VQVoiceSetup::install()
     VQDeviceEvents::setCancelAsrHook([] { VQAudioMonitorService::sharedInstance().cancelAsr(); });
     VQDeviceEvents::setRecognitionRunningHook([] { return VQAudioMonitorService::sharedInstance().hadStart(); });
     VQWebApiAsrService::setPressTypeProvider([] { return VQAudioMonitorService::sharedInstance().pressType(); });
+    VQWebApiAsrService::setSemanticHandler([](const QJsonObject& dm) { VQSemanticManager::sharedInstance().analysisData(dm); });
+    // A recording starts in silence: speech output pauses at once, playback stops.
+    VQWebApiAsrService::setBeforeRecordHook([] {
+        TKTTSManager::sharedInstance().pauseSpeak(0);
+        AppAudioTool::sharedManager().stop();
+    });
+    // The speech popup, made on first use and kept for the process. A popup installed before
+    // (by a test) is kept.
+    VQPopupWindowTool& popupTool = VQPopupWindowTool::sharedInstance();
+    if (!popupTool.hasSpeechPopupFactory())
+        popupTool.setSpeechPopupFactory([]() -> VQSpeechPopupInterface* { return new VQPopupWindow; });
 
     // A receiver plugged in after start-up brings its microphone too (observed once, however
     // often this runs).

@@ -864,8 +864,10 @@ void VQWebApiAsrService::handleResult(const QJsonObject& data)
             if (!alive())
                 return;
         }
+        // A last result without an understanding (or with one that is not an object) still
+        // gets an answer: the handler hears an empty object.
         const QJsonValue dm = data.value(QStringLiteral("dm"));
-        if (VQUserInfoData::sharedInstance().semanticSwitch() && dm.isObject() && hooks().semantic) {
+        if (VQUserInfoData::sharedInstance().semanticSwitch() && hooks().semantic) {
             hooks().semantic(dm.toObject());
             if (!alive())
                 return;

@@ -44,7 +44,7 @@ private:
 
 // One log of what leaves the hub and the service, in order: "start", "finish" (the
 // notifications), "asr:<display>", "new:<display>|<new>|<status>", "end:<text>|<success>" (the
-// listeners), "deliver:<text>|<isLast>|<pressType>" (the hub's delivery).
+// listeners), "deliver:<text>|<isLast>|<pressType>" (what the hub hands to delivery).
 class HubLog {
 public:
     HubLog()
@@ -65,7 +65,7 @@ public:
                          [this](const QString& text, bool success) {
                              events << QStringLiteral("end:%1|%2").arg(text).arg(int(success));
                          });
-        VQAudioMonitorService::sharedInstance().setResultDelivery([this](const QString& text, bool isLast, int type) {
+        VQAudioMonitorService::sharedInstance().setResultObserver([this](const QString& text, bool isLast, int type) {
             events << QStringLiteral("deliver:%1|%2|%3").arg(text).arg(int(isLast)).arg(type);
         });
     }
@@ -92,8 +92,8 @@ inline void resetVoice()
 
 inline void installVoice(vqtest::StandInSpeechServer& server, RecordingSpeechPopup* popup)
 {
-    if (popup)
-        VQPopupWindowTool::sharedInstance().setSpeechPopupFactory([popup] { return popup; });
+    // Without a recording popup the factory gives none, so the hub's texts go to the tip window.
+    VQPopupWindowTool::sharedInstance().setSpeechPopupFactory([popup]() -> VQSpeechPopupInterface* { return popup; });
     VQVoiceSetup::install();
     server.installAsSpeechHost();
 }

@@ -1,0 +1,262 @@
+#include "QtSpeechEngine.h"
+
+#include "MMLog.h"
+#include "ServiceSlot.h"
+
+#include <QAudioDevice>
+#include <QLocale>
+#include <QMediaDevices>
+#include <QRegularExpression>
+#include <QTextToSpeech>
+
+#include <algorithm>
+#include <utility>
+
+template <>
+std::unique_ptr<VQSpeechEngine> ServiceSlot<VQSpeechEngine>::makeDefault()
+{
+    return std::make_unique<QtSpeechEngine>();
+}
+
+VQSpeechEngine::~VQSpeechEngine() = default;
+
+VQSpeechEngine& VQSpeechEngine::instance()
+{
+    return ServiceSlot<VQSpeechEngine>::get();
+}
+
+void VQSpeechEngine::setInstance(VQSpeechEngine* engine)
+{
+    ServiceSlot<VQSpeechEngine>::install(engine);
+}
+
+namespace {
+
+// "zh-cn", "ZH_CN" and "zh_CN" all name the locale zh_CN.
+QLocale localeOf(const QString& language)
+{
+    if (language.isEmpty())
+        return QLocale::system();
+    QStringList parts = language.split(QRegularExpression(QStringLiteral("[-_]")), Qt::SkipEmptyParts);
+    if (parts.isEmpty())
+        return QLocale::system();
+    parts[0] = parts[0].toLower();
+    for (qsizetype i = 1; i < parts.size(); ++i)
+        parts[i] = parts[i].size() == 2 ? parts[i].toUpper() : parts[i];
+    return QLocale(parts.join(QLatin1Char('_')));
+}
+
+QTextToSpeech::BoundaryHint hintOf(VQSpeechEngine::Boundary boundary)
+{
+    return boundary == VQSpeechEngine::Boundary::Word ? QTextToSpeech::BoundaryHint::Word : QTextToSpeech::BoundaryHint::Immediate;
+}
+
+} // namespace
+
+QtSpeechEngine::QtSpeechEngine()
+{
+    m_owedReadyTimer.setSingleShot(true);
+    m_owedReadyTimer.setInterval(kOwedReadyGraceMs);
+    connect(&m_owedReadyTimer, &QTimer::timeout, this, [this] {
+        m_owesReady = false;
+        speakPending();
+    });
+}
+
+QtSpeechEngine::~QtSpeechEngine()
+{
+    delete m_tts.data();
+}
+
+QTextToSpeech* QtSpeechEngine::synthesizer() const
+{
+    if (!m_tts && !QTextToSpeech::availableEngines().isEmpty()) {
+        auto* self = const_cast<QtSpeechEngine*>(this);
+        m_tts = new QTextToSpeech(self);
+        QObject::connect(m_tts, &QTextToSpeech::stateChanged, self,
+                         [self](QTextToSpeech::State state) { self->stateChanged(int(state)); });
+    }
+    return m_tts;
+}
+
+QString QtSpeechEngine::unavailableReason() const
+{
+    if (QTextToSpeech::availableEngines().isEmpty())
+        return QStringLiteral("no speech engine is installed");
+    if (QMediaDevices::audioOutputs().isEmpty())
+        return QStringLiteral("there is no audio output device");
+    QTextToSpeech* tts = synthesizer();
+    if (!tts)
+        return QStringLiteral("no speech engine is installed");
+    if (tts->state() == QTextToSpeech::Error && tts->errorReason() == QTextToSpeech::ErrorReason::Initialization)
+        return QStringLiteral("the speech engine \"%1\" cannot start: %2").arg(tts->engine(), tts->errorString());
+    return {};
+}
+
+void QtSpeechEngine::setEventHandler(EventHandler handler)
+{
+    m_handler = std::move(handler);
+}
+
+void QtSpeechEngine::chooseVoice(const QString& language)
+{
+    QTextToSpeech* tts = synthesizer();
+    const QLocale wanted = localeOf(language);
+    if (wanted.language() == QLocale::C)
+        return; // no language asked for: the engine's own voice
+    const QList<QLocale> locales = tts->availableLocales();
+    QLocale chosen = wanted;
+    if (!locales.contains(wanted)) {
+        const auto sameLanguage = std::find_if(locales.cbegin(), locales.cend(),
+                                               [&wanted](const QLocale& l) { return l.language() == wanted.language(); });
+        if (sameLanguage == locales.cend()) {
+            if (!m_missingVoices.contains(wanted.name())) {
+                m_missingVoices.insert(wanted.name());
+                VQLogInfo(QStringLiteral("speech output: no voice for %1; the engine's voice %2 speaks instead")
+                              .arg(wanted.name(), tts->locale().name()));
+            }
+            return;
+        }
+        chosen = *sameLanguage;
+    }
+    if (tts->locale() != chosen)
+        tts->setLocale(chosen);
+}
+
+int QtSpeechEngine::say(const QString& text, const QString& language)
+{
+    QTextToSpeech* tts = synthesizer();
+    const int id = ++m_lastId;
+    m_current = id;
+    m_phase = Phase::Speaking;
+    m_started = false;
+    if (!tts) {
+        m_lastError = QStringLiteral("no speech engine is installed");
+        m_current = 0;
+        m_phase = Phase::Idle;
+        deliver(id, Event::Failed);
+        return id;
+    }
+    m_pendingText = text;
+    m_pendingLanguage = language;
+    // A stopped utterance still winding down swallows a new one: speak once the synthesiser is
+    // ready again, or after a grace period.
+    if (m_owesReady)
+        m_owedReadyTimer.start();
+    else
+        speakPending();
+    return id;
+}
+
+void QtSpeechEngine::speakPending()
+{
+    m_owedReadyTimer.stop();
+    if (m_current == 0 || m_pendingText.isNull() || m_phase != Phase::Speaking)
+        return;
+    const QString text = std::exchange(m_pendingText, QString());
+    chooseVoice(m_pendingLanguage);
+    m_tts->setRate(0.0);
+    m_tts->setPitch(0.0);
+    m_tts->setVolume(1.0);
+    m_tts->say(text);
+}
+
+bool QtSpeechEngine::pause(Boundary boundary)
+{
+    if (m_phase != Phase::Speaking || !m_tts)
+        return false;
+    m_phase = Phase::Paused;
+    if (!m_pendingText.isNull()) {
+        // Not handed to the synthesiser yet: it waits until resumed.
+        deliver(m_current, Event::Paused);
+        return true;
+    }
+    m_tts->pause(hintOf(boundary));
+    return true;
+}
+
+bool QtSpeechEngine::stop(Boundary boundary)
+{
+    if (m_phase == Phase::Idle || !m_tts)
+        return false;
+    const int id = m_current;
+    m_current = 0;
+    m_phase = Phase::Idle;
+    m_pendingText = QString();
+    m_tts->stop(hintOf(boundary));
+    m_owesReady = m_tts->state() != QTextToSpeech::Ready;
+    deliver(id, Event::Cancelled);
+    return true;
+}
+
+void QtSpeechEngine::resume()
+{
+    if (m_phase != Phase::Paused || !m_tts)
+        return;
+    m_phase = Phase::Speaking;
+    if (!m_pendingText.isNull()) {
+        deliver(m_current, Event::Resumed);
+        if (!m_owesReady)
+            speakPending();
+        return;
+    }
+    m_tts->resume();
+}
+
+bool QtSpeechEngine::isSpeaking() const
+{
+    return m_phase == Phase::Speaking;
+}
+
+bool QtSpeechEngine::isPaused() const
+{
+    return m_phase == Phase::Paused;
+}
+
+QString QtSpeechEngine::lastError() const
+{
+    return m_lastError;
+}
+
+void QtSpeechEngine::stateChanged(int state)
+{
+    if (m_owesReady && state == QTextToSpeech::Ready) {
+        m_owesReady = false;
+        speakPending();
+        return;
+    }
+    const int id = m_current;
+    if (id == 0)
+        return;
+    switch (QTextToSpeech::State(state)) {
+    case QTextToSpeech::Speaking:
+        deliver(id, m_started ? Event::Resumed : Event::Started);
+        m_started = true;
+        break;
+    case QTextToSpeech::Paused:
+        deliver(id, Event::Paused);
+        break;
+    case QTextToSpeech::Ready:
+        m_current = 0;
+        m_phase = Phase::Idle;
+        deliver(id, Event::Finished);
+        break;
+    case QTextToSpeech::Error:
+        m_current = 0;
+        m_phase = Phase::Idle;
+        m_lastError = m_tts->errorString().isEmpty() ? QStringLiteral("the speech engine failed while speaking") : m_tts->errorString();
+        deliver(id, Event::Failed);
+        break;
+    }
+}
+
+void QtSpeechEngine::deliver(int utterance, Event event)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, utterance, event] {
+            if (m_handler)
+                m_handler(utterance, event);
+        },
+        Qt::QueuedConnection);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// The speech synthesiser: speaks one utterance at a time through the system's default audio
+// output.
+//
+// Main thread only. Events reach the handler on the main thread from the event loop, never
+// inside a call; each carries the id that say() returned for its utterance, so an event of an
+// utterance that was replaced can be told from one of the current utterance.
+class VQSpeechEngine {
+public:
+    enum class Event {
+        Started,
+        Paused,
+        Resumed,
+        Cancelled, // stopped by stop()
+        Finished,  // spoken to the end
+        Failed,    // the engine broke off; the reason is in lastError()
+    };
+    enum class Boundary {
+        Immediate,
+        Word,
+    };
+    using EventHandler = std::function<void(int utterance, Event event)>;
+
+    virtual ~VQSpeechEngine();
+
+    // Empty when the engine can speak; otherwise why it cannot (no engine, no output device).
+    virtual QString unavailableReason() const = 0;
+    virtual void setEventHandler(EventHandler handler) = 0;
+
+    // Speaks the text in the voice of the language (a locale name such as "zh_CN"; empty for the
+    // system's language) at the default rate, pitch and full volume. Returns the utterance's id
+    // (above 0). Call it only while nothing is speaking or paused.
+    virtual int say(const QString& text, const QString& language) = 0;
+    // Pause, stop and resume the current utterance; pause and stop return false when nothing
+    // is speaking (stop also stops a paused utterance).
+    virtual bool pause(Boundary boundary) = 0;
+    virtual bool stop(Boundary boundary) = 0;
+    virtual void resume() = 0;
+    virtual bool isSpeaking() const = 0;
+    virtual bool isPaused() const = 0;
+    virtual QString lastError() const = 0;
+
+    // The implementation in use: the installed one, else the Qt one, created on first use.
+    static VQSpeechEngine& instance();
+    // Installs an implementation (tests install a fake); nullptr goes back to the default.
+    static void setInstance(VQSpeechEngine* engine);
+};

@@ -1,0 +1,132 @@
+// Speech output and playback through the real sound server: what the synthesiser speaks and
+// what the player plays must reach the speaker, whose monitor is recorded.
+#include "AppAudioTool.h"
+#include "AudioCaptureTest.h"
+#include "NotificationCenter.h"
+#include "TKTTSManager.h"
+#include "TestSupport.h"
+#include "VQNotificationNames.h"
+#include "VQPopupWindowTool.h"
+#include "VQTipWindow.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+// Records the speaker's monitor (16 kHz mono s16le) while it lives.
+class SpeakerRecording {
+public:
+    SpeakerRecording()
+    {
+        QObject::connect(&m_parec, &QProcess::readyReadStandardOutput, &m_parec,
+                         [this] { m_pcm += m_parec.readAllStandardOutput(); });
+        m_parec.start(QStringLiteral("parec"),
+                      { QStringLiteral("--latency-msec=20"), QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
+                        QStringLiteral("--rate=16000"), QStringLiteral("--channels=1"), QStringLiteral("-d"),
+                        QStringLiteral("%1.monitor").arg(QString::fromLatin1(PrivatePulseAudio::kSinkName)) });
+    }
+    ~SpeakerRecording()
+    {
+        m_parec.kill();
+        m_parec.waitForFinished(2000);
+    }
+    SpeakerRecording(const SpeakerRecording&) = delete;
+    SpeakerRecording& operator=(const SpeakerRecording&) = delete;
+
+    bool started() { return m_parec.waitForStarted(5000); }
+
+    // Samples louder than a whisper: 100 ms of them is a sound.
+    int loudSamples() const
+    {
+        int loud = 0;
+        for (qsizetype at = 0; at + 1 < m_pcm.size(); at += 2) {
+            if (std::abs(qFromLittleEndian<qint16>(m_pcm.constData() + at)) > 500)
+                ++loud;
+        }
+        return loud;
+    }
+    bool heardSound() const { return loudSamples() >= 1600; }
+
+private:
+    QProcess m_parec;
+    QByteArray m_pcm;
+};
+
+QString tipText()
+{
+    return VQPopupWindowTool::sharedInstance().tipWindow()->text();
+}
+
+} // namespace
+
+TEST(RealSpeaker, SpokenSentenceAndPlayedWaveReachTheSpeaker)
+{
+    ASSERT_NE(g_pulse, nullptr);
+    TKTTSManager::resetForTests();
+    AppAudioTool::resetForTests();
+    VQPopupWindowTool::resetForTests();
+
+    {
+        SCOPED_TRACE("speech");
+        SpeakerRecording speaker;
+        ASSERT_TRUE(speaker.started());
+        QStringList events;
+        QObject owner;
+        NotificationCenter::defaultCenter().addObserver(&owner, QString::fromLatin1(vq::TTSPlayCompleteNoti),
+                                                        [&events](const VQNotification&) { events << QStringLiteral("n"); });
+        TKTTSManager& tts = TKTTSManager::sharedInstance();
+        tts.setCompleteBlock([&events](int status) { events << QString::number(status); });
+        tts.setSpeakString(QStringLiteral("The weather today is sunny and warm."));
+        ASSERT_TRUE(tts.startSpeak());
+        ASSERT_TRUE(vqtest::waitUntil([&events] { return events.contains(QStringLiteral("4")); }, 30000)) << events.join(' ').toStdString();
+        EXPECT_EQ(events, QStringList({ QStringLiteral("1"), QStringLiteral("n"), QStringLiteral("4") }));
+        EXPECT_TRUE(vqtest::waitUntil([&speaker] { return speaker.heardSound(); }, 3000)) << speaker.loudSamples();
+        EXPECT_EQ(tipText(), QString());
+        NotificationCenter::defaultCenter().removeObserver(&owner);
+        tts.setCompleteBlock(nullptr);
+    }
+    {
+        // A recording pauses the speech; the next answer is spoken in its place, to the end.
+        SCOPED_TRACE("paused, then replaced");
+        QStringList events;
+        QObject owner;
+        NotificationCenter::defaultCenter().addObserver(&owner, QString::fromLatin1(vq::TTSPlayCompleteNoti),
+                                                        [&events](const VQNotification&) { events << QStringLiteral("n"); });
+        TKTTSManager& tts = TKTTSManager::sharedInstance();
+        tts.setCompleteBlock([&events](int status) { events << QString::number(status); });
+        tts.setSpeakString(QStringLiteral("This long answer is interrupted by a new question before it can end."));
+        ASSERT_TRUE(tts.startSpeak());
+        ASSERT_TRUE(vqtest::waitUntil([&events] { return events.contains(QStringLiteral("1")); }, 30000));
+        ASSERT_TRUE(tts.pauseSpeak(0));
+        ASSERT_TRUE(vqtest::waitUntil([&events] { return events.contains(QStringLiteral("2")); }, 5000)) << events.join(' ').toStdString();
+        tts.setSpeakString(QStringLiteral("Short answer."));
+        ASSERT_TRUE(tts.startSpeak());
+        ASSERT_TRUE(vqtest::waitUntil([&events] { return events.contains(QStringLiteral("4")); }, 30000)) << events.join(' ').toStdString();
+        EXPECT_EQ(events, QStringList({ QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("n"),
+                                        QStringLiteral("4") }));
+        NotificationCenter::defaultCenter().removeObserver(&owner);
+        tts.setCompleteBlock(nullptr);
+    }
+    {
+        SCOPED_TRACE("wave");
+        QTemporaryDir dir;
+        const QString wav = dir.filePath(QStringLiteral("answer.wav"));
+        ASSERT_EQ(QProcess::execute(QStringLiteral("sox"), { QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("16000"),
+                                                             QStringLiteral("-c"), QStringLiteral("1"), QStringLiteral("-b"),
+                                                             QStringLiteral("16"), wav, QStringLiteral("synth"),
+                                                             QStringLiteral("1.5"), QStringLiteral("sine"), QStringLiteral("440") }),
+                  0);
+        SpeakerRecording speaker;
+        ASSERT_TRUE(speaker.started());
+        AppAudioTool::sharedManager().playAudioWithURL(wav);
+        EXPECT_TRUE(vqtest::waitUntil([&speaker] { return speaker.heardSound(); }, 15000)) << speaker.loudSamples();
+        AppAudioTool::sharedManager().stop();
+        EXPECT_EQ(tipText(), QString());
+    }
+}
