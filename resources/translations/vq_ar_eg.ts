@@ -251,5 +251,9 @@
         <source>无法播放音频</source>
         <translation>تعذر تشغيل الصوت</translation>
     </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>تعذر فتح المتصفح</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,9 @@
         <source>无法播放音频</source>
         <translation>Die Audiodatei kann nicht abgespielt werden</translation>
     </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>Der Browser kann nicht geöffnet werden</translation>
+    </message>
 </context>
 </TS>

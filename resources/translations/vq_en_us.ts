@@ -251,5 +251,9 @@
         <source>无法播放音频</source>
         <translation>The audio cannot be played</translation>
     </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>Cannot open the browser</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,9 @@
         <source>无法播放音频</source>
         <translation>No se puede reproducir el audio</translation>
     </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>No se puede abrir el navegador</translation>
+    </message>
 </context>
 </TS>

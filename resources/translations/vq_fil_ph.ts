@@ -251,5 +251,9 @@
         <source>无法播放音频</source>
         <translation>Hindi ma-play ang audio</translation>
     </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>Hindi mabuksan ang browser</translation>
+    </message>
 </context>
 </TS>

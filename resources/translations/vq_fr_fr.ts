@@ -251,5 +251,9 @@
         <source>无法播放音频</source>
         <translation>Impossible de lire l'audio</translation>
     </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>Impossible d&apos;ouvrir le navigateur</translation>
+    </message>
 </context>
 </TS>

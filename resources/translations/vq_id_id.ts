@@ -251,5 +251,9 @@
         <source>无法播放音频</source>
         <translation>Audio tidak dapat diputar</translation>
     </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>Tidak dapat membuka browser</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,9 @@
         <source>无法播放音频</source>
         <translation>Impossibile riprodurre l'audio</translation>
     </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>Impossibile aprire il browser</translation>
+    </message>
 </context>
 </TS>

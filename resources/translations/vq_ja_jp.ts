@@ -251,5 +251,9 @@
         <source>无法播放音频</source>
         <translation>音声を再生できません</translation>
     </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>ブラウザを開けません</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,9 @@
         <source>无法播放音频</source>
         <translation>오디오를 재생할 수 없습니다</translation>
     </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>브라우저를 열 수 없습니다</translation>
+    </message>
 </context>
 </TS>

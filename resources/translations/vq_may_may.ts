@@ -251,5 +251,9 @@
         <source>无法播放音频</source>
         <translation>Audio tidak dapat dimainkan</translation>
     </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>Tidak dapat membuka pelayar</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,9 @@
         <source>无法播放音频</source>
         <translation>Не удаётся воспроизвести аудио</translation>
     </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>Не удаётся открыть браузер</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,9 @@
         <source>无法播放音频</source>
         <translation>ไม่สามารถเล่นเสียงได้</translation>
     </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>ไม่สามารถเปิดเบราว์เซอร์ได้</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,9 @@
         <source>无法播放音频</source>
         <translation>Ses çalınamıyor</translation>
     </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>Tarayıcı açılamıyor</translation>
+    </message>
 </context>
 </TS>

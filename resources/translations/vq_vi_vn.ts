@@ -251,5 +251,9 @@
         <source>无法播放音频</source>
         <translation>Không thể phát âm thanh</translation>
     </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>Không thể mở trình duyệt</translation>
+    </message>
 </context>
 </TS>

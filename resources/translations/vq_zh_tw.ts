@@ -251,5 +251,9 @@
         <source>无法播放音频</source>
         <translation>無法播放音訊</translation>
     </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>無法開啟瀏覽器</translation>
+    </message>
 </context>
 </TS>

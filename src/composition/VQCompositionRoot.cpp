@@ -7,6 +7,7 @@
 #include "HidTransport.h"
 #include "MMLog.h"
 #include "UserDefaults.h"
+#include "VQCommandViewModel.h"
 #include "VQBLEMouseCommandManager.h"
 #include "VQKeyPressManager.h"
 #include "VQMouseCommandManager.h"
@@ -52,6 +53,7 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
     hooks.startKeyPressManager = [] { VQKeyPressManager::sharedInstance().start(); };
     hooks.startBleScan = [] { VQBLEMouseCommandManager::sharedInstance().startScan(); };
     hooks.selectDefaultAudioInput = [] { VQVoiceSetup::selectDefaultAudioInput(); };
+    hooks.createVoiceCommandTables = [] { VQCommandViewModel::sharedInstance().createCommandTables(); };
     // Event codes reach the voice hub from the first device report on.
     VQVoiceSetup::install();
 

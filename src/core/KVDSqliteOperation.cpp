@@ -133,7 +133,7 @@ bool KVDSqliteOperation::insertsDataBaseWithtableName(const QString& tableName,
 }
 
 bool KVDSqliteOperation::insertRowsLocked(const QString& tableName, const std::vector<const KVDSqliteModel*>& models,
-                                          QString* error)
+                                          QString* error, bool inTransaction)
 {
     if (!isValidIdentifier(tableName)) {
         *error = invalidNameError(QStringLiteral("table"), tableName);
@@ -152,7 +152,7 @@ bool KVDSqliteOperation::insertRowsLocked(const QString& tableName, const std::v
 
     // One row is atomic by itself; several go in one transaction, which is also what makes a
     // large batch fast (one commit instead of one per row).
-    const bool transaction = models.size() > 1;
+    const bool transaction = models.size() > 1 && !inTransaction;
     if (transaction && !execLocked("begin immediate", error))
         return false;
 
@@ -297,6 +297,66 @@ bool KVDSqliteOperation::delectDataBaseWithtableName(const QString& tableName, c
             && stepLocked(statement, { fieldNameValue.toUtf8() }, &error);
     }
     return finish(ok, QStringLiteral("delete"), tableName, error, completed);
+}
+
+bool KVDSqliteOperation::delectDataBaseWithtableName(const QString& tableName, const FieldValues& fieldValues,
+                                                     const Completion& completed)
+{
+    QString error;
+    bool ok = true;
+    QStringList conditions;
+    std::vector<QByteArray> values;
+    if (!isValidIdentifier(tableName)) {
+        error = invalidNameError(QStringLiteral("table"), tableName);
+        ok = false;
+    } else if (fieldValues.isEmpty()) {
+        error = QStringLiteral("A delete needs at least one column to find the rows by");
+        ok = false;
+    }
+    for (const auto& [field, value] : fieldValues) {
+        if (!ok)
+            break;
+        if (!isValidIdentifier(field)) {
+            error = invalidNameError(QStringLiteral("column"), field);
+            ok = false;
+            break;
+        }
+        conditions << quoted(field) + QStringLiteral("=?");
+        values.push_back(value.toUtf8());
+    }
+    if (ok) {
+        const QString sql =
+            QStringLiteral("delete from %1 where %2").arg(quoted(tableName), conditions.join(QStringLiteral(" and ")));
+        std::lock_guard lock(m_mutex);
+        sqlite3_stmt* statement = nullptr;
+        ok = openLocked(&error) && (statement = statementLocked(sql, &error)) != nullptr
+            && stepLocked(statement, values, &error);
+    }
+    return finish(ok, QStringLiteral("delete"), tableName, error, completed);
+}
+
+bool KVDSqliteOperation::replaceAllDataBaseWithtableName(const QString& tableName,
+                                                         const std::vector<const KVDSqliteModel*>& models,
+                                                         const Completion& completed)
+{
+    QString error;
+    bool ok = isValidIdentifier(tableName);
+    if (!ok) {
+        error = invalidNameError(QStringLiteral("table"), tableName);
+    } else {
+        const QString sql = QStringLiteral("delete from %1").arg(quoted(tableName));
+        std::lock_guard lock(m_mutex);
+        ok = openLocked(&error) && execLocked("begin immediate", &error);
+        if (ok) {
+            ok = execLocked(sql.toUtf8().constData(), &error) && insertRowsLocked(tableName, models, &error, true)
+                && execLocked("commit", &error);
+            if (!ok && !sqlite3_get_autocommit(m_db)) {
+                QString ignored;
+                execLocked("rollback", &ignored);
+            }
+        }
+    }
+    return finish(ok, QStringLiteral("replace"), tableName, error, completed);
 }
 
 std::vector<std::unique_ptr<KVDSqliteModel>> KVDSqliteOperation::selectAllDataBaseWithtableName(

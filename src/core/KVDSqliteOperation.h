@@ -3,12 +3,14 @@
 #include "KVDSqliteModel.h"
 
 #include <QHash>
+#include <QList>
 #include <QString>
 
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 struct sqlite3;
@@ -74,6 +76,27 @@ public:
     bool delectDataBaseWithtableName(const QString& tableName, const QString& fieldName,
                                      const QString& fieldNameValue, const Completion& completed = {});
 
+    // Deletes the rows in which every named column equals its text (all conditions at once). An
+    // empty list of conditions is refused rather than deleting every row.
+    using FieldValues = QList<std::pair<QString, QString>>;
+    bool delectDataBaseWithtableName(const QString& tableName, const FieldValues& fieldValues,
+                                     const Completion& completed = {});
+
+    // Replaces every row of the table with one row per model, in one transaction: on failure the
+    // table keeps its old rows.
+    bool replaceAllDataBaseWithtableName(const QString& tableName, const std::vector<const KVDSqliteModel*>& models,
+                                         const Completion& completed = {});
+
+    template <typename List>
+    bool replaceAllDataBaseWithtableName(const QString& tableName, const List& models, const Completion& completed = {})
+    {
+        std::vector<const KVDSqliteModel*> rows;
+        rows.reserve(static_cast<size_t>(std::size(models)));
+        for (const auto& model : models)
+            rows.push_back(modelPointer(model));
+        return replaceAllDataBaseWithtableName(tableName, rows, completed);
+    }
+
     // Every row of the table in table order, each as a new model from the factory with its
     // non-NULL columns assigned as text to the properties of the same names (columns that are no
     // property of the model are skipped). Empty, with the error logged, when the table cannot be
@@ -119,7 +142,9 @@ private:
     sqlite3_stmt* statementLocked(const QString& sql, QString* error);
     bool execLocked(const char* sql, QString* error);
     bool stepLocked(sqlite3_stmt* statement, const std::vector<QByteArray>& values, QString* error);
-    bool insertRowsLocked(const QString& tableName, const std::vector<const KVDSqliteModel*>& models, QString* error);
+    // Several rows go in one transaction of their own unless the caller holds one (inTransaction).
+    bool insertRowsLocked(const QString& tableName, const std::vector<const KVDSqliteModel*>& models, QString* error,
+                          bool inTransaction = false);
     QString lastErrorLocked() const;
 
     std::mutex m_mutex;

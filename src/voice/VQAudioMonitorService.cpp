@@ -9,6 +9,8 @@
 #include "NotificationCenter.h"
 #include "QRNLocalizedString.h"
 #include "VQBLEMouseCommandManager.h"
+#include "VQCmdService.h"
+#include "VQCommandViewModel.h"
 #include "VQDeviceEvents.h"
 #include "VQEventCode.h"
 #include "VQHttpRequestManager.h"
@@ -20,6 +22,7 @@
 #include "VQTipWindow.h"
 #include "VQTranslateScene.h"
 #include "VQUserInfoData.h"
+#include "VQVoiceCommandItem.h"
 #include "VQWebApiAsrService.h"
 
 #include <QJsonArray>
@@ -33,6 +36,7 @@
 #include <QUrl>
 
 #include <atomic>
+#include <iterator>
 
 namespace {
 
@@ -65,6 +69,27 @@ bool isReleaseCode(int code)
 QString localized(const QString& key)
 {
     return QRNLocalizedString::qrnAppLocalizedString(key);
+}
+
+// The web search engines, by VQLanguageManager::searchEngineTag: host, then the path and query
+// that the encoded search text follows. The identifiers in the second and third addresses are
+// fixed.
+struct SearchEngine {
+    const char* host;
+    const char* pathAndQuery;
+};
+constexpr SearchEngine kSearchEngines[] = {
+    {"www.baidu.com", "/s?ie=utf-8&wd="},
+    {"www.google.com", "/search?ei=Rk7vQm2XcT9pLw4ZaN8s&q="},
+    {"search.yahoo.com", "/search;_ylt=AwrKq5Tn3mVxZ0cB7hUe2LsD?ei=UTF-8&p="},
+};
+
+// The characters stripped from both ends of a spoken command: the ASCII blank and marks that
+// recognition puts around words.
+bool isCommandTrimCharacter(QChar c)
+{
+    static const QString set = QString::fromUtf8(" .@#$%^&*()-_+=[]{}|~\\'\"／：；（）¥「」＂、＜＞€•");
+    return set.contains(c);
 }
 
 void postNotification(const char* name)
@@ -132,7 +157,6 @@ void VQAudioMonitorService::resetForTests()
     hub.m_longPressTime.invalidate();
     hub.m_resultText.clear();
     hub.m_observer = {};
-    hub.m_commandMatcher = {};
     hub.m_aiWindowHook = {};
     hub.m_tipText.clear();
     hub.m_tipShowing = false;
@@ -185,6 +209,12 @@ const QString& VQAudioMonitorService::translateFailedText()
     return text;
 }
 
+const QString& VQAudioMonitorService::browserFailedText()
+{
+    static const QString text = QStringLiteral("无法打开浏览器");
+    return text;
+}
+
 void VQAudioMonitorService::setLocalServicePort(int port)
 {
     g_localServicePort = port;
@@ -212,11 +242,6 @@ int VQAudioMonitorService::localServicePort()
 void VQAudioMonitorService::setResultObserver(ResultObserver observer)
 {
     m_observer = std::move(observer);
-}
-
-void VQAudioMonitorService::setCommandMatcher(TextHook matcher)
-{
-    m_commandMatcher = std::move(matcher);
 }
 
 void VQAudioMonitorService::setAiWindowHook(TextHook hook)
@@ -500,10 +525,7 @@ void VQAudioMonitorService::dealWithFinalAsrResult(const QString& text, bool isL
         QString searchString = text;
         searchString.remove(QStringLiteral("\u3002"));
         searchString.remove(QLatin1Char('!'));
-        if (m_commandMatcher)
-            m_commandMatcher(searchString);
-        else
-            VQLogInfo(QStringLiteral("no command matcher: \"%1\" not matched").arg(searchString));
+        requestMatchingCmd(searchString);
         return;
     }
     case VQEventCode::kVoiceTypingReleased:
@@ -840,4 +862,82 @@ bool VQAudioMonitorService::hudIsShowing()
     if (tool.speechPopup())
         return tool.isShow();
     return m_tipShowing;
+}
+
+// Voice commands and web search.
+
+void VQAudioMonitorService::requestMatchingCmd(const QString& text)
+{
+    if (trimmedCommandText(text).isEmpty()) {
+        VQLogInfo(QStringLiteral("search key: nothing to match or search"));
+        return;
+    }
+    VQCommandViewModel& store = VQCommandViewModel::sharedInstance();
+    const VQVoiceCommandItem* match = searchCmdFromCommandArr(store.customizeCmdListArray(), text);
+    if (!match)
+        match = searchCmdFromCommandArr(store.commonCmdListArray(), text);
+    if (!match) {
+        VQLogInfo(QStringLiteral("no voice command matched: web search"));
+        openBrowserWithCmdString(text);
+        return;
+    }
+    // A copy: running the command may change the lists.
+    const VQVoiceCommandItem item = *match;
+    openFilePathCmd(item);
+}
+
+QString VQAudioMonitorService::trimmedCommandText(const QString& text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isCommandTrimCharacter(text.at(begin)))
+        ++begin;
+    while (end > begin && isCommandTrimCharacter(text.at(end - 1)))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+const VQVoiceCommandItem* VQAudioMonitorService::searchCmdFromCommandArr(const QList<VQVoiceCommandItem>& commands,
+                                                                        const QString& cmdString)
+{
+    const QString text = trimmedCommandText(cmdString);
+    for (const VQVoiceCommandItem& command : commands) {
+        const QString& word = command.customCmd.isEmpty() ? command.cmdWord : command.customCmd;
+        if (word.isEmpty())
+            continue;
+        if (text.compare(word, Qt::CaseInsensitive) == 0 || text.contains(word, Qt::CaseSensitive))
+            return &command;
+    }
+    return nullptr;
+}
+
+void VQAudioMonitorService::openFilePathCmd(const VQVoiceCommandItem& item)
+{
+    VQCmdService& service = VQCmdService::sharedInstance();
+    if (service.openFileWithCmdPath(item.customName, item.cmdType)
+        || service.openFileWithCmdPath(item.cmdExecute, item.cmdType)) {
+        dismissHud();
+        return;
+    }
+    const QString word = item.customCmd.isEmpty() ? item.cmdWord : item.customCmd;
+    VQLogInfo(QStringLiteral("voice command \"%1\" could not be carried out: web search for its word").arg(word));
+    openBrowserWithCmdString(word);
+}
+
+QString VQAudioMonitorService::searchAddress(int engineTag, const QString& text)
+{
+    constexpr int engineCount = int(std::size(kSearchEngines));
+    const SearchEngine& engine = kSearchEngines[engineTag >= 0 && engineTag < engineCount ? engineTag : 0];
+    return QStringLiteral("https://") + QLatin1String(engine.host) + QLatin1String(engine.pathAndQuery)
+        + QString::fromLatin1(QUrl::toPercentEncoding(text));
+}
+
+bool VQAudioMonitorService::openBrowserWithCmdString(const QString& text)
+{
+    const QString address = searchAddress(VQLanguageManager::sharedInstance().searchEngineTag(), text);
+    if (VQCmdService::sharedInstance().openFileWithCmdPath(address, QString()))
+        return true;
+    VQLogWarn(QStringLiteral("the web search could not be opened: %1").arg(address));
+    VQPopupWindowTool::sharedInstance().showTipMessage(localized(browserFailedText()), kErrorImage);
+    return false;
 }

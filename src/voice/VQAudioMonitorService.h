@@ -9,6 +9,7 @@
 #include <functional>
 
 class QNetworkAccessManager;
+class VQVoiceCommandItem;
 
 // The voice hub: every voice-key and function-key event of every device reaches it as an event
 // code (hidCallbackType, codes in VQEventCode.h), from the device link, the F1-F3 shortcuts and
@@ -29,8 +30,9 @@ class QNetworkAccessManager;
 //
 // Delivery, by the key released: typing pastes the final text into the focused application
 // (clipboard, then Control+V, or the device's own chord in compatibility mode; in semantic mode
-// nothing) and posts it to the local service on the loopback interface; the search key hands it
-// to the command matcher; the translation key translates the text phrase by phrase while held
+// nothing) and posts it to the local service on the loopback interface; the search key matches
+// it against the voice commands and runs the command, or searches the web for it; the
+// translation key translates the text phrase by phrase while held
 // (the popup's translation line grows) and as a whole after release, and pastes the whole
 // translation. With an AI window open (key action 18) a pasted text goes to that window instead.
 //
@@ -90,8 +92,6 @@ public:
 
     // Diagnostics and tests: every result handed to delivery, in order.
     void setResultObserver(ResultObserver observer);
-    // The search key's final text, its full stops and "!" removed; without a matcher it is logged.
-    void setCommandMatcher(TextHook matcher);
     // The AI window's question; without a hook the text is pasted as usual.
     void setAiWindowHook(TextHook hook);
 
@@ -127,9 +127,33 @@ public:
     int currentTranslateIndex() const { return m_currentTranslateIndex; }
     QString yiResultText() const { return m_yiResultText; }
 
+    // Voice commands and web search: the search key's final text, its full stops and "!"
+    // removed, is matched against the custom commands and then the common commands of
+    // VQCommandViewModel; the first match runs, and text that matches nothing (or a command
+    // none of whose targets can be carried out) is searched with the engine of
+    // VQLanguageManager::searchEngineTag.
+    void requestMatchingCmd(const QString& text);
+    // The first command of the list whose word (customCmd, else cmdWord; an empty word never
+    // matches) equals the text ignoring case, or occurs in it as it is (case-sensitive); the text
+    // is first stripped of leading and trailing blanks and marks of the trimming set. Null when
+    // none matches. The pointer is into the list.
+    static const VQVoiceCommandItem* searchCmdFromCommandArr(const QList<VQVoiceCommandItem>& commands,
+                                                            const QString& cmdString);
+    // The text with leading and trailing characters of the trimming set removed.
+    static QString trimmedCommandText(const QString& text);
+    // Runs a matched command: its custom target, else its common target; when neither can be
+    // carried out, searches the web for the command's word.
+    void openFilePathCmd(const VQVoiceCommandItem& item);
+    // Opens the web search for the text; false (with a tip) when the browser could not be opened.
+    bool openBrowserWithCmdString(const QString& text);
+    // The search address of the engine of the tag (a tag outside the table uses engine 0) with
+    // the text appended as an encoded query value.
+    static QString searchAddress(int engineTag, const QString& text);
+
     // Texts shown on failures (keys of QRNLocalizedString).
     static const QString& pasteFailedText();
     static const QString& translateFailedText();
+    static const QString& browserFailedText();
 
     // The user-visible texts (keys of QRNLocalizedString).
     static const QString& tooFastText();
@@ -174,7 +198,6 @@ private:
     QTimer m_noSpeechTimer;
     QTimer m_timeOutTimer;
     ResultObserver m_observer;
-    TextHook m_commandMatcher;
     TextHook m_aiWindowHook;
     QNetworkAccessManager* m_localService = nullptr;
 

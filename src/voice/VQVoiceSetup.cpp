@@ -9,6 +9,7 @@
 #include "VQAudioDevices.h"
 #include "VQAudioMonitorService.h"
 #include "VQDeviceEvents.h"
+#include "VQHotWordViewModel.h"
 #include "VQNotificationNames.h"
 #include "VQPopupWindow.h"
 #include "VQPopupWindowTool.h"
@@ -21,6 +22,7 @@ void VQVoiceSetup::install()
     VQDeviceEvents::setCancelAsrHook([] { VQAudioMonitorService::sharedInstance().cancelAsr(); });
     VQDeviceEvents::setRecognitionRunningHook([] { return VQAudioMonitorService::sharedInstance().hadStart(); });
     VQWebApiAsrService::setPressTypeProvider([] { return VQAudioMonitorService::sharedInstance().pressType(); });
+    VQWebApiAsrService::setHotWordsProvider([] { return VQHotWordViewModel::sharedInstance().getLocalHotWordListString(); });
     VQWebApiAsrService::setSemanticHandler([](const QJsonObject& dm) { VQSemanticManager::sharedInstance().analysisData(dm); });
     // A recording starts in silence: speech output pauses at once, playback stops.
     VQWebApiAsrService::setBeforeRecordHook([] {

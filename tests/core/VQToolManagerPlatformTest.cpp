@@ -91,7 +91,8 @@ TEST_F(VQToolManagerPlatformTest, WebAddressesOpenWithAnySchemeCaseBlanksAndNonA
     EXPECT_TRUE(tools.openBrowserWithCmdString(QStringLiteral("www.example.com")));
     EXPECT_TRUE(tools.openBrowserWithCmdString(QString::fromUtf8("https://example.com/搜索 结果?q=中文 é")));
     EXPECT_TRUE(tools.openBrowserWithCmdString(QStringLiteral("  example.com/100%  ")));
-    ASSERT_EQ(opener.opened.size(), 6);
+    EXPECT_TRUE(tools.openBrowserWithCmdString(QStringLiteral("https://example.com/a%20b?q=C%2B%2B%20AT%26T%20%231")));
+    ASSERT_EQ(opener.opened.size(), 7);
     EXPECT_EQ(opener.opened[0].toString(), QStringLiteral("https://example.com/a?b=1"));
     EXPECT_EQ(opener.opened[1].toString(), QStringLiteral("https://example.com/Path"));
     EXPECT_EQ(opener.opened[2].toString(), QStringLiteral("http://example.com/"));
@@ -99,6 +100,8 @@ TEST_F(VQToolManagerPlatformTest, WebAddressesOpenWithAnySchemeCaseBlanksAndNonA
     EXPECT_EQ(opener.opened[4].toEncoded(),
               QByteArray("https://example.com/%E6%90%9C%E7%B4%A2%20%E7%BB%93%E6%9E%9C?q=%E4%B8%AD%E6%96%87%20%C3%A9"));
     EXPECT_EQ(opener.opened[5].toEncoded(), QByteArray("http://example.com/100%25"));
+    // Valid escapes are kept as they are: an encoded "+", "&" or "#" stays part of its value.
+    EXPECT_EQ(opener.opened[6].toEncoded(), QByteArray("https://example.com/a%20b?q=C%2B%2B%20AT%26T%20%231"));
 }
 
 TEST_F(VQToolManagerPlatformTest, OnlyWebAddressesAreOpened)

@@ -5,6 +5,7 @@
 #include "AppDelegate.h"
 #include "FakeAudioCaptureBackend.h"
 #include "FakeClipboard.h"
+#include "FakeDesktopOpener.h"
 #include "FakeGlobalShortcuts.h"
 #include "FakeKeySynthesizer.h"
 #include "MacKeyMap.h"
@@ -17,6 +18,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QUrlQuery>
 
 #include <memory>
 #include <vector>
@@ -63,7 +65,6 @@ protected:
         timings.finalResultTimeOutMs = 5000;
         VQAudioMonitorService::setTimingsForTests(timings);
         VQAudioMonitorService::setLocalServicePort(local.port());
-        hub().setCommandMatcher([this](const QString& text) { matched << text; });
         hub().setAiWindowHook([this](const QString& text) { aiQuestions << text; });
         VQUserInfoData::sharedInstance().setCompatibleModeSwitch(false);
     }
@@ -114,13 +115,13 @@ protected:
     FakeAudioCaptureBackend microphone;
     FakeKeySynthesizer keys;
     FakeClipboard clipboard;
+    FakeDesktopOpener opener;
     vqtest::StandInSpeechServer speech;
     vqtest::StandInHttpServer maker;
     vqtest::StandInLocalService local;
     TranslationPopup popup;
     QStringList failOnce;
     QStringList slow;
-    QStringList matched;
     QStringList aiQuestions;
 };
 
@@ -142,7 +143,7 @@ TEST_F(DeliveryTest, FinalTextGoesWhereTheKeyAndTheModesSendIt)
         int pasteKeys = 0;
         QStringList typed = {}; // "modifier:usage" the device typed
         QStringList posted = {}; // "data" of the local posts
-        QStringList matchedTexts = {};
+        QStringList searched = {}; // the query of each web search opened
         QStringList aiTexts = {};
         QString tip = {};
     };
@@ -160,8 +161,8 @@ TEST_F(DeliveryTest, FinalTextGoesWhereTheKeyAndTheModesSendIt)
          .productCode = QStringLiteral("209"), .clipboardWrites = {hello}, .pasteKeys = 1, .posted = {hello}},
         {.name = "a refused clipboard pastes nothing, says so, still posts", .press = 33, .finalText = hello, .clipboardRefuses = true,
          .posted = {hello}, .tip = QRNLocalizedString::qrnAppLocalizedString(QStringLiteral("粘贴失败"))},
-        {.name = "search key: matched without full stop and !", .press = 35, .finalText = QStringLiteral("打开计算器!。"),
-         .matchedTexts = {QStringLiteral("打开计算器")}},
+        {.name = "search key: no command, searched without full stop and !", .press = 35,
+         .finalText = QStringLiteral("打开计算器!。"), .searched = {QStringLiteral("打开计算器")}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -179,7 +180,7 @@ TEST_F(DeliveryTest, FinalTextGoesWhereTheKeyAndTheModesSendIt)
         clipboard.writes.clear();
         keys.events.clear();
         receiver.clearRecords();
-        matched.clear();
+        opener.opened.clear();
         aiQuestions.clear();
         const int postsBefore = local.requestCount();
         VQPopupWindowTool::sharedInstance().tipWindow()->closeTip();
@@ -199,7 +200,10 @@ TEST_F(DeliveryTest, FinalTextGoesWhereTheKeyAndTheModesSendIt)
         EXPECT_EQ(int(keys.keyDowns().count(kPasteKey)), row.pasteKeys);
         EXPECT_EQ(typedByDevice(), row.typed);
         EXPECT_EQ(local.texts().mid(postsBefore), row.posted);
-        EXPECT_EQ(matched, row.matchedTexts);
+        QStringList searched;
+        for (const QUrl& url : opener.opened)
+            searched << QUrlQuery(url).queryItemValue(QStringLiteral("wd"), QUrl::FullyDecoded);
+        EXPECT_EQ(searched, row.searched);
         EXPECT_EQ(aiQuestions, row.aiTexts);
         if (!row.tip.isEmpty()) {
             EXPECT_EQ(VQPopupWindowTool::sharedInstance().tipWindow()->text(), row.tip);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "VQVoiceCommandItem.h"
+
+#include <QList>
+#include <QString>
+
+// The connected device's hot words: the "phrase" rows of the custom command table
+// (VQCommandViewModel keeps the table). Main thread only.
+class VQHotWordViewModel {
+public:
+    static VQHotWordViewModel& sharedInstance();
+
+    // The hot words; when empty, first loaded from the custom table, in table order.
+    QList<VQVoiceCommandItem>& hotWordListArray();
+
+    // The hot words for the recognition frames: each item's customCmd, unchanged and in order,
+    // joined with ","; an empty text adds nothing while nothing has been gathered yet, and an
+    // empty list gives "".
+    QString getLocalHotWordListString();
+
+    // Empties the list; the next read reloads it from the table.
+    void clearHotWordList() { m_hotWordList.clear(); }
+
+    // Tests only: empties the list.
+    static void resetForTests();
+
+private:
+    VQHotWordViewModel() = default;
+
+    QList<VQVoiceCommandItem> m_hotWordList;
+};
