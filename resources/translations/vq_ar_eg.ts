@@ -255,5 +255,25 @@
         <source>无法打开浏览器</source>
         <translation>تعذر فتح المتصفح</translation>
     </message>
+    <message>
+        <source>未获取到选中的文字</source>
+        <translation>لم يتم الحصول على النص المحدد</translation>
+    </message>
+    <message>
+        <source>复制成功</source>
+        <translation>تم النسخ</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>فشل النسخ</translation>
+    </message>
+    <message>
+        <source>识别结果</source>
+        <translation>نتيجة التعرف</translation>
+    </message>
+    <message>
+        <source>划词翻译</source>
+        <translation>ترجمة النص المحدد</translation>
+    </message>
 </context>
 </TS>

@@ -255,5 +255,25 @@
         <source>无法打开浏览器</source>
         <translation>Der Browser kann nicht geöffnet werden</translation>
     </message>
+    <message>
+        <source>未获取到选中的文字</source>
+        <translation>Kein markierter Text erhalten</translation>
+    </message>
+    <message>
+        <source>复制成功</source>
+        <translation>Kopiert</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>Kopieren fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>识别结果</source>
+        <translation>Erkannter Text</translation>
+    </message>
+    <message>
+        <source>划词翻译</source>
+        <translation>Auswahl übersetzen</translation>
+    </message>
 </context>
 </TS>

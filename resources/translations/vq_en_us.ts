@@ -255,5 +255,25 @@
         <source>无法打开浏览器</source>
         <translation>Cannot open the browser</translation>
     </message>
+    <message>
+        <source>未获取到选中的文字</source>
+        <translation>No selected text was found</translation>
+    </message>
+    <message>
+        <source>复制成功</source>
+        <translation>Copied</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>Copy failed</translation>
+    </message>
+    <message>
+        <source>识别结果</source>
+        <translation>Recognition result</translation>
+    </message>
+    <message>
+        <source>划词翻译</source>
+        <translation>Translate selection</translation>
+    </message>
 </context>
 </TS>

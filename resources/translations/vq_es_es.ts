@@ -255,5 +255,25 @@
         <source>无法打开浏览器</source>
         <translation>No se puede abrir el navegador</translation>
     </message>
+    <message>
+        <source>未获取到选中的文字</source>
+        <translation>No se obtuvo texto seleccionado</translation>
+    </message>
+    <message>
+        <source>复制成功</source>
+        <translation>Copiado</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>Error al copiar</translation>
+    </message>
+    <message>
+        <source>识别结果</source>
+        <translation>Texto reconocido</translation>
+    </message>
+    <message>
+        <source>划词翻译</source>
+        <translation>Traducir selección</translation>
+    </message>
 </context>
 </TS>

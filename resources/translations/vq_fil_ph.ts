@@ -255,5 +255,25 @@
         <source>无法打开浏览器</source>
         <translation>Hindi mabuksan ang browser</translation>
     </message>
+    <message>
+        <source>未获取到选中的文字</source>
+        <translation>Walang nakuhang napiling teksto</translation>
+    </message>
+    <message>
+        <source>复制成功</source>
+        <translation>Nakopya</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>Hindi nakopya</translation>
+    </message>
+    <message>
+        <source>识别结果</source>
+        <translation>Resulta ng pagkilala</translation>
+    </message>
+    <message>
+        <source>划词翻译</source>
+        <translation>Isalin ang napili</translation>
+    </message>
 </context>
 </TS>

@@ -255,5 +255,25 @@
         <source>无法打开浏览器</source>
         <translation>Impossible d&apos;ouvrir le navigateur</translation>
     </message>
+    <message>
+        <source>未获取到选中的文字</source>
+        <translation>Aucun texte sélectionné obtenu</translation>
+    </message>
+    <message>
+        <source>复制成功</source>
+        <translation>Copié</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>Échec de la copie</translation>
+    </message>
+    <message>
+        <source>识别结果</source>
+        <translation>Texte reconnu</translation>
+    </message>
+    <message>
+        <source>划词翻译</source>
+        <translation>Traduire la sélection</translation>
+    </message>
 </context>
 </TS>

@@ -255,5 +255,25 @@
         <source>无法打开浏览器</source>
         <translation>Tidak dapat membuka browser</translation>
     </message>
+    <message>
+        <source>未获取到选中的文字</source>
+        <translation>Tidak ada teks terpilih yang didapat</translation>
+    </message>
+    <message>
+        <source>复制成功</source>
+        <translation>Berhasil disalin</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>Gagal menyalin</translation>
+    </message>
+    <message>
+        <source>识别结果</source>
+        <translation>Hasil pengenalan</translation>
+    </message>
+    <message>
+        <source>划词翻译</source>
+        <translation>Terjemahkan pilihan</translation>
+    </message>
 </context>
 </TS>

@@ -255,5 +255,25 @@
         <source>无法打开浏览器</source>
         <translation>Impossibile aprire il browser</translation>
     </message>
+    <message>
+        <source>未获取到选中的文字</source>
+        <translation>Nessun testo selezionato ottenuto</translation>
+    </message>
+    <message>
+        <source>复制成功</source>
+        <translation>Copiato</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>Copia non riuscita</translation>
+    </message>
+    <message>
+        <source>识别结果</source>
+        <translation>Testo riconosciuto</translation>
+    </message>
+    <message>
+        <source>划词翻译</source>
+        <translation>Traduci selezione</translation>
+    </message>
 </context>
 </TS>

@@ -255,5 +255,25 @@
         <source>无法打开浏览器</source>
         <translation>ブラウザを開けません</translation>
     </message>
+    <message>
+        <source>未获取到选中的文字</source>
+        <translation>選択されたテキストを取得できません</translation>
+    </message>
+    <message>
+        <source>复制成功</source>
+        <translation>コピーしました</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>コピーできませんでした</translation>
+    </message>
+    <message>
+        <source>识别结果</source>
+        <translation>認識結果</translation>
+    </message>
+    <message>
+        <source>划词翻译</source>
+        <translation>選択テキストの翻訳</translation>
+    </message>
 </context>
 </TS>

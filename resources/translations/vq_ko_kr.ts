@@ -255,5 +255,25 @@
         <source>无法打开浏览器</source>
         <translation>브라우저를 열 수 없습니다</translation>
     </message>
+    <message>
+        <source>未获取到选中的文字</source>
+        <translation>선택한 텍스트를 가져오지 못했습니다</translation>
+    </message>
+    <message>
+        <source>复制成功</source>
+        <translation>복사됨</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>복사 실패</translation>
+    </message>
+    <message>
+        <source>识别结果</source>
+        <translation>인식 결과</translation>
+    </message>
+    <message>
+        <source>划词翻译</source>
+        <translation>선택 텍스트 번역</translation>
+    </message>
 </context>
 </TS>

@@ -255,5 +255,25 @@
         <source>无法打开浏览器</source>
         <translation>Tidak dapat membuka pelayar</translation>
     </message>
+    <message>
+        <source>未获取到选中的文字</source>
+        <translation>Tiada teks terpilih diperoleh</translation>
+    </message>
+    <message>
+        <source>复制成功</source>
+        <translation>Berjaya disalin</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>Gagal menyalin</translation>
+    </message>
+    <message>
+        <source>识别结果</source>
+        <translation>Hasil pengecaman</translation>
+    </message>
+    <message>
+        <source>划词翻译</source>
+        <translation>Terjemah pilihan</translation>
+    </message>
 </context>
 </TS>

@@ -255,5 +255,25 @@
         <source>无法打开浏览器</source>
         <translation>Не удаётся открыть браузер</translation>
     </message>
+    <message>
+        <source>未获取到选中的文字</source>
+        <translation>Выделенный текст не получен</translation>
+    </message>
+    <message>
+        <source>复制成功</source>
+        <translation>Скопировано</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>Не удалось скопировать</translation>
+    </message>
+    <message>
+        <source>识别结果</source>
+        <translation>Результат распознавания</translation>
+    </message>
+    <message>
+        <source>划词翻译</source>
+        <translation>Перевод выделенного</translation>
+    </message>
 </context>
 </TS>

@@ -255,5 +255,25 @@
         <source>无法打开浏览器</source>
         <translation>ไม่สามารถเปิดเบราว์เซอร์ได้</translation>
     </message>
+    <message>
+        <source>未获取到选中的文字</source>
+        <translation>ไม่พบข้อความที่เลือก</translation>
+    </message>
+    <message>
+        <source>复制成功</source>
+        <translation>คัดลอกแล้ว</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>คัดลอกไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>识别结果</source>
+        <translation>ผลการรู้จำ</translation>
+    </message>
+    <message>
+        <source>划词翻译</source>
+        <translation>แปลข้อความที่เลือก</translation>
+    </message>
 </context>
 </TS>

@@ -255,5 +255,25 @@
         <source>无法打开浏览器</source>
         <translation>Tarayıcı açılamıyor</translation>
     </message>
+    <message>
+        <source>未获取到选中的文字</source>
+        <translation>Seçili metin alınamadı</translation>
+    </message>
+    <message>
+        <source>复制成功</source>
+        <translation>Kopyalandı</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>Kopyalanamadı</translation>
+    </message>
+    <message>
+        <source>识别结果</source>
+        <translation>Tanıma sonucu</translation>
+    </message>
+    <message>
+        <source>划词翻译</source>
+        <translation>Seçimi çevir</translation>
+    </message>
 </context>
 </TS>

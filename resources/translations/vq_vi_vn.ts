@@ -255,5 +255,25 @@
         <source>无法打开浏览器</source>
         <translation>Không thể mở trình duyệt</translation>
     </message>
+    <message>
+        <source>未获取到选中的文字</source>
+        <translation>Không lấy được văn bản đã chọn</translation>
+    </message>
+    <message>
+        <source>复制成功</source>
+        <translation>Đã sao chép</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>Sao chép thất bại</translation>
+    </message>
+    <message>
+        <source>识别结果</source>
+        <translation>Kết quả nhận dạng</translation>
+    </message>
+    <message>
+        <source>划词翻译</source>
+        <translation>Dịch văn bản đã chọn</translation>
+    </message>
 </context>
 </TS>

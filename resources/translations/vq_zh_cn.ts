@@ -255,5 +255,25 @@
         <source>无法打开浏览器</source>
         <translation>无法打开浏览器</translation>
     </message>
+    <message>
+        <source>未获取到选中的文字</source>
+        <translation>未获取到选中的文字</translation>
+    </message>
+    <message>
+        <source>复制成功</source>
+        <translation>复制成功</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>复制失败</translation>
+    </message>
+    <message>
+        <source>识别结果</source>
+        <translation>识别结果</translation>
+    </message>
+    <message>
+        <source>划词翻译</source>
+        <translation>划词翻译</translation>
+    </message>
 </context>
 </TS>

@@ -255,5 +255,25 @@
         <source>无法打开浏览器</source>
         <translation>無法開啟瀏覽器</translation>
     </message>
+    <message>
+        <source>未获取到选中的文字</source>
+        <translation>未取得選取的文字</translation>
+    </message>
+    <message>
+        <source>复制成功</source>
+        <translation>複製成功</translation>
+    </message>
+    <message>
+        <source>复制失败</source>
+        <translation>複製失敗</translation>
+    </message>
+    <message>
+        <source>识别结果</source>
+        <translation>識別結果</translation>
+    </message>
+    <message>
+        <source>划词翻译</source>
+        <translation>劃詞翻譯</translation>
+    </message>
 </context>
 </TS>

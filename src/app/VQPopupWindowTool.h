@@ -66,6 +66,8 @@ public:
     void dismissTranslateWindow();
     // The translation window, created on first use; nullptr without a factory. Main thread.
     VQTranslateWindowInterface* translateWindow();
+    // The translation window when it was created already, else nullptr (creates nothing).
+    VQTranslateWindowInterface* existingTranslateWindow() const { return m_translateWindow; }
 
     // True when a screenshot is only recognised, false when it is also translated; false at
     // start, memory only. Any thread.

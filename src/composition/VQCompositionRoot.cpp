@@ -12,6 +12,8 @@
 #include "VQKeyPressManager.h"
 #include "VQMouseCommandManager.h"
 #include "VQQuitSignalWatcher.h"
+#include "VQSelectionMonitor.h"
+#include "VQTranslateSetup.h"
 #include "VQVoiceSetup.h"
 
 #include <QApplication>
@@ -54,8 +56,13 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
     hooks.startBleScan = [] { VQBLEMouseCommandManager::sharedInstance().startScan(); };
     hooks.selectDefaultAudioInput = [] { VQVoiceSetup::selectDefaultAudioInput(); };
     hooks.createVoiceCommandTables = [] { VQCommandViewModel::sharedInstance().createCommandTables(); };
+    // Select-to-translate: the mouse and selection monitors, the device's selected-word action.
+    hooks.installSelectionMonitors = [] { VQSelectionMonitor::sharedInstance().start(); };
+    VQKeyPressManager::sharedInstance().hooks().hyperTranslate = [] { VQSelectionMonitor::translateCopiedWord(); };
     // Event codes reach the voice hub from the first device report on.
     VQVoiceSetup::install();
+    // The translation window of selected-text translation.
+    VQTranslateSetup::install();
 
     m_quitSignals = std::make_unique<VQQuitSignalWatcher>();
     QObject::connect(m_quitSignals.get(), &VQQuitSignalWatcher::quitRequested, &delegate, &AppDelegate::quit);

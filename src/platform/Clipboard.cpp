@@ -3,6 +3,8 @@
 #include "QtClipboard.h"
 #include "ServiceSlot.h"
 
+#include <vector>
+
 template <>
 std::unique_ptr<Clipboard> ServiceSlot<Clipboard>::makeDefault()
 {
@@ -10,6 +12,36 @@ std::unique_ptr<Clipboard> ServiceSlot<Clipboard>::makeDefault()
 }
 
 Clipboard::~Clipboard() = default;
+
+int Clipboard::addSelectionChangedHandler(std::function<void()> handler)
+{
+    if (!handler)
+        return 0;
+    if (m_selectionHandlers.empty())
+        startWatchingSelection();
+    const int id = m_nextSelectionHandlerId++;
+    m_selectionHandlers.emplace(id, std::move(handler));
+    return id;
+}
+
+void Clipboard::removeSelectionChangedHandler(int id)
+{
+    m_selectionHandlers.erase(id);
+}
+
+void Clipboard::notifySelectionChanged()
+{
+    std::vector<int> ids;
+    for (const auto& entry : m_selectionHandlers)
+        ids.push_back(entry.first);
+    for (int id : ids) {
+        const auto it = m_selectionHandlers.find(id);
+        if (it == m_selectionHandlers.end())
+            continue; // removed by an earlier handler
+        const std::function<void()> handler = it->second;
+        handler();
+    }
+}
 
 Clipboard& Clipboard::instance()
 {

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <map>
+
 // The desktop's clipboard (what copy and paste use) and the X11 primary selection (the text the
 // user last selected, in any application).
 class Clipboard {
@@ -14,12 +17,31 @@ public:
     virtual QString text() const = 0;
     // The primary selection's text, "" when nothing is selected or the system has no selection.
     virtual QString selectionText() const = 0;
+    // True while this program itself holds the primary selection.
+    virtual bool ownsSelection() const { return false; }
+
+    // Calls the handler on the main thread whenever the primary selection changes hands or
+    // content (another program's selection included). Returns an id > 0 for
+    // removeSelectionChangedHandler(). Main thread only.
+    int addSelectionChangedHandler(std::function<void()> handler);
+    // Unknown ids are ignored; safe to call from inside a handler.
+    void removeSelectionChangedHandler(int id);
 
     // The implementation in use: the installed one, else the Qt one, created on first use.
     // Main thread only.
     static Clipboard& instance();
     // Installs an implementation (tests install a fake); nullptr goes back to the default.
     static void setInstance(Clipboard* clipboard);
+
+protected:
+    // Implementations call this when the primary selection changed.
+    void notifySelectionChanged();
+    // Called when the first handler is added: an implementation starts watching the selection.
+    virtual void startWatchingSelection() { }
+
+private:
+    std::map<int, std::function<void()>> m_selectionHandlers;
+    int m_nextSelectionHandlerId = 1;
 };
 
 namespace mm {

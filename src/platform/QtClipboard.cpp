@@ -44,3 +44,29 @@ QString QtClipboard::selectionText() const
         return {};
     return clipboard->text(QClipboard::Selection);
 }
+
+QtClipboard::~QtClipboard()
+{
+    QObject::disconnect(m_selectionConnection);
+}
+
+bool QtClipboard::ownsSelection() const
+{
+    QClipboard* clipboard = systemClipboard();
+    return clipboard && clipboard->supportsSelection() && clipboard->ownsSelection();
+}
+
+void QtClipboard::startWatchingSelection()
+{
+    if (m_selectionConnection)
+        return;
+    QClipboard* clipboard = systemClipboard();
+    if (!clipboard)
+        return;
+    if (!clipboard->supportsSelection()) {
+        VQLogWarn(QStringLiteral("the desktop has no primary selection; selections are not seen"));
+        return;
+    }
+    m_selectionConnection
+        = QObject::connect(clipboard, &QClipboard::selectionChanged, [this] { notifySelectionChanged(); });
+}

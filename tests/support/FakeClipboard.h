@@ -22,9 +22,19 @@ public:
 
     QString text() const override { return content; }
     QString selectionText() const override { return selection; }
+    bool ownsSelection() const override { return ownSelection; }
+
+    // Another program (or this one, with ours true) takes the primary selection with the text.
+    void changeSelection(const QString& text, bool ours = false)
+    {
+        selection = text;
+        ownSelection = ours;
+        notifySelectionChanged();
+    }
 
     QString content;
     QString selection;
     QStringList writes;
     bool acceptWrites = true;
+    bool ownSelection = false;
 };

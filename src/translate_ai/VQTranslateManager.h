@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+// The single entry of selected-text translation: takes the selection the shell copied into
+// VQUserInfoData::pasteboardContent, picks the language codes, asks the voice hub for the
+// translation and feeds the translation window through VQPopupWindowTool.
+//
+// Requests are numbered; an answer to a request that a newer one superseded is dropped, so the
+// window always ends on the latest text. A failed translation shows the localised "翻译失败" in
+// the translation pane instead of leaving an older translation under the new source.
+//
+// Main thread only.
+class VQTranslateManager {
+public:
+    static VQTranslateManager& sharedInstance();
+    // Tests only: forgets the texts and drops the answers of pending requests.
+    static void resetForTests();
+
+    // Translates VQUserInfoData::pasteboardContent (nothing happens for a blank text) and leaves
+    // screenshot mode: the window shows the selection at once, the translation on the answer.
+    void hyperTranslate();
+    // Translates the text with the codes of the current feature (selected text or screenshot).
+    void translateText(const QString& text);
+
+    // The source text and the translation of the latest request.
+    QString fanText() const { return m_fanText; }
+    QString yiText() const { return m_yiText; }
+
+    // The text as it is sent: every run of line breaks becomes one blank, so lines do not run
+    // together.
+    static QString requestText(const QString& text);
+    // True when the text holds anything but white space.
+    static bool isHaveText(const QString& text);
+
+private:
+    VQTranslateManager() = default;
+    ~VQTranslateManager() = delete;
+    VQTranslateManager(const VQTranslateManager&) = delete;
+    VQTranslateManager& operator=(const VQTranslateManager&) = delete;
+
+    QString m_fanText;
+    QString m_yiText;
+    quint64 m_requestSerial = 0;
+};
