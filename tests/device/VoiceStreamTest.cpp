@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <atomic>
 
+using voicetest::decodedPcm;
+
 namespace {
 
 struct Chunk {
@@ -61,23 +63,6 @@ public:
     }
     std::vector<Chunk> chunks;
 };
-
-// The PCM of the blocks, each decoded on its own (little-endian bytes).
-QByteArray decodedPcm(const QByteArray& adpcm)
-{
-    QByteArray out;
-    std::vector<qint16> samples(VQVoiceStream::kSamplesPerBlock);
-    for (qsizetype at = 0; at < adpcm.size(); at += VQVoiceStream::kBlockBytes) {
-        const int size = int(std::min<qsizetype>(VQVoiceStream::kBlockBytes, adpcm.size() - at));
-        const int n = VQAdpcmDecoder::decodeBlock(reinterpret_cast<const quint8*>(adpcm.constData() + at), size,
-                                                  samples.data());
-        for (int i = 0; i < n; ++i) {
-            out.append(char(samples[std::size_t(i)] & 0xFF));
-            out.append(char((samples[std::size_t(i)] >> 8) & 0xFF));
-        }
-    }
-    return out;
-}
 
 QByteArray readFile(const QString& path)
 {

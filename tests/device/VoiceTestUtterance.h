@@ -4,6 +4,9 @@
 // sentence, sox turns it into 16 kHz mono 16-bit PCM, encodes that as IMA ADPCM WAV, and decodes
 // the ADPCM WAV again on its own. The ADPCM blocks are what the simulated devices stream; sox's
 // decoding is the independent reference the program's decoder and recording are held to.
+#include "VQAdpcmDecoder.h"
+#include "VQVoiceStream.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -14,10 +17,29 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
 namespace voicetest {
+
+// The program's decoding of ADPCM blocks, each block on its own, as little-endian PCM bytes.
+inline QByteArray decodedPcm(const QByteArray& adpcm)
+{
+    QByteArray out;
+    std::vector<qint16> samples(VQVoiceStream::kSamplesPerBlock);
+    for (qsizetype at = 0; at < adpcm.size(); at += VQVoiceStream::kBlockBytes) {
+        const int size = int(std::min<qsizetype>(VQVoiceStream::kBlockBytes, adpcm.size() - at));
+        const int n = VQAdpcmDecoder::decodeBlock(reinterpret_cast<const quint8*>(adpcm.constData() + at), size,
+                                                  samples.data());
+        for (int i = 0; i < n; ++i) {
+            out.append(char(samples[std::size_t(i)] & 0xFF));
+            out.append(char((samples[std::size_t(i)] >> 8) & 0xFF));
+        }
+    }
+    return out;
+}
+
 
 struct Utterance {
     QString error;         // why it could not be made (empty when it was)

@@ -12,6 +12,7 @@
 
 using vqtest::SpeechAnswer;
 using vqtest::StandInSpeechServer;
+using voicetest::decodedPcm;
 
 namespace {
 
@@ -25,23 +26,6 @@ SimulatedReceiver::Model voiceReceiver16k()
     m.reportLength = 64;
     m.plan = 4;
     return m;
-}
-
-// The program's decoding of the ADPCM blocks, little-endian.
-QByteArray decodedPcm(const QByteArray& adpcm)
-{
-    QByteArray out;
-    std::vector<qint16> samples(VQVoiceStream::kSamplesPerBlock);
-    for (qsizetype at = 0; at < adpcm.size(); at += VQVoiceStream::kBlockBytes) {
-        const int size = int(std::min<qsizetype>(VQVoiceStream::kBlockBytes, adpcm.size() - at));
-        const int n = VQAdpcmDecoder::decodeBlock(reinterpret_cast<const quint8*>(adpcm.constData() + at), size,
-                                                  samples.data());
-        for (int i = 0; i < n; ++i) {
-            out.append(char(samples[std::size_t(i)] & 0xFF));
-            out.append(char((samples[std::size_t(i)] >> 8) & 0xFF));
-        }
-    }
-    return out;
 }
 
 class VoicePipelineTest : public DeviceTest {
