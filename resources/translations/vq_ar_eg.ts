@@ -275,5 +275,25 @@
         <source>划词翻译</source>
         <translation>ترجمة النص المحدد</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation>اختصار</translation>
+    </message>
+    <message>
+        <source>截图翻译</source>
+        <translation>ترجمة لقطة الشاشة</translation>
+    </message>
+    <message>
+        <source>截图快捷键已被其他程序占用</source>
+        <translation>اختصار لقطة الشاشة مستخدم من برنامج آخر</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>فشل الحفظ</translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>فشل التقاط الشاشة</translation>
+    </message>
 </context>
 </TS>

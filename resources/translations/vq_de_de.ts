@@ -275,5 +275,25 @@
         <source>划词翻译</source>
         <translation>Auswahl übersetzen</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>截图翻译</source>
+        <translation>Bildschirmfoto übersetzen</translation>
+    </message>
+    <message>
+        <source>截图快捷键已被其他程序占用</source>
+        <translation>Das Bildschirmfoto-Kürzel wird von einem anderen Programm belegt</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Bildschirmaufnahme fehlgeschlagen</translation>
+    </message>
 </context>
 </TS>

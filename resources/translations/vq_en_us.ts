@@ -275,5 +275,25 @@
         <source>划词翻译</source>
         <translation>Translate selection</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Shortcut</translation>
+    </message>
+    <message>
+        <source>截图翻译</source>
+        <translation>Screenshot translation</translation>
+    </message>
+    <message>
+        <source>截图快捷键已被其他程序占用</source>
+        <translation>The screenshot shortcut is taken by another program</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Save failed</translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Screenshot failed</translation>
+    </message>
 </context>
 </TS>

@@ -275,5 +275,25 @@
         <source>划词翻译</source>
         <translation>Traducir selección</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Atajo</translation>
+    </message>
+    <message>
+        <source>截图翻译</source>
+        <translation>Traducir captura</translation>
+    </message>
+    <message>
+        <source>截图快捷键已被其他程序占用</source>
+        <translation>Otro programa usa el atajo de captura</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Error en la captura de pantalla</translation>
+    </message>
 </context>
 </TS>

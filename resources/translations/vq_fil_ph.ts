@@ -275,5 +275,25 @@
         <source>划词翻译</source>
         <translation>Isalin ang napili</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Shortcut</translation>
+    </message>
+    <message>
+        <source>截图翻译</source>
+        <translation>Pagsasalin ng screenshot</translation>
+    </message>
+    <message>
+        <source>截图快捷键已被其他程序占用</source>
+        <translation>Ginagamit ng ibang programa ang shortcut ng screenshot</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Hindi na-save</translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Hindi nakuha ang screenshot</translation>
+    </message>
 </context>
 </TS>

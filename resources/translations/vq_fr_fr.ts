@@ -275,5 +275,25 @@
         <source>划词翻译</source>
         <translation>Traduire la sélection</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Raccourci</translation>
+    </message>
+    <message>
+        <source>截图翻译</source>
+        <translation>Traduire une capture</translation>
+    </message>
+    <message>
+        <source>截图快捷键已被其他程序占用</source>
+        <translation>Le raccourci de capture est pris par un autre programme</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Échec de l'enregistrement</translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Échec de la capture d'écran</translation>
+    </message>
 </context>
 </TS>

@@ -275,5 +275,25 @@
         <source>划词翻译</source>
         <translation>Terjemahkan pilihan</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Pintasan</translation>
+    </message>
+    <message>
+        <source>截图翻译</source>
+        <translation>Terjemahan tangkapan layar</translation>
+    </message>
+    <message>
+        <source>截图快捷键已被其他程序占用</source>
+        <translation>Pintasan tangkapan layar dipakai program lain</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Gagal menyimpan</translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Gagal mengambil tangkapan layar</translation>
+    </message>
 </context>
 </TS>

@@ -275,5 +275,25 @@
         <source>划词翻译</source>
         <translation>Traduci selezione</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Scorciatoia</translation>
+    </message>
+    <message>
+        <source>截图翻译</source>
+        <translation>Traduci screenshot</translation>
+    </message>
+    <message>
+        <source>截图快捷键已被其他程序占用</source>
+        <translation>La scorciatoia dello screenshot è usata da un altro programma</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Salvataggio non riuscito</translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Acquisizione dello schermo non riuscita</translation>
+    </message>
 </context>
 </TS>

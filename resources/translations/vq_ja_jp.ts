@@ -275,5 +275,25 @@
         <source>划词翻译</source>
         <translation>選択テキストの翻訳</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation>ショートカット</translation>
+    </message>
+    <message>
+        <source>截图翻译</source>
+        <translation>スクリーンショット翻訳</translation>
+    </message>
+    <message>
+        <source>截图快捷键已被其他程序占用</source>
+        <translation>スクリーンショットのショートカットは他のプログラムが使用中です</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>スクリーンショットに失敗しました</translation>
+    </message>
 </context>
 </TS>

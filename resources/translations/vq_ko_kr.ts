@@ -275,5 +275,25 @@
         <source>划词翻译</source>
         <translation>선택 텍스트 번역</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation>단축키</translation>
+    </message>
+    <message>
+        <source>截图翻译</source>
+        <translation>스크린샷 번역</translation>
+    </message>
+    <message>
+        <source>截图快捷键已被其他程序占用</source>
+        <translation>스크린샷 단축키를 다른 프로그램이 사용 중입니다</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>저장 실패</translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>스크린샷 실패</translation>
+    </message>
 </context>
 </TS>

@@ -275,5 +275,25 @@
         <source>划词翻译</source>
         <translation>Terjemah pilihan</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Pintasan</translation>
+    </message>
+    <message>
+        <source>截图翻译</source>
+        <translation>Terjemahan tangkapan skrin</translation>
+    </message>
+    <message>
+        <source>截图快捷键已被其他程序占用</source>
+        <translation>Pintasan tangkapan skrin digunakan oleh program lain</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Gagal menyimpan</translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Gagal mengambil tangkapan skrin</translation>
+    </message>
 </context>
 </TS>

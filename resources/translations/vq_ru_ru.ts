@@ -275,5 +275,25 @@
         <source>划词翻译</source>
         <translation>Перевод выделенного</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Сочетание клавиш</translation>
+    </message>
+    <message>
+        <source>截图翻译</source>
+        <translation>Перевод снимка экрана</translation>
+    </message>
+    <message>
+        <source>截图快捷键已被其他程序占用</source>
+        <translation>Сочетание для снимка экрана занято другой программой</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Не удалось сохранить</translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Не удалось сделать снимок экрана</translation>
+    </message>
 </context>
 </TS>

@@ -275,5 +275,25 @@
         <source>划词翻译</source>
         <translation>แปลข้อความที่เลือก</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation>ปุ่มลัด</translation>
+    </message>
+    <message>
+        <source>截图翻译</source>
+        <translation>แปลภาพหน้าจอ</translation>
+    </message>
+    <message>
+        <source>截图快捷键已被其他程序占用</source>
+        <translation>ปุ่มลัดภาพหน้าจอถูกโปรแกรมอื่นใช้อยู่</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>บันทึกไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>จับภาพหน้าจอไม่สำเร็จ</translation>
+    </message>
 </context>
 </TS>

@@ -275,5 +275,25 @@
         <source>划词翻译</source>
         <translation>Seçimi çevir</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Kısayol</translation>
+    </message>
+    <message>
+        <source>截图翻译</source>
+        <translation>Ekran görüntüsü çevirisi</translation>
+    </message>
+    <message>
+        <source>截图快捷键已被其他程序占用</source>
+        <translation>Ekran görüntüsü kısayolu başka bir program tarafından kullanılıyor</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Kaydedilemedi</translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Ekran görüntüsü alınamadı</translation>
+    </message>
 </context>
 </TS>

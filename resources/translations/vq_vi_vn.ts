@@ -275,5 +275,25 @@
         <source>划词翻译</source>
         <translation>Dịch văn bản đã chọn</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation>Phím tắt</translation>
+    </message>
+    <message>
+        <source>截图翻译</source>
+        <translation>Dịch ảnh chụp màn hình</translation>
+    </message>
+    <message>
+        <source>截图快捷键已被其他程序占用</source>
+        <translation>Phím tắt chụp màn hình đang bị chương trình khác dùng</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Lưu thất bại</translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>Chụp màn hình thất bại</translation>
+    </message>
 </context>
 </TS>

@@ -275,5 +275,25 @@
         <source>划词翻译</source>
         <translation>划词翻译</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation>快捷键</translation>
+    </message>
+    <message>
+        <source>截图翻译</source>
+        <translation>截图翻译</translation>
+    </message>
+    <message>
+        <source>截图快捷键已被其他程序占用</source>
+        <translation>截图快捷键已被其他程序占用</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>保存失败</translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>截图失败</translation>
+    </message>
 </context>
 </TS>

@@ -275,5 +275,25 @@
         <source>划词翻译</source>
         <translation>劃詞翻譯</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation>快捷鍵</translation>
+    </message>
+    <message>
+        <source>截图翻译</source>
+        <translation>截圖翻譯</translation>
+    </message>
+    <message>
+        <source>截图快捷键已被其他程序占用</source>
+        <translation>截圖快捷鍵已被其他程式佔用</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>儲存失敗</translation>
+    </message>
+    <message>
+        <source>截图失败</source>
+        <translation>截圖失敗</translation>
+    </message>
 </context>
 </TS>

@@ -8,11 +8,13 @@
 #include "MMLog.h"
 #include "UserDefaults.h"
 #include "VQCommandViewModel.h"
+#include "VQDeviceEvents.h"
 #include "VQBLEMouseCommandManager.h"
 #include "VQKeyPressManager.h"
 #include "VQMouseCommandManager.h"
 #include "VQQuitSignalWatcher.h"
 #include "VQSelectionMonitor.h"
+#include "VQTranslateManager.h"
 #include "VQTranslateSetup.h"
 #include "VQVoiceSetup.h"
 
@@ -59,6 +61,12 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
     // Select-to-translate: the mouse and selection monitors, the device's selected-word action.
     hooks.installSelectionMonitors = [] { VQSelectionMonitor::sharedInstance().start(); };
     VQKeyPressManager::sharedInstance().hooks().hyperTranslate = [] { VQSelectionMonitor::translateCopiedWord(); };
+    // Screenshot translation: the shortcut (also bound again on each status item rebuild), the
+    // key action of operation type 9 and the device's screenshot keys; the device link lets the
+    // last two through only while a device is connected.
+    hooks.bindScreenshotShortcut = [] { VQTranslateSetup::bindScreenshotShortcut(); };
+    VQKeyPressManager::sharedInstance().hooks().snipTranslate = [] { VQTranslateManager::sharedInstance().snipTranslate(); };
+    VQDeviceEvents::setScreenshotCallback([] { VQTranslateManager::sharedInstance().snipTranslate(); });
     // Event codes reach the voice hub from the first device report on.
     VQVoiceSetup::install();
     // The translation window of selected-text translation.

@@ -10,6 +10,7 @@ struct Hooks {
     VQDeviceEvents::LaserPenCallback laserPen;
     VQDeviceEvents::AiKeyCallback aiKey;
     VQDeviceEvents::VoiceChipInfoCallback voiceChipInfo;
+    std::function<void()> screenshot;
     std::function<bool()> recognitionRunning;
     bool isTranslate = false;
 };
@@ -45,6 +46,11 @@ void VQDeviceEvents::setAiKeyCallback(AiKeyCallback callback)
 void VQDeviceEvents::setVoiceChipInfoCallback(VoiceChipInfoCallback callback)
 {
     hooks().voiceChipInfo = std::move(callback);
+}
+
+void VQDeviceEvents::setScreenshotCallback(std::function<void()> callback)
+{
+    hooks().screenshot = std::move(callback);
 }
 
 void VQDeviceEvents::setRecognitionRunningHook(std::function<bool()> hook)
@@ -106,6 +112,15 @@ void VQDeviceEvents::voiceChipInfo(const QString& information)
     const VoiceChipInfoCallback hook = hooks().voiceChipInfo;
     if (hook)
         hook(information);
+}
+
+void VQDeviceEvents::screenshot()
+{
+    const std::function<void()> hook = hooks().screenshot;
+    if (hook)
+        hook();
+    else
+        VQLogInfo(QStringLiteral("screenshot key dropped: no screenshot translation"));
 }
 
 void VQDeviceEvents::resetForTests()

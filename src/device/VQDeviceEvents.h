@@ -7,7 +7,8 @@
 #include <functional>
 
 // Where the device link hands what it reads to the parts above it: the voice hub's event codes,
-// the laser-pen manager's keys, the AI window's helper keys and the voice chip's information.
+// the laser-pen manager's keys, the AI window's helper keys, the screenshot keys and the voice
+// chip's information.
 // The application installs the hooks at start-up; until then the events are dropped (and
 // logged). The hub's translation mode, which the device link reads and toggles to choose the
 // voice key's codes, is kept here so both sides share it.
@@ -39,6 +40,8 @@ public:
     static void setLaserPenCallback(LaserPenCallback callback);
     static void setAiKeyCallback(AiKeyCallback callback);
     static void setVoiceChipInfoCallback(VoiceChipInfoCallback callback);
+    // The screenshot keys of a connected device (key numbers 128 and 131): screenshot translation.
+    static void setScreenshotCallback(std::function<void()> callback);
 
     // The voice hub's `hadStart`: whether a recognition is running; false while no hub is installed.
     static void setRecognitionRunningHook(std::function<bool()> hook);
@@ -54,6 +57,7 @@ public:
     static void laserPen(const LaserPenSignal& signal);
     static void aiKey(int keyByte);
     static void voiceChipInfo(const QString& information);
+    static void screenshot();
 
     // Tests only: removes every hook and clears translation mode.
     static void resetForTests();

@@ -466,6 +466,11 @@ bool isAiHelperKey(int keyNumber)
     return false;
 }
 
+bool isScreenshotKey(int keyNumber)
+{
+    return keyNumber == 0x80 || keyNumber == 0x83;
+}
+
 std::optional<PenKey> penKeyForNumber(int keyNumber)
 {
     switch (keyNumber) {

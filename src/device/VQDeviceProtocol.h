@@ -223,6 +223,8 @@ std::optional<int> hubEventForKey(int keyNumber, bool translationMode);
 // The event code that follows a mode-key press, after translation mode was toggled.
 int modeKeyEvent(bool translationModeNow);
 bool isAiHelperKey(int keyNumber);
+// The screenshot keys (128 and 131): they start a screenshot translation.
+bool isScreenshotKey(int keyNumber);
 std::optional<PenKey> penKeyForNumber(int keyNumber);
 std::optional<PenKey> penKeyForEvent(int event, int state);
 

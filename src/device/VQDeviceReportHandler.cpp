@@ -214,6 +214,13 @@ void VQDeviceReportHandler::applyKey(int keyNumber)
         VQDeviceEvents::aiKey(keyNumber);
         return;
     }
+    if (isScreenshotKey(keyNumber)) {
+        if (VQUserInfoData::sharedInstance().isConnect())
+            VQDeviceEvents::screenshot();
+        else
+            VQLogInfo(QStringLiteral("screenshot key %1 ignored: no device connected").arg(keyNumber));
+        return;
+    }
     ignore(QStringLiteral("unknown key %1").arg(keyNumber), {});
 }
 

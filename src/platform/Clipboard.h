@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 #include <functional>
@@ -13,6 +14,9 @@ public:
 
     // Replaces the clipboard's content with the text. True when the clipboard now holds it.
     virtual bool setText(const QString& text) = 0;
+    // Replaces the clipboard's content with the image. True when the clipboard now holds it; a
+    // null image is refused (false) and leaves the clipboard as it was.
+    virtual bool setImage(const QImage& image) = 0;
     // The clipboard's text, "" when it holds none.
     virtual QString text() const = 0;
     // The primary selection's text, "" when nothing is selected or the system has no selection.

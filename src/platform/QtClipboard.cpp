@@ -31,6 +31,20 @@ bool QtClipboard::setText(const QString& text)
     return held;
 }
 
+bool QtClipboard::setImage(const QImage& image)
+{
+    QClipboard* clipboard = systemClipboard();
+    if (!clipboard || image.isNull())
+        return false;
+    clipboard->setImage(image, QClipboard::Clipboard);
+    // Reading back tells whether the platform took ownership of the clipboard (our own content
+    // reads back without a round trip).
+    const bool ok = clipboard->image(QClipboard::Clipboard).size() == image.size();
+    if (!ok)
+        VQLogWarn(QStringLiteral("the clipboard did not take the image"));
+    return ok;
+}
+
 QString QtClipboard::text() const
 {
     QClipboard* clipboard = systemClipboard();

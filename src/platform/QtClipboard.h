@@ -11,6 +11,7 @@ public:
     ~QtClipboard() override;
 
     bool setText(const QString& text) override;
+    bool setImage(const QImage& image) override;
     QString text() const override;
     QString selectionText() const override;
     bool ownsSelection() const override;

@@ -3,7 +3,10 @@
 #include "MMLog.h"
 #include "QRNLocalizedString.h"
 #include "RunOnMain.h"
+#include "MMImage.h"
 #include "VQAudioMonitorService.h"
+#include "VQHttpRequestManager.h"
+#include "VQSnip.h"
 #include "VQLanguageManager.h"
 #include "VQPopupWindowTool.h"
 #include "VQUserInfoData.h"
@@ -65,6 +68,11 @@ void VQTranslateManager::translateText(const QString& text)
         from = QStringLiteral("auto");
         to = languages.readToScreenshotsTranslateLanguageCode();
     }
+    requestTranslation(text, from, to);
+}
+
+void VQTranslateManager::requestTranslation(const QString& text, const QString& from, const QString& to)
+{
     if (!isHaveText(text)) {
         VQLogInfo(QStringLiteral("translation skipped: empty source text"));
         return;
@@ -92,4 +100,45 @@ void VQTranslateManager::translateText(const QString& text)
                 VQPopupWindowTool::sharedInstance().showTranslateWindowFanText(text, shown);
             });
         });
+}
+
+void VQTranslateManager::snipTranslate()
+{
+    VQSnip::sharedInstance().startSnip();
+}
+
+void VQTranslateManager::translateImage(const QImage& image)
+{
+    if (image.isNull())
+        return;
+    const QByteArray png = mm::mm_PNGData(image);
+    // A recognition started later supersedes this one, as a newer translation does.
+    const quint64 serial = ++m_requestSerial;
+    VQLogInfo(QStringLiteral("text recognition requested (#%1, %2 x %3 pixels)")
+                  .arg(serial)
+                  .arg(image.width())
+                  .arg(image.height()));
+    VQHttpRequestManager::sharedInstance().doubleMonkeyOcrWithBase64ImageData(png, [serial](const VQHttpResult& result) {
+        mm::runOnMainOrNow([serial, result] {
+            VQTranslateManager& manager = sharedInstance();
+            if (!result.success) {
+                VQLogWarn(QStringLiteral("text recognition #%1 failed: %2").arg(serial).arg(result.message));
+                VQPopupWindowTool::sharedInstance().showTipMessage(result.message, QString::fromLatin1(kInfoIconName));
+                return;
+            }
+            if (serial != manager.m_requestSerial) {
+                VQLogInfo(QStringLiteral("text recognition #%1 answered after a newer request: dropped").arg(serial));
+                return;
+            }
+            const QString text = result.data.toString();
+            manager.m_fanText = text;
+            VQPopupWindowTool::sharedInstance().showTranslateWindowFanText(text, QString());
+            if (VQPopupWindowTool::sharedInstance().isScreenshotsOCR())
+                return;
+            // The first translation names the recognition language as its source.
+            VQLanguageManager& languages = VQLanguageManager::sharedInstance();
+            manager.requestTranslation(text, languages.readToScreenshotsTranslateFromLanguageCode(),
+                                       languages.readToScreenshotsTranslateLanguageCode());
+        });
+    });
 }

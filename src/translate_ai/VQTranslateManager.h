@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 // The single entry of selected-text translation: takes the selection the shell copied into
@@ -22,6 +23,12 @@ public:
     void hyperTranslate();
     // Translates the text with the codes of the current feature (selected text or screenshot).
     void translateText(const QString& text);
+    // Starts a screen-region capture (VQSnip); its recognition tools come back to translateImage.
+    void snipTranslate();
+    // Recognises the text of the image (a null image does nothing), shows it, and translates it
+    // from the recognition language into the screenshot target unless recognition only was
+    // chosen (VQPopupWindowTool::isScreenshotsOCR). A failed recognition shows a tip.
+    void translateImage(const QImage& image);
 
     // The source text and the translation of the latest request.
     QString fanText() const { return m_fanText; }
@@ -33,8 +40,14 @@ public:
     // True when the text holds anything but white space.
     static bool isHaveText(const QString& text);
 
+    static constexpr char kInfoIconName[] = "info_icon";
+
 private:
     VQTranslateManager() = default;
+
+    // Sends the text (nothing for a blank one) and shows the answer under it when no newer
+    // request superseded this one.
+    void requestTranslation(const QString& text, const QString& from, const QString& to);
     ~VQTranslateManager() = delete;
     VQTranslateManager(const VQTranslateManager&) = delete;
     VQTranslateManager& operator=(const VQTranslateManager&) = delete;

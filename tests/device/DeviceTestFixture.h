@@ -51,6 +51,7 @@ public:
         VQDeviceEvents::setLaserPenCallback(
             [this](const VQDeviceEvents::LaserPenSignal& signal) { penSignals.push_back(signal); });
         VQDeviceEvents::setAiKeyCallback([this](int key) { aiKeys.push_back(key); });
+        VQDeviceEvents::setScreenshotCallback([this] { ++screenshots; });
         VQDeviceEvents::setVoiceChipInfoCallback([this](const QString& info) { chipInfo.append(info); });
     }
 
@@ -64,6 +65,7 @@ public:
         cancelCount = 0;
         penSignals.clear();
         aiKeys.clear();
+        screenshots = 0;
         chipInfo.clear();
     }
 
@@ -73,6 +75,7 @@ public:
     int cancelCount = 0;
     std::vector<VQDeviceEvents::LaserPenSignal> penSignals;
     std::vector<int> aiKeys;
+    int screenshots = 0;
     QStringList chipInfo;
 
 private:

@@ -277,7 +277,7 @@ TEST(VQDeviceProtocolTest, KeysMapToTheEventCodes)
     EXPECT_EQ(hubEventForKey(50, true), 50);
     EXPECT_EQ(hubEventForKey(51, false), 51);
     EXPECT_EQ(hubEventForKey(70, false), 70);
-    for (int key : {0, 30, 31, 32, 39, 49, 71, 0x84, 255})
+    for (int key : {0, 30, 31, 32, 39, 49, 71, 0x80, 0x83, 0x84, 255})
         EXPECT_FALSE(hubEventForKey(key, false)) << key;
     EXPECT_EQ(modeKeyEvent(true), 31);
     EXPECT_EQ(modeKeyEvent(false), 30);
@@ -286,6 +286,13 @@ TEST(VQDeviceProtocolTest, KeysMapToTheEventCodes)
     EXPECT_TRUE(isAiHelperKey(0xC3));
     EXPECT_FALSE(isAiHelperKey(0x85));
     EXPECT_FALSE(isAiHelperKey(0xC1));
+    // The screenshot keys are neither AI helper keys nor each other's neighbours.
+    for (int key : {0x80, 0x83}) {
+        EXPECT_TRUE(isScreenshotKey(key)) << key;
+        EXPECT_FALSE(isAiHelperKey(key)) << key;
+    }
+    for (int key : {0x7F, 0x81, 0x82, 0x84, 128 + 256})
+        EXPECT_FALSE(isScreenshotKey(key)) << key;
 
     EXPECT_EQ(penKeyForNumber(64), PenKey::ModeKey);
     EXPECT_EQ(penKeyForNumber(69), PenKey::EffectPressed);

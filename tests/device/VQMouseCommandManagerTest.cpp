@@ -282,6 +282,19 @@ TEST_F(VQMouseCommandManagerTest, VoiceKeysReachTheHubAsEventCodes)
     EXPECT_EQ(recorder->aiKeys, std::vector<int>{0x84});
     EXPECT_TRUE(recorder->penSignals.empty());
     EXPECT_TRUE(recorder->notifications.isEmpty());
+
+    // The screenshot keys reach the screenshot hook, only while a device is connected.
+    receiver.sendKey(0x80);
+    receiver.sendKey(0x83);
+    receiver.sendKey(0x84);
+    ASSERT_TRUE(vqtest::waitUntil([this] { return recorder->aiKeys.size() == 2; }));
+    EXPECT_EQ(recorder->screenshots, 2);
+    VQUserInfoData::sharedInstance().setIsConnect(false);
+    receiver.sendKey(0x80);
+    receiver.sendKey(0x84);
+    ASSERT_TRUE(vqtest::waitUntil([this] { return recorder->aiKeys.size() == 3; }));
+    EXPECT_EQ(recorder->screenshots, 2);
+    EXPECT_EQ(recorder->eventCodes.size(), 11u);
 }
 
 TEST_F(VQMouseCommandManagerTest, ActionsAndReceiverCommandsLeaveTheirFrames)

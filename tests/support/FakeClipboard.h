@@ -4,7 +4,8 @@
 
 #include <QStringList>
 
-// An in-memory clipboard and primary selection. Every text written is kept in writes. With
+// An in-memory clipboard and primary selection. Every text written is kept in writes, the last
+// image in image. With
 // acceptWrites false a write fails and leaves the content. Installs itself for its lifetime.
 class FakeClipboard : public Clipboard {
 public:
@@ -17,6 +18,14 @@ public:
             return false;
         content = text;
         writes.append(text);
+        return true;
+    }
+
+    bool setImage(const QImage& picture) override
+    {
+        if (!acceptWrites || picture.isNull())
+            return false;
+        image = picture;
         return true;
     }
 
@@ -35,6 +44,7 @@ public:
     QString content;
     QString selection;
     QStringList writes;
+    QImage image;
     bool acceptWrites = true;
     bool ownSelection = false;
 };

@@ -1,0 +1,60 @@
+#include "FileChooser.h"
+
+#include "ServiceSlot.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+template <>
+std::unique_ptr<FileChooser> ServiceSlot<FileChooser>::makeDefault()
+{
+    return std::make_unique<QtFileChooser>();
+}
+
+FileChooser::~FileChooser() = default;
+
+FileChooser& FileChooser::instance()
+{
+    return ServiceSlot<FileChooser>::get();
+}
+
+void FileChooser::setInstance(FileChooser* chooser)
+{
+    ServiceSlot<FileChooser>::install(chooser);
+}
+
+void QtFileChooser::chooseSaveFile(const QString& folder, const QString& fileName, Done done)
+{
+    auto* dialog = new QFileDialog(nullptr, QString(), QDir(folder).filePath(fileName));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // finished comes once, for an accepted and a rejected dialog alike.
+    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done = std::move(done)](int result) {
+        const QStringList chosen = dialog->selectedFiles();
+        const QString path = result == QDialog::Accepted && !chosen.isEmpty() ? chosen.first() : QString();
+        if (done)
+            done(path);
+    });
+    dialog->open();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void QtFileChooser::chooseOpenFiles(bool multiple, FilesDone done)
+{
+    auto* dialog = new QFileDialog(nullptr);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done = std::move(done)](int result) {
+        const QStringList chosen = result == QDialog::Accepted ? dialog->selectedFiles() : QStringList();
+        if (done)
+            done(chosen);
+    });
+    dialog->open();
+    dialog->raise();
+    dialog->activateWindow();
+}
