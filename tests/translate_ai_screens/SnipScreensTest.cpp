@@ -6,6 +6,7 @@
 #include "VQTranslateManager.h"
 #include "VQTranslateSetup.h"
 #include "VQUserInfoData.h"
+#include "XTestUser.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -17,10 +18,7 @@
 
 #include <algorithm>
 
-// Last: the X headers define macros (None, Bool, Status) that clash with the ones above.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <X11/extensions/XTest.h>
+// The keysyms of XTestUser's keys.
 #include <X11/keysym.h>
 
 namespace {
@@ -56,53 +54,6 @@ protected:
     }
 };
 
-// XTest input and the root window's pixels, on a connection of their own.
-class XUser {
-public:
-    XUser() : m_display(XOpenDisplay(nullptr)) { }
-    ~XUser()
-    {
-        if (m_display)
-            XCloseDisplay(m_display);
-    }
-    bool ok() const { return m_display != nullptr; }
-    void move(QPoint p)
-    {
-        XTestFakeMotionEvent(m_display, -1, p.x(), p.y(), CurrentTime);
-        XSync(m_display, False);
-    }
-    void button(bool down)
-    {
-        XTestFakeButtonEvent(m_display, 1, down ? True : False, CurrentTime);
-        XSync(m_display, False);
-    }
-    void key(KeySym keysym, bool down)
-    {
-        XTestFakeKeyEvent(m_display, XKeysymToKeycode(m_display, keysym), down ? True : False, CurrentTime);
-        XSync(m_display, False);
-    }
-    QRgb pixel(QPoint p)
-    {
-        XImage* image = XGetImage(m_display, DefaultRootWindow(m_display), p.x(), p.y(), 1, 1, AllPlanes, ZPixmap);
-        if (!image)
-            return 0;
-        const unsigned long value = XGetPixel(image, 0, 0);
-        XDestroyImage(image);
-        return qRgb(int(value >> 16 & 0xff), int(value >> 8 & 0xff), int(value & 0xff));
-    }
-
-private:
-    Display* m_display;
-};
-
-bool isDimmed(QRgb seen, QRgb original)
-{
-    const auto near = [](int seenChannel, int originalChannel) {
-        return std::abs(seenChannel - originalChannel * (255 - VQSnipFullWindow::kDimAlpha) / 255) <= 3;
-    };
-    return near(qRed(seen), qRed(original)) && near(qGreen(seen), qGreen(original)) && near(qBlue(seen), qBlue(original));
-}
-
 class SnipScreensTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -136,7 +87,7 @@ protected:
         VQPopupWindowTool::resetForTests();
     }
 
-    XUser user;
+    XTestUser user;
 };
 
 TEST_F(SnipScreensTest, AltSDimsBothMonitorsAndACropOnTheRatioTwoMonitorHasItsDevicePixels)
@@ -146,9 +97,9 @@ TEST_F(SnipScreensTest, AltSDimsBothMonitorsAndACropOnTheRatioTwoMonitorHasItsDe
     pattern.show();
     const QPoint onDummy0(500, 500);
     const QPoint onDummy1(1920 + 200 + 30, 200 + 20); // device pixel (30, 20) of the pattern
-    ASSERT_TRUE(vqtest::waitUntil([&] { return user.pixel(onDummy1) == patternAt(30, 20); }))
+    ASSERT_TRUE(vqtest::waitUntil([&] { return user.pixel(onDummy1).rgb() == patternAt(30, 20); }))
         << "the pattern never showed where expected";
-    const QRgb before0 = user.pixel(onDummy0);
+    const QRgb before0 = user.pixel(onDummy0).rgb();
     // Black would stay black when dimmed: the empty desktop must have a colour for this probe.
     const QRgb grey = qRgb(128, 128, 128);
     QWidget backdrop;
@@ -156,15 +107,12 @@ TEST_F(SnipScreensTest, AltSDimsBothMonitorsAndACropOnTheRatioTwoMonitorHasItsDe
     backdrop.setStyleSheet(QStringLiteral("background: #808080"));
     backdrop.setGeometry(QRect(onDummy0 - QPoint(50, 50), QSize(100, 100)));
     backdrop.show();
-    ASSERT_TRUE(vqtest::waitUntil([&] { return user.pixel(onDummy0) == grey; })) << "was " << before0;
+    ASSERT_TRUE(vqtest::waitUntil([&] { return user.pixel(onDummy0).rgb() == grey; })) << "was " << before0;
 
-    user.key(XK_Alt_L, true);
-    user.key(XK_s, true);
-    user.key(XK_s, false);
-    user.key(XK_Alt_L, false);
+    user.chord(XK_Alt_L, XK_s);
     ASSERT_TRUE(vqtest::waitUntil([] { return VQSnip::sharedInstance().allFullWindow().size() == 2; })) << "no overlays after Alt+S";
-    EXPECT_TRUE(vqtest::waitUntil([&] { return isDimmed(user.pixel(onDummy0), grey); })) << "DUMMY0 is not dimmed";
-    EXPECT_TRUE(vqtest::waitUntil([&] { return isDimmed(user.pixel(onDummy1), patternAt(30, 20)); })) << "DUMMY1 is not dimmed";
+    EXPECT_TRUE(vqtest::waitUntil([&] { return XTestUser::isUnderBlack(user.pixel(onDummy0), grey, VQSnipFullWindow::kDimAlpha); })) << "DUMMY0 is not dimmed";
+    EXPECT_TRUE(vqtest::waitUntil([&] { return XTestUser::isUnderBlack(user.pixel(onDummy1), patternAt(30, 20), VQSnipFullWindow::kDimAlpha); })) << "DUMMY1 is not dimmed";
     const QList<VQSnipFullWindow*> overlays = VQSnip::sharedInstance().allFullWindow();
     EXPECT_EQ(overlays[0]->geometry(), QRect(0, 0, 1920, 1080));
     EXPECT_EQ(overlays[1]->geometry(), QRect(1920, 0, 640, 512));

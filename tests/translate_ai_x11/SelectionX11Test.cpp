@@ -10,69 +10,19 @@
 #include "VQTranslateSetup.h"
 #include "VQTranslateWindow.h"
 #include "VQUserInfoData.h"
+#include "XTestUser.h"
 
 #include <QJsonObject>
 #include <QProcess>
 
 #include <gtest/gtest.h>
 
-// Last: the X headers define macros (None, Bool, Status) that clash with the ones above.
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
+// The keysyms of XTestUser's keys.
 #include <X11/keysym.h>
 
 namespace {
 
 const QString kLineText = QString::fromUtf8("A&B + C# \"q\" 你好");
-
-// XTest input as the user's mouse and keyboard, from a connection of its own.
-class XTestInput {
-public:
-    XTestInput() : m_display(XOpenDisplay(nullptr)) { }
-    ~XTestInput()
-    {
-        if (m_display)
-            XCloseDisplay(m_display);
-    }
-    bool ok() const { return m_display != nullptr; }
-    void move(QPoint p)
-    {
-        XTestFakeMotionEvent(m_display, -1, p.x(), p.y(), CurrentTime);
-        XSync(m_display, False);
-    }
-    void button(bool down)
-    {
-        XTestFakeButtonEvent(m_display, 1, down ? True : False, CurrentTime);
-        XSync(m_display, False);
-    }
-    void click(QPoint p)
-    {
-        move(p);
-        vqtest::spin(30);
-        button(true);
-        button(false);
-    }
-    void drag(QPoint from, QPoint to)
-    {
-        move(from);
-        vqtest::spin(30);
-        button(true);
-        for (int step = 1; step <= 8; ++step) {
-            vqtest::spin(15);
-            move(from + (to - from) * step / 8);
-        }
-        vqtest::spin(30);
-        button(false);
-    }
-    void key(KeySym keysym, bool down)
-    {
-        XTestFakeKeyEvent(m_display, XKeysymToKeycode(m_display, keysym), down ? True : False, CurrentTime);
-        XSync(m_display, False);
-    }
-
-private:
-    Display* m_display;
-};
 
 class SelectionX11Test : public ::testing::Test {
 protected:
@@ -147,7 +97,7 @@ protected:
     }
 
     vqtest::StandInHttpServer maker;
-    XTestInput input;
+    XTestUser input;
     QProcess client;
     QString clientOutput;
     QRect lineEdit;

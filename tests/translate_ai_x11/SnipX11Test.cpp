@@ -12,6 +12,7 @@
 #include "VQTranslateSetup.h"
 #include "VQTranslateWindow.h"
 #include "VQUserInfoData.h"
+#include "XTestUser.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -23,103 +24,15 @@
 
 #include <algorithm>
 
+#include <X11/keysym.h>
+
 namespace {
-// Before the X headers, which define Status as a macro.
+
 bool snipShortcutGrabbed()
 {
     const QString key = QString::fromLatin1(VQTranslateSetup::kSnipShortcutKey);
     return VQShortcutBinder::sharedBinder().isBound(key)
         && VQShortcutBinder::sharedBinder().statusForDefaultsKey(key) == GlobalShortcuts::Status::Ok;
-}
-} // namespace
-
-// Last: the X headers define macros (None, Bool, Status) that clash with the ones above.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <X11/extensions/XTest.h>
-#include <X11/keysym.h>
-
-namespace {
-
-// The user's keyboard and mouse through XTest, and what the screen shows through XGetImage,
-// from a connection of its own.
-class XUser {
-public:
-    XUser() : m_display(XOpenDisplay(nullptr)) { }
-    ~XUser()
-    {
-        if (m_display)
-            XCloseDisplay(m_display);
-    }
-    bool ok() const { return m_display != nullptr; }
-    void move(QPoint p)
-    {
-        XTestFakeMotionEvent(m_display, -1, p.x(), p.y(), CurrentTime);
-        XSync(m_display, False);
-    }
-    void button(bool down)
-    {
-        XTestFakeButtonEvent(m_display, 1, down ? True : False, CurrentTime);
-        XSync(m_display, False);
-    }
-    void drag(QPoint from, QPoint to)
-    {
-        move(from);
-        vqtest::spin(30);
-        button(true);
-        for (int step = 1; step <= 8; ++step) {
-            vqtest::spin(15);
-            move(from + (to - from) * step / 8);
-        }
-        vqtest::spin(30);
-        button(false);
-    }
-    void click(QPoint p)
-    {
-        move(p);
-        vqtest::spin(30);
-        button(true);
-        button(false);
-    }
-    void key(KeySym keysym, bool down)
-    {
-        XTestFakeKeyEvent(m_display, XKeysymToKeycode(m_display, keysym), down ? True : False, CurrentTime);
-        XSync(m_display, False);
-    }
-    void altS()
-    {
-        key(XK_Alt_L, true);
-        key(XK_s, true);
-        key(XK_s, false);
-        key(XK_Alt_L, false);
-    }
-    void tap(KeySym keysym)
-    {
-        key(keysym, true);
-        key(keysym, false);
-    }
-    // The root window's pixel at p (device pixels).
-    QColor pixel(QPoint p)
-    {
-        XImage* image = XGetImage(m_display, DefaultRootWindow(m_display), p.x(), p.y(), 1, 1, AllPlanes, ZPixmap);
-        if (!image)
-            return {};
-        const unsigned long value = XGetPixel(image, 0, 0);
-        XDestroyImage(image);
-        return QColor(int(value >> 16 & 0xff), int(value >> 8 & 0xff), int(value & 0xff));
-    }
-
-private:
-    Display* m_display;
-};
-
-// Each channel of the dimmed colour is the original under black at alpha 77.
-bool isDimmed(const QColor& seen, const QColor& original)
-{
-    const auto near = [](int seenChannel, int originalChannel) {
-        return std::abs(seenChannel - originalChannel * (255 - VQSnipFullWindow::kDimAlpha) / 255) <= 3;
-    };
-    return near(seen.red(), original.red()) && near(seen.green(), original.green()) && near(seen.blue(), original.blue());
 }
 
 // A plain coloured window, so a dimmed pixel differs from the original one.
@@ -190,7 +103,7 @@ protected:
     }
 
     vqtest::StandInHttpServer maker;
-    XUser user;
+    XTestUser user;
 };
 
 TEST_F(SnipX11Test, AltSDimsTheScreenADragAndToolOneTranslateAndEscapeCloses)
@@ -202,9 +115,9 @@ TEST_F(SnipX11Test, AltSDimsTheScreenADragAndToolOneTranslateAndEscapeCloses)
     ASSERT_TRUE(vqtest::waitUntil([&] { return user.pixel(probe) == colour; })) << "the backdrop never showed";
 
     // Alt+S through the real key grab freezes and dims the screen.
-    user.altS();
+    user.chord(XK_Alt_L, XK_s);
     ASSERT_TRUE(vqtest::waitUntil(overlaysShown)) << "no overlay after Alt+S";
-    ASSERT_TRUE(vqtest::waitUntil([&] { return isDimmed(user.pixel(probe), colour); }))
+    ASSERT_TRUE(vqtest::waitUntil([&] { return XTestUser::isUnderBlack(user.pixel(probe), colour, VQSnipFullWindow::kDimAlpha); }))
         << "seen " << user.pixel(probe).name().toStdString();
 
     // Escape closes every overlay and the screen shows the original again.
@@ -214,7 +127,7 @@ TEST_F(SnipX11Test, AltSDimsTheScreenADragAndToolOneTranslateAndEscapeCloses)
     EXPECT_TRUE(vqtest::waitUntil([&] { return user.pixel(probe) == colour; }));
 
     // A second capture: a drag over the backdrop, then tool 1 recognises and translates.
-    user.altS();
+    user.chord(XK_Alt_L, XK_s);
     ASSERT_TRUE(vqtest::waitUntil(overlaysShown)) << "no overlay after the second Alt+S";
     user.drag(QPoint(620, 420), QPoint(820, 520));
     VQSnipToolView* bar = VQSnip::sharedInstance().toolView();
