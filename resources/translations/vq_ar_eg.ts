@@ -295,5 +295,69 @@
         <source>截图失败</source>
         <translation>فشل التقاط الشاشة</translation>
     </message>
+    <message>
+        <source>AI窗口无法打开</source>
+        <translation>تعذر فتح نافذة الذكاء الاصطناعي</translation>
+    </message>
+    <message>
+        <source>设备未连接</source>
+        <translation>الجهاز غير متصل</translation>
+    </message>
+    <message>
+        <source>打开失败</source>
+        <translation>تعذر الفتح</translation>
+    </message>
+    <message>
+        <source>已下载%1%</source>
+        <translation>تم تنزيل %1%</translation>
+    </message>
+    <message>
+        <source>下载完成</source>
+        <translation>اكتمل التنزيل</translation>
+    </message>
+    <message>
+        <source>导出完成</source>
+        <translation>اكتمل التصدير</translation>
+    </message>
+    <message>
+        <source>下载失败，error=%1</source>
+        <translation>فشل التنزيل، error=%1</translation>
+    </message>
+    <message>
+        <source>导出失败，error=%1</source>
+        <translation>فشل التصدير، error=%1</translation>
+    </message>
+    <message>
+        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
+        <translation>مفتاح Esc مستخدم من برنامج آخر، غيّر الوضع لإنهاء القلم</translation>
+    </message>
+    <message>
+        <source>无法读取屏幕画面</source>
+        <translation>تعذرت قراءة الشاشة</translation>
+    </message>
+    <message>
+        <source>硬激光</source>
+        <translation>ليزر حقيقي</translation>
+    </message>
+    <message>
+        <source>突出显示</source>
+        <translation>تمييز</translation>
+    </message>
+    <message>
+        <source>数码光点</source>
+        <translation>نقطة ضوء رقمية</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>مكبر</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>قلم</translation>
+    </message>
+    <message>
+        <source>切换到投屏模式</source>
+        <translation>تم التبديل إلى وضع عرض الشاشة</translation>
+    </message>
 </context>
 </TS>

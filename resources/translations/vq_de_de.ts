@@ -295,5 +295,69 @@
         <source>截图失败</source>
         <translation>Bildschirmaufnahme fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>AI窗口无法打开</source>
+        <translation>Das KI-Fenster kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>设备未连接</source>
+        <translation>Gerät nicht verbunden</translation>
+    </message>
+    <message>
+        <source>打开失败</source>
+        <translation>Öffnen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>已下载%1%</source>
+        <translation>%1% heruntergeladen</translation>
+    </message>
+    <message>
+        <source>下载完成</source>
+        <translation>Download abgeschlossen</translation>
+    </message>
+    <message>
+        <source>导出完成</source>
+        <translation>Export abgeschlossen</translation>
+    </message>
+    <message>
+        <source>下载失败，error=%1</source>
+        <translation>Download fehlgeschlagen, error=%1</translation>
+    </message>
+    <message>
+        <source>导出失败，error=%1</source>
+        <translation>Export fehlgeschlagen, error=%1</translation>
+    </message>
+    <message>
+        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
+        <translation>Esc wird von einem anderen Programm belegt; Modus wechseln, um den Stift zu beenden</translation>
+    </message>
+    <message>
+        <source>无法读取屏幕画面</source>
+        <translation>Der Bildschirm kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>硬激光</source>
+        <translation>Hardware-Laser</translation>
+    </message>
+    <message>
+        <source>突出显示</source>
+        <translation>Hervorheben</translation>
+    </message>
+    <message>
+        <source>数码光点</source>
+        <translation>Digitaler Lichtpunkt</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>Lupe</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Stift</translation>
+    </message>
+    <message>
+        <source>切换到投屏模式</source>
+        <translation>Zum Bildschirmübertragungsmodus gewechselt</translation>
+    </message>
 </context>
 </TS>

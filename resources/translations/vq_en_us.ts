@@ -295,5 +295,69 @@
         <source>截图失败</source>
         <translation>Screenshot failed</translation>
     </message>
+    <message>
+        <source>AI窗口无法打开</source>
+        <translation>The AI window cannot be opened</translation>
+    </message>
+    <message>
+        <source>设备未连接</source>
+        <translation>Device not connected</translation>
+    </message>
+    <message>
+        <source>打开失败</source>
+        <translation>Could not open</translation>
+    </message>
+    <message>
+        <source>已下载%1%</source>
+        <translation>Downloaded %1%</translation>
+    </message>
+    <message>
+        <source>下载完成</source>
+        <translation>Download complete</translation>
+    </message>
+    <message>
+        <source>导出完成</source>
+        <translation>Export complete</translation>
+    </message>
+    <message>
+        <source>下载失败，error=%1</source>
+        <translation>Download failed, error=%1</translation>
+    </message>
+    <message>
+        <source>导出失败，error=%1</source>
+        <translation>Export failed, error=%1</translation>
+    </message>
+    <message>
+        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
+        <translation>Esc is taken by another program; change the mode to end the pen</translation>
+    </message>
+    <message>
+        <source>无法读取屏幕画面</source>
+        <translation>The screen cannot be read</translation>
+    </message>
+    <message>
+        <source>硬激光</source>
+        <translation>Hard laser</translation>
+    </message>
+    <message>
+        <source>突出显示</source>
+        <translation>Highlight</translation>
+    </message>
+    <message>
+        <source>数码光点</source>
+        <translation>Digital light spot</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>Magnifier</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>切换到投屏模式</source>
+        <translation>Switched to screen-casting mode</translation>
+    </message>
 </context>
 </TS>

@@ -295,5 +295,69 @@
         <source>截图失败</source>
         <translation>Error en la captura de pantalla</translation>
     </message>
+    <message>
+        <source>AI窗口无法打开</source>
+        <translation>No se puede abrir la ventana de IA</translation>
+    </message>
+    <message>
+        <source>设备未连接</source>
+        <translation>Dispositivo no conectado</translation>
+    </message>
+    <message>
+        <source>打开失败</source>
+        <translation>No se pudo abrir</translation>
+    </message>
+    <message>
+        <source>已下载%1%</source>
+        <translation>Descargado %1%</translation>
+    </message>
+    <message>
+        <source>下载完成</source>
+        <translation>Descarga completada</translation>
+    </message>
+    <message>
+        <source>导出完成</source>
+        <translation>Exportación completada</translation>
+    </message>
+    <message>
+        <source>下载失败，error=%1</source>
+        <translation>Error de descarga, error=%1</translation>
+    </message>
+    <message>
+        <source>导出失败，error=%1</source>
+        <translation>Error de exportación, error=%1</translation>
+    </message>
+    <message>
+        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
+        <translation>Esc está ocupado por otro programa; cambia de modo para salir del lápiz</translation>
+    </message>
+    <message>
+        <source>无法读取屏幕画面</source>
+        <translation>No se puede leer la pantalla</translation>
+    </message>
+    <message>
+        <source>硬激光</source>
+        <translation>Láser físico</translation>
+    </message>
+    <message>
+        <source>突出显示</source>
+        <translation>Resaltar</translation>
+    </message>
+    <message>
+        <source>数码光点</source>
+        <translation>Punto de luz digital</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>Lupa</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Lápiz</translation>
+    </message>
+    <message>
+        <source>切换到投屏模式</source>
+        <translation>Cambiado al modo de proyección</translation>
+    </message>
 </context>
 </TS>

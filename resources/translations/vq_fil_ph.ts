@@ -295,5 +295,69 @@
         <source>截图失败</source>
         <translation>Hindi nakuha ang screenshot</translation>
     </message>
+    <message>
+        <source>AI窗口无法打开</source>
+        <translation>Hindi mabuksan ang AI window</translation>
+    </message>
+    <message>
+        <source>设备未连接</source>
+        <translation>Hindi nakakonekta ang device</translation>
+    </message>
+    <message>
+        <source>打开失败</source>
+        <translation>Hindi mabuksan</translation>
+    </message>
+    <message>
+        <source>已下载%1%</source>
+        <translation>Na-download %1%</translation>
+    </message>
+    <message>
+        <source>下载完成</source>
+        <translation>Tapos na ang pag-download</translation>
+    </message>
+    <message>
+        <source>导出完成</source>
+        <translation>Tapos na ang pag-export</translation>
+    </message>
+    <message>
+        <source>下载失败，error=%1</source>
+        <translation>Nabigo ang pag-download, error=%1</translation>
+    </message>
+    <message>
+        <source>导出失败，error=%1</source>
+        <translation>Nabigo ang pag-export, error=%1</translation>
+    </message>
+    <message>
+        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
+        <translation>Ginagamit ng ibang programa ang Esc; palitan ang mode para tapusin ang panulat</translation>
+    </message>
+    <message>
+        <source>无法读取屏幕画面</source>
+        <translation>Hindi mabasa ang screen</translation>
+    </message>
+    <message>
+        <source>硬激光</source>
+        <translation>Hard laser</translation>
+    </message>
+    <message>
+        <source>突出显示</source>
+        <translation>I-highlight</translation>
+    </message>
+    <message>
+        <source>数码光点</source>
+        <translation>Digital na tuldok ng ilaw</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>Magnifier</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Panulat</translation>
+    </message>
+    <message>
+        <source>切换到投屏模式</source>
+        <translation>Lumipat sa screen-casting mode</translation>
+    </message>
 </context>
 </TS>

@@ -295,5 +295,69 @@
         <source>截图失败</source>
         <translation>Échec de la capture d'écran</translation>
     </message>
+    <message>
+        <source>AI窗口无法打开</source>
+        <translation>Impossible d'ouvrir la fenêtre IA</translation>
+    </message>
+    <message>
+        <source>设备未连接</source>
+        <translation>Appareil non connecté</translation>
+    </message>
+    <message>
+        <source>打开失败</source>
+        <translation>Ouverture impossible</translation>
+    </message>
+    <message>
+        <source>已下载%1%</source>
+        <translation>%1% téléchargé</translation>
+    </message>
+    <message>
+        <source>下载完成</source>
+        <translation>Téléchargement terminé</translation>
+    </message>
+    <message>
+        <source>导出完成</source>
+        <translation>Exportation terminée</translation>
+    </message>
+    <message>
+        <source>下载失败，error=%1</source>
+        <translation>Échec du téléchargement, error=%1</translation>
+    </message>
+    <message>
+        <source>导出失败，error=%1</source>
+        <translation>Échec de l'exportation, error=%1</translation>
+    </message>
+    <message>
+        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
+        <translation>Échap est pris par un autre programme ; changez de mode pour quitter le stylo</translation>
+    </message>
+    <message>
+        <source>无法读取屏幕画面</source>
+        <translation>Impossible de lire l&apos;écran</translation>
+    </message>
+    <message>
+        <source>硬激光</source>
+        <translation>Laser matériel</translation>
+    </message>
+    <message>
+        <source>突出显示</source>
+        <translation>Surbrillance</translation>
+    </message>
+    <message>
+        <source>数码光点</source>
+        <translation>Point lumineux numérique</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>Loupe</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Stylo</translation>
+    </message>
+    <message>
+        <source>切换到投屏模式</source>
+        <translation>Passé en mode diffusion d'écran</translation>
+    </message>
 </context>
 </TS>

@@ -295,5 +295,69 @@
         <source>截图失败</source>
         <translation>Gagal mengambil tangkapan layar</translation>
     </message>
+    <message>
+        <source>AI窗口无法打开</source>
+        <translation>Jendela AI tidak dapat dibuka</translation>
+    </message>
+    <message>
+        <source>设备未连接</source>
+        <translation>Perangkat tidak terhubung</translation>
+    </message>
+    <message>
+        <source>打开失败</source>
+        <translation>Gagal membuka</translation>
+    </message>
+    <message>
+        <source>已下载%1%</source>
+        <translation>Terunduh %1%</translation>
+    </message>
+    <message>
+        <source>下载完成</source>
+        <translation>Unduhan selesai</translation>
+    </message>
+    <message>
+        <source>导出完成</source>
+        <translation>Ekspor selesai</translation>
+    </message>
+    <message>
+        <source>下载失败，error=%1</source>
+        <translation>Unduhan gagal, error=%1</translation>
+    </message>
+    <message>
+        <source>导出失败，error=%1</source>
+        <translation>Ekspor gagal, error=%1</translation>
+    </message>
+    <message>
+        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
+        <translation>Esc dipakai program lain; ganti mode untuk mengakhiri pena</translation>
+    </message>
+    <message>
+        <source>无法读取屏幕画面</source>
+        <translation>Layar tidak dapat dibaca</translation>
+    </message>
+    <message>
+        <source>硬激光</source>
+        <translation>Laser fisik</translation>
+    </message>
+    <message>
+        <source>突出显示</source>
+        <translation>Sorot</translation>
+    </message>
+    <message>
+        <source>数码光点</source>
+        <translation>Titik cahaya digital</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>Kaca pembesar</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Pena</translation>
+    </message>
+    <message>
+        <source>切换到投屏模式</source>
+        <translation>Beralih ke mode transmisi layar</translation>
+    </message>
 </context>
 </TS>

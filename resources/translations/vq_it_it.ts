@@ -295,5 +295,69 @@
         <source>截图失败</source>
         <translation>Acquisizione dello schermo non riuscita</translation>
     </message>
+    <message>
+        <source>AI窗口无法打开</source>
+        <translation>Impossibile aprire la finestra IA</translation>
+    </message>
+    <message>
+        <source>设备未连接</source>
+        <translation>Dispositivo non connesso</translation>
+    </message>
+    <message>
+        <source>打开失败</source>
+        <translation>Impossibile aprire</translation>
+    </message>
+    <message>
+        <source>已下载%1%</source>
+        <translation>Scaricato %1%</translation>
+    </message>
+    <message>
+        <source>下载完成</source>
+        <translation>Download completato</translation>
+    </message>
+    <message>
+        <source>导出完成</source>
+        <translation>Esportazione completata</translation>
+    </message>
+    <message>
+        <source>下载失败，error=%1</source>
+        <translation>Download non riuscito, error=%1</translation>
+    </message>
+    <message>
+        <source>导出失败，error=%1</source>
+        <translation>Esportazione non riuscita, error=%1</translation>
+    </message>
+    <message>
+        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
+        <translation>Esc è occupato da un altro programma; cambia modalità per uscire dalla penna</translation>
+    </message>
+    <message>
+        <source>无法读取屏幕画面</source>
+        <translation>Impossibile leggere lo schermo</translation>
+    </message>
+    <message>
+        <source>硬激光</source>
+        <translation>Laser fisico</translation>
+    </message>
+    <message>
+        <source>突出显示</source>
+        <translation>Evidenzia</translation>
+    </message>
+    <message>
+        <source>数码光点</source>
+        <translation>Punto luce digitale</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>Lente</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Penna</translation>
+    </message>
+    <message>
+        <source>切换到投屏模式</source>
+        <translation>Passato alla modalità trasmissione schermo</translation>
+    </message>
 </context>
 </TS>

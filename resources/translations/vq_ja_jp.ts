@@ -295,5 +295,69 @@
         <source>截图失败</source>
         <translation>スクリーンショットに失敗しました</translation>
     </message>
+    <message>
+        <source>AI窗口无法打开</source>
+        <translation>AIウィンドウを開けません</translation>
+    </message>
+    <message>
+        <source>设备未连接</source>
+        <translation>デバイスが接続されていません</translation>
+    </message>
+    <message>
+        <source>打开失败</source>
+        <translation>開けませんでした</translation>
+    </message>
+    <message>
+        <source>已下载%1%</source>
+        <translation>%1% ダウンロード済み</translation>
+    </message>
+    <message>
+        <source>下载完成</source>
+        <translation>ダウンロード完了</translation>
+    </message>
+    <message>
+        <source>导出完成</source>
+        <translation>エクスポート完了</translation>
+    </message>
+    <message>
+        <source>下载失败，error=%1</source>
+        <translation>ダウンロード失敗、error=%1</translation>
+    </message>
+    <message>
+        <source>导出失败，error=%1</source>
+        <translation>エクスポート失敗、error=%1</translation>
+    </message>
+    <message>
+        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
+        <translation>Esc キーは他のプログラムが使用中です。モードを切り替えてペンを終了してください</translation>
+    </message>
+    <message>
+        <source>无法读取屏幕画面</source>
+        <translation>画面を読み取れません</translation>
+    </message>
+    <message>
+        <source>硬激光</source>
+        <translation>ハードレーザー</translation>
+    </message>
+    <message>
+        <source>突出显示</source>
+        <translation>スポットライト</translation>
+    </message>
+    <message>
+        <source>数码光点</source>
+        <translation>デジタルポインター</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>拡大鏡</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>ペン</translation>
+    </message>
+    <message>
+        <source>切换到投屏模式</source>
+        <translation>画面投影モードに切り替えました</translation>
+    </message>
 </context>
 </TS>

@@ -295,5 +295,69 @@
         <source>截图失败</source>
         <translation>스크린샷 실패</translation>
     </message>
+    <message>
+        <source>AI窗口无法打开</source>
+        <translation>AI 창을 열 수 없습니다</translation>
+    </message>
+    <message>
+        <source>设备未连接</source>
+        <translation>장치가 연결되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>打开失败</source>
+        <translation>열 수 없습니다</translation>
+    </message>
+    <message>
+        <source>已下载%1%</source>
+        <translation>%1% 다운로드됨</translation>
+    </message>
+    <message>
+        <source>下载完成</source>
+        <translation>다운로드 완료</translation>
+    </message>
+    <message>
+        <source>导出完成</source>
+        <translation>내보내기 완료</translation>
+    </message>
+    <message>
+        <source>下载失败，error=%1</source>
+        <translation>다운로드 실패, error=%1</translation>
+    </message>
+    <message>
+        <source>导出失败，error=%1</source>
+        <translation>내보내기 실패, error=%1</translation>
+    </message>
+    <message>
+        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
+        <translation>Esc 키를 다른 프로그램이 사용 중입니다. 모드를 바꿔 펜을 끝내세요</translation>
+    </message>
+    <message>
+        <source>无法读取屏幕画面</source>
+        <translation>화면을 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>硬激光</source>
+        <translation>하드 레이저</translation>
+    </message>
+    <message>
+        <source>突出显示</source>
+        <translation>강조 표시</translation>
+    </message>
+    <message>
+        <source>数码光点</source>
+        <translation>디지털 광점</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>돋보기</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>펜</translation>
+    </message>
+    <message>
+        <source>切换到投屏模式</source>
+        <translation>화면 전송 모드로 전환됨</translation>
+    </message>
 </context>
 </TS>

@@ -295,5 +295,69 @@
         <source>截图失败</source>
         <translation>Gagal mengambil tangkapan skrin</translation>
     </message>
+    <message>
+        <source>AI窗口无法打开</source>
+        <translation>Tetingkap AI tidak dapat dibuka</translation>
+    </message>
+    <message>
+        <source>设备未连接</source>
+        <translation>Peranti tidak disambungkan</translation>
+    </message>
+    <message>
+        <source>打开失败</source>
+        <translation>Gagal membuka</translation>
+    </message>
+    <message>
+        <source>已下载%1%</source>
+        <translation>Dimuat turun %1%</translation>
+    </message>
+    <message>
+        <source>下载完成</source>
+        <translation>Muat turun selesai</translation>
+    </message>
+    <message>
+        <source>导出完成</source>
+        <translation>Eksport selesai</translation>
+    </message>
+    <message>
+        <source>下载失败，error=%1</source>
+        <translation>Muat turun gagal, error=%1</translation>
+    </message>
+    <message>
+        <source>导出失败，error=%1</source>
+        <translation>Eksport gagal, error=%1</translation>
+    </message>
+    <message>
+        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
+        <translation>Esc digunakan oleh program lain; tukar mod untuk menamatkan pen</translation>
+    </message>
+    <message>
+        <source>无法读取屏幕画面</source>
+        <translation>Skrin tidak dapat dibaca</translation>
+    </message>
+    <message>
+        <source>硬激光</source>
+        <translation>Laser fizikal</translation>
+    </message>
+    <message>
+        <source>突出显示</source>
+        <translation>Serlah</translation>
+    </message>
+    <message>
+        <source>数码光点</source>
+        <translation>Titik cahaya digital</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>Kanta pembesar</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>切换到投屏模式</source>
+        <translation>Bertukar ke mod pancaran skrin</translation>
+    </message>
 </context>
 </TS>

@@ -295,5 +295,69 @@
         <source>截图失败</source>
         <translation>Не удалось сделать снимок экрана</translation>
     </message>
+    <message>
+        <source>AI窗口无法打开</source>
+        <translation>Не удаётся открыть окно ИИ</translation>
+    </message>
+    <message>
+        <source>设备未连接</source>
+        <translation>Устройство не подключено</translation>
+    </message>
+    <message>
+        <source>打开失败</source>
+        <translation>Не удалось открыть</translation>
+    </message>
+    <message>
+        <source>已下载%1%</source>
+        <translation>Загружено %1%</translation>
+    </message>
+    <message>
+        <source>下载完成</source>
+        <translation>Загрузка завершена</translation>
+    </message>
+    <message>
+        <source>导出完成</source>
+        <translation>Экспорт завершён</translation>
+    </message>
+    <message>
+        <source>下载失败，error=%1</source>
+        <translation>Ошибка загрузки, error=%1</translation>
+    </message>
+    <message>
+        <source>导出失败，error=%1</source>
+        <translation>Ошибка экспорта, error=%1</translation>
+    </message>
+    <message>
+        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
+        <translation>Esc занята другой программой; смените режим, чтобы завершить рисование</translation>
+    </message>
+    <message>
+        <source>无法读取屏幕画面</source>
+        <translation>Не удаётся прочитать экран</translation>
+    </message>
+    <message>
+        <source>硬激光</source>
+        <translation>Аппаратный лазер</translation>
+    </message>
+    <message>
+        <source>突出显示</source>
+        <translation>Выделение</translation>
+    </message>
+    <message>
+        <source>数码光点</source>
+        <translation>Цифровая точка</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>Лупа</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Перо</translation>
+    </message>
+    <message>
+        <source>切换到投屏模式</source>
+        <translation>Включён режим трансляции экрана</translation>
+    </message>
 </context>
 </TS>

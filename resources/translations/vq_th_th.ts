@@ -295,5 +295,69 @@
         <source>截图失败</source>
         <translation>จับภาพหน้าจอไม่สำเร็จ</translation>
     </message>
+    <message>
+        <source>AI窗口无法打开</source>
+        <translation>ไม่สามารถเปิดหน้าต่าง AI ได้</translation>
+    </message>
+    <message>
+        <source>设备未连接</source>
+        <translation>ไม่ได้เชื่อมต่ออุปกรณ์</translation>
+    </message>
+    <message>
+        <source>打开失败</source>
+        <translation>เปิดไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>已下载%1%</source>
+        <translation>ดาวน์โหลดแล้ว %1%</translation>
+    </message>
+    <message>
+        <source>下载完成</source>
+        <translation>ดาวน์โหลดเสร็จสิ้น</translation>
+    </message>
+    <message>
+        <source>导出完成</source>
+        <translation>ส่งออกเสร็จสิ้น</translation>
+    </message>
+    <message>
+        <source>下载失败，error=%1</source>
+        <translation>ดาวน์โหลดล้มเหลว, error=%1</translation>
+    </message>
+    <message>
+        <source>导出失败，error=%1</source>
+        <translation>ส่งออกล้มเหลว, error=%1</translation>
+    </message>
+    <message>
+        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
+        <translation>ปุ่ม Esc ถูกโปรแกรมอื่นใช้อยู่ เปลี่ยนโหมดเพื่อจบปากกา</translation>
+    </message>
+    <message>
+        <source>无法读取屏幕画面</source>
+        <translation>ไม่สามารถอ่านหน้าจอได้</translation>
+    </message>
+    <message>
+        <source>硬激光</source>
+        <translation>เลเซอร์จริง</translation>
+    </message>
+    <message>
+        <source>突出显示</source>
+        <translation>ไฮไลต์</translation>
+    </message>
+    <message>
+        <source>数码光点</source>
+        <translation>จุดแสงดิจิทัล</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>แว่นขยาย</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>ปากกา</translation>
+    </message>
+    <message>
+        <source>切换到投屏模式</source>
+        <translation>สลับเป็นโหมดฉายหน้าจอ</translation>
+    </message>
 </context>
 </TS>

@@ -295,5 +295,69 @@
         <source>截图失败</source>
         <translation>Ekran görüntüsü alınamadı</translation>
     </message>
+    <message>
+        <source>AI窗口无法打开</source>
+        <translation>Yapay zekâ penceresi açılamıyor</translation>
+    </message>
+    <message>
+        <source>设备未连接</source>
+        <translation>Cihaz bağlı değil</translation>
+    </message>
+    <message>
+        <source>打开失败</source>
+        <translation>Açılamadı</translation>
+    </message>
+    <message>
+        <source>已下载%1%</source>
+        <translation>%1% indirildi</translation>
+    </message>
+    <message>
+        <source>下载完成</source>
+        <translation>İndirme tamamlandı</translation>
+    </message>
+    <message>
+        <source>导出完成</source>
+        <translation>Dışa aktarma tamamlandı</translation>
+    </message>
+    <message>
+        <source>下载失败，error=%1</source>
+        <translation>İndirme başarısız, error=%1</translation>
+    </message>
+    <message>
+        <source>导出失败，error=%1</source>
+        <translation>Dışa aktarma başarısız, error=%1</translation>
+    </message>
+    <message>
+        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
+        <translation>Esc başka bir program tarafından kullanılıyor; kalemi bitirmek için modu değiştirin</translation>
+    </message>
+    <message>
+        <source>无法读取屏幕画面</source>
+        <translation>Ekran okunamıyor</translation>
+    </message>
+    <message>
+        <source>硬激光</source>
+        <translation>Donanım lazeri</translation>
+    </message>
+    <message>
+        <source>突出显示</source>
+        <translation>Vurgula</translation>
+    </message>
+    <message>
+        <source>数码光点</source>
+        <translation>Dijital ışık noktası</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>Büyüteç</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Kalem</translation>
+    </message>
+    <message>
+        <source>切换到投屏模式</source>
+        <translation>Ekran yansıtma moduna geçildi</translation>
+    </message>
 </context>
 </TS>

@@ -295,5 +295,69 @@
         <source>截图失败</source>
         <translation>Chụp màn hình thất bại</translation>
     </message>
+    <message>
+        <source>AI窗口无法打开</source>
+        <translation>Không thể mở cửa sổ AI</translation>
+    </message>
+    <message>
+        <source>设备未连接</source>
+        <translation>Thiết bị chưa kết nối</translation>
+    </message>
+    <message>
+        <source>打开失败</source>
+        <translation>Không thể mở</translation>
+    </message>
+    <message>
+        <source>已下载%1%</source>
+        <translation>Đã tải %1%</translation>
+    </message>
+    <message>
+        <source>下载完成</source>
+        <translation>Tải xuống hoàn tất</translation>
+    </message>
+    <message>
+        <source>导出完成</source>
+        <translation>Xuất hoàn tất</translation>
+    </message>
+    <message>
+        <source>下载失败，error=%1</source>
+        <translation>Tải xuống thất bại, error=%1</translation>
+    </message>
+    <message>
+        <source>导出失败，error=%1</source>
+        <translation>Xuất thất bại, error=%1</translation>
+    </message>
+    <message>
+        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
+        <translation>Phím Esc đang bị chương trình khác dùng; hãy đổi chế độ để kết thúc bút</translation>
+    </message>
+    <message>
+        <source>无法读取屏幕画面</source>
+        <translation>Không thể đọc màn hình</translation>
+    </message>
+    <message>
+        <source>硬激光</source>
+        <translation>Laser vật lý</translation>
+    </message>
+    <message>
+        <source>突出显示</source>
+        <translation>Làm nổi bật</translation>
+    </message>
+    <message>
+        <source>数码光点</source>
+        <translation>Điểm sáng kỹ thuật số</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>Kính lúp</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Bút vẽ</translation>
+    </message>
+    <message>
+        <source>切换到投屏模式</source>
+        <translation>Đã chuyển sang chế độ trình chiếu</translation>
+    </message>
 </context>
 </TS>

@@ -295,5 +295,69 @@
         <source>截图失败</source>
         <translation>截图失败</translation>
     </message>
+    <message>
+        <source>AI窗口无法打开</source>
+        <translation>AI窗口无法打开</translation>
+    </message>
+    <message>
+        <source>设备未连接</source>
+        <translation>设备未连接</translation>
+    </message>
+    <message>
+        <source>打开失败</source>
+        <translation>打开失败</translation>
+    </message>
+    <message>
+        <source>已下载%1%</source>
+        <translation>已下载%1%</translation>
+    </message>
+    <message>
+        <source>下载完成</source>
+        <translation>下载完成</translation>
+    </message>
+    <message>
+        <source>导出完成</source>
+        <translation>导出完成</translation>
+    </message>
+    <message>
+        <source>下载失败，error=%1</source>
+        <translation>下载失败，error=%1</translation>
+    </message>
+    <message>
+        <source>导出失败，error=%1</source>
+        <translation>导出失败，error=%1</translation>
+    </message>
+    <message>
+        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
+        <translation>Esc 键已被其他程序占用，请切换模式结束画笔</translation>
+    </message>
+    <message>
+        <source>无法读取屏幕画面</source>
+        <translation>无法读取屏幕画面</translation>
+    </message>
+    <message>
+        <source>硬激光</source>
+        <translation>硬激光</translation>
+    </message>
+    <message>
+        <source>突出显示</source>
+        <translation>突出显示</translation>
+    </message>
+    <message>
+        <source>数码光点</source>
+        <translation>数码光点</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>放大镜</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>画笔</translation>
+    </message>
+    <message>
+        <source>切换到投屏模式</source>
+        <translation>切换到投屏模式</translation>
+    </message>
 </context>
 </TS>

@@ -295,5 +295,69 @@
         <source>截图失败</source>
         <translation>截圖失敗</translation>
     </message>
+    <message>
+        <source>AI窗口无法打开</source>
+        <translation>AI視窗無法開啟</translation>
+    </message>
+    <message>
+        <source>设备未连接</source>
+        <translation>裝置未連線</translation>
+    </message>
+    <message>
+        <source>打开失败</source>
+        <translation>開啟失敗</translation>
+    </message>
+    <message>
+        <source>已下载%1%</source>
+        <translation>已下載%1%</translation>
+    </message>
+    <message>
+        <source>下载完成</source>
+        <translation>下載完成</translation>
+    </message>
+    <message>
+        <source>导出完成</source>
+        <translation>匯出完成</translation>
+    </message>
+    <message>
+        <source>下载失败，error=%1</source>
+        <translation>下載失敗，error=%1</translation>
+    </message>
+    <message>
+        <source>导出失败，error=%1</source>
+        <translation>匯出失敗，error=%1</translation>
+    </message>
+    <message>
+        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
+        <translation>Esc 鍵已被其他程式佔用，請切換模式結束畫筆</translation>
+    </message>
+    <message>
+        <source>无法读取屏幕画面</source>
+        <translation>無法讀取螢幕畫面</translation>
+    </message>
+    <message>
+        <source>硬激光</source>
+        <translation>硬雷射</translation>
+    </message>
+    <message>
+        <source>突出显示</source>
+        <translation>突出顯示</translation>
+    </message>
+    <message>
+        <source>数码光点</source>
+        <translation>數位光點</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>放大鏡</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>畫筆</translation>
+    </message>
+    <message>
+        <source>切换到投屏模式</source>
+        <translation>切換到投影模式</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,9 @@
 #include "VQCompositionRoot.h"
 
 #include "AppDelegate.h"
+#include "VQAIWindowTool.h"
+#include "VQAudioMonitorService.h"
+#include "VQUserInfoData.h"
 #include "BleCentral.h"
 #include "CrashHandler.h"
 #include "HIDDevice.h"
@@ -11,6 +14,7 @@
 #include "VQDeviceEvents.h"
 #include "VQBLEMouseCommandManager.h"
 #include "VQKeyPressManager.h"
+#include "VQLaserPenSetup.h"
 #include "VQMouseCommandManager.h"
 #include "VQQuitSignalWatcher.h"
 #include "VQSelectionMonitor.h"
@@ -69,8 +73,30 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
     VQDeviceEvents::setScreenshotCallback([] { VQTranslateManager::sharedInstance().snipTranslate(); });
     // Event codes reach the voice hub from the first device report on.
     VQVoiceSetup::install();
+    // The presenter pen: its keys and the receiver's comings and goings reach the pen's manager;
+    // its voice key reaches the hub as the codes of its voice function.
+    VQLaserPenSetup::install();
     // The translation window of selected-text translation.
     VQTranslateSetup::install();
+    // The AI web window: dictation while it is open, the device's helper keys, the keyboard's AI
+    // keys (key action 18), and the disconnection of the receiver that hides it.
+    VQAudioMonitorService::sharedInstance().setAiWindowHook(
+        [](const QString& text) { VQAIWindowTool::sharedInstance().requestChatGPT(text); });
+    VQDeviceEvents::setAiKeyCallback([](int keyByte) { VQAIWindowTool::sharedInstance().handleAiKey(keyByte); });
+    VQKeyPressManager::sharedInstance().hooks().showAIWindow = [] {
+        VQUserInfoData::sharedInstance().setKeyAction(VQAIWindowTool::kAiKeyAction);
+        VQAIWindowTool::sharedInstance().showInWindow();
+    };
+    {
+        auto previous = hooks.statusItemRebuilt;
+        hooks.statusItemRebuilt = [previous](bool connected) {
+            if (previous)
+                previous(connected);
+            const HIDDevice& receiver = HIDDevice::sharedManager();
+            if (!connected && receiver.currentVid() == 0x248A && receiver.currentPid() == 0x61AB)
+                VQAIWindowTool::sharedInstance().hiddenWindow();
+        };
+    }
 
     m_quitSignals = std::make_unique<VQQuitSignalWatcher>();
     QObject::connect(m_quitSignals.get(), &VQQuitSignalWatcher::quitRequested, &delegate, &AppDelegate::quit);

@@ -11,7 +11,7 @@
 
 namespace {
 
-static_assert(std::size(VQApiConfig::kEnvironmentVariables) == static_cast<std::size_t>(VQApiConfig::Endpoint::ChatPage) + 1,
+static_assert(std::size(VQApiConfig::kEnvironmentVariables) == static_cast<std::size_t>(VQApiConfig::Endpoint::DevicePageHost) + 1,
               "one environment variable per endpoint");
 
 struct Overrides {
@@ -19,6 +19,8 @@ struct Overrides {
     QHash<int, QString> urls;        // set by tests
     QHash<int, QString> environment; // read from the environment
     bool environmentRead = false;
+    QString partnerCToken; // the environment's, or a test's
+    bool partnerCTokenSet = false; // by a test
 };
 
 Overrides& overrides()
@@ -40,6 +42,26 @@ QString builtIn(VQApiConfig::Endpoint endpoint)
         return QString::fromLatin1(VQApiConfig::kProbePageUrl);
     case VQApiConfig::Endpoint::ChatPage:
         return QString::fromLatin1(VQApiConfig::kChatPageUrl);
+    case VQApiConfig::Endpoint::AiChatHost:
+        return QString::fromLatin1(VQApiConfig::kAiChatHostUrl);
+    case VQApiConfig::Endpoint::AiChatPageHost:
+        return QString::fromLatin1(VQApiConfig::kAiChatPageHostUrl);
+    case VQApiConfig::Endpoint::AiLanguageHost:
+        return QString::fromLatin1(VQApiConfig::kAiLanguageHostUrl);
+    case VQApiConfig::Endpoint::AiVoiceChipHost:
+        return QString::fromLatin1(VQApiConfig::kAiVoiceChipHostUrl);
+    case VQApiConfig::Endpoint::AiPartnerA:
+        return QString::fromLatin1(VQApiConfig::kAiPartnerAUrl);
+    case VQApiConfig::Endpoint::AiPartnerB:
+        return QString::fromLatin1(VQApiConfig::kAiPartnerBUrl);
+    case VQApiConfig::Endpoint::AiPartnerC:
+        return QString::fromLatin1(VQApiConfig::kAiPartnerCUrl);
+    case VQApiConfig::Endpoint::AiPartnerD:
+        return QString::fromLatin1(VQApiConfig::kAiPartnerDUrl);
+    case VQApiConfig::Endpoint::AiPartnerE:
+        return QString::fromLatin1(VQApiConfig::kAiPartnerEUrl);
+    case VQApiConfig::Endpoint::DevicePageHost:
+        return QString::fromLatin1(VQApiConfig::kDevicePageHostUrl);
     }
     return {};
 }
@@ -90,6 +112,8 @@ void readEnvironment(Overrides& o)
         VQLogInfo(QStringLiteral("%1: using %2").arg(QLatin1String(name), address));
         o.environment.insert(static_cast<int>(endpoint), address);
     }
+    if (!o.partnerCTokenSet)
+        o.partnerCToken = qEnvironmentVariable(VQApiConfig::kPartnerCTokenVariable).trimmed();
 }
 
 } // namespace
@@ -120,6 +144,23 @@ QString VQApiConfig::urlFor(Endpoint endpoint, const QString& path)
     return base + QLatin1Char('/') + path.mid(start);
 }
 
+QString VQApiConfig::partnerCToken()
+{
+    Overrides& o = overrides();
+    QMutexLocker lock(&o.mutex);
+    if (!o.environmentRead)
+        readEnvironment(o);
+    return o.partnerCToken;
+}
+
+void VQApiConfig::setPartnerCTokenForTests(const QString& token)
+{
+    Overrides& o = overrides();
+    QMutexLocker lock(&o.mutex);
+    o.partnerCToken = token;
+    o.partnerCTokenSet = true;
+}
+
 void VQApiConfig::setBaseUrl(Endpoint endpoint, const QString& url)
 {
     Overrides& o = overrides();
@@ -133,4 +174,6 @@ void VQApiConfig::resetForTests()
     QMutexLocker lock(&o.mutex);
     o.urls.clear();
     o.environmentRead = false;
+    o.partnerCTokenSet = false;
+    o.partnerCToken.clear();
 }

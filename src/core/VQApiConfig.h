@@ -11,6 +11,14 @@
 //                              (only its host and port are used)
 //     CORVANE_PROBE_URL        the reachability probe    http(s) URL
 //     CORVANE_CHAT_URL         the AI chat page          http(s) URL
+//     CORVANE_AI_CHAT_HOST_URL       the maker's AI chat host (default AI page, other UI languages)
+//     CORVANE_AI_CHAT_PAGE_HOST_URL  the maker's chat-page host (default AI page)
+//     CORVANE_AI_LANGUAGE_HOST_URL   the maker's chat host of the per-language pages
+//     CORVANE_AI_VOICE_CHIP_HOST_URL the maker's voice-chip chat host (only tested against addresses)
+//     CORVANE_AI_PARTNER_A_URL ... CORVANE_AI_PARTNER_E_URL   the partners' AI page hosts
+//     CORVANE_DEVICE_PAGE_URL        the maker's web host whose "/device" page the AI page may open
+//     CORVANE_AI_PARTNER_C_TOKEN     the bearer token of partner C's page (not an address; empty
+//                                    by default)
 //
 // The environment is read once, at first use. A value that is not such a URL (another scheme,
 // no host, a query or fragment, a path for the speech host) is ignored with a logged warning.
@@ -26,6 +34,16 @@ public:
         SpeechHost, // host (and port) of the speech recognition websocket, without scheme
         ProbePage,  // the public web page fetched to tell whether the internet is reachable
         ChatPage,   // the maker's AI chat page
+        AiChatHost,        // the maker's AI chat host: the default AI page in UI languages other than ZH_CN
+        AiChatPageHost,    // the maker's chat-page host: the default AI page when the server's address names it
+        AiLanguageHost,    // the maker's chat host of the per-language AI pages
+        AiVoiceChipHost,   // the maker's voice-chip chat host
+        AiPartnerA,        // partner A's chat host (product 216)
+        AiPartnerB,        // partner B's page host (products 229, 217, 166)
+        AiPartnerC,        // partner C's page host (products 44, 282, 523)
+        AiPartnerD,        // partner D's presentation host (product 266)
+        AiPartnerE,        // partner E's page host (products 209, 285)
+        DevicePageHost,    // the maker's web host; its "/device" page opens the main window
     };
 
     static constexpr char kApiBaseUrl[] = "https://api.corvane.com/vq";
@@ -33,11 +51,25 @@ public:
     static constexpr char kSpeechHost[] = "api.corvane.com";
     static constexpr char kProbePageUrl[] = "https://www.baidu.com/";
     static constexpr char kChatPageUrl[] = "http://chat.corvane.com/";
+    static constexpr char kAiChatHostUrl[] = "http://aichat.corvane.com";
+    static constexpr char kAiChatPageHostUrl[] = "http://chatpage.corvane.com";
+    static constexpr char kAiLanguageHostUrl[] = "http://chrome.corvane.com";
+    static constexpr char kAiVoiceChipHostUrl[] = "http://chipchat.corvane.com";
+    static constexpr char kAiPartnerAUrl[] = "https://write.partner-a.corvane-ai.com";
+    static constexpr char kAiPartnerBUrl[] = "https://page.partner-b.corvane-ai.com";
+    static constexpr char kAiPartnerCUrl[] = "https://page.partner-c.corvane-ai.com";
+    static constexpr char kAiPartnerDUrl[] = "https://slides.partner-d.corvane-ai.com";
+    static constexpr char kAiPartnerEUrl[] = "https://page.partner-e.corvane-ai.com";
+    static constexpr char kDevicePageHostUrl[] = "https://www.corvane.com";
 
     // The environment variable of each endpoint, in Endpoint order.
     static constexpr const char* kEnvironmentVariables[] = {
         "CORVANE_API_URL", "CORVANE_ACCOUNT_API_URL", "CORVANE_SPEECH_URL", "CORVANE_PROBE_URL", "CORVANE_CHAT_URL",
+        "CORVANE_AI_CHAT_HOST_URL", "CORVANE_AI_CHAT_PAGE_HOST_URL", "CORVANE_AI_LANGUAGE_HOST_URL",
+        "CORVANE_AI_VOICE_CHIP_HOST_URL", "CORVANE_AI_PARTNER_A_URL", "CORVANE_AI_PARTNER_B_URL",
+        "CORVANE_AI_PARTNER_C_URL", "CORVANE_AI_PARTNER_D_URL", "CORVANE_AI_PARTNER_E_URL", "CORVANE_DEVICE_PAGE_URL",
     };
+    static constexpr char kPartnerCTokenVariable[] = "CORVANE_AI_PARTNER_C_TOKEN";
 
     // The address in use: a test's override, else the environment's, else the built-in value.
     static QString baseUrl(Endpoint endpoint);
@@ -45,6 +77,11 @@ public:
     // The base address of the endpoint joined with the path by exactly one "/". An empty path
     // gives the base address unchanged.
     static QString urlFor(Endpoint endpoint, const QString& path);
+
+    // The bearer token partner C's page expects: the environment's, else empty (then the page
+    // address carries an empty token). Tests set it with setPartnerCTokenForTests().
+    static QString partnerCToken();
+    static void setPartnerCTokenForTests(const QString& token);
 
     // Tests only: replaces the address of one endpoint until resetForTests().
     static void setBaseUrl(Endpoint endpoint, const QString& url);

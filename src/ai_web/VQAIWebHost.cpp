@@ -1,0 +1,395 @@
+#include "VQAIWebHost.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMimeDatabase>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWebChannel>
+#include <QWebEngineDownloadRequest>
+#include <QWebEngineNewWindowRequest>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+#include <QWidget>
+
+namespace {
+
+// A file larger than this is not handed to the page (it is read into the page's memory).
+constexpr qint64 kMaxUploadBytes = 100LL * 1024 * 1024;
+
+// Installed in the main world before any script of the page runs. It gives the page
+// window.webkit.messageHandlers.fileSelected.postMessage(body), which forwards
+// JSON.stringify(body) to the host over the web channel; messages posted before the channel is
+// up wait in the page. It also remembers the file input the user clicked last, so that the
+// files chosen for it (asynchronously, see chooseFiles) can be set on it.
+const char* const kShim = R"JS(
+(function () {
+  if (window.__vqShim) return;
+  window.__vqShim = true;
+  var queue = [], bridge = null;
+  function send(name, body) {
+    var text;
+    try { text = JSON.stringify(body); } catch (e) { text = String(body); }
+    if (text === undefined) text = 'null';
+    if (bridge) bridge.postMessage(name, text); else queue.push([name, text]);
+  }
+  window.webkit = window.webkit || {};
+  window.webkit.messageHandlers = window.webkit.messageHandlers || {};
+  window.webkit.messageHandlers.fileSelected = { postMessage: function (body) { send('fileSelected', body); } };
+  function connect() {
+    if (typeof qt === 'undefined' || !qt.webChannelTransport) { setTimeout(connect, 50); return; }
+    new QWebChannel(qt.webChannelTransport, function (channel) {
+      bridge = channel.objects.vqBridge;
+      var pending = queue; queue = [];
+      pending.forEach(function (m) { bridge.postMessage(m[0], m[1]); });
+    });
+  }
+  connect();
+  document.addEventListener('click', function (e) {
+    var t = e.target;
+    if (t && t.tagName === 'INPUT' && t.type === 'file') window.__vqFileInput = t;
+  }, true);
+  window.__vqDeliverFiles = function (files) {
+    var input = window.__vqFileInput;
+    if (!input) return false;
+    var list = new DataTransfer();
+    files.forEach(function (f) {
+      var raw = atob(f.data), bytes = new Uint8Array(raw.length);
+      for (var i = 0; i < raw.length; ++i) bytes[i] = raw.charCodeAt(i);
+      list.items.add(new File([bytes], f.name, { type: f.type }));
+    });
+    input.files = list.files;
+    input.dispatchEvent(new Event('input', { bubbles: true }));
+    input.dispatchEvent(new Event('change', { bubbles: true }));
+    return true;
+  };
+})();
+)JS";
+
+QString readResource(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
+
+void VQAIWebMessageBridge::postMessage(const QString& name, const QString& body)
+{
+    if (onMessage)
+        onMessage(name, body);
+}
+
+VQAIWebEnginePage::VQAIWebEnginePage(QWebEngineProfile* profile, QObject* parent)
+    : QWebEnginePage(profile, parent)
+{
+}
+
+bool VQAIWebEnginePage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
+{
+    if (type == NavigationTypeLinkClicked) {
+        // A clicked link is downloaded, not shown; the download starts once this decision is made.
+        QTimer::singleShot(0, this, [this, url] {
+            if (onLinkClicked)
+                onLinkClicked(url);
+        });
+        return false;
+    }
+    return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+}
+
+QStringList VQAIWebEnginePage::chooseFiles(FileSelectionMode mode, const QStringList&, const QStringList&)
+{
+    // The engine waits for the answer inside this call, which would stall the window while the
+    // user picks files. The choice runs asynchronously instead: the engine gets "none" now, and
+    // the chosen files are set on the page's file input afterwards (see kShim).
+    const bool multiple = mode == FileSelectOpenMultiple;
+    QTimer::singleShot(0, this, [this, multiple] {
+        if (onChooseFiles)
+            onChooseFiles(multiple);
+    });
+    return {};
+}
+
+void VQAIWebEnginePage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
+                                                 int lineNumber, const QString& sourceID)
+{
+    if (level == InfoMessageLevel || !onConsole)
+        return;
+    onConsole(QStringLiteral("page console: %1 (%2:%3)").arg(message, sourceID).arg(lineNumber));
+}
+
+VQAIWebHost::VQAIWebHost()
+    : m_window(new QWidget())
+{
+    m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+    m_window->resize(1100, 760);
+    auto* layout = new QVBoxLayout(m_window);
+    layout->setContentsMargins(0, 1, 0, 0);
+}
+
+VQAIWebHost::~VQAIWebHost()
+{
+    // Tearing the profile down ends its downloads; nobody is told any more.
+    m_handlers = Handlers();
+    if (m_profile)
+        m_profile->disconnect(this);
+    // The page goes before its profile (the engine requires it), then the window.
+    delete m_view;
+    delete m_page;
+    delete m_profile;
+    delete m_window.data();
+}
+
+void VQAIWebHost::setHandlers(Handlers handlers)
+{
+    m_handlers = std::move(handlers);
+}
+
+void VQAIWebHost::setUserAgent(const QString& userAgent)
+{
+    m_userAgent = userAgent;
+    if (m_profile && !userAgent.isEmpty())
+        m_profile->setHttpUserAgent(userAgent);
+}
+
+QWidget* VQAIWebHost::window()
+{
+    return m_window;
+}
+
+bool VQAIWebHost::hasPage() const
+{
+    return m_page != nullptr;
+}
+
+void VQAIWebHost::log(const QString& line) const
+{
+    if (m_handlers.log)
+        m_handlers.log(line);
+}
+
+void VQAIWebHost::createPage()
+{
+    // A named profile keeps its cookies and storage on disk between runs.
+    m_profile = new QWebEngineProfile(QStringLiteral("ai"));
+    if (!m_userAgent.isEmpty())
+        m_profile->setHttpUserAgent(m_userAgent);
+    connect(m_profile, &QWebEngineProfile::downloadRequested, this, &VQAIWebHost::onDownloadRequested);
+
+    m_page = new VQAIWebEnginePage(m_profile, nullptr);
+    m_page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    m_page->settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, true);
+    m_page->onLinkClicked = [this](const QUrl& url) {
+        log(QStringLiteral("link clicked: %1").arg(url.toString()));
+        if (m_page)
+            m_page->download(url);
+    };
+    m_page->onChooseFiles = [this](bool multiple) { onChooseFiles(multiple); };
+    m_page->onConsole = [this](const QString& line) { log(line); };
+
+    m_bridge = new VQAIWebMessageBridge(this);
+    m_bridge->onMessage = [this](const QString& name, const QString& body) {
+        if (m_handlers.scriptMessage)
+            m_handlers.scriptMessage(name, body);
+    };
+    m_channel = new QWebChannel(this);
+    m_channel->registerObject(QStringLiteral("vqBridge"), m_bridge);
+    m_page->setWebChannel(m_channel);
+
+    const QString channelJs = readResource(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
+    if (channelJs.isEmpty())
+        log(QStringLiteral("qwebchannel.js is missing: page messages will not arrive"));
+    QWebEngineScript shim;
+    shim.setName(QStringLiteral("vq-message-handlers"));
+    shim.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    shim.setWorldId(QWebEngineScript::MainWorld);
+    shim.setRunsOnSubFrames(false);
+    shim.setSourceCode(channelJs + QLatin1Char('\n') + QString::fromUtf8(kShim));
+    m_page->scripts().insert(shim);
+
+    connect(m_page, &QWebEnginePage::loadStarted, this, [this] { m_loading = true; });
+    connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
+        m_loading = false;
+        const QUrl url = m_page->url();
+        log(QStringLiteral("page loaded: %1 (%2)").arg(url.toString(), ok ? QStringLiteral("ok") : QStringLiteral("failed")));
+        if (m_handlers.loadFinished)
+            m_handlers.loadFinished(url, ok);
+        flushScripts();
+    });
+    connect(m_page, &QWebEnginePage::newWindowRequested, this, [this](QWebEngineNewWindowRequest& request) {
+        onNewWindowRequested(request);
+    });
+
+    m_view = new QWebEngineView();
+    m_view->setPage(m_page);
+    m_window->layout()->addWidget(m_view);
+}
+
+void VQAIWebHost::load(const QUrl& url)
+{
+    if (!m_page)
+        createPage();
+    // Scripts sent from now on wait for this page.
+    m_loading = true;
+    m_page->load(url);
+}
+
+void VQAIWebHost::runJavaScript(const QString& script, std::function<void(const QVariant& result)> result)
+{
+    m_pendingScripts.emplace_back(script, std::move(result));
+    if (m_page && !m_loading)
+        flushScripts();
+}
+
+void VQAIWebHost::flushScripts()
+{
+    while (m_page && !m_loading && !m_pendingScripts.empty()) {
+        auto [script, result] = std::move(m_pendingScripts.front());
+        m_pendingScripts.pop_front();
+        if (result)
+            m_page->runJavaScript(script, QWebEngineScript::MainWorld, result);
+        else
+            m_page->runJavaScript(script, QWebEngineScript::MainWorld);
+    }
+}
+
+void VQAIWebHost::onNewWindowRequested(QWebEngineNewWindowRequest& request)
+{
+    // No window is opened: the request is not taken up, and the controller decides what to do.
+    const QUrl url = request.requestedUrl();
+    log(QStringLiteral("new window requested: %1").arg(url.toString()));
+    if (m_handlers.newWindowRequested)
+        m_handlers.newWindowRequested(url);
+}
+
+void VQAIWebHost::onChooseFiles(bool multiple)
+{
+    if (!m_handlers.chooseFiles)
+        return;
+    const quint64 choice = ++m_fileChoice;
+    QPointer<VQAIWebHost> self(this);
+    m_handlers.chooseFiles(multiple, [self, choice](const QStringList& paths) {
+        if (!self || choice != self->m_fileChoice || paths.isEmpty())
+            return;
+        self->deliverFiles(paths);
+    });
+}
+
+void VQAIWebHost::deliverFiles(const QStringList& paths)
+{
+    // The files are read off the main thread and handed to the page's file input as File objects.
+    const quint64 choice = m_fileChoice;
+    QPointer<VQAIWebHost> self(this);
+    QThread* reader = QThread::create([self, choice, paths] {
+        QJsonArray files;
+        QStringList problems;
+        QMimeDatabase mimes;
+        for (const QString& path : paths) {
+            QFile file(path);
+            if (file.size() > kMaxUploadBytes) {
+                problems << QStringLiteral("%1 is larger than %2 MB").arg(path).arg(kMaxUploadBytes / (1024 * 1024));
+                continue;
+            }
+            if (!file.open(QIODevice::ReadOnly)) {
+                problems << QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString());
+                continue;
+            }
+            files.append(QJsonObject{{QStringLiteral("name"), QFileInfo(path).fileName()},
+                                     {QStringLiteral("type"), mimes.mimeTypeForFile(path).name()},
+                                     {QStringLiteral("data"), QString::fromLatin1(file.readAll().toBase64())}});
+        }
+        const QString script = QStringLiteral("window.__vqDeliverFiles(%1)")
+                                   .arg(QString::fromUtf8(QJsonDocument(files).toJson(QJsonDocument::Compact)));
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, choice, script, problems, count = files.size()] {
+                if (!self || choice != self->m_fileChoice)
+                    return;
+                for (const QString& problem : problems)
+                    self->log(QStringLiteral("file not handed to the page: %1").arg(problem));
+                if (count == 0)
+                    return;
+                QPointer<VQAIWebHost> host = self;
+                self->runJavaScript(script, [host](const QVariant& delivered) {
+                    if (host && !delivered.toBool())
+                        host->log(QStringLiteral("the chosen files found no file input in the page"));
+                });
+            },
+            Qt::QueuedConnection);
+    });
+    connect(reader, &QThread::finished, reader, &QObject::deleteLater);
+    reader->start();
+}
+
+void VQAIWebHost::onDownloadRequested(QWebEngineDownloadRequest* download)
+{
+    if (download->page() != m_page)
+        return;
+    const quint32 id = download->id();
+    // The engine asks again, with a new request, for a download it retries after a broken
+    // connection: the retry keeps the place it was given, and the download is reported once.
+    QString path = m_downloadPaths.value(id);
+    if (path.isEmpty()) {
+        Download info;
+        info.id = id;
+        info.url = download->url();
+        info.mimeType = download->mimeType();
+        info.suggestedFileName = download->suggestedFileName();
+        log(QStringLiteral("download #%1 requested: %2 (%3)").arg(info.id).arg(info.url.toString(), info.mimeType));
+        path = m_handlers.downloadRequested ? m_handlers.downloadRequested(info) : QString();
+        if (path.isEmpty()) {
+            download->cancel();
+            return;
+        }
+        m_downloadPaths.insert(id, path);
+    } else {
+        log(QStringLiteral("download #%1 retried").arg(id));
+    }
+    const QFileInfo target(path);
+    download->setDownloadDirectory(target.absolutePath());
+    download->setDownloadFileName(target.fileName());
+
+    auto progress = [this, download, id] {
+        if (m_handlers.downloadProgress && m_downloadPaths.contains(id))
+            m_handlers.downloadProgress(id, download->receivedBytes(), download->totalBytes());
+    };
+    connect(download, &QWebEngineDownloadRequest::receivedBytesChanged, this, progress);
+    connect(download, &QWebEngineDownloadRequest::totalBytesChanged, this, progress);
+    // An interrupted download counts as ended (the engine would keep it resumable and never
+    // finish it); it is cancelled so no part of it stays behind.
+    auto ended = [this, download, id] {
+        const auto state = download->state();
+        const bool interrupted = state == QWebEngineDownloadRequest::DownloadInterrupted;
+        if (!download->isFinished() && !interrupted)
+            return;
+        if (!m_downloadPaths.remove(id))
+            return; // reported already
+        const bool complete = state == QWebEngineDownloadRequest::DownloadCompleted;
+        QString error;
+        if (!complete) {
+            // Nothing here cancels a download it keeps: a cancelled one was ended by the engine.
+            error = interrupted ? download->interruptReasonString() : QString();
+            if (error.isEmpty())
+                error = QStringLiteral("interrupted");
+        }
+        log(QStringLiteral("download #%1 %2%3").arg(id).arg(complete ? QStringLiteral("complete") : QStringLiteral("failed: "), error));
+        if (interrupted)
+            download->cancel();
+        if (m_handlers.downloadFinished)
+            m_handlers.downloadFinished(id, complete, error);
+    };
+    connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this, ended);
+    connect(download, &QWebEngineDownloadRequest::stateChanged, this, ended);
+    download->accept();
+}

@@ -1,0 +1,8 @@
+#include "VQAIWebPlugin.h"
+
+#include "VQAIWebHost.h"
+
+VQAIWebPageHost* VQAIWebPlugin::createHost()
+{
+    return new VQAIWebHost();
+}

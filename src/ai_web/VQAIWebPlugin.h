@@ -1,0 +1,15 @@
+#pragma once
+
+#include "VQAIWebPageHost.h"
+
+#include <QObject>
+
+// The plugin's root object: makes page hosts on the web engine.
+class VQAIWebPlugin : public QObject, public VQAIWebPageHostFactory {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID VQAIWebPageHostFactory_iid)
+    Q_INTERFACES(VQAIWebPageHostFactory)
+
+public:
+    VQAIWebPageHost* createHost() override;
+};

@@ -1,0 +1,248 @@
+#include "PKWColorSampler.h"
+
+#include "CompositingManager.h"
+#include "CursorHider.h"
+#include "InputMonitor.h"
+#include "MMLog.h"
+#include "ScreenGrabber.h"
+
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <cmath>
+
+// The loupe: a round, frameless window on top that never takes the focus. It shows its part of
+// the snapshot taken before it mapped, so it never sees itself.
+class PKWColorSamplerWindow : public QWidget {
+public:
+    struct Snapshot {
+        QRect geometry; // the screen's, in Qt's global coordinates
+        QImage picture; // device pixels, carrying the screen's ratio
+    };
+
+    PKWColorSamplerWindow(double zoom, int side, QList<Snapshot> snapshots, bool composited)
+        : QWidget(nullptr,
+                  Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool
+                      | Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus)
+        , m_zoom(zoom > 0 ? zoom : 1)
+        , m_snapshots(std::move(snapshots))
+    {
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        setAttribute(Qt::WA_DeleteOnClose);
+        if (composited)
+            setAttribute(Qt::WA_TranslucentBackground);
+        else
+            setAttribute(Qt::WA_NoSystemBackground);
+        setWindowTitle(QStringLiteral("magnifier"));
+        setFixedSize(side, side);
+        // Round with or without a compositor; with one the edge is smoothed by the paint.
+        setMask(QRegion(rect(), QRegion::Ellipse));
+        m_monitor = InputMonitor::instance().addMonitor(
+            MMEventMasks::kMouseMoved | MMEventMasks::kAnyMouseDragged,
+            [this](const MMEvent& event) { follow(event.location); });
+        if (m_monitor <= 0) {
+            m_monitor = 0;
+            VQLogWarn(QStringLiteral("magnifier: the pointer's motion cannot be followed"));
+        }
+        m_frameTimer.setSingleShot(true);
+        m_frameTimer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&m_frameTimer, &QTimer::timeout, this, [this] { showCentre(); });
+    }
+
+    ~PKWColorSamplerWindow() override
+    {
+        if (m_monitor > 0)
+            InputMonitor::instance().removeMonitor(m_monitor);
+    }
+
+    // Centres the loupe on the global position and shows the square around it. Where no screen
+    // lies under the position the loupe keeps its place and picture.
+    void follow(QPoint global)
+    {
+        const Snapshot* snapshot = nullptr;
+        for (const Snapshot& candidate : m_snapshots) {
+            if (candidate.geometry.contains(global)) {
+                snapshot = &candidate;
+                break;
+            }
+        }
+        if (!snapshot)
+            return;
+        m_centre = global;
+        m_source = snapshot;
+        // At most one move and paint per frame: motion faster than that lands on the next one.
+        if (m_frameClock.isValid() && m_frameClock.elapsed() < kFrameMs) {
+            if (!m_frameTimer.isActive())
+                m_frameTimer.start(int(kFrameMs - m_frameClock.elapsed()));
+            return;
+        }
+        showCentre();
+    }
+
+    void showCentre()
+    {
+        m_frameClock.start();
+        move(m_centre - QPoint(width() / 2, height() / 2));
+        update();
+    }
+
+    QPoint centre() const { return m_centre; }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const qreal ratio = devicePixelRatioF();
+        if (m_frame.isNull() || !qFuzzyCompare(m_frame.devicePixelRatio(), ratio))
+            buildFrame(ratio);
+        QPainter painter(this);
+        const QRectF bounds = rect();
+        QRectF source;
+        if (m_source && !m_source->picture.isNull()) {
+            // The square of side / zoom points around the centre.
+            const qreal sourceRatio = m_source->picture.devicePixelRatio();
+            const int side = int(std::floor(width() / m_zoom));
+            const QPoint origin = m_centre - QPoint(side / 2, side / 2) - m_source->geometry.topLeft();
+            source = QRectF(QPointF(origin) * sourceRatio, QSizeF(side, side) * sourceRatio);
+        }
+        // Black where no picture lies (beyond the screen's edge).
+        if (source.isEmpty() || !QRectF(m_source->picture.rect()).contains(source)) {
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.fillRect(bounds, Qt::black);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        }
+        if (!source.isEmpty()) {
+            // Enlarged without smoothing: every screen pixel a sharp block.
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            painter.drawImage(bounds, m_source->picture, source);
+        }
+        // Round, with a smooth edge where the window is translucent (elsewhere its mask cuts it).
+        if (testAttribute(Qt::WA_TranslucentBackground)) {
+            painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+            painter.drawImage(bounds, m_circle);
+        }
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.drawImage(bounds, m_frame);
+        painter.end();
+        Q_EMIT PKWColorSampler::sharedInstance().loupePainted(m_centre);
+    }
+
+private:
+    static constexpr qint64 kFrameMs = 12;
+
+    QElapsedTimer m_frameClock;
+    QTimer m_frameTimer;
+    double m_zoom = 1.5;
+    QList<Snapshot> m_snapshots;
+    const Snapshot* m_source = nullptr;
+    QPoint m_centre;
+    int m_monitor = 0;
+    QImage m_circle; // opaque inside the circle, clear outside, smooth between
+    QImage m_frame;  // the centre marker and the rim over clear
+
+    // The parts that never change, painted once per size and ratio.
+    void buildFrame(qreal ratio)
+    {
+        const QSize pixels = (QSizeF(size()) * ratio).toSize();
+        const QRectF bounds = rect();
+        m_circle = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        m_circle.setDevicePixelRatio(ratio);
+        m_circle.fill(Qt::transparent);
+        {
+            QPainter painter(&m_circle);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(Qt::black);
+            painter.drawEllipse(bounds);
+        }
+        m_frame = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        m_frame.setDevicePixelRatio(ratio);
+        m_frame.fill(Qt::transparent);
+        QPainter painter(&m_frame);
+        // The centre marker: 5 x 5 points in a 7 x 7 frame.
+        const qreal w = width();
+        const qreal h = height();
+        const qreal p = 5;
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setBrush(Qt::NoBrush);
+        const QRectF marker(std::floor(w / 2 - p / 2), std::floor(h / 2 - p / 2), p, p);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawRect(marker.adjusted(0, 0, -1, -1));
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawRect(marker.adjusted(-1, -1, 0, 0));
+        // The rim: a dark ring inside a light one.
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawEllipse(bounds.adjusted(1.5, 1.5, -1.5, -1.5));
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawEllipse(bounds.adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+};
+
+PKWColorSampler::PKWColorSampler() = default;
+PKWColorSampler::~PKWColorSampler() = default;
+
+PKWColorSampler& PKWColorSampler::sharedInstance()
+{
+    static PKWColorSampler* sampler = new PKWColorSampler;
+    return *sampler;
+}
+
+void PKWColorSampler::zoomInPixelZoom(double zoom, double zoomWidth)
+{
+    PKWColorSampler& sampler = sharedInstance();
+    sampler.m_zoomWidth = zoomWidth;
+    // Only one loupe, and none in the snapshot of the next.
+    if (sampler.m_screenPickerWindow) {
+        PKWColorSamplerWindow* previous = sampler.m_screenPickerWindow;
+        sampler.m_screenPickerWindow = nullptr;
+        previous->hide();
+        delete previous;
+    }
+
+    QList<PKWColorSamplerWindow::Snapshot> snapshots;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const QPixmap picture = ScreenGrabber::instance().grabScreen(screen);
+        if (picture.isNull()) {
+            VQLogWarn(QStringLiteral("magnifier: screen %1 could not be read").arg(screen->name()));
+            continue;
+        }
+        QImage image = picture.toImage().convertToFormat(QImage::Format_RGB32);
+        image.setDevicePixelRatio(picture.devicePixelRatio());
+        snapshots.append({screen->geometry(), image});
+    }
+
+    const int side = std::max(1, int(std::lround(zoomWidth)));
+    auto* window = new PKWColorSamplerWindow(zoom, side, std::move(snapshots),
+                                             CompositingManager::instance().isCompositing());
+    sampler.m_screenPickerWindow = window;
+    const QPoint pointer = QCursor::pos();
+    window->move(pointer - QPoint(side / 2, side / 2));
+    window->follow(pointer);
+    window->show();
+    window->raise();
+    CursorHider::instance().hide();
+}
+
+void PKWColorSampler::dismiss()
+{
+    PKWColorSampler& sampler = sharedInstance();
+    if (sampler.m_screenPickerWindow) {
+        PKWColorSamplerWindow* window = sampler.m_screenPickerWindow;
+        sampler.m_screenPickerWindow = nullptr;
+        window->hide();
+        delete window;
+        // Only the loupe's own hiding is undone: another effect may keep the pointer hidden.
+        CursorHider::instance().show();
+    }
+}
+
+QWidget* PKWColorSampler::screenPickerWindow() const
+{
+    return m_screenPickerWindow;
+}

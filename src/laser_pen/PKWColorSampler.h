@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QPixmap>
+#include <QPoint>
+#include <QPointer>
+#include <QWidget>
+
+// The magnifier: a round loupe that follows the pointer and shows the screens around it
+// enlarged. Before the loupe maps, every screen is grabbed (ScreenGrabber, device pixels); the
+// loupe shows the square of width / zoom points around the pointer cut from that snapshot,
+// enlarged without smoothing, with a 5 x 5 centre marker in a 7 x 7 frame. It follows the
+// pointer's motion events (InputMonitor) until dismiss; where no screen lies under the pointer
+// it keeps its place and picture. It never magnifies its own picture.
+//
+// One shared controller; main thread only.
+class PKWColorSamplerWindow;
+
+class PKWColorSampler : public QObject {
+    Q_OBJECT
+public:
+    static PKWColorSampler& sharedInstance();
+
+    // Shows a new loupe (closing the previous one) of side zoomWidth points, centred on the
+    // pointer, at the zoom.
+    static void zoomInPixelZoom(double zoom, double zoomWidth);
+    // Hides and drops the current loupe, if any.
+    static void dismiss();
+
+    double zoomWidth() const { return m_zoomWidth; }
+    // The current loupe window, nullptr when none shows.
+    QWidget* screenPickerWindow() const;
+
+Q_SIGNALS:
+    // A paint of the loupe has ended, showing the square around the global position.
+    void loupePainted(QPoint globalCentre);
+
+private:
+    friend class PKWColorSamplerWindow;
+
+    PKWColorSampler();
+    ~PKWColorSampler() override;
+
+    double m_zoomWidth = 50;
+    QPointer<PKWColorSamplerWindow> m_screenPickerWindow;
+};

@@ -1,0 +1,81 @@
+#pragma once
+
+// The web engine behind the AI web window, loaded as a plugin at the first show so that the
+// program does not map the web engine's libraries (and their memory) before the user asks for
+// an AI page. The plugin knows nothing of the application: it shows one window with one web
+// view, runs scripts in it, and reports what the page does; every rule (which page, what to
+// call, how files are named and saved) lives in the controller that drives it.
+//
+// Header only: the plugin includes it and links nothing of the program.
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <QVariant>
+#include <QtPlugin>
+
+#include <functional>
+
+class QWidget;
+
+class VQAIWebPageHost {
+public:
+    // A download the page started (a link click, or a response the engine does not show).
+    struct Download {
+        quint32 id = 0;
+        QUrl url;
+        QString mimeType;          // as the response gave it
+        QString suggestedFileName; // as the engine suggested it; may be empty
+    };
+
+    // What the host reports, always on the main thread. Unset handlers are skipped.
+    struct Handlers {
+        // A message posted by the page with window.webkit.messageHandlers.<name>.postMessage(body);
+        // the body as JSON text.
+        std::function<void(const QString& name, const QString& body)> scriptMessage;
+        // window.open or a link with a target: the URL asked for. The host opens no window.
+        std::function<void(const QUrl& url)> newWindowRequested;
+        // The page asks for files to upload; answer with the chosen local paths (empty: none).
+        std::function<void(bool multiple, std::function<void(const QStringList& paths)> answer)> chooseFiles;
+        // A download begins: answer with the full path it is written to (a folder the
+        // controller owns), or an empty text to cancel it.
+        std::function<QString(const Download& download)> downloadRequested;
+        // Bytes received so far; total is -1 while unknown.
+        std::function<void(quint32 id, qint64 received, qint64 total)> downloadProgress;
+        // The download ended: complete (the whole file is at its path) or not (interrupted,
+        // cancelled; the reason in error).
+        std::function<void(quint32 id, bool complete, const QString& error)> downloadFinished;
+        // A page load ended (ok false: it failed).
+        std::function<void(const QUrl& url, bool ok)> loadFinished;
+        // Lines for the program's log.
+        std::function<void(const QString& line)> log;
+    };
+
+    virtual ~VQAIWebPageHost() = default;
+
+    virtual void setHandlers(Handlers handlers) = 0;
+    // The user agent and profile name are applied before the first page is made.
+    virtual void setUserAgent(const QString& userAgent) = 0;
+
+    // The top-level window that holds the web view (created with the host).
+    virtual QWidget* window() = 0;
+    // Loads the URL, creating the web view on the first call; a later call replaces the page.
+    virtual void load(const QUrl& url) = 0;
+    // True once load() has been called.
+    virtual bool hasPage() const = 0;
+    // Runs the script in the page's main world. A script sent while a page loads waits for it
+    // and runs after it, in order. The result (undefined as an invalid QVariant) reaches the
+    // callback when one is given.
+    virtual void runJavaScript(const QString& script, std::function<void(const QVariant& result)> result = {}) = 0;
+};
+
+// The plugin's root object implements this factory.
+class VQAIWebPageHostFactory {
+public:
+    virtual ~VQAIWebPageHostFactory() = default;
+    // A new host; the caller owns it. Main thread, with the application object alive.
+    virtual VQAIWebPageHost* createHost() = 0;
+};
+
+#define VQAIWebPageHostFactory_iid "com.corvane.companion.VQAIWebPageHostFactory/1.0"
+Q_DECLARE_INTERFACE(VQAIWebPageHostFactory, VQAIWebPageHostFactory_iid)

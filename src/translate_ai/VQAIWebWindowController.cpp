@@ -1,0 +1,370 @@
+#include "VQAIWebWindowController.h"
+
+#include "AppDelegate.h"
+#include "DesktopOpener.h"
+#include "FileChooser.h"
+#include "MMLog.h"
+#include "MMString.h"
+#include "NotificationCenter.h"
+#include "QRNLocalizedString.h"
+#include "VQAIWebHostLoader.h"
+#include "VQAIWebRules.h"
+#include "VQApiConfig.h"
+#include "VQLanguageManager.h"
+#include "VQNotificationNames.h"
+#include "VQPopupWindowTool.h"
+#include "VQToolManager.h"
+#include "VQUserInfoData.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QPointer>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QWidget>
+
+namespace {
+
+constexpr int kAiKeyAction = 18;
+// Script messages are logged up to this many characters.
+constexpr qsizetype kMaxLoggedMessage = 4096;
+
+QString loc(const char* key)
+{
+    return QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(key));
+}
+
+void tip(const QString& text, const char* image)
+{
+    VQPopupWindowTool::sharedInstance().showTipMessage(text, QString::fromLatin1(image));
+}
+
+bool isSpreadsheet(const QString& mimeType)
+{
+    return mimeType == QLatin1String("application/vnd.ms-excel");
+}
+
+// Copies the whole file to the destination; the destination changes only when every byte was
+// written. The reason of a failure in error.
+bool copyWhole(const QString& from, const QString& to, QString* error)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly)) {
+        *error = source.errorString();
+        return false;
+    }
+    QSaveFile target(to);
+    if (!target.open(QIODevice::WriteOnly)) {
+        *error = target.errorString();
+        return false;
+    }
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 read = source.read(buffer, sizeof buffer);
+        if (read < 0) {
+            *error = source.errorString();
+            target.cancelWriting();
+            return false;
+        }
+        if (read == 0)
+            break;
+        if (target.write(buffer, read) != read) {
+            *error = target.errorString();
+            target.cancelWriting();
+            return false;
+        }
+    }
+    if (!target.commit()) {
+        *error = target.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+VQAIWebWindowController::VQAIWebWindowController(QObject* parent)
+    : QObject(parent)
+{
+    // A change of UI language rebuilds the page with the new language code.
+    NotificationCenter::defaultCenter().addObserver(this, QString::fromLatin1(vq::kUpdateTitleNotification),
+                                                    [this](const VQNotification&) { refresh(); });
+}
+
+VQAIWebWindowController::~VQAIWebWindowController()
+{
+    if (!m_host)
+        return;
+    // The host's last reports (downloads ended by its teardown) must not reach this object.
+    m_host->setHandlers({});
+    if (m_host->window())
+        m_host->window()->removeEventFilter(this);
+}
+
+bool VQAIWebWindowController::ensureHost()
+{
+    if (m_host)
+        return true;
+    m_host.reset(VQAIWebHostLoader::createHost());
+    if (!m_host) {
+        VQLogError(QStringLiteral("AI web window: the web engine could not be loaded"));
+        tip(loc("AI窗口无法打开"), "error_icon");
+        return false;
+    }
+    m_host->setUserAgent(QString::fromLatin1(VQAIWebRules::kUserAgent));
+    installHandlers();
+    if (QWidget* w = m_host->window())
+        w->installEventFilter(this);
+    return true;
+}
+
+void VQAIWebWindowController::installHandlers()
+{
+    VQAIWebPageHost::Handlers handlers;
+    handlers.scriptMessage = [this](const QString& name, const QString& body) { onScriptMessage(name, body); };
+    handlers.newWindowRequested = [this](const QUrl& url) { onNewWindow(url); };
+    handlers.chooseFiles = [](bool, std::function<void(const QStringList&)> answer) {
+        // Several files may be chosen whatever the page asked.
+        FileChooser::instance().chooseOpenFiles(true, [answer = std::move(answer)](const QStringList& paths) {
+            if (answer)
+                answer(paths);
+        });
+    };
+    handlers.downloadRequested = [this](const VQAIWebPageHost::Download& d) { return onDownloadRequested(d); };
+    handlers.downloadProgress = [this](quint32 id, qint64 received, qint64 total) {
+        onDownloadProgress(id, received, total);
+    };
+    handlers.downloadFinished = [this](quint32 id, bool complete, const QString& error) {
+        onDownloadFinished(id, complete, error);
+    };
+    handlers.loadFinished = [](const QUrl& url, bool ok) {
+        if (ok)
+            VQLogInfo(QStringLiteral("AI page loaded: %1").arg(url.toString()));
+        else
+            VQLogWarn(QStringLiteral("AI page failed to load: %1").arg(url.toString()));
+    };
+    handlers.log = [](const QString& line) { VQLogInfo(QStringLiteral("AI web: %1").arg(line)); };
+    m_host->setHandlers(std::move(handlers));
+}
+
+void VQAIWebWindowController::initSubViews()
+{
+    const VQUserInfoData& state = VQUserInfoData::sharedInstance();
+    if (state.isDisableDevice() || m_isCompleteLoad)
+        return;
+    if (!m_shownOnce) {
+        m_buildPending = true;
+        return;
+    }
+    buildPage();
+}
+
+void VQAIWebWindowController::refresh()
+{
+    m_isCompleteLoad = false;
+    initSubViews();
+}
+
+void VQAIWebWindowController::buildPage()
+{
+    m_buildPending = false;
+    if (!m_host)
+        return;
+    const VQUserInfoData& state = VQUserInfoData::sharedInstance();
+    VQAIWebRules::PageInputs in;
+    in.productCode = state.productCode();
+    in.disabledDevice = state.isDisableDevice();
+    in.serialNumber = state.sno();
+    in.macAddress = mm::vq_getMacAddress();
+    if (in.macAddress.isNull())
+        in.macAddress = QString(QLatin1String(""));
+    in.time = mm::getTimeStr();
+    in.chatGptUrl = state.chatGPTURL();
+    in.serviceGpts = state.serviceGPTS();
+    in.uiLanguageCode = VQLanguageManager::sharedInstance().readUILanguageCode();
+    in.partnerCToken = VQApiConfig::partnerCToken();
+    in.localPage = QUrl(QString::fromLatin1(kLocalPageUrl));
+    const VQAIWebRules::PageChoice choice = VQAIWebRules::choosePage(in, VQAIWebRules::configuredHosts());
+    if (choice.kind == VQAIWebRules::PageKind::None)
+        return;
+    if (choice.kind == VQAIWebRules::PageKind::DefaultChat)
+        VQToolManager::writeLog(QStringLiteral("加载AI：%1").arg(QString::fromUtf8(choice.url.toEncoded())));
+    VQLogInfo(QStringLiteral("AI page for product %1: %2").arg(in.productCode, choice.url.toString()));
+    m_host->load(choice.url);
+    m_isCompleteLoad = true;
+}
+
+bool VQAIWebWindowController::showWindow()
+{
+    if (!ensureHost())
+        return false;
+    m_shownOnce = true;
+    if (m_buildPending)
+        initSubViews();
+    QWidget* w = m_host->window();
+    if (!w)
+        return false;
+    w->show();
+    w->raise();
+    w->activateWindow();
+    return true;
+}
+
+void VQAIWebWindowController::hideWindow()
+{
+    if (QWidget* w = window())
+        w->hide();
+}
+
+QWidget* VQAIWebWindowController::window() const
+{
+    return m_host ? m_host->window() : nullptr;
+}
+
+bool VQAIWebWindowController::isWindowVisible() const
+{
+    QWidget* w = window();
+    return w && w->isVisible();
+}
+
+bool VQAIWebWindowController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == window() && (event->type() == QEvent::Hide || event->type() == QEvent::Close))
+        Q_EMIT windowHidden();
+    return QObject::eventFilter(watched, event);
+}
+
+void VQAIWebWindowController::callJSFunction(const QString& script)
+{
+    if (!m_host || !m_host->hasPage()) {
+        VQLogWarn(QStringLiteral("AI page call dropped: no page (%1)").arg(script.left(80)));
+        return;
+    }
+    m_host->runJavaScript(script);
+}
+
+void VQAIWebWindowController::requestChatGPT(const QString& text)
+{
+    const VQUserInfoData& state = VQUserInfoData::sharedInstance();
+    callJSFunction(VQAIWebRules::questionCall(state.productCode().toInt(), text, state.sno(), mm::getTimeStr()));
+}
+
+void VQAIWebWindowController::requestChatGPTWithHelperID(const QString& helperId, const QString& content)
+{
+    VQUserInfoData::sharedInstance().setKeyAction(kAiKeyAction);
+    callJSFunction(VQAIWebRules::helperCall(helperId, content));
+}
+
+void VQAIWebWindowController::onScriptMessage(const QString& name, const QString& body)
+{
+    QString line = QStringLiteral("userContentController:didReceiveScriptMessage:%1 %2").arg(name, body);
+    if (line.size() > kMaxLoggedMessage)
+        line = line.left(kMaxLoggedMessage) + QStringLiteral("…");
+    VQToolManager::writeLog(line);
+    VQLogInfo(line);
+    // "fileSelected" is accepted and nothing more happens; every other name is ignored.
+}
+
+void VQAIWebWindowController::onNewWindow(const QUrl& url)
+{
+    VQToolManager::writeLog(QStringLiteral("createWebViewWithConfiguration:%1").arg(url.toString()));
+    using VQAIWebRules::NewWindowAction;
+    switch (VQAIWebRules::newWindowAction(url, VQApiConfig::baseUrl(VQApiConfig::Endpoint::DevicePageHost))) {
+    case NewWindowAction::Ignore:
+        VQLogInfo(QStringLiteral("AI page: new window for %1 ignored").arg(url.toString()));
+        return;
+    case NewWindowAction::DevicePage:
+        if (!VQUserInfoData::sharedInstance().isConnect())
+            tip(loc("设备未连接"), "info_icon");
+        if (AppDelegate* delegate = AppDelegate::sharedDelegate()) {
+            delegate->openApp();
+            delegate->manualSelectedItemWithIndex(0);
+        }
+        return;
+    case NewWindowAction::OpenInBrowser:
+        if (!DesktopOpener::instance().openUrl(url)) {
+            VQLogWarn(QStringLiteral("AI page: the browser did not take %1").arg(url.toString()));
+            tip(loc("打开失败"), "error_icon");
+        }
+        return;
+    }
+}
+
+QString VQAIWebWindowController::onDownloadRequested(const VQAIWebPageHost::Download& download)
+{
+    auto folder = std::make_shared<QTemporaryDir>(QDir(QDir::tempPath()).filePath(QStringLiteral("vq-ai-download-XXXXXX")));
+    if (!folder->isValid()) {
+        VQLogError(QStringLiteral("AI download %1: no temporary folder: %2").arg(download.url.toString(), folder->errorString()));
+        tip(loc("下载失败，error=%1").arg(folder->errorString()), "error_icon");
+        return {};
+    }
+    PendingDownload pending;
+    pending.folder = folder;
+    pending.mimeType = download.mimeType;
+    pending.fileName = VQAIWebRules::downloadFileName(download.suggestedFileName, download.mimeType, download.url, mm::getTimeStr());
+    pending.path = QDir(folder->path()).filePath(pending.fileName);
+    VQToolManager::writeLog(QStringLiteral("didBecomeDownload:%1 -> %2").arg(download.url.toString(), pending.fileName));
+    const QString path = pending.path;
+    m_downloads.insert(download.id, std::move(pending));
+    return path;
+}
+
+void VQAIWebWindowController::onDownloadProgress(quint32 id, qint64 received, qint64 total)
+{
+    auto it = m_downloads.find(id);
+    if (it == m_downloads.end() || total <= 0)
+        return;
+    if (it->lastTip.isValid() && it->lastTip.elapsed() < kProgressTipSpacingMs)
+        return;
+    it->lastTip.start();
+    const double percent = static_cast<double>(static_cast<float>(received) / static_cast<float>(total)) * 100.0;
+    tip(loc("已下载%1%").arg(percent, 0, 'f', 2), "download");
+}
+
+void VQAIWebWindowController::onDownloadFinished(quint32 id, bool complete, const QString& error)
+{
+    auto it = m_downloads.find(id);
+    if (it == m_downloads.end())
+        return;
+    PendingDownload pending = std::move(*it);
+    m_downloads.erase(it);
+    if (!complete) {
+        VQLogWarn(QStringLiteral("AI download of %1 failed: %2").arg(pending.fileName, error));
+        const char* key = isSpreadsheet(pending.mimeType) ? "下载失败，error=%1" : "导出失败，error=%1";
+        tip(loc(key).arg(error), "error_icon");
+        return; // the folder goes with pending
+    }
+    tip(loc("已下载%1%").arg(100), "download");
+    m_savingFolders.insert(pending.path, pending.folder);
+    saveFileWithLocation(pending.path, pending.mimeType, pending.fileName);
+}
+
+void VQAIWebWindowController::saveFileWithLocation(const QString& location, const QString& mimeType, const QString& fileName)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    QPointer<VQAIWebWindowController> self(this);
+    FileChooser::instance().chooseSaveFile(folder, fileName, [self, location, mimeType](const QString& chosen) {
+        if (!self)
+            return;
+        // The download's folder goes once the dialog ended, whatever the answer.
+        const std::shared_ptr<QTemporaryDir> downloadFolder = self->m_savingFolders.take(location);
+        if (chosen.isEmpty()) {
+            VQLogInfo(QStringLiteral("AI download: saving cancelled"));
+            if (!downloadFolder)
+                VQToolManager::deleteFileWithPath(location);
+            return;
+        }
+        QString error;
+        if (copyWhole(location, chosen, &error)) {
+            VQLogInfo(QStringLiteral("AI download saved to %1").arg(chosen));
+            tip(loc(isSpreadsheet(mimeType) ? "下载完成" : "导出完成"), "success_icon");
+        } else {
+            VQLogError(QStringLiteral("AI download: saving to %1 failed: %2").arg(chosen, error));
+            tip(loc(isSpreadsheet(mimeType) ? "下载失败，error=%1" : "导出失败，error=%1").arg(error), "error_icon");
+        }
+        if (!downloadFolder)
+            VQToolManager::deleteFileWithPath(location);
+    });
+}

@@ -1,0 +1,223 @@
+// The AI web window with the real web engine plugin, the real controller and the stand-in page
+// host: page addresses as the partners check them, page calls, script messages, new windows and
+// downloads.
+#include "FakeDesktopOpener.h"
+#include "FakeFileChooser.h"
+#include "MMString.h"
+#include "QRNLocalizedString.h"
+#include "StandInAIPageHost.h"
+#include "TestSupport.h"
+#include "VQAIWebHostLoader.h"
+#include "VQAIWebPageHost.h"
+#include "VQAIWebWindowController.h"
+#include "VQApiConfig.h"
+#include "VQPopupWindowTool.h"
+#include "VQTipWindow.h"
+#include "VQUserInfoData.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using vqtest::StandInAIPageHost;
+using vqtest::waitUntil;
+
+namespace {
+
+constexpr int kPageTimeoutMs = 20000;
+
+// Runs the script in the host's page (after the page in progress) and waits for its result.
+QVariant evaluate(VQAIWebPageHost& host, const QString& script)
+{
+    auto done = std::make_shared<bool>(false);
+    auto value = std::make_shared<QVariant>();
+    host.runJavaScript(script, [done, value](const QVariant& result) {
+        *value = result;
+        *done = true;
+    });
+    EXPECT_TRUE(waitUntil([&] { return *done; }, kPageTimeoutMs)) << script.toStdString();
+    return *value;
+}
+
+QJsonArray recordedCalls(VQAIWebPageHost& host)
+{
+    return QJsonDocument::fromJson(evaluate(host, QString::fromLatin1(StandInAIPageHost::kCallsScript)).toString().toUtf8())
+        .array();
+}
+
+QString tipText()
+{
+    return VQPopupWindowTool::sharedInstance().tipWindow()->text();
+}
+
+QString loc(const char* key)
+{
+    return QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(key));
+}
+
+class AIWebWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(pages.listen());
+        pages.installAsAIHosts();
+        VQApiConfig::setPartnerCTokenForTests(QStringLiteral("stand-in-token"));
+        VQUserInfoData& user = VQUserInfoData::sharedInstance();
+        user.setSno(QStringLiteral("SN2024A1"));
+        user.setIsConnect(true);
+        user.setProductCode(QStringLiteral("523"));
+    }
+    void TearDown() override
+    {
+        controller.reset();
+        VQAIWebHostLoader::setFactoryForTests({});
+        VQApiConfig::resetForTests();
+        VQPopupWindowTool::resetForTests();
+    }
+
+    // Shows the window on a real host from the plugin; the host stays reachable for the test.
+    VQAIWebPageHost& showWindow()
+    {
+        VQAIWebPageHost* real = VQAIWebHostLoader::createHost();
+        EXPECT_NE(real, nullptr) << "the web engine plugin did not load";
+        EXPECT_TRUE(VQAIWebHostLoader::isPluginLoaded());
+        VQAIWebHostLoader::setFactoryForTests([real] { return real; });
+        controller = std::make_unique<VQAIWebWindowController>();
+        controller->initSubViews();
+        EXPECT_TRUE(controller->showWindow());
+        VQAIWebHostLoader::setFactoryForTests({});
+        return *real;
+    }
+
+    StandInAIPageHost pages;
+    std::unique_ptr<VQAIWebWindowController> controller;
+};
+
+// Each partner checks its page address as it would: sign, data and cc recomputed from the
+// address's own values, serial number, MAC address and time; a build without a refresh loads
+// nothing; the window with its page is rendered.
+TEST_F(AIWebWindowTest, PartnerPagesCarryValidAddresses)
+{
+    const int products[] = {523, 216, 229, 266, 209, 44};
+    VQUserInfoData::sharedInstance().setProductCode(QStringLiteral("523"));
+    VQAIWebPageHost& host = showWindow();
+    for (int product : products) {
+        SCOPED_TRACE(product);
+        VQUserInfoData::sharedInstance().setProductCode(QString::number(product));
+        controller->refresh();
+        const QUrl address(evaluate(host, QStringLiteral("location.href")).toString());
+        EXPECT_EQ(StandInAIPageHost::checkAddress(address, product, QStringLiteral("SN2024A1"), mm::vq_getMacAddress(),
+                                                  QStringLiteral("stand-in-token")),
+                  QString())
+            << address.toString().toStdString();
+        EXPECT_EQ(evaluate(host, QStringLiteral("typeof handlInputValue")).toString(), QStringLiteral("function"));
+    }
+
+    const int requests = pages.server().requestCount();
+    controller->initSubViews();
+    vqtest::spin(500);
+    EXPECT_EQ(pages.server().requestCount(), requests);
+
+    vqtest::spin(500); // the engine draws a moment after the load
+    const QString renders = QStringLiteral(VQ_BUILD_DIR "/renders");
+    QDir().mkpath(renders);
+    EXPECT_TRUE(controller->window()->grab().save(renders + QStringLiteral("/ai_web_window.png")));
+}
+
+// Text and ids reach the page functions unchanged, whatever quotes, backslashes, line breaks,
+// closing script tags and line separators they hold.
+TEST_F(AIWebWindowTest, PageCallsCarryTextUnchanged)
+{
+    const QString awkward = QStringLiteral("don't \"quote\" \\ back\nline </script> ") + QChar(0x2028) + QStringLiteral(" end");
+    VQAIWebPageHost& host = showWindow();
+    controller->requestChatGPT(awkward);
+    controller->requestChatGPTWithHelperID(QStringLiteral("fileChange"), QString());
+    controller->requestChatGPTWithHelperID(awkward, awkward);
+
+    const QJsonArray calls = recordedCalls(host);
+    ASSERT_EQ(calls.size(), 3) << QJsonDocument(calls).toJson().toStdString();
+    EXPECT_EQ(calls[0].toArray(), (QJsonArray{QStringLiteral("handlInputValue"), awkward, 2}));
+    EXPECT_EQ(calls[1].toArray(), (QJsonArray{QStringLiteral("handlHelperInput"), QStringLiteral("fileChange"), QString(), 2}));
+    EXPECT_EQ(calls[2].toArray(), (QJsonArray{QStringLiteral("handlHelperInput"), awkward, awkward, 2}));
+}
+
+// window.open of an http address reaches the desktop opener and opens no window; a file address
+// carrying "http://" in its query does not.
+TEST_F(AIWebWindowTest, NewWindowsGoToTheBrowserOnlyForWebAddresses)
+{
+    FakeDesktopOpener opener;
+    VQAIWebPageHost& host = showWindow();
+    evaluate(host, QStringLiteral("window.open('file:///x?u=http://y'); window.open('http://example.test/a?b=1'); 1"));
+    ASSERT_TRUE(waitUntil([&] { return !opener.opened.isEmpty(); }, kPageTimeoutMs));
+    vqtest::spin(300);
+    EXPECT_EQ(opener.opened, (QList<QUrl>{QUrl(QStringLiteral("http://example.test/a?b=1"))}));
+}
+
+// A clicked .xlsx link: progress tips first, then the bytes exactly where the chooser said and the
+// completion tip; Cancel writes nothing; a cut download tips failure and opens no dialog.
+TEST_F(AIWebWindowTest, LinkDownloadsAreSavedWholeOrNotAtAll)
+{
+    QTemporaryDir target;
+    FakeFileChooser chooser;
+    VQAIWebPageHost& host = showWindow();
+
+    chooser.answer = target.filePath(QStringLiteral("chosen.xlsx"));
+    QStringList tips;
+    evaluate(host, QStringLiteral("document.getElementById('slow').click(); 1"));
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            if (!tipText().isEmpty() && (tips.isEmpty() || tips.last() != tipText()))
+                tips << tipText();
+            return tipText() == loc("下载完成");
+        },
+        kPageTimeoutMs))
+        << tips.join(QLatin1Char('|')).toStdString();
+    QFile saved(chooser.answer);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), StandInAIPageHost::trickleBytes());
+    EXPECT_EQ(chooser.proposedNames.size(), 1);
+    EXPECT_TRUE(tips.first().startsWith(loc("已下载%1%").arg(QString()).chopped(1))) << tips.join(QLatin1Char('|')).toStdString();
+
+    chooser.answer.clear();
+    VQPopupWindowTool::sharedInstance().tipWindow()->closeTip();
+    evaluate(host, QStringLiteral("document.getElementById('xlsx').click(); 1"));
+    ASSERT_TRUE(waitUntil([&] { return chooser.proposedNames.size() == 2; }, kPageTimeoutMs));
+    vqtest::spin(300);
+    EXPECT_EQ(QDir(target.path()).entryList(QDir::Files), QStringList{QStringLiteral("chosen.xlsx")});
+
+    evaluate(host, QStringLiteral("document.getElementById('cut').click(); 1"));
+    ASSERT_TRUE(waitUntil([&] { return tipText().startsWith(loc("下载失败，error=%1").arg(QString())); }, kPageTimeoutMs))
+        << tipText().toStdString();
+    EXPECT_EQ(chooser.proposedNames.size(), 2);
+}
+
+// The plugin's own promises, on a bare host: scripts sent while a page loads run after it in
+// order, and a message the page posts before the channel is up still arrives.
+TEST_F(AIWebWindowTest, HostQueuesScriptsAndEarlyMessages)
+{
+    std::unique_ptr<VQAIWebPageHost> host(VQAIWebHostLoader::createHost());
+    ASSERT_NE(host, nullptr);
+    QStringList messages;
+    VQAIWebPageHost::Handlers handlers;
+    handlers.scriptMessage = [&](const QString& name, const QString& body) { messages << name + QLatin1Char(':') + body; };
+    host->setHandlers(handlers);
+    pages.server().setReply(QStringLiteral("/early"),
+                            vqtest::StandInReply::html(200, "<script>window.order=[];"
+                                                            "window.webkit.messageHandlers.fileSelected.postMessage({a:[1,'x']});"
+                                                            "</script><p>early</p>"));
+    host->load(QUrl(pages.url(QStringLiteral("/early"))));
+    host->runJavaScript(QStringLiteral("window.order.push(1)"));
+    host->runJavaScript(QStringLiteral("window.order.push(2)"));
+    EXPECT_EQ(evaluate(*host, QStringLiteral("window.order.join(',')")).toString(), QStringLiteral("1,2"));
+    ASSERT_TRUE(waitUntil([&] { return !messages.isEmpty(); }, kPageTimeoutMs));
+    EXPECT_EQ(messages, QStringList{QStringLiteral("fileSelected:{\"a\":[1,\"x\"]}")});
+}
+
+} // namespace

@@ -1,0 +1,165 @@
+// The presenter overlays on a real X server: the highlight read back from the root window with
+// the compositing manager xcompmgr running (a child process on the test display) and without
+// one, the hole following XTest moves, and XTest Escape ending drawing.
+#include "CompositingManager.h"
+#include "CursorHider.h"
+#include "TestSupport.h"
+#include "VQLaserPenManager.h"
+#include "VQLaserPenOverlay.h"
+#include "VQPopupWindowTool.h"
+#include "XTestUser.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QWidget>
+
+#include <X11/keysym.h>
+
+namespace {
+
+VQLaserPenManager& manager()
+{
+    return VQLaserPenManager::sharedInstance();
+}
+
+// An ordinary window of one colour over the whole screen: what the presentation shows.
+class BelowWindow : public QWidget {
+public:
+    BelowWindow()
+        : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint)
+    {
+        setGeometry(QGuiApplication::primaryScreen()->geometry());
+    }
+    void setColour(const QColor& colour)
+    {
+        m_colour = colour;
+        repaint();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), m_colour); }
+
+private:
+    QColor m_colour = Qt::white;
+};
+
+class LaserPenX11Test : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(user.ok());
+        VQPopupWindowTool::resetForTests();
+        VQLaserPenManager::resetForTests();
+        below.setColour(kFirst);
+        below.show();
+        ASSERT_TRUE(vqtest::waitUntil([&] { return user.pixel(kSpotA) == kFirst; }));
+    }
+
+    void TearDown() override
+    {
+        VQLaserPenManager::resetForTests();
+        VQPopupWindowTool::resetForTests();
+        stopCompositor();
+    }
+
+    void startCompositor()
+    {
+        const QString program = QStandardPaths::findExecutable(QStringLiteral("xcompmgr"));
+        ASSERT_FALSE(program.isEmpty()) << "xcompmgr is not installed (scripts/setup)";
+        compositor.start(program, {});
+        ASSERT_TRUE(compositor.waitForStarted(5000));
+        ASSERT_TRUE(vqtest::waitUntil([] { return CompositingManager::instance().isCompositing(); }, 10000));
+    }
+
+    void stopCompositor()
+    {
+        if (compositor.state() == QProcess::NotRunning)
+            return;
+        compositor.terminate();
+        compositor.waitForFinished(5000);
+        vqtest::waitUntil([] { return !CompositingManager::instance().isCompositing(); }, 10000);
+    }
+
+    // Moves the pointer by XTest until the hole shows at the point (the input monitor may still
+    // be asking the server for motion events when the first move arrives).
+    bool holeFollowsTo(QPoint point, const QColor& inside)
+    {
+        return vqtest::waitUntil(
+            [&] {
+                user.move(point);
+                return user.pixel(point) == inside;
+            },
+            10000);
+    }
+
+    bool veiled(QPoint point, const QColor& below) const { return XTestUser::isUnderBlack(user.pixel(point), below, 153); }
+
+    static constexpr QPoint kSpotA{300, 300};
+    static constexpr QPoint kSpotB{900, 700};
+    static constexpr QPoint kFar{1750, 1000};
+    const QColor kFirst = QColor(200, 120, 60);
+    const QColor kSecond = QColor(40, 180, 220);
+
+    XTestUser user;
+    BelowWindow below;
+    QProcess compositor;
+};
+
+} // namespace
+
+// Composited, the hole shows the window below unchanged and the veil darkens it to 40 %; a
+// change below shows through at once. Without a compositor, the same picture, frozen.
+TEST_F(LaserPenX11Test, HighlightReadBackWithAndWithoutCompositor)
+{
+    for (const bool composited : {true, false}) {
+        SCOPED_TRACE(composited ? "with xcompmgr" : "without a compositor");
+        if (composited)
+            startCompositor();
+        else
+            stopCompositor();
+        below.setColour(kFirst);
+        ASSERT_TRUE(vqtest::waitUntil([&] { return user.pixel(kSpotB) == kFirst; }));
+
+        manager().highlighted();
+        ASSERT_TRUE(CursorHider::instance().isHidden());
+        // The veil is up (far from any place the pointer goes) before the hole is looked for.
+        ASSERT_TRUE(vqtest::waitUntil([&] { return veiled(kFar, kFirst); }, 10000));
+        ASSERT_TRUE(holeFollowsTo(kSpotA, kFirst));
+        EXPECT_TRUE(vqtest::waitUntil([&] { return veiled(kSpotB, kFirst); })) << user.pixel(kSpotB).name().toStdString();
+
+        below.setColour(kSecond);
+        if (composited) {
+            EXPECT_TRUE(vqtest::waitUntil([&] { return user.pixel(kSpotA) == kSecond && veiled(kSpotB, kSecond); }, 10000))
+                << user.pixel(kSpotA).name().toStdString() << " " << user.pixel(kSpotB).name().toStdString();
+        } else {
+            vqtest::spin(300);
+            EXPECT_EQ(user.pixel(kSpotA), kFirst);
+            EXPECT_TRUE(veiled(kSpotB, kFirst));
+        }
+
+        const QColor shown = composited ? kSecond : kFirst;
+        ASSERT_TRUE(holeFollowsTo(kSpotB, shown));
+        EXPECT_TRUE(vqtest::waitUntil([&] { return veiled(kSpotA, shown); }));
+
+        manager().hideHighlighted();
+        EXPECT_FALSE(CursorHider::instance().isHidden());
+        EXPECT_TRUE(vqtest::waitUntil([&] { return user.pixel(kSpotA) == kSecond; }));
+    }
+}
+
+// Escape pressed through XTest reaches the pen's global grab and ends drawing.
+TEST_F(LaserPenX11Test, XTestEscapeEndsDrawing)
+{
+    manager().startDraw();
+    ASSERT_TRUE(manager().isDrawing());
+    ASSERT_TRUE(manager().isEscRegistered());
+    vqtest::spin(200);
+    user.tap(XK_Escape);
+    EXPECT_TRUE(vqtest::waitUntil([] { return !manager().isDrawing(); }));
+    EXPECT_FALSE(manager().isEscRegistered());
+}

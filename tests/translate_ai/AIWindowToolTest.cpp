@@ -1,0 +1,241 @@
+// The AI window front and its controller over a fake page host: helper keys, the window flag,
+// page calls in order, downloads through the save dialog, and what new windows may open.
+#include "AppDelegate.h"
+#include "FakeAIWebPageHost.h"
+#include "FakeDesktopOpener.h"
+#include "FakeFileChooser.h"
+#include "NotificationCenter.h"
+#include "TestSupport.h"
+#include "VQAIWebHostLoader.h"
+#include "VQAIWebWindowController.h"
+#include "VQAIWindowTool.h"
+#include "VQApiConfig.h"
+#include "VQDeviceEvents.h"
+#include "VQKeyPressManager.h"
+#include "VQNotificationNames.h"
+#include "VQPopupWindowTool.h"
+#include "VQTipWindow.h"
+#include "VQUserInfoData.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class AIWindowToolTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        VQUserInfoData::resetForTests();
+        VQDeviceEvents::resetForTests();
+        VQKeyPressManager::resetForTests();
+        VQPopupWindowTool::resetForTests();
+        VQAIWindowTool::resetForTests();
+        VQUserInfoData::sharedInstance().setProductCode(QStringLiteral("7"));
+        VQUserInfoData::sharedInstance().setChatGPTURL(QStringLiteral("http://srv.test/chat"));
+        VQApiConfig::setBaseUrl(VQApiConfig::Endpoint::DevicePageHost, QStringLiteral("https://www.maker.test"));
+        VQAIWebHostLoader::setFactoryForTests([this] {
+            host = new FakeAIWebPageHost();
+            return host;
+        });
+        VQDeviceEvents::setHidCallback([this](int code) { codes.append(code); });
+        VQDeviceEvents::setRecognitionRunningHook([this] { return recognising; });
+        delegate = std::make_unique<AppDelegate>();
+        // As the device link does once the voice chip's token arrived: the page waits for the first show.
+        VQAIWindowTool::sharedInstance().initSubViews();
+    }
+
+    void TearDown() override
+    {
+        VQAIWindowTool::resetForTests();
+        VQAIWebHostLoader::setFactoryForTests({});
+        VQDeviceEvents::resetForTests();
+        VQApiConfig::resetForTests();
+        VQPopupWindowTool::resetForTests();
+        delegate.reset();
+    }
+
+    static QString lastTip() { return VQPopupWindowTool::sharedInstance().tipWindow()->text(); }
+    static VQAIWindowTool& tool() { return VQAIWindowTool::sharedInstance(); }
+
+    FakeAIWebPageHost* host = nullptr; // owned by the controller
+    QList<int> codes;
+    bool recognising = false;
+    std::unique_ptr<AppDelegate> delegate;
+};
+
+TEST_F(AIWindowToolTest, HelperKeysOpenAHelperAndToggleASpokenRequest)
+{
+    tool().handleAiKey(0x8B);
+    ASSERT_NE(host, nullptr);
+    EXPECT_TRUE(delegate->isShowAIWindow());
+    EXPECT_EQ(VQUserInfoData::sharedInstance().keyAction(), 18);
+    EXPECT_EQ(host->scripts.last(), QStringLiteral(R"(handlHelperInput("fileChange","",2))"));
+    EXPECT_EQ(tool().helperId(), QStringLiteral("fileChange"));
+
+    // The next recognised text goes to the pending helper, the one after as a plain question.
+    tool().requestChatGPT(QStringLiteral("don't"));
+    tool().requestChatGPT(QStringLiteral("next"));
+    EXPECT_EQ(host->scripts.mid(1), (QStringList{QStringLiteral(R"(handlHelperInput("fileChange","don't",2))"),
+                                                 QStringLiteral(R"(handlInputValue("next",2))")}));
+    EXPECT_TRUE(tool().helperId().isEmpty());
+
+    // Two toggles start and stop one recognition, whatever the key says.
+    tool().handleAiKey(0x86);
+    recognising = true;
+    tool().handleAiKey(0x86);
+    EXPECT_EQ(codes, (QList<int>{33, 34}));
+    EXPECT_EQ(VQKeyPressManager::sharedInstance().lastPressType(), 0);
+    // Another voice function running: the window shows and nothing else changes.
+    VQKeyPressManager::sharedInstance().setLastPressType(35);
+    tool().handleAiKey(0x87);
+    EXPECT_EQ(codes, (QList<int>{33, 34}));
+    EXPECT_EQ(VQKeyPressManager::sharedInstance().lastPressType(), 35);
+    // An empty text while a helper waits is a plain question and clears it.
+    tool().requestChatGPT(QString());
+    EXPECT_EQ(host->scripts.last(), QStringLiteral(R"(handlInputValue("",2))"));
+    EXPECT_TRUE(tool().helperId().isEmpty());
+}
+
+TEST_F(AIWindowToolTest, TheFlagFollowsTheWindowAndPagesAreBuiltOnceAtTheFirstShow)
+{
+    tool().initSubViews();
+    EXPECT_EQ(host, nullptr) << "no web engine before the first show";
+    tool().requestChatGPT(QStringLiteral("early"));
+    tool().showInWindow();
+    ASSERT_NE(host, nullptr);
+    ASSERT_EQ(host->loads.size(), 1);
+    tool().requestChatGPTWithHelperID(QStringLiteral("xml"), QStringLiteral("c"));
+    tool().webWindow().initSubViews();
+    ASSERT_EQ(host->events.size(), 2);
+    EXPECT_TRUE(host->events.at(0).startsWith(QStringLiteral("load http://"))) << host->events.at(0).toStdString();
+    EXPECT_EQ(host->events.at(1), QStringLiteral(R"(js handlHelperInput("xml","c",2))"));
+    EXPECT_TRUE(delegate->isShowAIWindow());
+
+    // Closing the window by any means clears the flag, so dictation is typed again.
+    host->window()->close();
+    EXPECT_FALSE(delegate->isShowAIWindow());
+    tool().showInWindow();
+    EXPECT_TRUE(delegate->isShowAIWindow());
+    host->window()->hide();
+    EXPECT_FALSE(delegate->isShowAIWindow());
+
+    // A change of UI language rebuilds; the front's initSubViews rebuilds and hides.
+    NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUpdateTitleNotification));
+    EXPECT_EQ(host->loads.size(), 2);
+    tool().showInWindow();
+    tool().initSubViews();
+    EXPECT_EQ(host->loads.size(), 3);
+    EXPECT_FALSE(host->window()->isVisible());
+    EXPECT_FALSE(delegate->isShowAIWindow());
+}
+
+TEST_F(AIWindowToolTest, DownloadsAreSavedWholeWhereTheUserChose)
+{
+    FakeFileChooser chooser;
+    QTemporaryDir target;
+    ASSERT_TRUE(target.isValid());
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QDir().mkpath(documents);
+    QFile same(QDir(documents).filePath(QStringLiteral("t.xlsx")));
+    ASSERT_TRUE(same.open(QIODevice::WriteOnly));
+    same.write("keep");
+    same.close();
+    tool().showInWindow();
+    ASSERT_NE(host, nullptr);
+    const QByteArray bytes = QByteArray(300000, 'x') + QByteArray("\0end", 4);
+
+    struct Row {
+        const char* what;
+        const char* mime;
+        bool complete;
+        bool cancel;
+        const char* tip;
+    };
+    const Row rows[] = {
+        {"spreadsheet saved", "application/vnd.ms-excel", true, false, "下载完成"},
+        {"other type saved", "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet", true, false, "导出完成"},
+        {"cancelled", "application/vnd.ms-excel", true, true, nullptr},
+        {"interrupted", "application/vnd.ms-excel", false, false, "下载失败，error=cut"},
+    };
+    quint32 id = 0;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        VQPopupWindowTool::resetForTests();
+        const QString destination = target.filePath(QStringLiteral("out%1.xlsx").arg(++id));
+        chooser.answer = row.cancel ? QString() : destination;
+        const int asked = chooser.proposedNames.size();
+        VQAIWebPageHost::Download download;
+        download.id = id;
+        download.url = QUrl(QStringLiteral("http://h.test/files/t.xlsx?sig=1"));
+        download.mimeType = QString::fromLatin1(row.mime);
+        download.suggestedFileName = QStringLiteral("../t.xlsx");
+        const QString path = host->handlers.downloadRequested(download);
+        ASSERT_FALSE(path.isEmpty());
+        EXPECT_FALSE(path.startsWith(documents));
+        QFile part(path);
+        ASSERT_TRUE(part.open(QIODevice::WriteOnly));
+        part.write(bytes.left(1000));
+        part.flush();
+        host->handlers.downloadProgress(id, 1000, bytes.size());
+        EXPECT_EQ(chooser.proposedNames.size(), asked) << "no dialog before the download is complete";
+        part.write(bytes.mid(1000));
+        part.close();
+        host->handlers.downloadFinished(id, row.complete, row.complete ? QString() : QStringLiteral("cut"));
+        EXPECT_EQ(chooser.proposedNames.size(), asked + (row.complete ? 1 : 0));
+        if (row.complete) {
+            EXPECT_EQ(chooser.proposedNames.last(), QStringLiteral("t.xlsx"));
+        }
+        QFile saved(destination);
+        if (row.complete && !row.cancel) {
+            ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+            EXPECT_EQ(saved.readAll(), bytes);
+        } else {
+            EXPECT_FALSE(saved.exists());
+        }
+        if (row.tip) {
+            EXPECT_EQ(lastTip(), QString::fromUtf8(row.tip));
+        }
+        EXPECT_FALSE(QFileInfo::exists(path)) << "nothing left behind";
+        EXPECT_FALSE(QFileInfo::exists(QFileInfo(path).path()));
+    }
+    ASSERT_TRUE(same.open(QIODevice::ReadOnly));
+    EXPECT_EQ(same.readAll(), QByteArray("keep"));
+}
+
+TEST_F(AIWindowToolTest, NewWindowsOpenOnlyWebAddressesAndTheDevicePageOpensTheApp)
+{
+    FakeDesktopOpener opener;
+    FakeFileChooser chooser;
+    chooser.openAnswer = {QStringLiteral("/tmp/a.txt")};
+    tool().showInWindow();
+    ASSERT_NE(host, nullptr);
+    host->handlers.newWindowRequested(QUrl(QStringLiteral("http://y.test/a")));
+    host->handlers.newWindowRequested(QUrl(QStringLiteral("file:///x?u=http://y")));
+    EXPECT_EQ(opener.opened, (QList<QUrl>{QUrl(QStringLiteral("http://y.test/a"))}));
+
+    VQUserInfoData::sharedInstance().setIsConnect(false);
+    host->handlers.newWindowRequested(QUrl(QStringLiteral("https://www.maker.test/device?id=1")));
+    EXPECT_EQ(opener.opened.size(), 1);
+    EXPECT_EQ(lastTip(), QStringLiteral("设备未连接"));
+
+    // The page asking for files may get several, whatever it asked.
+    QStringList given;
+    host->handlers.chooseFiles(false, [&given](const QStringList& paths) { given = paths; });
+    EXPECT_EQ(chooser.openRequests, (QList<bool>{true}));
+    EXPECT_EQ(given, chooser.openAnswer);
+}
+
+TEST_F(AIWindowToolTest, WithoutAWebEngineShowingTellsTheUser)
+{
+    VQAIWebHostLoader::setFactoryForTests([] { return nullptr; });
+    tool().showInWindow();
+    EXPECT_FALSE(delegate->isShowAIWindow());
+    EXPECT_EQ(lastTip(), QStringLiteral("AI窗口无法打开"));
+}
+
+} // namespace
