@@ -4,7 +4,8 @@
 #   - start to ready: from starting the process to its "ready" log line (tray or guide shown),
 #     measured from outside, and the figure the program logs itself (from main());
 #   - idle CPU over the 10 s after ready, in % of one core (from /proc/<pid>/stat);
-#   - idle RSS after those 10 s (VmRSS from /proc/<pid>/status);
+#   - idle RSS after those 10 s (VmRSS from /proc/<pid>/status), and how many mappings of the
+#     web engine's libraries or its plugin the process holds then (none before the AI window);
 #   - quit: from SIGTERM (handled as the Quit menu item) to the end of the process.
 # It also reports error lines in the log ("❌", Qt criticals and warnings on stderr).
 #
@@ -36,6 +37,7 @@ quit_ms=()
 errors=0
 idle_cpu=""
 idle_rss=""
+webengine_mapped=""
 
 for run in $(seq 1 "$runs"); do
   home=$(mktemp -d /tmp/vq-bench-home-XXXXXX)
@@ -63,6 +65,8 @@ for run in $(seq 1 "$runs"); do
     t1=$(cpu_ticks "$pid")
     idle_cpu=$(awk -v d=$(( t1 - t0 )) -v hz="$clk_tck" 'BEGIN { printf "%.2f", d / hz / 10 * 100 }')
     idle_rss=$(awk '/^VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status")
+    # The web engine is a plugin loaded at the first AI window: none of it is mapped before.
+    webengine_mapped=$(grep -c -E "libQt6WebEngine|vq_ai_web" "/proc/$pid/maps" || true)
   fi
 
   quit_start=$(now_ns)
@@ -88,5 +92,6 @@ echo "start to ready (outside): first ${ready_ext[0]} ms, median $(median "${rea
 echo "start to ready (logged):  first ${ready_int[0]} ms, median $(median "${ready_int[@]}") ms"
 echo "idle CPU over 10 s:       ${idle_cpu} % of one core   (goal < 0.3 %)"
 echo "idle RSS:                 ${idle_rss} MB   (goal < 60 MB)"
+echo "web engine mappings idle: ${webengine_mapped}   (goal 0)"
 echo "quit on SIGTERM:          median $(median "${quit_ms[@]}") ms, max $(printf '%s\n' "${quit_ms[@]}" | sort -n | tail -1) ms   (goal < 1000 ms)"
 echo "error lines in the logs:  $errors"

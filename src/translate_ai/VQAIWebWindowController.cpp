@@ -139,11 +139,12 @@ void VQAIWebWindowController::installHandlers()
     handlers.downloadFinished = [this](quint32 id, bool complete, const QString& error) {
         onDownloadFinished(id, complete, error);
     };
-    handlers.loadFinished = [](const QUrl& url, bool ok) {
+    handlers.loadFinished = [this](const QUrl& url, bool ok) {
         if (ok)
             VQLogInfo(QStringLiteral("AI page loaded: %1").arg(url.toString()));
         else
             VQLogWarn(QStringLiteral("AI page failed to load: %1").arg(url.toString()));
+        Q_EMIT pageLoaded(url, ok);
     };
     handlers.log = [](const QString& line) { VQLogInfo(QStringLiteral("AI web: %1").arg(line)); };
     m_host->setHandlers(std::move(handlers));

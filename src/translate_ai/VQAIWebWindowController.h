@@ -58,6 +58,8 @@ public:
 Q_SIGNALS:
     // The window was hidden or closed by any means.
     void windowHidden();
+    // A page load ended (ok false: it failed).
+    void pageLoaded(const QUrl& url, bool ok);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
