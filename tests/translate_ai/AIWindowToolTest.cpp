@@ -2,6 +2,7 @@
 // page calls in order, downloads through the save dialog, and what new windows may open.
 #include "AppDelegate.h"
 #include "FakeAIWebPageHost.h"
+#include "FakeClipboard.h"
 #include "FakeDesktopOpener.h"
 #include "FakeFileChooser.h"
 #include "NotificationCenter.h"
@@ -10,6 +11,7 @@
 #include "VQAIWebWindowController.h"
 #include "VQAIWindowTool.h"
 #include "VQApiConfig.h"
+#include "VQAudioMonitorService.h"
 #include "VQDeviceEvents.h"
 #include "VQKeyPressManager.h"
 #include "VQNotificationNames.h"
@@ -132,6 +134,23 @@ TEST_F(AIWindowToolTest, TheFlagFollowsTheWindowAndPagesAreBuiltOnceAtTheFirstSh
     EXPECT_EQ(host->loads.size(), 3);
     EXPECT_FALSE(host->window()->isVisible());
     EXPECT_FALSE(delegate->isShowAIWindow());
+
+    // Dictation while the window shows goes into its page (as the program wires the hub); once
+    // the window is closed it is typed into the focused application again.
+    FakeClipboard clipboard;
+    VQAudioMonitorService& hub = VQAudioMonitorService::sharedInstance();
+    hub.setAiWindowHook([](const QString& text) { VQAIWindowTool::sharedInstance().requestChatGPT(text); });
+    VQUserInfoData::sharedInstance().setKeyAction(VQAIWindowTool::kAiKeyAction);
+    tool().showInWindow();
+    const qsizetype eventsBefore = host->events.size();
+    hub.copyAndPasteResult(QStringLiteral("dictated"));
+    ASSERT_EQ(host->events.size(), eventsBefore + 1);
+    EXPECT_TRUE(host->events.last().contains(QStringLiteral("\"dictated\""))) << host->events.last().toStdString();
+    host->window()->close();
+    hub.copyAndPasteResult(QStringLiteral("typed"));
+    EXPECT_EQ(host->events.size(), eventsBefore + 1) << "nothing more reaches the closed page";
+    EXPECT_EQ(clipboard.text(), QStringLiteral("typed"));
+    hub.setAiWindowHook({});
 }
 
 TEST_F(AIWindowToolTest, DownloadsAreSavedWholeWhereTheUserChose)
