@@ -359,5 +359,341 @@
         <source>切换到投屏模式</source>
         <translation>화면 전송 모드로 전환됨</translation>
     </message>
+    <message>
+        <source>倒计时和警告</source>
+        <translation>카운트다운 및 경고</translation>
+    </message>
+    <message>
+        <source>15分钟</source>
+        <translation>15분</translation>
+    </message>
+    <message>
+        <source>30分钟</source>
+        <translation>30분</translation>
+    </message>
+    <message>
+        <source>60分钟</source>
+        <translation>60분</translation>
+    </message>
+    <message>
+        <source>自定义倒计时长</source>
+        <translation>사용자 지정 시간(분)</translation>
+    </message>
+    <message>
+        <source>语音键功能</source>
+        <translation>음성 키 기능</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>마이크</translation>
+    </message>
+    <message>
+        <source>语音打字</source>
+        <translation>음성 입력</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation>음성 번역</translation>
+    </message>
+    <message>
+        <source>语音搜索</source>
+        <translation>음성 검색</translation>
+    </message>
+    <message>
+        <source>切换到麦克风模式</source>
+        <translation>마이크 모드로 전환</translation>
+    </message>
+    <message>
+        <source>切换到搜索模式</source>
+        <translation>검색 모드로 전환</translation>
+    </message>
+    <message>
+        <source>输入设置</source>
+        <translation>입력 설정</translation>
+    </message>
+    <message>
+        <source>识别带标点</source>
+        <translation>문장 부호 포함 인식</translation>
+    </message>
+    <message>
+        <source>打字兼容模式</source>
+        <translation>입력 호환 모드</translation>
+    </message>
+    <message>
+        <source>长语音识别</source>
+        <translation>긴 음성 인식</translation>
+    </message>
+    <message>
+        <source>输入语种</source>
+        <translation>입력 언어</translation>
+    </message>
+    <message>
+        <source>语音打字快捷键</source>
+        <translation>음성 입력 단축키</translation>
+    </message>
+    <message>
+        <source>语音翻译快捷键</source>
+        <translation>음성 번역 단축키</translation>
+    </message>
+    <message>
+        <source>语音搜索快捷键</source>
+        <translation>음성 검색 단축키</translation>
+    </message>
+    <message>
+        <source>翻译设置</source>
+        <translation>번역 설정</translation>
+    </message>
+    <message>
+        <source>翻译语种</source>
+        <translation>번역 언어</translation>
+    </message>
+    <message>
+        <source>语音搜索引擎</source>
+        <translation>음성 검색 엔진</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>手机号/邮箱</source>
+        <translation>Phone number/e-mail</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>信息不能为空</source>
+        <translation>Information cannot be empty</translation>
+    </message>
+    <message>
+        <source>请填写手机号/邮箱</source>
+        <translation>Please enter your phone number or e-mail</translation>
+    </message>
+    <message>
+        <source>请填写密码</source>
+        <translation>Please enter the password</translation>
+    </message>
+    <message>
+        <source>记住密码</source>
+        <translation>Remember password</translation>
+    </message>
+    <message>
+        <source>忘记密码</source>
+        <translation>Forgot password</translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>注册</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>登录成功</source>
+        <translation>Logged in</translation>
+    </message>
+    <message>
+        <source>登录失败</source>
+        <translation>Login failed</translation>
+    </message>
+    <message>
+        <source>验证码</source>
+        <translation>Verification code</translation>
+    </message>
+    <message>
+        <source>再次输入密码</source>
+        <translation>Enter the password again</translation>
+    </message>
+    <message>
+        <source>我已阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
+        <translation>I have read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>请先阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
+        <translation>Please read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt; first</translation>
+    </message>
+    <message>
+        <source>请填写验证码</source>
+        <translation>Please enter the verification code</translation>
+    </message>
+    <message>
+        <source>请填写确认密码</source>
+        <translation>Please confirm the password</translation>
+    </message>
+    <message>
+        <source>两次输入密码不一致</source>
+        <translation>The two passwords do not match</translation>
+    </message>
+    <message>
+        <source>获取验证码失败</source>
+        <translation>Could not get a verification code</translation>
+    </message>
+    <message>
+        <source>注册失败</source>
+        <translation>Registration failed</translation>
+    </message>
+    <message>
+        <source>找回秘密</source>
+        <translation>Reset password</translation>
+    </message>
+    <message>
+        <source>修改密码成功</source>
+        <translation>Password changed</translation>
+    </message>
+    <message>
+        <source>修改密码失败</source>
+        <translation>Could not change the password</translation>
+    </message>
+    <message>
+        <source>发送验证码</source>
+        <translation>Send code</translation>
+    </message>
+    <message>
+        <source>s后重新获取</source>
+        <translation>s until resend</translation>
+    </message>
+    <message>
+        <source>请先登录</source>
+        <translation>Please log in</translation>
+    </message>
+    <message>
+        <source>充值</source>
+        <translation>Recharge</translation>
+    </message>
+    <message>
+        <source>到期时间</source>
+        <translation>Expires</translation>
+    </message>
+    <message>
+        <source>获取用户信息失败</source>
+        <translation>Could not get the user information</translation>
+    </message>
+    <message>
+        <source>指令词</source>
+        <translation>명령어</translation>
+    </message>
+    <message>
+        <source>热词</source>
+        <translation>핫워드</translation>
+    </message>
+    <message>
+        <source>添加指令</source>
+        <translation>명령 추가</translation>
+    </message>
+    <message>
+        <source>确定要删除语音指令</source>
+        <translation>음성 명령을 삭제하시겠습니까</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>删除后该语音指令将失效！</source>
+        <translation>삭제하면 이 음성 명령은 더 이상 작동하지 않습니다!</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>삭제 실패</translation>
+    </message>
+    <message>
+        <source>点击此处添加热词,每行一个</source>
+        <translation>여기를 클릭하여 핫워드 추가, 한 줄에 하나</translation>
+    </message>
+    <message>
+        <source>创建</source>
+        <translation>만들기</translation>
+    </message>
+    <message>
+        <source>创建失败</source>
+        <translation>만들기 실패</translation>
+    </message>
+    <message>
+        <source>添加个性化指令</source>
+        <translation>사용자 명령 추가</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>유형</translation>
+    </message>
+    <message>
+        <source>执行路径</source>
+        <translation>실행 경로</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>폴더</translation>
+    </message>
+    <message>
+        <source>网页</source>
+        <translation>웹 페이지</translation>
+    </message>
+    <message>
+        <source>固定文本</source>
+        <translation>고정 텍스트</translation>
+    </message>
+    <message>
+        <source>请填写完整后再创建</source>
+        <translation>모두 입력한 후 만드십시오</translation>
+    </message>
+    <message>
+        <source>指令词已存在</source>
+        <translation>명령어가 이미 있습니다</translation>
+    </message>
+    <message>
+        <source>请重新填写完整后再创建</source>
+        <translation>다시 모두 입력한 후 만드십시오</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>편집 실패</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>열기</translation>
+    </message>
+    <message>
+        <source>请输入音频路径…</source>
+        <translation>오디오 파일 경로를 입력하세요…</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>찾아보기</translation>
+    </message>
+    <message>
+        <source>默认存储路径为</source>
+        <translation>기본 저장 위치: </translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>문서</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>다른 이름으로 저장</translation>
+    </message>
+    <message>
+        <source>开始转写</source>
+        <translation>전사 시작</translation>
+    </message>
+    <message>
+        <source>正在转写,请稍后...</source>
+        <translation>전사 중입니다. 잠시 기다려 주세요...</translation>
+    </message>
 </context>
 </TS>

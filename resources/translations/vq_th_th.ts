@@ -359,5 +359,341 @@
         <source>切换到投屏模式</source>
         <translation>สลับเป็นโหมดฉายหน้าจอ</translation>
     </message>
+    <message>
+        <source>倒计时和警告</source>
+        <translation>นับถอยหลังและเตือน</translation>
+    </message>
+    <message>
+        <source>15分钟</source>
+        <translation>15 นาที</translation>
+    </message>
+    <message>
+        <source>30分钟</source>
+        <translation>30 นาที</translation>
+    </message>
+    <message>
+        <source>60分钟</source>
+        <translation>60 นาที</translation>
+    </message>
+    <message>
+        <source>自定义倒计时长</source>
+        <translation>กำหนดเวลาเอง (นาที)</translation>
+    </message>
+    <message>
+        <source>语音键功能</source>
+        <translation>ฟังก์ชันปุ่มเสียง</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>ไมโครโฟน</translation>
+    </message>
+    <message>
+        <source>语音打字</source>
+        <translation>พิมพ์ด้วยเสียง</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation>แปลด้วยเสียง</translation>
+    </message>
+    <message>
+        <source>语音搜索</source>
+        <translation>ค้นหาด้วยเสียง</translation>
+    </message>
+    <message>
+        <source>切换到麦克风模式</source>
+        <translation>เปลี่ยนเป็นโหมดไมโครโฟนแล้ว</translation>
+    </message>
+    <message>
+        <source>切换到搜索模式</source>
+        <translation>เปลี่ยนเป็นโหมดค้นหาแล้ว</translation>
+    </message>
+    <message>
+        <source>输入设置</source>
+        <translation>การตั้งค่าการป้อนข้อมูล</translation>
+    </message>
+    <message>
+        <source>识别带标点</source>
+        <translation>รู้จำพร้อมเครื่องหมายวรรคตอน</translation>
+    </message>
+    <message>
+        <source>打字兼容模式</source>
+        <translation>โหมดพิมพ์แบบเข้ากันได้</translation>
+    </message>
+    <message>
+        <source>长语音识别</source>
+        <translation>รู้จำเสียงพูดยาว</translation>
+    </message>
+    <message>
+        <source>输入语种</source>
+        <translation>ภาษาที่ป้อน</translation>
+    </message>
+    <message>
+        <source>语音打字快捷键</source>
+        <translation>ปุ่มลัดพิมพ์ด้วยเสียง</translation>
+    </message>
+    <message>
+        <source>语音翻译快捷键</source>
+        <translation>ปุ่มลัดแปลด้วยเสียง</translation>
+    </message>
+    <message>
+        <source>语音搜索快捷键</source>
+        <translation>ปุ่มลัดค้นหาด้วยเสียง</translation>
+    </message>
+    <message>
+        <source>翻译设置</source>
+        <translation>การตั้งค่าการแปล</translation>
+    </message>
+    <message>
+        <source>翻译语种</source>
+        <translation>ภาษาการแปล</translation>
+    </message>
+    <message>
+        <source>语音搜索引擎</source>
+        <translation>เครื่องมือค้นหาด้วยเสียง</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>手机号/邮箱</source>
+        <translation>Phone number/e-mail</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>信息不能为空</source>
+        <translation>Information cannot be empty</translation>
+    </message>
+    <message>
+        <source>请填写手机号/邮箱</source>
+        <translation>Please enter your phone number or e-mail</translation>
+    </message>
+    <message>
+        <source>请填写密码</source>
+        <translation>Please enter the password</translation>
+    </message>
+    <message>
+        <source>记住密码</source>
+        <translation>Remember password</translation>
+    </message>
+    <message>
+        <source>忘记密码</source>
+        <translation>Forgot password</translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>注册</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>登录成功</source>
+        <translation>Logged in</translation>
+    </message>
+    <message>
+        <source>登录失败</source>
+        <translation>Login failed</translation>
+    </message>
+    <message>
+        <source>验证码</source>
+        <translation>Verification code</translation>
+    </message>
+    <message>
+        <source>再次输入密码</source>
+        <translation>Enter the password again</translation>
+    </message>
+    <message>
+        <source>我已阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
+        <translation>I have read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>请先阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
+        <translation>Please read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt; first</translation>
+    </message>
+    <message>
+        <source>请填写验证码</source>
+        <translation>Please enter the verification code</translation>
+    </message>
+    <message>
+        <source>请填写确认密码</source>
+        <translation>Please confirm the password</translation>
+    </message>
+    <message>
+        <source>两次输入密码不一致</source>
+        <translation>The two passwords do not match</translation>
+    </message>
+    <message>
+        <source>获取验证码失败</source>
+        <translation>Could not get a verification code</translation>
+    </message>
+    <message>
+        <source>注册失败</source>
+        <translation>Registration failed</translation>
+    </message>
+    <message>
+        <source>找回秘密</source>
+        <translation>Reset password</translation>
+    </message>
+    <message>
+        <source>修改密码成功</source>
+        <translation>Password changed</translation>
+    </message>
+    <message>
+        <source>修改密码失败</source>
+        <translation>Could not change the password</translation>
+    </message>
+    <message>
+        <source>发送验证码</source>
+        <translation>Send code</translation>
+    </message>
+    <message>
+        <source>s后重新获取</source>
+        <translation>s until resend</translation>
+    </message>
+    <message>
+        <source>请先登录</source>
+        <translation>Please log in</translation>
+    </message>
+    <message>
+        <source>充值</source>
+        <translation>Recharge</translation>
+    </message>
+    <message>
+        <source>到期时间</source>
+        <translation>Expires</translation>
+    </message>
+    <message>
+        <source>获取用户信息失败</source>
+        <translation>Could not get the user information</translation>
+    </message>
+    <message>
+        <source>指令词</source>
+        <translation>คำสั่ง</translation>
+    </message>
+    <message>
+        <source>热词</source>
+        <translation>คำสำคัญ</translation>
+    </message>
+    <message>
+        <source>添加指令</source>
+        <translation>เพิ่มคำสั่ง</translation>
+    </message>
+    <message>
+        <source>确定要删除语音指令</source>
+        <translation>ลบคำสั่งเสียง</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>ยกเลิก</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>ตกลง</translation>
+    </message>
+    <message>
+        <source>删除后该语音指令将失效！</source>
+        <translation>เมื่อลบแล้วคำสั่งเสียงนี้จะใช้ไม่ได้อีก!</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>ลบไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>点击此处添加热词,每行一个</source>
+        <translation>คลิกที่นี่เพื่อเพิ่มคำสำคัญ บรรทัดละหนึ่งคำ</translation>
+    </message>
+    <message>
+        <source>创建</source>
+        <translation>สร้าง</translation>
+    </message>
+    <message>
+        <source>创建失败</source>
+        <translation>สร้างไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>添加个性化指令</source>
+        <translation>เพิ่มคำสั่งที่กำหนดเอง</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>ประเภท</translation>
+    </message>
+    <message>
+        <source>执行路径</source>
+        <translation>เป้าหมาย</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>บันทึก</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>ไฟล์</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>โฟลเดอร์</translation>
+    </message>
+    <message>
+        <source>网页</source>
+        <translation>หน้าเว็บ</translation>
+    </message>
+    <message>
+        <source>固定文本</source>
+        <translation>ข้อความคงที่</translation>
+    </message>
+    <message>
+        <source>请填写完整后再创建</source>
+        <translation>กรุณากรอกให้ครบก่อนสร้าง</translation>
+    </message>
+    <message>
+        <source>指令词已存在</source>
+        <translation>มีคำสั่งนี้อยู่แล้ว</translation>
+    </message>
+    <message>
+        <source>请重新填写完整后再创建</source>
+        <translation>กรุณากรอกใหม่ให้ครบก่อนสร้าง</translation>
+    </message>
+    <message>
+        <source>编辑失败</source>
+        <translation>แก้ไขไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>เปิด</translation>
+    </message>
+    <message>
+        <source>请输入音频路径…</source>
+        <translation>ป้อนพาธไฟล์เสียง…</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>เรียกดู</translation>
+    </message>
+    <message>
+        <source>默认存储路径为</source>
+        <translation>ตำแหน่งบันทึกเริ่มต้น: </translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>เอกสาร</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>บันทึกเป็น</translation>
+    </message>
+    <message>
+        <source>开始转写</source>
+        <translation>เริ่มถอดความ</translation>
+    </message>
+    <message>
+        <source>正在转写,请稍后...</source>
+        <translation>กำลังถอดความ โปรดรอสักครู่...</translation>
+    </message>
 </context>
 </TS>

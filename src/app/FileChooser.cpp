@@ -23,6 +23,14 @@ void FileChooser::setInstance(FileChooser* chooser)
     ServiceSlot<FileChooser>::install(chooser);
 }
 
+void FileChooser::chooseOpenFile(const QStringList&, const QString&, Done done)
+{
+    chooseOpenFiles(false, [done = std::move(done)](const QStringList& paths) {
+        if (done)
+            done(paths.isEmpty() ? QString() : paths.first());
+    });
+}
+
 void QtFileChooser::chooseSaveFile(const QString& folder, const QString& fileName, Done done)
 {
     auto* dialog = new QFileDialog(nullptr, QString(), QDir(folder).filePath(fileName));
@@ -53,6 +61,32 @@ void QtFileChooser::chooseOpenFiles(bool multiple, FilesDone done)
         const QStringList chosen = result == QDialog::Accepted ? dialog->selectedFiles() : QStringList();
         if (done)
             done(chosen);
+    });
+    dialog->open();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void QtFileChooser::chooseOpenFile(const QStringList& suffixes, const QString& acceptLabel, Done done)
+{
+    auto* dialog = new QFileDialog(nullptr);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    if (!suffixes.isEmpty()) {
+        QStringList patterns;
+        for (const QString& suffix : suffixes)
+            patterns << QStringLiteral("*.") + suffix;
+        dialog->setNameFilter(patterns.join(QLatin1Char(' ')));
+    }
+    if (!acceptLabel.isEmpty())
+        dialog->setLabelText(QFileDialog::Accept, acceptLabel);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done = std::move(done)](int result) {
+        const QStringList chosen = dialog->selectedFiles();
+        const QString path = result == QDialog::Accepted && !chosen.isEmpty() ? chosen.first() : QString();
+        if (done)
+            done(path);
     });
     dialog->open();
     dialog->raise();

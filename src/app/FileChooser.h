@@ -22,6 +22,12 @@ public:
     using FilesDone = std::function<void(const QStringList& paths)>;
     virtual void chooseOpenFiles(bool multiple, FilesDone done) = 0;
 
+    // Opens a dialog choosing one existing file whose name ends in one of the suffixes (without
+    // the dot; any file when empty), its accept button titled acceptLabel; done is called once,
+    // on the main thread, with the path (empty when cancelled). The base asks chooseOpenFiles
+    // for one file.
+    virtual void chooseOpenFile(const QStringList& suffixes, const QString& acceptLabel, Done done);
+
     // The implementation in use: the installed one, else the Qt dialog, created on first use.
     static FileChooser& instance();
     // Installs an implementation (tests install a fake); nullptr goes back to the default.
@@ -34,4 +40,5 @@ class QtFileChooser : public FileChooser {
 public:
     void chooseSaveFile(const QString& folder, const QString& fileName, Done done) override;
     void chooseOpenFiles(bool multiple, FilesDone done) override;
+    void chooseOpenFile(const QStringList& suffixes, const QString& acceptLabel, Done done) override;
 };

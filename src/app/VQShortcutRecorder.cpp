@@ -99,9 +99,17 @@ void VQShortcutRecorder::defaultsChanged(const QString& defaultsKey)
         applyValue(VQShortcutBinder::shortcutForDefaultsKey(m_defaultsKey), false);
 }
 
+void VQShortcutRecorder::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+    if (readOnly)
+        setRecording(false);
+    setFocusPolicy(readOnly ? Qt::NoFocus : Qt::ClickFocus);
+}
+
 void VQShortcutRecorder::setRecording(bool recording)
 {
-    if (recording && !isEnabled())
+    if (recording && (!isEnabled() || m_readOnly))
         return;
     if (recording == m_recording)
         return;
@@ -168,7 +176,7 @@ void VQShortcutRecorder::paintEvent(QPaintEvent*)
 
 void VQShortcutRecorder::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) {
+    if (event->button() == Qt::LeftButton && !m_readOnly) {
         setRecording(!m_recording);
         event->accept();
         return;

@@ -41,6 +41,11 @@ public:
     bool isRecording() const { return m_recording; }
     void setRecording(bool recording);
 
+    // A read-only box only shows its value, in the normal colours: it takes no focus, a click
+    // starts no recording and no key clears the value. Off at creation.
+    void setReadOnly(bool readOnly);
+    bool isReadOnly() const { return m_readOnly; }
+
     // What the box shows now.
     QString displayText() const;
 
@@ -69,5 +74,6 @@ private:
     QString m_placeholder;
     const VQShortcutValidator* m_validator = nullptr;
     bool m_recording = false;
+    bool m_readOnly = false;
     Qt::KeyboardModifiers m_heldModifiers;
 };

@@ -14,10 +14,15 @@
 #include "VQDeviceEvents.h"
 #include "VQBLEMouseCommandManager.h"
 #include "VQKeyPressManager.h"
+#include "LaserPenSettingViewController.h"
 #include "VQLaserPenSetup.h"
 #include "VQMouseCommandManager.h"
 #include "VQQuitSignalWatcher.h"
 #include "VQSelectionMonitor.h"
+#include "PersonalitySettingViewController.h"
+#include "SmartSettingViewController.h"
+#include "HyperTranslateView.h"
+#include "SnipTranslateView.h"
 #include "VQTranslateManager.h"
 #include "VQTranslateSetup.h"
 #include "VQVoiceSetup.h"
@@ -51,6 +56,9 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
 
     m_delegate = std::make_unique<AppDelegate>();
     AppDelegate& delegate = *m_delegate;
+    // The pages place everything from the left in every language, as the main window does; no
+    // translation may turn the layout-managed widgets right-to-left.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     // The higher subsystems install their start-up hooks and register their pages
     // (AppDelegate::registerPageFactory) here, before the start-up runs.
     AppDelegate::Hooks& hooks = delegate.hooks();
@@ -76,8 +84,17 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
     // The presenter pen: its keys and the receiver's comings and goings reach the pen's manager;
     // its voice key reaches the hub as the codes of its voice function.
     VQLaserPenSetup::install();
+    // The laser-pen page (tag 7), the first navigation item while a laser pen is connected.
+    AppDelegate::registerPageFactory(7, [] { return new LaserPenSettingViewController; });
+    // The personality page: voice commands and hot words.
+    AppDelegate::registerPageFactory(PersonalitySettingViewController::kTag,
+                                     [] { return new PersonalitySettingViewController; });
     // The translation window of selected-text translation.
     VQTranslateSetup::install();
+    // The smart settings page (tag 1) with the translation rows of selected text and screenshots.
+    AppDelegate::registerPageFactory(1, [] { return new SmartSettingViewController; });
+    SmartSettingViewController::registerSectionFactory(3, [] { return new HyperTranslateView; });
+    SmartSettingViewController::registerSectionFactory(4, [] { return new SnipTranslateView; });
     // The AI web window: dictation while it is open, the device's helper keys, the keyboard's AI
     // keys (key action 18), and the disconnection of the receiver that hides it.
     VQAudioMonitorService::sharedInstance().setAiWindowHook(

@@ -11,7 +11,7 @@
 
 namespace {
 
-static_assert(std::size(VQApiConfig::kEnvironmentVariables) == static_cast<std::size_t>(VQApiConfig::Endpoint::DevicePageHost) + 1,
+static_assert(std::size(VQApiConfig::kEnvironmentVariables) == static_cast<std::size_t>(VQApiConfig::Endpoint::WebSite) + 1,
               "one environment variable per endpoint");
 
 struct Overrides {
@@ -62,6 +62,8 @@ QString builtIn(VQApiConfig::Endpoint endpoint)
         return QString::fromLatin1(VQApiConfig::kAiPartnerEUrl);
     case VQApiConfig::Endpoint::DevicePageHost:
         return QString::fromLatin1(VQApiConfig::kDevicePageHostUrl);
+    case VQApiConfig::Endpoint::WebSite:
+        return QString::fromLatin1(VQApiConfig::kWebSiteUrl);
     }
     return {};
 }

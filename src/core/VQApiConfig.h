@@ -17,6 +17,7 @@
 //     CORVANE_AI_VOICE_CHIP_HOST_URL the maker's voice-chip chat host (only tested against addresses)
 //     CORVANE_AI_PARTNER_A_URL ... CORVANE_AI_PARTNER_E_URL   the partners' AI page hosts
 //     CORVANE_DEVICE_PAGE_URL        the maker's web host whose "/device" page the AI page may open
+//     CORVANE_WEB_SITE_URL           the maker's web site with the privacy policy and user agreement
 //     CORVANE_AI_PARTNER_C_TOKEN     the bearer token of partner C's page (not an address; empty
 //                                    by default)
 //
@@ -44,6 +45,7 @@ public:
         AiPartnerD,        // partner D's presentation host (product 266)
         AiPartnerE,        // partner E's page host (products 209, 285)
         DevicePageHost,    // the maker's web host; its "/device" page opens the main window
+        WebSite,           // the maker's web site: the privacy policy and the user agreement pages
     };
 
     static constexpr char kApiBaseUrl[] = "https://api.corvane.com/vq";
@@ -61,6 +63,7 @@ public:
     static constexpr char kAiPartnerDUrl[] = "https://slides.partner-d.corvane-ai.com";
     static constexpr char kAiPartnerEUrl[] = "https://page.partner-e.corvane-ai.com";
     static constexpr char kDevicePageHostUrl[] = "https://www.corvane.com";
+    static constexpr char kWebSiteUrl[] = "http://www.corvane.com";
 
     // The environment variable of each endpoint, in Endpoint order.
     static constexpr const char* kEnvironmentVariables[] = {
@@ -68,6 +71,7 @@ public:
         "CORVANE_AI_CHAT_HOST_URL", "CORVANE_AI_CHAT_PAGE_HOST_URL", "CORVANE_AI_LANGUAGE_HOST_URL",
         "CORVANE_AI_VOICE_CHIP_HOST_URL", "CORVANE_AI_PARTNER_A_URL", "CORVANE_AI_PARTNER_B_URL",
         "CORVANE_AI_PARTNER_C_URL", "CORVANE_AI_PARTNER_D_URL", "CORVANE_AI_PARTNER_E_URL", "CORVANE_DEVICE_PAGE_URL",
+        "CORVANE_WEB_SITE_URL",
     };
     static constexpr char kPartnerCTokenVariable[] = "CORVANE_AI_PARTNER_C_TOKEN";
 

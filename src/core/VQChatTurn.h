@@ -16,6 +16,9 @@ public:
     virtual QString lastAnswer() const = 0;
     // True once the whole answer has arrived.
     virtual bool isFinished() const = 0;
+    // True once at least one answer piece has arrived. A finished turn without one (a failed
+    // request, a reply without answer text) is never sent as the assistant's answer.
+    virtual bool hasAnswer() const = 0;
 
     // The text of the latest answer piece.
     virtual void setAnswer(const QString& answer) = 0;

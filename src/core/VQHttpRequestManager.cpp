@@ -572,7 +572,7 @@ QByteArray VQHttpRequestManager::chatRequestJson(const ChatTurnList& turns)
             continue;
         messages.append(QJsonObject{{QStringLiteral("role"), QStringLiteral("user")},
                                     {QStringLiteral("content"), turn->question()}});
-        if (turn->isFinished()) {
+        if (turn->isFinished() && turn->hasAnswer()) {
             messages.append(QJsonObject{{QStringLiteral("role"), QStringLiteral("assistant")},
                                         {QStringLiteral("content"), turn->lastAnswer()}});
         }

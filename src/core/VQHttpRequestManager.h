@@ -98,7 +98,7 @@ public:
 
     // Asks the AI chat service. The conversation sent is the last kChatTurnLimit turns of the list
     // (all when fewer), oldest first: each turn's question as a "user" message, followed for a
-    // finished turn by its lastAnswer() as an "assistant" message; the JSON array is encrypted
+    // finished turn that has an answer by its lastAnswer() as an "assistant" message; the JSON array is encrypted
     // (VQCrypto::encryptChatBody) and posted to kChatPath. When the whole answer has arrived it is
     // split at kChatPieceSeparator; for each piece, in order, whose JSON object holds a text at
     // data.text, the current turn's answer becomes that text and the callback gets a success

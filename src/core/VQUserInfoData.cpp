@@ -92,7 +92,13 @@ void VQUserInfoData::load()
         storedBool(defaults, screenshotsTranslateSwitchKey, fallback.screenshotsTranslateSwitch);
     m_saved.screenshotsPath = defaults.stringForKey(keyText(screenshotsPathKey));
     m_saved.account = defaults.stringForKey(keyText(accountKey));
-    m_saved.password = defaults.stringForKey(keyText(passwordKey));
+    // The password lives in memory only (the desktop keyring keeps a remembered one); a copy
+    // that an older version wrote into the settings file is removed.
+    m_saved.password.clear();
+    if (defaults.hasValueForKey(keyText(passwordKey))) {
+        UserDefaults::standard().removeObjectForKey(keyText(passwordKey));
+        UserDefaults::standard().synchronize();
+    }
     m_saved.rememberPasswordSwitch =
         storedBool(defaults, rememberPasswordSwitchKey, fallback.rememberPasswordSwitch);
     m_saved.IFlytekChip_token = storedText(defaults, IFlytekChip_tokenKey);
@@ -280,7 +286,6 @@ void VQUserInfoData::setPassword(const QString& password)
     if (m_saved.password == password)
         return;
     m_saved.password = password;
-    store(passwordKey, password);
 }
 
 void VQUserInfoData::setRememberPasswordSwitch(bool on)

@@ -139,7 +139,8 @@ public:
     void setPasteboardContent(const QString& text) { m_mem.pasteboardContent = text; }
 
     // --- Account ---
-    // Persisted; a null text counts as the empty text.
+    // Account and switch are persisted; a null text counts as the empty text. The password is
+    // held in memory only: the account forms keep a remembered one in the desktop keyring.
     QString account() const { return m_saved.account; }
     void setAccount(const QString& account);
     QString password() const { return m_saved.password; }

@@ -4,6 +4,7 @@
 #include "MMLog.h"
 #include "VQAIWebRules.h"
 #include "VQAIWebWindowController.h"
+#include "VQAIWindowController.h"
 #include "VQDeviceEvents.h"
 #include "VQKeyPressManager.h"
 #include "VQMouseCommandManager.h"
@@ -20,6 +21,8 @@ void VQAIWindowTool::resetForTests()
     VQAIWindowTool& tool = sharedInstance();
     delete tool.m_webWindow;
     tool.m_webWindow = nullptr;
+    delete tool.m_aiWindow;
+    tool.m_aiWindow = nullptr;
     tool.m_helperId.clear();
     tool.setShown(false);
 }
@@ -32,6 +35,13 @@ VQAIWebWindowController& VQAIWindowTool::webWindow()
         connect(m_webWindow, &VQAIWebWindowController::windowHidden, this, [this] { setShown(false); });
     }
     return *m_webWindow;
+}
+
+VQAIWindowController& VQAIWindowTool::aiWindow()
+{
+    if (!m_aiWindow)
+        m_aiWindow = new VQAIWindowController();
+    return *m_aiWindow;
 }
 
 void VQAIWindowTool::setShown(bool shown)

@@ -4,6 +4,7 @@
 #include <QString>
 
 class VQAIWebWindowController;
+class VQAIWindowController;
 
 // The one entry through which the rest of the program reaches the AI web window: shows and
 // hides it, keeps the application delegate's isShowAIWindow in step with it, and hands
@@ -16,7 +17,8 @@ public:
     static constexpr int kTypingEndPressType = 34;
 
     static VQAIWindowTool& sharedInstance();
-    // Tests only: drops the pending helper and the web window (its host goes with it).
+    // Tests only: drops the pending helper, the web window (its host goes with it) and the chat
+    // window with its conversation.
     static void resetForTests();
 
     // Shows, raises and activates the window and sets isShowAIWindow; the page is built now
@@ -39,6 +41,8 @@ public:
     void handleAiKey(int keyByte);
 
     VQAIWebWindowController& webWindow();
+    // The native chat window, created on first read and kept; nothing opens it yet.
+    VQAIWindowController& aiWindow();
     QString helperId() const { return m_helperId; }
     bool isWindowShown() const { return m_shown; }
 
@@ -47,6 +51,7 @@ private:
     void setShown(bool shown);
 
     VQAIWebWindowController* m_webWindow = nullptr;
+    VQAIWindowController* m_aiWindow = nullptr;
     QString m_helperId;
     bool m_shown = false;
 };

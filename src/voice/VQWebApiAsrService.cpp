@@ -48,6 +48,7 @@ Hooks& hooks()
 int g_endDelayMs = VQWebApiAsrService::kEndDelayMs;
 int g_connectTimeoutMs = VQWebApiAsrService::kConnectTimeoutMs;
 int g_recordingDeleteDelayMs = VQWebApiAsrService::kRecordingDeleteDelayMs;
+int g_transferSilenceMs = VQWebApiAsrService::kTransferSilenceMs;
 bool g_loggedNoRecognizer = false;
 
 int pressType()
@@ -159,6 +160,9 @@ VQWebApiAsrService::VQWebApiAsrService()
     m_sendTimer.setTimerType(Qt::PreciseTimer);
     m_sendTimer.setInterval(kTransferIntervalMs);
     connect(&m_sendTimer, &QTimer::timeout, this, &VQWebApiAsrService::sendTransferChunk);
+    m_transferSilenceTimer.setSingleShot(true);
+    m_transferSilenceTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_transferSilenceTimer, &QTimer::timeout, this, [this] { transferSilent(m_serial); });
     m_connectTimer.setSingleShot(true);
     connect(&m_connectTimer, &QTimer::timeout, this, [this] { connectTimedOut(m_serial); });
 }
@@ -179,7 +183,13 @@ void VQWebApiAsrService::resetForTests()
     g_endDelayMs = kEndDelayMs;
     g_connectTimeoutMs = kConnectTimeoutMs;
     g_recordingDeleteDelayMs = kRecordingDeleteDelayMs;
+    g_transferSilenceMs = kTransferSilenceMs;
     g_loggedNoRecognizer = false;
+}
+
+void VQWebApiAsrService::setTransferSilenceForTests(int silenceMs)
+{
+    g_transferSilenceMs = silenceMs;
 }
 
 void VQWebApiAsrService::setTimingForTests(int endDelayMs, int connectTimeoutMs, int recordingDeleteDelayMs)
@@ -215,6 +225,8 @@ void VQWebApiAsrService::reset()
     ++m_serial;
     m_sendTimer.stop();
     m_connectTimer.stop();
+    m_transferSilenceTimer.stop();
+    m_transferEnded = false;
     m_isTransferAudio = false;
     m_clientId.clear();
     m_isEnd = false;
@@ -252,6 +264,10 @@ bool VQWebApiAsrService::isLaserMicrophoneMode() const
 
 void VQWebApiAsrService::beginAsrIsTransferAudio(bool isTransferAudio, ResultBlock callback)
 {
+    if (m_isTransferAudio && !m_transferEnded) {
+        VQLogWarn(QStringLiteral("recognition %1: the transcription gives way to a new utterance").arg(m_serial));
+        endTransfer(m_resultText, false);
+    }
     if (m_webSocket)
         closeWebSocket("a new utterance starts");
     if (m_micStarted && VQAudioQueueCapture::sharedInstance().isRecording())
@@ -341,6 +357,8 @@ void VQWebApiAsrService::cancelAsr()
         return;
     VQLogInfo(QStringLiteral("recognition %1 cancelled").arg(m_serial));
     m_isCancel = true;
+    if (m_isTransferAudio && !m_finished)
+        endTransfer(m_resultText, false);
     m_resultText.clear();
     closeWebSocket("cancelled");
     m_sendTimer.stop();
@@ -489,6 +507,7 @@ void VQWebApiAsrService::closeWebSocket(const char* why)
 {
     m_connectTimer.stop();
     m_sendTimer.stop();
+    m_transferSilenceTimer.stop();
     m_queue.clear();
     if (!m_webSocket)
         return;
@@ -672,6 +691,7 @@ void VQWebApiAsrService::sendTransferChunk()
     if (m_queue.empty()) {
         m_sendTimer.stop();
         sendDataToService(QByteArray(), true);
+        m_transferSilenceTimer.start(g_transferSilenceMs);
         Q_EMIT speechManagerRecognitionUpdateTransferProgress(1.0, model.data());
         return;
     }
@@ -739,16 +759,8 @@ bool VQWebApiAsrService::sendDataToService(const QByteArray& bytes, bool end)
 void VQWebApiAsrService::transferAudioWithFilePath(const QString& path, QObject* transferAudioModel)
 {
     VQLogInfo(QStringLiteral("开始转写音频 %1").arg(path));
-    m_currentTransferAudioModel = transferAudioModel;
-    m_allTransferArrCount = 0;
-    m_resultText.clear();
-    m_clientId = newClientId();
-    m_queue.clear();
-    m_fileLoaded = false;
-    if (!m_isTransferAudio || m_route != Route::WebSocket || m_isCancel || m_finished) {
-        VQLogError(QStringLiteral("no transcription was begun for %1").arg(path));
+    if (!prepareTransfer(transferAudioModel))
         return;
-    }
     const quint64 serial = m_serial;
     QThreadPool::globalInstance()->start([this, serial, path] {
         QFile file(path);
@@ -763,6 +775,28 @@ void VQWebApiAsrService::transferAudioWithFilePath(const QString& path, QObject*
         }
         mm::runOnMain([this, serial, ok, data, error] { fileLoaded(serial, ok, data, error); });
     });
+}
+
+bool VQWebApiAsrService::prepareTransfer(QObject* transferAudioModel)
+{
+    m_currentTransferAudioModel = transferAudioModel;
+    m_allTransferArrCount = 0;
+    m_resultText.clear();
+    m_clientId = newClientId();
+    m_queue.clear();
+    m_fileLoaded = false;
+    if (!m_isTransferAudio || m_route != Route::WebSocket || m_isCancel || m_finished) {
+        VQLogError(QStringLiteral("no transcription was begun"));
+        return false;
+    }
+    return true;
+}
+
+void VQWebApiAsrService::transferAudioWithData(const QByteArray& pcm, QObject* transferAudioModel)
+{
+    VQLogInfo(QStringLiteral("开始转写音频 (%1 bytes of PCM)").arg(pcm.size()));
+    if (prepareTransfer(transferAudioModel))
+        fileLoaded(m_serial, true, pcm, QString());
 }
 
 void VQWebApiAsrService::fileLoaded(quint64 serial, bool ok, const QByteArray& data, const QString& error)
@@ -794,7 +828,26 @@ void VQWebApiAsrService::transferFailed()
     m_finished = true;
     const QString text = std::exchange(m_resultText, QString());
     Q_EMIT speechManagerRecognitionStatusChangeEndAsr(text, false);
+    endTransfer(text, false);
     callBlock(serial, false, text, true);
+}
+
+void VQWebApiAsrService::transferSilent(quint64 serial)
+{
+    if (serial != m_serial || !m_isTransferAudio || m_finished || m_isCancel)
+        return;
+    VQLogError(QStringLiteral("recognition %1: no answer %2 ms after the closing frame").arg(serial).arg(g_transferSilenceMs));
+    closeWebSocket("the server went silent");
+    finishBroken();
+}
+
+void VQWebApiAsrService::endTransfer(const QString& text, bool success)
+{
+    if (!m_isTransferAudio || m_transferEnded)
+        return;
+    m_transferEnded = true;
+    const QPointer<QObject> model = m_currentTransferAudioModel;
+    Q_EMIT transferAudioEnded(model.data(), text.isNull() ? QString(QLatin1String("")) : text, success);
 }
 
 // --- Results ---
@@ -810,6 +863,8 @@ void VQWebApiAsrService::didReceiveMessage(const QString& message)
 {
     if (m_route != Route::WebSocket || m_isCancel || m_manualEnd)
         return;
+    if (m_transferSilenceTimer.isActive())
+        m_transferSilenceTimer.start(g_transferSilenceMs);
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(message.toUtf8(), &parseError);
     if (!document.isObject()) {
@@ -897,6 +952,7 @@ void VQWebApiAsrService::tellEnd(quint64 serial, QString finalText, const QStrin
     if (!alive())
         return;
     Q_EMIT speechManagerRecognitionStatusChangeEndAsr(finalText, true);
+    endTransfer(finalText, true);
     if (!alive())
         return;
     m_resultText.clear();
@@ -933,6 +989,7 @@ void VQWebApiAsrService::finishBroken()
     const QString text = std::exchange(m_resultText, QString());
     const QString shown = text.isNull() ? QString(QLatin1String("")) : text;
     Q_EMIT speechManagerRecognitionStatusChangeEndAsr(shown, false);
+    endTransfer(shown, false);
     callBlock(serial, false, shown, true);
 }
 

@@ -45,6 +45,8 @@ public:
     static constexpr int kConnectTimeoutMs = 8000;
     // Malformed server frames logged per connection; the rest are only counted.
     static constexpr int kMalformedFramesLogged = 5;
+    // A transcription whose server sends nothing for this long after the closing frame failed.
+    static constexpr int kTransferSilenceMs = 10000;
 
     // UI texts (keys of QRNLocalizedString).
     static constexpr char kConnectFailedText[] = "连接服务器失败,请检查网络";
@@ -81,6 +83,8 @@ public:
     // Tests only: shorter delays of the end action, the connection time-out and the deletion
     // of the recording's PCM file.
     static void setTimingForTests(int endDelayMs, int connectTimeoutMs, int recordingDeleteDelayMs);
+    // Tests only: a shorter silence after a transcription's closing frame.
+    static void setTransferSilenceForTests(int silenceMs);
 
     // Hooks of the parts above: the hub's press type (the laser pen's microphone mode is press
     // type 33), the hot words ("" when none), the handler of semantic results, and what must
@@ -101,6 +105,10 @@ public:
     // chunks of kTransferChunkBytes; progress goes to speechManagerRecognitionUpdateTransferProgress
     // with the model.
     void transferAudioWithFilePath(const QString& path, QObject* transferAudioModel);
+    // The same with the audio itself: 16 kHz mono 16-bit PCM, sent as it is.
+    void transferAudioWithData(const QByteArray& pcm, QObject* transferAudioModel);
+    // The row of the transcription running, nullptr when none.
+    QObject* currentTransferAudioModel() const { return m_currentTransferAudioModel.data(); }
     // Prepares the recording file and connects the audio source of the live utterance.
     void startRecord();
 
@@ -126,6 +134,10 @@ Q_SIGNALS:
     void speechManagerRecognitionStatusChangeEndAsr(const QString& text, bool success);
     // File transcription: share of the file sent (0.0 - 1.0).
     void speechManagerRecognitionUpdateTransferProgress(double progress, QObject* transferAudioModel);
+    // File transcription: the run of the row ended, after speechManagerRecognitionStatusChangeEndAsr
+    // when that was sent. Every run ends once: the last result, a failure, a silent server after
+    // the closing frame, or another utterance taking the service over (success false).
+    void transferAudioEnded(QObject* transferAudioModel, const QString& text, bool success);
 
 private:
     enum class Route { None, WebSocket, Sdk, LaserMicrophone };
@@ -159,6 +171,10 @@ private:
     void beginFileTransfer();
     void fileLoaded(quint64 serial, bool ok, const QByteArray& data, const QString& error);
     void transferFailed();
+    bool prepareTransfer(QObject* transferAudioModel);
+    void transferSilent(quint64 serial);
+    // Tells transferAudioEnded once per run; false when the run had already ended.
+    void endTransfer(const QString& text, bool success);
 
     void sdkResult(quint64 serial, int status, const QString& text);
     void handleResult(const QJsonObject& data);
@@ -206,6 +222,8 @@ private:
     bool m_fileLoaded = false;
     int m_allTransferArrCount = 0;
     QTimer m_sendTimer;
+    QTimer m_transferSilenceTimer;
+    bool m_transferEnded = false;
 
     // The connection.
     QWebSocket* m_webSocket = nullptr;

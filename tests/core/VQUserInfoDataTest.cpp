@@ -97,7 +97,7 @@ TEST_F(VQUserInfoDataTest, PersistedSettingsReachTheFileInOneWriteAndSurviveARes
     EXPECT_EQ(valueInFile(VQUserInfoData::punctuationSwitchKey), QVariant(true));
     EXPECT_EQ(valueInFile(VQUserInfoData::compatibleModeSwitchKey), QVariant(false));
     EXPECT_EQ(valueInFile(VQUserInfoData::lowPowerNumKey).toLongLong(), 25);
-    EXPECT_EQ(valueInFile(VQUserInfoData::passwordKey).toString(), QStringLiteral("p'a\"ss 密码"));
+    EXPECT_FALSE(valueInFile(VQUserInfoData::passwordKey).isValid()); // the password stays in memory
     EXPECT_EQ(valueInFile(VQUserInfoData::IFlytekChip_tokenKey).toString(), QStringLiteral("token-1"));
 
     // Memory-only state set before the restart is gone after it.
@@ -108,7 +108,11 @@ TEST_F(VQUserInfoDataTest, PersistedSettingsReachTheFileInOneWriteAndSurviveARes
     data().setAppKey(QStringLiteral("server-key"));
     data().setIsNeedUpLoadBurnerInfo(true);
 
+    // A password that an older version wrote into the file is dropped at launch.
+    UserDefaults::standard().setValue(QString::fromLatin1(VQUserInfoData::passwordKey), QStringLiteral("old"));
+    UserDefaults::standard().synchronize();
     VQUserInfoData::resetForTests();
+    EXPECT_FALSE(valueInFile(VQUserInfoData::passwordKey).isValid());
 
     EXPECT_TRUE(data().punctuationSwitch());
     EXPECT_FALSE(data().compatibleModeSwitch());
@@ -119,7 +123,7 @@ TEST_F(VQUserInfoDataTest, PersistedSettingsReachTheFileInOneWriteAndSurviveARes
     EXPECT_TRUE(data().wordInputSwitch());
     EXPECT_FALSE(data().screenshotsTranslateSwitch());
     EXPECT_EQ(data().account(), QStringLiteral("user@example.com"));
-    EXPECT_EQ(data().password(), QStringLiteral("p'a\"ss 密码"));
+    EXPECT_TRUE(data().password().isEmpty());
     EXPECT_TRUE(data().rememberPasswordSwitch());
     EXPECT_EQ(data().IFlytekChip_token(), QStringLiteral("token-1"));
 

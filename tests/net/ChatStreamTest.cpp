@@ -26,6 +26,7 @@ public:
     QString question() const override { return m_question; }
     QString lastAnswer() const override { return m_lastAnswer; }
     bool isFinished() const override { return m_finished; }
+    bool hasAnswer() const override { return !m_lastAnswer.isNull(); }
     void setAnswer(const QString& answer) override
     {
         answers.append(answer);

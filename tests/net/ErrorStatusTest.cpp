@@ -18,6 +18,7 @@ public:
     QString question() const override { return QStringLiteral("hello?"); }
     QString lastAnswer() const override { return m_answer; }
     bool isFinished() const override { return m_finished; }
+    bool hasAnswer() const override { return !m_answer.isNull(); }
     void setAnswer(const QString& answer) override { m_answer = answer; }
     void setIsFinished(bool finished) override { m_finished = finished; }
 

@@ -70,6 +70,9 @@ SimulatedReceiver* SimulatedUsbPort::plug(const SimulatedReceiver::Model& model)
     // transport the program talks to.
     m_receiver.reset();
     m_receiver = std::make_unique<SimulatedReceiver>(model);
+    // A laser pen's own receiver (plans 6 and 2) answers the device information as a laser pen.
+    if (model.plan == 6 || model.plan == 2)
+        m_receiver->device().values.deviceType = 2;
     HidTransport::setInstance(this);
     m_receiver->watchHotplug([this](bool added, const QString& path) {
         if (m_hotplug)

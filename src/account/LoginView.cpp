@@ -1,0 +1,256 @@
+#include "LoginView.h"
+
+#include "ForgetPasswordView.h"
+#include "MMLog.h"
+#include "NotificationCenter.h"
+#include "RegisterView.h"
+#include "VQAccountFormKit.h"
+#include "VQButton.h"
+#include "VQHttpRequestManager.h"
+#include "VQInputView.h"
+#include "VQLoginResultModel.h"
+#include "VQLoginScene.h"
+#include "VQNotificationNames.h"
+#include "VQPopupWindowTool.h"
+#include "VQRememberedPassword.h"
+#include "VQSecureTextField.h"
+#include "VQTextField.h"
+#include "VQUserInfoData.h"
+
+#include <QFont>
+#include <QPalette>
+
+using namespace VQAccountFormKit;
+
+namespace {
+
+constexpr int kFieldLeft = 160;
+constexpr int kFieldTop = 150;
+constexpr int kFieldWidth = 330;
+constexpr int kFieldHeight = 35;
+constexpr int kFieldGap = 30;
+
+// The reply of a login, handled without the form: it may have gone back meanwhile. What is
+// stored is what was sent.
+void loginReplied(const VQHttpResult& result, const QString& account, const QString& password)
+{
+    if (!result.success) {
+        showFailure(LoginView::kLoginFailedText, result);
+        return;
+    }
+    auto record = VQLoginResultModel::fromJson(result.data);
+    if (!record) {
+        // A success without a record cannot sign anybody in.
+        showAlert(LoginView::kLoginFailedText, kSystemErrorText);
+        return;
+    }
+    VQUserInfoData& data = VQUserInfoData::sharedInstance();
+    const QString previousAccount = data.account();
+    data.setIsLogin(true);
+    data.setLoginResult(record);
+    data.setAccount(account);
+    data.setPassword(password);
+    VQRememberedPassword::loginSucceeded(previousAccount, account, password, data.rememberPasswordSwitch());
+    VQLogInfo(QStringLiteral("Account: signed in"));
+    VQPopupWindowTool::sharedInstance().showTipMessage(localized(LoginView::kLoginSuccessText),
+                                                       QString::fromLatin1(kSuccessImage));
+    NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kLoginSuccessNotification));
+}
+
+} // namespace
+
+LoginView::LoginView(QWidget* parent)
+    : VQBackGroundView(parent)
+{
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    configUI();
+    configTitle();
+}
+
+VQButton* LoginView::backBtn()
+{
+    if (!m_backBtn) {
+        m_backBtn = new VQButton(this);
+        styleBackButton(m_backBtn);
+        m_backBtn->setGeometry(25, 20, 60, 40);
+        connect(m_backBtn, &VQButton::clicked, this, [this] { backBtnClicked(m_backBtn); });
+    }
+    return m_backBtn;
+}
+
+VQInputView* LoginView::accountInputView()
+{
+    if (!m_accountInputView) {
+        m_accountInputView = new VQInputView(this);
+        m_accountInputView->setGeometry(kFieldLeft, kFieldTop, kFieldWidth, kFieldHeight);
+        m_accountInputView->setInputType(VQInputView::Plain);
+    }
+    return m_accountInputView;
+}
+
+VQInputView* LoginView::passwordInputView()
+{
+    if (!m_passwordInputView) {
+        m_passwordInputView = new VQInputView(this);
+        m_passwordInputView->setGeometry(kFieldLeft, kFieldTop + kFieldHeight + kFieldGap, kFieldWidth, kFieldHeight);
+        m_passwordInputView->setInputType(VQInputView::Password);
+    }
+    return m_passwordInputView;
+}
+
+VQButton* LoginView::checkBtn()
+{
+    if (!m_checkBtn) {
+        m_checkBtn = new VQButton(this);
+        const QRect password = passwordInputView()->geometry();
+        m_checkBtn->setGeometry(password.left() + 5, password.top() + password.height() + 30, 16, 16);
+        connect(m_checkBtn, &VQButton::clicked, this, [this] { checkBtnClicked(m_checkBtn); });
+    }
+    return m_checkBtn;
+}
+
+VQButton* LoginView::rememberPasswordBtn()
+{
+    if (!m_rememberPasswordBtn) {
+        m_rememberPasswordBtn = new VQButton(this);
+        styleTextButton(m_rememberPasswordBtn, 16, QFont::Light, kTextColor);
+        connect(m_rememberPasswordBtn, &VQButton::clicked, this, [this] { checkBtnClicked(m_rememberPasswordBtn); });
+    }
+    return m_rememberPasswordBtn;
+}
+
+VQButton* LoginView::forgetPasswordBtn()
+{
+    if (!m_forgetPasswordBtn) {
+        m_forgetPasswordBtn = new VQButton(this);
+        styleTextButton(m_forgetPasswordBtn, 16, QFont::Light, kAccentColor);
+        connect(m_forgetPasswordBtn, &VQButton::clicked, this, [this] { forgetPasswordBtnClicked(m_forgetPasswordBtn); });
+    }
+    return m_forgetPasswordBtn;
+}
+
+VQButton* LoginView::loginBtn()
+{
+    if (!m_loginBtn) {
+        m_loginBtn = new VQButton(this);
+        styleAccentButton(m_loginBtn);
+        const QRect password = passwordInputView()->geometry();
+        const int top = checkBtn()->geometry().bottom() + 1 + 40;
+        m_loginBtn->setGeometry(password.center().x() - 100 - 85 / 2, top, 85, 31);
+        connect(m_loginBtn, &VQButton::clicked, this, [this] { loginBtnClicked(m_loginBtn); });
+    }
+    return m_loginBtn;
+}
+
+VQButton* LoginView::registerBtn()
+{
+    if (!m_registerBtn) {
+        m_registerBtn = new VQButton(this);
+        styleOutlinedButton(m_registerBtn);
+        const QRect password = passwordInputView()->geometry();
+        m_registerBtn->setGeometry(password.center().x() + 100 - 85 / 2, loginBtn()->y(), 85, 31);
+        connect(m_registerBtn, &VQButton::clicked, this, [this] { registerBtnClicked(m_registerBtn); });
+    }
+    return m_registerBtn;
+}
+
+void LoginView::placeTextButtons()
+{
+    const QRect check = checkBtn()->geometry();
+    const int rememberWidth = rememberPasswordBtn()->sizeHint().width();
+    rememberPasswordBtn()->setGeometry(check.right() + 1 + 13, check.center().y() - 10 + 1, rememberWidth, 20);
+    const int forgetWidth = forgetPasswordBtn()->sizeHint().width();
+    const QRect password = passwordInputView()->geometry();
+    forgetPasswordBtn()->setGeometry(password.right() + 1 - forgetWidth, rememberPasswordBtn()->y(), forgetWidth, 20);
+}
+
+void LoginView::configUI()
+{
+    VQUserInfoData& data = VQUserInfoData::sharedInstance();
+    if (data.rememberPasswordSwitch()) {
+        checkBtn()->setState(1);
+        accountInputView()->setStringValue(data.account());
+        if (!data.password().isEmpty()) {
+            passwordInputView()->setStringValue(data.password());
+        } else {
+            // The keyring answers later; what the user has typed by then is kept.
+            QPointer<LoginView> self(this);
+            const QString account = data.account();
+            VQRememberedPassword::load(account, [self, account](const QString& password) {
+                if (!self || self->passwordInputView()->isEdited()
+                    || self->accountInputView()->stringValue() != account)
+                    return;
+                self->passwordInputView()->setStringValue(password);
+            });
+        }
+    } else {
+        checkBtn()->setState(0);
+    }
+    backBtn();
+    loginBtn();
+    registerBtn();
+    checkBtnClicked(checkBtn());
+}
+
+void LoginView::configTitle()
+{
+    backBtn()->setTitle(QStringLiteral("< %1").arg(localized(kBackText)));
+    accountInputView()->textField()->setPlaceholderText(localized(kAccountPlaceholder));
+    passwordInputView()->secureTextField()->setPlaceholderText(localized(kPasswordPlaceholder));
+    passwordInputView()->textField()->setPlaceholderText(localized(kPasswordPlaceholder));
+    rememberPasswordBtn()->setTitle(localized(kRememberPasswordText));
+    forgetPasswordBtn()->setTitle(localized(kForgetPasswordText));
+    loginBtn()->setTitle(localized(kLoginText));
+    registerBtn()->setTitle(localized(kRegisterText));
+    placeTextButtons();
+}
+
+void LoginView::checkBtnClicked(VQButton* sender)
+{
+    VQUserInfoData& data = VQUserInfoData::sharedInstance();
+    const bool on = sender->state() == 1;
+    checkBtn()->setState(on ? 1 : 0);
+    rememberPasswordBtn()->setState(on ? 1 : 0);
+    checkBtn()->setImageName(QString::fromLatin1(on ? kCheckOnImage : kCheckOffImage));
+    const bool wasOn = data.rememberPasswordSwitch();
+    data.setRememberPasswordSwitch(on);
+    if (wasOn && !on)
+        VQRememberedPassword::forget(data.account());
+}
+
+void LoginView::forgetPasswordBtnClicked(VQButton*)
+{
+    slideIn(new ForgetPasswordView, this);
+}
+
+void LoginView::registerBtnClicked(VQButton*)
+{
+    slideIn(new RegisterView, this);
+}
+
+void LoginView::backBtnClicked(VQButton*)
+{
+    slideBack(this);
+}
+
+void LoginView::loginBtnClicked(VQButton*)
+{
+    const QString account = accountInputView()->stringValue();
+    const QString password = passwordInputView()->stringValue();
+    if (account.isEmpty()) {
+        showAlert(kEmptyInfoText, kFillAccountText);
+        return;
+    }
+    if (password.isEmpty()) {
+        showAlert(kEmptyInfoText, kFillPasswordText);
+        return;
+    }
+    VQLoginScene scene;
+    scene.setAccount(account);
+    scene.setPassword(password);
+    VQHttpRequestManager::sharedInstance().httpRequestWithScene(
+        scene, [account, password](const VQHttpResult& result) { loginReplied(result, account, password); });
+}

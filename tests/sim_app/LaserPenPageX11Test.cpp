@@ -1,0 +1,187 @@
+// A new user with the presenter pen: the whole program as a child process on the X server with
+// the simulated 248a:62ab receiver, its laser-pen page used through XTest clicks and a drag on
+// the real main window, the result read from the settings file and from the pen's mode keys.
+#include "TestSupport.h"
+#include "XTestUser.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocalSocket>
+#include <QPixmap>
+#include <QProcess>
+#include <QRect>
+#include <QScreen>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// The program with a private home, driven through its control socket.
+class PenProgram {
+public:
+    PenProgram()
+    {
+        const QString home = m_home.path();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home);
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
+        env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        env.insert(QStringLiteral("CORVANE_SPEECH_URL"), QStringLiteral("ws://127.0.0.1:9"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        m_process.setProcessEnvironment(env);
+        m_process.setProcessChannelMode(QProcess::ForwardedChannels);
+        m_process.start(QStringLiteral(VQ_SIM_PROGRAM), {QStringLiteral("--control"), home + QStringLiteral("/control.sock")});
+    }
+
+    ~PenProgram()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+
+    QProcess& process() { return m_process; }
+
+    bool start()
+    {
+        if (!m_process.waitForStarted(10000))
+            return false;
+        return vqtest::waitUntil(
+                   [this] {
+                       m_socket.connectToServer(m_home.path() + QStringLiteral("/control.sock"));
+                       return m_socket.waitForConnected(200);
+                   },
+                   20000)
+            && waitForState([](const QJsonObject& s) { return s.value(QStringLiteral("ready")).toBool(); });
+    }
+
+    QString command(const QByteArray& line)
+    {
+        m_socket.write(line + '\n');
+        m_socket.flush();
+        for (int i = 0; i < 300 && !m_socket.canReadLine(); ++i)
+            m_socket.waitForReadyRead(100);
+        return QString::fromUtf8(m_socket.readLine()).trimmed();
+    }
+
+    QJsonObject state()
+    {
+        const QString reply = command("state");
+        return reply.startsWith(QLatin1String("ok ")) ? QJsonDocument::fromJson(reply.mid(3).toUtf8()).object()
+                                                      : QJsonObject();
+    }
+
+    bool waitForState(const std::function<bool(const QJsonObject&)>& predicate, int timeoutMs = 20000)
+    {
+        return vqtest::waitUntil([&] { return predicate(state()); }, timeoutMs);
+    }
+
+    // The program's settings file as it is on the disk now.
+    QJsonObject settings() const
+    {
+        QFile file(m_home.path() + QStringLiteral("/.config/Corvane/corvane-companion/defaults.json"));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("values")).toObject();
+    }
+
+    bool waitForSettings(const std::function<bool(const QJsonObject&)>& predicate, int timeoutMs = 10000)
+    {
+        return vqtest::waitUntil([&] { return predicate(settings()); }, timeoutMs);
+    }
+
+private:
+    QTemporaryDir m_home {QDir::tempPath() + QStringLiteral("/vq-sim-pen-XXXXXX")};
+    QProcess m_process;
+    QLocalSocket m_socket;
+};
+
+// A stored number: plain, or {"d": value} for a floating-point one.
+double number(const QJsonObject& settings, const char* key)
+{
+    const QJsonValue value = settings.value(QString::fromLatin1(key));
+    return value.isObject() ? value.toObject().value(QStringLiteral("d")).toDouble() : value.toDouble();
+}
+
+QRect mainWindowGeometry(const QJsonObject& state)
+{
+    for (const QJsonValue& value : state.value(QStringLiteral("windows")).toArray()) {
+        const QJsonObject window = value.toObject();
+        const QJsonArray g = window.value(QStringLiteral("geometry")).toArray();
+        if (window.value(QStringLiteral("class")).toString() == QLatin1String("VQMainWindow") && g.size() == 4)
+            return QRect(g.at(0).toInt(), g.at(1).toInt(), g.at(2).toInt(), g.at(3).toInt());
+    }
+    return {};
+}
+
+} // namespace
+
+// Plugging the pen's receiver opens the main window with the laser-pen page as its first item;
+// the user opens it, switches the pen effect off, previews the light spot and drags its size; the
+// settings file holds the new values and the pen's mode key no longer reaches the pen effect.
+TEST(SimulatedProgram, LaserPenPageUsedAsANewUserWould)
+{
+    XTestUser user;
+    ASSERT_TRUE(user.ok());
+    PenProgram program;
+    ASSERT_TRUE(program.start());
+    EXPECT_TRUE(program.command("plug 248a 62ab").startsWith(QLatin1String("ok")));
+    ASSERT_TRUE(program.waitForState([](const QJsonObject& s) {
+        return s.value(QStringLiteral("connected")).toBool() && !mainWindowGeometry(s).isEmpty();
+    }));
+    // The page's origin: right of the 220-wide navigation.
+    const QPoint page = mainWindowGeometry(program.state()).topLeft() + QPoint(220, 0);
+    vqtest::spin(500); // the first paint
+    // The first item of the navigation is the pen's page: the user opens it.
+    user.click(mainWindowGeometry(program.state()).topLeft() + QPoint(110, 113));
+    vqtest::spin(300);
+    QDir().mkpath(QStringLiteral(VQ_BUILD_DIR "/renders"));
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->grabWindow(0).save(QStringLiteral(VQ_BUILD_DIR "/renders/sim_app_laser_pen_page.png")));
+    // The laser-pen page is the one shown: its preview picture's dark title band is on screen.
+    ASSERT_TRUE(vqtest::waitUntil([&] {
+        const QColor band = user.pixel(page + QPoint(190, 90));
+        return band.isValid() && band.blue() > band.red() + 40 && band.red() < 80;
+    }, 10000)) << "the laser-pen page is not the first page shown";
+
+    user.click(page + QPoint(20 + 241 + 19, 300 + 132 + 14)); // the pen's switch
+    ASSERT_TRUE(program.waitForSettings([](const QJsonObject& s) {
+        return s.contains(QStringLiteral("laserPenDrawSwitchKey")) && !s.value(QStringLiteral("laserPenDrawSwitchKey")).toBool();
+    })) << QJsonDocument(program.settings()).toJson().toStdString();
+    user.click(page + QPoint(20 + 12, 300 + 44 + 12)); // the light spot's radio
+    ASSERT_TRUE(program.waitForSettings([](const QJsonObject& s) {
+        return number(s, "previewIndexKey") == 2;
+    }));
+    // The size slider's knob sits at its left end (20); dragged to the right end.
+    const int sliderY = 80 + 140 + 5 + 11;
+    user.drag(page + QPoint(20 + 43 + 4, sliderY), page + QPoint(20 + 340, sliderY));
+    ASSERT_TRUE(program.waitForSettings([](const QJsonObject& s) {
+        return number(s, "digitalLightSpotCircleWKey") > 60;
+    })) << QJsonDocument(program.settings()).toJson().toStdString();
+
+    // The mode key walks highlight -> light spot -> magnifier -> hard laser -> highlight.
+    ASSERT_TRUE(program.waitForSettings([](const QJsonObject& s) { return number(s, "laserPenStatusKey") == 1; }));
+    for (int mode : {2, 3, 0, 1}) {
+        SCOPED_TRACE(mode);
+        EXPECT_TRUE(program.command("press 64").startsWith(QLatin1String("ok")));
+        EXPECT_TRUE(program.waitForSettings(
+            [mode](const QJsonObject& s) { return number(s, "laserPenStatusKey") == mode; }));
+    }
+    EXPECT_EQ(program.state().value(QStringLiteral("simulated")).toObject().value(QStringLiteral("rejected")).toArray(),
+              QJsonArray());
+
+    EXPECT_EQ(program.command("quit"), QStringLiteral("ok quitting"));
+    ASSERT_TRUE(program.process().waitForFinished(20000));
+    EXPECT_EQ(program.process().exitCode(), 0);
+}
