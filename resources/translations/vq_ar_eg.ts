@@ -453,123 +453,123 @@
     </message>
     <message>
         <source>返回</source>
-        <translation>Back</translation>
+        <translation>رجوع</translation>
     </message>
     <message>
         <source>手机号/邮箱</source>
-        <translation>Phone number/e-mail</translation>
+        <translation>الهاتف/البريد الإلكتروني</translation>
     </message>
     <message>
         <source>密码</source>
-        <translation>Password</translation>
+        <translation>كلمة المرور</translation>
     </message>
     <message>
         <source>信息不能为空</source>
-        <translation>Information cannot be empty</translation>
+        <translation>لا يمكن ترك المعلومات فارغة</translation>
     </message>
     <message>
         <source>请填写手机号/邮箱</source>
-        <translation>Please enter your phone number or e-mail</translation>
+        <translation>يرجى إدخال رقم الهاتف أو البريد الإلكتروني</translation>
     </message>
     <message>
         <source>请填写密码</source>
-        <translation>Please enter the password</translation>
+        <translation>يرجى إدخال كلمة المرور</translation>
     </message>
     <message>
         <source>记住密码</source>
-        <translation>Remember password</translation>
+        <translation>تذكر كلمة المرور</translation>
     </message>
     <message>
         <source>忘记密码</source>
-        <translation>Forgot password</translation>
+        <translation>نسيت كلمة المرور</translation>
     </message>
     <message>
         <source>登录</source>
-        <translation>Log in</translation>
+        <translation>تسجيل الدخول</translation>
     </message>
     <message>
         <source>注册</source>
-        <translation>Register</translation>
+        <translation>إنشاء حساب</translation>
     </message>
     <message>
         <source>登录成功</source>
-        <translation>Logged in</translation>
+        <translation>تم تسجيل الدخول</translation>
     </message>
     <message>
         <source>登录失败</source>
-        <translation>Login failed</translation>
+        <translation>فشل تسجيل الدخول</translation>
     </message>
     <message>
         <source>验证码</source>
-        <translation>Verification code</translation>
+        <translation>رمز التحقق</translation>
     </message>
     <message>
         <source>再次输入密码</source>
-        <translation>Enter the password again</translation>
+        <translation>أعد إدخال كلمة المرور</translation>
     </message>
     <message>
         <source>我已阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>I have read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt;</translation>
+        <translation>لقد قرأت &lt;&lt;سياسة خصوصية Corvane&gt;&gt; و&lt;&lt;اتفاقية خدمة مستخدمي Corvane&gt;&gt; وأوافق عليهما</translation>
     </message>
     <message>
         <source>请先阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>Please read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt; first</translation>
+        <translation>يرجى قراءة &lt;&lt;سياسة خصوصية Corvane&gt;&gt; و&lt;&lt;اتفاقية خدمة مستخدمي Corvane&gt;&gt; والموافقة عليهما أولاً</translation>
     </message>
     <message>
         <source>请填写验证码</source>
-        <translation>Please enter the verification code</translation>
+        <translation>يرجى إدخال رمز التحقق</translation>
     </message>
     <message>
         <source>请填写确认密码</source>
-        <translation>Please confirm the password</translation>
+        <translation>يرجى تأكيد كلمة المرور</translation>
     </message>
     <message>
         <source>两次输入密码不一致</source>
-        <translation>The two passwords do not match</translation>
+        <translation>كلمتا المرور غير متطابقتين</translation>
     </message>
     <message>
         <source>获取验证码失败</source>
-        <translation>Could not get a verification code</translation>
+        <translation>تعذر الحصول على رمز التحقق</translation>
     </message>
     <message>
         <source>注册失败</source>
-        <translation>Registration failed</translation>
+        <translation>فشل إنشاء الحساب</translation>
     </message>
     <message>
         <source>找回秘密</source>
-        <translation>Reset password</translation>
+        <translation>إعادة تعيين كلمة المرور</translation>
     </message>
     <message>
         <source>修改密码成功</source>
-        <translation>Password changed</translation>
+        <translation>تم تغيير كلمة المرور</translation>
     </message>
     <message>
         <source>修改密码失败</source>
-        <translation>Could not change the password</translation>
+        <translation>تعذر تغيير كلمة المرور</translation>
     </message>
     <message>
         <source>发送验证码</source>
-        <translation>Send code</translation>
+        <translation>إرسال الرمز</translation>
     </message>
     <message>
         <source>s后重新获取</source>
-        <translation>s until resend</translation>
+        <translation>ث حتى إعادة الإرسال</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation>Please log in</translation>
+        <translation>يرجى تسجيل الدخول</translation>
     </message>
     <message>
         <source>充值</source>
-        <translation>Recharge</translation>
+        <translation>شحن الرصيد</translation>
     </message>
     <message>
         <source>到期时间</source>
-        <translation>Expires</translation>
+        <translation>تاريخ الانتهاء</translation>
     </message>
     <message>
         <source>获取用户信息失败</source>
-        <translation>Could not get the user information</translation>
+        <translation>تعذر الحصول على معلومات المستخدم</translation>
     </message>
     <message>
         <source>指令词</source>
@@ -694,6 +694,272 @@
     <message>
         <source>正在转写,请稍后...</source>
         <translation>جارٍ النسخ، يرجى الانتظار...</translation>
+    </message>
+    <message>
+        <source>模式选择</source>
+        <translation>الوضع</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>常亮</source>
+        <translation>ثابت</translation>
+    </message>
+    <message>
+        <source>呼吸</source>
+        <translation>تنفس</translation>
+    </message>
+    <message>
+        <source>跑马灯</source>
+        <translation>متحرك</translation>
+    </message>
+    <message>
+        <source>速度等级</source>
+        <translation>السرعة</translation>
+    </message>
+    <message>
+        <source>亮度调节</source>
+        <translation>السطوع</translation>
+    </message>
+    <message>
+        <source>颜色选择</source>
+        <translation>اللون</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>منخفض</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>مرتفع</translation>
+    </message>
+    <message>
+        <source>暗</source>
+        <translation>داكن</translation>
+    </message>
+    <message>
+        <source>亮</source>
+        <translation>ساطع</translation>
+    </message>
+    <message>
+        <source>使用习惯</source>
+        <translation>اليد</translation>
+    </message>
+    <message>
+        <source>左手</source>
+        <translation>اليد اليسرى</translation>
+    </message>
+    <message>
+        <source>右手</source>
+        <translation>اليد اليمنى</translation>
+    </message>
+    <message>
+        <source>低电提醒设置</source>
+        <translation>تذكير البطارية المنخفضة</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>我的设备</source>
+        <translation>جهازي</translation>
+    </message>
+    <message>
+        <source>自动删除录音</source>
+        <translation>حذف التسجيلات تلقائيًا</translation>
+    </message>
+    <message>
+        <source>录音过程中指示灯熄灭</source>
+        <translation>إطفاء المؤشر أثناء التسجيل</translation>
+    </message>
+    <message>
+        <source>电量:</source>
+        <translation>البطارية:</translation>
+    </message>
+    <message>
+        <source>固件版本:</source>
+        <translation>البرنامج الثابت:</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>الإصدار </translation>
+    </message>
+    <message>
+        <source>设备序列号:</source>
+        <translation>الرقم التسلسلي:</translation>
+    </message>
+    <message>
+        <source>关于AI鼠标</source>
+        <translation>حول الفأرة الذكية</translation>
+    </message>
+    <message>
+        <source>软件版本：</source>
+        <translation>إصدار البرنامج:</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>إصدار البرنامج الثابت:</translation>
+    </message>
+    <message>
+        <source>版本说明</source>
+        <translation>ملاحظات الإصدار </translation>
+    </message>
+    <message>
+        <source>语音打字，语音翻译，语音搜索，语音控制
+划词翻译，截图识别，截图翻译，按键宏定义</source>
+        <translation>الكتابة الصوتية، الترجمة الصوتية، البحث الصوتي، التحكم الصوتي
+ترجمة الكلمات، التعرف على لقطة الشاشة، ترجمة لقطة الشاشة، وحدات ماكرو للمفاتيح</translation>
+    </message>
+    <message>
+        <source>升级设备固件</source>
+        <translation>تحديث الجهاز</translation>
+    </message>
+    <message>
+        <source>升级接收器固件</source>
+        <translation>تحديث جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>取消升级</source>
+        <translation>إلغاء التحديث</translation>
+    </message>
+    <message>
+        <source>升级后如果连接不上请重新配对</source>
+        <translation>إذا لم يتصل الجهاز بعد التحديث فأعد إقرانه</translation>
+    </message>
+    <message>
+        <source>当前是最新版本</source>
+        <translation>لديك أحدث إصدار</translation>
+    </message>
+    <message>
+        <source>升级失败</source>
+        <translation>فشل التحديث</translation>
+    </message>
+    <message>
+        <source>升级取消</source>
+        <translation>تم إلغاء التحديث</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>الفأرة</translation>
+    </message>
+    <message>
+        <source>电脑</source>
+        <translation>الكمبيوتر</translation>
+    </message>
+    <message>
+        <source>公网</source>
+        <translation>الإنترنت</translation>
+    </message>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>一键检测</source>
+        <translation>فحص الآن</translation>
+    </message>
+    <message>
+        <source>重置驱动</source>
+        <translation>إعادة تعيين برنامج التشغيل</translation>
+    </message>
+    <message>
+        <source>当前设备和环境一切正常,请放心使用,如有问题请联系客服</source>
+        <translation>الجهاز والبيئة يعملان بشكل طبيعي. إذا واجهت مشكلة فاتصل بخدمة العملاء</translation>
+    </message>
+    <message>
+        <source>当前设备和环境异常,如有问题请联系客服</source>
+        <translation>هناك خلل في الجهاز أو البيئة. إذا واجهت مشكلة فاتصل بخدمة العملاء</translation>
+    </message>
+    <message>
+        <source>转写音频</source>
+        <translation>تفريغ الصوت</translation>
+    </message>
+    <message>
+        <source>转写记录</source>
+        <translation>سجل التفريغ</translation>
+    </message>
+    <message>
+        <source>个人词库</source>
+        <translation>مفرداتي</translation>
+    </message>
+    <message>
+        <source>充值记录</source>
+        <translation>سجل الشحن</translation>
+    </message>
+    <message>
+        <source>昵称</source>
+        <translation>الاسم المستعار</translation>
+    </message>
+    <message>
+        <source>修改密码</source>
+        <translation>تغيير كلمة المرور</translation>
+    </message>
+    <message>
+        <source>可用时长(分钟):</source>
+        <translation>الدقائق المتاحة:</translation>
+    </message>
+    <message>
+        <source>请输入原始密码</source>
+        <translation>أدخل كلمة المرور الحالية</translation>
+    </message>
+    <message>
+        <source>请输入新密码</source>
+        <translation>أدخل كلمة المرور الجديدة</translation>
+    </message>
+    <message>
+        <source>请再次输入新密码</source>
+        <translation>أعد إدخال كلمة المرور الجديدة</translation>
+    </message>
+    <message>
+        <source>验证码登录</source>
+        <translation>الدخول بالرمز</translation>
+    </message>
+    <message>
+        <source>密码登录</source>
+        <translation>الدخول بكلمة المرور</translation>
+    </message>
+    <message>
+        <source>手机号</source>
+        <translation>رقم الهاتف</translation>
+    </message>
+    <message>
+        <source>请输入手机号</source>
+        <translation>أدخل رقم الهاتف</translation>
+    </message>
+    <message>
+        <source>获取验证码</source>
+        <translation>الحصول على الرمز</translation>
+    </message>
+    <message>
+        <source>请输入验证码</source>
+        <translation>أدخل الرمز</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>أدخل كلمة المرور</translation>
+    </message>
+    <message>
+        <source>扫一扫</source>
+        <translation>امسح</translation>
+    </message>
+    <message>
+        <source>立即登录</source>
+        <translation>لتسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>进入AI智能创作</source>
+        <translation>الدخول إلى الإبداع بالذكاء الاصطناعي</translation>
+    </message>
+    <message>
+        <source>重置按键功能</source>
+        <translation>إعادة تعيين وظائف الأزرار</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
     </message>
 </context>
 </TS>

@@ -453,123 +453,123 @@
     </message>
     <message>
         <source>返回</source>
-        <translation>Back</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>手机号/邮箱</source>
-        <translation>Phone number/e-mail</translation>
+        <translation>Telefonnummer/E-Mail</translation>
     </message>
     <message>
         <source>密码</source>
-        <translation>Password</translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>信息不能为空</source>
-        <translation>Information cannot be empty</translation>
+        <translation>Angaben dürfen nicht leer sein</translation>
     </message>
     <message>
         <source>请填写手机号/邮箱</source>
-        <translation>Please enter your phone number or e-mail</translation>
+        <translation>Bitte Telefonnummer oder E-Mail eingeben</translation>
     </message>
     <message>
         <source>请填写密码</source>
-        <translation>Please enter the password</translation>
+        <translation>Bitte Passwort eingeben</translation>
     </message>
     <message>
         <source>记住密码</source>
-        <translation>Remember password</translation>
+        <translation>Passwort merken</translation>
     </message>
     <message>
         <source>忘记密码</source>
-        <translation>Forgot password</translation>
+        <translation>Passwort vergessen</translation>
     </message>
     <message>
         <source>登录</source>
-        <translation>Log in</translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>注册</source>
-        <translation>Register</translation>
+        <translation>Registrieren</translation>
     </message>
     <message>
         <source>登录成功</source>
-        <translation>Logged in</translation>
+        <translation>Angemeldet</translation>
     </message>
     <message>
         <source>登录失败</source>
-        <translation>Login failed</translation>
+        <translation>Anmeldung fehlgeschlagen</translation>
     </message>
     <message>
         <source>验证码</source>
-        <translation>Verification code</translation>
+        <translation>Bestätigungscode</translation>
     </message>
     <message>
         <source>再次输入密码</source>
-        <translation>Enter the password again</translation>
+        <translation>Passwort wiederholen</translation>
     </message>
     <message>
         <source>我已阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>I have read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt;</translation>
+        <translation>Ich habe die &lt;&lt;Corvane Datenschutzerklärung&gt;&gt; und die &lt;&lt;Corvane Nutzungsvereinbarung&gt;&gt; gelesen und stimme zu</translation>
     </message>
     <message>
         <source>请先阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>Please read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt; first</translation>
+        <translation>Bitte zuerst die &lt;&lt;Corvane Datenschutzerklärung&gt;&gt; und die &lt;&lt;Corvane Nutzungsvereinbarung&gt;&gt; lesen und zustimmen</translation>
     </message>
     <message>
         <source>请填写验证码</source>
-        <translation>Please enter the verification code</translation>
+        <translation>Bitte Bestätigungscode eingeben</translation>
     </message>
     <message>
         <source>请填写确认密码</source>
-        <translation>Please confirm the password</translation>
+        <translation>Bitte Passwort bestätigen</translation>
     </message>
     <message>
         <source>两次输入密码不一致</source>
-        <translation>The two passwords do not match</translation>
+        <translation>Die Passwörter stimmen nicht überein</translation>
     </message>
     <message>
         <source>获取验证码失败</source>
-        <translation>Could not get a verification code</translation>
+        <translation>Bestätigungscode konnte nicht angefordert werden</translation>
     </message>
     <message>
         <source>注册失败</source>
-        <translation>Registration failed</translation>
+        <translation>Registrierung fehlgeschlagen</translation>
     </message>
     <message>
         <source>找回秘密</source>
-        <translation>Reset password</translation>
+        <translation>Passwort zurücksetzen</translation>
     </message>
     <message>
         <source>修改密码成功</source>
-        <translation>Password changed</translation>
+        <translation>Passwort geändert</translation>
     </message>
     <message>
         <source>修改密码失败</source>
-        <translation>Could not change the password</translation>
+        <translation>Passwort konnte nicht geändert werden</translation>
     </message>
     <message>
         <source>发送验证码</source>
-        <translation>Send code</translation>
+        <translation>Code senden</translation>
     </message>
     <message>
         <source>s后重新获取</source>
-        <translation>s until resend</translation>
+        <translation>s bis zum erneuten Senden</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation>Please log in</translation>
+        <translation>Bitte anmelden</translation>
     </message>
     <message>
         <source>充值</source>
-        <translation>Recharge</translation>
+        <translation>Aufladen</translation>
     </message>
     <message>
         <source>到期时间</source>
-        <translation>Expires</translation>
+        <translation>Gültig bis</translation>
     </message>
     <message>
         <source>获取用户信息失败</source>
-        <translation>Could not get the user information</translation>
+        <translation>Benutzerdaten konnten nicht abgerufen werden</translation>
     </message>
     <message>
         <source>指令词</source>
@@ -694,6 +694,272 @@
     <message>
         <source>正在转写,请稍后...</source>
         <translation>Transkription läuft, bitte warten...</translation>
+    </message>
+    <message>
+        <source>模式选择</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>常亮</source>
+        <translation>Dauerlicht</translation>
+    </message>
+    <message>
+        <source>呼吸</source>
+        <translation>Atmen</translation>
+    </message>
+    <message>
+        <source>跑马灯</source>
+        <translation>Lauflicht</translation>
+    </message>
+    <message>
+        <source>速度等级</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>亮度调节</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>颜色选择</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>暗</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>亮</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>使用习惯</source>
+        <translation>Händigkeit</translation>
+    </message>
+    <message>
+        <source>左手</source>
+        <translation>Linkshänder</translation>
+    </message>
+    <message>
+        <source>右手</source>
+        <translation>Rechtshänder</translation>
+    </message>
+    <message>
+        <source>低电提醒设置</source>
+        <translation>Erinnerung bei niedrigem Akku</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>我的设备</source>
+        <translation>Mein Gerät</translation>
+    </message>
+    <message>
+        <source>自动删除录音</source>
+        <translation>Aufnahmen automatisch löschen</translation>
+    </message>
+    <message>
+        <source>录音过程中指示灯熄灭</source>
+        <translation>Anzeige bei Aufnahme aus</translation>
+    </message>
+    <message>
+        <source>电量:</source>
+        <translation>Akku:</translation>
+    </message>
+    <message>
+        <source>固件版本:</source>
+        <translation>Firmware:</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Version </translation>
+    </message>
+    <message>
+        <source>设备序列号:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <source>关于AI鼠标</source>
+        <translation>Über die KI-Maus</translation>
+    </message>
+    <message>
+        <source>软件版本：</source>
+        <translation>Softwareversion:</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>Firmwareversion:</translation>
+    </message>
+    <message>
+        <source>版本说明</source>
+        <translation>Versionshinweise </translation>
+    </message>
+    <message>
+        <source>语音打字，语音翻译，语音搜索，语音控制
+划词翻译，截图识别，截图翻译，按键宏定义</source>
+        <translation>Spracheingabe, Sprachübersetzung, Sprachsuche, Sprachsteuerung
+Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros</translation>
+    </message>
+    <message>
+        <source>升级设备固件</source>
+        <translation>Gerät aktualisieren</translation>
+    </message>
+    <message>
+        <source>升级接收器固件</source>
+        <translation>Empfänger aktualisieren</translation>
+    </message>
+    <message>
+        <source>取消升级</source>
+        <translation>Update abbrechen</translation>
+    </message>
+    <message>
+        <source>升级后如果连接不上请重新配对</source>
+        <translation>Falls das Gerät nach dem Update keine Verbindung herstellt, koppeln Sie es erneut</translation>
+    </message>
+    <message>
+        <source>当前是最新版本</source>
+        <translation>Sie haben die neueste Version</translation>
+    </message>
+    <message>
+        <source>升级失败</source>
+        <translation>Update fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>升级取消</source>
+        <translation>Update abgebrochen</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>电脑</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>公网</source>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>一键检测</source>
+        <translation>Jetzt prüfen</translation>
+    </message>
+    <message>
+        <source>重置驱动</source>
+        <translation>Treiber zurücksetzen</translation>
+    </message>
+    <message>
+        <source>当前设备和环境一切正常,请放心使用,如有问题请联系客服</source>
+        <translation>Gerät und Umgebung funktionieren normal. Bei Problemen wenden Sie sich an den Kundendienst</translation>
+    </message>
+    <message>
+        <source>当前设备和环境异常,如有问题请联系客服</source>
+        <translation>Mit Gerät oder Umgebung stimmt etwas nicht. Bei Problemen wenden Sie sich an den Kundendienst</translation>
+    </message>
+    <message>
+        <source>转写音频</source>
+        <translation>Audio transkribieren</translation>
+    </message>
+    <message>
+        <source>转写记录</source>
+        <translation>Transkripte</translation>
+    </message>
+    <message>
+        <source>个人词库</source>
+        <translation>Mein Wortschatz</translation>
+    </message>
+    <message>
+        <source>充值记录</source>
+        <translation>Aufladeverlauf</translation>
+    </message>
+    <message>
+        <source>昵称</source>
+        <translation>Spitzname</translation>
+    </message>
+    <message>
+        <source>修改密码</source>
+        <translation>Passwort ändern</translation>
+    </message>
+    <message>
+        <source>可用时长(分钟):</source>
+        <translation>Verfügbare Minuten:</translation>
+    </message>
+    <message>
+        <source>请输入原始密码</source>
+        <translation>Aktuelles Passwort eingeben</translation>
+    </message>
+    <message>
+        <source>请输入新密码</source>
+        <translation>Neues Passwort eingeben</translation>
+    </message>
+    <message>
+        <source>请再次输入新密码</source>
+        <translation>Neues Passwort wiederholen</translation>
+    </message>
+    <message>
+        <source>验证码登录</source>
+        <translation>Mit Code anmelden</translation>
+    </message>
+    <message>
+        <source>密码登录</source>
+        <translation>Mit Passwort anmelden</translation>
+    </message>
+    <message>
+        <source>手机号</source>
+        <translation>Telefonnummer</translation>
+    </message>
+    <message>
+        <source>请输入手机号</source>
+        <translation>Telefonnummer eingeben</translation>
+    </message>
+    <message>
+        <source>获取验证码</source>
+        <translation>Code anfordern</translation>
+    </message>
+    <message>
+        <source>请输入验证码</source>
+        <translation>Code eingeben</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>Passwort eingeben</translation>
+    </message>
+    <message>
+        <source>扫一扫</source>
+        <translation>Scannen</translation>
+    </message>
+    <message>
+        <source>立即登录</source>
+        <translation>und anmelden</translation>
+    </message>
+    <message>
+        <source>进入AI智能创作</source>
+        <translation>KI-Kreativmodus öffnen</translation>
+    </message>
+    <message>
+        <source>重置按键功能</source>
+        <translation>Tastenfunktionen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
     </message>
 </context>
 </TS>

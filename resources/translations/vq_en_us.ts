@@ -695,5 +695,271 @@
         <source>正在转写,请稍后...</source>
         <translation>Transcribing, please wait...</translation>
     </message>
+    <message>
+        <source>模式选择</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>常亮</source>
+        <translation>Steady</translation>
+    </message>
+    <message>
+        <source>呼吸</source>
+        <translation>Breathing</translation>
+    </message>
+    <message>
+        <source>跑马灯</source>
+        <translation>Marquee</translation>
+    </message>
+    <message>
+        <source>速度等级</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>亮度调节</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>颜色选择</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>暗</source>
+        <translation>Dim</translation>
+    </message>
+    <message>
+        <source>亮</source>
+        <translation>Bright</translation>
+    </message>
+    <message>
+        <source>使用习惯</source>
+        <translation>Hand</translation>
+    </message>
+    <message>
+        <source>左手</source>
+        <translation>Left hand</translation>
+    </message>
+    <message>
+        <source>右手</source>
+        <translation>Right hand</translation>
+    </message>
+    <message>
+        <source>低电提醒设置</source>
+        <translation>Low-battery reminder</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>我的设备</source>
+        <translation>My device</translation>
+    </message>
+    <message>
+        <source>自动删除录音</source>
+        <translation>Delete recordings automatically</translation>
+    </message>
+    <message>
+        <source>录音过程中指示灯熄灭</source>
+        <translation>Indicator off while recording</translation>
+    </message>
+    <message>
+        <source>电量:</source>
+        <translation>Battery:</translation>
+    </message>
+    <message>
+        <source>固件版本:</source>
+        <translation>Firmware:</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Version </translation>
+    </message>
+    <message>
+        <source>设备序列号:</source>
+        <translation>Serial number:</translation>
+    </message>
+    <message>
+        <source>关于AI鼠标</source>
+        <translation>About AI Mouse</translation>
+    </message>
+    <message>
+        <source>软件版本：</source>
+        <translation>Software version:</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>Firmware version:</translation>
+    </message>
+    <message>
+        <source>版本说明</source>
+        <translation>Release notes </translation>
+    </message>
+    <message>
+        <source>语音打字，语音翻译，语音搜索，语音控制
+划词翻译，截图识别，截图翻译，按键宏定义</source>
+        <translation>Voice typing, voice translation, voice search, voice control
+Word translation, screenshot recognition, screenshot translation, key macros</translation>
+    </message>
+    <message>
+        <source>升级设备固件</source>
+        <translation>Update device</translation>
+    </message>
+    <message>
+        <source>升级接收器固件</source>
+        <translation>Update receiver</translation>
+    </message>
+    <message>
+        <source>取消升级</source>
+        <translation>Cancel update</translation>
+    </message>
+    <message>
+        <source>升级后如果连接不上请重新配对</source>
+        <translation>If the device does not connect after the update, pair it again</translation>
+    </message>
+    <message>
+        <source>当前是最新版本</source>
+        <translation>You have the latest version</translation>
+    </message>
+    <message>
+        <source>升级失败</source>
+        <translation>Update failed</translation>
+    </message>
+    <message>
+        <source>升级取消</source>
+        <translation>Update cancelled</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>电脑</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>公网</source>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>一键检测</source>
+        <translation>Check now</translation>
+    </message>
+    <message>
+        <source>重置驱动</source>
+        <translation>Reset driver</translation>
+    </message>
+    <message>
+        <source>当前设备和环境一切正常,请放心使用,如有问题请联系客服</source>
+        <translation>Your device and environment are working normally. If you have a problem, please contact customer service</translation>
+    </message>
+    <message>
+        <source>当前设备和环境异常,如有问题请联系客服</source>
+        <translation>Something is wrong with your device or environment. If you have a problem, please contact customer service</translation>
+    </message>
+    <message>
+        <source>转写音频</source>
+        <translation>Transcribe audio</translation>
+    </message>
+    <message>
+        <source>转写记录</source>
+        <translation>Transcriptions</translation>
+    </message>
+    <message>
+        <source>个人词库</source>
+        <translation>My vocabulary</translation>
+    </message>
+    <message>
+        <source>充值记录</source>
+        <translation>Top-up history</translation>
+    </message>
+    <message>
+        <source>昵称</source>
+        <translation>Nickname</translation>
+    </message>
+    <message>
+        <source>修改密码</source>
+        <translation>Change password</translation>
+    </message>
+    <message>
+        <source>可用时长(分钟):</source>
+        <translation>Minutes left:</translation>
+    </message>
+    <message>
+        <source>请输入原始密码</source>
+        <translation>Enter the current password</translation>
+    </message>
+    <message>
+        <source>请输入新密码</source>
+        <translation>Enter the new password</translation>
+    </message>
+    <message>
+        <source>请再次输入新密码</source>
+        <translation>Enter the new password again</translation>
+    </message>
+    <message>
+        <source>验证码登录</source>
+        <translation>Sign in with code</translation>
+    </message>
+    <message>
+        <source>密码登录</source>
+        <translation>Sign in with password</translation>
+    </message>
+    <message>
+        <source>手机号</source>
+        <translation>Phone number</translation>
+    </message>
+    <message>
+        <source>请输入手机号</source>
+        <translation>Enter the phone number</translation>
+    </message>
+    <message>
+        <source>获取验证码</source>
+        <translation>Get code</translation>
+    </message>
+    <message>
+        <source>请输入验证码</source>
+        <translation>Enter the code</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>Enter the password</translation>
+    </message>
+    <message>
+        <source>扫一扫</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>立即登录</source>
+        <translation>to sign in</translation>
+    </message>
+    <message>
+        <source>进入AI智能创作</source>
+        <translation>Enter AI creation</translation>
+    </message>
+    <message>
+        <source>重置按键功能</source>
+        <translation>Reset key functions</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
+    </message>
 </context>
 </TS>

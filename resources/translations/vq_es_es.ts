@@ -453,123 +453,123 @@
     </message>
     <message>
         <source>返回</source>
-        <translation>Back</translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>手机号/邮箱</source>
-        <translation>Phone number/e-mail</translation>
+        <translation>Teléfono/correo</translation>
     </message>
     <message>
         <source>密码</source>
-        <translation>Password</translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>信息不能为空</source>
-        <translation>Information cannot be empty</translation>
+        <translation>La información no puede estar vacía</translation>
     </message>
     <message>
         <source>请填写手机号/邮箱</source>
-        <translation>Please enter your phone number or e-mail</translation>
+        <translation>Introduzca su número de teléfono o correo</translation>
     </message>
     <message>
         <source>请填写密码</source>
-        <translation>Please enter the password</translation>
+        <translation>Introduzca la contraseña</translation>
     </message>
     <message>
         <source>记住密码</source>
-        <translation>Remember password</translation>
+        <translation>Recordar contraseña</translation>
     </message>
     <message>
         <source>忘记密码</source>
-        <translation>Forgot password</translation>
+        <translation>He olvidado la contraseña</translation>
     </message>
     <message>
         <source>登录</source>
-        <translation>Log in</translation>
+        <translation>Iniciar sesión</translation>
     </message>
     <message>
         <source>注册</source>
-        <translation>Register</translation>
+        <translation>Registrarse</translation>
     </message>
     <message>
         <source>登录成功</source>
-        <translation>Logged in</translation>
+        <translation>Sesión iniciada</translation>
     </message>
     <message>
         <source>登录失败</source>
-        <translation>Login failed</translation>
+        <translation>Error al iniciar sesión</translation>
     </message>
     <message>
         <source>验证码</source>
-        <translation>Verification code</translation>
+        <translation>Código de verificación</translation>
     </message>
     <message>
         <source>再次输入密码</source>
-        <translation>Enter the password again</translation>
+        <translation>Repita la contraseña</translation>
     </message>
     <message>
         <source>我已阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>I have read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt;</translation>
+        <translation>He leído y acepto la &lt;&lt;Política de privacidad de Corvane&gt;&gt; y el &lt;&lt;Acuerdo de servicio de usuario de Corvane&gt;&gt;</translation>
     </message>
     <message>
         <source>请先阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>Please read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt; first</translation>
+        <translation>Lea y acepte primero la &lt;&lt;Política de privacidad de Corvane&gt;&gt; y el &lt;&lt;Acuerdo de servicio de usuario de Corvane&gt;&gt;</translation>
     </message>
     <message>
         <source>请填写验证码</source>
-        <translation>Please enter the verification code</translation>
+        <translation>Introduzca el código de verificación</translation>
     </message>
     <message>
         <source>请填写确认密码</source>
-        <translation>Please confirm the password</translation>
+        <translation>Confirme la contraseña</translation>
     </message>
     <message>
         <source>两次输入密码不一致</source>
-        <translation>The two passwords do not match</translation>
+        <translation>Las contraseñas no coinciden</translation>
     </message>
     <message>
         <source>获取验证码失败</source>
-        <translation>Could not get a verification code</translation>
+        <translation>No se pudo obtener el código de verificación</translation>
     </message>
     <message>
         <source>注册失败</source>
-        <translation>Registration failed</translation>
+        <translation>Error en el registro</translation>
     </message>
     <message>
         <source>找回秘密</source>
-        <translation>Reset password</translation>
+        <translation>Restablecer contraseña</translation>
     </message>
     <message>
         <source>修改密码成功</source>
-        <translation>Password changed</translation>
+        <translation>Contraseña cambiada</translation>
     </message>
     <message>
         <source>修改密码失败</source>
-        <translation>Could not change the password</translation>
+        <translation>No se pudo cambiar la contraseña</translation>
     </message>
     <message>
         <source>发送验证码</source>
-        <translation>Send code</translation>
+        <translation>Enviar código</translation>
     </message>
     <message>
         <source>s后重新获取</source>
-        <translation>s until resend</translation>
+        <translation>s para reenviar</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation>Please log in</translation>
+        <translation>Inicie sesión</translation>
     </message>
     <message>
         <source>充值</source>
-        <translation>Recharge</translation>
+        <translation>Recargar</translation>
     </message>
     <message>
         <source>到期时间</source>
-        <translation>Expires</translation>
+        <translation>Caduca</translation>
     </message>
     <message>
         <source>获取用户信息失败</source>
-        <translation>Could not get the user information</translation>
+        <translation>No se pudo obtener la información del usuario</translation>
     </message>
     <message>
         <source>指令词</source>
@@ -694,6 +694,272 @@
     <message>
         <source>正在转写,请稍后...</source>
         <translation>Transcribiendo, espera...</translation>
+    </message>
+    <message>
+        <source>模式选择</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Apagado</translation>
+    </message>
+    <message>
+        <source>常亮</source>
+        <translation>Fijo</translation>
+    </message>
+    <message>
+        <source>呼吸</source>
+        <translation>Respiración</translation>
+    </message>
+    <message>
+        <source>跑马灯</source>
+        <translation>Marquesina</translation>
+    </message>
+    <message>
+        <source>速度等级</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>亮度调节</source>
+        <translation>Brillo</translation>
+    </message>
+    <message>
+        <source>颜色选择</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>Baja</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>暗</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>亮</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>使用习惯</source>
+        <translation>Mano</translation>
+    </message>
+    <message>
+        <source>左手</source>
+        <translation>Zurdo</translation>
+    </message>
+    <message>
+        <source>右手</source>
+        <translation>Diestro</translation>
+    </message>
+    <message>
+        <source>低电提醒设置</source>
+        <translation>Aviso de batería baja</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>我的设备</source>
+        <translation>Mi dispositivo</translation>
+    </message>
+    <message>
+        <source>自动删除录音</source>
+        <translation>Borrar grabaciones automáticamente</translation>
+    </message>
+    <message>
+        <source>录音过程中指示灯熄灭</source>
+        <translation>Indicador apagado al grabar</translation>
+    </message>
+    <message>
+        <source>电量:</source>
+        <translation>Batería:</translation>
+    </message>
+    <message>
+        <source>固件版本:</source>
+        <translation>Firmware:</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Versión </translation>
+    </message>
+    <message>
+        <source>设备序列号:</source>
+        <translation>Número de serie:</translation>
+    </message>
+    <message>
+        <source>关于AI鼠标</source>
+        <translation>Acerca del ratón IA</translation>
+    </message>
+    <message>
+        <source>软件版本：</source>
+        <translation>Versión del software:</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>Versión del firmware:</translation>
+    </message>
+    <message>
+        <source>版本说明</source>
+        <translation>Notas de la versión </translation>
+    </message>
+    <message>
+        <source>语音打字，语音翻译，语音搜索，语音控制
+划词翻译，截图识别，截图翻译，按键宏定义</source>
+        <translation>Escritura por voz, traducción por voz, búsqueda por voz, control por voz
+Traducción de palabras, reconocimiento de capturas, traducción de capturas, macros de teclas</translation>
+    </message>
+    <message>
+        <source>升级设备固件</source>
+        <translation>Actualizar dispositivo</translation>
+    </message>
+    <message>
+        <source>升级接收器固件</source>
+        <translation>Actualizar receptor</translation>
+    </message>
+    <message>
+        <source>取消升级</source>
+        <translation>Cancelar actualización</translation>
+    </message>
+    <message>
+        <source>升级后如果连接不上请重新配对</source>
+        <translation>Si el dispositivo no se conecta tras la actualización, vuelva a emparejarlo</translation>
+    </message>
+    <message>
+        <source>当前是最新版本</source>
+        <translation>Tiene la versión más reciente</translation>
+    </message>
+    <message>
+        <source>升级失败</source>
+        <translation>Error de actualización</translation>
+    </message>
+    <message>
+        <source>升级取消</source>
+        <translation>Actualización cancelada</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>Ratón</translation>
+    </message>
+    <message>
+        <source>电脑</source>
+        <translation>Ordenador</translation>
+    </message>
+    <message>
+        <source>公网</source>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>一键检测</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>重置驱动</source>
+        <translation>Restablecer controlador</translation>
+    </message>
+    <message>
+        <source>当前设备和环境一切正常,请放心使用,如有问题请联系客服</source>
+        <translation>Su dispositivo y su entorno funcionan con normalidad. Si tiene algún problema, contacte con atención al cliente</translation>
+    </message>
+    <message>
+        <source>当前设备和环境异常,如有问题请联系客服</source>
+        <translation>Hay un problema con su dispositivo o su entorno. Si tiene algún problema, contacte con atención al cliente</translation>
+    </message>
+    <message>
+        <source>转写音频</source>
+        <translation>Transcribir audio</translation>
+    </message>
+    <message>
+        <source>转写记录</source>
+        <translation>Transcripciones</translation>
+    </message>
+    <message>
+        <source>个人词库</source>
+        <translation>Mi vocabulario</translation>
+    </message>
+    <message>
+        <source>充值记录</source>
+        <translation>Historial de recargas</translation>
+    </message>
+    <message>
+        <source>昵称</source>
+        <translation>Apodo</translation>
+    </message>
+    <message>
+        <source>修改密码</source>
+        <translation>Cambiar contraseña</translation>
+    </message>
+    <message>
+        <source>可用时长(分钟):</source>
+        <translation>Minutos disponibles:</translation>
+    </message>
+    <message>
+        <source>请输入原始密码</source>
+        <translation>Introduzca la contraseña actual</translation>
+    </message>
+    <message>
+        <source>请输入新密码</source>
+        <translation>Introduzca la nueva contraseña</translation>
+    </message>
+    <message>
+        <source>请再次输入新密码</source>
+        <translation>Repita la nueva contraseña</translation>
+    </message>
+    <message>
+        <source>验证码登录</source>
+        <translation>Acceder con código</translation>
+    </message>
+    <message>
+        <source>密码登录</source>
+        <translation>Acceder con contraseña</translation>
+    </message>
+    <message>
+        <source>手机号</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>请输入手机号</source>
+        <translation>Introduzca el teléfono</translation>
+    </message>
+    <message>
+        <source>获取验证码</source>
+        <translation>Obtener código</translation>
+    </message>
+    <message>
+        <source>请输入验证码</source>
+        <translation>Introduzca el código</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>Introduzca la contraseña</translation>
+    </message>
+    <message>
+        <source>扫一扫</source>
+        <translation>Escanear</translation>
+    </message>
+    <message>
+        <source>立即登录</source>
+        <translation>para acceder</translation>
+    </message>
+    <message>
+        <source>进入AI智能创作</source>
+        <translation>Entrar en creación con IA</translation>
+    </message>
+    <message>
+        <source>重置按键功能</source>
+        <translation>Restablecer funciones de teclas</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
     </message>
 </context>
 </TS>

@@ -453,11 +453,11 @@
     </message>
     <message>
         <source>返回</source>
-        <translation>Back</translation>
+        <translation>Bumalik</translation>
     </message>
     <message>
         <source>手机号/邮箱</source>
-        <translation>Phone number/e-mail</translation>
+        <translation>Telepono/email</translation>
     </message>
     <message>
         <source>密码</source>
@@ -465,39 +465,39 @@
     </message>
     <message>
         <source>信息不能为空</source>
-        <translation>Information cannot be empty</translation>
+        <translation>Hindi puwedeng walang laman ang impormasyon</translation>
     </message>
     <message>
         <source>请填写手机号/邮箱</source>
-        <translation>Please enter your phone number or e-mail</translation>
+        <translation>Pakilagay ang numero ng telepono o email</translation>
     </message>
     <message>
         <source>请填写密码</source>
-        <translation>Please enter the password</translation>
+        <translation>Pakilagay ang password</translation>
     </message>
     <message>
         <source>记住密码</source>
-        <translation>Remember password</translation>
+        <translation>Tandaan ang password</translation>
     </message>
     <message>
         <source>忘记密码</source>
-        <translation>Forgot password</translation>
+        <translation>Nakalimutan ang password</translation>
     </message>
     <message>
         <source>登录</source>
-        <translation>Log in</translation>
+        <translation>Mag-log in</translation>
     </message>
     <message>
         <source>注册</source>
-        <translation>Register</translation>
+        <translation>Magparehistro</translation>
     </message>
     <message>
         <source>登录成功</source>
-        <translation>Logged in</translation>
+        <translation>Naka-log in na</translation>
     </message>
     <message>
         <source>登录失败</source>
-        <translation>Login failed</translation>
+        <translation>Hindi naka-log in</translation>
     </message>
     <message>
         <source>验证码</source>
@@ -505,71 +505,71 @@
     </message>
     <message>
         <source>再次输入密码</source>
-        <translation>Enter the password again</translation>
+        <translation>Ilagay muli ang password</translation>
     </message>
     <message>
         <source>我已阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>I have read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt;</translation>
+        <translation>Nabasa ko at sumasang-ayon ako sa &lt;&lt;Patakaran sa Privacy ng Corvane&gt;&gt; at sa &lt;&lt;Kasunduan sa Serbisyo ng User ng Corvane&gt;&gt;</translation>
     </message>
     <message>
         <source>请先阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>Please read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt; first</translation>
+        <translation>Pakibasa at sumang-ayon muna sa &lt;&lt;Patakaran sa Privacy ng Corvane&gt;&gt; at sa &lt;&lt;Kasunduan sa Serbisyo ng User ng Corvane&gt;&gt;</translation>
     </message>
     <message>
         <source>请填写验证码</source>
-        <translation>Please enter the verification code</translation>
+        <translation>Pakilagay ang verification code</translation>
     </message>
     <message>
         <source>请填写确认密码</source>
-        <translation>Please confirm the password</translation>
+        <translation>Pakikumpirma ang password</translation>
     </message>
     <message>
         <source>两次输入密码不一致</source>
-        <translation>The two passwords do not match</translation>
+        <translation>Hindi magkatugma ang dalawang password</translation>
     </message>
     <message>
         <source>获取验证码失败</source>
-        <translation>Could not get a verification code</translation>
+        <translation>Hindi nakakuha ng verification code</translation>
     </message>
     <message>
         <source>注册失败</source>
-        <translation>Registration failed</translation>
+        <translation>Hindi nakapagparehistro</translation>
     </message>
     <message>
         <source>找回秘密</source>
-        <translation>Reset password</translation>
+        <translation>I-reset ang password</translation>
     </message>
     <message>
         <source>修改密码成功</source>
-        <translation>Password changed</translation>
+        <translation>Napalitan ang password</translation>
     </message>
     <message>
         <source>修改密码失败</source>
-        <translation>Could not change the password</translation>
+        <translation>Hindi napalitan ang password</translation>
     </message>
     <message>
         <source>发送验证码</source>
-        <translation>Send code</translation>
+        <translation>Ipadala ang code</translation>
     </message>
     <message>
         <source>s后重新获取</source>
-        <translation>s until resend</translation>
+        <translation>s bago muling ipadala</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation>Please log in</translation>
+        <translation>Mag-log in muna</translation>
     </message>
     <message>
         <source>充值</source>
-        <translation>Recharge</translation>
+        <translation>Mag-recharge</translation>
     </message>
     <message>
         <source>到期时间</source>
-        <translation>Expires</translation>
+        <translation>Mag-e-expire</translation>
     </message>
     <message>
         <source>获取用户信息失败</source>
-        <translation>Could not get the user information</translation>
+        <translation>Hindi nakuha ang impormasyon ng user</translation>
     </message>
     <message>
         <source>指令词</source>
@@ -694,6 +694,272 @@
     <message>
         <source>正在转写,请稍后...</source>
         <translation>Nagta-transcribe, pakihintay...</translation>
+    </message>
+    <message>
+        <source>模式选择</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Naka-off</translation>
+    </message>
+    <message>
+        <source>常亮</source>
+        <translation>Tuloy-tuloy</translation>
+    </message>
+    <message>
+        <source>呼吸</source>
+        <translation>Paghinga</translation>
+    </message>
+    <message>
+        <source>跑马灯</source>
+        <translation>Marquee</translation>
+    </message>
+    <message>
+        <source>速度等级</source>
+        <translation>Bilis</translation>
+    </message>
+    <message>
+        <source>亮度调节</source>
+        <translation>Liwanag</translation>
+    </message>
+    <message>
+        <source>颜色选择</source>
+        <translation>Kulay</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>Mababa</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>Mataas</translation>
+    </message>
+    <message>
+        <source>暗</source>
+        <translation>Madilim</translation>
+    </message>
+    <message>
+        <source>亮</source>
+        <translation>Maliwanag</translation>
+    </message>
+    <message>
+        <source>使用习惯</source>
+        <translation>Kamay</translation>
+    </message>
+    <message>
+        <source>左手</source>
+        <translation>Kaliwang kamay</translation>
+    </message>
+    <message>
+        <source>右手</source>
+        <translation>Kanang kamay</translation>
+    </message>
+    <message>
+        <source>低电提醒设置</source>
+        <translation>Paalala sa mahinang baterya</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>我的设备</source>
+        <translation>Aking device</translation>
+    </message>
+    <message>
+        <source>自动删除录音</source>
+        <translation>Awtomatikong burahin ang mga recording</translation>
+    </message>
+    <message>
+        <source>录音过程中指示灯熄灭</source>
+        <translation>Patayin ang ilaw habang nagre-record</translation>
+    </message>
+    <message>
+        <source>电量:</source>
+        <translation>Baterya:</translation>
+    </message>
+    <message>
+        <source>固件版本:</source>
+        <translation>Firmware:</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Bersyon </translation>
+    </message>
+    <message>
+        <source>设备序列号:</source>
+        <translation>Serial number:</translation>
+    </message>
+    <message>
+        <source>关于AI鼠标</source>
+        <translation>Tungkol sa AI Mouse</translation>
+    </message>
+    <message>
+        <source>软件版本：</source>
+        <translation>Bersyon ng software:</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>Bersyon ng firmware:</translation>
+    </message>
+    <message>
+        <source>版本说明</source>
+        <translation>Mga tala ng bersyon </translation>
+    </message>
+    <message>
+        <source>语音打字，语音翻译，语音搜索，语音控制
+划词翻译，截图识别，截图翻译，按键宏定义</source>
+        <translation>Voice typing, voice translation, voice search, voice control
+Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key macros</translation>
+    </message>
+    <message>
+        <source>升级设备固件</source>
+        <translation>I-update ang device</translation>
+    </message>
+    <message>
+        <source>升级接收器固件</source>
+        <translation>I-update ang receiver</translation>
+    </message>
+    <message>
+        <source>取消升级</source>
+        <translation>Kanselahin ang update</translation>
+    </message>
+    <message>
+        <source>升级后如果连接不上请重新配对</source>
+        <translation>Kung hindi kumonekta ang device pagkatapos ng update, i-pair itong muli</translation>
+    </message>
+    <message>
+        <source>当前是最新版本</source>
+        <translation>Nasa pinakabagong bersyon ka</translation>
+    </message>
+    <message>
+        <source>升级失败</source>
+        <translation>Nabigo ang update</translation>
+    </message>
+    <message>
+        <source>升级取消</source>
+        <translation>Kinansela ang update</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>电脑</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>公网</source>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>一键检测</source>
+        <translation>Suriin ngayon</translation>
+    </message>
+    <message>
+        <source>重置驱动</source>
+        <translation>I-reset ang driver</translation>
+    </message>
+    <message>
+        <source>当前设备和环境一切正常,请放心使用,如有问题请联系客服</source>
+        <translation>Maayos ang iyong device at kapaligiran. Kung may problema, makipag-ugnayan sa customer service</translation>
+    </message>
+    <message>
+        <source>当前设备和环境异常,如有问题请联系客服</source>
+        <translation>May problema sa iyong device o kapaligiran. Kung may problema, makipag-ugnayan sa customer service</translation>
+    </message>
+    <message>
+        <source>转写音频</source>
+        <translation>I-transcribe ang audio</translation>
+    </message>
+    <message>
+        <source>转写记录</source>
+        <translation>Mga transcription</translation>
+    </message>
+    <message>
+        <source>个人词库</source>
+        <translation>Aking bokabularyo</translation>
+    </message>
+    <message>
+        <source>充值记录</source>
+        <translation>Kasaysayan ng top-up</translation>
+    </message>
+    <message>
+        <source>昵称</source>
+        <translation>Palayaw</translation>
+    </message>
+    <message>
+        <source>修改密码</source>
+        <translation>Palitan ang password</translation>
+    </message>
+    <message>
+        <source>可用时长(分钟):</source>
+        <translation>Natitirang minuto:</translation>
+    </message>
+    <message>
+        <source>请输入原始密码</source>
+        <translation>Ilagay ang kasalukuyang password</translation>
+    </message>
+    <message>
+        <source>请输入新密码</source>
+        <translation>Ilagay ang bagong password</translation>
+    </message>
+    <message>
+        <source>请再次输入新密码</source>
+        <translation>Ulitin ang bagong password</translation>
+    </message>
+    <message>
+        <source>验证码登录</source>
+        <translation>Mag-sign in gamit ang code</translation>
+    </message>
+    <message>
+        <source>密码登录</source>
+        <translation>Mag-sign in gamit ang password</translation>
+    </message>
+    <message>
+        <source>手机号</source>
+        <translation>Numero ng telepono</translation>
+    </message>
+    <message>
+        <source>请输入手机号</source>
+        <translation>Ilagay ang numero ng telepono</translation>
+    </message>
+    <message>
+        <source>获取验证码</source>
+        <translation>Kunin ang code</translation>
+    </message>
+    <message>
+        <source>请输入验证码</source>
+        <translation>Ilagay ang code</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>Ilagay ang password</translation>
+    </message>
+    <message>
+        <source>扫一扫</source>
+        <translation>I-scan</translation>
+    </message>
+    <message>
+        <source>立即登录</source>
+        <translation>para mag-sign in</translation>
+    </message>
+    <message>
+        <source>进入AI智能创作</source>
+        <translation>Pumasok sa AI creation</translation>
+    </message>
+    <message>
+        <source>重置按键功能</source>
+        <translation>I-reset ang mga function ng key</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
     </message>
 </context>
 </TS>

@@ -453,123 +453,123 @@
     </message>
     <message>
         <source>返回</source>
-        <translation>Back</translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>手机号/邮箱</source>
-        <translation>Phone number/e-mail</translation>
+        <translation>Téléphone/e-mail</translation>
     </message>
     <message>
         <source>密码</source>
-        <translation>Password</translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>信息不能为空</source>
-        <translation>Information cannot be empty</translation>
+        <translation>Les informations ne peuvent pas être vides</translation>
     </message>
     <message>
         <source>请填写手机号/邮箱</source>
-        <translation>Please enter your phone number or e-mail</translation>
+        <translation>Veuillez saisir votre numéro de téléphone ou e-mail</translation>
     </message>
     <message>
         <source>请填写密码</source>
-        <translation>Please enter the password</translation>
+        <translation>Veuillez saisir le mot de passe</translation>
     </message>
     <message>
         <source>记住密码</source>
-        <translation>Remember password</translation>
+        <translation>Mémoriser le mot de passe</translation>
     </message>
     <message>
         <source>忘记密码</source>
-        <translation>Forgot password</translation>
+        <translation>Mot de passe oublié</translation>
     </message>
     <message>
         <source>登录</source>
-        <translation>Log in</translation>
+        <translation>Se connecter</translation>
     </message>
     <message>
         <source>注册</source>
-        <translation>Register</translation>
+        <translation>S'inscrire</translation>
     </message>
     <message>
         <source>登录成功</source>
-        <translation>Logged in</translation>
+        <translation>Connecté</translation>
     </message>
     <message>
         <source>登录失败</source>
-        <translation>Login failed</translation>
+        <translation>Échec de la connexion</translation>
     </message>
     <message>
         <source>验证码</source>
-        <translation>Verification code</translation>
+        <translation>Code de vérification</translation>
     </message>
     <message>
         <source>再次输入密码</source>
-        <translation>Enter the password again</translation>
+        <translation>Confirmez le mot de passe</translation>
     </message>
     <message>
         <source>我已阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>I have read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt;</translation>
+        <translation>J'ai lu et j'accepte la &lt;&lt;Politique de confidentialité Corvane&gt;&gt; et le &lt;&lt;Contrat d'utilisation Corvane&gt;&gt;</translation>
     </message>
     <message>
         <source>请先阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>Please read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt; first</translation>
+        <translation>Veuillez d'abord lire et accepter la &lt;&lt;Politique de confidentialité Corvane&gt;&gt; et le &lt;&lt;Contrat d'utilisation Corvane&gt;&gt;</translation>
     </message>
     <message>
         <source>请填写验证码</source>
-        <translation>Please enter the verification code</translation>
+        <translation>Veuillez saisir le code de vérification</translation>
     </message>
     <message>
         <source>请填写确认密码</source>
-        <translation>Please confirm the password</translation>
+        <translation>Veuillez confirmer le mot de passe</translation>
     </message>
     <message>
         <source>两次输入密码不一致</source>
-        <translation>The two passwords do not match</translation>
+        <translation>Les deux mots de passe ne correspondent pas</translation>
     </message>
     <message>
         <source>获取验证码失败</source>
-        <translation>Could not get a verification code</translation>
+        <translation>Impossible d'obtenir un code de vérification</translation>
     </message>
     <message>
         <source>注册失败</source>
-        <translation>Registration failed</translation>
+        <translation>Échec de l'inscription</translation>
     </message>
     <message>
         <source>找回秘密</source>
-        <translation>Reset password</translation>
+        <translation>Réinitialiser le mot de passe</translation>
     </message>
     <message>
         <source>修改密码成功</source>
-        <translation>Password changed</translation>
+        <translation>Mot de passe modifié</translation>
     </message>
     <message>
         <source>修改密码失败</source>
-        <translation>Could not change the password</translation>
+        <translation>Impossible de modifier le mot de passe</translation>
     </message>
     <message>
         <source>发送验证码</source>
-        <translation>Send code</translation>
+        <translation>Envoyer le code</translation>
     </message>
     <message>
         <source>s后重新获取</source>
-        <translation>s until resend</translation>
+        <translation>s avant un nouvel envoi</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation>Please log in</translation>
+        <translation>Veuillez vous connecter</translation>
     </message>
     <message>
         <source>充值</source>
-        <translation>Recharge</translation>
+        <translation>Recharger</translation>
     </message>
     <message>
         <source>到期时间</source>
-        <translation>Expires</translation>
+        <translation>Expire le</translation>
     </message>
     <message>
         <source>获取用户信息失败</source>
-        <translation>Could not get the user information</translation>
+        <translation>Impossible d'obtenir les informations de l'utilisateur</translation>
     </message>
     <message>
         <source>指令词</source>
@@ -694,6 +694,272 @@
     <message>
         <source>正在转写,请稍后...</source>
         <translation>Transcription en cours, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>模式选择</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Éteint</translation>
+    </message>
+    <message>
+        <source>常亮</source>
+        <translation>Fixe</translation>
+    </message>
+    <message>
+        <source>呼吸</source>
+        <translation>Respiration</translation>
+    </message>
+    <message>
+        <source>跑马灯</source>
+        <translation>Défilement</translation>
+    </message>
+    <message>
+        <source>速度等级</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>亮度调节</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>颜色选择</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>Lente</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>Rapide</translation>
+    </message>
+    <message>
+        <source>暗</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>亮</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>使用习惯</source>
+        <translation>Main</translation>
+    </message>
+    <message>
+        <source>左手</source>
+        <translation>Gaucher</translation>
+    </message>
+    <message>
+        <source>右手</source>
+        <translation>Droitier</translation>
+    </message>
+    <message>
+        <source>低电提醒设置</source>
+        <translation>Alerte batterie faible</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>我的设备</source>
+        <translation>Mon appareil</translation>
+    </message>
+    <message>
+        <source>自动删除录音</source>
+        <translation>Supprimer les enregistrements automatiquement</translation>
+    </message>
+    <message>
+        <source>录音过程中指示灯熄灭</source>
+        <translation>Voyant éteint pendant l'enregistrement</translation>
+    </message>
+    <message>
+        <source>电量:</source>
+        <translation>Batterie :</translation>
+    </message>
+    <message>
+        <source>固件版本:</source>
+        <translation>Micrologiciel :</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Version </translation>
+    </message>
+    <message>
+        <source>设备序列号:</source>
+        <translation>Numéro de série :</translation>
+    </message>
+    <message>
+        <source>关于AI鼠标</source>
+        <translation>À propos de la souris IA</translation>
+    </message>
+    <message>
+        <source>软件版本：</source>
+        <translation>Version du logiciel :</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>Version du micrologiciel :</translation>
+    </message>
+    <message>
+        <source>版本说明</source>
+        <translation>Notes de version </translation>
+    </message>
+    <message>
+        <source>语音打字，语音翻译，语音搜索，语音控制
+划词翻译，截图识别，截图翻译，按键宏定义</source>
+        <translation>Saisie vocale, traduction vocale, recherche vocale, commande vocale
+Traduction de mots, reconnaissance de capture, traduction de capture, macros de touches</translation>
+    </message>
+    <message>
+        <source>升级设备固件</source>
+        <translation>Mettre à jour l'appareil</translation>
+    </message>
+    <message>
+        <source>升级接收器固件</source>
+        <translation>Mettre à jour le récepteur</translation>
+    </message>
+    <message>
+        <source>取消升级</source>
+        <translation>Annuler la mise à jour</translation>
+    </message>
+    <message>
+        <source>升级后如果连接不上请重新配对</source>
+        <translation>Si l'appareil ne se connecte pas après la mise à jour, associez-le à nouveau</translation>
+    </message>
+    <message>
+        <source>当前是最新版本</source>
+        <translation>Vous avez la dernière version</translation>
+    </message>
+    <message>
+        <source>升级失败</source>
+        <translation>Échec de la mise à jour</translation>
+    </message>
+    <message>
+        <source>升级取消</source>
+        <translation>Mise à jour annulée</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>电脑</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>公网</source>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>一键检测</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>重置驱动</source>
+        <translation>Réinitialiser le pilote</translation>
+    </message>
+    <message>
+        <source>当前设备和环境一切正常,请放心使用,如有问题请联系客服</source>
+        <translation>Votre appareil et votre environnement fonctionnent normalement. En cas de problème, contactez le service client</translation>
+    </message>
+    <message>
+        <source>当前设备和环境异常,如有问题请联系客服</source>
+        <translation>Un problème touche votre appareil ou votre environnement. En cas de problème, contactez le service client</translation>
+    </message>
+    <message>
+        <source>转写音频</source>
+        <translation>Transcrire l'audio</translation>
+    </message>
+    <message>
+        <source>转写记录</source>
+        <translation>Transcriptions</translation>
+    </message>
+    <message>
+        <source>个人词库</source>
+        <translation>Mon vocabulaire</translation>
+    </message>
+    <message>
+        <source>充值记录</source>
+        <translation>Historique des recharges</translation>
+    </message>
+    <message>
+        <source>昵称</source>
+        <translation>Pseudo</translation>
+    </message>
+    <message>
+        <source>修改密码</source>
+        <translation>Changer le mot de passe</translation>
+    </message>
+    <message>
+        <source>可用时长(分钟):</source>
+        <translation>Minutes disponibles :</translation>
+    </message>
+    <message>
+        <source>请输入原始密码</source>
+        <translation>Saisir le mot de passe actuel</translation>
+    </message>
+    <message>
+        <source>请输入新密码</source>
+        <translation>Saisir le nouveau mot de passe</translation>
+    </message>
+    <message>
+        <source>请再次输入新密码</source>
+        <translation>Confirmer le nouveau mot de passe</translation>
+    </message>
+    <message>
+        <source>验证码登录</source>
+        <translation>Connexion par code</translation>
+    </message>
+    <message>
+        <source>密码登录</source>
+        <translation>Connexion par mot de passe</translation>
+    </message>
+    <message>
+        <source>手机号</source>
+        <translation>Numéro de téléphone</translation>
+    </message>
+    <message>
+        <source>请输入手机号</source>
+        <translation>Saisir le numéro de téléphone</translation>
+    </message>
+    <message>
+        <source>获取验证码</source>
+        <translation>Obtenir le code</translation>
+    </message>
+    <message>
+        <source>请输入验证码</source>
+        <translation>Saisir le code</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>Saisir le mot de passe</translation>
+    </message>
+    <message>
+        <source>扫一扫</source>
+        <translation>Scanner</translation>
+    </message>
+    <message>
+        <source>立即登录</source>
+        <translation>pour se connecter</translation>
+    </message>
+    <message>
+        <source>进入AI智能创作</source>
+        <translation>Accéder à la création IA</translation>
+    </message>
+    <message>
+        <source>重置按键功能</source>
+        <translation>Réinitialiser les fonctions des touches</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
     </message>
 </context>
 </TS>

@@ -453,11 +453,11 @@
     </message>
     <message>
         <source>返回</source>
-        <translation>Back</translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>手机号/邮箱</source>
-        <translation>Phone number/e-mail</translation>
+        <translation>Telefono/e-mail</translation>
     </message>
     <message>
         <source>密码</source>
@@ -465,111 +465,111 @@
     </message>
     <message>
         <source>信息不能为空</source>
-        <translation>Information cannot be empty</translation>
+        <translation>Le informazioni non possono essere vuote</translation>
     </message>
     <message>
         <source>请填写手机号/邮箱</source>
-        <translation>Please enter your phone number or e-mail</translation>
+        <translation>Inserisci il numero di telefono o l'e-mail</translation>
     </message>
     <message>
         <source>请填写密码</source>
-        <translation>Please enter the password</translation>
+        <translation>Inserisci la password</translation>
     </message>
     <message>
         <source>记住密码</source>
-        <translation>Remember password</translation>
+        <translation>Ricorda password</translation>
     </message>
     <message>
         <source>忘记密码</source>
-        <translation>Forgot password</translation>
+        <translation>Password dimenticata</translation>
     </message>
     <message>
         <source>登录</source>
-        <translation>Log in</translation>
+        <translation>Accedi</translation>
     </message>
     <message>
         <source>注册</source>
-        <translation>Register</translation>
+        <translation>Registrati</translation>
     </message>
     <message>
         <source>登录成功</source>
-        <translation>Logged in</translation>
+        <translation>Accesso eseguito</translation>
     </message>
     <message>
         <source>登录失败</source>
-        <translation>Login failed</translation>
+        <translation>Accesso non riuscito</translation>
     </message>
     <message>
         <source>验证码</source>
-        <translation>Verification code</translation>
+        <translation>Codice di verifica</translation>
     </message>
     <message>
         <source>再次输入密码</source>
-        <translation>Enter the password again</translation>
+        <translation>Ripeti la password</translation>
     </message>
     <message>
         <source>我已阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>I have read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt;</translation>
+        <translation>Ho letto e accetto l'&lt;&lt;Informativa sulla privacy Corvane&gt;&gt; e il &lt;&lt;Contratto di servizio Corvane&gt;&gt;</translation>
     </message>
     <message>
         <source>请先阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>Please read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt; first</translation>
+        <translation>Leggi e accetta prima l'&lt;&lt;Informativa sulla privacy Corvane&gt;&gt; e il &lt;&lt;Contratto di servizio Corvane&gt;&gt;</translation>
     </message>
     <message>
         <source>请填写验证码</source>
-        <translation>Please enter the verification code</translation>
+        <translation>Inserisci il codice di verifica</translation>
     </message>
     <message>
         <source>请填写确认密码</source>
-        <translation>Please confirm the password</translation>
+        <translation>Conferma la password</translation>
     </message>
     <message>
         <source>两次输入密码不一致</source>
-        <translation>The two passwords do not match</translation>
+        <translation>Le due password non coincidono</translation>
     </message>
     <message>
         <source>获取验证码失败</source>
-        <translation>Could not get a verification code</translation>
+        <translation>Impossibile ottenere il codice di verifica</translation>
     </message>
     <message>
         <source>注册失败</source>
-        <translation>Registration failed</translation>
+        <translation>Registrazione non riuscita</translation>
     </message>
     <message>
         <source>找回秘密</source>
-        <translation>Reset password</translation>
+        <translation>Reimposta password</translation>
     </message>
     <message>
         <source>修改密码成功</source>
-        <translation>Password changed</translation>
+        <translation>Password modificata</translation>
     </message>
     <message>
         <source>修改密码失败</source>
-        <translation>Could not change the password</translation>
+        <translation>Impossibile modificare la password</translation>
     </message>
     <message>
         <source>发送验证码</source>
-        <translation>Send code</translation>
+        <translation>Invia codice</translation>
     </message>
     <message>
         <source>s后重新获取</source>
-        <translation>s until resend</translation>
+        <translation>s al nuovo invio</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation>Please log in</translation>
+        <translation>Accedi prima</translation>
     </message>
     <message>
         <source>充值</source>
-        <translation>Recharge</translation>
+        <translation>Ricarica</translation>
     </message>
     <message>
         <source>到期时间</source>
-        <translation>Expires</translation>
+        <translation>Scadenza</translation>
     </message>
     <message>
         <source>获取用户信息失败</source>
-        <translation>Could not get the user information</translation>
+        <translation>Impossibile ottenere le informazioni dell'utente</translation>
     </message>
     <message>
         <source>指令词</source>
@@ -694,6 +694,272 @@
     <message>
         <source>正在转写,请稍后...</source>
         <translation>Trascrizione in corso, attendere...</translation>
+    </message>
+    <message>
+        <source>模式选择</source>
+        <translation>Modalità</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Spento</translation>
+    </message>
+    <message>
+        <source>常亮</source>
+        <translation>Fisso</translation>
+    </message>
+    <message>
+        <source>呼吸</source>
+        <translation>Respiro</translation>
+    </message>
+    <message>
+        <source>跑马灯</source>
+        <translation>Scorrimento</translation>
+    </message>
+    <message>
+        <source>速度等级</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>亮度调节</source>
+        <translation>Luminosità</translation>
+    </message>
+    <message>
+        <source>颜色选择</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>Bassa</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>暗</source>
+        <translation>Scuro</translation>
+    </message>
+    <message>
+        <source>亮</source>
+        <translation>Chiaro</translation>
+    </message>
+    <message>
+        <source>使用习惯</source>
+        <translation>Mano</translation>
+    </message>
+    <message>
+        <source>左手</source>
+        <translation>Mancino</translation>
+    </message>
+    <message>
+        <source>右手</source>
+        <translation>Destrorso</translation>
+    </message>
+    <message>
+        <source>低电提醒设置</source>
+        <translation>Avviso batteria scarica</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>我的设备</source>
+        <translation>Il mio dispositivo</translation>
+    </message>
+    <message>
+        <source>自动删除录音</source>
+        <translation>Elimina registrazioni automaticamente</translation>
+    </message>
+    <message>
+        <source>录音过程中指示灯熄灭</source>
+        <translation>Spia spenta durante la registrazione</translation>
+    </message>
+    <message>
+        <source>电量:</source>
+        <translation>Batteria:</translation>
+    </message>
+    <message>
+        <source>固件版本:</source>
+        <translation>Firmware:</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Versione </translation>
+    </message>
+    <message>
+        <source>设备序列号:</source>
+        <translation>Numero di serie:</translation>
+    </message>
+    <message>
+        <source>关于AI鼠标</source>
+        <translation>Informazioni sul mouse IA</translation>
+    </message>
+    <message>
+        <source>软件版本：</source>
+        <translation>Versione software:</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>Versione firmware:</translation>
+    </message>
+    <message>
+        <source>版本说明</source>
+        <translation>Note di versione </translation>
+    </message>
+    <message>
+        <source>语音打字，语音翻译，语音搜索，语音控制
+划词翻译，截图识别，截图翻译，按键宏定义</source>
+        <translation>Digitazione vocale, traduzione vocale, ricerca vocale, controllo vocale
+Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro dei tasti</translation>
+    </message>
+    <message>
+        <source>升级设备固件</source>
+        <translation>Aggiorna dispositivo</translation>
+    </message>
+    <message>
+        <source>升级接收器固件</source>
+        <translation>Aggiorna ricevitore</translation>
+    </message>
+    <message>
+        <source>取消升级</source>
+        <translation>Annulla aggiornamento</translation>
+    </message>
+    <message>
+        <source>升级后如果连接不上请重新配对</source>
+        <translation>Se il dispositivo non si connette dopo l'aggiornamento, associalo di nuovo</translation>
+    </message>
+    <message>
+        <source>当前是最新版本</source>
+        <translation>Hai la versione più recente</translation>
+    </message>
+    <message>
+        <source>升级失败</source>
+        <translation>Aggiornamento non riuscito</translation>
+    </message>
+    <message>
+        <source>升级取消</source>
+        <translation>Aggiornamento annullato</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>电脑</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>公网</source>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>一键检测</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>重置驱动</source>
+        <translation>Reimposta driver</translation>
+    </message>
+    <message>
+        <source>当前设备和环境一切正常,请放心使用,如有问题请联系客服</source>
+        <translation>Il dispositivo e l'ambiente funzionano normalmente. In caso di problemi contatta l'assistenza clienti</translation>
+    </message>
+    <message>
+        <source>当前设备和环境异常,如有问题请联系客服</source>
+        <translation>C'è un problema con il dispositivo o l'ambiente. In caso di problemi contatta l'assistenza clienti</translation>
+    </message>
+    <message>
+        <source>转写音频</source>
+        <translation>Trascrivi audio</translation>
+    </message>
+    <message>
+        <source>转写记录</source>
+        <translation>Trascrizioni</translation>
+    </message>
+    <message>
+        <source>个人词库</source>
+        <translation>Il mio vocabolario</translation>
+    </message>
+    <message>
+        <source>充值记录</source>
+        <translation>Cronologia ricariche</translation>
+    </message>
+    <message>
+        <source>昵称</source>
+        <translation>Soprannome</translation>
+    </message>
+    <message>
+        <source>修改密码</source>
+        <translation>Cambia password</translation>
+    </message>
+    <message>
+        <source>可用时长(分钟):</source>
+        <translation>Minuti disponibili:</translation>
+    </message>
+    <message>
+        <source>请输入原始密码</source>
+        <translation>Inserisci la password attuale</translation>
+    </message>
+    <message>
+        <source>请输入新密码</source>
+        <translation>Inserisci la nuova password</translation>
+    </message>
+    <message>
+        <source>请再次输入新密码</source>
+        <translation>Ripeti la nuova password</translation>
+    </message>
+    <message>
+        <source>验证码登录</source>
+        <translation>Accedi con codice</translation>
+    </message>
+    <message>
+        <source>密码登录</source>
+        <translation>Accedi con password</translation>
+    </message>
+    <message>
+        <source>手机号</source>
+        <translation>Telefono</translation>
+    </message>
+    <message>
+        <source>请输入手机号</source>
+        <translation>Inserisci il telefono</translation>
+    </message>
+    <message>
+        <source>获取验证码</source>
+        <translation>Ottieni codice</translation>
+    </message>
+    <message>
+        <source>请输入验证码</source>
+        <translation>Inserisci il codice</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>Inserisci la password</translation>
+    </message>
+    <message>
+        <source>扫一扫</source>
+        <translation>Scansiona</translation>
+    </message>
+    <message>
+        <source>立即登录</source>
+        <translation>per accedere</translation>
+    </message>
+    <message>
+        <source>进入AI智能创作</source>
+        <translation>Entra nella creazione IA</translation>
+    </message>
+    <message>
+        <source>重置按键功能</source>
+        <translation>Ripristina funzioni dei tasti</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
     </message>
 </context>
 </TS>

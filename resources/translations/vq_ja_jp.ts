@@ -453,123 +453,123 @@
     </message>
     <message>
         <source>返回</source>
-        <translation>Back</translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <source>手机号/邮箱</source>
-        <translation>Phone number/e-mail</translation>
+        <translation>電話番号/メール</translation>
     </message>
     <message>
         <source>密码</source>
-        <translation>Password</translation>
+        <translation>パスワード</translation>
     </message>
     <message>
         <source>信息不能为空</source>
-        <translation>Information cannot be empty</translation>
+        <translation>情報を入力してください</translation>
     </message>
     <message>
         <source>请填写手机号/邮箱</source>
-        <translation>Please enter your phone number or e-mail</translation>
+        <translation>電話番号またはメールアドレスを入力してください</translation>
     </message>
     <message>
         <source>请填写密码</source>
-        <translation>Please enter the password</translation>
+        <translation>パスワードを入力してください</translation>
     </message>
     <message>
         <source>记住密码</source>
-        <translation>Remember password</translation>
+        <translation>パスワードを保存</translation>
     </message>
     <message>
         <source>忘记密码</source>
-        <translation>Forgot password</translation>
+        <translation>パスワードをお忘れの方</translation>
     </message>
     <message>
         <source>登录</source>
-        <translation>Log in</translation>
+        <translation>ログイン</translation>
     </message>
     <message>
         <source>注册</source>
-        <translation>Register</translation>
+        <translation>新規登録</translation>
     </message>
     <message>
         <source>登录成功</source>
-        <translation>Logged in</translation>
+        <translation>ログインしました</translation>
     </message>
     <message>
         <source>登录失败</source>
-        <translation>Login failed</translation>
+        <translation>ログインに失敗しました</translation>
     </message>
     <message>
         <source>验证码</source>
-        <translation>Verification code</translation>
+        <translation>認証コード</translation>
     </message>
     <message>
         <source>再次输入密码</source>
-        <translation>Enter the password again</translation>
+        <translation>パスワード（確認）</translation>
     </message>
     <message>
         <source>我已阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>I have read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt;</translation>
+        <translation>&lt;&lt;Corvaneプライバシーポリシー&gt;&gt;および&lt;&lt;Corvane利用規約&gt;&gt;を読み、同意します</translation>
     </message>
     <message>
         <source>请先阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>Please read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt; first</translation>
+        <translation>先に&lt;&lt;Corvaneプライバシーポリシー&gt;&gt;および&lt;&lt;Corvane利用規約&gt;&gt;を読んで同意してください</translation>
     </message>
     <message>
         <source>请填写验证码</source>
-        <translation>Please enter the verification code</translation>
+        <translation>認証コードを入力してください</translation>
     </message>
     <message>
         <source>请填写确认密码</source>
-        <translation>Please confirm the password</translation>
+        <translation>確認用パスワードを入力してください</translation>
     </message>
     <message>
         <source>两次输入密码不一致</source>
-        <translation>The two passwords do not match</translation>
+        <translation>パスワードが一致しません</translation>
     </message>
     <message>
         <source>获取验证码失败</source>
-        <translation>Could not get a verification code</translation>
+        <translation>認証コードを取得できませんでした</translation>
     </message>
     <message>
         <source>注册失败</source>
-        <translation>Registration failed</translation>
+        <translation>登録に失敗しました</translation>
     </message>
     <message>
         <source>找回秘密</source>
-        <translation>Reset password</translation>
+        <translation>パスワードを再設定</translation>
     </message>
     <message>
         <source>修改密码成功</source>
-        <translation>Password changed</translation>
+        <translation>パスワードを変更しました</translation>
     </message>
     <message>
         <source>修改密码失败</source>
-        <translation>Could not change the password</translation>
+        <translation>パスワードを変更できませんでした</translation>
     </message>
     <message>
         <source>发送验证码</source>
-        <translation>Send code</translation>
+        <translation>コードを送信</translation>
     </message>
     <message>
         <source>s后重新获取</source>
-        <translation>s until resend</translation>
+        <translation>秒後に再送信</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation>Please log in</translation>
+        <translation>ログインしてください</translation>
     </message>
     <message>
         <source>充值</source>
-        <translation>Recharge</translation>
+        <translation>チャージ</translation>
     </message>
     <message>
         <source>到期时间</source>
-        <translation>Expires</translation>
+        <translation>有効期限</translation>
     </message>
     <message>
         <source>获取用户信息失败</source>
-        <translation>Could not get the user information</translation>
+        <translation>ユーザー情報を取得できませんでした</translation>
     </message>
     <message>
         <source>指令词</source>
@@ -694,6 +694,272 @@
     <message>
         <source>正在转写,请稍后...</source>
         <translation>文字起こし中です。しばらくお待ちください...</translation>
+    </message>
+    <message>
+        <source>模式选择</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>常亮</source>
+        <translation>常時点灯</translation>
+    </message>
+    <message>
+        <source>呼吸</source>
+        <translation>呼吸</translation>
+    </message>
+    <message>
+        <source>跑马灯</source>
+        <translation>マーキー</translation>
+    </message>
+    <message>
+        <source>速度等级</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>亮度调节</source>
+        <translation>明るさ</translation>
+    </message>
+    <message>
+        <source>颜色选择</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>暗</source>
+        <translation>暗</translation>
+    </message>
+    <message>
+        <source>亮</source>
+        <translation>明</translation>
+    </message>
+    <message>
+        <source>使用习惯</source>
+        <translation>利き手</translation>
+    </message>
+    <message>
+        <source>左手</source>
+        <translation>左手</translation>
+    </message>
+    <message>
+        <source>右手</source>
+        <translation>右手</translation>
+    </message>
+    <message>
+        <source>低电提醒设置</source>
+        <translation>バッテリー低下の通知</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>我的设备</source>
+        <translation>マイデバイス</translation>
+    </message>
+    <message>
+        <source>自动删除录音</source>
+        <translation>録音を自動削除</translation>
+    </message>
+    <message>
+        <source>录音过程中指示灯熄灭</source>
+        <translation>録音中はランプを消灯</translation>
+    </message>
+    <message>
+        <source>电量:</source>
+        <translation>電池残量:</translation>
+    </message>
+    <message>
+        <source>固件版本:</source>
+        <translation>ファームウェア:</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <source>设备序列号:</source>
+        <translation>シリアル番号:</translation>
+    </message>
+    <message>
+        <source>关于AI鼠标</source>
+        <translation>AIマウスについて</translation>
+    </message>
+    <message>
+        <source>软件版本：</source>
+        <translation>ソフトウェアバージョン：</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>ファームウェアバージョン：</translation>
+    </message>
+    <message>
+        <source>版本说明</source>
+        <translation>バージョン情報 </translation>
+    </message>
+    <message>
+        <source>语音打字，语音翻译，语音搜索，语音控制
+划词翻译，截图识别，截图翻译，按键宏定义</source>
+        <translation>音声入力、音声翻訳、音声検索、音声操作
+選択語翻訳、画面認識、画面翻訳、キーマクロ</translation>
+    </message>
+    <message>
+        <source>升级设备固件</source>
+        <translation>デバイスを更新</translation>
+    </message>
+    <message>
+        <source>升级接收器固件</source>
+        <translation>レシーバーを更新</translation>
+    </message>
+    <message>
+        <source>取消升级</source>
+        <translation>更新をキャンセル</translation>
+    </message>
+    <message>
+        <source>升级后如果连接不上请重新配对</source>
+        <translation>更新後に接続できない場合は、もう一度ペアリングしてください</translation>
+    </message>
+    <message>
+        <source>当前是最新版本</source>
+        <translation>最新バージョンです</translation>
+    </message>
+    <message>
+        <source>升级失败</source>
+        <translation>更新に失敗しました</translation>
+    </message>
+    <message>
+        <source>升级取消</source>
+        <translation>更新をキャンセルしました</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>マウス</translation>
+    </message>
+    <message>
+        <source>电脑</source>
+        <translation>コンピューター</translation>
+    </message>
+    <message>
+        <source>公网</source>
+        <translation>インターネット</translation>
+    </message>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>一键检测</source>
+        <translation>ワンクリック検査</translation>
+    </message>
+    <message>
+        <source>重置驱动</source>
+        <translation>ドライバーをリセット</translation>
+    </message>
+    <message>
+        <source>当前设备和环境一切正常,请放心使用,如有问题请联系客服</source>
+        <translation>デバイスと環境は正常です。問題がある場合はカスタマーサービスにお問い合わせください</translation>
+    </message>
+    <message>
+        <source>当前设备和环境异常,如有问题请联系客服</source>
+        <translation>デバイスまたは環境に異常があります。問題がある場合はカスタマーサービスにお問い合わせください</translation>
+    </message>
+    <message>
+        <source>转写音频</source>
+        <translation>音声を文字起こし</translation>
+    </message>
+    <message>
+        <source>转写记录</source>
+        <translation>文字起こし履歴</translation>
+    </message>
+    <message>
+        <source>个人词库</source>
+        <translation>個人辞書</translation>
+    </message>
+    <message>
+        <source>充值记录</source>
+        <translation>チャージ履歴</translation>
+    </message>
+    <message>
+        <source>昵称</source>
+        <translation>ニックネーム</translation>
+    </message>
+    <message>
+        <source>修改密码</source>
+        <translation>パスワード変更</translation>
+    </message>
+    <message>
+        <source>可用时长(分钟):</source>
+        <translation>利用可能時間(分):</translation>
+    </message>
+    <message>
+        <source>请输入原始密码</source>
+        <translation>現在のパスワードを入力</translation>
+    </message>
+    <message>
+        <source>请输入新密码</source>
+        <translation>新しいパスワードを入力</translation>
+    </message>
+    <message>
+        <source>请再次输入新密码</source>
+        <translation>新しいパスワードを再入力</translation>
+    </message>
+    <message>
+        <source>验证码登录</source>
+        <translation>認証コードでログイン</translation>
+    </message>
+    <message>
+        <source>密码登录</source>
+        <translation>パスワードでログイン</translation>
+    </message>
+    <message>
+        <source>手机号</source>
+        <translation>電話番号</translation>
+    </message>
+    <message>
+        <source>请输入手机号</source>
+        <translation>電話番号を入力</translation>
+    </message>
+    <message>
+        <source>获取验证码</source>
+        <translation>コードを取得</translation>
+    </message>
+    <message>
+        <source>请输入验证码</source>
+        <translation>認証コードを入力</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>パスワードを入力</translation>
+    </message>
+    <message>
+        <source>扫一扫</source>
+        <translation>スキャンして</translation>
+    </message>
+    <message>
+        <source>立即登录</source>
+        <translation>今すぐログイン</translation>
+    </message>
+    <message>
+        <source>进入AI智能创作</source>
+        <translation>AIクリエイションへ</translation>
+    </message>
+    <message>
+        <source>重置按键功能</source>
+        <translation>キー機能をリセット</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
     </message>
 </context>
 </TS>

@@ -453,123 +453,123 @@
     </message>
     <message>
         <source>返回</source>
-        <translation>Back</translation>
+        <translation>뒤로</translation>
     </message>
     <message>
         <source>手机号/邮箱</source>
-        <translation>Phone number/e-mail</translation>
+        <translation>전화번호/이메일</translation>
     </message>
     <message>
         <source>密码</source>
-        <translation>Password</translation>
+        <translation>비밀번호</translation>
     </message>
     <message>
         <source>信息不能为空</source>
-        <translation>Information cannot be empty</translation>
+        <translation>정보를 입력해 주세요</translation>
     </message>
     <message>
         <source>请填写手机号/邮箱</source>
-        <translation>Please enter your phone number or e-mail</translation>
+        <translation>전화번호 또는 이메일을 입력해 주세요</translation>
     </message>
     <message>
         <source>请填写密码</source>
-        <translation>Please enter the password</translation>
+        <translation>비밀번호를 입력해 주세요</translation>
     </message>
     <message>
         <source>记住密码</source>
-        <translation>Remember password</translation>
+        <translation>비밀번호 저장</translation>
     </message>
     <message>
         <source>忘记密码</source>
-        <translation>Forgot password</translation>
+        <translation>비밀번호 찾기</translation>
     </message>
     <message>
         <source>登录</source>
-        <translation>Log in</translation>
+        <translation>로그인</translation>
     </message>
     <message>
         <source>注册</source>
-        <translation>Register</translation>
+        <translation>회원가입</translation>
     </message>
     <message>
         <source>登录成功</source>
-        <translation>Logged in</translation>
+        <translation>로그인되었습니다</translation>
     </message>
     <message>
         <source>登录失败</source>
-        <translation>Login failed</translation>
+        <translation>로그인 실패</translation>
     </message>
     <message>
         <source>验证码</source>
-        <translation>Verification code</translation>
+        <translation>인증 코드</translation>
     </message>
     <message>
         <source>再次输入密码</source>
-        <translation>Enter the password again</translation>
+        <translation>비밀번호 다시 입력</translation>
     </message>
     <message>
         <source>我已阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>I have read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt;</translation>
+        <translation>&lt;&lt;Corvane 개인정보 처리방침&gt;&gt; 및 &lt;&lt;Corvane 이용약관&gt;&gt;을 읽었으며 동의합니다</translation>
     </message>
     <message>
         <source>请先阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>Please read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt; first</translation>
+        <translation>먼저 &lt;&lt;Corvane 개인정보 처리방침&gt;&gt; 및 &lt;&lt;Corvane 이용약관&gt;&gt;을 읽고 동의해 주세요</translation>
     </message>
     <message>
         <source>请填写验证码</source>
-        <translation>Please enter the verification code</translation>
+        <translation>인증 코드를 입력해 주세요</translation>
     </message>
     <message>
         <source>请填写确认密码</source>
-        <translation>Please confirm the password</translation>
+        <translation>비밀번호를 다시 입력해 주세요</translation>
     </message>
     <message>
         <source>两次输入密码不一致</source>
-        <translation>The two passwords do not match</translation>
+        <translation>비밀번호가 일치하지 않습니다</translation>
     </message>
     <message>
         <source>获取验证码失败</source>
-        <translation>Could not get a verification code</translation>
+        <translation>인증 코드를 받지 못했습니다</translation>
     </message>
     <message>
         <source>注册失败</source>
-        <translation>Registration failed</translation>
+        <translation>회원가입 실패</translation>
     </message>
     <message>
         <source>找回秘密</source>
-        <translation>Reset password</translation>
+        <translation>비밀번호 재설정</translation>
     </message>
     <message>
         <source>修改密码成功</source>
-        <translation>Password changed</translation>
+        <translation>비밀번호가 변경되었습니다</translation>
     </message>
     <message>
         <source>修改密码失败</source>
-        <translation>Could not change the password</translation>
+        <translation>비밀번호를 변경하지 못했습니다</translation>
     </message>
     <message>
         <source>发送验证码</source>
-        <translation>Send code</translation>
+        <translation>코드 보내기</translation>
     </message>
     <message>
         <source>s后重新获取</source>
-        <translation>s until resend</translation>
+        <translation>초 후 재전송</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation>Please log in</translation>
+        <translation>로그인해 주세요</translation>
     </message>
     <message>
         <source>充值</source>
-        <translation>Recharge</translation>
+        <translation>충전</translation>
     </message>
     <message>
         <source>到期时间</source>
-        <translation>Expires</translation>
+        <translation>만료일</translation>
     </message>
     <message>
         <source>获取用户信息失败</source>
-        <translation>Could not get the user information</translation>
+        <translation>사용자 정보를 가져오지 못했습니다</translation>
     </message>
     <message>
         <source>指令词</source>
@@ -694,6 +694,272 @@
     <message>
         <source>正在转写,请稍后...</source>
         <translation>전사 중입니다. 잠시 기다려 주세요...</translation>
+    </message>
+    <message>
+        <source>模式选择</source>
+        <translation>모드</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>끄기</translation>
+    </message>
+    <message>
+        <source>常亮</source>
+        <translation>항상 켜짐</translation>
+    </message>
+    <message>
+        <source>呼吸</source>
+        <translation>숨쉬기</translation>
+    </message>
+    <message>
+        <source>跑马灯</source>
+        <translation>마키</translation>
+    </message>
+    <message>
+        <source>速度等级</source>
+        <translation>속도</translation>
+    </message>
+    <message>
+        <source>亮度调节</source>
+        <translation>밝기</translation>
+    </message>
+    <message>
+        <source>颜色选择</source>
+        <translation>색상</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>낮음</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>높음</translation>
+    </message>
+    <message>
+        <source>暗</source>
+        <translation>어둡게</translation>
+    </message>
+    <message>
+        <source>亮</source>
+        <translation>밝게</translation>
+    </message>
+    <message>
+        <source>使用习惯</source>
+        <translation>사용 손</translation>
+    </message>
+    <message>
+        <source>左手</source>
+        <translation>왼손</translation>
+    </message>
+    <message>
+        <source>右手</source>
+        <translation>오른손</translation>
+    </message>
+    <message>
+        <source>低电提醒设置</source>
+        <translation>배터리 부족 알림</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>我的设备</source>
+        <translation>내 장치</translation>
+    </message>
+    <message>
+        <source>自动删除录音</source>
+        <translation>녹음 자동 삭제</translation>
+    </message>
+    <message>
+        <source>录音过程中指示灯熄灭</source>
+        <translation>녹음 중 표시등 끄기</translation>
+    </message>
+    <message>
+        <source>电量:</source>
+        <translation>배터리:</translation>
+    </message>
+    <message>
+        <source>固件版本:</source>
+        <translation>펌웨어:</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>버전 </translation>
+    </message>
+    <message>
+        <source>设备序列号:</source>
+        <translation>일련 번호:</translation>
+    </message>
+    <message>
+        <source>关于AI鼠标</source>
+        <translation>AI 마우스 정보</translation>
+    </message>
+    <message>
+        <source>软件版本：</source>
+        <translation>소프트웨어 버전:</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>펌웨어 버전:</translation>
+    </message>
+    <message>
+        <source>版本说明</source>
+        <translation>버전 정보 </translation>
+    </message>
+    <message>
+        <source>语音打字，语音翻译，语音搜索，语音控制
+划词翻译，截图识别，截图翻译，按键宏定义</source>
+        <translation>음성 입력, 음성 번역, 음성 검색, 음성 제어
+단어 번역, 화면 인식, 화면 번역, 키 매크로</translation>
+    </message>
+    <message>
+        <source>升级设备固件</source>
+        <translation>장치 업데이트</translation>
+    </message>
+    <message>
+        <source>升级接收器固件</source>
+        <translation>수신기 업데이트</translation>
+    </message>
+    <message>
+        <source>取消升级</source>
+        <translation>업데이트 취소</translation>
+    </message>
+    <message>
+        <source>升级后如果连接不上请重新配对</source>
+        <translation>업데이트 후 연결되지 않으면 다시 페어링하세요</translation>
+    </message>
+    <message>
+        <source>当前是最新版本</source>
+        <translation>최신 버전입니다</translation>
+    </message>
+    <message>
+        <source>升级失败</source>
+        <translation>업데이트 실패</translation>
+    </message>
+    <message>
+        <source>升级取消</source>
+        <translation>업데이트 취소됨</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>마우스</translation>
+    </message>
+    <message>
+        <source>电脑</source>
+        <translation>컴퓨터</translation>
+    </message>
+    <message>
+        <source>公网</source>
+        <translation>인터넷</translation>
+    </message>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>一键检测</source>
+        <translation>원클릭 검사</translation>
+    </message>
+    <message>
+        <source>重置驱动</source>
+        <translation>드라이버 재설정</translation>
+    </message>
+    <message>
+        <source>当前设备和环境一切正常,请放心使用,如有问题请联系客服</source>
+        <translation>장치와 환경이 정상입니다. 문제가 있으면 고객 서비스에 문의하세요</translation>
+    </message>
+    <message>
+        <source>当前设备和环境异常,如有问题请联系客服</source>
+        <translation>장치 또는 환경에 문제가 있습니다. 문제가 있으면 고객 서비스에 문의하세요</translation>
+    </message>
+    <message>
+        <source>转写音频</source>
+        <translation>오디오 받아쓰기</translation>
+    </message>
+    <message>
+        <source>转写记录</source>
+        <translation>받아쓰기 기록</translation>
+    </message>
+    <message>
+        <source>个人词库</source>
+        <translation>개인 사전</translation>
+    </message>
+    <message>
+        <source>充值记录</source>
+        <translation>충전 기록</translation>
+    </message>
+    <message>
+        <source>昵称</source>
+        <translation>닉네임</translation>
+    </message>
+    <message>
+        <source>修改密码</source>
+        <translation>비밀번호 변경</translation>
+    </message>
+    <message>
+        <source>可用时长(分钟):</source>
+        <translation>사용 가능 시간(분):</translation>
+    </message>
+    <message>
+        <source>请输入原始密码</source>
+        <translation>현재 비밀번호 입력</translation>
+    </message>
+    <message>
+        <source>请输入新密码</source>
+        <translation>새 비밀번호 입력</translation>
+    </message>
+    <message>
+        <source>请再次输入新密码</source>
+        <translation>새 비밀번호 다시 입력</translation>
+    </message>
+    <message>
+        <source>验证码登录</source>
+        <translation>인증번호 로그인</translation>
+    </message>
+    <message>
+        <source>密码登录</source>
+        <translation>비밀번호 로그인</translation>
+    </message>
+    <message>
+        <source>手机号</source>
+        <translation>휴대폰 번호</translation>
+    </message>
+    <message>
+        <source>请输入手机号</source>
+        <translation>휴대폰 번호 입력</translation>
+    </message>
+    <message>
+        <source>获取验证码</source>
+        <translation>인증번호 받기</translation>
+    </message>
+    <message>
+        <source>请输入验证码</source>
+        <translation>인증번호 입력</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>비밀번호 입력</translation>
+    </message>
+    <message>
+        <source>扫一扫</source>
+        <translation>스캔하여</translation>
+    </message>
+    <message>
+        <source>立即登录</source>
+        <translation>바로 로그인</translation>
+    </message>
+    <message>
+        <source>进入AI智能创作</source>
+        <translation>AI 창작 시작</translation>
+    </message>
+    <message>
+        <source>重置按键功能</source>
+        <translation>키 기능 초기화</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
     </message>
 </context>
 </TS>

@@ -453,123 +453,123 @@
     </message>
     <message>
         <source>返回</source>
-        <translation>Back</translation>
+        <translation>Kembali</translation>
     </message>
     <message>
         <source>手机号/邮箱</source>
-        <translation>Phone number/e-mail</translation>
+        <translation>Telefon/e-mel</translation>
     </message>
     <message>
         <source>密码</source>
-        <translation>Password</translation>
+        <translation>Kata laluan</translation>
     </message>
     <message>
         <source>信息不能为空</source>
-        <translation>Information cannot be empty</translation>
+        <translation>Maklumat tidak boleh kosong</translation>
     </message>
     <message>
         <source>请填写手机号/邮箱</source>
-        <translation>Please enter your phone number or e-mail</translation>
+        <translation>Sila masukkan nombor telefon atau e-mel anda</translation>
     </message>
     <message>
         <source>请填写密码</source>
-        <translation>Please enter the password</translation>
+        <translation>Sila masukkan kata laluan</translation>
     </message>
     <message>
         <source>记住密码</source>
-        <translation>Remember password</translation>
+        <translation>Ingat kata laluan</translation>
     </message>
     <message>
         <source>忘记密码</source>
-        <translation>Forgot password</translation>
+        <translation>Lupa kata laluan</translation>
     </message>
     <message>
         <source>登录</source>
-        <translation>Log in</translation>
+        <translation>Log masuk</translation>
     </message>
     <message>
         <source>注册</source>
-        <translation>Register</translation>
+        <translation>Daftar</translation>
     </message>
     <message>
         <source>登录成功</source>
-        <translation>Logged in</translation>
+        <translation>Berjaya log masuk</translation>
     </message>
     <message>
         <source>登录失败</source>
-        <translation>Login failed</translation>
+        <translation>Log masuk gagal</translation>
     </message>
     <message>
         <source>验证码</source>
-        <translation>Verification code</translation>
+        <translation>Kod pengesahan</translation>
     </message>
     <message>
         <source>再次输入密码</source>
-        <translation>Enter the password again</translation>
+        <translation>Masukkan semula kata laluan</translation>
     </message>
     <message>
         <source>我已阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>I have read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt;</translation>
+        <translation>Saya telah membaca dan bersetuju dengan &lt;&lt;Dasar Privasi Corvane&gt;&gt; dan &lt;&lt;Perjanjian Perkhidmatan Pengguna Corvane&gt;&gt;</translation>
     </message>
     <message>
         <source>请先阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>Please read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt; first</translation>
+        <translation>Sila baca dan bersetuju dengan &lt;&lt;Dasar Privasi Corvane&gt;&gt; dan &lt;&lt;Perjanjian Perkhidmatan Pengguna Corvane&gt;&gt; terlebih dahulu</translation>
     </message>
     <message>
         <source>请填写验证码</source>
-        <translation>Please enter the verification code</translation>
+        <translation>Sila masukkan kod pengesahan</translation>
     </message>
     <message>
         <source>请填写确认密码</source>
-        <translation>Please confirm the password</translation>
+        <translation>Sila sahkan kata laluan</translation>
     </message>
     <message>
         <source>两次输入密码不一致</source>
-        <translation>The two passwords do not match</translation>
+        <translation>Kedua-dua kata laluan tidak sepadan</translation>
     </message>
     <message>
         <source>获取验证码失败</source>
-        <translation>Could not get a verification code</translation>
+        <translation>Gagal mendapatkan kod pengesahan</translation>
     </message>
     <message>
         <source>注册失败</source>
-        <translation>Registration failed</translation>
+        <translation>Pendaftaran gagal</translation>
     </message>
     <message>
         <source>找回秘密</source>
-        <translation>Reset password</translation>
+        <translation>Tetapkan semula kata laluan</translation>
     </message>
     <message>
         <source>修改密码成功</source>
-        <translation>Password changed</translation>
+        <translation>Kata laluan telah ditukar</translation>
     </message>
     <message>
         <source>修改密码失败</source>
-        <translation>Could not change the password</translation>
+        <translation>Gagal menukar kata laluan</translation>
     </message>
     <message>
         <source>发送验证码</source>
-        <translation>Send code</translation>
+        <translation>Hantar kod</translation>
     </message>
     <message>
         <source>s后重新获取</source>
-        <translation>s until resend</translation>
+        <translation>s untuk hantar semula</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation>Please log in</translation>
+        <translation>Sila log masuk</translation>
     </message>
     <message>
         <source>充值</source>
-        <translation>Recharge</translation>
+        <translation>Tambah nilai</translation>
     </message>
     <message>
         <source>到期时间</source>
-        <translation>Expires</translation>
+        <translation>Tamat tempoh</translation>
     </message>
     <message>
         <source>获取用户信息失败</source>
-        <translation>Could not get the user information</translation>
+        <translation>Gagal mendapatkan maklumat pengguna</translation>
     </message>
     <message>
         <source>指令词</source>
@@ -694,6 +694,272 @@
     <message>
         <source>正在转写,请稍后...</source>
         <translation>Sedang mentranskripsi, sila tunggu...</translation>
+    </message>
+    <message>
+        <source>模式选择</source>
+        <translation>Mod</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>常亮</source>
+        <translation>Sentiasa menyala</translation>
+    </message>
+    <message>
+        <source>呼吸</source>
+        <translation>Bernafas</translation>
+    </message>
+    <message>
+        <source>跑马灯</source>
+        <translation>Berjalan</translation>
+    </message>
+    <message>
+        <source>速度等级</source>
+        <translation>Kelajuan</translation>
+    </message>
+    <message>
+        <source>亮度调节</source>
+        <translation>Kecerahan</translation>
+    </message>
+    <message>
+        <source>颜色选择</source>
+        <translation>Warna</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>Rendah</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>Tinggi</translation>
+    </message>
+    <message>
+        <source>暗</source>
+        <translation>Malap</translation>
+    </message>
+    <message>
+        <source>亮</source>
+        <translation>Terang</translation>
+    </message>
+    <message>
+        <source>使用习惯</source>
+        <translation>Tangan</translation>
+    </message>
+    <message>
+        <source>左手</source>
+        <translation>Tangan kiri</translation>
+    </message>
+    <message>
+        <source>右手</source>
+        <translation>Tangan kanan</translation>
+    </message>
+    <message>
+        <source>低电提醒设置</source>
+        <translation>Peringatan bateri lemah</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>我的设备</source>
+        <translation>Peranti saya</translation>
+    </message>
+    <message>
+        <source>自动删除录音</source>
+        <translation>Padam rakaman secara automatik</translation>
+    </message>
+    <message>
+        <source>录音过程中指示灯熄灭</source>
+        <translation>Lampu penunjuk padam semasa merakam</translation>
+    </message>
+    <message>
+        <source>电量:</source>
+        <translation>Bateri:</translation>
+    </message>
+    <message>
+        <source>固件版本:</source>
+        <translation>Perisian tegar:</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Versi </translation>
+    </message>
+    <message>
+        <source>设备序列号:</source>
+        <translation>Nombor siri:</translation>
+    </message>
+    <message>
+        <source>关于AI鼠标</source>
+        <translation>Perihal Tetikus AI</translation>
+    </message>
+    <message>
+        <source>软件版本：</source>
+        <translation>Versi perisian:</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>Versi perisian tegar:</translation>
+    </message>
+    <message>
+        <source>版本说明</source>
+        <translation>Nota versi </translation>
+    </message>
+    <message>
+        <source>语音打字，语音翻译，语音搜索，语音控制
+划词翻译，截图识别，截图翻译，按键宏定义</source>
+        <translation>Menaip suara, terjemahan suara, carian suara, kawalan suara
+Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, makro kekunci</translation>
+    </message>
+    <message>
+        <source>升级设备固件</source>
+        <translation>Kemas kini peranti</translation>
+    </message>
+    <message>
+        <source>升级接收器固件</source>
+        <translation>Kemas kini penerima</translation>
+    </message>
+    <message>
+        <source>取消升级</source>
+        <translation>Batalkan kemas kini</translation>
+    </message>
+    <message>
+        <source>升级后如果连接不上请重新配对</source>
+        <translation>Jika peranti tidak bersambung selepas kemas kini, pasangkan semula</translation>
+    </message>
+    <message>
+        <source>当前是最新版本</source>
+        <translation>Anda mempunyai versi terkini</translation>
+    </message>
+    <message>
+        <source>升级失败</source>
+        <translation>Kemas kini gagal</translation>
+    </message>
+    <message>
+        <source>升级取消</source>
+        <translation>Kemas kini dibatalkan</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>Tetikus</translation>
+    </message>
+    <message>
+        <source>电脑</source>
+        <translation>Komputer</translation>
+    </message>
+    <message>
+        <source>公网</source>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>一键检测</source>
+        <translation>Semak sekarang</translation>
+    </message>
+    <message>
+        <source>重置驱动</source>
+        <translation>Tetapkan semula pemacu</translation>
+    </message>
+    <message>
+        <source>当前设备和环境一切正常,请放心使用,如有问题请联系客服</source>
+        <translation>Peranti dan persekitaran anda normal. Jika ada masalah, hubungi khidmat pelanggan</translation>
+    </message>
+    <message>
+        <source>当前设备和环境异常,如有问题请联系客服</source>
+        <translation>Terdapat masalah pada peranti atau persekitaran anda. Jika ada masalah, hubungi khidmat pelanggan</translation>
+    </message>
+    <message>
+        <source>转写音频</source>
+        <translation>Transkripsi audio</translation>
+    </message>
+    <message>
+        <source>转写记录</source>
+        <translation>Rekod transkripsi</translation>
+    </message>
+    <message>
+        <source>个人词库</source>
+        <translation>Perbendaharaan kata saya</translation>
+    </message>
+    <message>
+        <source>充值记录</source>
+        <translation>Sejarah tambah nilai</translation>
+    </message>
+    <message>
+        <source>昵称</source>
+        <translation>Nama samaran</translation>
+    </message>
+    <message>
+        <source>修改密码</source>
+        <translation>Tukar kata laluan</translation>
+    </message>
+    <message>
+        <source>可用时长(分钟):</source>
+        <translation>Minit berbaki:</translation>
+    </message>
+    <message>
+        <source>请输入原始密码</source>
+        <translation>Masukkan kata laluan semasa</translation>
+    </message>
+    <message>
+        <source>请输入新密码</source>
+        <translation>Masukkan kata laluan baharu</translation>
+    </message>
+    <message>
+        <source>请再次输入新密码</source>
+        <translation>Ulang kata laluan baharu</translation>
+    </message>
+    <message>
+        <source>验证码登录</source>
+        <translation>Log masuk dengan kod</translation>
+    </message>
+    <message>
+        <source>密码登录</source>
+        <translation>Log masuk dengan kata laluan</translation>
+    </message>
+    <message>
+        <source>手机号</source>
+        <translation>Nombor telefon</translation>
+    </message>
+    <message>
+        <source>请输入手机号</source>
+        <translation>Masukkan nombor telefon</translation>
+    </message>
+    <message>
+        <source>获取验证码</source>
+        <translation>Dapatkan kod</translation>
+    </message>
+    <message>
+        <source>请输入验证码</source>
+        <translation>Masukkan kod</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>Masukkan kata laluan</translation>
+    </message>
+    <message>
+        <source>扫一扫</source>
+        <translation>Imbas</translation>
+    </message>
+    <message>
+        <source>立即登录</source>
+        <translation>untuk log masuk</translation>
+    </message>
+    <message>
+        <source>进入AI智能创作</source>
+        <translation>Masuk ke penciptaan AI</translation>
+    </message>
+    <message>
+        <source>重置按键功能</source>
+        <translation>Set semula fungsi kekunci</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
     </message>
 </context>
 </TS>

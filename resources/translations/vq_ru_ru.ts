@@ -453,123 +453,123 @@
     </message>
     <message>
         <source>返回</source>
-        <translation>Back</translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <source>手机号/邮箱</source>
-        <translation>Phone number/e-mail</translation>
+        <translation>Телефон/e-mail</translation>
     </message>
     <message>
         <source>密码</source>
-        <translation>Password</translation>
+        <translation>Пароль</translation>
     </message>
     <message>
         <source>信息不能为空</source>
-        <translation>Information cannot be empty</translation>
+        <translation>Поля не могут быть пустыми</translation>
     </message>
     <message>
         <source>请填写手机号/邮箱</source>
-        <translation>Please enter your phone number or e-mail</translation>
+        <translation>Введите номер телефона или e-mail</translation>
     </message>
     <message>
         <source>请填写密码</source>
-        <translation>Please enter the password</translation>
+        <translation>Введите пароль</translation>
     </message>
     <message>
         <source>记住密码</source>
-        <translation>Remember password</translation>
+        <translation>Запомнить пароль</translation>
     </message>
     <message>
         <source>忘记密码</source>
-        <translation>Forgot password</translation>
+        <translation>Забыли пароль</translation>
     </message>
     <message>
         <source>登录</source>
-        <translation>Log in</translation>
+        <translation>Войти</translation>
     </message>
     <message>
         <source>注册</source>
-        <translation>Register</translation>
+        <translation>Регистрация</translation>
     </message>
     <message>
         <source>登录成功</source>
-        <translation>Logged in</translation>
+        <translation>Вход выполнен</translation>
     </message>
     <message>
         <source>登录失败</source>
-        <translation>Login failed</translation>
+        <translation>Не удалось войти</translation>
     </message>
     <message>
         <source>验证码</source>
-        <translation>Verification code</translation>
+        <translation>Код подтверждения</translation>
     </message>
     <message>
         <source>再次输入密码</source>
-        <translation>Enter the password again</translation>
+        <translation>Повторите пароль</translation>
     </message>
     <message>
         <source>我已阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>I have read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt;</translation>
+        <translation>Я прочитал(а) и принимаю &lt;&lt;Политику конфиденциальности Corvane&gt;&gt; и &lt;&lt;Пользовательское соглашение Corvane&gt;&gt;</translation>
     </message>
     <message>
         <source>请先阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>Please read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt; first</translation>
+        <translation>Сначала прочитайте и примите &lt;&lt;Политику конфиденциальности Corvane&gt;&gt; и &lt;&lt;Пользовательское соглашение Corvane&gt;&gt;</translation>
     </message>
     <message>
         <source>请填写验证码</source>
-        <translation>Please enter the verification code</translation>
+        <translation>Введите код подтверждения</translation>
     </message>
     <message>
         <source>请填写确认密码</source>
-        <translation>Please confirm the password</translation>
+        <translation>Подтвердите пароль</translation>
     </message>
     <message>
         <source>两次输入密码不一致</source>
-        <translation>The two passwords do not match</translation>
+        <translation>Пароли не совпадают</translation>
     </message>
     <message>
         <source>获取验证码失败</source>
-        <translation>Could not get a verification code</translation>
+        <translation>Не удалось получить код подтверждения</translation>
     </message>
     <message>
         <source>注册失败</source>
-        <translation>Registration failed</translation>
+        <translation>Не удалось зарегистрироваться</translation>
     </message>
     <message>
         <source>找回秘密</source>
-        <translation>Reset password</translation>
+        <translation>Сбросить пароль</translation>
     </message>
     <message>
         <source>修改密码成功</source>
-        <translation>Password changed</translation>
+        <translation>Пароль изменён</translation>
     </message>
     <message>
         <source>修改密码失败</source>
-        <translation>Could not change the password</translation>
+        <translation>Не удалось изменить пароль</translation>
     </message>
     <message>
         <source>发送验证码</source>
-        <translation>Send code</translation>
+        <translation>Отправить код</translation>
     </message>
     <message>
         <source>s后重新获取</source>
-        <translation>s until resend</translation>
+        <translation>с до повторной отправки</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation>Please log in</translation>
+        <translation>Пожалуйста, войдите</translation>
     </message>
     <message>
         <source>充值</source>
-        <translation>Recharge</translation>
+        <translation>Пополнить</translation>
     </message>
     <message>
         <source>到期时间</source>
-        <translation>Expires</translation>
+        <translation>Действует до</translation>
     </message>
     <message>
         <source>获取用户信息失败</source>
-        <translation>Could not get the user information</translation>
+        <translation>Не удалось получить данные пользователя</translation>
     </message>
     <message>
         <source>指令词</source>
@@ -694,6 +694,272 @@
     <message>
         <source>正在转写,请稍后...</source>
         <translation>Идёт расшифровка, подождите...</translation>
+    </message>
+    <message>
+        <source>模式选择</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>常亮</source>
+        <translation>Постоянно</translation>
+    </message>
+    <message>
+        <source>呼吸</source>
+        <translation>Дыхание</translation>
+    </message>
+    <message>
+        <source>跑马灯</source>
+        <translation>Бегущий огонь</translation>
+    </message>
+    <message>
+        <source>速度等级</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>亮度调节</source>
+        <translation>Яркость</translation>
+    </message>
+    <message>
+        <source>颜色选择</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>Низкая</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>Высокая</translation>
+    </message>
+    <message>
+        <source>暗</source>
+        <translation>Темнее</translation>
+    </message>
+    <message>
+        <source>亮</source>
+        <translation>Ярче</translation>
+    </message>
+    <message>
+        <source>使用习惯</source>
+        <translation>Рука</translation>
+    </message>
+    <message>
+        <source>左手</source>
+        <translation>Левша</translation>
+    </message>
+    <message>
+        <source>右手</source>
+        <translation>Правша</translation>
+    </message>
+    <message>
+        <source>低电提醒设置</source>
+        <translation>Напоминание о низком заряде</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>我的设备</source>
+        <translation>Моё устройство</translation>
+    </message>
+    <message>
+        <source>自动删除录音</source>
+        <translation>Удалять записи автоматически</translation>
+    </message>
+    <message>
+        <source>录音过程中指示灯熄灭</source>
+        <translation>Индикатор выключен при записи</translation>
+    </message>
+    <message>
+        <source>电量:</source>
+        <translation>Заряд:</translation>
+    </message>
+    <message>
+        <source>固件版本:</source>
+        <translation>Прошивка:</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Версия </translation>
+    </message>
+    <message>
+        <source>设备序列号:</source>
+        <translation>Серийный номер:</translation>
+    </message>
+    <message>
+        <source>关于AI鼠标</source>
+        <translation>Об ИИ-мыши</translation>
+    </message>
+    <message>
+        <source>软件版本：</source>
+        <translation>Версия программы:</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>Версия прошивки:</translation>
+    </message>
+    <message>
+        <source>版本说明</source>
+        <translation>Примечания к версии </translation>
+    </message>
+    <message>
+        <source>语音打字，语音翻译，语音搜索，语音控制
+划词翻译，截图识别，截图翻译，按键宏定义</source>
+        <translation>Голосовой ввод, голосовой перевод, голосовой поиск, голосовое управление
+Перевод слов, распознавание снимков экрана, перевод снимков экрана, макросы клавиш</translation>
+    </message>
+    <message>
+        <source>升级设备固件</source>
+        <translation>Обновить устройство</translation>
+    </message>
+    <message>
+        <source>升级接收器固件</source>
+        <translation>Обновить приёмник</translation>
+    </message>
+    <message>
+        <source>取消升级</source>
+        <translation>Отменить обновление</translation>
+    </message>
+    <message>
+        <source>升级后如果连接不上请重新配对</source>
+        <translation>Если после обновления устройство не подключается, выполните сопряжение снова</translation>
+    </message>
+    <message>
+        <source>当前是最新版本</source>
+        <translation>У вас последняя версия</translation>
+    </message>
+    <message>
+        <source>升级失败</source>
+        <translation>Ошибка обновления</translation>
+    </message>
+    <message>
+        <source>升级取消</source>
+        <translation>Обновление отменено</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>Мышь</translation>
+    </message>
+    <message>
+        <source>电脑</source>
+        <translation>Компьютер</translation>
+    </message>
+    <message>
+        <source>公网</source>
+        <translation>Интернет</translation>
+    </message>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>一键检测</source>
+        <translation>Проверить</translation>
+    </message>
+    <message>
+        <source>重置驱动</source>
+        <translation>Сбросить драйвер</translation>
+    </message>
+    <message>
+        <source>当前设备和环境一切正常,请放心使用,如有问题请联系客服</source>
+        <translation>Устройство и окружение работают нормально. При проблемах обратитесь в службу поддержки</translation>
+    </message>
+    <message>
+        <source>当前设备和环境异常,如有问题请联系客服</source>
+        <translation>С устройством или окружением что-то не так. При проблемах обратитесь в службу поддержки</translation>
+    </message>
+    <message>
+        <source>转写音频</source>
+        <translation>Расшифровать аудио</translation>
+    </message>
+    <message>
+        <source>转写记录</source>
+        <translation>Расшифровки</translation>
+    </message>
+    <message>
+        <source>个人词库</source>
+        <translation>Мой словарь</translation>
+    </message>
+    <message>
+        <source>充值记录</source>
+        <translation>История пополнений</translation>
+    </message>
+    <message>
+        <source>昵称</source>
+        <translation>Псевдоним</translation>
+    </message>
+    <message>
+        <source>修改密码</source>
+        <translation>Сменить пароль</translation>
+    </message>
+    <message>
+        <source>可用时长(分钟):</source>
+        <translation>Доступно минут:</translation>
+    </message>
+    <message>
+        <source>请输入原始密码</source>
+        <translation>Введите текущий пароль</translation>
+    </message>
+    <message>
+        <source>请输入新密码</source>
+        <translation>Введите новый пароль</translation>
+    </message>
+    <message>
+        <source>请再次输入新密码</source>
+        <translation>Повторите новый пароль</translation>
+    </message>
+    <message>
+        <source>验证码登录</source>
+        <translation>Вход по коду</translation>
+    </message>
+    <message>
+        <source>密码登录</source>
+        <translation>Вход по паролю</translation>
+    </message>
+    <message>
+        <source>手机号</source>
+        <translation>Номер телефона</translation>
+    </message>
+    <message>
+        <source>请输入手机号</source>
+        <translation>Введите номер телефона</translation>
+    </message>
+    <message>
+        <source>获取验证码</source>
+        <translation>Получить код</translation>
+    </message>
+    <message>
+        <source>请输入验证码</source>
+        <translation>Введите код</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>Введите пароль</translation>
+    </message>
+    <message>
+        <source>扫一扫</source>
+        <translation>Сканируйте</translation>
+    </message>
+    <message>
+        <source>立即登录</source>
+        <translation>для входа</translation>
+    </message>
+    <message>
+        <source>进入AI智能创作</source>
+        <translation>Открыть ИИ-творчество</translation>
+    </message>
+    <message>
+        <source>重置按键功能</source>
+        <translation>Сбросить функции клавиш</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
     </message>
 </context>
 </TS>

@@ -453,123 +453,123 @@
     </message>
     <message>
         <source>返回</source>
-        <translation>Back</translation>
+        <translation>กลับ</translation>
     </message>
     <message>
         <source>手机号/邮箱</source>
-        <translation>Phone number/e-mail</translation>
+        <translation>โทรศัพท์/อีเมล</translation>
     </message>
     <message>
         <source>密码</source>
-        <translation>Password</translation>
+        <translation>รหัสผ่าน</translation>
     </message>
     <message>
         <source>信息不能为空</source>
-        <translation>Information cannot be empty</translation>
+        <translation>ข้อมูลต้องไม่ว่างเปล่า</translation>
     </message>
     <message>
         <source>请填写手机号/邮箱</source>
-        <translation>Please enter your phone number or e-mail</translation>
+        <translation>กรุณากรอกหมายเลขโทรศัพท์หรืออีเมล</translation>
     </message>
     <message>
         <source>请填写密码</source>
-        <translation>Please enter the password</translation>
+        <translation>กรุณากรอกรหัสผ่าน</translation>
     </message>
     <message>
         <source>记住密码</source>
-        <translation>Remember password</translation>
+        <translation>จดจำรหัสผ่าน</translation>
     </message>
     <message>
         <source>忘记密码</source>
-        <translation>Forgot password</translation>
+        <translation>ลืมรหัสผ่าน</translation>
     </message>
     <message>
         <source>登录</source>
-        <translation>Log in</translation>
+        <translation>เข้าสู่ระบบ</translation>
     </message>
     <message>
         <source>注册</source>
-        <translation>Register</translation>
+        <translation>ลงทะเบียน</translation>
     </message>
     <message>
         <source>登录成功</source>
-        <translation>Logged in</translation>
+        <translation>เข้าสู่ระบบแล้ว</translation>
     </message>
     <message>
         <source>登录失败</source>
-        <translation>Login failed</translation>
+        <translation>เข้าสู่ระบบไม่สำเร็จ</translation>
     </message>
     <message>
         <source>验证码</source>
-        <translation>Verification code</translation>
+        <translation>รหัสยืนยัน</translation>
     </message>
     <message>
         <source>再次输入密码</source>
-        <translation>Enter the password again</translation>
+        <translation>กรอกรหัสผ่านอีกครั้ง</translation>
     </message>
     <message>
         <source>我已阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>I have read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt;</translation>
+        <translation>ฉันได้อ่านและยอมรับ&lt;&lt;นโยบายความเป็นส่วนตัวของ Corvane&gt;&gt;และ&lt;&lt;ข้อตกลงการให้บริการผู้ใช้ Corvane&gt;&gt;แล้ว</translation>
     </message>
     <message>
         <source>请先阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>Please read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt; first</translation>
+        <translation>กรุณาอ่านและยอมรับ&lt;&lt;นโยบายความเป็นส่วนตัวของ Corvane&gt;&gt;และ&lt;&lt;ข้อตกลงการให้บริการผู้ใช้ Corvane&gt;&gt;ก่อน</translation>
     </message>
     <message>
         <source>请填写验证码</source>
-        <translation>Please enter the verification code</translation>
+        <translation>กรุณากรอกรหัสยืนยัน</translation>
     </message>
     <message>
         <source>请填写确认密码</source>
-        <translation>Please confirm the password</translation>
+        <translation>กรุณายืนยันรหัสผ่าน</translation>
     </message>
     <message>
         <source>两次输入密码不一致</source>
-        <translation>The two passwords do not match</translation>
+        <translation>รหัสผ่านทั้งสองไม่ตรงกัน</translation>
     </message>
     <message>
         <source>获取验证码失败</source>
-        <translation>Could not get a verification code</translation>
+        <translation>ขอรหัสยืนยันไม่สำเร็จ</translation>
     </message>
     <message>
         <source>注册失败</source>
-        <translation>Registration failed</translation>
+        <translation>ลงทะเบียนไม่สำเร็จ</translation>
     </message>
     <message>
         <source>找回秘密</source>
-        <translation>Reset password</translation>
+        <translation>รีเซ็ตรหัสผ่าน</translation>
     </message>
     <message>
         <source>修改密码成功</source>
-        <translation>Password changed</translation>
+        <translation>เปลี่ยนรหัสผ่านแล้ว</translation>
     </message>
     <message>
         <source>修改密码失败</source>
-        <translation>Could not change the password</translation>
+        <translation>เปลี่ยนรหัสผ่านไม่สำเร็จ</translation>
     </message>
     <message>
         <source>发送验证码</source>
-        <translation>Send code</translation>
+        <translation>ส่งรหัส</translation>
     </message>
     <message>
         <source>s后重新获取</source>
-        <translation>s until resend</translation>
+        <translation>วินาทีก่อนส่งอีกครั้ง</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation>Please log in</translation>
+        <translation>กรุณาเข้าสู่ระบบ</translation>
     </message>
     <message>
         <source>充值</source>
-        <translation>Recharge</translation>
+        <translation>เติมเงิน</translation>
     </message>
     <message>
         <source>到期时间</source>
-        <translation>Expires</translation>
+        <translation>วันหมดอายุ</translation>
     </message>
     <message>
         <source>获取用户信息失败</source>
-        <translation>Could not get the user information</translation>
+        <translation>ดึงข้อมูลผู้ใช้ไม่สำเร็จ</translation>
     </message>
     <message>
         <source>指令词</source>
@@ -694,6 +694,272 @@
     <message>
         <source>正在转写,请稍后...</source>
         <translation>กำลังถอดความ โปรดรอสักครู่...</translation>
+    </message>
+    <message>
+        <source>模式选择</source>
+        <translation>โหมด</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>ปิด</translation>
+    </message>
+    <message>
+        <source>常亮</source>
+        <translation>ติดค้าง</translation>
+    </message>
+    <message>
+        <source>呼吸</source>
+        <translation>หายใจ</translation>
+    </message>
+    <message>
+        <source>跑马灯</source>
+        <translation>วิ่ง</translation>
+    </message>
+    <message>
+        <source>速度等级</source>
+        <translation>ความเร็ว</translation>
+    </message>
+    <message>
+        <source>亮度调节</source>
+        <translation>ความสว่าง</translation>
+    </message>
+    <message>
+        <source>颜色选择</source>
+        <translation>สี</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>ต่ำ</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>สูง</translation>
+    </message>
+    <message>
+        <source>暗</source>
+        <translation>มืด</translation>
+    </message>
+    <message>
+        <source>亮</source>
+        <translation>สว่าง</translation>
+    </message>
+    <message>
+        <source>使用习惯</source>
+        <translation>มือที่ใช้</translation>
+    </message>
+    <message>
+        <source>左手</source>
+        <translation>มือซ้าย</translation>
+    </message>
+    <message>
+        <source>右手</source>
+        <translation>มือขวา</translation>
+    </message>
+    <message>
+        <source>低电提醒设置</source>
+        <translation>แจ้งเตือนแบตเตอรี่ต่ำ</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>我的设备</source>
+        <translation>อุปกรณ์ของฉัน</translation>
+    </message>
+    <message>
+        <source>自动删除录音</source>
+        <translation>ลบไฟล์บันทึกเสียงอัตโนมัติ</translation>
+    </message>
+    <message>
+        <source>录音过程中指示灯熄灭</source>
+        <translation>ปิดไฟแสดงสถานะขณะบันทึก</translation>
+    </message>
+    <message>
+        <source>电量:</source>
+        <translation>แบตเตอรี่:</translation>
+    </message>
+    <message>
+        <source>固件版本:</source>
+        <translation>เฟิร์มแวร์:</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>เวอร์ชัน </translation>
+    </message>
+    <message>
+        <source>设备序列号:</source>
+        <translation>หมายเลขซีเรียล:</translation>
+    </message>
+    <message>
+        <source>关于AI鼠标</source>
+        <translation>เกี่ยวกับเมาส์ AI</translation>
+    </message>
+    <message>
+        <source>软件版本：</source>
+        <translation>เวอร์ชันซอฟต์แวร์:</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>เวอร์ชันเฟิร์มแวร์:</translation>
+    </message>
+    <message>
+        <source>版本说明</source>
+        <translation>บันทึกเวอร์ชัน </translation>
+    </message>
+    <message>
+        <source>语音打字，语音翻译，语音搜索，语音控制
+划词翻译，截图识别，截图翻译，按键宏定义</source>
+        <translation>พิมพ์ด้วยเสียง แปลด้วยเสียง ค้นหาด้วยเสียง ควบคุมด้วยเสียง
+แปลคำที่เลือก จดจำภาพหน้าจอ แปลภาพหน้าจอ มาโครปุ่ม</translation>
+    </message>
+    <message>
+        <source>升级设备固件</source>
+        <translation>อัปเดตอุปกรณ์</translation>
+    </message>
+    <message>
+        <source>升级接收器固件</source>
+        <translation>อัปเดตตัวรับสัญญาณ</translation>
+    </message>
+    <message>
+        <source>取消升级</source>
+        <translation>ยกเลิกการอัปเดต</translation>
+    </message>
+    <message>
+        <source>升级后如果连接不上请重新配对</source>
+        <translation>หากอุปกรณ์เชื่อมต่อไม่ได้หลังอัปเดต โปรดจับคู่ใหม่</translation>
+    </message>
+    <message>
+        <source>当前是最新版本</source>
+        <translation>คุณใช้เวอร์ชันล่าสุดแล้ว</translation>
+    </message>
+    <message>
+        <source>升级失败</source>
+        <translation>อัปเดตล้มเหลว</translation>
+    </message>
+    <message>
+        <source>升级取消</source>
+        <translation>ยกเลิกการอัปเดตแล้ว</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>เมาส์</translation>
+    </message>
+    <message>
+        <source>电脑</source>
+        <translation>คอมพิวเตอร์</translation>
+    </message>
+    <message>
+        <source>公网</source>
+        <translation>อินเทอร์เน็ต</translation>
+    </message>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>一键检测</source>
+        <translation>ตรวจสอบทันที</translation>
+    </message>
+    <message>
+        <source>重置驱动</source>
+        <translation>รีเซ็ตไดรเวอร์</translation>
+    </message>
+    <message>
+        <source>当前设备和环境一切正常,请放心使用,如有问题请联系客服</source>
+        <translation>อุปกรณ์และสภาพแวดล้อมของคุณทำงานปกติ หากมีปัญหาโปรดติดต่อฝ่ายบริการลูกค้า</translation>
+    </message>
+    <message>
+        <source>当前设备和环境异常,如有问题请联系客服</source>
+        <translation>อุปกรณ์หรือสภาพแวดล้อมของคุณผิดปกติ หากมีปัญหาโปรดติดต่อฝ่ายบริการลูกค้า</translation>
+    </message>
+    <message>
+        <source>转写音频</source>
+        <translation>ถอดเสียงไฟล์</translation>
+    </message>
+    <message>
+        <source>转写记录</source>
+        <translation>ประวัติการถอดเสียง</translation>
+    </message>
+    <message>
+        <source>个人词库</source>
+        <translation>คลังคำส่วนตัว</translation>
+    </message>
+    <message>
+        <source>充值记录</source>
+        <translation>ประวัติการเติมเงิน</translation>
+    </message>
+    <message>
+        <source>昵称</source>
+        <translation>ชื่อเล่น</translation>
+    </message>
+    <message>
+        <source>修改密码</source>
+        <translation>เปลี่ยนรหัสผ่าน</translation>
+    </message>
+    <message>
+        <source>可用时长(分钟):</source>
+        <translation>เวลาที่ใช้ได้ (นาที):</translation>
+    </message>
+    <message>
+        <source>请输入原始密码</source>
+        <translation>ป้อนรหัสผ่านปัจจุบัน</translation>
+    </message>
+    <message>
+        <source>请输入新密码</source>
+        <translation>ป้อนรหัสผ่านใหม่</translation>
+    </message>
+    <message>
+        <source>请再次输入新密码</source>
+        <translation>ป้อนรหัสผ่านใหม่อีกครั้ง</translation>
+    </message>
+    <message>
+        <source>验证码登录</source>
+        <translation>เข้าสู่ระบบด้วยรหัสยืนยัน</translation>
+    </message>
+    <message>
+        <source>密码登录</source>
+        <translation>เข้าสู่ระบบด้วยรหัสผ่าน</translation>
+    </message>
+    <message>
+        <source>手机号</source>
+        <translation>หมายเลขโทรศัพท์</translation>
+    </message>
+    <message>
+        <source>请输入手机号</source>
+        <translation>ป้อนหมายเลขโทรศัพท์</translation>
+    </message>
+    <message>
+        <source>获取验证码</source>
+        <translation>รับรหัส</translation>
+    </message>
+    <message>
+        <source>请输入验证码</source>
+        <translation>ป้อนรหัสยืนยัน</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>ป้อนรหัสผ่าน</translation>
+    </message>
+    <message>
+        <source>扫一扫</source>
+        <translation>สแกน</translation>
+    </message>
+    <message>
+        <source>立即登录</source>
+        <translation>เพื่อเข้าสู่ระบบ</translation>
+    </message>
+    <message>
+        <source>进入AI智能创作</source>
+        <translation>เข้าสู่การสร้างสรรค์ด้วย AI</translation>
+    </message>
+    <message>
+        <source>重置按键功能</source>
+        <translation>รีเซ็ตฟังก์ชันปุ่ม</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
     </message>
 </context>
 </TS>

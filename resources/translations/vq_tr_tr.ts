@@ -453,123 +453,123 @@
     </message>
     <message>
         <source>返回</source>
-        <translation>Back</translation>
+        <translation>Geri</translation>
     </message>
     <message>
         <source>手机号/邮箱</source>
-        <translation>Phone number/e-mail</translation>
+        <translation>Telefon/e-posta</translation>
     </message>
     <message>
         <source>密码</source>
-        <translation>Password</translation>
+        <translation>Şifre</translation>
     </message>
     <message>
         <source>信息不能为空</source>
-        <translation>Information cannot be empty</translation>
+        <translation>Bilgiler boş bırakılamaz</translation>
     </message>
     <message>
         <source>请填写手机号/邮箱</source>
-        <translation>Please enter your phone number or e-mail</translation>
+        <translation>Lütfen telefon numaranızı veya e-postanızı girin</translation>
     </message>
     <message>
         <source>请填写密码</source>
-        <translation>Please enter the password</translation>
+        <translation>Lütfen şifreyi girin</translation>
     </message>
     <message>
         <source>记住密码</source>
-        <translation>Remember password</translation>
+        <translation>Şifreyi hatırla</translation>
     </message>
     <message>
         <source>忘记密码</source>
-        <translation>Forgot password</translation>
+        <translation>Şifremi unuttum</translation>
     </message>
     <message>
         <source>登录</source>
-        <translation>Log in</translation>
+        <translation>Giriş yap</translation>
     </message>
     <message>
         <source>注册</source>
-        <translation>Register</translation>
+        <translation>Kaydol</translation>
     </message>
     <message>
         <source>登录成功</source>
-        <translation>Logged in</translation>
+        <translation>Giriş yapıldı</translation>
     </message>
     <message>
         <source>登录失败</source>
-        <translation>Login failed</translation>
+        <translation>Giriş başarısız</translation>
     </message>
     <message>
         <source>验证码</source>
-        <translation>Verification code</translation>
+        <translation>Doğrulama kodu</translation>
     </message>
     <message>
         <source>再次输入密码</source>
-        <translation>Enter the password again</translation>
+        <translation>Şifreyi tekrar girin</translation>
     </message>
     <message>
         <source>我已阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>I have read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt;</translation>
+        <translation>&lt;&lt;Corvane Gizlilik Politikası&gt;&gt; ve &lt;&lt;Corvane Kullanıcı Hizmet Sözleşmesi&gt;&gt;'ni okudum ve kabul ediyorum</translation>
     </message>
     <message>
         <source>请先阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>Please read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt; first</translation>
+        <translation>Lütfen önce &lt;&lt;Corvane Gizlilik Politikası&gt;&gt; ve &lt;&lt;Corvane Kullanıcı Hizmet Sözleşmesi&gt;&gt;'ni okuyup kabul edin</translation>
     </message>
     <message>
         <source>请填写验证码</source>
-        <translation>Please enter the verification code</translation>
+        <translation>Lütfen doğrulama kodunu girin</translation>
     </message>
     <message>
         <source>请填写确认密码</source>
-        <translation>Please confirm the password</translation>
+        <translation>Lütfen şifreyi onaylayın</translation>
     </message>
     <message>
         <source>两次输入密码不一致</source>
-        <translation>The two passwords do not match</translation>
+        <translation>Şifreler eşleşmiyor</translation>
     </message>
     <message>
         <source>获取验证码失败</source>
-        <translation>Could not get a verification code</translation>
+        <translation>Doğrulama kodu alınamadı</translation>
     </message>
     <message>
         <source>注册失败</source>
-        <translation>Registration failed</translation>
+        <translation>Kayıt başarısız</translation>
     </message>
     <message>
         <source>找回秘密</source>
-        <translation>Reset password</translation>
+        <translation>Şifreyi sıfırla</translation>
     </message>
     <message>
         <source>修改密码成功</source>
-        <translation>Password changed</translation>
+        <translation>Şifre değiştirildi</translation>
     </message>
     <message>
         <source>修改密码失败</source>
-        <translation>Could not change the password</translation>
+        <translation>Şifre değiştirilemedi</translation>
     </message>
     <message>
         <source>发送验证码</source>
-        <translation>Send code</translation>
+        <translation>Kod gönder</translation>
     </message>
     <message>
         <source>s后重新获取</source>
-        <translation>s until resend</translation>
+        <translation>sn sonra yeniden gönder</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation>Please log in</translation>
+        <translation>Lütfen giriş yapın</translation>
     </message>
     <message>
         <source>充值</source>
-        <translation>Recharge</translation>
+        <translation>Yükle</translation>
     </message>
     <message>
         <source>到期时间</source>
-        <translation>Expires</translation>
+        <translation>Bitiş tarihi</translation>
     </message>
     <message>
         <source>获取用户信息失败</source>
-        <translation>Could not get the user information</translation>
+        <translation>Kullanıcı bilgileri alınamadı</translation>
     </message>
     <message>
         <source>指令词</source>
@@ -694,6 +694,272 @@
     <message>
         <source>正在转写,请稍后...</source>
         <translation>Döküm yapılıyor, lütfen bekleyin...</translation>
+    </message>
+    <message>
+        <source>模式选择</source>
+        <translation>Mod</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Kapalı</translation>
+    </message>
+    <message>
+        <source>常亮</source>
+        <translation>Sabit</translation>
+    </message>
+    <message>
+        <source>呼吸</source>
+        <translation>Nefes</translation>
+    </message>
+    <message>
+        <source>跑马灯</source>
+        <translation>Kayan ışık</translation>
+    </message>
+    <message>
+        <source>速度等级</source>
+        <translation>Hız</translation>
+    </message>
+    <message>
+        <source>亮度调节</source>
+        <translation>Parlaklık</translation>
+    </message>
+    <message>
+        <source>颜色选择</source>
+        <translation>Renk</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>Düşük</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>Yüksek</translation>
+    </message>
+    <message>
+        <source>暗</source>
+        <translation>Koyu</translation>
+    </message>
+    <message>
+        <source>亮</source>
+        <translation>Parlak</translation>
+    </message>
+    <message>
+        <source>使用习惯</source>
+        <translation>El</translation>
+    </message>
+    <message>
+        <source>左手</source>
+        <translation>Sol el</translation>
+    </message>
+    <message>
+        <source>右手</source>
+        <translation>Sağ el</translation>
+    </message>
+    <message>
+        <source>低电提醒设置</source>
+        <translation>Düşük pil hatırlatıcısı</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>我的设备</source>
+        <translation>Cihazım</translation>
+    </message>
+    <message>
+        <source>自动删除录音</source>
+        <translation>Kayıtları otomatik sil</translation>
+    </message>
+    <message>
+        <source>录音过程中指示灯熄灭</source>
+        <translation>Kayıt sırasında gösterge kapalı</translation>
+    </message>
+    <message>
+        <source>电量:</source>
+        <translation>Pil:</translation>
+    </message>
+    <message>
+        <source>固件版本:</source>
+        <translation>Donanım yazılımı:</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Sürüm </translation>
+    </message>
+    <message>
+        <source>设备序列号:</source>
+        <translation>Seri numarası:</translation>
+    </message>
+    <message>
+        <source>关于AI鼠标</source>
+        <translation>Yapay Zeka Faresi Hakkında</translation>
+    </message>
+    <message>
+        <source>软件版本：</source>
+        <translation>Yazılım sürümü:</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>Donanım yazılımı sürümü:</translation>
+    </message>
+    <message>
+        <source>版本说明</source>
+        <translation>Sürüm notları </translation>
+    </message>
+    <message>
+        <source>语音打字，语音翻译，语音搜索，语音控制
+划词翻译，截图识别，截图翻译，按键宏定义</source>
+        <translation>Sesle yazma, sesli çeviri, sesli arama, sesli kontrol
+Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tuş makroları</translation>
+    </message>
+    <message>
+        <source>升级设备固件</source>
+        <translation>Cihazı güncelle</translation>
+    </message>
+    <message>
+        <source>升级接收器固件</source>
+        <translation>Alıcıyı güncelle</translation>
+    </message>
+    <message>
+        <source>取消升级</source>
+        <translation>Güncellemeyi iptal et</translation>
+    </message>
+    <message>
+        <source>升级后如果连接不上请重新配对</source>
+        <translation>Güncellemeden sonra cihaz bağlanmazsa yeniden eşleştirin</translation>
+    </message>
+    <message>
+        <source>当前是最新版本</source>
+        <translation>En son sürüme sahipsiniz</translation>
+    </message>
+    <message>
+        <source>升级失败</source>
+        <translation>Güncelleme başarısız</translation>
+    </message>
+    <message>
+        <source>升级取消</source>
+        <translation>Güncelleme iptal edildi</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>Fare</translation>
+    </message>
+    <message>
+        <source>电脑</source>
+        <translation>Bilgisayar</translation>
+    </message>
+    <message>
+        <source>公网</source>
+        <translation>İnternet</translation>
+    </message>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>一键检测</source>
+        <translation>Şimdi denetle</translation>
+    </message>
+    <message>
+        <source>重置驱动</source>
+        <translation>Sürücüyü sıfırla</translation>
+    </message>
+    <message>
+        <source>当前设备和环境一切正常,请放心使用,如有问题请联系客服</source>
+        <translation>Cihazınız ve ortamınız normal çalışıyor. Sorun yaşarsanız müşteri hizmetleriyle iletişime geçin</translation>
+    </message>
+    <message>
+        <source>当前设备和环境异常,如有问题请联系客服</source>
+        <translation>Cihazınızda veya ortamınızda bir sorun var. Sorun yaşarsanız müşteri hizmetleriyle iletişime geçin</translation>
+    </message>
+    <message>
+        <source>转写音频</source>
+        <translation>Sesi yazıya dök</translation>
+    </message>
+    <message>
+        <source>转写记录</source>
+        <translation>Döküm kayıtları</translation>
+    </message>
+    <message>
+        <source>个人词库</source>
+        <translation>Kişisel sözlüğüm</translation>
+    </message>
+    <message>
+        <source>充值记录</source>
+        <translation>Yükleme geçmişi</translation>
+    </message>
+    <message>
+        <source>昵称</source>
+        <translation>Takma ad</translation>
+    </message>
+    <message>
+        <source>修改密码</source>
+        <translation>Şifre değiştir</translation>
+    </message>
+    <message>
+        <source>可用时长(分钟):</source>
+        <translation>Kalan dakika:</translation>
+    </message>
+    <message>
+        <source>请输入原始密码</source>
+        <translation>Mevcut şifreyi girin</translation>
+    </message>
+    <message>
+        <source>请输入新密码</source>
+        <translation>Yeni şifreyi girin</translation>
+    </message>
+    <message>
+        <source>请再次输入新密码</source>
+        <translation>Yeni şifreyi tekrar girin</translation>
+    </message>
+    <message>
+        <source>验证码登录</source>
+        <translation>Kodla giriş</translation>
+    </message>
+    <message>
+        <source>密码登录</source>
+        <translation>Şifreyle giriş</translation>
+    </message>
+    <message>
+        <source>手机号</source>
+        <translation>Telefon numarası</translation>
+    </message>
+    <message>
+        <source>请输入手机号</source>
+        <translation>Telefon numarasını girin</translation>
+    </message>
+    <message>
+        <source>获取验证码</source>
+        <translation>Kod al</translation>
+    </message>
+    <message>
+        <source>请输入验证码</source>
+        <translation>Kodu girin</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>Şifreyi girin</translation>
+    </message>
+    <message>
+        <source>扫一扫</source>
+        <translation>Tara</translation>
+    </message>
+    <message>
+        <source>立即登录</source>
+        <translation>ve giriş yap</translation>
+    </message>
+    <message>
+        <source>进入AI智能创作</source>
+        <translation>AI yaratıcılığına gir</translation>
+    </message>
+    <message>
+        <source>重置按键功能</source>
+        <translation>Tuş işlevlerini sıfırla</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
     </message>
 </context>
 </TS>

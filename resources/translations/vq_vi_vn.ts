@@ -453,123 +453,123 @@
     </message>
     <message>
         <source>返回</source>
-        <translation>Back</translation>
+        <translation>Quay lại</translation>
     </message>
     <message>
         <source>手机号/邮箱</source>
-        <translation>Phone number/e-mail</translation>
+        <translation>Số điện thoại/email</translation>
     </message>
     <message>
         <source>密码</source>
-        <translation>Password</translation>
+        <translation>Mật khẩu</translation>
     </message>
     <message>
         <source>信息不能为空</source>
-        <translation>Information cannot be empty</translation>
+        <translation>Thông tin không được để trống</translation>
     </message>
     <message>
         <source>请填写手机号/邮箱</source>
-        <translation>Please enter your phone number or e-mail</translation>
+        <translation>Vui lòng nhập số điện thoại hoặc email</translation>
     </message>
     <message>
         <source>请填写密码</source>
-        <translation>Please enter the password</translation>
+        <translation>Vui lòng nhập mật khẩu</translation>
     </message>
     <message>
         <source>记住密码</source>
-        <translation>Remember password</translation>
+        <translation>Ghi nhớ mật khẩu</translation>
     </message>
     <message>
         <source>忘记密码</source>
-        <translation>Forgot password</translation>
+        <translation>Quên mật khẩu</translation>
     </message>
     <message>
         <source>登录</source>
-        <translation>Log in</translation>
+        <translation>Đăng nhập</translation>
     </message>
     <message>
         <source>注册</source>
-        <translation>Register</translation>
+        <translation>Đăng ký</translation>
     </message>
     <message>
         <source>登录成功</source>
-        <translation>Logged in</translation>
+        <translation>Đã đăng nhập</translation>
     </message>
     <message>
         <source>登录失败</source>
-        <translation>Login failed</translation>
+        <translation>Đăng nhập thất bại</translation>
     </message>
     <message>
         <source>验证码</source>
-        <translation>Verification code</translation>
+        <translation>Mã xác minh</translation>
     </message>
     <message>
         <source>再次输入密码</source>
-        <translation>Enter the password again</translation>
+        <translation>Nhập lại mật khẩu</translation>
     </message>
     <message>
         <source>我已阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>I have read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt;</translation>
+        <translation>Tôi đã đọc và đồng ý với &lt;&lt;Chính sách quyền riêng tư của Corvane&gt;&gt; và &lt;&lt;Thỏa thuận dịch vụ người dùng Corvane&gt;&gt;</translation>
     </message>
     <message>
         <source>请先阅读并同意&lt;&lt;Corvane隐私政策&gt;&gt;及&lt;&lt;Corvane用户服务协议&gt;&gt;</source>
-        <translation>Please read and agree to the &lt;&lt;Corvane Privacy Policy&gt;&gt; and the &lt;&lt;Corvane User Service Agreement&gt;&gt; first</translation>
+        <translation>Vui lòng đọc và đồng ý với &lt;&lt;Chính sách quyền riêng tư của Corvane&gt;&gt; và &lt;&lt;Thỏa thuận dịch vụ người dùng Corvane&gt;&gt; trước</translation>
     </message>
     <message>
         <source>请填写验证码</source>
-        <translation>Please enter the verification code</translation>
+        <translation>Vui lòng nhập mã xác minh</translation>
     </message>
     <message>
         <source>请填写确认密码</source>
-        <translation>Please confirm the password</translation>
+        <translation>Vui lòng xác nhận mật khẩu</translation>
     </message>
     <message>
         <source>两次输入密码不一致</source>
-        <translation>The two passwords do not match</translation>
+        <translation>Hai mật khẩu không khớp</translation>
     </message>
     <message>
         <source>获取验证码失败</source>
-        <translation>Could not get a verification code</translation>
+        <translation>Không lấy được mã xác minh</translation>
     </message>
     <message>
         <source>注册失败</source>
-        <translation>Registration failed</translation>
+        <translation>Đăng ký thất bại</translation>
     </message>
     <message>
         <source>找回秘密</source>
-        <translation>Reset password</translation>
+        <translation>Đặt lại mật khẩu</translation>
     </message>
     <message>
         <source>修改密码成功</source>
-        <translation>Password changed</translation>
+        <translation>Đã đổi mật khẩu</translation>
     </message>
     <message>
         <source>修改密码失败</source>
-        <translation>Could not change the password</translation>
+        <translation>Không đổi được mật khẩu</translation>
     </message>
     <message>
         <source>发送验证码</source>
-        <translation>Send code</translation>
+        <translation>Gửi mã</translation>
     </message>
     <message>
         <source>s后重新获取</source>
-        <translation>s until resend</translation>
+        <translation>s để gửi lại</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation>Please log in</translation>
+        <translation>Vui lòng đăng nhập</translation>
     </message>
     <message>
         <source>充值</source>
-        <translation>Recharge</translation>
+        <translation>Nạp tiền</translation>
     </message>
     <message>
         <source>到期时间</source>
-        <translation>Expires</translation>
+        <translation>Hết hạn</translation>
     </message>
     <message>
         <source>获取用户信息失败</source>
-        <translation>Could not get the user information</translation>
+        <translation>Không lấy được thông tin người dùng</translation>
     </message>
     <message>
         <source>指令词</source>
@@ -694,6 +694,272 @@
     <message>
         <source>正在转写,请稍后...</source>
         <translation>Đang chuyển văn bản, vui lòng đợi...</translation>
+    </message>
+    <message>
+        <source>模式选择</source>
+        <translation>Chế độ</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Tắt</translation>
+    </message>
+    <message>
+        <source>常亮</source>
+        <translation>Sáng liên tục</translation>
+    </message>
+    <message>
+        <source>呼吸</source>
+        <translation>Nhịp thở</translation>
+    </message>
+    <message>
+        <source>跑马灯</source>
+        <translation>Chạy đèn</translation>
+    </message>
+    <message>
+        <source>速度等级</source>
+        <translation>Tốc độ</translation>
+    </message>
+    <message>
+        <source>亮度调节</source>
+        <translation>Độ sáng</translation>
+    </message>
+    <message>
+        <source>颜色选择</source>
+        <translation>Màu sắc</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>Thấp</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>Cao</translation>
+    </message>
+    <message>
+        <source>暗</source>
+        <translation>Tối</translation>
+    </message>
+    <message>
+        <source>亮</source>
+        <translation>Sáng</translation>
+    </message>
+    <message>
+        <source>使用习惯</source>
+        <translation>Tay dùng</translation>
+    </message>
+    <message>
+        <source>左手</source>
+        <translation>Tay trái</translation>
+    </message>
+    <message>
+        <source>右手</source>
+        <translation>Tay phải</translation>
+    </message>
+    <message>
+        <source>低电提醒设置</source>
+        <translation>Nhắc pin yếu</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>我的设备</source>
+        <translation>Thiết bị của tôi</translation>
+    </message>
+    <message>
+        <source>自动删除录音</source>
+        <translation>Tự động xóa bản ghi âm</translation>
+    </message>
+    <message>
+        <source>录音过程中指示灯熄灭</source>
+        <translation>Tắt đèn báo khi ghi âm</translation>
+    </message>
+    <message>
+        <source>电量:</source>
+        <translation>Pin:</translation>
+    </message>
+    <message>
+        <source>固件版本:</source>
+        <translation>Phần sụn:</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Phiên bản </translation>
+    </message>
+    <message>
+        <source>设备序列号:</source>
+        <translation>Số sê-ri:</translation>
+    </message>
+    <message>
+        <source>关于AI鼠标</source>
+        <translation>Giới thiệu chuột AI</translation>
+    </message>
+    <message>
+        <source>软件版本：</source>
+        <translation>Phiên bản phần mềm:</translation>
+    </message>
+    <message>
+        <source>固件版本：</source>
+        <translation>Phiên bản firmware:</translation>
+    </message>
+    <message>
+        <source>版本说明</source>
+        <translation>Ghi chú phiên bản </translation>
+    </message>
+    <message>
+        <source>语音打字，语音翻译，语音搜索，语音控制
+划词翻译，截图识别，截图翻译，按键宏定义</source>
+        <translation>Gõ bằng giọng nói, dịch giọng nói, tìm kiếm bằng giọng nói, điều khiển bằng giọng nói
+Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hình, macro phím</translation>
+    </message>
+    <message>
+        <source>升级设备固件</source>
+        <translation>Cập nhật thiết bị</translation>
+    </message>
+    <message>
+        <source>升级接收器固件</source>
+        <translation>Cập nhật đầu thu</translation>
+    </message>
+    <message>
+        <source>取消升级</source>
+        <translation>Hủy cập nhật</translation>
+    </message>
+    <message>
+        <source>升级后如果连接不上请重新配对</source>
+        <translation>Nếu thiết bị không kết nối sau khi cập nhật, hãy ghép nối lại</translation>
+    </message>
+    <message>
+        <source>当前是最新版本</source>
+        <translation>Bạn đang dùng phiên bản mới nhất</translation>
+    </message>
+    <message>
+        <source>升级失败</source>
+        <translation>Cập nhật thất bại</translation>
+    </message>
+    <message>
+        <source>升级取消</source>
+        <translation>Đã hủy cập nhật</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>Chuột</translation>
+    </message>
+    <message>
+        <source>电脑</source>
+        <translation>Máy tính</translation>
+    </message>
+    <message>
+        <source>公网</source>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>一键检测</source>
+        <translation>Kiểm tra ngay</translation>
+    </message>
+    <message>
+        <source>重置驱动</source>
+        <translation>Đặt lại trình điều khiển</translation>
+    </message>
+    <message>
+        <source>当前设备和环境一切正常,请放心使用,如有问题请联系客服</source>
+        <translation>Thiết bị và môi trường của bạn hoạt động bình thường. Nếu có vấn đề, hãy liên hệ bộ phận chăm sóc khách hàng</translation>
+    </message>
+    <message>
+        <source>当前设备和环境异常,如有问题请联系客服</source>
+        <translation>Thiết bị hoặc môi trường của bạn có vấn đề. Nếu có vấn đề, hãy liên hệ bộ phận chăm sóc khách hàng</translation>
+    </message>
+    <message>
+        <source>转写音频</source>
+        <translation>Chuyển âm thanh thành văn bản</translation>
+    </message>
+    <message>
+        <source>转写记录</source>
+        <translation>Lịch sử chuyển văn bản</translation>
+    </message>
+    <message>
+        <source>个人词库</source>
+        <translation>Từ điển cá nhân</translation>
+    </message>
+    <message>
+        <source>充值记录</source>
+        <translation>Lịch sử nạp tiền</translation>
+    </message>
+    <message>
+        <source>昵称</source>
+        <translation>Biệt danh</translation>
+    </message>
+    <message>
+        <source>修改密码</source>
+        <translation>Đổi mật khẩu</translation>
+    </message>
+    <message>
+        <source>可用时长(分钟):</source>
+        <translation>Số phút còn lại:</translation>
+    </message>
+    <message>
+        <source>请输入原始密码</source>
+        <translation>Nhập mật khẩu hiện tại</translation>
+    </message>
+    <message>
+        <source>请输入新密码</source>
+        <translation>Nhập mật khẩu mới</translation>
+    </message>
+    <message>
+        <source>请再次输入新密码</source>
+        <translation>Nhập lại mật khẩu mới</translation>
+    </message>
+    <message>
+        <source>验证码登录</source>
+        <translation>Đăng nhập bằng mã</translation>
+    </message>
+    <message>
+        <source>密码登录</source>
+        <translation>Đăng nhập bằng mật khẩu</translation>
+    </message>
+    <message>
+        <source>手机号</source>
+        <translation>Số điện thoại</translation>
+    </message>
+    <message>
+        <source>请输入手机号</source>
+        <translation>Nhập số điện thoại</translation>
+    </message>
+    <message>
+        <source>获取验证码</source>
+        <translation>Lấy mã</translation>
+    </message>
+    <message>
+        <source>请输入验证码</source>
+        <translation>Nhập mã xác minh</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>Nhập mật khẩu</translation>
+    </message>
+    <message>
+        <source>扫一扫</source>
+        <translation>Quét</translation>
+    </message>
+    <message>
+        <source>立即登录</source>
+        <translation>để đăng nhập</translation>
+    </message>
+    <message>
+        <source>进入AI智能创作</source>
+        <translation>Vào sáng tạo AI</translation>
+    </message>
+    <message>
+        <source>重置按键功能</source>
+        <translation>Đặt lại chức năng phím</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
     </message>
 </context>
 </TS>

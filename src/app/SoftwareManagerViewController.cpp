@@ -84,6 +84,12 @@ void SoftwareManagerViewController::configUI()
             m_aboutView->setGeometry(kSideMargin, kSectionGap + int(m_languageView->viewHeight()) + kSectionGap,
                                      m_aboutView->width(), int(m_aboutView->viewHeight()));
             content->about = m_aboutView;
+            // The about view lays its text out at its width, so its height may change with the
+            // page's width or the language: place it again and let the content follow.
+            connect(m_aboutView, &VQBaseView::viewHeightChanged, this, [this, content](double height) {
+                m_aboutView->resize(m_aboutView->width(), int(height));
+                content->setMinimumHeight(contentHeight());
+            });
         }
     }
     content->setMinimumHeight(contentHeight());

@@ -19,6 +19,14 @@ VQBaseView::~VQBaseView()
     NotificationCenter::defaultCenter().removeObserver(this);
 }
 
+void VQBaseView::setViewHeight(double height)
+{
+    if (height == m_viewHeight)
+        return;
+    m_viewHeight = height;
+    Q_EMIT viewHeightChanged(height);
+}
+
 void VQBaseView::configUI() { }
 
 void VQBaseView::configData() { }

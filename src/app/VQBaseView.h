@@ -20,7 +20,11 @@ public:
 
     // The height the view needs, as its subclass computes it; 0 at creation.
     double viewHeight() const { return m_viewHeight; }
-    void setViewHeight(double height) { m_viewHeight = height; }
+    // Emits viewHeightChanged() when the height changes, so a host can place its views again.
+    void setViewHeight(double height);
+
+Q_SIGNALS:
+    void viewHeightChanged(double height);
 
 private:
     double m_viewHeight = 0;

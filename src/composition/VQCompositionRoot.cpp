@@ -12,6 +12,18 @@
 #include "UserDefaults.h"
 #include "VQCommandViewModel.h"
 #include "VQDeviceEvents.h"
+#include "VQDeviceSettingsHooks.h"
+#include "MineHeaderView.h"
+#include "MineViewController.h"
+#include "VQPersonCenterView.h"
+#include "VQTransferAudioView.h"
+#include "PreferencesViewController.h"
+#include "VQLowPowerRemindSettingView.h"
+#include "VQCustomerKeyService.h"
+#include "MouseSettingViewController.h"
+#include "AboutMouseView.h"
+#include "SmartDetectionViewController.h"
+#include "SoftwareManagerViewController.h"
 #include "VQBLEMouseCommandManager.h"
 #include "VQKeyPressManager.h"
 #include "LaserPenSettingViewController.h"
@@ -65,6 +77,8 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
     hooks.createDeviceLink = [] {
         VQMouseCommandManager::sharedInstance();
         HIDDevice::sharedManager().start();
+        // The model information is applied from here on, also when the mouse page is never shown.
+        VQCustomerKeyService::sharedInstance().start();
     };
     hooks.startKeyPressManager = [] { VQKeyPressManager::sharedInstance().start(); };
     hooks.startBleScan = [] { VQBLEMouseCommandManager::sharedInstance().startScan(); };
@@ -84,6 +98,8 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
     // The presenter pen: its keys and the receiver's comings and goings reach the pen's manager;
     // its voice key reaches the hub as the codes of its voice function.
     VQLaserPenSetup::install();
+    // The mouse settings page (tag 0): key functions, DPI, report rate, RGB switch.
+    AppDelegate::registerPageFactory(MouseSettingViewController::kTag, [] { return new MouseSettingViewController; });
     // The laser-pen page (tag 7), the first navigation item while a laser pen is connected.
     AppDelegate::registerPageFactory(7, [] { return new LaserPenSettingViewController; });
     // The personality page: voice commands and hot words.
@@ -93,8 +109,28 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
     VQTranslateSetup::install();
     // The smart settings page (tag 1) with the translation rows of selected text and screenshots.
     AppDelegate::registerPageFactory(1, [] { return new SmartSettingViewController; });
+    // The about-device view with the firmware update on the software page; the detection page
+    // (tag 5), which no navigation item selects, built and first checked on its first selection.
+    SoftwareManagerViewController::setAboutViewFactory([] { return new AboutMouseView; });
+    AppDelegate::registerPageFactory(AppDelegate::SmartDetectionTag, [] { return new SmartDetectionViewController; });
     SmartSettingViewController::registerSectionFactory(3, [] { return new HyperTranslateView; });
     SmartSettingViewController::registerSectionFactory(4, [] { return new SnipTranslateView; });
+    // The lighting page (tag 6, listed for lit mice), the low-battery row of the smart page, and
+    // the my-device page (tag 4, no navigation item) with the account header above its card.
+    AppDelegate::registerPageFactory(PreferencesViewController::kTag, [] { return new PreferencesViewController; });
+    SmartSettingViewController::registerSectionFactory(6, [] { return new VQLowPowerRemindSettingView; });
+    MineViewController::setHeaderFactory([](QWidget* parent) {
+        auto* header = new MineHeaderView(parent);
+        QPointer<MineHeaderView> guard(header);
+        return VQAccountHeader{header, [guard] {
+                                   if (guard)
+                                       guard->getUserInfo();
+                               }};
+    });
+    AppDelegate::registerPageFactory(MineViewController::kTag, [] { return new MineViewController; },
+                                     [](VQBaseViewController* page) { static_cast<MineViewController*>(page)->getUserInfo(); });
+    // The user centre's first tab: the audio-file transcription page (no page opens the centre yet).
+    VQPersonCenterView::setTransferAudioViewFactory([](QWidget* parent) { return new VQTransferAudioView(parent); });
     // The AI web window: dictation while it is open, the device's helper keys, the keyboard's AI
     // keys (key action 18), and the disconnection of the receiver that hides it.
     VQAudioMonitorService::sharedInstance().setAiWindowHook(
@@ -104,6 +140,11 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
         VQUserInfoData::sharedInstance().setKeyAction(VQAIWindowTool::kAiKeyAction);
         VQAIWindowTool::sharedInstance().showInWindow();
     };
+    // The device pages reach the AI window through these: the mouse page's AI and refresh buttons,
+    // and a new chat address of the model information.
+    VQDeviceSettingsHooks::shared().showAIWindow = [] { VQAIWindowTool::sharedInstance().showInWindow(); };
+    VQDeviceSettingsHooks::shared().refreshAIWindow = [] { VQAIWindowTool::sharedInstance().refresh(); };
+    VQDeviceSettingsHooks::shared().reloadAIWindow = [] { VQAIWindowTool::sharedInstance().initSubViews(); };
     {
         auto previous = hooks.statusItemRebuilt;
         hooks.statusItemRebuilt = [previous](bool connected) {

@@ -92,6 +92,7 @@ void VQDeviceCommandManager::resetLinkForTests()
     m_batteryTimer.setInterval(kBatteryPollIntervalMs);
     VQVoiceStream::resetForTests();
     m_voice.linkLost();
+    m_handler.forgetUpdateForTests();
 }
 
 void VQDeviceCommandManager::sendSetDpiData(qint64 step)

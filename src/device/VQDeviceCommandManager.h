@@ -57,6 +57,9 @@ public:
     // The device's firmware transfer over this link (section 11; VQOTATransfer).
     void sendStartOTAData();
     void sendCancelOTAData();
+    // An update of the device's (or the receiver's) firmware was installed: its version is read
+    // again (VQDeviceReportHandler::readVersionsAfterUpdate).
+    void readVersionsAfterUpdate(bool receiver) { m_handler.readVersionsAfterUpdate(receiver); }
 
 protected:
     explicit VQDeviceCommandManager(VQDeviceProtocol::Link link);

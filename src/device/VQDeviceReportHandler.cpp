@@ -71,6 +71,19 @@ void VQDeviceReportHandler::readBattery()
     read(ReadBattery);
 }
 
+void VQDeviceReportHandler::readVersionsAfterUpdate(bool receiver)
+{
+    m_versionsAfterUpdate = receiver ? 2 : 1;
+    readUpdatedVersions();
+}
+
+void VQDeviceReportHandler::readUpdatedVersions()
+{
+    read(ReadFirmwareVersion);
+    if (m_versionsAfterUpdate == 2 && m_link == Link::Usb)
+        read(ReadReceiverVersion);
+}
+
 void VQDeviceReportHandler::read(Command command)
 {
     if (m_send)
@@ -186,6 +199,10 @@ void VQDeviceReportHandler::applyDeviceInfo(const DeviceInfo& info)
     if (hasLighting(record.mouseType())) {
         for (Command command : {ReadLightingMode, ReadLightingBrightness, ReadLightingSpeed, ReadLightingColor, ReadHand})
             read(command);
+    }
+    if (m_versionsAfterUpdate != 0) {
+        readUpdatedVersions();
+        m_versionsAfterUpdate = 0;
     }
 }
 

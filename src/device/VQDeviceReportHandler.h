@@ -35,6 +35,12 @@ public:
     // The reads that follow a connection (section 6 of the protocol page).
     void readDevice();
     void readBattery();
+    // After an installed firmware update: reads the firmware version (and, after the receiver's,
+    // the receiver version) now and again after the device's next device-information report, when
+    // the restarted device answers with its new version.
+    void readVersionsAfterUpdate(bool receiver);
+    // Tests only: no versions are read again.
+    void forgetUpdateForTests() { m_versionsAfterUpdate = 0; }
 
     // Called with each event code just before the voice hub gets it.
     void setEventObserver(std::function<void(int eventCode)> observer) { m_eventObserver = std::move(observer); }
@@ -49,6 +55,7 @@ private:
     void applyPenKey(VQDeviceProtocol::PenKey key);
     void toHub(int eventCode);
     void read(VQDeviceProtocol::Command command);
+    void readUpdatedVersions();
     void ignore(const QString& reason, const QByteArray& bytes);
 
     VQDeviceProtocol::Link m_link;
@@ -58,4 +65,7 @@ private:
     QElapsedTimer m_logWindow;
     int m_loggedInWindow = 0;
     int m_unlogged = 0;
+    // The versions to read again after the next device information: 0 none, 1 the firmware
+    // version, 2 also the receiver version.
+    int m_versionsAfterUpdate = 0;
 };

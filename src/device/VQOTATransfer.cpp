@@ -6,6 +6,7 @@
 #include "NotificationCenter.h"
 #include "VQBLEMouseCommandManager.h"
 #include "VQFirmwareFile.h"
+#include "VQHidCommandManager.h"
 #include "VQNotificationNames.h"
 #include "VQOTAUpdateManager.h"
 
@@ -301,6 +302,12 @@ void VQOTATransfer::finish(Outcome outcome, const QString& reason)
         else
             VQOTAUpdateManager::sharedInstance().deleteDongleOTAFile();
         post(vq::kUpdateOTASuccessNotification);
+        // The installed version replaces the old one in the record, or the next firmware check
+        // would offer the same file again.
+        if (m_link == Link::Usb)
+            VQHidCommandManager::sharedInstance().readVersionsAfterUpdate(target == Target::Receiver);
+        else
+            VQBLEMouseCommandManager::sharedInstance().readVersionsAfterUpdate(false);
         break;
     case Outcome::Failure:
         VQLogWarn(QStringLiteral("%1 firmware transfer failed: %2").arg(targetText(target), reason));

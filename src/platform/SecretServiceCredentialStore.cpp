@@ -2,8 +2,12 @@
 
 #include "MMLog.h"
 
-#include <QMetaObject>
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QMetaObject>
 #include <QPointer>
 
 #include <qt6keychain/keychain.h>
@@ -46,6 +50,40 @@ Job* makeJob(const QString& key)
     return job;
 }
 
+constexpr char kSecretServiceName[] = "org.freedesktop.secrets";
+constexpr int kNameQueryTimeoutMs = 5000;
+
+// Runs start once the Secret Service's name is owned on the session bus; answers Unavailable
+// when there is no bus or nobody owns the name. The name is never activated: a keyring daemon
+// started by activation has no unlocked keyring, prompts, and its jobs would wait for ever.
+void whenServiceRuns(CredentialStore::Callback done, std::function<void(CredentialStore::Callback)> start)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        VQLogWarn(QStringLiteral("Keyring: no session bus"));
+        answerLater(std::move(done), CredentialStore::Result::Unavailable);
+        return;
+    }
+    const QString busName = QStringLiteral("org.freedesktop.DBus");
+    QDBusMessage query = QDBusMessage::createMethodCall(busName, QStringLiteral("/org/freedesktop/DBus"), busName,
+                                                        QStringLiteral("NameHasOwner"));
+    query << QString::fromLatin1(kSecretServiceName);
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(query, kNameQueryTimeoutMs));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [done = std::move(done), start = std::move(start)](QDBusPendingCallWatcher* finished) mutable {
+                         finished->deleteLater();
+                         const QDBusPendingReply<bool> owned = *finished;
+                         if (owned.isError() || !owned.value()) {
+                             VQLogWarn(QStringLiteral("Keyring: no Secret Service on the session bus%1")
+                                           .arg(owned.isError() ? QStringLiteral(" (") + owned.error().message() + u')' : QString()));
+                             if (done)
+                                 done(CredentialStore::Result::Unavailable, {});
+                             return;
+                         }
+                         start(std::move(done));
+                     });
+}
+
 } // namespace
 
 SecretServiceCredentialStore::SecretServiceCredentialStore()
@@ -64,16 +102,18 @@ void SecretServiceCredentialStore::store(const QString& key, const QString& secr
         answerLater(std::move(done), Result::Unavailable);
         return;
     }
-    auto* job = makeJob<QKeychain::WritePasswordJob>(key);
-    job->setTextData(secret);
-    QObject::connect(job, &QKeychain::Job::finished, job, [done = std::move(done)](QKeychain::Job* finished) {
-        const Result result = failureOf(finished->error());
-        if (result != Result::Stored)
-            VQLogWarn(QStringLiteral("Keyring: store %1: %2").arg(QLatin1String(resultName(result)), finished->errorString()));
-        if (done)
-            done(result, {});
+    whenServiceRuns(std::move(done), [key, secret](Callback done) {
+        auto* job = makeJob<QKeychain::WritePasswordJob>(key);
+        job->setTextData(secret);
+        QObject::connect(job, &QKeychain::Job::finished, job, [done = std::move(done)](QKeychain::Job* finished) {
+            const Result result = failureOf(finished->error());
+            if (result != Result::Stored)
+                VQLogWarn(QStringLiteral("Keyring: store %1: %2").arg(QLatin1String(resultName(result)), finished->errorString()));
+            if (done)
+                done(result, {});
+        });
+        job->start();
     });
-    job->start();
 }
 
 void SecretServiceCredentialStore::load(const QString& key, Callback done)
@@ -82,20 +122,22 @@ void SecretServiceCredentialStore::load(const QString& key, Callback done)
         answerLater(std::move(done), Result::Unavailable);
         return;
     }
-    auto* job = makeJob<QKeychain::ReadPasswordJob>(key);
-    QObject::connect(job, &QKeychain::Job::finished, job, [done = std::move(done)](QKeychain::Job* finished) {
-        Result result = failureOf(finished->error());
-        QString secret;
-        if (result == Result::Stored) {
-            result = Result::Found;
-            secret = static_cast<QKeychain::ReadPasswordJob*>(finished)->textData();
-        } else if (result != Result::NotFound) {
-            VQLogWarn(QStringLiteral("Keyring: load %1: %2").arg(QLatin1String(resultName(result)), finished->errorString()));
-        }
-        if (done)
-            done(result, secret);
+    whenServiceRuns(std::move(done), [key](Callback done) {
+        auto* job = makeJob<QKeychain::ReadPasswordJob>(key);
+        QObject::connect(job, &QKeychain::Job::finished, job, [done = std::move(done)](QKeychain::Job* finished) {
+            Result result = failureOf(finished->error());
+            QString secret;
+            if (result == Result::Stored) {
+                result = Result::Found;
+                secret = static_cast<QKeychain::ReadPasswordJob*>(finished)->textData();
+            } else if (result != Result::NotFound) {
+                VQLogWarn(QStringLiteral("Keyring: load %1: %2").arg(QLatin1String(resultName(result)), finished->errorString()));
+            }
+            if (done)
+                done(result, secret);
+        });
+        job->start();
     });
-    job->start();
 }
 
 void SecretServiceCredentialStore::remove(const QString& key, Callback done)
@@ -104,15 +146,17 @@ void SecretServiceCredentialStore::remove(const QString& key, Callback done)
         answerLater(std::move(done), Result::Unavailable);
         return;
     }
-    auto* job = makeJob<QKeychain::DeletePasswordJob>(key);
-    QObject::connect(job, &QKeychain::Job::finished, job, [done = std::move(done)](QKeychain::Job* finished) {
-        Result result = failureOf(finished->error());
-        if (result == Result::Stored)
-            result = Result::NotFound;
-        if (result != Result::NotFound)
-            VQLogWarn(QStringLiteral("Keyring: remove %1: %2").arg(QLatin1String(resultName(result)), finished->errorString()));
-        if (done)
-            done(result, {});
+    whenServiceRuns(std::move(done), [key](Callback done) {
+        auto* job = makeJob<QKeychain::DeletePasswordJob>(key);
+        QObject::connect(job, &QKeychain::Job::finished, job, [done = std::move(done)](QKeychain::Job* finished) {
+            Result result = failureOf(finished->error());
+            if (result == Result::Stored)
+                result = Result::NotFound;
+            if (result != Result::NotFound)
+                VQLogWarn(QStringLiteral("Keyring: remove %1: %2").arg(QLatin1String(resultName(result)), finished->errorString()));
+            if (done)
+                done(result, {});
+        });
+        job->start();
     });
-    job->start();
 }

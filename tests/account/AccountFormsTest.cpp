@@ -402,3 +402,54 @@ TEST_F(AccountFormsTest, RememberedPasswordLivesOnlyInTheKeyring)
     EXPECT_FALSE(stored.contains(kPassword.toUtf8()));
     EXPECT_FALSE(stored.contains("passwordKey"));
 }
+
+TEST_F(AccountFormsTest, RendersTheHeaderAndTheForms)
+{
+    const QString dir = QStringLiteral(VQ_BUILD_DIR "/renders");
+    ASSERT_TRUE(QDir().mkpath(dir));
+    const auto render = [&](QWidget* settled, const char* name) {
+        EXPECT_TRUE(vqtest::waitUntil([&] { return settled->x() == 0; })) << name;
+        const QImage image = page.grab().toImage();
+        EXPECT_TRUE(image.save(dir + QStringLiteral("/account_%1.png").arg(QLatin1String(name)))) << name;
+        return image;
+    };
+    const QImage loggedOut = render(header, "header_logged_out");
+
+    LoginView* login = openLogin();
+    render(login, "login_empty");
+    fill(login->accountInputView(), QStringLiteral("user@example.com"));
+    fill(login->passwordInputView(), QStringLiteral("secret"));
+    login->checkBtn()->performClick();
+    const QImage masked = page.grab().toImage();
+    login->passwordInputView()->rightBtn()->performClick();
+    EXPECT_EQ(login->passwordInputView()->stringValue(), QStringLiteral("secret"));
+    EXPECT_NE(render(login, "login_password_shown"), masked);
+
+    answerLogin(QJsonObject { { QStringLiteral("token"), QStringLiteral("T1") } });
+    login->passwordInputView()->rightBtn()->performClick();
+    login->loginBtn()->performClick();
+    ASSERT_TRUE(vqtest::waitUntil([&] { return !header->moneyLabel()->text().isEmpty() && loginForms().isEmpty(); }));
+    EXPECT_NE(render(header, "header_logged_in"), loggedOut);
+
+    // The next launch: account and remembered password filled in.
+    VQUserInfoData::resetForTests();
+    LoginView* prefilled = openLogin();
+    ASSERT_TRUE(vqtest::waitUntil([&] { return prefilled->passwordInputView()->stringValue() == QStringLiteral("secret"); }));
+    render(prefilled, "login_prefilled");
+
+    prefilled->registerBtnClicked(nullptr);
+    auto* registration = prefilled->findChild<RegisterView*>();
+    ASSERT_NE(registration, nullptr);
+    fill(registration->accountInputView(), QStringLiteral("new@user"));
+    registration->codeInputView()->getVerificationCode();
+    for (int tick = 0; tick < 3; ++tick)
+        registration->codeInputView()->showRightBtnState();
+    EXPECT_FALSE(registration->codeInputView()->rightBtn()->isEnabled());
+    render(registration, "register_countdown");
+    registration->codeInputView()->invalidateTimer();
+
+    prefilled->forgetPasswordBtnClicked(nullptr);
+    auto* reset = prefilled->findChild<ForgetPasswordView*>();
+    ASSERT_NE(reset, nullptr);
+    render(reset, "reset");
+}

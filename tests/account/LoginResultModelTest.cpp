@@ -1,10 +1,15 @@
+#include "MMString.h"
 #include "VQLoginResultModel.h"
 
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <random>
 
 namespace {
 
@@ -55,4 +60,62 @@ TEST(LoginResultModel, ReadsTheRecordAndItsExpiry)
         }
         EXPECT_EQ(!model->token().isNull(), c.hasToken);
     }
+}
+
+// Mutated account replies (bytes flipped, dropped, repeated, digits and quotes inserted) read as
+// the forms read them: the envelope, the data object, the record, the header's date. Nothing may
+// crash or trip the sanitizers; the record exists exactly for an object, and a long expiry is cut
+// to its first ten characters.
+TEST(LoginResultModel, SurvivesMutatedReplies)
+{
+    const QByteArray valid = R"({"statusCode":200,"message":"success","data":{"id":7,"version":"1","mac":"00:11",)"
+                             R"("lastUpdatedBy":"a","lastUpdatedDate":"2024-01-01","createdDate":1700000000000,)"
+                             R"("expiredTime":1700000000000,"type":"VIP","lastLoginDate":null,"password":"p",)"
+                             R"("createdBy":"b","token":"T","account":"u@x","lastLoginIp":"1.2.3.4","status":"1"}})";
+    const char inserts[] = "0123456789\"{}[],:-.e\\u";
+    std::mt19937 random(20261207);
+    constexpr int kIterations = 1000000;
+    int records = 0;
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < kIterations; ++i) {
+        QByteArray reply = valid;
+        const int edits = 1 + static_cast<int>(random() % 4);
+        for (int e = 0; e < edits && !reply.isEmpty(); ++e) {
+            const int at = static_cast<int>(random() % reply.size());
+            switch (random() % 4) {
+            case 0:
+                reply[at] = static_cast<char>(random() % 256);
+                break;
+            case 1:
+                reply.remove(at, 1 + static_cast<int>(random() % 8));
+                break;
+            case 2:
+                reply.insert(at, reply.mid(at, 1 + static_cast<int>(random() % 16)));
+                break;
+            default:
+                reply.insert(at, inserts[random() % (sizeof(inserts) - 1)]);
+                break;
+            }
+        }
+        const QJsonValue data = QJsonDocument::fromJson(reply).object().value(QStringLiteral("data"));
+        const auto model = VQLoginResultModel::fromJson(data);
+        ASSERT_EQ(model != nullptr, data.isObject()) << reply.constData();
+        if (!model)
+            continue;
+        ++records;
+        const QString expiry = model->expiredTime();
+        const QJsonValue stored = data.toObject().value(QStringLiteral("expiredTime"));
+        if (stored.isString() && stored.toString().size() >= 13) {
+            ASSERT_EQ(expiry, stored.toString().left(10)) << reply.constData();
+        }
+        if (data.toObject().value(QStringLiteral("token")).isString()) {
+            ASSERT_EQ(model->token(), data.toObject().value(QStringLiteral("token")).toString());
+        }
+        if (!expiry.isEmpty())
+            (void)mm::ConvertStrToTime(expiry, QStringLiteral("yyyy-MM-dd"));
+    }
+    std::printf("%d mutated replies, %d with a record, in %lld ms\n", kIterations, records,
+                static_cast<long long>(clock.elapsed()));
+    EXPECT_GT(records, kIterations / 10); // the mutations leave many replies readable
 }

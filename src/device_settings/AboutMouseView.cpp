@@ -1,0 +1,408 @@
+#include "AboutMouseView.h"
+
+#include "CustomProgress.h"
+#include "HIDDevice.h"
+#include "MMLog.h"
+#include "NotificationCenter.h"
+#include "QRNLocalizedString.h"
+#include "VQButton.h"
+#include "VQHttpRequestManager.h"
+#include "VQLabel.h"
+#include "VQMouseCommandManager.h"
+#include "VQMouseInfoItem.h"
+#include "VQNotificationNames.h"
+#include "VQOTAUpdateManager.h"
+#include "VQPopupWindowTool.h"
+#include "VQTextView.h"
+#include "VQUploadBurnerInfoScene.h"
+#include "VQUserInfoData.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QPointer>
+#include <QResizeEvent>
+#include <QTextEdit>
+
+#include <algorithm>
+
+namespace {
+
+QString tr_(const char* key) { return QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(key)); }
+
+QFont systemFont(int pointSize)
+{
+    QFont font;
+    font.setPixelSize(pointSize);
+    return font;
+}
+
+const QColor kTextColor(38, 12, 12);
+const QColor kSecondaryColor(112, 112, 112);
+const QColor kAccentColor(0, 175, 204);
+
+constexpr int kTitleHeight = 27;
+constexpr int kVersionTop = kTitleHeight + 30;
+constexpr int kVersionHeight = 17;
+constexpr int kTipTop = kVersionTop + kVersionHeight + 30;
+constexpr int kTipHeight = 27;
+constexpr int kTextTop = kTipTop + kTipHeight + 10;
+constexpr int kButtonWidth = 100;
+constexpr int kButtonHeight = 30;
+
+QString name(const char* text) { return QString::fromLatin1(text); }
+
+} // namespace
+
+AboutMouseView::AboutMouseView(QWidget* parent)
+    : VQBaseView(parent)
+{
+    resize(kMaxTextWidth + kTextRightMargin, 300);
+    configUI();
+    configTitle();
+    configData();
+    // Files dropped on the view have no use here, so drops are not accepted.
+    setAcceptDrops(false);
+}
+
+VQLabel* AboutMouseView::titleLabel()
+{
+    if (m_titleLabel == nullptr) {
+        m_titleLabel = new VQLabel(this);
+        m_titleLabel->setFont(systemFont(20));
+        m_titleLabel->setTextColor(kTextColor);
+        m_titleLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    return m_titleLabel;
+}
+
+VQLabel* AboutMouseView::versionLabel()
+{
+    if (m_versionLabel == nullptr) {
+        m_versionLabel = new VQLabel(this);
+        m_versionLabel->setFont(systemFont(12));
+        m_versionLabel->setTextColor(kSecondaryColor);
+        m_versionLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    return m_versionLabel;
+}
+
+VQLabel* AboutMouseView::tipLabel()
+{
+    if (m_tipLabel == nullptr) {
+        m_tipLabel = new VQLabel(this);
+        m_tipLabel->setFont(systemFont(20));
+        m_tipLabel->setTextColor(kTextColor);
+        m_tipLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    return m_tipLabel;
+}
+
+VQTextView* AboutMouseView::instructionTextView()
+{
+    if (m_instructionTextView == nullptr) {
+        m_instructionTextView = new VQTextView(this);
+        m_instructionTextView->setTextColor(kSecondaryColor);
+        m_instructionTextView->textField()->setFont(systemFont(14));
+    }
+    return m_instructionTextView;
+}
+
+VQButton* AboutMouseView::updateBtn()
+{
+    if (m_updateBtn == nullptr) {
+        m_updateBtn = new VQButton(this);
+        m_updateBtn->setBackgroundColor(kAccentColor);
+        m_updateBtn->setCornerRadius(5);
+        m_updateBtn->setTitleColor(Qt::white);
+        m_updateBtn->setFont(systemFont(12));
+        connect(m_updateBtn, &VQButton::clicked, this, [this] { updateBtnClicked(m_updateBtn); });
+    }
+    return m_updateBtn;
+}
+
+VQButton* AboutMouseView::updateDongleBtn()
+{
+    if (m_updateDongleBtn == nullptr) {
+        m_updateDongleBtn = new VQButton(this);
+        m_updateDongleBtn->setBackgroundColor(kAccentColor);
+        m_updateDongleBtn->setCornerRadius(5);
+        m_updateDongleBtn->setTitleColor(Qt::white);
+        m_updateDongleBtn->setFont(systemFont(12));
+        connect(m_updateDongleBtn, &VQButton::clicked, this, [this] { updateBtnClicked(m_updateDongleBtn); });
+    }
+    return m_updateDongleBtn;
+}
+
+CustomProgress* AboutMouseView::custompro()
+{
+    if (m_custompro == nullptr) {
+        m_custompro = new CustomProgress(this);
+        m_custompro->setMaxValue(100);
+        // The page is white: the track takes the card colour so the bar's length shows.
+        m_custompro->setTrackColor(QColor(241, 244, 248));
+        m_custompro->setFillColor(kAccentColor);
+        m_custompro->hide();
+        placeViews();
+    }
+    return m_custompro;
+}
+
+VQLabel* AboutMouseView::progressLabel()
+{
+    if (m_progressLabel == nullptr) {
+        m_progressLabel = new VQLabel(this);
+        m_progressLabel->setFont(systemFont(16));
+        m_progressLabel->setTextColor(kAccentColor);
+        m_progressLabel->show();
+        placeViews();
+    }
+    return m_progressLabel;
+}
+
+VQLabel* AboutMouseView::updateTipLabel()
+{
+    if (m_updateTipLabel == nullptr) {
+        m_updateTipLabel = new VQLabel(this);
+        m_updateTipLabel->setFont(systemFont(12));
+        m_updateTipLabel->setTextColor(kSecondaryColor);
+    }
+    return m_updateTipLabel;
+}
+
+void AboutMouseView::configUI()
+{
+    titleLabel();
+    versionLabel();
+    tipLabel();
+    instructionTextView();
+    updateBtn();
+    updateDongleBtn();
+    updateTipLabel();
+    showUpdateBtnStatus();
+}
+
+QString AboutMouseView::versionText()
+{
+    VQUserInfoData& state = VQUserInfoData::sharedInstance();
+    const VQMouseInfoItem& record = state.mouseInfoItem();
+    const bool disabled = state.isDisableDevice();
+    const QString serial = disabled ? QString() : record.sn();
+    const QString firmware = disabled ? QString() : record.firmwareVersion();
+    return QStringLiteral("SN:%1         %2 V%3         %4 %5(%6)")
+        .arg(serial, tr_("软件版本："), QCoreApplication::applicationVersion(), tr_("固件版本："), firmware,
+             state.productCode());
+}
+
+void AboutMouseView::configTitle()
+{
+    titleLabel()->setText(tr_("关于AI鼠标"));
+    versionLabel()->setText(versionText());
+    tipLabel()->setText(QStringLiteral("%1V%2").arg(tr_("版本说明"), QCoreApplication::applicationVersion()));
+    instructionTextView()->setString(tr_("语音打字，语音翻译，语音搜索，语音控制\n划词翻译，截图识别，截图翻译，按键宏定义"));
+    updateTipLabel()->setText(tr_("升级后如果连接不上请重新配对"));
+    layoutText();
+    // Hidden until a firmware download completes; the button of a marked update stays, so its
+    // transfer can always be cancelled.
+    updateBtn()->setVisible(m_isUpdating && m_updateStatus == UpdateDevice);
+    updateDongleBtn()->setVisible(m_isUpdating && m_updateStatus == UpdateReceiver);
+    updateTipLabel()->hide();
+    applyButtonState();
+}
+
+void AboutMouseView::configData()
+{
+    NotificationCenter& center = NotificationCenter::defaultCenter();
+    center.addObserver(this, name(vq::HadUSBInfoNotification), [this](const VQNotification&) { configTitle(); });
+    center.addObserver(this, name(vq::kUpdateOTAProgressNotification),
+                       [this](const VQNotification& note) { updateOTAProgressNotification(note.object.toInt()); });
+    center.addObserver(this, name(vq::kUpdateOTASuccessNotification),
+                       [this](const VQNotification&) { updateOTASuccessNotification(); });
+    center.addObserver(this, name(vq::kUpdateOTAFailNotification),
+                       [this](const VQNotification&) { updateOTAFailNotification(); });
+    center.addObserver(this, name(vq::kUpdateOTACancelNotification),
+                       [this](const VQNotification&) { updateOTACancelNotification(); });
+    center.addObserver(this, name(vq::kUpdateOTAStatusNotification), [this](const VQNotification&) { showUpdateBtnStatus(); });
+    center.addObserver(this, name(vq::kUpdateFirmwareVersionNotification), [this](const VQNotification&) {
+        configTitle();
+        // The first firmware report after an update carries the new version for the record.
+        if (VQUserInfoData::sharedInstance().isNeedUpLoadBurnerInfo())
+            uploadBurnerInfo();
+    });
+    m_updateStatus = UpdateNone;
+    m_isUpdating = false;
+    applyButtonState();
+}
+
+void AboutMouseView::showUpdateBtnStatus()
+{
+    updateBtn()->show();
+    updateDongleBtn()->show();
+}
+
+void AboutMouseView::applyButtonState()
+{
+    const bool device = m_isUpdating && m_updateStatus == UpdateDevice;
+    const bool receiver = m_isUpdating && m_updateStatus == UpdateReceiver;
+    updateBtn()->setTitle(device ? tr_("取消升级") : tr_("升级设备固件"));
+    updateDongleBtn()->setTitle(receiver ? tr_("取消升级") : tr_("升级接收器固件"));
+    updateBtn()->setEnabled(!m_isUpdating || device);
+    updateDongleBtn()->setEnabled(!m_isUpdating || receiver);
+}
+
+void AboutMouseView::updateBtnClicked(VQButton* sender)
+{
+    const bool isDevice = sender == updateBtn();
+    if (!isDevice && sender != updateDongleBtn())
+        return;
+    VQOTAUpdateManager& files = VQOTAUpdateManager::sharedInstance();
+    VQUserInfoData& state = VQUserInfoData::sharedInstance();
+    const bool remote = state.mouseInfoItem().deviceType() == VQMouseInfoItem::DeviceTypeRemoteControl;
+    const bool available = isDevice ? (files.needUpdate() || remote) : files.needUpdateDongle();
+    if (!available) {
+        VQLogInfo(QStringLiteral("firmware button: no %1 firmware file").arg(isDevice ? "device" : "receiver"));
+        VQPopupWindowTool::sharedInstance().showTipMessage(tr_("当前是最新版本"), QStringLiteral("info_icon"));
+        return;
+    }
+    const int kind = isDevice ? UpdateDevice : UpdateReceiver;
+    if (m_isUpdating) {
+        // Only the marked kind's button acts; the other is disabled, and a stray click on it
+        // must not cancel the running transfer of the other kind.
+        if (kind != m_updateStatus)
+            return;
+        VQMouseCommandManager& commands = VQMouseCommandManager::sharedInstance();
+        if (isDevice)
+            commands.sendCancelOTAData();
+        else
+            commands.sendCancelOTADongleData();
+        m_isUpdating = false;
+        applyButtonState();
+        return;
+    }
+    if (!isDevice && (state.bleConnect() || !HIDDevice::sharedManager().isOpen())) {
+        // The receiver's firmware goes through an open receiver only.
+        VQLogWarn(QStringLiteral("receiver firmware update refused: %1")
+                      .arg(state.bleConnect() ? "a Bluetooth LE mouse is connected" : "no receiver is open"));
+        VQPopupWindowTool::sharedInstance().showTipMessage(tr_("升级失败"), QStringLiteral("error_icon"));
+        return;
+    }
+    VQMouseCommandManager& commands = VQMouseCommandManager::sharedInstance();
+    m_updateStatus = kind;
+    m_isUpdating = true;
+    applyButtonState();
+    if (isDevice)
+        commands.sendStartOTAData();
+    else
+        commands.sendStartOTADongleData();
+}
+
+void AboutMouseView::hideProgress()
+{
+    custompro()->setPresent(0);
+    custompro()->hide();
+    progressLabel()->clear();
+}
+
+void AboutMouseView::updateOTAProgressNotification(int percent)
+{
+    const int p = std::clamp(percent, 0, 100);
+    custompro()->setPresent(p);
+    progressLabel()->setText(QStringLiteral("%1%").arg(p));
+    custompro()->show();
+}
+
+void AboutMouseView::updateOTASuccessNotification()
+{
+    hideProgress();
+    // Shown in Chinese in every language.
+    VQPopupWindowTool::sharedInstance().showTipMessage(QStringLiteral("升级成功"), QStringLiteral("success_icon"));
+    VQUserInfoData::sharedInstance().setIsNeedUpLoadBurnerInfo(true);
+    m_isUpdating = false;
+    if (m_updateStatus == UpdateDevice)
+        VQOTAUpdateManager::sharedInstance().deleteOTAFile();
+    else if (m_updateStatus == UpdateReceiver)
+        VQOTAUpdateManager::sharedInstance().deleteDongleOTAFile();
+    m_updateStatus = UpdateNone;
+    applyButtonState();
+    showUpdateBtnStatus();
+}
+
+void AboutMouseView::updateOTAFailNotification()
+{
+    hideProgress();
+    VQPopupWindowTool::sharedInstance().showTipMessage(tr_("升级失败"), QStringLiteral("error_icon"));
+}
+
+void AboutMouseView::updateOTACancelNotification()
+{
+    hideProgress();
+    VQPopupWindowTool::sharedInstance().showTipMessage(tr_("升级取消"), QStringLiteral("info_icon"));
+}
+
+void AboutMouseView::uploadBurnerInfo()
+{
+    if (m_uploadInFlight)
+        return;
+    VQUserInfoData& state = VQUserInfoData::sharedInstance();
+    VQUploadBurnerInfoScene scene;
+    scene.setChannel(QString::fromLatin1(kBurnerChannel));
+    scene.setFirmwareVersion(state.mouseInfoItem().firmwareVersion());
+    scene.setSoftVersion(state.productCode());
+    m_uploadInFlight = true;
+    QPointer<AboutMouseView> self(this);
+    VQHttpRequestManager::sharedInstance().httpRequestWithScene(scene, [self](const VQHttpResult& result) {
+        if (self)
+            self->m_uploadInFlight = false;
+        if (result.success) {
+            VQUserInfoData::sharedInstance().setIsNeedUpLoadBurnerInfo(false);
+            VQLogInfo(QStringLiteral("hardware record sent"));
+        } else {
+            VQLogWarn(QStringLiteral("hardware record not sent: %1").arg(result.message));
+        }
+    });
+}
+
+void AboutMouseView::layoutText()
+{
+    VQTextView* text = instructionTextView();
+    const int textWidth = std::clamp(width() - kTextRightMargin, 1, kMaxTextWidth);
+    if (text->maxWidth() != textWidth)
+        text->setMaxWidth(textWidth);
+    setViewHeight(text->textH() + kFixedHeight);
+    placeViews();
+    if (height() != int(viewHeight()))
+        resize(width(), int(viewHeight()));
+}
+
+void AboutMouseView::placeViews()
+{
+    const int w = width();
+    const int textH = m_instructionTextView != nullptr ? m_instructionTextView->textH() : 0;
+    if (m_titleLabel != nullptr)
+        m_titleLabel->setGeometry(0, 0, w, kTitleHeight);
+    if (m_versionLabel != nullptr)
+        m_versionLabel->setGeometry(0, kVersionTop, w, kVersionHeight);
+    if (m_tipLabel != nullptr)
+        m_tipLabel->setGeometry(0, kTipTop, w, kTipHeight);
+    if (m_instructionTextView != nullptr)
+        m_instructionTextView->setGeometry(0, kTextTop, std::max(1, w - kTextRightMargin), textH + 10);
+    const int buttonTop = kTextTop + textH + 10 + 20;
+    if (m_updateBtn != nullptr)
+        m_updateBtn->setGeometry(0, buttonTop, kButtonWidth, kButtonHeight);
+    if (m_updateDongleBtn != nullptr)
+        m_updateDongleBtn->setGeometry(kButtonWidth + 10, buttonTop, kButtonWidth, kButtonHeight);
+    const int barLeft = 2 * kButtonWidth + 20;
+    const int barWidth = std::max(1, w - 60 - barLeft);
+    if (m_custompro != nullptr)
+        m_custompro->setGeometry(barLeft, buttonTop, barWidth, kButtonHeight);
+    if (m_progressLabel != nullptr)
+        m_progressLabel->setGeometry(barLeft + barWidth + 5, buttonTop, 55, kButtonHeight);
+    if (m_updateTipLabel != nullptr)
+        m_updateTipLabel->setGeometry(0, buttonTop + kButtonHeight + 5, w, 20);
+}
+
+void AboutMouseView::resizeEvent(QResizeEvent* event)
+{
+    VQBaseView::resizeEvent(event);
+    if (event->size().width() != event->oldSize().width())
+        layoutText();
+}

@@ -1,0 +1,199 @@
+#include "KeySettingSubView.h"
+
+#include "AddCommandView.h"
+#include "KeySettingModel.h"
+#include "KeySettingSubModel.h"
+#include "MMLog.h"
+#include "MouseModelSettingModel.h"
+#include "MouseSettingModel.h"
+#include "NotificationCenter.h"
+#include "VQCustomerKeyService.h"
+#include "VQHidCommandManager.h"
+#include "VQLabel.h"
+#include "VQMouseCommandManager.h"
+#include "VQNotificationNames.h"
+#include "VQPopUpButton.h"
+#include "VQUserInfoData.h"
+#include "VQVoiceCommandItem.h"
+
+#include <QApplication>
+
+namespace {
+
+const QColor kTextColor(38, 12, 12);
+QPointer<QWidget> g_editorHost;
+
+} // namespace
+
+KeySettingSubView::KeySettingSubView(QWidget* parent)
+    : VQBaseView(parent)
+{
+    m_titleLabel = new VQLabel(this);
+    QFont font = QApplication::font();
+    font.setPixelSize(16);
+    m_titleLabel->setFont(font);
+    m_titleLabel->setTextColor(kTextColor);
+    m_titleLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_popUpBtn = new VQPopUpButton(this);
+    resize(400, kRowHeight);
+}
+
+KeySettingSubView::~KeySettingSubView() = default;
+
+void KeySettingSubView::setEditorHost(QWidget* host)
+{
+    g_editorHost = host;
+}
+
+QWidget* KeySettingSubView::editorHost()
+{
+    return g_editorHost;
+}
+
+void KeySettingSubView::setKeyModel(std::shared_ptr<KeySettingModel> keyModel)
+{
+    m_keyModel = std::move(keyModel);
+    configTitle();
+    configData();
+}
+
+void KeySettingSubView::configTitle()
+{
+    if (!m_keyModel)
+        return;
+    m_titleLabel->setText(m_keyModel->name());
+    configData();
+}
+
+void KeySettingSubView::configData()
+{
+    if (!m_keyModel)
+        return;
+    QStringList names;
+    for (const auto& function : m_keyModel->childs()) {
+        names << function->name();
+        if (function->operationType() == VQKeyOperationType::AIWindow)
+            VQUserInfoData::sharedInstance().setIsHaveGPT(true);
+    }
+    m_popUpBtn->setItemsArr(names);
+    m_popUpBtn->setSelectIndex(static_cast<int>(m_keyModel->selectIndex()));
+    // The handler holds the press kind, not the row: a rebuild may replace the row meanwhile.
+    std::weak_ptr<KeySettingModel> weakKey = m_keyModel;
+    m_popUpBtn->setSelectBlock([weakKey](int index) {
+        if (const auto key = weakKey.lock())
+            pick(key, index);
+    });
+    m_titleLabel->setHidden(m_keyModel->name().isEmpty());
+    layoutRow();
+    if (!m_observesDpi && m_mouseModel && m_mouseModel->keyType() == MouseSettingModel::keyTypeForKey(QLatin1String(MouseSettingModel::kKeyDpi))) {
+        m_observesDpi = true;
+        NotificationCenter::defaultCenter().addObserver(this, QString::fromLatin1(vq::HadUSBInfoNotification),
+                                                        [this](const VQNotification&) { updateSelectDPI(); });
+    }
+}
+
+void KeySettingSubView::resizeEvent(QResizeEvent* event)
+{
+    VQBaseView::resizeEvent(event);
+    layoutRow();
+}
+
+void KeySettingSubView::layoutRow()
+{
+    const bool titled = !m_titleLabel->isHidden();
+    const int popUpLeft = titled ? kPopUpLeft : 0;
+    const int titleHeight = 16;
+    m_titleLabel->setGeometry(0, (height() - titleHeight) / 2, std::max(0, popUpLeft - kTitleGap), titleHeight);
+    m_popUpBtn->setGeometry(popUpLeft, 0, std::max(0, width() - popUpLeft), height());
+}
+
+void KeySettingSubView::pick(const std::shared_ptr<KeySettingModel>& keyModel, int index)
+{
+    auto& functions = keyModel->childs();
+    if (index < 0 || index >= functions.size())
+        return;
+    for (qsizetype i = 0; i < functions.size(); ++i)
+        functions[i]->setFirst(QString::fromLatin1(i == index ? KeySettingSubModel::kMarked : KeySettingSubModel::kUnmarked));
+    const auto function = functions[index];
+    keyModel->setSelectIndex(index);
+    keyModel->setSelectKey(function->idStr());
+    keyModel->setSelectValue(function->name());
+    saveCustomerKeyWithModel(function);
+    handleOperationWithModel(function, index);
+}
+
+void KeySettingSubView::saveCustomerKeyWithModel(const std::shared_ptr<KeySettingSubModel>& function)
+{
+    VQCustomerKeyService::sharedInstance().saveCustomerKey(function);
+}
+
+void KeySettingSubView::handleOperationWithModel(const std::shared_ptr<KeySettingSubModel>& function, int index)
+{
+    VQVoiceCommandItem item;
+    item.customName = QStringLiteral("");
+    switch (function->operationType()) {
+    case VQKeyOperationType::DpiStep:
+        VQMouseCommandManager::sharedInstance().sendSetDpiData(index);
+        return;
+    case VQKeyOperationType::ReportRate:
+        VQHidCommandManager::sharedInstance().modifyReturnRate(index);
+        return;
+    case VQKeyOperationType::Shortcut:
+        item.setTypeIndex(VQVoiceCommandItem::kShortcutsIndex);
+        break;
+    case VQKeyOperationType::OpenWebPage:
+        if (function->edit() != QLatin1String(KeySettingSubModel::kMarked))
+            return;
+        item.setTypeIndex(VQVoiceCommandItem::kWebsiteIndex);
+        break;
+    case VQKeyOperationType::OpenFile:
+        item.setTypeIndex(VQVoiceCommandItem::kFileIndex);
+        break;
+    case VQKeyOperationType::OpenFolder:
+        item.setTypeIndex(VQVoiceCommandItem::kFolderIndex);
+        break;
+    case VQKeyOperationType::FixedText:
+        item.setTypeIndex(VQVoiceCommandItem::kTextIndex);
+        break;
+    default:
+        return;
+    }
+    addOrModifyCommandWithCommandItem(item, function);
+}
+
+void KeySettingSubView::addOrModifyCommandWithCommandItem(const VQVoiceCommandItem& item,
+                                                          const std::shared_ptr<KeySettingSubModel>& function)
+{
+    QWidget* host = g_editorHost;
+    if (!host) {
+        VQLogWarn(QStringLiteral("No mouse page to open the command editor over"));
+        return;
+    }
+    auto* editor = new AddCommandView(host);
+    editor->setIsFromMouseSetting(true);
+    editor->setKeySubModel(function);
+    editor->setModel(item);
+    editor->setAddOrModifyFinishBlock([function](bool success) {
+        if (success)
+            saveCustomerKeyWithModel(function);
+    });
+    editor->showInView(host);
+}
+
+void KeySettingSubView::updateSelectDPI()
+{
+    if (!m_keyModel)
+        return;
+    const qint64 index =
+        VQUserInfoData::sharedInstance().getIndexWithDpiNum(VQUserInfoData::sharedInstance().mouseInfoItem().dpi());
+    auto& functions = m_keyModel->childs();
+    if (index < 0 || index >= m_popUpBtn->itemsArr().size() || index >= functions.size())
+        return;
+    // One mark only: the dispatcher must never find two chosen functions.
+    for (qsizetype i = 0; i < functions.size(); ++i)
+        functions[i]->setFirst(QString::fromLatin1(i == index ? KeySettingSubModel::kMarked : KeySettingSubModel::kUnmarked));
+    m_keyModel->setSelectIndex(index);
+    m_keyModel->setSelectKey(functions[index]->idStr());
+    m_keyModel->setSelectValue(functions[index]->name());
+    m_popUpBtn->setSelectIndex(static_cast<int>(index));
+}

@@ -1,0 +1,7 @@
+#include "VQDeviceSettingsHooks.h"
+
+VQDeviceSettingsHooks& VQDeviceSettingsHooks::shared()
+{
+    static VQDeviceSettingsHooks hooks;
+    return hooks;
+}
