@@ -368,7 +368,9 @@ TEST_F(CustomerKeyServiceTest, MutatedRecordsApplyWithTheirKinds)
     QRandomGenerator random(20);
     VQUserInfoData& info = VQUserInfoData::sharedInstance();
     const QStringList members = base.keys() << QStringLiteral("images") << QStringLiteral("chatChromeUrl");
-    for (int round = 0; round < 1000; ++round) {
+    // VQ_RECORD_MUTATIONS=1000000 for the long run.
+    const int rounds = qEnvironmentVariableIsSet("VQ_RECORD_MUTATIONS") ? qEnvironmentVariableIntValue("VQ_RECORD_MUTATIONS") : 1000;
+    for (int round = 0; round < rounds; ++round) {
         QJsonObject r = base;
         for (int m = 0; m < 3; ++m)
             r.insert(members[random.bounded(int(members.size()))], junk[random.bounded(int(std::size(junk)))]);

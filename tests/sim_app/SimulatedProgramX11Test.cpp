@@ -281,6 +281,9 @@ TEST(SimulatedProgram, WrongCommandsAreRefusedAndChangeNothing)
         {false, "plug 1234 5678", "no receiver 1234:5678"},
         {false, "plug 248a", "usage"},
         {false, "plug 248a 61abc", "usage"},
+        {false, "page", "shows no page"},
+        {false, "mouse-type 65536", "usage"},
+        {false, "mouse-type seventy", "usage"},
         {true, "plug 248a 61ab", "plugged in already"},
         {true, "frobnicate", "unknown command"},
         {true, "battery 101", "usage"},
@@ -297,6 +300,7 @@ TEST(SimulatedProgram, WrongCommandsAreRefusedAndChangeNothing)
         {true, "voice " + text.fileName().toUtf8(), "not a WAV file"},
         {true, "voice " + home.toUtf8() + "/missing.wav", "cannot read"},
         {true, "state now", "takes no arguments"},
+        {true, "page now", "takes no arguments"},
         {true, "quit now", "takes no arguments"},
         {true, QByteArray(5000, 'x'), "longer than"},
     };

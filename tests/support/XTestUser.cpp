@@ -39,6 +39,17 @@ void XTestUser::click(QPoint p)
     button(false);
 }
 
+void XTestUser::doubleClick(QPoint p)
+{
+    move(p);
+    vqtest::spin(30);
+    XTestFakeButtonEvent(m_display, 1, True, CurrentTime);
+    XTestFakeButtonEvent(m_display, 1, False, 40);
+    XTestFakeButtonEvent(m_display, 1, True, 40);
+    XTestFakeButtonEvent(m_display, 1, False, 40);
+    XSync(m_display, False);
+}
+
 void XTestUser::drag(QPoint from, QPoint to)
 {
     move(from);

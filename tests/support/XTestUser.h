@@ -18,6 +18,9 @@ public:
     void button(bool down);
     // Moves there, waits a moment, then presses and releases the left button.
     void click(QPoint p);
+    // Two clicks 40 ms apart, timed by the X server (the delays travel with the events), so a
+    // busy test process cannot stretch them beyond the double-click interval.
+    void doubleClick(QPoint p);
     // Presses at from, moves to to in eight steps a little apart, releases.
     void drag(QPoint from, QPoint to);
     void key(unsigned long keysym, bool down);

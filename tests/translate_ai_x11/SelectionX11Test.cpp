@@ -125,9 +125,13 @@ TEST_F(SelectionX11Test, DragAndDoubleClickInAnotherApplicationShowTheIconWhoseC
     // A double-click on a word; the word the client selected is the one translated.
     vqtest::spin(600);
     const QPoint word(lineEdit.left() + 14, lineEdit.center().y());
-    input.click(word);
-    vqtest::spin(60);
-    input.click(word);
+    input.doubleClick(word);
+    if (!vqtest::waitUntil([] { return icon()->isVisible(); }, 3000)) {
+        // On a very busy machine the client may select too late for the selection rule; a user
+        // double-clicks again.
+        vqtest::spin(600);
+        input.doubleClick(word);
+    }
     ASSERT_TRUE(vqtest::waitUntil([] { return icon()->isVisible(); }, 3000)) << "no icon after the double-click";
     const QString selected = clientSelection();
     EXPECT_FALSE(selected.trimmed().isEmpty());
@@ -140,19 +144,14 @@ TEST_F(SelectionX11Test, TheSelectedWordActionWithoutADeviceTranslatesTheCopiedW
 {
     VQUserInfoData::sharedInstance().setIsConnect(false);
     const QPoint word(lineEdit.left() + 14, lineEdit.center().y());
-    input.click(word);
-    vqtest::spin(60);
-    input.click(word);
+    input.doubleClick(word);
     ASSERT_TRUE(vqtest::waitUntil([this] { return !clientSelection().isEmpty(); }, 3000));
     EXPECT_FALSE(icon()->isVisible()) << "no icon without a device";
     const QString selected = clientSelection();
 
     // What the key-press manager does: clear the clipboard, copy, translate a moment later.
     Clipboard::instance().setText(QString());
-    input.key(XK_Control_L, true);
-    input.key(XK_c, true);
-    input.key(XK_c, false);
-    input.key(XK_Control_L, false);
+    input.chord(XK_Control_L, XK_c);
     ASSERT_TRUE(vqtest::waitUntil([&] { return Clipboard::instance().text() == selected; }, 3000));
     VQSelectionMonitor::translateCopiedWord();
     ASSERT_TRUE(vqtest::waitUntil([&] { return window() && window()->yiText() == QStringLiteral("[%1]").arg(selected); }));

@@ -8,16 +8,22 @@
 #include "SimulatedReceiver.h"
 #include "SimulatedUsbPort.h"
 #include "SimulatedWavFile.h"
+#include "VQButton.h"
+#include "VQLeftNavigationView.h"
+#include "VQMainWindow.h"
 #include "VQMouseCommandManager.h"
 #include "VQUserInfoData.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocalServer>
+#include <QLabel>
 #include <QLocalSocket>
+#include <QSlider>
 #include <QTimer>
 #include <QWidget>
 
@@ -31,6 +37,8 @@ constexpr int kVoiceTickMs = 20;
 constexpr double kSampleRate = 16000;
 // The argument room of a Bluetooth LE notification (a plan 1 frame without padding).
 constexpr int kBleArgumentRoom = 27;
+// How many of the device's last commands `state` lists.
+constexpr int kStateCommands = 200;
 
 // Keys a user holds and lets go: name, key number pressed, key number released (section 7 of
 // the protocol page). Keys with release 0 send no release.
@@ -82,8 +90,29 @@ QString idText(int vendorId, int productId)
 
 const char kHelp[] =
     "plug <vid> <pid> | unplug | ble-connect | ble-disconnect | press <key> | release <key> | "
-    "voice <wav> | battery <percent> | settings answer|refuse | state | quit   "
+    "voice <wav> | battery <percent> | settings answer|refuse | mouse-type <number> | state | page | quit   "
     "(keys: voice command translation mode enter, or a key number)";
+
+QJsonArray rectJson(const QRect& r)
+{
+    return QJsonArray{r.x(), r.y(), r.width(), r.height()};
+}
+
+// A widget's rectangle on the screen.
+QRect screenRect(const QWidget* widget)
+{
+    return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+}
+
+// The values a device holds that the lighting page sets.
+QJsonObject lightingJson(const SimulatedDevice::Values& v)
+{
+    return QJsonObject{
+        {QStringLiteral("mode"), v.lightingMode},   {QStringLiteral("speed"), v.lightingSpeed},
+        {QStringLiteral("brightness"), v.lightingBrightness}, {QStringLiteral("color"), v.lightingColor},
+        {QStringLiteral("hand"), v.hand},
+    };
+}
 
 } // namespace
 
@@ -224,9 +253,14 @@ void SimulatedDeviceControl::execute(const QStringList& words, const Reply& repl
         reply(battery(words));
     } else if (command == QLatin1String("settings")) {
         reply(settings(words));
+    } else if (command == QLatin1String("mouse-type")) {
+        reply(mouseType(words));
     } else if (command == QLatin1String("state")) {
         const QString wrong = noArguments();
         reply(wrong.isEmpty() ? state() : wrong);
+    } else if (command == QLatin1String("page")) {
+        const QString wrong = noArguments();
+        reply(wrong.isEmpty() ? page() : wrong);
     } else if (command == QLatin1String("help")) {
         reply(ok(QString::fromLatin1(kHelp)));
     } else if (command == QLatin1String("quit")) {
@@ -409,6 +443,71 @@ QString SimulatedDeviceControl::settings(const QStringList& words)
     return ok(m_refuseSettings ? QStringLiteral("settings refused") : QStringLiteral("settings answered"));
 }
 
+QString SimulatedDeviceControl::mouseType(const QStringList& words)
+{
+    bool parsed = false;
+    const int type = words.value(1).toInt(&parsed, 10);
+    if (words.size() != 2 || !parsed || type < 0 || type > 0xFFFF)
+        return error(QStringLiteral("usage: mouse-type <number 0-65535> (72: a lit mouse)"));
+    m_mouseType = type;
+    m_ble.device().values.mouseType = type;
+    SimulatedReceiver* receiver = m_usb.plugged();
+    if (receiver != nullptr)
+        receiver->device().values.mouseType = type;
+    // A device the program talks to tells it at once, as after a change of its mode.
+    if (bleActive())
+        m_ble.sendPayload(m_ble.device().deviceInfoPayload());
+    else if (receiver != nullptr && receiver->isOpen())
+        receiver->sendDeviceInfo();
+    return ok(QStringLiteral("mouse type %1").arg(type));
+}
+
+QString SimulatedDeviceControl::page() const
+{
+    const AppDelegate* delegate = AppDelegate::sharedDelegate();
+    VQMainWindow* window = delegate != nullptr ? delegate->mainWindow() : nullptr;
+    QWidget* shown = window != nullptr && window->isVisible() ? window->currentPageView() : nullptr;
+    if (shown == nullptr)
+        return error(QStringLiteral("the main window shows no page"));
+    QJsonArray controls;
+    for (QWidget* widget : shown->findChildren<QWidget*>()) {
+        if (!widget->isVisible())
+            continue;
+        QJsonObject control{
+            {QStringLiteral("class"), QString::fromLatin1(widget->metaObject()->className())},
+            {QStringLiteral("geometry"), rectJson(screenRect(widget))},
+            {QStringLiteral("enabled"), widget->isEnabled()},
+        };
+        if (!widget->objectName().isEmpty())
+            control.insert(QStringLiteral("name"), widget->objectName());
+        if (widget->property("tag").isValid())
+            control.insert(QStringLiteral("tag"), widget->property("tag").toInt());
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+            control.insert(QStringLiteral("text"), button->text());
+            if (widget->property("vqImageName").isValid())
+                control.insert(QStringLiteral("image"), widget->property("vqImageName").toString());
+        } else if (const auto* slider = qobject_cast<const QSlider*>(widget)) {
+            control.insert(QStringLiteral("value"), slider->value());
+            control.insert(QStringLiteral("range"), QJsonArray{slider->minimum(), slider->maximum()});
+        } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            if (label->text().isEmpty() && widget->objectName().isEmpty())
+                continue;
+            control.insert(QStringLiteral("text"), label->text());
+        } else if (widget->objectName().isEmpty()) {
+            continue;
+        }
+        controls.append(control);
+    }
+    const QJsonObject out{
+        {QStringLiteral("class"), QString::fromLatin1(shown->metaObject()->className())},
+        {QStringLiteral("name"), shown->objectName()},
+        {QStringLiteral("tag"), delegate->selectedTag()},
+        {QStringLiteral("geometry"), rectJson(screenRect(shown))},
+        {QStringLiteral("controls"), controls},
+    };
+    return ok(QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Compact)));
+}
+
 QString SimulatedDeviceControl::state() const
 {
     VQUserInfoData& info = VQUserInfoData::sharedInstance();
@@ -434,6 +533,25 @@ QString SimulatedDeviceControl::state() const
     QJsonArray held;
     for (const QString& key : m_heldKeys)
         held.append(key);
+    // The device the program talks to: the connected Bluetooth LE mouse, else the receiver.
+    SimulatedDevice* device = bleActive() ? &m_ble.device() : receiver ? &receiver->device() : nullptr;
+    QJsonArray commands;
+    if (device != nullptr) {
+        for (qsizetype i = std::max<qsizetype>(0, device->commands.size() - kStateCommands); i < device->commands.size(); ++i)
+            commands.append(QString::fromLatin1(device->commands.at(i).toHex(' ')));
+    }
+    QJsonArray navigation;
+    if (VQMainWindow* window = delegate != nullptr ? delegate->mainWindow() : nullptr) {
+        for (const VQLeftItem& item : window->navigationView()->items()) {
+            const VQButton* button = window->navigationView()->buttonForTag(item.tag);
+            navigation.append(QJsonObject{
+                {QStringLiteral("tag"), item.tag},
+                {QStringLiteral("title"), window->navigationView()->titleForTag(item.tag)},
+                {QStringLiteral("key"), item.titleKey},
+                {QStringLiteral("geometry"), rectJson(button != nullptr ? screenRect(button) : QRect())},
+            });
+        }
+    }
 
     const QJsonObject simulated{
         {QStringLiteral("plugged"),
@@ -442,6 +560,9 @@ QString SimulatedDeviceControl::state() const
         {QStringLiteral("refuseSettings"), m_refuseSettings},
         {QStringLiteral("held"), held},
         {QStringLiteral("rejected"), rejected},
+        {QStringLiteral("mouseType"), device != nullptr ? device->values.mouseType : m_mouseType},
+        {QStringLiteral("lighting"), device != nullptr ? QJsonValue(lightingJson(device->values)) : QJsonValue()},
+        {QStringLiteral("commands"), commands},
     };
     const QJsonObject out{
         {QStringLiteral("ready"), delegate != nullptr && delegate->isReady()},
@@ -456,6 +577,8 @@ QString SimulatedDeviceControl::state() const
         {QStringLiteral("batteryLevel"), record.batteryLevel()},
         {QStringLiteral("voiceStreaming"), VQMouseCommandManager::sharedInstance().isStartVoice()},
         {QStringLiteral("windows"), windows},
+        {QStringLiteral("navigation"), navigation},
+        {QStringLiteral("selectedTag"), delegate != nullptr ? delegate->selectedTag() : -1},
         {QStringLiteral("simulated"), simulated},
     };
     return ok(QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Compact)));
@@ -481,6 +604,8 @@ SimulatedVoiceSource* SimulatedDeviceControl::activeVoice() const
 
 void SimulatedDeviceControl::prepareReceiver(SimulatedReceiver& receiver)
 {
+    if (m_mouseType >= 0)
+        receiver.device().values.mouseType = m_mouseType;
     receiver.device().refuseSettings = m_refuseSettings;
     receiver.voice().setUtterance(m_utterance);
     prepareVoice(receiver.voice(), receiver.model().reportLength - 5 - int(receiver.model().prefix.size()));

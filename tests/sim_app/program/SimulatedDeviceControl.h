@@ -19,9 +19,10 @@ class SimulatedVoiceSource;
 // The control socket of the simulated-device program: a local socket on which a test (or a
 // person with socat) plugs receivers in and out, brings the Bluetooth LE mouse in reach,
 // presses keys, streams a WAV file as the device's voice, reports the battery, makes the
-// device refuse settings, asks what the program shows and ends it. One command per line, one
-// reply line per command ("ok ..." or "error <reason>"), in the order of the commands of that
-// connection. docs/simulated-device.md lists the commands.
+// device refuse settings, sets the mouse type the devices report, asks what the program shows
+// and what the device holds, and ends it. One command per line, one reply line per command
+// ("ok ..." or "error <reason>"), in the order of the commands of that connection.
+// docs/simulated-device.md lists the commands.
 class SimulatedDeviceControl : public QObject {
     Q_OBJECT
 public:
@@ -57,7 +58,9 @@ private:
     void voice(const QStringList& words, const Reply& reply);
     QString battery(const QStringList& words);
     QString settings(const QStringList& words);
+    QString mouseType(const QStringList& words);
     QString state() const;
+    QString page() const;
 
     // The device keys and battery reports go to: the connected Bluetooth LE mouse, else the
     // plugged receiver; nullptr when neither.
@@ -74,6 +77,7 @@ private:
     QByteArray m_utterance;     // ADPCM of the last voice file
     QStringList m_heldKeys;     // names of the keys held down
     bool m_refuseSettings = false;
+    int m_mouseType = -1;       // set by mouse-type; -1: each device's own
     bool m_bleInReach = false;
     Reply m_voiceReply;         // the voice command waiting for its stream to end
     bool m_voiceAllSent = false;
