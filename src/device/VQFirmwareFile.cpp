@@ -117,6 +117,8 @@ void loadFile(const QString& path, qint64 maxFileBytes, std::function<void(Parse
 {
     QThreadPool::globalInstance()->start([path, maxFileBytes, done = std::move(done)]() mutable {
         auto result = std::make_shared<ParseResult>(readFile(path, maxFileBytes));
+        if (result->ok())
+            result->crc = crc16(result->bytes);
         mm::runOnMain([result, done = std::move(done)] {
             if (done)
                 done(std::move(*result));

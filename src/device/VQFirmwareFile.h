@@ -23,6 +23,7 @@ struct ParseResult {
     QByteArray bytes; // the image; empty when the file was refused
     QString error;    // why the file was refused; empty on success
     int line = 0;     // the 1-based line the error was found on, 0 when it concerns the whole file
+    quint16 crc = 0;  // crc16(bytes), filled in by loadFile() on its worker thread
 
     bool ok() const { return error.isEmpty(); }
 };
@@ -38,8 +39,9 @@ quint16 crc16(const QByteArray& bytes);
 // every error names the file.
 ParseResult readFile(const QString& path, qint64 maxFileBytes);
 
-// readFile() on a worker thread of the global thread pool; done gets the result on the main
-// thread, never inside the call. Results of several loads arrive in the order they finish.
+// readFile() on a worker thread of the global thread pool, with the image's crc16() computed
+// there as well (a large image's CRC would stall the main thread); done gets the result on the
+// main thread, never inside the call. Results of several loads arrive in the order they finish.
 void loadFile(const QString& path, qint64 maxFileBytes, std::function<void(ParseResult)> done);
 
 } // namespace VQFirmwareFile

@@ -119,7 +119,7 @@ void VQOTATransfer::fileLoaded(VQFirmwareFile::ParseResult parsed)
         return;
     }
     const QByteArray frame = VQOTAProtocol::startFrame(*plan, m_target, parsed.bytes.size(), int(count),
-                                                       VQFirmwareFile::crc16(parsed.bytes));
+                                                       parsed.crc);
     if (frame.isEmpty()) {
         finish(Outcome::Failure, QStringLiteral("the start frame does not fit chip plan %1").arg(plan->plan));
         return;

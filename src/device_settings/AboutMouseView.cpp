@@ -11,6 +11,7 @@
 #include "VQMouseCommandManager.h"
 #include "VQMouseInfoItem.h"
 #include "VQNotificationNames.h"
+#include "VQOTATransfer.h"
 #include "VQOTAUpdateManager.h"
 #include "VQPopupWindowTool.h"
 #include "VQTextView.h"
@@ -245,8 +246,12 @@ void AboutMouseView::applyButtonState()
     const bool receiver = m_isUpdating && m_updateStatus == UpdateReceiver;
     updateBtn()->setTitle(device ? tr_("取消升级") : tr_("升级设备固件"));
     updateDongleBtn()->setTitle(receiver ? tr_("取消升级") : tr_("升级接收器固件"));
-    updateBtn()->setEnabled(!m_isUpdating || device);
-    updateDongleBtn()->setEnabled(!m_isUpdating || receiver);
+    // After a cancelling click the link's transfer runs until the device confirmed the cancel
+    // (or the answer timed out): a start then would be refused and leave a mark without a
+    // transfer, so no start is offered before the outcome arrives.
+    const bool linkBusy = VQOTATransfer::sharedInstance().isRunning();
+    updateBtn()->setEnabled(device || (!m_isUpdating && !linkBusy));
+    updateDongleBtn()->setEnabled(receiver || (!m_isUpdating && !linkBusy));
 }
 
 void AboutMouseView::updateBtnClicked(VQButton* sender)
@@ -254,16 +259,10 @@ void AboutMouseView::updateBtnClicked(VQButton* sender)
     const bool isDevice = sender == updateBtn();
     if (!isDevice && sender != updateDongleBtn())
         return;
-    VQOTAUpdateManager& files = VQOTAUpdateManager::sharedInstance();
     VQUserInfoData& state = VQUserInfoData::sharedInstance();
-    const bool remote = state.mouseInfoItem().deviceType() == VQMouseInfoItem::DeviceTypeRemoteControl;
-    const bool available = isDevice ? (files.needUpdate() || remote) : files.needUpdateDongle();
-    if (!available) {
-        VQLogInfo(QStringLiteral("firmware button: no %1 firmware file").arg(isDevice ? "device" : "receiver"));
-        VQPopupWindowTool::sharedInstance().showTipMessage(tr_("当前是最新版本"), QStringLiteral("info_icon"));
-        return;
-    }
     const int kind = isDevice ? UpdateDevice : UpdateReceiver;
+    // A marked update's click cancels, also when its file went away meanwhile (the receiver
+    // pulled out after a failure): the mark must always be clearable.
     if (m_isUpdating) {
         // Only the marked kind's button acts; the other is disabled, and a stray click on it
         // must not cancel the running transfer of the other kind.
@@ -276,6 +275,14 @@ void AboutMouseView::updateBtnClicked(VQButton* sender)
             commands.sendCancelOTADongleData();
         m_isUpdating = false;
         applyButtonState();
+        return;
+    }
+    VQOTAUpdateManager& files = VQOTAUpdateManager::sharedInstance();
+    const bool remote = state.mouseInfoItem().deviceType() == VQMouseInfoItem::DeviceTypeRemoteControl;
+    const bool available = isDevice ? (files.needUpdate() || remote) : files.needUpdateDongle();
+    if (!available) {
+        VQLogInfo(QStringLiteral("firmware button: no %1 firmware file").arg(isDevice ? "device" : "receiver"));
+        VQPopupWindowTool::sharedInstance().showTipMessage(tr_("当前是最新版本"), QStringLiteral("info_icon"));
         return;
     }
     if (!isDevice && (state.bleConnect() || !HIDDevice::sharedManager().isOpen())) {
@@ -329,12 +336,14 @@ void AboutMouseView::updateOTASuccessNotification()
 void AboutMouseView::updateOTAFailNotification()
 {
     hideProgress();
+    applyButtonState();
     VQPopupWindowTool::sharedInstance().showTipMessage(tr_("升级失败"), QStringLiteral("error_icon"));
 }
 
 void AboutMouseView::updateOTACancelNotification()
 {
     hideProgress();
+    applyButtonState();
     VQPopupWindowTool::sharedInstance().showTipMessage(tr_("升级取消"), QStringLiteral("info_icon"));
 }
 

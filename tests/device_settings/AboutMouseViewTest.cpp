@@ -143,9 +143,10 @@ TEST_F(AboutMouseViewTest, ClicksAndOutcomes)
         { "no device file", { Step::Device }, false, true, {}, false, false, true, true, false, true, "当前是最新版本", false },
         { "no receiver file", { Step::Receiver }, true, false, {}, false, false, true, true, true, false, "当前是最新版本", false },
         { "device start", { Step::Device }, true, true, { d }, true, false, true, false, true, true, "", false },
-        { "device cancel", { Step::Device, Step::Device }, true, true, { d, cd }, false, false, true, true, true, true, "", false },
+        // No start is offered until the device answered the cancel (this one stays silent).
+        { "device cancel", { Step::Device, Step::Device }, true, true, { d, cd }, false, false, false, false, true, true, "", false },
         { "receiver start", { Step::Receiver }, true, true, { r }, false, true, false, true, true, true, "", false },
-        { "receiver cancel", { Step::Receiver, Step::Receiver }, true, true, { r, cr }, false, false, true, true, true, true, "", false },
+        { "receiver cancel", { Step::Receiver, Step::Receiver }, true, true, { r, cr }, false, false, false, false, true, true, "", false },
         { "success with nothing started", { Step::Success }, true, true, {}, false, false, true, true, true, true, "升级成功", true },
         { "device success", { Step::Device, Step::Success }, true, true, { d }, false, false, true, true, false, true, "升级成功", true },
         { "receiver success", { Step::Receiver, Step::Success }, true, true, { r }, false, false, true, true, true, false, "升级成功", true },

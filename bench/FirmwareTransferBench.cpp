@@ -1,0 +1,147 @@
+// The firmware transfer of the largest image the receiver takes on plan 1 (65,535 packets of 25
+// bytes) from the click on the software page, at the protocol's pace (reports 50 ms apart, the
+// simulated receiver answering after 2 ms). Figures: packets per second (goal at least 19) and
+// the largest gap between ticks of a precise 10 ms main-thread timer from the click through
+// reading the file to the last packet (goal under 16 ms). Offscreen, its own main().
+//
+//   vq_firmware_bench            the start and 60 s of packets, then the cancel
+//   vq_firmware_bench --whole    the whole image (about 55 minutes)
+
+#include "AboutMouseView.h"
+#include "HIDDevice.h"
+#include "NotificationCenter.h"
+#include "SimulatedReceiver.h"
+#include "UserDefaults.h"
+#include "VQButton.h"
+#include "VQMouseCommandManager.h"
+#include "VQNotificationNames.h"
+#include "VQOTATransfer.h"
+#include "VQOTAUpdateManager.h"
+#include "VQToolManager.h"
+#include "VQUserInfoData.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr int kPackets = 65535;
+constexpr int kPacketBytes = 25;
+
+bool waitFor(const std::function<bool()>& done, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    const bool whole = argc > 1 && std::strcmp(argv[1], "--whole") == 0;
+
+    SimulatedReceiver receiver;
+    receiver.replyDelayMs = 2;
+    VQMouseCommandManager::sharedInstance();
+    HIDDevice::sharedManager().start();
+    VQUserInfoData::sharedInstance().setProductCode(QStringLiteral("41"));
+    receiver.plug();
+    if (!waitFor([] { return HIDDevice::sharedManager().isOpen(); }, 10000)) {
+        std::fprintf(stderr, "the simulated receiver was not opened\n");
+        return 1;
+    }
+    waitFor([] { return HIDDevice::sharedManager().queuedReportCount() == 0; }, 10000);
+
+    // The firmware file: one byte per line, as the maker serves it.
+    QByteArray text;
+    text.reserve(kPackets * kPacketBytes * 3);
+    for (int i = 0; i < kPackets * kPacketBytes; ++i) {
+        char line[4];
+        std::snprintf(line, sizeof line, "%02x", (i * 37 + 11) & 0xFF);
+        text.append(line, 2).append('\n');
+    }
+    const QString path = VQToolManager::getFilePath(QStringLiteral("/41_bench-fw.txt"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return 1;
+    }
+    file.close();
+    UserDefaults::standard().setValue(QString::fromLatin1(VQOTAUpdateManager::kOTAFilePathKey) + QStringLiteral("41"), path);
+
+    AboutMouseView view;
+    view.resize(900, int(view.viewHeight()));
+    view.show();
+    NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUpdateOTAStatusNotification));
+    // The page is on the screen (painted) before the click.
+    QElapsedTimer shown;
+    shown.start();
+    waitFor([&] { return shown.elapsed() >= 500; }, 1000);
+
+    qint64 largestGapNs = 0;
+    qint64 startGapNs = 0; // from the click to the first packet (the file read and announced)
+    int packets = 0;
+    bool ended = false;
+    QString outcome;
+    QObject owner;
+    NotificationCenter& center = NotificationCenter::defaultCenter();
+    center.addObserver(&owner, QString::fromLatin1(vq::kUpdateOTAProgressNotification), [&](const VQNotification&) {
+        if (packets++ == 0) {
+            startGapNs = largestGapNs;
+            largestGapNs = 0;
+        }
+    });
+    for (const char* name : { vq::kUpdateOTASuccessNotification, vq::kUpdateOTAFailNotification, vq::kUpdateOTACancelNotification })
+        center.addObserver(&owner, QString::fromLatin1(name), [&, name](const VQNotification&) {
+            ended = true;
+            outcome = QString::fromLatin1(name);
+        });
+
+    // The main thread's pulse: a precise 10 ms timer whose largest gap is measured.
+    QElapsedTimer pulse;
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    ticker.setInterval(10);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        largestGapNs = std::max(largestGapNs, pulse.nsecsElapsed());
+        pulse.restart();
+    });
+    pulse.start();
+    ticker.start();
+
+    QElapsedTimer clock;
+    clock.start();
+    view.updateBtn()->click();
+    const int runMs = whole ? 4 * 3600 * 1000 : 60000;
+    waitFor([&] { return ended || clock.elapsed() >= runMs; }, runMs + 1000);
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    const qint64 gapNs = largestGapNs;
+    ticker.stop();
+    if (!ended) {
+        view.updateBtn()->click(); // the cancel
+        waitFor([&] { return ended; }, 10000);
+    }
+    std::printf("firmware transfer: %d of %d packets of %d bytes (file %.1f MB) in %.1f s: %.2f packets/s (goal >= 19)\n",
+                packets, kPackets, kPacketBytes, text.size() / 1e6, seconds, packets / seconds);
+    std::printf("largest gap between 10 ms ticks: from the click to the first packet %.2f ms, then %.2f ms (goal < 16)\n",
+                startGapNs / 1e6, gapNs / 1e6);
+    std::printf("outcome: %s; packets the device took: %d\n", qPrintable(outcome), receiver.device().firmware.packets);
+    QFile::remove(path);
+    const bool ok = packets / seconds >= 19.0 && std::max(gapNs, startGapNs) < 16 * 1000 * 1000 && (!whole || outcome == QLatin1String(vq::kUpdateOTASuccessNotification));
+    return ok ? 0 : 1;
+}
