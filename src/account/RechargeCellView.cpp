@@ -76,7 +76,7 @@ void RechargeCellView::setGoodsSpecsModel(const std::shared_ptr<VQGoodsSpecsMode
     radioBtn()->setVisible(shown);
     contentLabel()->setVisible(shown);
     priceLabel()->setVisible(shown);
-    // The row button stays in place: its click finds no specification and does nothing.
+    // The row button stays in place: its click finds no option and does nothing.
     m_radioImageName = QString::fromLatin1(model && model->isSelected() ? kSelectedImage : kNormalImage);
     radioBtn()->setImageName(m_radioImageName);
     // A missing name or price shows as empty text, never as a placeholder.

@@ -11,10 +11,10 @@
 
 class VQGoodsSpecsModel;
 
-// One row of a list of goods specifications: a radio mark, the specification's name and its
-// price text. A click anywhere in the row (a clear button covers it) on a specification that is
+// One row of a list of goods options: a radio mark, the option's name and its
+// price text. A click anywhere in the row (a clear button covers it) on a option that is
 // not chosen runs selectedBlock with it; the row never changes the choice itself, its mark
-// follows the specification only when it is given one again. Main thread only.
+// follows the option only when it is given one again. Main thread only.
 class RechargeCellView : public QWidget {
     Q_OBJECT
 public:
@@ -25,7 +25,7 @@ public:
 
     explicit RechargeCellView(QWidget* parent = nullptr);
 
-    // Shows the specification (all three views), or hides them when there is none.
+    // Shows the option (all three views), or hides them when there is none.
     void setGoodsSpecsModel(const std::shared_ptr<VQGoodsSpecsModel>& model);
     std::shared_ptr<VQGoodsSpecsModel> goodsSpecsModel() const { return m_goodsSpecsModel; }
 

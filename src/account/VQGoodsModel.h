@@ -55,7 +55,7 @@ private:
     QString m_status;
 };
 
-// A goods record with its specifications in the order of the JSON array "goodsSpecs" (members
+// A goods record with its options in the order of the JSON array "goodsSpecs" (members
 // that are not objects are skipped). The list is a member: empty, never absent, when the JSON
 // has none.
 class VQGoodsModel {

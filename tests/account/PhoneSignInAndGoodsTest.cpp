@@ -155,8 +155,8 @@ TEST_F(PhoneSignInTest, QrCodeReadsAsTheWebSite)
     }
 }
 
-// Rows of goods specifications: the mark, the click rules and the texts as given.
-TEST(GoodsRowTest, ShowsAndReportsItsSpecification)
+// Rows of goods options: the mark, the click rules and the texts as given.
+TEST(GoodsRowTest, ShowsAndReportsItsOption)
 {
     const auto spec = [](bool selected, const QString& name, const QString& price) {
         auto s = std::make_shared<VQGoodsSpecsModel>();
@@ -206,7 +206,7 @@ TEST(GoodsRowTest, ShowsAndReportsItsSpecification)
         EXPECT_EQ(row.radioImageName(), QLatin1String(r.image)) << r.name;
     }
 
-    // Without a specification the three views hide and a click runs nothing.
+    // Without a option the three views hide and a click runs nothing.
     RechargeCellView row;
     row.resize(600, 50);
     row.show();
@@ -247,7 +247,7 @@ TEST(GoodsRowTest, Renders)
     saveRender(&list, QStringLiteral("goods_rows"));
 }
 
-TEST(GoodsModelTest, MapsGoodsAndSpecifications)
+TEST(GoodsModelTest, MapsGoodsAndOptions)
 {
     const QJsonObject goods = QJsonDocument::fromJson(R"({
         "id": 7, "name": "录音包", "status": "1", "type": 2,

@@ -1,6 +1,7 @@
 // A new user with the presenter pen: the whole program as a child process on the X server with
 // the simulated 248a:62ab receiver, its laser-pen page used through XTest clicks and a drag on
 // the real main window, the result read from the settings file and from the pen's mode keys.
+#include "SimulatedProgram.h"
 #include "TestSupport.h"
 #include "XTestUser.h"
 
@@ -22,91 +23,6 @@
 #include <functional>
 
 namespace {
-
-// The program with a private home, driven through its control socket.
-class PenProgram {
-public:
-    PenProgram()
-    {
-        const QString home = m_home.path();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), home);
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
-        env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
-        env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
-        env.insert(QStringLiteral("CORVANE_SPEECH_URL"), QStringLiteral("ws://127.0.0.1:9"));
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
-        m_process.setProcessEnvironment(env);
-        m_process.setProcessChannelMode(QProcess::ForwardedChannels);
-        m_process.start(QStringLiteral(VQ_SIM_PROGRAM), {QStringLiteral("--control"), home + QStringLiteral("/control.sock")});
-    }
-
-    ~PenProgram()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
-
-    QProcess& process() { return m_process; }
-
-    bool start()
-    {
-        if (!m_process.waitForStarted(10000))
-            return false;
-        return vqtest::waitUntil(
-                   [this] {
-                       m_socket.connectToServer(m_home.path() + QStringLiteral("/control.sock"));
-                       return m_socket.waitForConnected(200);
-                   },
-                   20000)
-            && waitForState([](const QJsonObject& s) { return s.value(QStringLiteral("ready")).toBool(); });
-    }
-
-    QString command(const QByteArray& line)
-    {
-        m_socket.write(line + '\n');
-        m_socket.flush();
-        for (int i = 0; i < 300 && !m_socket.canReadLine(); ++i)
-            m_socket.waitForReadyRead(100);
-        return QString::fromUtf8(m_socket.readLine()).trimmed();
-    }
-
-    QJsonObject state()
-    {
-        const QString reply = command("state");
-        return reply.startsWith(QLatin1String("ok ")) ? QJsonDocument::fromJson(reply.mid(3).toUtf8()).object()
-                                                      : QJsonObject();
-    }
-
-    bool waitForState(const std::function<bool(const QJsonObject&)>& predicate, int timeoutMs = 20000)
-    {
-        return vqtest::waitUntil([&] { return predicate(state()); }, timeoutMs);
-    }
-
-    // The program's settings file as it is on the disk now.
-    QJsonObject settings() const
-    {
-        QFile file(m_home.path() + QStringLiteral("/.config/Corvane/corvane-companion/defaults.json"));
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("values")).toObject();
-    }
-
-    bool waitForSettings(const std::function<bool(const QJsonObject&)>& predicate, int timeoutMs = 10000)
-    {
-        return vqtest::waitUntil([&] { return predicate(settings()); }, timeoutMs);
-    }
-
-private:
-    QTemporaryDir m_home {QDir::tempPath() + QStringLiteral("/vq-sim-pen-XXXXXX")};
-    QProcess m_process;
-    QLocalSocket m_socket;
-};
 
 // A stored number: plain, or {"d": value} for a floating-point one.
 double number(const QJsonObject& settings, const char* key)
@@ -135,7 +51,7 @@ TEST(SimulatedProgram, LaserPenPageUsedAsANewUserWould)
 {
     XTestUser user;
     ASSERT_TRUE(user.ok());
-    PenProgram program;
+    SimulatedProgram program;
     ASSERT_TRUE(program.start());
     EXPECT_TRUE(program.command("plug 248a 62ab").startsWith(QLatin1String("ok")));
     ASSERT_TRUE(program.waitForState([](const QJsonObject& s) {

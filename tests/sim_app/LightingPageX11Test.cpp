@@ -2,6 +2,7 @@
 // server with the simulated 248a:61ab receiver, its lighting page used through XTest clicks and
 // a drag on the real main window; what reaches the device is read from the simulated side, what
 // the page shows from the program's widgets.
+#include "SimulatedProgram.h"
 #include "TestSupport.h"
 #include "XTestUser.h"
 
@@ -23,75 +24,6 @@
 #include <functional>
 
 namespace {
-
-class LitMouseProgram {
-public:
-    LitMouseProgram()
-    {
-        const QString home = m_home.path();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), home);
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
-        env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
-        env.insert(QStringLiteral("LANG"), QStringLiteral("zh_CN.UTF-8"));
-        env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("zh_CN"));
-        env.insert(QStringLiteral("CORVANE_SPEECH_URL"), QStringLiteral("ws://127.0.0.1:9"));
-        env.remove(QStringLiteral("LC_ALL"));
-        env.remove(QStringLiteral("LC_MESSAGES"));
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
-        m_process.setProcessEnvironment(env);
-        m_process.setProcessChannelMode(QProcess::ForwardedChannels);
-        m_process.start(QStringLiteral(VQ_SIM_PROGRAM), {QStringLiteral("--control"), home + QStringLiteral("/control.sock")});
-    }
-
-    ~LitMouseProgram()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
-
-    QProcess& process() { return m_process; }
-
-    bool start()
-    {
-        return m_process.waitForStarted(10000)
-            && vqtest::waitUntil(
-                   [this] {
-                       m_socket.connectToServer(m_home.path() + QStringLiteral("/control.sock"));
-                       return m_socket.waitForConnected(200);
-                   },
-                   20000)
-            && vqtest::waitUntil([this] { return state().value(QStringLiteral("ready")).toBool(); }, 20000);
-    }
-
-    QString command(const QByteArray& line)
-    {
-        m_socket.write(line + '\n');
-        m_socket.flush();
-        for (int i = 0; i < 300 && !m_socket.canReadLine(); ++i)
-            m_socket.waitForReadyRead(100);
-        return QString::fromUtf8(m_socket.readLine()).trimmed();
-    }
-
-    // The JSON of a query's "ok {...}" reply; empty on an error.
-    QJsonObject query(const QByteArray& line)
-    {
-        const QString reply = command(line);
-        return reply.startsWith(QLatin1String("ok ")) ? QJsonDocument::fromJson(reply.mid(3).toUtf8()).object() : QJsonObject();
-    }
-    QJsonObject state() { return query("state"); }
-    QJsonObject page() { return query("page"); }
-
-private:
-    QTemporaryDir m_home {QDir::tempPath() + QStringLiteral("/vq-sim-lit-XXXXXX")};
-    QProcess m_process;
-    QLocalSocket m_socket;
-};
 
 QRect rectOf(const QJsonObject& object)
 {
@@ -146,7 +78,7 @@ TEST(SimulatedProgram, LightingPageReachesTheDevice)
 {
     XTestUser user;
     ASSERT_TRUE(user.ok());
-    LitMouseProgram program;
+    SimulatedProgram program({{QStringLiteral("LANG"), QStringLiteral("zh_CN.UTF-8")}, {QStringLiteral("LANGUAGE"), QStringLiteral("zh_CN")}});
     ASSERT_TRUE(program.start());
     EXPECT_EQ(program.command("mouse-type 72"), QStringLiteral("ok mouse type 72"));
     EXPECT_TRUE(program.command("plug 248a 61ab").startsWith(QLatin1String("ok")));

@@ -2,6 +2,7 @@
 // behind its transports, driven through its control socket the way a device would drive it, and
 // the simulated microphone's encoder held to the program's decoder.
 #include "ImaAdpcmEncoder.h"
+#include "SimulatedProgram.h"
 #include "TestSupport.h"
 #include "VQAdpcmDecoder.h"
 
@@ -32,82 +33,6 @@
 namespace {
 
 constexpr char kTitle[] = "Corvane Companion";
-
-// The program as a child process with a private home, and a connection to its control socket.
-class SimulatedProgram {
-public:
-    SimulatedProgram()
-    {
-        const QString home = m_home.path();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), home);
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
-        env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
-        env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
-        // Recognitions the program starts stay on this machine: nothing listens on the discard port.
-        env.insert(QStringLiteral("CORVANE_SPEECH_URL"), QStringLiteral("ws://127.0.0.1:9"));
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
-        m_process.setProcessEnvironment(env);
-        m_process.setProcessChannelMode(QProcess::ForwardedChannels);
-        m_process.start(QStringLiteral(VQ_SIM_PROGRAM), {QStringLiteral("--control"), home + QStringLiteral("/control.sock")});
-    }
-
-    ~SimulatedProgram()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
-
-    QString home() const { return m_home.path(); }
-    QProcess& process() { return m_process; }
-
-    // Connects to the control socket and waits until the program shows its first face.
-    bool start()
-    {
-        if (!m_process.waitForStarted(10000))
-            return false;
-        const bool connected = vqtest::waitUntil(
-            [this] {
-                m_socket.connectToServer(home() + QStringLiteral("/control.sock"));
-                return m_socket.waitForConnected(200);
-            },
-            20000);
-        return connected && waitForState([](const QJsonObject& s) { return s.value(QStringLiteral("ready")).toBool(); });
-    }
-
-    // Sends one command and returns its reply line ("" when none came).
-    QString command(const QByteArray& line)
-    {
-        m_socket.write(line + '\n');
-        m_socket.flush();
-        for (int i = 0; i < 300 && !m_socket.canReadLine(); ++i)
-            m_socket.waitForReadyRead(100);
-        return QString::fromUtf8(m_socket.readLine()).trimmed();
-    }
-
-    QJsonObject state()
-    {
-        const QString reply = command("state");
-        return reply.startsWith(QLatin1String("ok "))
-            ? QJsonDocument::fromJson(reply.mid(3).toUtf8()).object()
-            : QJsonObject();
-    }
-
-    bool waitForState(const std::function<bool(const QJsonObject&)>& predicate, int timeoutMs = 20000)
-    {
-        return vqtest::waitUntil([&] { return predicate(state()); }, timeoutMs);
-    }
-
-private:
-    QTemporaryDir m_home{QDir::tempPath() + QStringLiteral("/vq-sim-home-XXXXXX")};
-    QProcess m_process;
-    QLocalSocket m_socket;
-};
 
 QStringList visibleClasses(const QJsonObject& state)
 {

@@ -1,7 +1,7 @@
 // Showing one piece of a 4,000-character answer in the AI chat window: the cell's texts and
 // heights, the document's size and the scroll to the bottom (offscreen). The question waits on
 // a local server that never answers, and each run shows the next of two different pieces.
-// Prints every figure's median in ms: vq_ai_chat_piece_bench [runs].
+// Prints every figure's median in ms: vq_ai_chat_chunk_bench [runs].
 #include "VQAIContentModel.h"
 #include "VQAIWindowController.h"
 #include "VQAIWindowTool.h"
