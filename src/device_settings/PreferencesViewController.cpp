@@ -212,7 +212,10 @@ void PreferencesViewController::configUI()
         connect(slider, &QSlider::sliderReleased, this, [this, slider] { showRecordOn(slider); });
         SliderSend& send = sendOf(slider);
         connect(&send.timer, &QTimer::timeout, this, [this, slider] { sendPending(slider); });
-        connect(&send.settle, &QTimer::timeout, this, [this, slider] { showRecordOn(slider); });
+        connect(&send.settle, &QTimer::timeout, this, [this, slider] {
+            sendOf(slider).inFlight = -1; // no read-back in time: the record holds
+            showRecordOn(slider);
+        });
     }
 
     m_colorLabel = makeLabel(content, 16, kTextColor);
@@ -365,12 +368,15 @@ void PreferencesViewController::updateLightingEffectsNotification()
 
 void PreferencesViewController::showRecordOn(QSlider* slider)
 {
+    SliderSend& send = sendOf(slider);
+    if (send.inFlight == recordValueOf(slider))
+        send.inFlight = -1; // its read-back came
+    // The settle wait runs on: when it ends the record is shown, also if the read-back never came.
     if (slider->isSliderDown() || sendOf(slider).timer.isActive())
         return;
-    sendOf(slider).settle.stop();
     {
         const QSignalBlocker blocker(slider);
-        slider->setValue(int(std::clamp<qint64>(recordValueOf(slider), 0, slider->maximum())));
+        slider->setValue(int(std::clamp<qint64>(heldValueOf(slider), 0, slider->maximum())));
     }
     // The value label shows what the slider holds (a record of 0 reads back as the minimum).
     valueLabelOf(slider)->setText(QString::number(slider->value()));
@@ -390,9 +396,9 @@ void PreferencesViewController::sliderClick(QSlider* sender)
     const qint64 value = sender->value();
     SliderSend& send = sendOf(sender);
     valueLabelOf(sender)->setText(QString::number(value));
-    send.settle.stop();
-    if (value == recordValueOf(sender)) {
-        // Back on the device's value: whatever was still to be sent is dropped.
+    if (value == heldValueOf(sender)) {
+        // Back on the device's value (or the one on its way): whatever was still to be sent is
+        // dropped.
         send.timer.stop();
         return;
     }
@@ -403,7 +409,9 @@ void PreferencesViewController::sliderClick(QSlider* sender)
 void PreferencesViewController::sendPending(QSlider* slider)
 {
     SliderSend& send = sendOf(slider);
-    if (send.value != recordValueOf(slider)) {
+    if (send.value != heldValueOf(slider)) {
+        send.inFlight = send.value;
+        send.sentAt.start();
         VQMouseCommandManager& manager = VQMouseCommandManager::sharedInstance();
         if (slider == m_sliderBrightness) {
             VQLogInfo(QStringLiteral("lighting: brightness %1").arg(send.value));
@@ -450,6 +458,14 @@ PreferencesViewController::SliderSend& PreferencesViewController::sendOf(const Q
 const PreferencesViewController::SliderSend& PreferencesViewController::sendOf(const QSlider* slider) const
 {
     return m_sends[slider == m_sliderBrightness ? 1 : 0];
+}
+
+qint64 PreferencesViewController::heldValueOf(const QSlider* slider) const
+{
+    const SliderSend& send = sendOf(slider);
+    if (send.inFlight >= 0 && send.sentAt.isValid() && send.sentAt.elapsed() < kSliderSettleMs)
+        return send.inFlight;
+    return recordValueOf(slider);
 }
 
 qint64 PreferencesViewController::recordValueOf(const QSlider* slider) const

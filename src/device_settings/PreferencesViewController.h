@@ -2,6 +2,7 @@
 
 #include "VQBaseViewController.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QPointer>
 #include <QTimer>
@@ -24,7 +25,8 @@ class VQSliderCell;
 //
 // Sliders send late: each has one single-shot precise timer holding the value the user moved it
 // to; every user change (mouse, wheel, keys) restarts it, and when it fires the value is sent if
-// it still differs from the record's. Moving back onto the device's value drops the pending send.
+// it still differs from the value the device is heading to: the last value sent while its
+// read-back is due, else the record's. Moving back onto that value drops the pending send.
 // A refresh leaves a slider alone while its knob is held or its send is pending; a short while
 // after a send the slider falls back to the record, so a device that never answers does not leave
 // a value on screen that it does not hold. Main thread only.
@@ -103,14 +105,20 @@ private:
         QTimer timer;        // the 500 ms wait after the last user change
         QTimer settle;       // the wait for the read-back after a send
         qint64 value = 0;    // the value to send
+        qint64 inFlight = -1; // the value last sent while its read-back is due, -1 none
+        QElapsedTimer sentAt; // when inFlight was sent
     };
 
     void layoutContent();
     SliderSend& sendOf(const QSlider* slider);
     const SliderSend& sendOf(const QSlider* slider) const;
     qint64 recordValueOf(const QSlider* slider) const;
+    // The value the device holds or is about to: what was sent while its read-back is due (for
+    // the settle time), else the record's.
+    qint64 heldValueOf(const QSlider* slider) const;
     VQLabel* valueLabelOf(const QSlider* slider) const;
-    // Sets the slider and its value label to the record, unless the user holds it or a send waits.
+    // Sets the slider and its value label to the held value, unless the user holds it or a send
+    // waits.
     void showRecordOn(QSlider* slider);
     void sendPending(QSlider* slider);
 

@@ -160,8 +160,10 @@ void SmartDetectionViewController::configUI()
     m_usbLabel = stationLabel(m_contentView, m_usbImageView);
     m_networkOutLabel = stationLabel(m_contentView, m_networkOutImageView);
     m_networkInLabel = stationLabel(m_contentView, m_networkInImageView);
-    for (int line = 1; line <= 3; ++line)
+    for (int line = 1; line <= 3; ++line) {
+        m_lineImageViews[line - 1]->setObjectName(QStringLiteral("lineImageView%1").arg(line));
         setLine(line, LineState::None);
+    }
 
     m_scrollView->setWidget(m_contentView);
 }
@@ -222,8 +224,11 @@ void SmartDetectionViewController::setLine(int line, LineState state)
 {
     m_lines[line - 1] = state;
     QLabel* view = m_lineImageViews[line - 1];
-    if (view != nullptr)
+    if (view != nullptr) {
         view->setPixmap(mm::imageNamed(lineImageName(line), view->size()));
+        // The image's name, as the image buttons carry theirs.
+        view->setProperty("vqImageName", lineImageName(line));
+    }
     refreshStatus();
 }
 

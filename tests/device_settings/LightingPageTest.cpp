@@ -294,6 +294,22 @@ TEST_F(LightingPageTest, SlidersSendTheLastValueOnceAfterAPause)
     QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(knobX(slider, 90), y));
     ASSERT_TRUE(vqtest::waitUntil([this, held] { return record().lightingEffectsBrightness() == held; }));
     EXPECT_EQ(sent(0x1a).size(), 1);
+
+    // Back onto the record's value while a send is on its way (the device takes it but has not
+    // answered): that value is no longer the device's, so it is sent too.
+    vqtest::spin(Page::kSliderSettleMs + 100);
+    receiver.device().commands.clear();
+    receiver.setAnswerMode(SimulatedDevice::AnswerMode::Silent);
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Left);
+    ASSERT_TRUE(vqtest::waitUntil([this] { return !sent(0x1a).isEmpty(); }));
+    const qint64 sentAtNs = receiver.written().last().atNs;
+    QTest::keyClick(slider, Qt::Key_Right);
+    if (steadyNs() - sentAtNs < qint64(Page::kSliderSettleMs - 300) * 1000000) {
+        ASSERT_TRUE(vqtest::waitUntil([this] { return sent(0x1a).size() == 2; }));
+        EXPECT_EQ(receiver.device().values.lightingBrightness, held);
+    }
+    receiver.setAnswerMode(SimulatedDevice::AnswerMode::Normal);
 }
 
 // A language switch re-titles and refreshes; in no UI language does a label overlap a control.
@@ -357,6 +373,9 @@ TEST_F(LightingPageTest, RandomSequencesEndOnTheDevicesValues)
         struct Expect {
             int value = -1;
             qint64 lastChangeNs = 0;
+            // Reports written or queued at the last change: those written after them were sent
+            // after it (the link writes in order, at most one every 50 ms).
+            qsizetype issuedBefore = 0;
         };
         Expect expect[2]; // speed, brightness
         const int steps = 1 + int(random.bounded(6));
@@ -390,6 +409,7 @@ TEST_F(LightingPageTest, RandomSequencesEndOnTheDevicesValues)
                 if (slider->value() != before) {
                     expect[which].value = slider->value();
                     expect[which].lastChangeNs = steadyNs();
+                    expect[which].issuedBefore = receiver.written().size() + HIDDevice::sharedManager().queuedReportCount();
                 }
             }
             vqtest::spin(int(random.bounded(300)));
@@ -414,8 +434,10 @@ TEST_F(LightingPageTest, RandomSequencesEndOnTheDevicesValues)
             if (expect[which].value < 0)
                 continue;
             int after = 0;
-            for (const SimulatedReceiver::Written& w : receiver.written()) {
-                if (w.report.size() < 6 || quint8(w.report.at(4)) != commands[which] || w.atNs < expect[which].lastChangeNs)
+            const QList<SimulatedReceiver::Written> written = receiver.written();
+            for (qsizetype i = expect[which].issuedBefore; i < written.size(); ++i) {
+                const SimulatedReceiver::Written& w = written.at(i);
+                if (w.report.size() < 6 || quint8(w.report.at(4)) != commands[which])
                     continue;
                 ++after;
                 EXPECT_EQ(quint8(w.report.at(5)), expect[which].value);

@@ -25,27 +25,6 @@
 
 namespace {
 
-QRect rectOf(const QJsonObject& object)
-{
-    const QJsonArray g = object.value(QStringLiteral("geometry")).toArray();
-    return g.size() == 4 ? QRect(g.at(0).toInt(), g.at(1).toInt(), g.at(2).toInt(), g.at(3).toInt()) : QRect();
-}
-
-// The first control of the page the predicate picks; empty when none.
-QJsonObject control(const QJsonObject& page, const std::function<bool(const QJsonObject&)>& pick)
-{
-    for (const QJsonValue& value : page.value(QStringLiteral("controls")).toArray()) {
-        if (pick(value.toObject()))
-            return value.toObject();
-    }
-    return {};
-}
-
-QJsonObject titled(const QJsonObject& page, const QString& text)
-{
-    return control(page, [&text](const QJsonObject& c) { return c.value(QStringLiteral("text")).toString() == text; });
-}
-
 QJsonObject named(const QJsonObject& page, const char* name)
 {
     return control(page, [name](const QJsonObject& c) { return c.value(QStringLiteral("name")).toString() == QLatin1String(name); });

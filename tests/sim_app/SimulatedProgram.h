@@ -6,11 +6,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -110,3 +112,25 @@ private:
     QProcess m_process;
     QLocalSocket m_socket;
 };
+
+// Reading the `page` reply: a control's screen rectangle, the first control a predicate picks
+// (empty when none), the control showing a text.
+inline QRect rectOf(const QJsonObject& object)
+{
+    const QJsonArray g = object.value(QStringLiteral("geometry")).toArray();
+    return g.size() == 4 ? QRect(g.at(0).toInt(), g.at(1).toInt(), g.at(2).toInt(), g.at(3).toInt()) : QRect();
+}
+
+inline QJsonObject control(const QJsonObject& page, const std::function<bool(const QJsonObject&)>& pick)
+{
+    for (const QJsonValue& value : page.value(QStringLiteral("controls")).toArray()) {
+        if (pick(value.toObject()))
+            return value.toObject();
+    }
+    return {};
+}
+
+inline QJsonObject titled(const QJsonObject& page, const QString& text)
+{
+    return control(page, [&text](const QJsonObject& c) { return c.value(QStringLiteral("text")).toString() == text; });
+}

@@ -93,7 +93,7 @@ void SimulatedBleMouse::notify(const QByteArray& value, int delayMs)
     if (!m_connected)
         return;
     const int connection = m_connection;
-    QTimer::singleShot(delayMs, this, [this, connection, value] {
+    m_delivery.after(delayMs, [this, connection, value] {
         if (connection == m_connection && m_connected && m_handlers.notified)
             m_handlers.notified(value);
     });

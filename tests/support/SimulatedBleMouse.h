@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BleCentral.h"
+#include "InOrderDelivery.h"
 #include "SimulatedDevice.h"
 #include "SimulatedVoiceSource.h"
 
@@ -62,6 +63,7 @@ public:
     void write(const QByteArray& value) override;
 
 private:
+    InOrderDelivery m_delivery{this}; // answers leave in the order they were made
     QByteArray frame(const QByteArray& payload) const;
     void notify(const QByteArray& value, int delayMs);
     void maybeConnect();

@@ -102,6 +102,8 @@ std::optional<QList<QByteArray>> SimulatedFirmwareUpdate::answer(quint8 command,
             return QList<QByteArray>{payload(0x42, {1})};
         installedImage[target] = image;
         ++installs;
+        if (installObserver)
+            installObserver(target);
         return QList<QByteArray>{payload(0x42, {0})};
     }
     case 0x43:

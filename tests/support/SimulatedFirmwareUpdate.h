@@ -30,6 +30,9 @@ public:
     int faultPacket = 0;
     // Called with each packet's index when it arrives, before it is answered.
     std::function<void(int index)> packetObserver;
+    // Called with the target when an image was installed, before the end is answered (the
+    // device then reports what it installed).
+    std::function<void(int target)> installObserver;
 
     // What the device received.
     bool running = false;

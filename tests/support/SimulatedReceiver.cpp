@@ -223,7 +223,7 @@ void SimulatedReceiver::deliver(const QByteArray& report, int delayMs)
     const int handle = m_handle;
     if (handle == 0 || !m_plugged)
         return;
-    QTimer::singleShot(delayMs, this, [this, handle, report] {
+    m_delivery.after(delayMs, [this, handle, report] {
         if (m_handle == handle && m_plugged && m_onReport)
             m_onReport(report);
     });

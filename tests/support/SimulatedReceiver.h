@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HidTransport.h"
+#include "InOrderDelivery.h"
 #include "SimulatedDevice.h"
 #include "SimulatedVoiceSource.h"
 
@@ -104,6 +105,7 @@ public:
     void close(int handle) override;
 
 private:
+    InOrderDelivery m_delivery{this}; // answers leave in the order they were made
     QByteArray frame(const QByteArray& payload) const;
     void deliver(const QByteArray& report, int delayMs);
     void handleReport(const QByteArray& report);

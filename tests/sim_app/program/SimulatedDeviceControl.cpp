@@ -12,10 +12,13 @@
 #include "VQLeftNavigationView.h"
 #include "VQMainWindow.h"
 #include "VQMouseCommandManager.h"
+#include "VQPopupWindowTool.h"
+#include "VQTipWindow.h"
 #include "VQUserInfoData.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -27,6 +30,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -39,6 +43,9 @@ constexpr double kSampleRate = 16000;
 constexpr int kBleArgumentRoom = 27;
 // How many of the device's last commands `state` lists.
 constexpr int kStateCommands = 200;
+// How many of the last tips `state` lists.
+constexpr int kStateTips = 50;
+constexpr int kSameTipMs = 100;
 
 // Keys a user holds and lets go: name, key number pressed, key number released (section 7 of
 // the protocol page). Keys with release 0 send no release.
@@ -90,7 +97,7 @@ QString idText(int vendorId, int productId)
 
 const char kHelp[] =
     "plug <vid> <pid> | unplug | ble-connect | ble-disconnect | press <key> | release <key> | "
-    "voice <wav> | battery <percent> | settings answer|refuse | mouse-type <number> | state | page | quit   "
+    "voice <wav> | battery <percent> | settings answer|refuse | mouse-type <number> | firmware <fault> | firmware-version <text> | open | state | page | show-page <tag> | quit   "
     "(keys: voice command translation mode enter, or a key number)";
 
 QJsonArray rectJson(const QRect& r)
@@ -124,6 +131,9 @@ SimulatedDeviceControl::SimulatedDeviceControl(SimulatedUsbPort& usb, SimulatedB
 {
     connect(m_server, &QLocalServer::newConnection, this, &SimulatedDeviceControl::newConnection);
     prepareVoice(m_ble.voice(), kBleArgumentRoom);
+    prepareFirmware(m_ble.device(), false);
+    // Each tip raises the tip window once: its text is recorded then.
+    VQPopupWindowTool::sharedInstance().tipWindow()->installEventFilter(this);
 }
 
 SimulatedDeviceControl::~SimulatedDeviceControl()
@@ -255,12 +265,21 @@ void SimulatedDeviceControl::execute(const QStringList& words, const Reply& repl
         reply(settings(words));
     } else if (command == QLatin1String("mouse-type")) {
         reply(mouseType(words));
+    } else if (command == QLatin1String("firmware")) {
+        reply(firmware(words));
+    } else if (command == QLatin1String("firmware-version")) {
+        reply(firmwareVersion(words));
+    } else if (command == QLatin1String("open")) {
+        const QString wrong = noArguments();
+        reply(wrong.isEmpty() ? openMainWindow() : wrong);
     } else if (command == QLatin1String("state")) {
         const QString wrong = noArguments();
         reply(wrong.isEmpty() ? state() : wrong);
     } else if (command == QLatin1String("page")) {
         const QString wrong = noArguments();
         reply(wrong.isEmpty() ? page() : wrong);
+    } else if (command == QLatin1String("show-page")) {
+        reply(showPage(words));
     } else if (command == QLatin1String("help")) {
         reply(ok(QString::fromLatin1(kHelp)));
     } else if (command == QLatin1String("quit")) {
@@ -462,6 +481,146 @@ QString SimulatedDeviceControl::mouseType(const QStringList& words)
     return ok(QStringLiteral("mouse type %1").arg(type));
 }
 
+QString SimulatedDeviceControl::showPage(const QStringList& words)
+{
+    bool parsed = false;
+    const int tag = words.value(1).toInt(&parsed, 10);
+    if (words.size() != 2 || !parsed || tag < 0 || tag >= AppDelegate::kPageCount)
+        return error(QStringLiteral("usage: show-page <tag 0-%1>").arg(AppDelegate::kPageCount - 1));
+    AppDelegate* delegate = AppDelegate::sharedDelegate();
+    VQMainWindow* window = delegate != nullptr ? delegate->mainWindow() : nullptr;
+    if (window == nullptr || !window->isVisible())
+        return error(QStringLiteral("the main window is not shown"));
+    const int shown = delegate->selectedTag();
+    delegate->selectPageWithTag(tag);
+    if (delegate->selectedTag() == tag)
+        return ok(QStringLiteral("page %1").arg(tag));
+    // A tag without a page shows none: the page shown before comes back.
+    if (shown >= 0)
+        delegate->selectPageWithTag(shown);
+    return error(QStringLiteral("no page with tag %1").arg(tag));
+}
+
+QString SimulatedDeviceControl::firmware(const QStringList& words)
+{
+    using Fault = SimulatedFirmwareUpdate::Fault;
+    struct FaultRow {
+        const char* name;
+        Fault fault;
+        bool unplug;
+        bool packet; // takes a packet index
+    };
+    static constexpr FaultRow kFaults[] = {
+        {"none", Fault::None, false, false},
+        {"refuse-start", Fault::RefuseStart, false, false},
+        {"fail-packet", Fault::FailPacket, false, true},
+        {"cancel-at", Fault::CancelAtPacket, false, true},
+        {"silent-at", Fault::SilentAtPacket, false, true},
+        {"reject-image", Fault::RejectImage, false, false},
+        {"unplug-at", Fault::None, true, true},
+    };
+    const QString usage = QStringLiteral(
+        "usage: firmware none|refuse-start|fail-packet <n>|cancel-at <n>|silent-at <n>|reject-image|unplug-at <n>");
+    const FaultRow* row = nullptr;
+    for (const FaultRow& candidate : kFaults) {
+        if (words.value(1) == QLatin1String(candidate.name))
+            row = &candidate;
+    }
+    if (row == nullptr || words.size() != (row->packet ? 3 : 2))
+        return error(usage);
+    int packet = 0;
+    if (row->packet) {
+        bool parsed = false;
+        packet = words.at(2).toInt(&parsed, 10);
+        if (!parsed || packet < 0 || packet > 0xFFFF)
+            return error(usage);
+    }
+    m_firmwareFault = row->fault;
+    m_firmwareUnplug = row->unplug;
+    m_firmwarePacket = packet;
+    m_firmwareFaultText = words.mid(1).join(QLatin1Char(' '));
+    prepareFirmware(m_ble.device(), false);
+    if (SimulatedReceiver* receiver = m_usb.plugged())
+        prepareFirmware(receiver->device(), true);
+    return ok(QStringLiteral("firmware %1").arg(m_firmwareFaultText));
+}
+
+QString SimulatedDeviceControl::firmwareVersion(const QStringList& words)
+{
+    const QString version = words.value(1);
+    if (words.size() != 2 || version.size() > 16 || !std::all_of(version.begin(), version.end(), [](QChar c) {
+            return (c.isLetterOrNumber() && c.unicode() < 0x80) || c == QLatin1Char('.');
+        }))
+        return error(QStringLiteral("usage: firmware-version <text of at most 16 letters, digits and dots>"));
+    m_installedVersion = version.toLatin1();
+    return ok(QStringLiteral("firmware version %1 after an install").arg(version));
+}
+
+QString SimulatedDeviceControl::openMainWindow()
+{
+    AppDelegate* delegate = AppDelegate::sharedDelegate();
+    if (delegate == nullptr || delegate->mainWindow() == nullptr)
+        return error(QStringLiteral("the program has no main window yet"));
+    if (!VQUserInfoData::sharedInstance().isConnect())
+        return error(QStringLiteral("no device is connected: the program shows no main window"));
+    delegate->openApp();
+    return ok(QStringLiteral("main window opened"));
+}
+
+void SimulatedDeviceControl::prepareFirmware(SimulatedDevice& device, bool receiver)
+{
+    SimulatedFirmwareUpdate& update = device.firmware;
+    update.fault = m_firmwareFault;
+    update.faultPacket = m_firmwarePacket;
+    update.packetObserver = nullptr;
+    if (m_firmwareUnplug) {
+        const int at = m_firmwarePacket;
+        update.packetObserver = [this, receiver, at](int index) {
+            if (index != at)
+                return;
+            VQLogInfo(QStringLiteral("simulated device: pulled away at firmware packet %1").arg(index));
+            if (receiver) {
+                // The receiver stays behind the port, so its answer in progress is simply lost.
+                if (m_usb.plugged() != nullptr)
+                    unplug();
+            } else {
+                // Out of the mouse's own write handler.
+                QTimer::singleShot(0, this, [this] {
+                    if (m_bleInReach)
+                        bluetooth(false);
+                });
+            }
+        };
+    }
+    SimulatedDevice* target = &device;
+    update.installObserver = [this, target](int installed) {
+        if (m_installedVersion.isEmpty())
+            return;
+        if (installed == 0)
+            target->values.firmwareVersion = m_installedVersion;
+        else
+            target->values.receiverVersion = m_installedVersion;
+    };
+}
+
+bool SimulatedDeviceControl::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ZOrderChange) {
+        // The first showing of the window raises it twice: the same text within a moment is
+        // one tip.
+        auto* tip = qobject_cast<VQTipWindow*>(watched);
+        const bool again = tip != nullptr && !m_tips.isEmpty() && m_tips.last() == tip->text()
+            && m_lastTip.isValid() && m_lastTip.elapsed() < kSameTipMs;
+        if (tip != nullptr && tip->isVisible() && !again) {
+            m_tips.append(tip->text());
+            m_lastTip.start();
+            if (m_tips.size() > kStateTips)
+                m_tips.removeFirst();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 QString SimulatedDeviceControl::page() const
 {
     const AppDelegate* delegate = AppDelegate::sharedDelegate();
@@ -493,6 +652,8 @@ QString SimulatedDeviceControl::page() const
             if (label->text().isEmpty() && widget->objectName().isEmpty())
                 continue;
             control.insert(QStringLiteral("text"), label->text());
+            if (widget->property("vqImageName").isValid())
+                control.insert(QStringLiteral("image"), widget->property("vqImageName").toString());
         } else if (widget->objectName().isEmpty()) {
             continue;
         }
@@ -540,6 +701,27 @@ QString SimulatedDeviceControl::state() const
         for (qsizetype i = std::max<qsizetype>(0, device->commands.size() - kStateCommands); i < device->commands.size(); ++i)
             commands.append(QString::fromLatin1(device->commands.at(i).toHex(' ')));
     }
+    QJsonValue firmware;
+    if (device != nullptr) {
+        const SimulatedFirmwareUpdate& update = device->firmware;
+        const quint16 crc = SimulatedFirmwareUpdate::crc16(update.image);
+        firmware = QJsonObject{
+            {QStringLiteral("fault"), m_firmwareFaultText},
+            {QStringLiteral("running"), update.running},
+            {QStringLiteral("target"), update.target},
+            {QStringLiteral("packets"), update.packets},
+            {QStringLiteral("image"), update.image.size()},
+            {QStringLiteral("crc"), QStringLiteral("%1").arg(crc, 4, 16, QLatin1Char('0'))},
+            {QStringLiteral("crcMatches"), update.target >= 0 && update.image.size() == update.announcedSize
+                                               && crc == update.announcedCrc},
+            {QStringLiteral("installs"), update.installs},
+            {QStringLiteral("cancels"), update.cancels},
+            {QStringLiteral("installedSize"), update.target >= 0 ? update.installedImage[update.target].size() : 0},
+        };
+    }
+    QJsonArray tips;
+    for (const QString& tip : m_tips)
+        tips.append(tip);
     QJsonArray navigation;
     if (VQMainWindow* window = delegate != nullptr ? delegate->mainWindow() : nullptr) {
         for (const VQLeftItem& item : window->navigationView()->items()) {
@@ -563,6 +745,8 @@ QString SimulatedDeviceControl::state() const
         {QStringLiteral("mouseType"), device != nullptr ? device->values.mouseType : m_mouseType},
         {QStringLiteral("lighting"), device != nullptr ? QJsonValue(lightingJson(device->values)) : QJsonValue()},
         {QStringLiteral("commands"), commands},
+        {QStringLiteral("firmware"), firmware},
+        {QStringLiteral("opens"), receiver ? receiver->openCount() : 0},
     };
     const QJsonObject out{
         {QStringLiteral("ready"), delegate != nullptr && delegate->isReady()},
@@ -579,6 +763,7 @@ QString SimulatedDeviceControl::state() const
         {QStringLiteral("windows"), windows},
         {QStringLiteral("navigation"), navigation},
         {QStringLiteral("selectedTag"), delegate != nullptr ? delegate->selectedTag() : -1},
+        {QStringLiteral("tips"), tips},
         {QStringLiteral("simulated"), simulated},
     };
     return ok(QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Compact)));
@@ -608,6 +793,7 @@ void SimulatedDeviceControl::prepareReceiver(SimulatedReceiver& receiver)
         receiver.device().values.mouseType = m_mouseType;
     receiver.device().refuseSettings = m_refuseSettings;
     receiver.voice().setUtterance(m_utterance);
+    prepareFirmware(receiver.device(), true);
     prepareVoice(receiver.voice(), receiver.model().reportLength - 5 - int(receiver.model().prefix.size()));
 }
 

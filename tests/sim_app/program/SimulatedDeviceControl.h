@@ -1,6 +1,9 @@
 #pragma once
 
+#include "SimulatedFirmwareUpdate.h"
+
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -12,6 +15,7 @@
 class QLocalServer;
 class QLocalSocket;
 class SimulatedBleMouse;
+class SimulatedDevice;
 class SimulatedReceiver;
 class SimulatedUsbPort;
 class SimulatedVoiceSource;
@@ -19,8 +23,8 @@ class SimulatedVoiceSource;
 // The control socket of the simulated-device program: a local socket on which a test (or a
 // person with socat) plugs receivers in and out, brings the Bluetooth LE mouse in reach,
 // presses keys, streams a WAV file as the device's voice, reports the battery, makes the
-// device refuse settings, sets the mouse type the devices report, asks what the program shows
-// and what the device holds, and ends it. One command per line, one reply line per command
+// device refuse settings, sets the mouse type the devices report, sets how firmware transfers
+// go, opens the main window, asks what the program shows and what the device holds, and ends it. One command per line, one reply line per command
 // ("ok ..." or "error <reason>"), in the order of the commands of that connection.
 // docs/simulated-device.md lists the commands.
 class SimulatedDeviceControl : public QObject {
@@ -59,8 +63,12 @@ private:
     QString battery(const QStringList& words);
     QString settings(const QStringList& words);
     QString mouseType(const QStringList& words);
+    QString firmware(const QStringList& words);
+    QString firmwareVersion(const QStringList& words);
+    QString openMainWindow();
     QString state() const;
     QString page() const;
+    QString showPage(const QStringList& words);
 
     // The device keys and battery reports go to: the connected Bluetooth LE mouse, else the
     // plugged receiver; nullptr when neither.
@@ -69,6 +77,10 @@ private:
     bool bleActive() const;
     void prepareReceiver(SimulatedReceiver& receiver);
     void prepareVoice(SimulatedVoiceSource& voice, int argumentRoom);
+    // Gives the device's firmware side the fault and the version set from outside.
+    void prepareFirmware(SimulatedDevice& device, bool receiver);
+    // Records the text of each tip the program shows (for state's "tips").
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     SimulatedUsbPort& m_usb;
     SimulatedBleMouse& m_ble;
@@ -81,4 +93,13 @@ private:
     bool m_bleInReach = false;
     Reply m_voiceReply;         // the voice command waiting for its stream to end
     bool m_voiceAllSent = false;
+    // Set by "firmware": the fault of the firmware transfer; unplug-at pulls the device away
+    // when packet m_firmwarePacket arrives.
+    SimulatedFirmwareUpdate::Fault m_firmwareFault = SimulatedFirmwareUpdate::Fault::None;
+    bool m_firmwareUnplug = false;
+    int m_firmwarePacket = 0;
+    QString m_firmwareFaultText = QStringLiteral("none");
+    QByteArray m_installedVersion; // reported after an install; empty: unchanged
+    QStringList m_tips;            // texts of the tips shown, oldest first
+    QElapsedTimer m_lastTip;       // since the last tip recorded
 };
