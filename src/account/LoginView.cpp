@@ -62,10 +62,7 @@ void loginReplied(const VQHttpResult& result, const QString& account, const QStr
 LoginView::LoginView(QWidget* parent)
     : VQBackGroundView(parent)
 {
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    paintWhite(this);
     configUI();
     configTitle();
 }
@@ -75,7 +72,6 @@ VQButton* LoginView::backBtn()
     if (!m_backBtn) {
         m_backBtn = new VQButton(this);
         styleBackButton(m_backBtn);
-        m_backBtn->setGeometry(25, 20, 60, 40);
         connect(m_backBtn, &VQButton::clicked, this, [this] { backBtnClicked(m_backBtn); });
     }
     return m_backBtn;

@@ -67,10 +67,7 @@ void registrationReplied(const VQHttpResult& result)
 RegisterView::RegisterView(QWidget* parent)
     : VQBackGroundView(parent)
 {
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    paintWhite(this);
     configUI();
     configTitle();
 }
@@ -80,7 +77,6 @@ VQButton* RegisterView::backBtn()
     if (!m_backBtn) {
         m_backBtn = new VQButton(this);
         styleBackButton(m_backBtn);
-        m_backBtn->setGeometry(25, 20, 60, 40);
         connect(m_backBtn, &VQButton::clicked, this, [this] { backBtnClicked(m_backBtn); });
     }
     return m_backBtn;

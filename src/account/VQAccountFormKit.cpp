@@ -8,6 +8,7 @@
 #include "VQToolManager.h"
 
 #include <QFont>
+#include <QPalette>
 #include <QPointer>
 #include <QWidget>
 
@@ -27,9 +28,18 @@ void styleTextButton(VQButton* button, int pixelSize, int weight, const QColor& 
     button->setTitleColor(color);
 }
 
+void paintWhite(QWidget* form)
+{
+    form->setAutoFillBackground(true);
+    QPalette white = form->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    form->setPalette(white);
+}
+
 void styleBackButton(VQButton* button)
 {
     styleTextButton(button, 12, QFont::Normal, kAccentColor);
+    button->setGeometry(25, 20, 60, 40);
 }
 
 void styleAccentButton(VQButton* button)

@@ -31,7 +31,10 @@ inline constexpr int kBackX = 1000;
 
 QString localized(const char* key);
 
-// The back button, the accent (filled) button and the outlined button of the forms.
+// A form's white background.
+void paintWhite(QWidget* form);
+// The back button (styled and placed at the form's top left), the accent (filled) button and
+// the outlined button of the forms.
 void styleBackButton(VQButton* button);
 void styleAccentButton(VQButton* button);
 void styleOutlinedButton(VQButton* button);

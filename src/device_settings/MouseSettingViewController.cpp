@@ -20,11 +20,11 @@
 #include "VQLabel.h"
 #include "VQLanguageManager.h"
 #include "VQNotificationNames.h"
+#include "VQRelayoutPage.h"
 #include "VQUserInfoData.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -48,29 +48,6 @@ QString tr8(const char* key)
 {
     return QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(key));
 }
-
-class MouseSettingPage : public QWidget {
-public:
-    explicit MouseSettingPage(std::function<void()> relayout)
-        : m_relayout(std::move(relayout))
-    {
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, Qt::white);
-        setPalette(palette);
-        setAutoFillBackground(true);
-    }
-
-protected:
-    void resizeEvent(QResizeEvent* event) override
-    {
-        QWidget::resizeEvent(event);
-        if (m_relayout)
-            m_relayout();
-    }
-
-private:
-    std::function<void()> m_relayout;
-};
 
 VQButton* makeAccentButton(QWidget* parent)
 {
@@ -129,7 +106,7 @@ std::shared_ptr<KeySettingModel> MouseSettingViewController::reportRateSettingMo
 
 QWidget* MouseSettingViewController::loadView()
 {
-    auto* page = new MouseSettingPage([this] { layoutControls(); });
+    auto* page = new VQRelayoutPage([this] { layoutControls(); });
     makeViews(page);
     return page;
 }

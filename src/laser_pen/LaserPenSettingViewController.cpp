@@ -9,12 +9,12 @@
 #include "VQLaserPenManager.h"
 #include "VQNotificationNames.h"
 #include "VQPopupWindowTool.h"
+#include "VQRelayoutPage.h"
 #include "VQTextField.h"
 #include "VQUserInfoData.h"
 
 #include <QApplication>
 #include <QColorDialog>
-#include <QResizeEvent>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QValidator>
@@ -96,31 +96,6 @@ public:
     }
 };
 
-// The page: white, its controls placed again whenever its size changes (some hang off its
-// right edge).
-class LaserPenPage : public QWidget {
-public:
-    explicit LaserPenPage(std::function<void()> relayout)
-        : m_relayout(std::move(relayout))
-    {
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, Qt::white);
-        setPalette(palette);
-        setAutoFillBackground(true);
-    }
-
-protected:
-    void resizeEvent(QResizeEvent* event) override
-    {
-        QWidget::resizeEvent(event);
-        if (m_relayout)
-            m_relayout();
-    }
-
-private:
-    std::function<void()> m_relayout;
-};
-
 // Centres a widget of the given height vertically on another widget's centre line.
 int centredTop(const QWidget* on, int height)
 {
@@ -145,7 +120,7 @@ LaserPenSettingViewController::~LaserPenSettingViewController()
 
 QWidget* LaserPenSettingViewController::loadView()
 {
-    return new LaserPenPage([this] { layoutControls(); });
+    return new VQRelayoutPage([this] { layoutControls(); });
 }
 
 void LaserPenSettingViewController::viewDidLoad()
