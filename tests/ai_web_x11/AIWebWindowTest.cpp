@@ -200,13 +200,6 @@ TEST_F(AIWebWindowTest, LinkDownloadsAreSavedWholeOrNotAtAll)
     EXPECT_EQ(chooser.proposedNames.size(), 2);
 }
 
-// The daily log file's text.
-QString dailyLog()
-{
-    QFile file(VQToolManager::getFilePath(QStringLiteral("/Log/%1_log.txt").arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")))));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
 // A script navigation or a form that sends its fields in the address, to a picture or a markdown
 // text, is saved through the chooser and leaves the AI page in place; one to a web page shows it.
 // The navigations and loads reach the daily log file.
@@ -219,32 +212,22 @@ TEST_F(AIWebWindowTest, ScriptAndFormNavigationsToFilesAreSavedAndTheAIPageStays
     QTemporaryDir target;
     FakeFileChooser chooser;
     VQAIWebPageHost& host = showWindow();
-    ASSERT_EQ(evaluate(host, QStringLiteral("typeof handlInputValue")).toString(), QStringLiteral("function"));
-
-    struct Row {
-        const char* name;
-        const char* script;
-        const char* savedAs;
-        QByteArray bytes;
-    };
-    const Row rows[] = {
-        {"script to a picture", "location.href = '/files/picture.png'; 1", "picture.png", png},
-        {"form to a markdown text",
-         "var f = document.createElement('form'); f.action = '/files/notes.md'; f.method = 'get';"
+    const std::pair<const char*, QByteArray> rows[] = {
+        {"location.href = '/files/picture.png'; 'picture.png'", png},
+        {"var f = document.createElement('form'); f.action = '/files/notes.md'; f.method = 'get';"
          "var i = document.createElement('input'); i.name = 'q'; i.value = 'a b'; f.appendChild(i);"
-         "document.body.appendChild(f); f.submit(); 1",
-         "notes.md", "# notes\n"},
+         "document.body.appendChild(f); f.submit(); 'notes.md'",
+         "# notes\n"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const qsizetype asked = chooser.proposedNames.size();
-        chooser.answer = target.filePath(QString::fromLatin1(row.savedAs));
-        evaluate(host, QString::fromLatin1(row.script));
-        ASSERT_TRUE(waitUntil([&] { return QFile::exists(chooser.answer) && chooser.proposedNames.size() > asked; }, kPageTimeoutMs));
+    for (const auto& [script, bytes] : rows) {
+        SCOPED_TRACE(script);
+        chooser.answer = target.filePath(QString::number(chooser.proposedNames.size()));
+        const QString savedAs = evaluate(host, QString::fromLatin1(script)).toString();
         QFile saved(chooser.answer);
-        ASSERT_TRUE(waitUntil([&] { return saved.size() == row.bytes.size(); }, kPageTimeoutMs));
+        ASSERT_TRUE(waitUntil([&] { return saved.size() == bytes.size(); }, kPageTimeoutMs));
+        EXPECT_EQ(chooser.proposedNames.last(), savedAs);
         ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-        EXPECT_EQ(saved.readAll(), row.bytes);
+        EXPECT_EQ(saved.readAll(), bytes);
         EXPECT_EQ(evaluate(host, QStringLiteral("typeof handlInputValue")).toString(), QStringLiteral("function"));
     }
 
@@ -253,7 +236,8 @@ TEST_F(AIWebWindowTest, ScriptAndFormNavigationsToFilesAreSavedAndTheAIPageStays
     ASSERT_TRUE(waitUntil([&] { return evaluate(host, QStringLiteral("!!document.getElementById('next')")).toBool(); }, kPageTimeoutMs));
     EXPECT_EQ(chooser.proposedNames.size(), 2);
 
-    const QString log = dailyLog();
+    QFile logFile(VQToolManager::getFilePath(QDate::currentDate().toString(QStringLiteral("'/Log/'yyyy-MM-dd'_log.txt'"))));
+    const QString log = logFile.open(QIODevice::ReadOnly) ? QString::fromUtf8(logFile.readAll()) : QString();
     EXPECT_TRUE(log.contains(QStringLiteral("decidePolicyForNavigationAction:") + pages.url(QStringLiteral("/files/picture.png"))))
         << log.right(2000).toStdString();
     EXPECT_TRUE(log.contains(QStringLiteral("didFinishNavigation:") + pages.url(QStringLiteral("/next.html"))))

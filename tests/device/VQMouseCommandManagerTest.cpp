@@ -1,8 +1,6 @@
 // The command facade and both managers driven through the simulated receiver and mouse: the
 // bytes that leave, the read-backs, the record, the notifications and the event codes.
-#include "DeviceTestFixture.h"
-#include "StandInHttpServer.h"
-#include "VQApiConfig.h"
+#include "OTATestFixture.h"
 
 #include <QJsonObject>
 
@@ -30,26 +28,6 @@ protected:
         ASSERT_TRUE(vqtest::waitUntil([this] { return bleMouse.writtenHex().size() >= 6; }));
         vqtest::spin(30);
     }
-};
-
-// The maker's API served by a stand-in.
-class VoiceChipTokenTest : public VQMouseCommandManagerTest {
-protected:
-    void SetUp() override
-    {
-        VQMouseCommandManagerTest::SetUp();
-        ASSERT_TRUE(server.listen());
-        server.installAsMakerServices();
-        VQHttpRequestManager::sharedInstance().setNetworkDownCheckForTests([] { return false; });
-    }
-
-    void TearDown() override
-    {
-        VQApiConfig::resetForTests();
-        VQMouseCommandManagerTest::TearDown();
-    }
-
-    vqtest::StandInHttpServer server;
 };
 
 class LaserPenReceiverTest : public DeviceTest {
@@ -358,37 +336,28 @@ TEST_F(VQMouseCommandManagerTest, ActionsAndReceiverCommandsLeaveTheirFrames)
     EXPECT_TRUE(receiver.rejected().isEmpty()) << receiver.rejected().join(QLatin1Char('\n')).toStdString();
 }
 
-TEST_F(VoiceChipTokenTest, TheChipsTokenIsAskedForAndANewOneRebuildsTheAIPage)
+// A token is stored and rebuilds the AI page; a refusal or an answer without one keeps it.
+TEST_F(OTATest, TheVoiceChipsTokenIsAskedForAndANewOneRebuildsTheAIPage)
 {
     using vqtest::StandInReply;
-    struct Row {
-        const char* name;
-        StandInReply reply;
-        QString token; // stored afterwards
-        int rebuilds;
+    const std::pair<StandInReply, int> rows[] = {
+        {StandInReply::api(QJsonObject{{QStringLiteral("token"), QStringLiteral("tk-1")}}), 1},
+        {StandInReply::api(QJsonValue(), 500, QStringLiteral("busy")), 0},
+        {StandInReply::api(QJsonObject{}), 0},
     };
-    const Row rows[] = {
-        {"a token is stored and the page built again", StandInReply::api(QJsonObject{{QStringLiteral("token"), QStringLiteral("tk-1")}}),
-         QStringLiteral("tk-1"), 1},
-        {"a refusal keeps the token", StandInReply::api(QJsonValue(), 500, QStringLiteral("busy")), QStringLiteral("tk-1"), 0},
-        {"an answer without a token keeps it", StandInReply::api(QJsonObject{}), QStringLiteral("tk-1"), 0},
-    };
-    openQuietly();
-    const QString path = QStringLiteral("/api/getChipToken");
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    plugAndSettle();
+    for (const auto& [reply, rebuilds] : rows) {
         server.clearRequests();
         recorder->clear();
-        server.setReply(path, row.reply);
+        server.setReply(QStringLiteral("/api/getChipToken"), reply);
         VQHidCommandManager::sharedInstance().sendGetXunFeiChipDeviceInfoData();
         ASSERT_TRUE(vqtest::waitUntil([&] { return !server.requests().isEmpty(); }));
         vqtest::spin(100);
         ASSERT_EQ(server.requests().size(), 1);
-        EXPECT_EQ(server.requests().first().path, path);
-        EXPECT_TRUE(server.requests().first().rejection.isEmpty()) << server.requests().first().rejection.toStdString();
+        EXPECT_TRUE(server.requests().first().accepted()) << server.requests().first().rejection.toStdString();
         EXPECT_EQ(server.requests().first().queryValue(QStringLiteral("chipInfo")), QStringLiteral("XF-0001"));
-        EXPECT_EQ(VQUserInfoData::sharedInstance().IFlytekChip_token(), row.token);
-        EXPECT_EQ(recorder->chipTokens, row.rebuilds);
+        EXPECT_EQ(VQUserInfoData::sharedInstance().IFlytekChip_token(), QStringLiteral("tk-1"));
+        EXPECT_EQ(recorder->chipTokens, rebuilds);
     }
 }
 

@@ -91,42 +91,9 @@ QList<QSize> mappedWindowsTitled(const QByteArray& title)
     return out;
 }
 
-// A WAV file of the given format holding a tone.
-QByteArray le32(quint32 v)
-{
-    QByteArray b(4, '\0');
-    qToLittleEndian(v, b.data());
-    return b;
-}
-
-QByteArray le16(quint16 v)
-{
-    QByteArray b(2, '\0');
-    qToLittleEndian(v, b.data());
-    return b;
-}
-
-QString writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return {};
-    return path;
-}
-
-// A mono 16 kHz WAVE_FORMAT_EXTENSIBLE file of PCM samples of the width given, 0.1 s of them.
-QString writeExtensibleWav(const QString& path, int bits)
-{
-    const quint16 width = quint16(bits / 8);
-    const QByteArray data(1600 * width, '\x10');
-    const QByteArray pcmGuid("\x01\x00\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 16);
-    const QByteArray format = le16(0xFFFE) + le16(1) + le32(16000) + le32(16000u * width) + le16(width)
-        + le16(quint16(bits)) + le16(22) + le16(quint16(bits)) + le32(4) + pcmGuid;
-    return writeFile(path, "RIFF" + le32(quint32(4 + 8 + format.size() + 8 + data.size())) + "WAVE" + "fmt "
-                               + le32(quint32(format.size())) + format + "data" + le32(quint32(data.size())) + data);
-}
-
-QString writeWav(const QString& path, int rate, int channels, double seconds)
+// A PCM WAV file of a 440 Hz tone; with extensibleBits, a mono WAVE_FORMAT_EXTENSIBLE one of samples
+// that wide instead.
+QString writeWav(const QString& path, int rate, int channels, double seconds, int extensibleBits = 0)
 {
     const int frames = int(rate * seconds);
     QByteArray data;
@@ -137,11 +104,22 @@ QString writeWav(const QString& path, int rate, int channels, double seconds)
             data.append(char(quint16(sample) >> 8));
         }
     }
-    QByteArray wav("RIFF");
-    wav += le32(quint32(36 + data.size())) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(quint16(channels))
-        + le32(quint32(rate)) + le32(quint32(rate * channels * 2)) + le16(quint16(channels * 2)) + le16(16) + "data"
-        + le32(quint32(data.size())) + data;
-    return writeFile(path, wav);
+    const auto le32 = [](quint32 v) { QByteArray b(4, '\0'); qToLittleEndian(v, b.data()); return b; };
+    const auto le16 = [](quint16 v) { QByteArray b(2, '\0'); qToLittleEndian(v, b.data()); return b; };
+    const quint16 width = quint16(extensibleBits ? extensibleBits / 8 : 2);
+    if (extensibleBits)
+        data = QByteArray(frames * width, '\x10');
+    QByteArray format = le16(extensibleBits ? 0xFFFE : 1) + le16(quint16(channels)) + le32(quint32(rate))
+        + le32(quint32(rate * channels * width)) + le16(quint16(channels * width)) + le16(quint16(width * 8));
+    if (extensibleBits)
+        format += le16(22) + le16(quint16(extensibleBits)) + le32(4)
+            + QByteArray("\x01\x00\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 16);
+    const QByteArray wav = "RIFF" + le32(quint32(20 + format.size() + data.size())) + "WAVE" + "fmt "
+        + le32(quint32(format.size())) + format + "data" + le32(quint32(data.size())) + data;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(wav) != wav.size())
+        return {};
+    return path;
 }
 
 } // namespace
@@ -217,7 +195,7 @@ TEST(SimulatedProgram, WrongCommandsAreRefusedAndChangeNothing)
     const QString home = program.home();
     const QByteArray stereo = writeWav(home + QStringLiteral("/stereo.wav"), 16000, 2, 0.1).toUtf8();
     const QByteArray cdRate = writeWav(home + QStringLiteral("/cd.wav"), 44100, 1, 0.1).toUtf8();
-    const QByteArray wide = writeExtensibleWav(home + QStringLiteral("/wide.wav"), 24).toUtf8();
+    const QByteArray wide = writeWav(home + QStringLiteral("/wide.wav"), 16000, 1, 0.1, 24).toUtf8();
     QFile text(home + QStringLiteral("/notes.txt"));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("not a sound\n") > 0);
     text.close();

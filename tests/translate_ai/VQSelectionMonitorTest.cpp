@@ -17,7 +17,6 @@ namespace {
 
 // One step of a gesture as the user and the other application make it.
 struct Step {
-    // SelectOther: another text is taken; Retext: the holder's text changes, not the holder.
     enum Kind { Down, Up, Select, OwnSelect, SelectOther, Retext, Wait } kind;
     QPoint at {};
     int waitMs = 0;
@@ -52,7 +51,7 @@ protected:
             case Step::Select: clipboard.changeSelection(selected); break;
             case Step::OwnSelect: clipboard.changeSelection(selected, true); break;
             case Step::SelectOther: clipboard.changeSelection(QStringLiteral("first line")); break;
-            case Step::Retext: clipboard.selection = selected; break;
+            case Step::Retext: clipboard.selection = selected; break; // the holder keeps the selection
             case Step::Wait: vqtest::spin(step.waitMs); break;
             }
         }

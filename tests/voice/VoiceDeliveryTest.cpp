@@ -255,8 +255,7 @@ TEST_F(DeliveryTest, TranslationGrowsPhraseByPhraseAndPastesTheWholeOnce)
          {{"a^b。c？A&B + C#", 0, 3, 3}, {"a^b。c？A&B + C#", 2, 4, 3}},
          {"a^b。", "c？", "A&B + C#", "a^b。c？A&B + C#"},
          {"[a^b。]", "[a^b。][c？]", "[a^b。][c？][A&B + C#]"},
-         {},
-         true},
+         {}, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -290,10 +289,9 @@ TEST_F(DeliveryTest, TranslationGrowsPhraseByPhraseAndPastesTheWholeOnce)
         EXPECT_EQ(clipboard.writes, row.pasted);
         EXPECT_EQ(int(keys.keyDowns().count(kPasteKey)), int(row.pasted.size()));
         EXPECT_EQ(local.texts().mid(postsBefore), row.pasted);
-        if (row.failureTip) {
+        if (row.failureTip)
             EXPECT_EQ(VQPopupWindowTool::sharedInstance().tipWindow()->text(),
                       QRNLocalizedString::qrnAppLocalizedString(VQAudioMonitorService::translateFailedText()));
-        }
         ASSERT_TRUE(vqtest::waitUntil(voicetest::hubIsIdle));
     }
 }
