@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <QWebChannel>
 #include <QWebEngineDownloadRequest>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -57,6 +58,35 @@ const char* const kShim = R"JS(
     var t = e.target;
     if (t && t.tagName === 'INPUT' && t.type === 'file') window.__vqFileInput = t;
   }, true);
+  // A click on a link of the page is a download. The engine reports a script navigation as a
+  // link click too, so the click itself is told to the host here and the engine never sees it.
+  window.addEventListener('click', function (e) {
+    if (e.defaultPrevented || e.button !== 0 || e.ctrlKey || e.shiftKey || e.altKey || e.metaKey) return;
+    var link = e.target && e.target.closest ? e.target.closest('a[href]') : null;
+    if (!link || (link.target && link.target !== '_self')) return;
+    var address = new URL(link.href, document.baseURI);
+    if (['http:', 'https:', 'blob:'].indexOf(address.protocol) < 0) return;
+    if (address.hash && address.href.split('#')[0] === location.href.split('#')[0]) return;
+    e.preventDefault();
+    send('__vqLinkClicked', address.href);
+  });
+  // A form that sends its fields in the address is sent as a script navigation, which the host
+  // fetches first like any other; a form that posts them is left to the engine.
+  function sendInAddress(form, submitter) {
+    if (!form || form.method !== 'get' || (form.target && form.target !== '_self')) return false;
+    var address = new URL(form.action || location.href, document.baseURI);
+    var fields = new URLSearchParams();
+    new FormData(form).forEach(function (value, name) { fields.append(name, typeof value === 'string' ? value : value.name); });
+    if (submitter && submitter.name) fields.append(submitter.name, submitter.value);
+    address.search = fields.toString();
+    location.href = address.href;
+    return true;
+  }
+  var submitForm = HTMLFormElement.prototype.submit;
+  HTMLFormElement.prototype.submit = function () { if (!sendInAddress(this)) submitForm.call(this); };
+  window.addEventListener('submit', function (e) {
+    if (!e.defaultPrevented && sendInAddress(e.target, e.submitter)) e.preventDefault();
+  });
   window.__vqDeliverFiles = function (files) {
     var input = window.__vqFileInput;
     if (!input) return false;
@@ -97,6 +127,21 @@ VQAIWebEnginePage::VQAIWebEnginePage(QWebEngineProfile* profile, QObject* parent
 
 bool VQAIWebEnginePage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
 {
+    if (onNavigation)
+        onNavigation(url, type, isMainFrame);
+    const QString scheme = url.scheme();
+    const bool fetchable = scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("blob");
+    const bool sameDocument = url.adjusted(QUrl::RemoveFragment) == this->url().adjusted(QUrl::RemoveFragment);
+    // Link clicks of the page's own links come as messages (see kShim): what comes here as a link
+    // click is a script's navigation, which the engine does not tell apart.
+    if ((type == NavigationTypeOther || type == NavigationTypeLinkClicked) && isMainFrame && fetchable && !sameDocument) {
+        // Fetched first: a file is saved, anything else is then shown (see fetchNavigation).
+        QTimer::singleShot(0, this, [this, url] {
+            if (onScriptNavigation)
+                onScriptNavigation(url);
+        });
+        return false;
+    }
     if (type == NavigationTypeLinkClicked) {
         // A clicked link is downloaded, not shown; the download starts once this decision is made.
         QTimer::singleShot(0, this, [this, url] {
@@ -190,16 +235,38 @@ void VQAIWebHost::createPage()
     m_page = new VQAIWebEnginePage(m_profile, nullptr);
     m_page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     m_page->settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, true);
+    m_page->onNavigation = [this](const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame) {
+        if (!m_handlers.navigationRequested)
+            return;
+        static const QHash<int, QString> kinds{
+            {QWebEnginePage::NavigationTypeLinkClicked, QStringLiteral("link")},
+            {QWebEnginePage::NavigationTypeTyped, QStringLiteral("typed")},
+            {QWebEnginePage::NavigationTypeFormSubmitted, QStringLiteral("form")},
+            {QWebEnginePage::NavigationTypeBackForward, QStringLiteral("back-forward")},
+            {QWebEnginePage::NavigationTypeReload, QStringLiteral("reload")},
+            {QWebEnginePage::NavigationTypeRedirect, QStringLiteral("redirect")},
+        };
+        m_handlers.navigationRequested(url, kinds.value(type, QStringLiteral("script")), isMainFrame);
+    };
     m_page->onLinkClicked = [this](const QUrl& url) {
         log(QStringLiteral("link clicked: %1").arg(url.toString()));
-        if (m_page)
+        if (m_page) {
+            m_linkFetches.append(url);
             m_page->download(url);
+        }
     };
+    m_page->onScriptNavigation = [this](const QUrl& url) { fetchNavigation(url); };
     m_page->onChooseFiles = [this](bool multiple) { onChooseFiles(multiple); };
     m_page->onConsole = [this](const QString& line) { log(line); };
 
     m_bridge = new VQAIWebMessageBridge(this);
     m_bridge->onMessage = [this](const QString& name, const QString& body) {
+        if (name == QLatin1String("__vqLinkClicked")) {
+            const QUrl url(QJsonDocument::fromJson("[" + body.toUtf8() + "]").array().at(0).toString());
+            if (url.isValid() && m_page->onLinkClicked)
+                m_page->onLinkClicked(url);
+            return;
+        }
         if (m_handlers.scriptMessage)
             m_handlers.scriptMessage(name, body);
     };
@@ -218,6 +285,10 @@ void VQAIWebHost::createPage()
     shim.setSourceCode(channelJs + QLatin1Char('\n') + QString::fromUtf8(kShim));
     m_page->scripts().insert(shim);
 
+    connect(m_page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
+        if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && m_handlers.loadFailed)
+            m_handlers.loadFailed(info.url(), QStringLiteral("%1 (%2)").arg(info.errorString()).arg(info.errorCode()));
+    });
     connect(m_page, &QWebEnginePage::loadStarted, this, [this] { m_loading = true; });
     connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
         m_loading = false;
@@ -332,11 +403,28 @@ void VQAIWebHost::deliverFiles(const QStringList& paths)
     reader->start();
 }
 
+void VQAIWebHost::fetchNavigation(const QUrl& url)
+{
+    if (!m_page)
+        return;
+    log(QStringLiteral("navigation fetched first: %1").arg(url.toString()));
+    m_navigationFetches.append(url);
+    m_page->download(url);
+}
+
 void VQAIWebHost::onDownloadRequested(QWebEngineDownloadRequest* download)
 {
     if (download->page() != m_page)
         return;
     const quint32 id = download->id();
+    // Which fetch this is: by its address; a redirected one (another address) is the oldest
+    // navigation fetch, unless a link download is still to come.
+    bool fromNavigation = m_navigationFetches.removeOne(download->url());
+    if (!fromNavigation && !m_linkFetches.removeOne(download->url()) && m_linkFetches.isEmpty()
+        && !m_navigationFetches.isEmpty() && !m_downloadPaths.contains(id)) {
+        m_navigationFetches.removeFirst();
+        fromNavigation = true;
+    }
     // The engine asks again, with a new request, for a download it retries after a broken
     // connection: the retry keeps the place it was given, and the download is reported once.
     QString path = m_downloadPaths.value(id);
@@ -346,10 +434,16 @@ void VQAIWebHost::onDownloadRequested(QWebEngineDownloadRequest* download)
         info.url = download->url();
         info.mimeType = download->mimeType();
         info.suggestedFileName = download->suggestedFileName();
+        info.fromNavigation = fromNavigation;
         log(QStringLiteral("download #%1 requested: %2 (%3)").arg(info.id).arg(info.url.toString(), info.mimeType));
         path = m_handlers.downloadRequested ? m_handlers.downloadRequested(info) : QString();
         if (path.isEmpty()) {
             download->cancel();
+            if (fromNavigation) {
+                // Not a file: the page goes where the script sent it.
+                log(QStringLiteral("navigation shown: %1").arg(info.url.toString()));
+                load(info.url);
+            }
             return;
         }
         m_downloadPaths.insert(id, path);

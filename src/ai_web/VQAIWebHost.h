@@ -29,13 +29,17 @@ public Q_SLOTS:
     void postMessage(const QString& name, const QString& body);
 };
 
-// The page: a link click becomes a download, a file choice goes to the host without waiting.
+// The page: a link click becomes a download, a script navigation of the main frame is fetched
+// first (as a download) so that its response type decides, a file choice goes to the host
+// without waiting.
 class VQAIWebEnginePage : public QWebEnginePage {
     Q_OBJECT
 public:
     VQAIWebEnginePage(QWebEngineProfile* profile, QObject* parent);
 
+    std::function<void(const QUrl& url, NavigationType type, bool isMainFrame)> onNavigation;
     std::function<void(const QUrl& url)> onLinkClicked;
+    std::function<void(const QUrl& url)> onScriptNavigation;
     std::function<void(bool multiple)> onChooseFiles;
     std::function<void(const QString& line)> onConsole;
 
@@ -66,6 +70,7 @@ private:
     void onDownloadRequested(QWebEngineDownloadRequest* download);
     void onNewWindowRequested(QWebEngineNewWindowRequest& request);
     void onChooseFiles(bool multiple);
+    void fetchNavigation(const QUrl& url);
     void deliverFiles(const QStringList& paths);
 
     Handlers m_handlers;
@@ -79,5 +84,7 @@ private:
     bool m_loading = false;
     std::deque<std::pair<QString, std::function<void(const QVariant&)>>> m_pendingScripts;
     QHash<quint32, QString> m_downloadPaths; // downloads not reported ended yet
+    QList<QUrl> m_navigationFetches;         // script navigations fetched, not requested back yet
+    QList<QUrl> m_linkFetches;               // link downloads asked for, not requested back yet
     quint64 m_fileChoice = 0; // the latest file choice; an older answer is dropped
 };

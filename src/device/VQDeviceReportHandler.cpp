@@ -2,11 +2,15 @@
 
 #include "MMLog.h"
 #include "NotificationCenter.h"
+#include "VQChipTokenScene.h"
+#include "VQHttpRequestManager.h"
 #include "VQDeviceEvents.h"
 #include "VQNotificationNames.h"
 #include "VQOTAProtocol.h"
 #include "VQOTATransfer.h"
 #include "VQUserInfoData.h"
+
+#include <QJsonObject>
 
 using namespace VQDeviceProtocol;
 
@@ -24,6 +28,25 @@ bool hasLighting(quint64 mouseType)
             return true;
     }
     return false;
+}
+
+// Asks the maker's API for the token of the voice chip that described itself; a token that
+// arrives is stored and the AI page is built again with it.
+void requestVoiceChipToken(const QString& chipInformation)
+{
+    VQChipTokenScene scene;
+    scene.setChipInfo(chipInformation);
+    VQHttpRequestManager::sharedInstance().httpRequestWithScene(scene, [](const VQHttpResult& result) {
+        const QString token = result.data.toObject().value(QLatin1String("token")).toString();
+        if (!result.success || token.isEmpty()) {
+            VQLogWarn(QStringLiteral("no voice-chip token: %1")
+                          .arg(result.success ? QStringLiteral("the answer holds none") : result.message));
+            return;
+        }
+        VQLogInfo(QStringLiteral("voice-chip token received"));
+        VQUserInfoData::sharedInstance().setIFlytekChip_token(token);
+        VQDeviceEvents::voiceChipToken();
+    });
 }
 
 } // namespace
@@ -158,7 +181,7 @@ void VQDeviceReportHandler::apply(const Report& report)
         post(vq::kUpdateMouseLeftOrRightHandBehaviorNotification);
         break;
     case ReportKind::VoiceChipInfo:
-        VQDeviceEvents::voiceChipInfo(report.text);
+        requestVoiceChipToken(report.text);
         break;
     case ReportKind::Acknowledgement:
         if (report.value != 0)
@@ -166,6 +189,9 @@ void VQDeviceReportHandler::apply(const Report& report)
         // Settings are read back, so the record shows what the device holds either way.
         if (report.command >= SetDpi && report.command <= SetHand)
             read(Command(report.command - kReadBackOffset));
+        // A new mode can change the colour the device shows, so the colour comes back with it.
+        if (report.command == SetLightingMode)
+            read(ReadLightingColor);
         break;
     case ReportKind::Key:
         applyKey(report.value);

@@ -20,12 +20,17 @@ class QWidget;
 
 class VQAIWebPageHost {
 public:
-    // A download the page started (a link click, or a response the engine does not show).
+    // A download the page started (a link click, or a response the engine does not show), or
+    // the fetch of a script or form navigation of the page's main frame, made as a download so
+    // that its response type is known before the page is replaced.
     struct Download {
         quint32 id = 0;
         QUrl url;
         QString mimeType;          // as the response gave it
         QString suggestedFileName; // as the engine suggested it; may be empty
+        // A navigation's fetch: answering with an empty text cancels the fetch and lets the page
+        // navigate to the address instead.
+        bool fromNavigation = false;
     };
 
     // What the host reports, always on the main thread. Unset handlers are skipped.
@@ -45,8 +50,14 @@ public:
         // The download ended: complete (the whole file is at its path) or not (interrupted,
         // cancelled; the reason in error).
         std::function<void(quint32 id, bool complete, const QString& error)> downloadFinished;
+        // Every navigation the page asks for, before it is decided: the address, its kind
+        // ("link", "typed", "form", "back-forward", "reload", "redirect", "script") and whether
+        // it is the main frame's.
+        std::function<void(const QUrl& url, const QString& kind, bool mainFrame)> navigationRequested;
         // A page load ended (ok false: it failed).
         std::function<void(const QUrl& url, bool ok)> loadFinished;
+        // A page load failed, with the engine's reason; loadFinished follows.
+        std::function<void(const QUrl& url, const QString& error)> loadFailed;
         // Lines for the program's log.
         std::function<void(const QString& line)> log;
     };

@@ -316,8 +316,13 @@ NewWindowAction newWindowAction(const QUrl& url, const QString& devicePageHost)
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) || url.host().isEmpty())
         return NewWindowAction::Ignore;
-    const QString devicePage = trimmedHost(devicePageHost) + QStringLiteral("/device");
-    if (url.toString().startsWith(devicePage, Qt::CaseInsensitive))
+    // The device page is recognised by its host and path wherever they stand in the address and
+    // whatever the scheme: the maker links it over http as well as https.
+    const QUrl deviceHost(devicePageHost);
+    QString hostText = deviceHost.host();
+    if (deviceHost.port() != -1)
+        hostText += QLatin1Char(':') + QString::number(deviceHost.port());
+    if (!hostText.isEmpty() && url.toString().contains(hostText + QStringLiteral("/device"), Qt::CaseInsensitive))
         return NewWindowAction::DevicePage;
     return NewWindowAction::OpenInBrowser;
 }

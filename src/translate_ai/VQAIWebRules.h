@@ -96,8 +96,9 @@ QString downloadFileName(const QString& suggestedName, const QString& mimeType, 
 
 // What a request of the page for a new window does.
 enum class NewWindowAction { Ignore, DevicePage, OpenInBrowser };
-// Only http and https addresses go anywhere; the maker's device page (devicePageHost + "/device")
-// opens the main window instead of the browser.
+// Only http and https addresses go anywhere; an address that contains the maker's device page
+// (the host of devicePageHost followed by "/device", any scheme) opens the main window instead of
+// the browser.
 NewWindowAction newWindowAction(const QUrl& url, const QString& devicePageHost);
 
 } // namespace VQAIWebRules

@@ -139,12 +139,22 @@ void VQAIWebWindowController::installHandlers()
     handlers.downloadFinished = [this](quint32 id, bool complete, const QString& error) {
         onDownloadFinished(id, complete, error);
     };
+    // The page's navigations and loads go to the daily log file, as the script messages do.
+    handlers.navigationRequested = [](const QUrl& url, const QString& kind, bool mainFrame) {
+        VQToolManager::writeLog(QStringLiteral("decidePolicyForNavigationAction:%1 (%2, %3),webView=aiWebView")
+                                    .arg(url.toString(), kind, mainFrame ? QStringLiteral("main frame") : QStringLiteral("frame")));
+    };
     handlers.loadFinished = [this](const QUrl& url, bool ok) {
-        if (ok)
+        if (ok) {
             VQLogInfo(QStringLiteral("AI page loaded: %1").arg(url.toString()));
-        else
+            VQToolManager::writeLog(QStringLiteral("didFinishNavigation:%1").arg(url.toString()));
+        } else {
             VQLogWarn(QStringLiteral("AI page failed to load: %1").arg(url.toString()));
+        }
         Q_EMIT pageLoaded(url, ok);
+    };
+    handlers.loadFailed = [](const QUrl& url, const QString& error) {
+        VQToolManager::writeLog(QStringLiteral("didFailProvisionalNavigation:%1 %2").arg(error, url.toString()));
     };
     handlers.log = [](const QString& line) { VQLogInfo(QStringLiteral("AI web: %1").arg(line)); };
     m_host->setHandlers(std::move(handlers));
@@ -295,6 +305,9 @@ void VQAIWebWindowController::onNewWindow(const QUrl& url)
 
 QString VQAIWebWindowController::onDownloadRequested(const VQAIWebPageHost::Download& download)
 {
+    VQToolManager::writeLog(QStringLiteral("decidePolicyForNavigationResponse:%1 (%2)").arg(download.url.toString(), download.mimeType));
+    if (download.fromNavigation && !VQAIWebRules::isDownloadableMimeType(download.mimeType))
+        return {}; // the page shows it
     auto folder = std::make_shared<QTemporaryDir>(QDir(QDir::tempPath()).filePath(QStringLiteral("vq-ai-download-XXXXXX")));
     if (!folder->isValid()) {
         VQLogError(QStringLiteral("AI download %1: no temporary folder: %2").arg(download.url.toString(), folder->errorString()));

@@ -84,8 +84,8 @@ private:
 
     std::unique_ptr<VQAIWebPageHost> m_host;
     bool m_isCompleteLoad = false;
-    // Nothing in the program asks for the page before the first show yet (the voice chip's
-    // token and the server's chat address do not arrive here), so the first show builds it.
+    // The page is built at the first show; a build asked for before it (a new chat address from
+    // the server, the voice chip's token) waits for it.
     bool m_buildPending = true;
     bool m_shownOnce = false;
     QHash<quint32, PendingDownload> m_downloads;

@@ -34,6 +34,7 @@ VQSelectionMonitor::VQSelectionMonitor()
     m_freshWindow.setSingleShot(true);
     m_freshWindow.setTimerType(Qt::PreciseTimer);
     m_freshWindow.setInterval(kFreshSelectionMs);
+    connect(&m_freshWindow, &QTimer::timeout, this, &VQSelectionMonitor::freshWindowEnded);
 }
 
 VQSelectionMonitor::~VQSelectionMonitor() = default;
@@ -46,6 +47,8 @@ void VQSelectionMonitor::resetForTests()
         m.m_searchIcon->hide();
     m.m_pressed = false;
     m.m_hasPreviousPress = false;
+    m.m_lastSelectionText.clear();
+    m.m_lastSelectionKnown = false;
 }
 
 bool VQSelectionMonitor::start()
@@ -125,8 +128,8 @@ void VQSelectionMonitor::mouseEvent(const MMEvent& event)
     if (!isEnabled())
         return;
     m_releasePos = event.location;
-    if (m_selectionChangedDuringPress)
-        showSearchIcon();
+    if (m_selectionChangedDuringPress && m_clipboard)
+        showSearchIcon(m_clipboard->selectionText());
     else
         m_freshWindow.start(); // some applications take the selection only after the release
 }
@@ -139,15 +142,31 @@ void VQSelectionMonitor::selectionChanged()
         m_selectionChangedDuringPress = true;
     } else if (m_freshWindow.isActive()) {
         m_freshWindow.stop();
-        showSearchIcon();
+        showSearchIcon(m_clipboard->selectionText());
+    } else {
+        m_lastSelectionKnown = false; // a selection made without a gesture: not offered
     }
 }
 
-void VQSelectionMonitor::showSearchIcon()
+void VQSelectionMonitor::freshWindowEnded()
 {
-    if (!isEnabled() || !m_clipboard)
+    if (!isEnabled() || !m_clipboard || m_clipboard->ownsSelection())
         return;
     const QString text = m_clipboard->selectionText();
+    if (m_lastSelectionKnown && text != m_lastSelectionText) {
+        showSearchIcon(text);
+        return;
+    }
+    m_lastSelectionText = text;
+    m_lastSelectionKnown = true;
+}
+
+void VQSelectionMonitor::showSearchIcon(const QString& text)
+{
+    m_lastSelectionText = text;
+    m_lastSelectionKnown = true;
+    if (!isEnabled() || !m_clipboard)
+        return;
     if (isBlank(text))
         return;
     VQUserInfoData::sharedInstance().setPasteboardContent(text);

@@ -18,9 +18,11 @@ struct MMEvent;
 // A selection gesture is a left-button drag (the release lies startDragDistance() or more from
 // the press) or a double or triple click (a press within mouseDoubleClickInterval() and
 // startDragDistance() of the previous press). Its selection is fresh when the primary selection
-// changed hands between the press and kFreshSelectionMs after the release; then the selection's
-// text goes into VQUserInfoData::pasteboardContent and the search icon shows beside the release
-// point. Nothing is copied: the user's clipboard stays as it is. Selections this program holds
+// changed hands between the press and kFreshSelectionMs after the release, or, for a program
+// that keeps the selection across selections (a Tk text widget), when the selection's text then
+// differs from the last text seen (a change of hands outside any gesture only sets what was
+// seen); then the selection's text goes into VQUserInfoData::pasteboardContent and the search
+// icon shows beside the release point. Nothing is copied: the user's clipboard stays as it is. Selections this program holds
 // are ignored, and nothing shows unless VQUserInfoData::wordInputSwitch is on and a device is
 // connected. The icon's click hides it and the main window and translates the selection; the
 // next mouse press elsewhere hides it; a newer selection moves it.
@@ -59,7 +61,9 @@ private:
 
     void mouseEvent(const MMEvent& event);
     void selectionChanged();
-    void showSearchIcon();
+    // The window after a release ended without a change of hands.
+    void freshWindowEnded();
+    void showSearchIcon(const QString& text);
     static bool isEnabled();
 
     std::unique_ptr<MMEventMonitor> m_mouseMonitor;
@@ -79,4 +83,8 @@ private:
     QElapsedTimer m_previousPressClock;
     // Runs from the release of a gesture whose selection has not changed yet.
     QTimer m_freshWindow;
+    // The selection's text when a gesture last read it; unknown after a change of hands outside
+    // a gesture, until the next gesture reads it.
+    QString m_lastSelectionText;
+    bool m_lastSelectionKnown = false;
 };

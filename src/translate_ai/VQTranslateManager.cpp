@@ -28,11 +28,56 @@ void VQTranslateManager::resetForTests()
     ++manager.m_requestSerial;
 }
 
+namespace {
+
+// Characters of scripts written without blanks between words: Han, kana and their punctuation
+// (Hangul is written with blanks and is not among them).
+bool isWrittenWithoutBlanks(char32_t c)
+{
+    if ((c >= 0x3000 && c <= 0x303F) || (c >= 0xFF00 && c <= 0xFFEF))
+        return true;
+    const QChar::Script script = QChar::script(c);
+    return script == QChar::Script_Han || script == QChar::Script_Hiragana || script == QChar::Script_Katakana;
+}
+
+char32_t codePointBefore(const QString& text, qsizetype end)
+{
+    if (end <= 0)
+        return 0;
+    const QChar last = text.at(end - 1);
+    if (last.isLowSurrogate() && end >= 2 && text.at(end - 2).isHighSurrogate())
+        return QChar::surrogateToUcs4(text.at(end - 2), last);
+    return last.unicode();
+}
+
+char32_t codePointAt(const QString& text, qsizetype at)
+{
+    if (at >= text.size())
+        return 0;
+    const QChar first = text.at(at);
+    if (first.isHighSurrogate() && at + 1 < text.size() && text.at(at + 1).isLowSurrogate())
+        return QChar::surrogateToUcs4(first, text.at(at + 1));
+    return first.unicode();
+}
+
+} // namespace
+
 QString VQTranslateManager::requestText(const QString& text)
 {
     static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n]+"));
-    QString sent = text;
-    sent.replace(lineBreaks, QStringLiteral(" "));
+    QString sent;
+    sent.reserve(text.size());
+    qsizetype done = 0;
+    for (QRegularExpressionMatchIterator it = lineBreaks.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        sent += QStringView(text).mid(done, match.capturedStart() - done);
+        done = match.capturedEnd();
+        const bool joined = isWrittenWithoutBlanks(codePointBefore(text, match.capturedStart()))
+            && isWrittenWithoutBlanks(codePointAt(text, done));
+        if (!joined)
+            sent += QLatin1Char(' ');
+    }
+    sent += QStringView(text).mid(done);
     return sent;
 }
 

@@ -35,7 +35,8 @@ public:
     QString yiText() const { return m_yiText; }
 
     // The text as it is sent: every run of line breaks becomes one blank, so lines do not run
-    // together.
+    // together; between two Han or kana characters it is removed, as those are written without
+    // blanks.
     static QString requestText(const QString& text);
     // True when the text holds anything but white space.
     static bool isHaveText(const QString& text);

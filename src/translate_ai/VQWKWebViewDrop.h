@@ -16,7 +16,9 @@ public:
     virtual void receivedFileUrlList(const QList<QUrl>& fileUrls) = 0;
 };
 
-// The drop rules of the web view, free of any widget: the view's event filter calls them.
+// The drop rules of a web view that takes dropped files, free of any widget. No view of the
+// program takes drops yet (the AI web window's view leaves them to its page); a view that does
+// calls these from its drag and drop events.
 namespace VQWKWebViewDrop {
 
 // A drag enters with the source's allowed actions: a drag carrying files that may link is

@@ -29,6 +29,7 @@ void TKTTSManager::resetForTests()
     manager.m_language.clear();
     manager.m_status = 0;
     manager.m_utterance = 0;
+    manager.m_trailingPause = 0;
     manager.m_completeBlock = nullptr;
     manager.m_toldUnavailable = false;
 }
@@ -66,6 +67,8 @@ bool TKTTSManager::startSpeak()
     m_status = kStatusSpeaking;
     attachEngine();
     VQSpeechEngine& engine = VQSpeechEngine::instance();
+    if (endTrailingPause())
+        return false;
     if (engine.isSpeaking()) {
         // The cancel event of the stopped utterance reports 4.
         engine.stop(VQSpeechEngine::Boundary::Immediate);
@@ -107,9 +110,22 @@ bool TKTTSManager::stopSpeak(int boundary)
     if (boundary != 0 && boundary != 1)
         return false;
     attachEngine();
+    if (endTrailingPause()) {
+        m_status = kStatusFinished;
+        return true;
+    }
     if (!VQSpeechEngine::instance().stop(boundary == 0 ? VQSpeechEngine::Boundary::Immediate : VQSpeechEngine::Boundary::Word))
         return false;
     m_status = kStatusFinished;
+    return true;
+}
+
+bool TKTTSManager::endTrailingPause()
+{
+    if (m_trailingPause == 0)
+        return false;
+    m_trailingPause = 0;
+    reportLater(kStatusFinished, false);
     return true;
 }
 
@@ -138,10 +154,18 @@ void TKTTSManager::engineEvent(int utterance, int event)
         m_utterance = 0;
         report(kStatusFinished, false);
         break;
-    case VQSpeechEngine::Event::Finished:
+    case VQSpeechEngine::Event::Finished: {
         m_utterance = 0;
-        report(kStatusFinished, true);
+        const quint64 pause = ++m_pauseCount;
+        m_trailingPause = pause;
+        QTimer::singleShot(kDelayAfterMs, Qt::PreciseTimer, m_context.get(), [this, pause] {
+            if (m_trailingPause != pause)
+                return; // ended by a start or a stop
+            m_trailingPause = 0;
+            report(kStatusFinished, true);
+        });
         break;
+    }
     case VQSpeechEngine::Event::Failed:
         m_utterance = 0;
         VQLogWarn(QStringLiteral("speech output broke off: %1").arg(VQSpeechEngine::instance().lastError()));

@@ -11,7 +11,9 @@
 //
 // Status: 0 before anything was spoken, 1 speaking, 2 paused, 3 resumed, 4 finished or stopped.
 // The completion block is called after every status change that the engine reports, from the
-// event loop; a finished utterance posts "TTSPlayCompleteNoti" first. When no engine or no
+// event loop; a finished utterance posts "TTSPlayCompleteNoti" first, kDelayAfterMs after the
+// engine ended it (the utterance's trailing pause, which still counts as speaking: a start or a
+// stop in it ends it as a stop does). When no engine or no
 // output device is there, a start reports 4 without that notification, so that what waits for
 // the end still happens; the reason is logged and shown once.
 class TKTTSManager {
@@ -20,6 +22,8 @@ public:
     static constexpr int kStatusPaused = 2;
     static constexpr int kStatusResumed = 3;
     static constexpr int kStatusFinished = 4;
+    // The pause after an utterance before it counts as finished.
+    static constexpr int kDelayAfterMs = 500;
     // The text of the tip shown once when nothing can be spoken (a key for the UI strings).
     static constexpr char kCannotSpeakText[] = "无法朗读：没有语音引擎或声音输出设备";
 
@@ -54,6 +58,8 @@ private:
     void report(int status, bool finished);
     void reportLater(int status, bool finished);
     void cannotSpeak(const QString& reason);
+    // Ends the trailing pause of a finished utterance as a stop; false when none runs.
+    bool endTrailingPause();
 
     std::unique_ptr<QObject> m_context;
     const void* m_attachedEngine = nullptr;
@@ -61,6 +67,9 @@ private:
     QString m_language;
     int m_status = 0;
     int m_utterance = 0;
+    // The trailing pause that runs; 0 when none.
+    quint64 m_trailingPause = 0;
+    quint64 m_pauseCount = 0;
     std::function<void(int)> m_completeBlock;
     bool m_toldUnavailable = false;
 };

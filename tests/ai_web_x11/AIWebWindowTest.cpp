@@ -13,8 +13,10 @@
 #include "VQApiConfig.h"
 #include "VQPopupWindowTool.h"
 #include "VQTipWindow.h"
+#include "VQToolManager.h"
 #include "VQUserInfoData.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -196,6 +198,50 @@ TEST_F(AIWebWindowTest, LinkDownloadsAreSavedWholeOrNotAtAll)
     ASSERT_TRUE(waitUntil([&] { return tipText().startsWith(loc("下载失败，error=%1").arg(QString())); }, kPageTimeoutMs))
         << tipText().toStdString();
     EXPECT_EQ(chooser.proposedNames.size(), 2);
+}
+
+// A script navigation or a form that sends its fields in the address, to a picture or a markdown
+// text, is saved through the chooser and leaves the AI page in place; one to a web page shows it.
+// The navigations and loads reach the daily log file.
+TEST_F(AIWebWindowTest, ScriptAndFormNavigationsToFilesAreSavedAndTheAIPageStays)
+{
+    const QByteArray png = QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(300, '\x42');
+    pages.server().setReply(QStringLiteral("/files/picture.png"), vqtest::StandInReply::text(png, "image/png"));
+    pages.server().setReply(QStringLiteral("/files/notes.md"), vqtest::StandInReply::text("# notes\n", "text/markdown"));
+    pages.server().setReply(QStringLiteral("/next.html"), vqtest::StandInReply::html(200, "<p id=next>next page</p>"));
+    QTemporaryDir target;
+    FakeFileChooser chooser;
+    VQAIWebPageHost& host = showWindow();
+    const std::pair<const char*, QByteArray> rows[] = {
+        {"location.href = '/files/picture.png'; 'picture.png'", png},
+        {"var f = document.createElement('form'); f.action = '/files/notes.md'; f.method = 'get';"
+         "var i = document.createElement('input'); i.name = 'q'; i.value = 'a b'; f.appendChild(i);"
+         "document.body.appendChild(f); f.submit(); 'notes.md'",
+         "# notes\n"},
+    };
+    for (const auto& [script, bytes] : rows) {
+        SCOPED_TRACE(script);
+        chooser.answer = target.filePath(QString::number(chooser.proposedNames.size()));
+        const QString savedAs = evaluate(host, QString::fromLatin1(script)).toString();
+        QFile saved(chooser.answer);
+        ASSERT_TRUE(waitUntil([&] { return saved.size() == bytes.size(); }, kPageTimeoutMs));
+        EXPECT_EQ(chooser.proposedNames.last(), savedAs);
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_EQ(saved.readAll(), bytes);
+        EXPECT_EQ(evaluate(host, QStringLiteral("typeof handlInputValue")).toString(), QStringLiteral("function"));
+    }
+
+    // A web page is shown as the script asked.
+    evaluate(host, QStringLiteral("location.href = '/next.html'; 1"));
+    ASSERT_TRUE(waitUntil([&] { return evaluate(host, QStringLiteral("!!document.getElementById('next')")).toBool(); }, kPageTimeoutMs));
+    EXPECT_EQ(chooser.proposedNames.size(), 2);
+
+    QFile logFile(VQToolManager::getFilePath(QDate::currentDate().toString(QStringLiteral("'/Log/'yyyy-MM-dd'_log.txt'"))));
+    const QString log = logFile.open(QIODevice::ReadOnly) ? QString::fromUtf8(logFile.readAll()) : QString();
+    EXPECT_TRUE(log.contains(QStringLiteral("decidePolicyForNavigationAction:") + pages.url(QStringLiteral("/files/picture.png"))))
+        << log.right(2000).toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral("didFinishNavigation:") + pages.url(QStringLiteral("/next.html"))))
+        << log.right(2000).toStdString();
 }
 
 // The plugin's own promises, on a bare host: scripts sent while a page loads run after it in

@@ -9,6 +9,7 @@
 #include "VQBLEMouseCommandManager.h"
 #include "VQDeviceEvents.h"
 #include "VQHidCommandManager.h"
+#include "VQHttpRequestManager.h"
 #include "VQMouseCommandManager.h"
 #include "VQNotificationNames.h"
 #include "VQUserInfoData.h"
@@ -52,7 +53,7 @@ public:
             [this](const VQDeviceEvents::LaserPenSignal& signal) { penSignals.push_back(signal); });
         VQDeviceEvents::setAiKeyCallback([this](int key) { aiKeys.push_back(key); });
         VQDeviceEvents::setScreenshotCallback([this] { ++screenshots; });
-        VQDeviceEvents::setVoiceChipInfoCallback([this](const QString& info) { chipInfo.append(info); });
+        VQDeviceEvents::setVoiceChipTokenCallback([this] { ++chipTokens; });
     }
 
     int count(const char* name) const { return int(notifications.count(QString::fromLatin1(name))); }
@@ -66,7 +67,7 @@ public:
         penSignals.clear();
         aiKeys.clear();
         screenshots = 0;
-        chipInfo.clear();
+        chipTokens = 0;
     }
 
     QStringList notifications;
@@ -76,7 +77,7 @@ public:
     std::vector<VQDeviceEvents::LaserPenSignal> penSignals;
     std::vector<int> aiKeys;
     int screenshots = 0;
-    QStringList chipInfo;
+    int chipTokens = 0;
 
 private:
     QObject m_owner;
@@ -96,6 +97,8 @@ protected:
         resetAll();
         VQMouseCommandManager::sharedInstance();
         recorder = std::make_unique<DeviceEventRecorder>();
+        // Requests of the device link stay on this machine unless a test serves them.
+        VQHttpRequestManager::sharedInstance().setNetworkDownCheckForTests([] { return true; });
         HIDDevice::sharedManager().start();
     }
 
@@ -108,6 +111,7 @@ protected:
     static void resetAll()
     {
         HIDDevice::resetForTests();
+        VQHttpRequestManager::sharedInstance().resetForTests();
         VQHidCommandManager::resetForTests();
         VQBLEMouseCommandManager::resetForTests();
         NotificationCenter::defaultCenter().resetForTests();

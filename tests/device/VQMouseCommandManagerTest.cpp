@@ -1,6 +1,8 @@
 // The command facade and both managers driven through the simulated receiver and mouse: the
 // bytes that leave, the read-backs, the record, the notifications and the event codes.
-#include "DeviceTestFixture.h"
+#include "OTATestFixture.h"
+
+#include <QJsonObject>
 
 #include <functional>
 
@@ -129,24 +131,24 @@ TEST_F(VQMouseCommandManagerTest, SettingsLeaveTheTableBytesAndAreReadBack)
     struct Case {
         std::function<void()> send;
         const char* setFrame;
-        const char* readFrame;
+        QStringList readFrames;
         std::function<qint64()> recorded;
         qint64 expected;
         const char* notification;
     };
     VQMouseInfoItem& item = record();
     const Case cases[] = {
-        {[this] { facade().sendSetDpiData(2); }, "0da54d0516024c", "0da54d04064c", [&] { return item.dpi(); }, 2,
+        {[this] { facade().sendSetDpiData(2); }, "0da54d0516024c", {"0da54d04064c"}, [&] { return item.dpi(); }, 2,
          vq::kUpdateDPIItemNotification},
-        {[this] { facade().sendSetLightingEffectsModeData(2); }, "0da54d0519024c", "0da54d04094c",
+        {[this] { facade().sendSetLightingEffectsModeData(2); }, "0da54d0519024c", {"0da54d04094c", "0da54d040c4c"},
          [&] { return item.lightingEffectsMode(); }, 2, vq::kUpdateLightingEffectsNotification},
-        {[this] { facade().sendSetLightingEffectsBrightnessData(80); }, "0da54d051a504c", "0da54d040a4c",
+        {[this] { facade().sendSetLightingEffectsBrightnessData(80); }, "0da54d051a504c", {"0da54d040a4c"},
          [&] { return item.lightingEffectsBrightness(); }, 80, vq::kUpdateLightingEffectsNotification},
-        {[this] { facade().sendSetLightingEffectsSpeedData(4); }, "0da54d051b044c", "0da54d040b4c",
+        {[this] { facade().sendSetLightingEffectsSpeedData(4); }, "0da54d051b044c", {"0da54d040b4c"},
          [&] { return item.lightingEffectsSpeed(); }, 4, vq::kUpdateLightingEffectsNotification},
-        {[this] { facade().sendSetLightingEffectsColorData(5); }, "0da54d051c054c", "0da54d040c4c",
+        {[this] { facade().sendSetLightingEffectsColorData(5); }, "0da54d051c054c", {"0da54d040c4c"},
          [&] { return item.lightingEffectsColor(); }, 5, vq::kUpdateLightingEffectsNotification},
-        {[this] { facade().sendSetMouseLeftOrRightHandBehaviorData(1); }, "0da54d051d014c", "0da54d040d4c",
+        {[this] { facade().sendSetMouseLeftOrRightHandBehaviorData(1); }, "0da54d051d014c", {"0da54d040d4c"},
          [&] { return item.mouseLeftOrRightHandBehavior(); }, 1, vq::kUpdateMouseLeftOrRightHandBehaviorNotification},
     };
     for (const Case& c : cases) {
@@ -155,10 +157,12 @@ TEST_F(VQMouseCommandManagerTest, SettingsLeaveTheTableBytesAndAreReadBack)
         c.send();
         // Nothing changes before the device confirms.
         EXPECT_NE(c.recorded(), c.expected) << c.setFrame;
-        ASSERT_TRUE(vqtest::waitUntil([&] { return recorder->saw(c.notification); })) << c.setFrame;
-        EXPECT_EQ(writtenHex(), (QStringList{QLatin1String(c.setFrame), QLatin1String(c.readFrame)}));
+        ASSERT_TRUE(vqtest::waitUntil([&] { return recorder->notifications.size() >= c.readFrames.size(); }))
+            << c.setFrame;
+        vqtest::spin(HIDDevice::kSendIntervalMs);
+        EXPECT_EQ(writtenHex(), QStringList{QLatin1String(c.setFrame)} + c.readFrames);
         EXPECT_EQ(c.recorded(), c.expected) << c.setFrame;
-        EXPECT_EQ(recorder->notifications, QStringList{QLatin1String(c.notification)});
+        EXPECT_EQ(recorder->notifications, QStringList(c.readFrames.size(), QLatin1String(c.notification)));
         vqtest::spin(HIDDevice::kSendIntervalMs);
     }
     EXPECT_TRUE(receiver.rejected().isEmpty()) << receiver.rejected().join(QLatin1Char('\n')).toStdString();
@@ -329,8 +333,32 @@ TEST_F(VQMouseCommandManagerTest, ActionsAndReceiverCommandsLeaveTheirFrames)
     // The rate leaves as the index of the chosen entry; the device reads it back in hertz.
     EXPECT_EQ(receiver.device().values.reportRate, 1000);
     EXPECT_EQ(VQUserInfoData::sharedInstance().reportRate(), 1000);
-    EXPECT_EQ(recorder->chipInfo, QStringList{QStringLiteral("XF-0001")});
     EXPECT_TRUE(receiver.rejected().isEmpty()) << receiver.rejected().join(QLatin1Char('\n')).toStdString();
+}
+
+// A token is stored and rebuilds the AI page; a refusal or an answer without one keeps it.
+TEST_F(OTATest, TheVoiceChipsTokenIsAskedForAndANewOneRebuildsTheAIPage)
+{
+    using vqtest::StandInReply;
+    const std::pair<StandInReply, int> rows[] = {
+        {StandInReply::api(QJsonObject{{QStringLiteral("token"), QStringLiteral("tk-1")}}), 1},
+        {StandInReply::api(QJsonValue(), 500, QStringLiteral("busy")), 0},
+        {StandInReply::api(QJsonObject{}), 0},
+    };
+    plugAndSettle();
+    for (const auto& [reply, rebuilds] : rows) {
+        server.clearRequests();
+        recorder->clear();
+        server.setReply(QStringLiteral("/api/getChipToken"), reply);
+        VQHidCommandManager::sharedInstance().sendGetXunFeiChipDeviceInfoData();
+        ASSERT_TRUE(vqtest::waitUntil([&] { return !server.requests().isEmpty(); }));
+        vqtest::spin(100);
+        ASSERT_EQ(server.requests().size(), 1);
+        EXPECT_TRUE(server.requests().first().accepted()) << server.requests().first().rejection.toStdString();
+        EXPECT_EQ(server.requests().first().queryValue(QStringLiteral("chipInfo")), QStringLiteral("XF-0001"));
+        EXPECT_EQ(VQUserInfoData::sharedInstance().IFlytekChip_token(), QStringLiteral("tk-1"));
+        EXPECT_EQ(recorder->chipTokens, rebuilds);
+    }
 }
 
 TEST_F(VQMouseCommandManagerTest, LaserPenCommandsAreNotSentToAMouseReceiver)

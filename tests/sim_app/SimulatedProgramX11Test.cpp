@@ -91,8 +91,9 @@ QList<QSize> mappedWindowsTitled(const QByteArray& title)
     return out;
 }
 
-// A WAV file of the given format holding a tone.
-QString writeWav(const QString& path, int rate, int channels, double seconds)
+// A PCM WAV file of a 440 Hz tone; with extensibleBits, a mono WAVE_FORMAT_EXTENSIBLE one of samples
+// that wide instead.
+QString writeWav(const QString& path, int rate, int channels, double seconds, int extensibleBits = 0)
 {
     const int frames = int(rate * seconds);
     QByteArray data;
@@ -103,12 +104,18 @@ QString writeWav(const QString& path, int rate, int channels, double seconds)
             data.append(char(quint16(sample) >> 8));
         }
     }
-    QByteArray wav("RIFF");
     const auto le32 = [](quint32 v) { QByteArray b(4, '\0'); qToLittleEndian(v, b.data()); return b; };
     const auto le16 = [](quint16 v) { QByteArray b(2, '\0'); qToLittleEndian(v, b.data()); return b; };
-    wav += le32(quint32(36 + data.size())) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(quint16(channels))
-        + le32(quint32(rate)) + le32(quint32(rate * channels * 2)) + le16(quint16(channels * 2)) + le16(16) + "data"
-        + le32(quint32(data.size())) + data;
+    const quint16 width = quint16(extensibleBits ? extensibleBits / 8 : 2);
+    if (extensibleBits)
+        data = QByteArray(frames * width, '\x10');
+    QByteArray format = le16(extensibleBits ? 0xFFFE : 1) + le16(quint16(channels)) + le32(quint32(rate))
+        + le32(quint32(rate * channels * width)) + le16(quint16(channels * width)) + le16(quint16(width * 8));
+    if (extensibleBits)
+        format += le16(22) + le16(quint16(extensibleBits)) + le32(4)
+            + QByteArray("\x01\x00\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 16);
+    const QByteArray wav = "RIFF" + le32(quint32(20 + format.size() + data.size())) + "WAVE" + "fmt "
+        + le32(quint32(format.size())) + format + "data" + le32(quint32(data.size())) + data;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(wav) != wav.size())
         return {};
@@ -188,6 +195,7 @@ TEST(SimulatedProgram, WrongCommandsAreRefusedAndChangeNothing)
     const QString home = program.home();
     const QByteArray stereo = writeWav(home + QStringLiteral("/stereo.wav"), 16000, 2, 0.1).toUtf8();
     const QByteArray cdRate = writeWav(home + QStringLiteral("/cd.wav"), 44100, 1, 0.1).toUtf8();
+    const QByteArray wide = writeWav(home + QStringLiteral("/wide.wav"), 16000, 1, 0.1, 24).toUtf8();
     QFile text(home + QStringLiteral("/notes.txt"));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("not a sound\n") > 0);
     text.close();
@@ -222,6 +230,7 @@ TEST(SimulatedProgram, WrongCommandsAreRefusedAndChangeNothing)
         {true, "press", "usage"},
         {true, "voice " + stereo, "2 channels, not mono"},
         {true, "voice " + cdRate, "44100 Hz, not 16000 Hz"},
+        {true, "voice " + wide, "24 bits, not 16"},
         {true, "voice " + text.fileName().toUtf8(), "not a WAV file"},
         {true, "voice " + home.toUtf8() + "/missing.wav", "cannot read"},
         {true, "state now", "takes no arguments"},

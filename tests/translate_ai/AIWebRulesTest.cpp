@@ -235,7 +235,10 @@ TEST(AIWebRules, OnlyWebAddressesLeaveThePage)
         {"javascript:alert('http://y')", NewWindowAction::Ignore},
         {"", NewWindowAction::Ignore},
         {"https://www.maker.test/device/12", NewWindowAction::DevicePage},
-        {"https://evil.test/?https://www.maker.test/device", NewWindowAction::OpenInBrowser},
+        {"http://WWW.maker.test/device?sn=1", NewWindowAction::DevicePage},
+        {"https://login.test/?back=http://www.maker.test/device", NewWindowAction::DevicePage},
+        {"https://www.maker.test/shop/device", NewWindowAction::OpenInBrowser},
+        {"https://maker.test/device", NewWindowAction::OpenInBrowser},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.url);

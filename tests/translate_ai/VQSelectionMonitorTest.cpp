@@ -17,7 +17,7 @@ namespace {
 
 // One step of a gesture as the user and the other application make it.
 struct Step {
-    enum Kind { Down, Up, Select, OwnSelect, Wait } kind;
+    enum Kind { Down, Up, Select, OwnSelect, SelectOther, Retext, Wait } kind;
     QPoint at {};
     int waitMs = 0;
 };
@@ -50,6 +50,8 @@ protected:
             case Step::Up: mouse.send(MMEventType::LeftMouseUp, step.at); break;
             case Step::Select: clipboard.changeSelection(selected); break;
             case Step::OwnSelect: clipboard.changeSelection(selected, true); break;
+            case Step::SelectOther: clipboard.changeSelection(QStringLiteral("first line")); break;
+            case Step::Retext: clipboard.selection = selected; break; // the holder keeps the selection
             case Step::Wait: vqtest::spin(step.waitMs); break;
             }
         }
@@ -85,6 +87,9 @@ TEST_F(SelectionMonitorTest, OnlyAFreshSelectionOfADragOrMultiClickShowsTheIcon)
         {"drag, no device", {{Step::Down, a}, {Step::Select}, {Step::Up, b}}, true, false, {}, false},
         {"drag over our own text", {{Step::Down, a}, {Step::OwnSelect}, {Step::Up, b}, {Step::Wait, {}, 50}}, true, true, {}, false},
         {"drag over blanks only", {{Step::Down, a}, {Step::Select}, {Step::Up, b}}, true, true, QStringLiteral(" \n\t "), false},
+        {"second drag in a program that keeps the selection",
+         {{Step::Down, a}, {Step::SelectOther}, {Step::Up, b}, {Step::Down, a}, {Step::Retext}, {Step::Up, b}, {Step::Wait, {}, late}},
+         true, true, {}, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

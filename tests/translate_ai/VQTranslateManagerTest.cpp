@@ -49,7 +49,7 @@ TEST_F(TranslateTest, LanguageCodesFollowTheFeatureAndItsIndexes)
     }
 }
 
-TEST_F(TranslateTest, SelectionTextIsSentWithLineBreaksAsBlanksAndShownUnchanged)
+TEST_F(TranslateTest, SelectionTextIsSentWithLineBreaksAsBlanksOutsideHanAndKanaAndShownUnchanged)
 {
     struct Row {
         QString selection;
@@ -59,6 +59,9 @@ TEST_F(TranslateTest, SelectionTextIsSentWithLineBreaksAsBlanksAndShownUnchanged
         {QStringLiteral(" \n\t \r\n "), QString()},
         {QStringLiteral("A&B + C#\n\"q\" 你好"), QStringLiteral("A&B + C# \"q\" 你好")},
         {QStringLiteral("one\r\n\r\ntwo\nthree"), QStringLiteral("one two three")},
+        {QStringLiteral("第一行\n第二行。\r\n第三𠀀\n𠀀カナ"), QStringLiteral("第一行第二行。第三𠀀𠀀カナ")},
+        {QStringLiteral("中文\nEnglish\n中文"), QStringLiteral("中文 English 中文")},
+        {QStringLiteral("한국어\n문장"), QStringLiteral("한국어 문장")},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.selection.toStdString());

@@ -15,6 +15,7 @@
 #include "VQVoiceSetup.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 
 #include <gtest/gtest.h>
 
@@ -53,8 +54,10 @@ protected:
 
 // Each script is a list of steps: "block" sets the completion block, "text:<t>" the text,
 // "start", "pause<b>", "stop<b>", "continue" call the manager (their results are logged),
-// "finish" and "fail" end the engine's utterance, "settle" runs the event loop. The log holds
-// the results, "n" for each "TTSPlayCompleteNoti" and "b<status>" for each call of the block.
+// "finish" and "fail" end the engine's utterance, "settle" runs the event loop, "trail" and
+// "quiet" log "|" and wait for the end of the pause after a finished utterance or let it pass. The
+// log holds the results, "n" for each "TTSPlayCompleteNoti" ("n late" when that pause had passed)
+// and "b<status>" for each call of the block.
 TEST_F(SpeechOutputTest, StatusReportsFollowTheUtterance)
 {
     struct Row {
@@ -66,9 +69,9 @@ TEST_F(SpeechOutputTest, StatusReportsFollowTheUtterance)
         int finalStatus;
     };
     const Row rows[] = {
-        {"spoken to the end", false, "block text:a start settle finish settle", "start=1 b1 n b4", "say:a|", 4},
-        {"paused and resumed", false, "block text:a start settle pause0 settle continue settle finish settle",
-         "start=1 b1 pause0=1 b2 b3 n b4", "say:a| pause resume", 4},
+        {"spoken to the end", false, "block text:a start settle finish settle trail", "start=1 b1 | n late b4", "say:a|", 4},
+        {"paused and resumed", false, "block text:a start settle pause0 settle continue settle finish settle trail",
+         "start=1 b1 pause0=1 b2 b3 | n late b4", "say:a| pause resume", 4},
         {"pause after the word", false, "block text:a start settle pause1 settle", "start=1 b1 pause1=1 b2", "say:a| pause", 2},
         {"unknown boundary changes nothing", false, "block text:a start settle pause2 stop2 settle", "start=1 b1 pause2=0 stop2=0",
          "say:a|", 1},
@@ -77,9 +80,13 @@ TEST_F(SpeechOutputTest, StatusReportsFollowTheUtterance)
         {"a start while speaking stops, the next speaks", false,
          "block text:a start settle text:b start settle start settle", "start=1 b1 start=0 b4 start=1 b1", "say:a| stop say:b|", 1},
         {"a start while paused speaks the new text", false,
-         "block text:a start settle pause0 settle text:b start settle finish settle", "start=1 b1 pause0=1 b2 start=1 b1 n b4",
+         "block text:a start settle pause0 settle text:b start settle finish settle trail",
+         "start=1 b1 pause0=1 b2 start=1 b1 | n late b4",
          "say:a| pause stop say:b|", 4},
         {"the engine breaks off", false, "block text:a start settle fail settle", "start=1 b1 b4", "say:a|", 4},
+        {"a start, then a stop, in the pause after the end end it", false,
+         "block text:a start settle finish settle start settle quiet start settle finish settle stop0 settle quiet",
+         "start=1 b1 start=0 b4 | start=1 b1 stop0=1 b4 |", "say:a| say:a|", 4},
         {"an empty text finishes at once", false, "block text: start settle", "start=0 n b4", "", 4},
         // The block set right after the start still hears the end.
         {"no engine", true, "text:a start block settle start settle", "start=0 b4 start=0 b4", "", 4},
@@ -92,8 +99,13 @@ TEST_F(SpeechOutputTest, StatusReportsFollowTheUtterance)
         TKTTSManager& tts = TKTTSManager::sharedInstance();
         QStringList log;
         QObject owner;
+        QElapsedTimer finishedAt;
         NotificationCenter::defaultCenter().addObserver(&owner, QString::fromLatin1(vq::TTSPlayCompleteNoti),
-                                                        [&log](const VQNotification&) { log << QStringLiteral("n"); });
+                                                        [&](const VQNotification&) {
+                                                            log << QStringLiteral("n");
+                                                            if (finishedAt.isValid() && finishedAt.elapsed() >= TKTTSManager::kDelayAfterMs)
+                                                                log << QStringLiteral("late");
+                                                        });
         for (const QString& step : QString::fromUtf8(row.script).split(QLatin1Char(' '))) {
             if (step == QLatin1String("block"))
                 tts.setCompleteBlock([&log](int status) { log << QStringLiteral("b%1").arg(status); });
@@ -107,8 +119,16 @@ TEST_F(SpeechOutputTest, StatusReportsFollowTheUtterance)
                 log << QStringLiteral("%1=%2").arg(step).arg(int(tts.stopSpeak(step.mid(4).toInt())));
             else if (step == QLatin1String("continue"))
                 tts.continueSpeak();
-            else if (step == QLatin1String("finish"))
+            else if (step == QLatin1String("finish")) {
+                finishedAt.start();
                 engine.finishCurrent();
+            } else if (step == QLatin1String("trail")) {
+                log << QStringLiteral("|");
+                vqtest::waitUntil([&log] { return log.last() == QLatin1String("b4"); });
+            } else if (step == QLatin1String("quiet")) {
+                log << QStringLiteral("|");
+                vqtest::spin(TKTTSManager::kDelayAfterMs + 100);
+            }
             else if (step == QLatin1String("fail"))
                 engine.failCurrent(QStringLiteral("broken pipe"));
             else if (step == QLatin1String("settle"))

@@ -112,6 +112,8 @@ TEST_F(SemanticManagerTest, AnswersAreSpokenAndTheirAudioPlaysAfterTheSpeech)
         EXPECT_EQ(tipText() == badLink, row.badLinkTip) << tipText().toStdString();
 
         engine.finishCurrent();
+        if (!row.said.isEmpty())
+            ASSERT_TRUE(vqtest::waitUntil([&completions] { return completions > 0; })); // after the trailing pause
         vqtest::spin(20);
         EXPECT_EQ(player.calls, row.playedAtOnce + row.playedAfterSpeech);
         EXPECT_EQ(completions, row.said.isEmpty() ? 0 : 1);
@@ -140,6 +142,7 @@ TEST_F(SemanticManagerTest, ANewerAnswerReplacesTheOneStillSpeaking)
         EXPECT_TRUE(player.calls.isEmpty()) << player.calls.join(QLatin1Char(',')).toStdString();
         ASSERT_TRUE(engine.isSpeaking());
         engine.finishCurrent();
+        ASSERT_TRUE(vqtest::waitUntil([&player] { return !player.calls.isEmpty(); }));
         vqtest::spin(20);
         EXPECT_EQ(engine.calls.filter(QStringLiteral("say:")), (QStringList{QStringLiteral("say:第一|"), QStringLiteral("say:第二|")}));
         EXPECT_EQ(player.calls, QStringList{QStringLiteral("play:http://m.example/2")});
@@ -191,6 +194,7 @@ TEST_F(SemanticServiceTest, TheLastResultsUnderstandingIsAnswered)
         EXPECT_EQ(engine.calls, row.said);
         EXPECT_TRUE(player.calls.isEmpty());
         engine.finishCurrent();
+        ASSERT_TRUE(vqtest::waitUntil([&] { return player.calls.size() == row.playedAfterSpeech.size(); }));
         vqtest::spin(20);
         EXPECT_EQ(player.calls, row.playedAfterSpeech);
     }

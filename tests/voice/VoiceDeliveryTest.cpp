@@ -228,6 +228,7 @@ TEST_F(DeliveryTest, TranslationGrowsPhraseByPhraseAndPastesTheWholeOnce)
         QStringList requests;
         QStringList yiTexts;
         QStringList pasted;
+        bool failureTip = false; // the whole translation failed: told, as a selected-text one is
     };
     const Row rows[] = {
         {"phrases in order, the unfinished one asked again; the whole after release",
@@ -254,7 +255,7 @@ TEST_F(DeliveryTest, TranslationGrowsPhraseByPhraseAndPastesTheWholeOnce)
          {{"a^b。c？A&B + C#", 0, 3, 3}, {"a^b。c？A&B + C#", 2, 4, 3}},
          {"a^b。", "c？", "A&B + C#", "a^b。c？A&B + C#"},
          {"[a^b。]", "[a^b。][c？]", "[a^b。][c？][A&B + C#]"},
-         {}},
+         {}, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -288,6 +289,9 @@ TEST_F(DeliveryTest, TranslationGrowsPhraseByPhraseAndPastesTheWholeOnce)
         EXPECT_EQ(clipboard.writes, row.pasted);
         EXPECT_EQ(int(keys.keyDowns().count(kPasteKey)), int(row.pasted.size()));
         EXPECT_EQ(local.texts().mid(postsBefore), row.pasted);
+        if (row.failureTip)
+            EXPECT_EQ(VQPopupWindowTool::sharedInstance().tipWindow()->text(),
+                      QRNLocalizedString::qrnAppLocalizedString(VQAudioMonitorService::translateFailedText()));
         ASSERT_TRUE(vqtest::waitUntil(voicetest::hubIsIdle));
     }
 }

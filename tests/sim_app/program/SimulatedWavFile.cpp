@@ -8,6 +8,8 @@ namespace SimulatedWavFile {
 namespace {
 
 constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+// The sub-format GUID of WAVE_FORMAT_EXTENSIBLE after its first two bytes (the format code).
+constexpr char kSubFormatTail[] = "\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71";
 
 bool fail(QString* error, const QString& reason)
 {
@@ -43,10 +45,16 @@ bool readVoice(const QString& path, QList<qint16>* samples, QString* error)
         if (id == "fmt ") {
             if (size < 16)
                 return fail(error, QStringLiteral("the format chunk is too short"));
-            const int format = le16(body);
+            int format = le16(body);
             const int channels = le16(body + 2);
             const qint64 rate = le32(body + 4);
             const int bits = le16(body + 14);
+            if (format == 0xFFFE) {
+                // WAVE_FORMAT_EXTENSIBLE: the format code is the first two bytes of the sub-format GUID.
+                if (size < 40 || wav.mid(body + 26, 14) != QByteArray(kSubFormatTail, 14))
+                    return fail(error, QStringLiteral("an extensible format that is not PCM"));
+                format = le16(body + 24);
+            }
             if (format != 1)
                 return fail(error, QStringLiteral("format %1, not PCM").arg(format));
             if (channels != 1)
