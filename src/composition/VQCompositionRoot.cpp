@@ -131,13 +131,11 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
                                      [](VQBaseViewController* page) { static_cast<MineViewController*>(page)->getUserInfo(); });
     // The user centre's first tab: the audio-file transcription page (no page opens the centre yet).
     VQPersonCenterView::setTransferAudioViewFactory([](QWidget* parent) { return new VQTransferAudioView(parent); });
-    // The AI web window: dictation while it is open, the device's helper keys, the page built again
-    // when the voice chip's token arrives, the keyboard's AI keys (key action 18), and the
-    // disconnection of the receiver that hides it.
+    // The AI web window: dictation while it is open, the device's helper keys, the keyboard's AI
+    // keys (key action 18), and the disconnection of the receiver that hides it.
     VQAudioMonitorService::sharedInstance().setAiWindowHook(
         [](const QString& text) { VQAIWindowTool::sharedInstance().requestChatGPT(text); });
     VQDeviceEvents::setAiKeyCallback([](int keyByte) { VQAIWindowTool::sharedInstance().handleAiKey(keyByte); });
-    VQDeviceEvents::setVoiceChipTokenCallback([] { VQAIWindowTool::sharedInstance().initSubViews(); });
     VQKeyPressManager::sharedInstance().hooks().showAIWindow = [] {
         VQUserInfoData::sharedInstance().setKeyAction(VQAIWindowTool::kAiKeyAction);
         VQAIWindowTool::sharedInstance().showInWindow();

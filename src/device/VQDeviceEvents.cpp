@@ -9,7 +9,7 @@ struct Hooks {
     std::function<void()> cancelAsr;
     VQDeviceEvents::LaserPenCallback laserPen;
     VQDeviceEvents::AiKeyCallback aiKey;
-    std::function<void()> voiceChipToken;
+    VQDeviceEvents::VoiceChipInfoCallback voiceChipInfo;
     std::function<void()> screenshot;
     std::function<bool()> recognitionRunning;
     bool isTranslate = false;
@@ -43,9 +43,9 @@ void VQDeviceEvents::setAiKeyCallback(AiKeyCallback callback)
     hooks().aiKey = std::move(callback);
 }
 
-void VQDeviceEvents::setVoiceChipTokenCallback(std::function<void()> callback)
+void VQDeviceEvents::setVoiceChipInfoCallback(VoiceChipInfoCallback callback)
 {
-    hooks().voiceChipToken = std::move(callback);
+    hooks().voiceChipInfo = std::move(callback);
 }
 
 void VQDeviceEvents::setScreenshotCallback(std::function<void()> callback)
@@ -107,11 +107,11 @@ void VQDeviceEvents::aiKey(int keyByte)
         VQLogInfo(QStringLiteral("AI key %1 dropped: no AI window").arg(keyByte, 2, 16, QLatin1Char('0')));
 }
 
-void VQDeviceEvents::voiceChipToken()
+void VQDeviceEvents::voiceChipInfo(const QString& information)
 {
-    const std::function<void()> hook = hooks().voiceChipToken;
+    const VoiceChipInfoCallback hook = hooks().voiceChipInfo;
     if (hook)
-        hook();
+        hook(information);
 }
 
 void VQDeviceEvents::screenshot()

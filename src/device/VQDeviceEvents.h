@@ -32,15 +32,14 @@ public:
     using HidCallback = std::function<void(int eventCode)>;
     using LaserPenCallback = std::function<void(const LaserPenSignal& signal)>;
     using AiKeyCallback = std::function<void(int keyByte)>;
+    using VoiceChipInfoCallback = std::function<void(const QString& information)>;
 
     // The voice hub's `hidCallbackType:` and `cancelAsr`.
     static void setHidCallback(HidCallback callback);
     static void setCancelAsrHook(std::function<void()> hook);
     static void setLaserPenCallback(LaserPenCallback callback);
     static void setAiKeyCallback(AiKeyCallback callback);
-    // A new voice-chip token was stored (VQUserInfoData::IFlytekChip_token): the AI page is
-    // built again with it.
-    static void setVoiceChipTokenCallback(std::function<void()> callback);
+    static void setVoiceChipInfoCallback(VoiceChipInfoCallback callback);
     // The screenshot keys of a connected device (key numbers 128 and 131): screenshot translation.
     static void setScreenshotCallback(std::function<void()> callback);
 
@@ -57,7 +56,7 @@ public:
     static void cancelAsr();
     static void laserPen(const LaserPenSignal& signal);
     static void aiKey(int keyByte);
-    static void voiceChipToken();
+    static void voiceChipInfo(const QString& information);
     static void screenshot();
 
     // Tests only: removes every hook and clears translation mode.

@@ -2,15 +2,11 @@
 
 #include "MMLog.h"
 #include "NotificationCenter.h"
-#include "VQChipTokenScene.h"
-#include "VQHttpRequestManager.h"
 #include "VQDeviceEvents.h"
 #include "VQNotificationNames.h"
 #include "VQOTAProtocol.h"
 #include "VQOTATransfer.h"
 #include "VQUserInfoData.h"
-
-#include <QJsonObject>
 
 using namespace VQDeviceProtocol;
 
@@ -28,25 +24,6 @@ bool hasLighting(quint64 mouseType)
             return true;
     }
     return false;
-}
-
-// Asks the maker's API for the token of the voice chip that described itself; a token that
-// arrives is stored and the AI page is built again with it.
-void requestVoiceChipToken(const QString& chipInformation)
-{
-    VQChipTokenScene scene;
-    scene.setChipInfo(chipInformation);
-    VQHttpRequestManager::sharedInstance().httpRequestWithScene(scene, [](const VQHttpResult& result) {
-        const QString token = result.data.toObject().value(QLatin1String("token")).toString();
-        if (!result.success || token.isEmpty()) {
-            VQLogWarn(QStringLiteral("no voice-chip token: %1")
-                          .arg(result.success ? QStringLiteral("the answer holds none") : result.message));
-            return;
-        }
-        VQLogInfo(QStringLiteral("voice-chip token received"));
-        VQUserInfoData::sharedInstance().setIFlytekChip_token(token);
-        VQDeviceEvents::voiceChipToken();
-    });
 }
 
 } // namespace
@@ -181,7 +158,7 @@ void VQDeviceReportHandler::apply(const Report& report)
         post(vq::kUpdateMouseLeftOrRightHandBehaviorNotification);
         break;
     case ReportKind::VoiceChipInfo:
-        requestVoiceChipToken(report.text);
+        VQDeviceEvents::voiceChipInfo(report.text);
         break;
     case ReportKind::Acknowledgement:
         if (report.value != 0)

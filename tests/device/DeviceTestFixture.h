@@ -53,7 +53,7 @@ public:
             [this](const VQDeviceEvents::LaserPenSignal& signal) { penSignals.push_back(signal); });
         VQDeviceEvents::setAiKeyCallback([this](int key) { aiKeys.push_back(key); });
         VQDeviceEvents::setScreenshotCallback([this] { ++screenshots; });
-        VQDeviceEvents::setVoiceChipTokenCallback([this] { ++chipTokens; });
+        VQDeviceEvents::setVoiceChipInfoCallback([this](const QString& info) { chipInfo.append(info); });
     }
 
     int count(const char* name) const { return int(notifications.count(QString::fromLatin1(name))); }
@@ -67,7 +67,7 @@ public:
         penSignals.clear();
         aiKeys.clear();
         screenshots = 0;
-        chipTokens = 0;
+        chipInfo.clear();
     }
 
     QStringList notifications;
@@ -77,7 +77,7 @@ public:
     std::vector<VQDeviceEvents::LaserPenSignal> penSignals;
     std::vector<int> aiKeys;
     int screenshots = 0;
-    int chipTokens = 0;
+    QStringList chipInfo;
 
 private:
     QObject m_owner;

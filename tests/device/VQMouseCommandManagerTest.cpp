@@ -1,8 +1,6 @@
 // The command facade and both managers driven through the simulated receiver and mouse: the
 // bytes that leave, the read-backs, the record, the notifications and the event codes.
-#include "OTATestFixture.h"
-
-#include <QJsonObject>
+#include "DeviceTestFixture.h"
 
 #include <functional>
 
@@ -333,32 +331,8 @@ TEST_F(VQMouseCommandManagerTest, ActionsAndReceiverCommandsLeaveTheirFrames)
     // The rate leaves as the index of the chosen entry; the device reads it back in hertz.
     EXPECT_EQ(receiver.device().values.reportRate, 1000);
     EXPECT_EQ(VQUserInfoData::sharedInstance().reportRate(), 1000);
+    EXPECT_EQ(recorder->chipInfo, QStringList{QStringLiteral("XF-0001")});
     EXPECT_TRUE(receiver.rejected().isEmpty()) << receiver.rejected().join(QLatin1Char('\n')).toStdString();
-}
-
-// A token is stored and rebuilds the AI page; a refusal or an answer without one keeps it.
-TEST_F(OTATest, TheVoiceChipsTokenIsAskedForAndANewOneRebuildsTheAIPage)
-{
-    using vqtest::StandInReply;
-    const std::pair<StandInReply, int> rows[] = {
-        {StandInReply::api(QJsonObject{{QStringLiteral("token"), QStringLiteral("tk-1")}}), 1},
-        {StandInReply::api(QJsonValue(), 500, QStringLiteral("busy")), 0},
-        {StandInReply::api(QJsonObject{}), 0},
-    };
-    plugAndSettle();
-    for (const auto& [reply, rebuilds] : rows) {
-        server.clearRequests();
-        recorder->clear();
-        server.setReply(QStringLiteral("/api/getChipToken"), reply);
-        VQHidCommandManager::sharedInstance().sendGetXunFeiChipDeviceInfoData();
-        ASSERT_TRUE(vqtest::waitUntil([&] { return !server.requests().isEmpty(); }));
-        vqtest::spin(100);
-        ASSERT_EQ(server.requests().size(), 1);
-        EXPECT_TRUE(server.requests().first().accepted()) << server.requests().first().rejection.toStdString();
-        EXPECT_EQ(server.requests().first().queryValue(QStringLiteral("chipInfo")), QStringLiteral("XF-0001"));
-        EXPECT_EQ(VQUserInfoData::sharedInstance().IFlytekChip_token(), QStringLiteral("tk-1"));
-        EXPECT_EQ(recorder->chipTokens, rebuilds);
-    }
 }
 
 TEST_F(VQMouseCommandManagerTest, LaserPenCommandsAreNotSentToAMouseReceiver)

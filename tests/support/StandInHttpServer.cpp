@@ -286,7 +286,6 @@ QList<StandInRoute> StandInHttpServer::makerRoutes()
                     QStringLiteral("attr2")})),
         route("POST", api + u"/resetCustomerKey", P::Form, with({QStringLiteral("userModelId")})),
         route("GET", api + u"/getAppKey", P::Query, {}),
-        route("GET", api + u"/getChipToken", P::Query, with({QStringLiteral("chipInfo")})),
         route("GET", api + u"/addHardware", P::Query,
               {QStringLiteral("channel"), QStringLiteral("firmwareVersion"), QStringLiteral("softVersion")}),
         route("GET", api + u"/otaUpdate", P::Query,
