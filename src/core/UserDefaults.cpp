@@ -225,6 +225,7 @@ void UserDefaults::clearForTests()
     m_defaults.clear();
     m_dirty = false;
     m_writeCount = 0;
+    m_writeFailing = false;
     m_recovered.clear();
     m_dropped.clear();
     QFile::remove(m_path);
@@ -459,22 +460,37 @@ bool UserDefaults::synchronize()
     }
 
     const QFileInfo info(m_path);
-    QDir().mkpath(info.absolutePath());
+    QString reason;
+    if (!QDir().mkpath(info.absolutePath()))
+        reason = QStringLiteral("the folder %1 cannot be made").arg(info.absolutePath());
     QFile::setPermissions(info.absolutePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QSaveFile file(m_path);
-    bool ok = file.open(QIODevice::WriteOnly);
+    bool ok = reason.isEmpty() && file.open(QIODevice::WriteOnly);
     if (ok) {
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         ok = file.write(bytes) == bytes.size() && file.commit();
     }
     if (!ok) {
-        VQLogError(QStringLiteral("Settings cannot be written to %1: %2").arg(m_path, file.errorString()));
-        QMutexLocker lock(&m_mutex);
-        m_dirty = true; // keep trying at the next change or synchronise
+        if (reason.isEmpty())
+            reason = file.errorString();
+        VQLogError(QStringLiteral("Settings cannot be written to %1: %2").arg(m_path, reason));
+        bool first = false;
+        {
+            QMutexLocker lock(&m_mutex);
+            m_dirty = true; // keep trying at the next change or synchronise
+            first = !m_writeFailing;
+            m_writeFailing = true;
+        }
+        if (first)
+            Q_EMIT writeFailed(m_path, reason);
         return false;
     }
     QMutexLocker lock(&m_mutex);
     ++m_writeCount;
+    if (m_writeFailing) {
+        m_writeFailing = false;
+        VQLogInfo(QStringLiteral("Settings written to %1 again").arg(m_path));
+    }
     return true;
 }
 

@@ -69,6 +69,11 @@ public:
 
 Q_SIGNALS:
     void changed(const QString& key);
+    // The file could not be written (read-only or immutable file, read-only home, a file where
+    // its folder should be). Emitted once when writing starts to fail, again only after a write
+    // succeeded in between; the values stay in memory and every later change tries again.
+    // May be emitted on the thread that synchronises.
+    void writeFailed(const QString& path, const QString& reason);
 
 private:
     void load();
@@ -85,6 +90,7 @@ private:
     bool m_dirty = false;
     bool m_saveScheduled = false;
     int m_writeCount = 0;
+    bool m_writeFailing = false;
     QString m_recovered;
     QStringList m_dropped;
 };

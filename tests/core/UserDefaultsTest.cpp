@@ -205,13 +205,26 @@ TEST_F(UserDefaultsTest, UnwritableLocationReportsFailureAndKeepsTheValue)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
     blocker.close();
     UserDefaults store(path());
+    QSignalSpy failures(&store, &UserDefaults::writeFailed);
     store.setValue(QStringLiteral("k"), 5);
     EXPECT_FALSE(store.synchronize());
-    EXPECT_EQ(store.integerForKey(QStringLiteral("k")), 5);
+    store.setValue(QStringLiteral("k"), 6);
+    EXPECT_FALSE(store.synchronize());
+    EXPECT_EQ(store.integerForKey(QStringLiteral("k")), 6);
+    ASSERT_EQ(failures.count(), 1) << "the user is told once per failing stretch";
+    EXPECT_EQ(failures.at(0).at(0).toString(), path());
+    EXPECT_FALSE(failures.at(0).at(1).toString().isEmpty());
     blocker.remove();
     EXPECT_TRUE(store.synchronize()) << "the failed write is retried";
     UserDefaults reread(path());
-    EXPECT_EQ(reread.integerForKey(QStringLiteral("k")), 5);
+    EXPECT_EQ(reread.integerForKey(QStringLiteral("k")), 6);
+
+    ASSERT_TRUE(QDir(dir.path() + QStringLiteral("/settings")).removeRecursively());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    store.setValue(QStringLiteral("k"), 7);
+    EXPECT_FALSE(store.synchronize());
+    EXPECT_EQ(failures.count(), 2) << "a new failing stretch is told again";
 }
 
 TEST_F(UserDefaultsTest, TypedReadersConvertLikeTheCallersExpect)
