@@ -981,5 +981,13 @@
         <source>原文件已另存为：</source>
         <translation>تم الاحتفاظ بالملف القديم باسم: </translation>
     </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>جارٍ التعرّف…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>لا يوجد مجلد منزل صالح للاستخدام: لن تُحفظ الإعدادات والسجلات</translation>
+    </message>
 </context>
 </TS>

@@ -981,5 +981,13 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
         <source>原文件已另存为：</source>
         <translation>Die alte Datei wurde aufbewahrt als: </translation>
     </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Wird erkannt…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>Kein nutzbarer Home-Ordner: Einstellungen und Protokolle werden nicht gespeichert</translation>
+    </message>
 </context>
 </TS>

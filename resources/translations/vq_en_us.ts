@@ -981,5 +981,13 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
         <source>原文件已另存为：</source>
         <translation>The old file was kept as: </translation>
     </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Recognising…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>No usable home folder: settings and logs will not be saved</translation>
+    </message>
 </context>
 </TS>

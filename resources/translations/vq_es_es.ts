@@ -981,5 +981,13 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
         <source>原文件已另存为：</source>
         <translation>El archivo anterior se guardó como: </translation>
     </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Reconociendo…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>No hay una carpeta personal utilizable: no se guardarán los ajustes ni los registros</translation>
+    </message>
 </context>
 </TS>

@@ -981,5 +981,13 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
         <source>原文件已另存为：</source>
         <translation>Itinabi ang lumang file bilang: </translation>
     </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Kinikilala…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>Walang magagamit na home folder: hindi mase-save ang mga setting at log</translation>
+    </message>
 </context>
 </TS>

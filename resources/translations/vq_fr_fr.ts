@@ -981,5 +981,13 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
         <source>原文件已另存为：</source>
         <translation>L’ancien fichier a été conservé sous : </translation>
     </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Reconnaissance…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>Aucun dossier personnel utilisable : les réglages et les journaux ne seront pas enregistrés</translation>
+    </message>
 </context>
 </TS>

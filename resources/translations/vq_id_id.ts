@@ -981,5 +981,13 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
         <source>原文件已另存为：</source>
         <translation>Berkas lama disimpan sebagai: </translation>
     </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Mengenali…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>Tidak ada folder home yang dapat dipakai: pengaturan dan log tidak akan disimpan</translation>
+    </message>
 </context>
 </TS>

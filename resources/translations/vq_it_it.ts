@@ -981,5 +981,13 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
         <source>原文件已另存为：</source>
         <translation>Il vecchio file è stato conservato come: </translation>
     </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Riconoscimento…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>Nessuna cartella home utilizzabile: impostazioni e registri non verranno salvati</translation>
+    </message>
 </context>
 </TS>

@@ -981,5 +981,13 @@
         <source>原文件已另存为：</source>
         <translation>元のファイルの保存先：</translation>
     </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>認識中…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>使用できるホームフォルダーがありません。設定と記録は保存されません</translation>
+    </message>
 </context>
 </TS>

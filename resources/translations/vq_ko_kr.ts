@@ -981,5 +981,13 @@
         <source>原文件已另存为：</source>
         <translation>이전 파일 보관 위치: </translation>
     </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>인식 중…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>사용할 수 있는 홈 폴더가 없습니다. 설정과 기록이 저장되지 않습니다</translation>
+    </message>
 </context>
 </TS>

@@ -981,5 +981,13 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
         <source>原文件已另存为：</source>
         <translation>Fail lama disimpan sebagai: </translation>
     </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Mengecam…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>Tiada folder rumah yang boleh digunakan: tetapan dan log tidak akan disimpan</translation>
+    </message>
 </context>
 </TS>

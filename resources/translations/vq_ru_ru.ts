@@ -981,5 +981,13 @@
         <source>原文件已另存为：</source>
         <translation>Старый файл сохранён как: </translation>
     </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Распознавание…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>Нет доступной домашней папки: настройки и журналы не будут сохранены</translation>
+    </message>
 </context>
 </TS>

@@ -981,5 +981,13 @@
         <source>原文件已另存为：</source>
         <translation>เก็บไฟล์เดิมไว้ที่: </translation>
     </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>กำลังจดจำ…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>ไม่มีโฟลเดอร์หลักที่ใช้ได้ จะไม่บันทึกการตั้งค่าและบันทึกการทำงาน</translation>
+    </message>
 </context>
 </TS>

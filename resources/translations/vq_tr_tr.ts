@@ -981,5 +981,13 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
         <source>原文件已另存为：</source>
         <translation>Eski dosya şu adla saklandı: </translation>
     </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Tanınıyor…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>Kullanılabilir bir ana klasör yok: ayarlar ve kayıtlar kaydedilmeyecek</translation>
+    </message>
 </context>
 </TS>

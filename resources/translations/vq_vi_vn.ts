@@ -981,5 +981,13 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
         <source>原文件已另存为：</source>
         <translation>Tệp cũ được giữ lại tại: </translation>
     </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Đang nhận dạng…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>Không có thư mục chính dùng được: cài đặt và nhật ký sẽ không được lưu</translation>
+    </message>
 </context>
 </TS>

@@ -981,5 +981,13 @@
         <source>原文件已另存为：</source>
         <translation>原檔案已另存為：</translation>
     </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>正在辨識…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>找不到可用的主資料夾，設定和記錄都不會儲存</translation>
+    </message>
 </context>
 </TS>

@@ -14,6 +14,7 @@
 #include <QSequentialIterable>
 #include <QStandardPaths>
 
+#include <atomic>
 #include <cmath>
 #include <limits>
 
@@ -395,9 +396,17 @@ void UserDefaults::setValue(const QString& key, const QVariant& value)
         removeObjectForKey(key);
         return;
     }
+    // A value this large is no setting (a broken answer of a server): keeping it would slow
+    // every later write and start.
+    const QJsonValue encoded = encode(value);
+    const qint64 size = QJsonDocument(QJsonArray{encoded}).toJson(QJsonDocument::Compact).size();
+    if (size > kValueLimitBytes) {
+        VQLogError(QStringLiteral("Setting %1 not stored: %2 bytes, over the limit of %3").arg(key).arg(size).arg(kValueLimitBytes));
+        return;
+    }
     // Store the value in the form it will have after a reload, so reads agree before and after.
     QVariant normalised;
-    if (!decode(encode(value), normalised))
+    if (!decode(encoded, normalised))
         normalised = value;
     {
         QMutexLocker lock(&m_mutex);
@@ -443,8 +452,22 @@ void UserDefaults::scheduleSave()
     QMetaObject::invokeMethod(this, [this] { synchronize(); }, Qt::QueuedConnection);
 }
 
+namespace {
+std::atomic<bool> g_writesDisabled{false};
+} // namespace
+
+void UserDefaults::setWritesDisabled(bool disabled)
+{
+    g_writesDisabled = disabled;
+}
+
 bool UserDefaults::synchronize()
 {
+    if (g_writesDisabled) {
+        QMutexLocker lock(&m_mutex);
+        m_saveScheduled = false;
+        return false;
+    }
     // One writer at a time: a snapshot taken earlier must never land on disk after a newer one.
     QMutexLocker writeLock(&m_writeMutex);
     QByteArray bytes;

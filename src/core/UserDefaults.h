@@ -49,13 +49,19 @@ public:
     QVariantList arrayForKey(const QString& key) const; // empty when absent or not a list
     QVariantMap dictionaryForKey(const QString& key) const; // empty when absent or not a map
 
-    // Sets the value; an invalid QVariant removes the key. An equal value changes nothing.
+    // The largest value stored, counted as its compact JSON text.
+    static constexpr qint64 kValueLimitBytes = 512 * 1024;
+    // Sets the value; an invalid QVariant removes the key. An equal value changes nothing. A
+    // value larger than kValueLimitBytes is not stored (logged); the key keeps what it held.
     void setValue(const QString& key, const QVariant& value);
     void removeObjectForKey(const QString& key);
 
     // Defaults answered for keys with no value of their own; never written to the file.
     void registerDefaults(const QVariantMap& defaults);
 
+    // With no usable home folder the store keeps its values in memory only: synchronize()
+    // writes nothing and returns false, without writeFailed (the program has told the user).
+    static void setWritesDisabled(bool disabled);
     // Writes pending changes now. True when the file holds every value (also when nothing was pending).
     bool synchronize();
 

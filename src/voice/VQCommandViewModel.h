@@ -72,6 +72,7 @@ Q_SIGNALS:
     // The common or custom list (or the hot words) changed in the store.
     void commandListsChanged();
 
+public:
     // How long a table write that failed (the database locked by another program) waits
     // before it is tried again.
     static constexpr int kTableRetryMs = 2000;

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -225,6 +226,19 @@ TEST_F(UserDefaultsTest, UnwritableLocationReportsFailureAndKeepsTheValue)
     store.setValue(QStringLiteral("k"), 7);
     EXPECT_FALSE(store.synchronize());
     EXPECT_EQ(failures.count(), 2) << "a new failing stretch is told again";
+}
+
+// A cached answer of absurd size is no setting: it is not stored, and the file stays small.
+TEST_F(UserDefaultsTest, ValueOverTheLimitIsNotStored)
+{
+    UserDefaults store(path());
+    store.setValue(QStringLiteral("record"), QStringLiteral("{\"small\":1}"));
+    store.setValue(QStringLiteral("record"), QString(UserDefaults::kValueLimitBytes, u'x'));
+    store.setValue(QStringLiteral("list"), QVariantList(UserDefaults::kValueLimitBytes / 2, QVariant(1)));
+    ASSERT_TRUE(store.synchronize());
+    EXPECT_EQ(store.stringForKey(QStringLiteral("record")), QStringLiteral("{\"small\":1}"));
+    EXPECT_FALSE(store.hasValueForKey(QStringLiteral("list")));
+    EXPECT_LT(QFileInfo(path()).size(), 4096);
 }
 
 TEST_F(UserDefaultsTest, TypedReadersConvertLikeTheCallersExpect)
