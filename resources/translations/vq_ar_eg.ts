@@ -961,5 +961,33 @@
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>设置无法保存，更改将在下次启动时丢失</source>
+        <translation>تعذر حفظ الإعدادات، وستضيع التغييرات عند التشغيل التالي</translation>
+    </message>
+    <message>
+        <source>无法写入：</source>
+        <translation>تعذرت الكتابة: </translation>
+    </message>
+    <message>
+        <source>语音指令数据库被其他程序占用，指令稍后保存</source>
+        <translation>برنامج آخر يستخدم قاعدة بيانات الأوامر الصوتية، وسيتم حفظ الأوامر لاحقًا</translation>
+    </message>
+    <message>
+        <source>语音指令数据库已损坏，已重新创建</source>
+        <translation>كانت قاعدة بيانات الأوامر الصوتية تالفة وتم إنشاؤها من جديد</translation>
+    </message>
+    <message>
+        <source>原文件已另存为：</source>
+        <translation>تم الاحتفاظ بالملف القديم باسم: </translation>
+    </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>جارٍ التعرّف…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>لا يوجد مجلد منزل صالح للاستخدام: لن تُحفظ الإعدادات والسجلات</translation>
+    </message>
 </context>
 </TS>

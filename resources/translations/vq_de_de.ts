@@ -961,5 +961,33 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>设置无法保存，更改将在下次启动时丢失</source>
+        <translation>Die Einstellungen können nicht gespeichert werden; Änderungen gehen beim nächsten Start verloren</translation>
+    </message>
+    <message>
+        <source>无法写入：</source>
+        <translation>Nicht beschreibbar: </translation>
+    </message>
+    <message>
+        <source>语音指令数据库被其他程序占用，指令稍后保存</source>
+        <translation>Ein anderes Programm verwendet die Sprachbefehl-Datenbank; Befehle werden später gespeichert</translation>
+    </message>
+    <message>
+        <source>语音指令数据库已损坏，已重新创建</source>
+        <translation>Die Sprachbefehl-Datenbank war beschädigt und wurde neu angelegt</translation>
+    </message>
+    <message>
+        <source>原文件已另存为：</source>
+        <translation>Die alte Datei wurde aufbewahrt als: </translation>
+    </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Wird erkannt…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>Kein nutzbarer Home-Ordner: Einstellungen und Protokolle werden nicht gespeichert</translation>
+    </message>
 </context>
 </TS>

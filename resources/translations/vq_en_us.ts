@@ -961,5 +961,33 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>设置无法保存，更改将在下次启动时丢失</source>
+        <translation>Settings cannot be saved; your changes will be lost at the next start</translation>
+    </message>
+    <message>
+        <source>无法写入：</source>
+        <translation>Cannot write: </translation>
+    </message>
+    <message>
+        <source>语音指令数据库被其他程序占用，指令稍后保存</source>
+        <translation>Another program is using the voice-command database; commands will be saved later</translation>
+    </message>
+    <message>
+        <source>语音指令数据库已损坏，已重新创建</source>
+        <translation>The voice-command database was damaged and has been made anew</translation>
+    </message>
+    <message>
+        <source>原文件已另存为：</source>
+        <translation>The old file was kept as: </translation>
+    </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Recognising…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>No usable home folder: settings and logs will not be saved</translation>
+    </message>
 </context>
 </TS>

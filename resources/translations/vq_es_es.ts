@@ -961,5 +961,33 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>设置无法保存，更改将在下次启动时丢失</source>
+        <translation>No se pueden guardar los ajustes; los cambios se perderán en el próximo inicio</translation>
+    </message>
+    <message>
+        <source>无法写入：</source>
+        <translation>No se puede escribir: </translation>
+    </message>
+    <message>
+        <source>语音指令数据库被其他程序占用，指令稍后保存</source>
+        <translation>Otro programa está usando la base de datos de comandos de voz; los comandos se guardarán más tarde</translation>
+    </message>
+    <message>
+        <source>语音指令数据库已损坏，已重新创建</source>
+        <translation>La base de datos de comandos de voz estaba dañada y se ha creado de nuevo</translation>
+    </message>
+    <message>
+        <source>原文件已另存为：</source>
+        <translation>El archivo anterior se guardó como: </translation>
+    </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Reconociendo…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>No hay una carpeta personal utilizable: no se guardarán los ajustes ni los registros</translation>
+    </message>
 </context>
 </TS>

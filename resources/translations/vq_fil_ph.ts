@@ -961,5 +961,33 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>设置无法保存，更改将在下次启动时丢失</source>
+        <translation>Hindi ma-save ang mga setting; mawawala ang mga pagbabago sa susunod na pagbukas</translation>
+    </message>
+    <message>
+        <source>无法写入：</source>
+        <translation>Hindi maisulat: </translation>
+    </message>
+    <message>
+        <source>语音指令数据库被其他程序占用，指令稍后保存</source>
+        <translation>Ginagamit ng ibang programa ang database ng mga voice command; ise-save ang mga command mamaya</translation>
+    </message>
+    <message>
+        <source>语音指令数据库已损坏，已重新创建</source>
+        <translation>Sira ang database ng mga voice command at ginawa itong muli</translation>
+    </message>
+    <message>
+        <source>原文件已另存为：</source>
+        <translation>Itinabi ang lumang file bilang: </translation>
+    </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Kinikilala…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>Walang magagamit na home folder: hindi mase-save ang mga setting at log</translation>
+    </message>
 </context>
 </TS>

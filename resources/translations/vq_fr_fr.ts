@@ -961,5 +961,33 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>设置无法保存，更改将在下次启动时丢失</source>
+        <translation>Impossible d’enregistrer les réglages ; les modifications seront perdues au prochain démarrage</translation>
+    </message>
+    <message>
+        <source>无法写入：</source>
+        <translation>Écriture impossible : </translation>
+    </message>
+    <message>
+        <source>语音指令数据库被其他程序占用，指令稍后保存</source>
+        <translation>Un autre programme utilise la base des commandes vocales ; les commandes seront enregistrées plus tard</translation>
+    </message>
+    <message>
+        <source>语音指令数据库已损坏，已重新创建</source>
+        <translation>La base des commandes vocales était endommagée et a été recréée</translation>
+    </message>
+    <message>
+        <source>原文件已另存为：</source>
+        <translation>L’ancien fichier a été conservé sous : </translation>
+    </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Reconnaissance…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>Aucun dossier personnel utilisable : les réglages et les journaux ne seront pas enregistrés</translation>
+    </message>
 </context>
 </TS>

@@ -961,5 +961,33 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>设置无法保存，更改将在下次启动时丢失</source>
+        <translation>Pengaturan tidak dapat disimpan; perubahan akan hilang saat program dimulai lagi</translation>
+    </message>
+    <message>
+        <source>无法写入：</source>
+        <translation>Tidak dapat menulis: </translation>
+    </message>
+    <message>
+        <source>语音指令数据库被其他程序占用，指令稍后保存</source>
+        <translation>Program lain sedang memakai basis data perintah suara; perintah akan disimpan nanti</translation>
+    </message>
+    <message>
+        <source>语音指令数据库已损坏，已重新创建</source>
+        <translation>Basis data perintah suara rusak dan telah dibuat ulang</translation>
+    </message>
+    <message>
+        <source>原文件已另存为：</source>
+        <translation>Berkas lama disimpan sebagai: </translation>
+    </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Mengenali…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>Tidak ada folder home yang dapat dipakai: pengaturan dan log tidak akan disimpan</translation>
+    </message>
 </context>
 </TS>

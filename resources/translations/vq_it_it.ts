@@ -961,5 +961,33 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>设置无法保存，更改将在下次启动时丢失</source>
+        <translation>Impossibile salvare le impostazioni; le modifiche andranno perse al prossimo avvio</translation>
+    </message>
+    <message>
+        <source>无法写入：</source>
+        <translation>Impossibile scrivere: </translation>
+    </message>
+    <message>
+        <source>语音指令数据库被其他程序占用，指令稍后保存</source>
+        <translation>Un altro programma sta usando il database dei comandi vocali; i comandi verranno salvati più tardi</translation>
+    </message>
+    <message>
+        <source>语音指令数据库已损坏，已重新创建</source>
+        <translation>Il database dei comandi vocali era danneggiato ed è stato ricreato</translation>
+    </message>
+    <message>
+        <source>原文件已另存为：</source>
+        <translation>Il vecchio file è stato conservato come: </translation>
+    </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Riconoscimento…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>Nessuna cartella home utilizzabile: impostazioni e registri non verranno salvati</translation>
+    </message>
 </context>
 </TS>

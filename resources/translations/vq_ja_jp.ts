@@ -961,5 +961,33 @@
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>设置无法保存，更改将在下次启动时丢失</source>
+        <translation>設定を保存できません。変更は次回の起動時に失われます</translation>
+    </message>
+    <message>
+        <source>无法写入：</source>
+        <translation>書き込めません：</translation>
+    </message>
+    <message>
+        <source>语音指令数据库被其他程序占用，指令稍后保存</source>
+        <translation>音声コマンドのデータベースを別のプログラムが使用中です。コマンドは後で保存されます</translation>
+    </message>
+    <message>
+        <source>语音指令数据库已损坏，已重新创建</source>
+        <translation>音声コマンドのデータベースが破損していたため、作り直しました</translation>
+    </message>
+    <message>
+        <source>原文件已另存为：</source>
+        <translation>元のファイルの保存先：</translation>
+    </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>認識中…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>使用できるホームフォルダーがありません。設定と記録は保存されません</translation>
+    </message>
 </context>
 </TS>

@@ -961,5 +961,33 @@
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>设置无法保存，更改将在下次启动时丢失</source>
+        <translation>설정을 저장할 수 없습니다. 다음 실행 시 변경 내용이 사라집니다</translation>
+    </message>
+    <message>
+        <source>无法写入：</source>
+        <translation>쓸 수 없음: </translation>
+    </message>
+    <message>
+        <source>语音指令数据库被其他程序占用，指令稍后保存</source>
+        <translation>다른 프로그램이 음성 명령 데이터베이스를 사용 중입니다. 명령은 나중에 저장됩니다</translation>
+    </message>
+    <message>
+        <source>语音指令数据库已损坏，已重新创建</source>
+        <translation>음성 명령 데이터베이스가 손상되어 새로 만들었습니다</translation>
+    </message>
+    <message>
+        <source>原文件已另存为：</source>
+        <translation>이전 파일 보관 위치: </translation>
+    </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>인식 중…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>사용할 수 있는 홈 폴더가 없습니다. 설정과 기록이 저장되지 않습니다</translation>
+    </message>
 </context>
 </TS>

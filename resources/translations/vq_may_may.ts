@@ -961,5 +961,33 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>设置无法保存，更改将在下次启动时丢失</source>
+        <translation>Tetapan tidak dapat disimpan; perubahan akan hilang pada permulaan seterusnya</translation>
+    </message>
+    <message>
+        <source>无法写入：</source>
+        <translation>Tidak dapat menulis: </translation>
+    </message>
+    <message>
+        <source>语音指令数据库被其他程序占用，指令稍后保存</source>
+        <translation>Program lain sedang menggunakan pangkalan data arahan suara; arahan akan disimpan kemudian</translation>
+    </message>
+    <message>
+        <source>语音指令数据库已损坏，已重新创建</source>
+        <translation>Pangkalan data arahan suara rosak dan telah dicipta semula</translation>
+    </message>
+    <message>
+        <source>原文件已另存为：</source>
+        <translation>Fail lama disimpan sebagai: </translation>
+    </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Mengecam…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>Tiada folder rumah yang boleh digunakan: tetapan dan log tidak akan disimpan</translation>
+    </message>
 </context>
 </TS>

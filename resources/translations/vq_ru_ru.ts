@@ -961,5 +961,33 @@
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>设置无法保存，更改将在下次启动时丢失</source>
+        <translation>Не удаётся сохранить настройки; изменения будут потеряны при следующем запуске</translation>
+    </message>
+    <message>
+        <source>无法写入：</source>
+        <translation>Не удаётся записать: </translation>
+    </message>
+    <message>
+        <source>语音指令数据库被其他程序占用，指令稍后保存</source>
+        <translation>База голосовых команд занята другой программой; команды будут сохранены позже</translation>
+    </message>
+    <message>
+        <source>语音指令数据库已损坏，已重新创建</source>
+        <translation>База голосовых команд была повреждена и создана заново</translation>
+    </message>
+    <message>
+        <source>原文件已另存为：</source>
+        <translation>Старый файл сохранён как: </translation>
+    </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Распознавание…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>Нет доступной домашней папки: настройки и журналы не будут сохранены</translation>
+    </message>
 </context>
 </TS>

@@ -961,5 +961,33 @@
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>设置无法保存，更改将在下次启动时丢失</source>
+        <translation>ไม่สามารถบันทึกการตั้งค่าได้ การเปลี่ยนแปลงจะหายไปเมื่อเริ่มครั้งถัดไป</translation>
+    </message>
+    <message>
+        <source>无法写入：</source>
+        <translation>เขียนไม่ได้: </translation>
+    </message>
+    <message>
+        <source>语音指令数据库被其他程序占用，指令稍后保存</source>
+        <translation>มีโปรแกรมอื่นใช้ฐานข้อมูลคำสั่งเสียงอยู่ จะบันทึกคำสั่งภายหลัง</translation>
+    </message>
+    <message>
+        <source>语音指令数据库已损坏，已重新创建</source>
+        <translation>ฐานข้อมูลคำสั่งเสียงเสียหายและได้สร้างขึ้นใหม่แล้ว</translation>
+    </message>
+    <message>
+        <source>原文件已另存为：</source>
+        <translation>เก็บไฟล์เดิมไว้ที่: </translation>
+    </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>กำลังจดจำ…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>ไม่มีโฟลเดอร์หลักที่ใช้ได้ จะไม่บันทึกการตั้งค่าและบันทึกการทำงาน</translation>
+    </message>
 </context>
 </TS>

@@ -961,5 +961,33 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>设置无法保存，更改将在下次启动时丢失</source>
+        <translation>Ayarlar kaydedilemiyor; değişiklikler bir sonraki başlatmada kaybolacak</translation>
+    </message>
+    <message>
+        <source>无法写入：</source>
+        <translation>Yazılamıyor: </translation>
+    </message>
+    <message>
+        <source>语音指令数据库被其他程序占用，指令稍后保存</source>
+        <translation>Sesli komut veritabanı başka bir program tarafından kullanılıyor; komutlar daha sonra kaydedilecek</translation>
+    </message>
+    <message>
+        <source>语音指令数据库已损坏，已重新创建</source>
+        <translation>Sesli komut veritabanı bozuktu ve yeniden oluşturuldu</translation>
+    </message>
+    <message>
+        <source>原文件已另存为：</source>
+        <translation>Eski dosya şu adla saklandı: </translation>
+    </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Tanınıyor…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>Kullanılabilir bir ana klasör yok: ayarlar ve kayıtlar kaydedilmeyecek</translation>
+    </message>
 </context>
 </TS>

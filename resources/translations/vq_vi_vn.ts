@@ -961,5 +961,33 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>设置无法保存，更改将在下次启动时丢失</source>
+        <translation>Không thể lưu cài đặt; các thay đổi sẽ bị mất ở lần khởi động tiếp theo</translation>
+    </message>
+    <message>
+        <source>无法写入：</source>
+        <translation>Không thể ghi: </translation>
+    </message>
+    <message>
+        <source>语音指令数据库被其他程序占用，指令稍后保存</source>
+        <translation>Một chương trình khác đang dùng cơ sở dữ liệu lệnh thoại; lệnh sẽ được lưu sau</translation>
+    </message>
+    <message>
+        <source>语音指令数据库已损坏，已重新创建</source>
+        <translation>Cơ sở dữ liệu lệnh thoại bị hỏng và đã được tạo lại</translation>
+    </message>
+    <message>
+        <source>原文件已另存为：</source>
+        <translation>Tệp cũ được giữ lại tại: </translation>
+    </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>Đang nhận dạng…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>Không có thư mục chính dùng được: cài đặt và nhật ký sẽ không được lưu</translation>
+    </message>
 </context>
 </TS>

@@ -961,5 +961,33 @@
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>设置无法保存，更改将在下次启动时丢失</source>
+        <translation>设置无法保存，更改将在下次启动时丢失</translation>
+    </message>
+    <message>
+        <source>无法写入：</source>
+        <translation>无法写入：</translation>
+    </message>
+    <message>
+        <source>语音指令数据库被其他程序占用，指令稍后保存</source>
+        <translation>语音指令数据库被其他程序占用，指令稍后保存</translation>
+    </message>
+    <message>
+        <source>语音指令数据库已损坏，已重新创建</source>
+        <translation>语音指令数据库已损坏，已重新创建</translation>
+    </message>
+    <message>
+        <source>原文件已另存为：</source>
+        <translation>原文件已另存为：</translation>
+    </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>正在识别…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>找不到可用的主文件夹，设置和记录都不会保存</translation>
+    </message>
 </context>
 </TS>

@@ -961,5 +961,33 @@
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>设置无法保存，更改将在下次启动时丢失</source>
+        <translation>設定無法儲存，變更將在下次啟動時遺失</translation>
+    </message>
+    <message>
+        <source>无法写入：</source>
+        <translation>無法寫入：</translation>
+    </message>
+    <message>
+        <source>语音指令数据库被其他程序占用，指令稍后保存</source>
+        <translation>語音指令資料庫被其他程式佔用，指令稍後儲存</translation>
+    </message>
+    <message>
+        <source>语音指令数据库已损坏，已重新创建</source>
+        <translation>語音指令資料庫已損壞，已重新建立</translation>
+    </message>
+    <message>
+        <source>原文件已另存为：</source>
+        <translation>原檔案已另存為：</translation>
+    </message>
+    <message>
+        <source>正在识别…</source>
+        <translation>正在辨識…</translation>
+    </message>
+    <message>
+        <source>找不到可用的主文件夹，设置和记录都不会保存</source>
+        <translation>找不到可用的主資料夾，設定和記錄都不會儲存</translation>
+    </message>
 </context>
 </TS>

@@ -136,6 +136,14 @@ void AppDelegate::applicationDidFinishLaunching()
     if (m_launched)
         return;
     m_launched = true;
+    // Changes the file does not take are kept in memory only: the user hears it once per
+    // failing stretch, with the file's name, from the event loop.
+    connect(&UserDefaults::standard(), &UserDefaults::writeFailed, this,
+            [](const QString& path, const QString& reason) {
+                VQToolManager::sharedInstance().showErrorMsg(tr8(kSettingsNotSavedText),
+                                                             tr8(kSettingsNotSavedDetailText) + path + QStringLiteral(" (") + reason + QLatin1Char(')'));
+            },
+            Qt::QueuedConnection);
     configData();
     configUI();
     checkPermissions();
@@ -164,8 +172,15 @@ void AppDelegate::chooseFirstLaunchLanguage()
 {
     UserDefaults& defaults = UserDefaults::standard();
     const QString key = QString::fromLatin1(VQLanguageManager::uiLanguageIndexKey);
-    if (defaults.hasValueForKey(key))
-        return;
+    if (defaults.hasValueForKey(key)) {
+        const QVariant stored = defaults.objectForKey(key);
+        if (VQLanguageManager::isUiLanguageIndexValue(stored))
+            return;
+        // A value of the wrong kind (a text, a flag, an index past the list) is no choice the
+        // user made: choose again as for a missing one.
+        VQLogWarn(QStringLiteral("UI language setting \"%1\" is unusable: dropped").arg(stored.toString().left(40)));
+        defaults.removeObjectForKey(key);
+    }
     const QStringList preferred = QLocale::system().uiLanguages();
     const int index = uiLanguageIndexForPreferredLanguages(preferred);
     VQLogInfo(QStringLiteral("First launch: UI language %1 for %2")

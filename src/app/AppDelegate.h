@@ -72,6 +72,8 @@ public:
     // The alert shown when the settings file could not be read whole at start-up.
     static constexpr char kSettingsRecoveredText[] = "部分设置无法读取，已恢复为默认值";
     static constexpr char kSettingsRecoveredDetailText[] = "原设置文件已另存为：";
+    static constexpr char kSettingsNotSavedText[] = "设置无法保存，更改将在下次启动时丢失";
+    static constexpr char kSettingsNotSavedDetailText[] = "无法写入：";
 
     using PageFactory = std::function<VQBaseViewController*()>;
     // Called after the page was selected (the my-device page fetches the user's information).

@@ -39,7 +39,11 @@
 #include "VQTranslateSetup.h"
 #include "VQVoiceSetup.h"
 
+#include "QRNLocalizedString.h"
+#include "VQToolManager.h"
+
 #include <QApplication>
+#include <QFileInfo>
 #include <QTimer>
 
 VQCompositionRoot::VQCompositionRoot(QElapsedTimer startClock)
@@ -53,8 +57,32 @@ VQCompositionRoot::VQCompositionRoot(QElapsedTimer startClock)
     // The program lives in its status item: closing its windows does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    m_homeProblem = homeFolderProblem();
+    if (!m_homeProblem.isEmpty()) {
+        // Every folder of the program derives from the home folder; without one they would land
+        // at the root of the file system. Nothing is written: the console log only.
+        VQLogError(QStringLiteral("No usable home folder (%1): nothing is written").arg(m_homeProblem));
+        UserDefaults::setWritesDisabled(true);
+        VQToolManager::setFilesDisabled(true);
+        return;
+    }
     vq::installCrashHandlers(vq::defaultCrashDirectory());
     mm::setupLogging(mm::defaultLogDirectory());
+}
+
+QString VQCompositionRoot::homeFolderProblem()
+{
+    const QString home = qEnvironmentVariable("HOME");
+    if (home.isEmpty())
+        return QStringLiteral("HOME is not set");
+    const QFileInfo info(home);
+    if (!info.isAbsolute())
+        return QStringLiteral("HOME (%1) is not an absolute path").arg(home);
+    if (!info.isDir())
+        return QStringLiteral("HOME (%1) is not a folder").arg(home);
+    if (!info.isWritable())
+        return QStringLiteral("HOME (%1) is not writable").arg(home);
+    return {};
 }
 
 VQCompositionRoot::~VQCompositionRoot() = default;
@@ -173,6 +201,13 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
 
     // The start-up runs once launching has finished: from the running event loop.
     QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
+    if (!m_homeProblem.isEmpty()) {
+        // The program runs, its first face the guide, and says why nothing it is told is kept.
+        QTimer::singleShot(0, &delegate, [problem = m_homeProblem] {
+            VQToolManager::sharedInstance().showErrorMsg(
+                QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(kNoHomeText)), problem);
+        });
+    }
 }
 
 int VQCompositionRoot::exec()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QString>
 
 #include <memory>
 
@@ -35,11 +36,21 @@ public:
     // the platform layer again. Returns the exit code.
     int exec();
 
+    // Why the user's home folder cannot hold the program's files ("" when it can): HOME unset or
+    // empty, not an absolute path, not a folder, or not writable.
+    static QString homeFolderProblem();
+
+    // UI strings (keys of QRNLocalizedString).
+    static constexpr char kNoHomeText[] = "找不到可用的主文件夹，设置和记录都不会保存";
+
     // The delegate made by compose(); nullptr before.
     AppDelegate* delegate() const { return m_delegate.get(); }
 
 private:
     QElapsedTimer m_startClock;
+    // Set when the home folder is unusable: the program shows its guide, says why, and writes
+    // nothing (no settings, logs, crash files or database).
+    QString m_homeProblem;
     std::unique_ptr<AppDelegate> m_delegate;
     std::unique_ptr<VQQuitSignalWatcher> m_quitSignals;
 };

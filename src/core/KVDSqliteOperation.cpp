@@ -1,8 +1,12 @@
 #include "KVDSqliteOperation.h"
 
 #include "MMLog.h"
+#include "RunOnMain.h"
 #include "VQToolManager.h"
 
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QVarLengthArray>
 #include <QStringList>
@@ -10,6 +14,7 @@
 #include <sqlite3.h>
 
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -19,7 +24,16 @@ const QString kDatabaseFileFormat = QStringLiteral("/%1.sqlite");
 // Prepared statements kept for reuse; past this many (only reached with many different sets of
 // present properties) the cache starts afresh.
 constexpr int kMaxCachedStatements = 64;
+// How long an operation waits for a lock another program holds: one frame on the main thread
+// (the UI must not stall), longer on a worker.
+constexpr int kMainThreadBusyTimeoutMs = 10;
 constexpr int kBusyTimeoutMs = 5000;
+
+KVDSqliteOperation::ProblemHandler& problemHandler()
+{
+    static KVDSqliteOperation::ProblemHandler handler;
+    return handler;
+}
 
 // Table and column names go into the SQL text, so only plain names are accepted.
 bool isValidIdentifier(const QString& name)
@@ -47,17 +61,52 @@ QString quoted(const QString& name)
     return QLatin1Char('"') + name + QLatin1Char('"');
 }
 
-bool finish(bool ok, const QString& operation, const QString& tableName, const QString& error,
-            const KVDSqliteOperation::Completion& completed)
+} // namespace
+
+bool KVDSqliteOperation::finish(bool ok, const QString& operation, const QString& tableName, const QString& error,
+                                const Completion& completed)
 {
+    std::optional<std::pair<Problem, QString>> problem;
+    {
+        std::lock_guard lock(m_mutex);
+        const int code = ok ? SQLITE_OK : m_lastErrorCode;
+        m_lastErrorCode = SQLITE_OK;
+        if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
+            if (!m_lockReported)
+                problem = std::make_pair(Problem::Locked, QString());
+            m_lockReported = true;
+        } else if (ok) {
+            m_lockReported = false;
+        }
+        if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB) {
+            // Damage found in use: the next operation opens the file again, checks it and sets
+            // it aside.
+            closeLocked();
+        }
+        if (!m_recoveredToReport.isEmpty()) {
+            problem = std::make_pair(Problem::Recovered, m_recoveredToReport);
+            m_recoveredToReport.clear();
+        }
+    }
     if (!ok)
         VQLogError(QStringLiteral("SQLite %1 on table \"%2\" failed: %3").arg(operation, tableName, error));
+    if (problem && problemHandler())
+        problemHandler()(problem->first, problem->second);
     if (completed)
         completed(ok, ok ? QString() : error);
     return ok;
 }
 
-} // namespace
+void KVDSqliteOperation::setProblemHandler(ProblemHandler handler)
+{
+    problemHandler() = std::move(handler);
+}
+
+QString KVDSqliteOperation::recoveredDatabaseFile() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_recovered;
+}
 
 KVDSqliteOperation& KVDSqliteOperation::shareOperation()
 {
@@ -77,6 +126,10 @@ void KVDSqliteOperation::resetForTests(const QString& databasePath)
     std::lock_guard lock(operation.m_mutex);
     operation.closeLocked();
     operation.m_pathForTests = databasePath;
+    operation.m_lockReported = false;
+    operation.m_lastErrorCode = SQLITE_OK;
+    operation.m_recovered.clear();
+    operation.m_recoveredToReport.clear();
 }
 
 bool KVDSqliteOperation::createTableWithtableName(const QString& tableName, const KVDSqliteModel& model)
@@ -424,8 +477,10 @@ bool KVDSqliteOperation::selectRows(const QString& tableName, const std::functio
 
 bool KVDSqliteOperation::openLocked(QString* error)
 {
-    if (m_db != nullptr)
+    if (m_db != nullptr) {
+        sqlite3_busy_timeout(m_db, mm::isMainThread() ? kMainThreadBusyTimeoutMs : kBusyTimeoutMs);
         return true;
+    }
     const QString path = m_pathForTests.isEmpty() ? VQToolManager::getFilePath(kDatabaseFileFormat.arg(kDatabaseName))
                                                   : m_pathForTests;
     if (path.isEmpty()) {
@@ -433,6 +488,63 @@ bool KVDSqliteOperation::openLocked(QString* error)
         *error = QStringLiteral("unable to open database file: the Documents folder is not available");
         return false;
     }
+    if (QFileInfo(path).isDir())
+        return setAsideAndReopenLocked(path, error);
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        *error = QStringLiteral("%1: %2").arg(QString::fromUtf8(db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc)), path);
+        m_lastErrorCode = rc & 0xff;
+        sqlite3_close(db);
+        return false;
+    }
+    sqlite3_busy_timeout(db, mm::isMainThread() ? kMainThreadBusyTimeoutMs : kBusyTimeoutMs);
+    m_db = db;
+    if (!looksSoundLocked())
+        return setAsideAndReopenLocked(path, error);
+    // The default rollback journal with synchronous=FULL is kept: every commit is durable, and
+    // a write-ahead log measured no faster for the batch inserts (one transaction each) while it
+    // would add two more files next to the database in the user's Documents folder.
+    return true;
+}
+
+bool KVDSqliteOperation::looksSoundLocked()
+{
+    // The quick check reads every page once: a few milliseconds for the command lists. A lock
+    // held by another program is no damage: the check is skipped then.
+    sqlite3_stmt* statement = nullptr;
+    int rc = sqlite3_prepare_v2(m_db, "pragma quick_check", -1, &statement, nullptr);
+    QString verdict;
+    if (rc == SQLITE_OK) {
+        rc = sqlite3_step(statement);
+        if (rc == SQLITE_ROW)
+            verdict = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+    }
+    sqlite3_finalize(statement);
+    const int primary = rc & 0xff;
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+        return true;
+    if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB || (primary == SQLITE_ROW && verdict != QLatin1String("ok"))) {
+        VQLogError(QStringLiteral("the local database is damaged: %1").arg(verdict.isEmpty() ? QString::fromUtf8(sqlite3_errstr(rc)) : verdict));
+        return false;
+    }
+    return true;
+}
+
+bool KVDSqliteOperation::setAsideAndReopenLocked(const QString& path, QString* error)
+{
+    closeLocked();
+    const QString aside = path + QStringLiteral(".corrupt-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (!QFile::rename(path, aside)) {
+        *error = QStringLiteral("the damaged database %1 cannot be set aside").arg(path);
+        return false;
+    }
+    // A journal left by the damaged file belongs to it.
+    QFile::rename(path + QStringLiteral("-journal"), aside + QStringLiteral("-journal"));
+    VQLogWarn(QStringLiteral("the damaged database was set aside as %1; a new one is made").arg(aside));
+    m_recovered = aside;
+    m_recoveredToReport = aside;
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
@@ -441,11 +553,8 @@ bool KVDSqliteOperation::openLocked(QString* error)
         sqlite3_close(db);
         return false;
     }
-    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    sqlite3_busy_timeout(db, mm::isMainThread() ? kMainThreadBusyTimeoutMs : kBusyTimeoutMs);
     m_db = db;
-    // The default rollback journal with synchronous=FULL is kept: every commit is durable, and
-    // a write-ahead log measured no faster for the batch inserts (one transaction each) while it
-    // would add two more files next to the database in the user's Documents folder.
     return true;
 }
 
@@ -486,6 +595,7 @@ bool KVDSqliteOperation::execLocked(const char* sql, QString* error)
 {
     char* message = nullptr;
     if (sqlite3_exec(m_db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
+        m_lastErrorCode = sqlite3_errcode(m_db) & 0xff;
         *error = message != nullptr ? QString::fromUtf8(message) : lastErrorLocked();
         sqlite3_free(message);
         return false;
@@ -523,5 +633,6 @@ bool KVDSqliteOperation::stepLocked(sqlite3_stmt* statement, const std::vector<Q
 
 QString KVDSqliteOperation::lastErrorLocked() const
 {
+    m_lastErrorCode = sqlite3_errcode(m_db) & 0xff;
     return QString::fromUtf8(sqlite3_errmsg(m_db));
 }

@@ -32,6 +32,16 @@ struct sqlite3_stmt;
 class KVDSqliteOperation {
 public:
     using Completion = std::function<void(bool ok, const QString& error)>;
+    // What the user should hear of the database.
+    enum class Problem {
+        // Another program holds the database locked: the operation failed after a short wait
+        // (one frame on the main thread). Told once per locked stretch.
+        Locked,
+        // The file was damaged (not a database, truncated, a damaged page, a folder at its
+        // place): it was set aside under the name given and a new, empty database made.
+        Recovered,
+    };
+    using ProblemHandler = std::function<void(Problem problem, const QString& detail)>;
     using ModelFactory = std::function<std::unique_ptr<KVDSqliteModel>()>;
 
     static KVDSqliteOperation& shareOperation();
@@ -39,6 +49,11 @@ public:
     // Tests only: closes the database and forgets its prepared statements. The next operation
     // opens databasePath, or the default file in Documents when it is empty.
     static void resetForTests(const QString& databasePath = QString());
+    // Installs (or with an empty function removes) the receiver of problems; called on the
+    // thread of the operation that met the problem, outside the store's lock.
+    static void setProblemHandler(ProblemHandler handler);
+    // The name the damaged database was set aside under, or "" when none was.
+    QString recoveredDatabaseFile() const;
 
     // "create table if not exists" with the model's property names as untyped columns; an
     // existing table is left as it is.
@@ -146,8 +161,20 @@ private:
     bool insertRowsLocked(const QString& tableName, const std::vector<const KVDSqliteModel*>& models, QString* error,
                           bool inTransaction = false);
     QString lastErrorLocked() const;
+    // Checks a freshly opened database; false when it is damaged.
+    bool looksSoundLocked();
+    // Moves the damaged database (and its journal) aside and opens a new one.
+    bool setAsideAndReopenLocked(const QString& path, QString* error);
+    // Logs a failure, reports a lock or damage met by the operation, and calls the completion.
+    bool finish(bool ok, const QString& operation, const QString& tableName, const QString& error,
+                const Completion& completed);
 
-    std::mutex m_mutex;
+    mutable std::mutex m_mutex;
+    // SQLite's primary result code of the last failure, kept for finish().
+    mutable int m_lastErrorCode = 0;
+    bool m_lockReported = false;
+    QString m_recovered;
+    QString m_recoveredToReport;
     sqlite3* m_db = nullptr;
     QString m_pathForTests;
     QHash<QString, sqlite3_stmt*> m_statements;

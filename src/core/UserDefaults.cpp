@@ -14,6 +14,7 @@
 #include <QSequentialIterable>
 #include <QStandardPaths>
 
+#include <atomic>
 #include <cmath>
 #include <limits>
 
@@ -225,6 +226,7 @@ void UserDefaults::clearForTests()
     m_defaults.clear();
     m_dirty = false;
     m_writeCount = 0;
+    m_writeFailing = false;
     m_recovered.clear();
     m_dropped.clear();
     QFile::remove(m_path);
@@ -394,9 +396,17 @@ void UserDefaults::setValue(const QString& key, const QVariant& value)
         removeObjectForKey(key);
         return;
     }
+    // A value this large is no setting (a broken answer of a server): keeping it would slow
+    // every later write and start.
+    const QJsonValue encoded = encode(value);
+    const qint64 size = QJsonDocument(QJsonArray{encoded}).toJson(QJsonDocument::Compact).size();
+    if (size > kValueLimitBytes) {
+        VQLogError(QStringLiteral("Setting %1 not stored: %2 bytes, over the limit of %3").arg(key).arg(size).arg(kValueLimitBytes));
+        return;
+    }
     // Store the value in the form it will have after a reload, so reads agree before and after.
     QVariant normalised;
-    if (!decode(encode(value), normalised))
+    if (!decode(encoded, normalised))
         normalised = value;
     {
         QMutexLocker lock(&m_mutex);
@@ -442,8 +452,22 @@ void UserDefaults::scheduleSave()
     QMetaObject::invokeMethod(this, [this] { synchronize(); }, Qt::QueuedConnection);
 }
 
+namespace {
+std::atomic<bool> g_writesDisabled{false};
+} // namespace
+
+void UserDefaults::setWritesDisabled(bool disabled)
+{
+    g_writesDisabled = disabled;
+}
+
 bool UserDefaults::synchronize()
 {
+    if (g_writesDisabled) {
+        QMutexLocker lock(&m_mutex);
+        m_saveScheduled = false;
+        return false;
+    }
     // One writer at a time: a snapshot taken earlier must never land on disk after a newer one.
     QMutexLocker writeLock(&m_writeMutex);
     QByteArray bytes;
@@ -459,22 +483,37 @@ bool UserDefaults::synchronize()
     }
 
     const QFileInfo info(m_path);
-    QDir().mkpath(info.absolutePath());
+    QString reason;
+    if (!QDir().mkpath(info.absolutePath()))
+        reason = QStringLiteral("the folder %1 cannot be made").arg(info.absolutePath());
     QFile::setPermissions(info.absolutePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QSaveFile file(m_path);
-    bool ok = file.open(QIODevice::WriteOnly);
+    bool ok = reason.isEmpty() && file.open(QIODevice::WriteOnly);
     if (ok) {
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         ok = file.write(bytes) == bytes.size() && file.commit();
     }
     if (!ok) {
-        VQLogError(QStringLiteral("Settings cannot be written to %1: %2").arg(m_path, file.errorString()));
-        QMutexLocker lock(&m_mutex);
-        m_dirty = true; // keep trying at the next change or synchronise
+        if (reason.isEmpty())
+            reason = file.errorString();
+        VQLogError(QStringLiteral("Settings cannot be written to %1: %2").arg(m_path, reason));
+        bool first = false;
+        {
+            QMutexLocker lock(&m_mutex);
+            m_dirty = true; // keep trying at the next change or synchronise
+            first = !m_writeFailing;
+            m_writeFailing = true;
+        }
+        if (first)
+            Q_EMIT writeFailed(m_path, reason);
         return false;
     }
     QMutexLocker lock(&m_mutex);
     ++m_writeCount;
+    if (m_writeFailing) {
+        m_writeFailing = false;
+        VQLogInfo(QStringLiteral("Settings written to %1 again").arg(m_path));
+    }
     return true;
 }
 

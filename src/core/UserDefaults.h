@@ -49,13 +49,19 @@ public:
     QVariantList arrayForKey(const QString& key) const; // empty when absent or not a list
     QVariantMap dictionaryForKey(const QString& key) const; // empty when absent or not a map
 
-    // Sets the value; an invalid QVariant removes the key. An equal value changes nothing.
+    // The largest value stored, counted as its compact JSON text.
+    static constexpr qint64 kValueLimitBytes = 512 * 1024;
+    // Sets the value; an invalid QVariant removes the key. An equal value changes nothing. A
+    // value larger than kValueLimitBytes is not stored (logged); the key keeps what it held.
     void setValue(const QString& key, const QVariant& value);
     void removeObjectForKey(const QString& key);
 
     // Defaults answered for keys with no value of their own; never written to the file.
     void registerDefaults(const QVariantMap& defaults);
 
+    // With no usable home folder the store keeps its values in memory only: synchronize()
+    // writes nothing and returns false, without writeFailed (the program has told the user).
+    static void setWritesDisabled(bool disabled);
     // Writes pending changes now. True when the file holds every value (also when nothing was pending).
     bool synchronize();
 
@@ -69,6 +75,11 @@ public:
 
 Q_SIGNALS:
     void changed(const QString& key);
+    // The file could not be written (read-only or immutable file, read-only home, a file where
+    // its folder should be). Emitted once when writing starts to fail, again only after a write
+    // succeeded in between; the values stay in memory and every later change tries again.
+    // May be emitted on the thread that synchronises.
+    void writeFailed(const QString& path, const QString& reason);
 
 private:
     void load();
@@ -85,6 +96,7 @@ private:
     bool m_dirty = false;
     bool m_saveScheduled = false;
     int m_writeCount = 0;
+    bool m_writeFailing = false;
     QString m_recovered;
     QStringList m_dropped;
 };

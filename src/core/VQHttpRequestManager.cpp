@@ -31,6 +31,7 @@
 namespace {
 
 constexpr char kTimedOutProperty[] = "vqTimedOut";
+constexpr char kOversizedProperty[] = "vqOversized";
 constexpr char kFormContentType[] = "application/x-www-form-urlencoded";
 constexpr int kLoggedBodyLimit = 200;
 
@@ -147,6 +148,12 @@ VQHttpResult transportFailure(QNetworkReply::NetworkError error, bool timedOut)
     return result;
 }
 
+// True when the answer grew past kAnswerLimitBytes and was dropped unread.
+bool isOversized(QNetworkReply* reply)
+{
+    return reply->property(kOversizedProperty).toBool();
+}
+
 // A failure whose answer arrived but is not what was asked for. The message is the reply's
 // own when it has one, else "系统错误".
 VQHttpResult replyFailure(VQHttpResult::Failure failure, int httpStatus, const QString& replyMessage,
@@ -177,6 +184,8 @@ std::optional<QJsonObject> parseObject(const QByteArray& body)
 VQHttpResult ocrResult(QNetworkReply* reply, bool timedOut)
 {
     const int httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (isOversized(reply))
+        return replyFailure(VQHttpResult::Failure::BadReply, httpStatus, QString());
     if (isTransportFailure(reply, timedOut)) {
         VQHttpResult result = transportFailure(reply->error(), timedOut);
         result.httpStatus = httpStatus;
@@ -186,9 +195,14 @@ VQHttpResult ocrResult(QNetworkReply* reply, bool timedOut)
     if (!object)
         return replyFailure(VQHttpResult::Failure::BadReply, httpStatus, QString());
     const QJsonValue data = object->value(QStringLiteral("data"));
-    if (!data.isObject() || !isSuccessStatus(httpStatus)) {
-        return replyFailure(VQHttpResult::Failure::BadReply, httpStatus,
-                            messageText(object->value(QStringLiteral("message"))), *object);
+    // The shape and the code decide; the server's message may say "ok" on a failure, so the
+    // user reads the client's text.
+    const QJsonValue code = object->value(QStringLiteral("code"));
+    const bool codeOk = code.isUndefined() || statusValue(code) == VQNetBaseScene::kSuccessCode;
+    if (!data.isObject() || !codeOk || !isSuccessStatus(httpStatus)) {
+        VQHttpResult failure = replyFailure(VQHttpResult::Failure::BadReply, httpStatus, QString(), *object);
+        failure.statusCode = statusValue(code).value_or(0);
+        return failure;
     }
     QStringList words;
     const QJsonArray list = data.toObject().value(QStringLiteral("words")).toArray();
@@ -209,6 +223,8 @@ VQHttpResult ocrResult(QNetworkReply* reply, bool timedOut)
 std::optional<VQHttpResult> chatFailure(QNetworkReply* reply, bool timedOut)
 {
     const int httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (isOversized(reply))
+        return replyFailure(VQHttpResult::Failure::BadReply, httpStatus, QString());
     if (isTransportFailure(reply, timedOut)) {
         VQHttpResult result = transportFailure(reply->error(), timedOut);
         result.httpStatus = httpStatus;
@@ -283,6 +299,8 @@ struct VQHttpRequestManager::ChatDelivery {
 VQHttpResult VQHttpRequestManager::SceneRequest::interpret(QNetworkReply* reply, bool timedOut) const
 {
     const int httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (isOversized(reply))
+        return replyFailure(VQHttpResult::Failure::BadReply, httpStatus, QString());
     if (isTransportFailure(reply, timedOut)) {
         VQHttpResult result = transportFailure(reply->error(), timedOut);
         result.httpStatus = httpStatus;
@@ -401,6 +419,19 @@ void VQHttpRequestManager::watchReply(QNetworkReply* reply, int timeoutMs,
         reply->abort();
     });
     deadline->start(std::max(timeoutMs, 1));
+    // An answer is dropped as soon as it announces or reaches more than the limit: it is never
+    // held in memory whole.
+    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64 total) {
+        if (received <= kAnswerLimitBytes && total <= kAnswerLimitBytes)
+            return;
+        if (reply->property(kOversizedProperty).toBool())
+            return;
+        VQLogError(QStringLiteral("answer of %1 over %2 bytes: dropped")
+                       .arg(loggedAddress(reply->url()))
+                       .arg(kAnswerLimitBytes));
+        reply->setProperty(kOversizedProperty, true);
+        reply->abort();
+    });
     connect(reply, &QNetworkReply::finished, this, [reply, deadline, onDone = std::move(onDone)] {
         deadline->stop();
         const bool timedOut = reply->property(kTimedOutProperty).toBool();
@@ -464,6 +495,7 @@ void VQHttpRequestManager::startSceneRequest(const std::shared_ptr<SceneRequest>
     const QUrl url = urlWithQuery(request->url, inBody ? QByteArray() : encoded);
 
     QNetworkRequest networkRequest(url);
+    networkRequest.setMaximumRedirectsAllowed(kMaxRedirects);
     for (const VQNetBaseScene::Header& header : request->headers)
         networkRequest.setRawHeader(header.first, header.second);
     if (post && networkRequest.header(QNetworkRequest::ContentTypeHeader).isNull())
@@ -536,6 +568,7 @@ void VQHttpRequestManager::startOcrRequest(const QByteArray& pngData, Callback c
 
     const QUrl url(VQApiConfig::urlFor(VQApiConfig::Endpoint::Api, QString::fromLatin1(kOcrPath)));
     QNetworkRequest request(url);
+    request.setMaximumRedirectsAllowed(kMaxRedirects);
     request.setRawHeader("Accept", kOcrAccept);
     VQLogInfo(QStringLiteral("%1: POST %2 (%3 bytes, language %4)")
                   .arg(label, loggedAddress(url))
@@ -609,6 +642,7 @@ void VQHttpRequestManager::startChatRequest(const QByteArray& body, std::shared_
 
     const QUrl url(VQApiConfig::urlFor(VQApiConfig::Endpoint::Api, QString::fromLatin1(kChatPath)));
     QNetworkRequest request(url);
+    request.setMaximumRedirectsAllowed(kMaxRedirects);
     request.setRawHeader("Accept", kChatAccept);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray(kChatContentType));
     VQLogInfo(QStringLiteral("%1: POST %2").arg(label, loggedAddress(url)));

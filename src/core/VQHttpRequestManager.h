@@ -44,6 +44,12 @@ public:
     static constexpr char kNetworkErrorText[] = "请检查网络";
     static constexpr char kSystemErrorText[] = "系统错误";
 
+    // The largest answer read, of any request of this client; a longer one is dropped unread
+    // and the request fails with "系统错误".
+    static constexpr qint64 kAnswerLimitBytes = 4 * 1024 * 1024;
+    // Redirects followed per request; a longer chain fails as a transport failure.
+    static constexpr int kMaxRedirects = 5;
+
     // Image text recognition.
     static constexpr char kOcrPath[] = "/ocr";
     static constexpr char kOcrLanguageField[] = "language";
@@ -51,7 +57,8 @@ public:
     static constexpr char kOcrFileNameFormat[] = "%1.png";
     static constexpr char kOcrFileContentType[] = "image/png";
     static constexpr char kOcrAccept[] = "application/json, text/json, text/javascript, text/html, text/plain";
-    static constexpr int kOcrTimeoutMs = 30000;
+    // A recognition the server leaves unanswered gives up after this long.
+    static constexpr int kOcrTimeoutMs = 10000;
 
     // AI chat stream.
     static constexpr char kChatPath[] = "/chat";
@@ -91,9 +98,11 @@ public:
 
     // Recognises the text in a PNG image: a multipart POST to kOcrPath on the maker's API with
     // the field "language" (the selected screenshot source language) and the image as the file
-    // part "file". Success when the reply's "data" is an object: the data is the "text" of each
-    // element of data."words", in order, joined with "\n" ("" when there are none). Otherwise a
-    // failure holding the whole reply.
+    // part "file". Success when the answer is a 2xx JSON object whose "data" is an object and
+    // whose "code", where present, is the success code: the data is the "text" of each element
+    // of data."words", in order, joined with "\n" ("" when there are none). Otherwise a failure
+    // holding the whole reply, whose message is the client's own ("系统错误"; "请检查网络" when no
+    // answer came): the server's message of a failed recognition is not shown.
     void doubleMonkeyOcrWithBase64ImageData(const QByteArray& pngData, Callback callback);
 
     // Asks the AI chat service. The conversation sent is the last kChatTurnLimit turns of the list

@@ -6,6 +6,8 @@
 #include <QVariantMap>
 
 #include <array>
+#include <cmath>
+#include <optional>
 #include <limits>
 
 namespace {
@@ -67,17 +69,36 @@ QVariantList builtInTargetList()
     return list;
 }
 
+// The whole number a stored value holds: an integer, or a double without a fraction. Texts and
+// flags are no index.
+std::optional<qint64> wholeNumber(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+        return value.toLongLong();
+    case QMetaType::ULongLong:
+        return value.toULongLong() <= quint64(std::numeric_limits<qint64>::max()) ? std::optional<qint64>(value.toLongLong())
+                                                                                   : std::nullopt;
+    case QMetaType::Double: {
+        const double number = value.toDouble();
+        if (std::isfinite(number) && std::floor(number) == number && std::fabs(number) < 1e15)
+            return qint64(number);
+        return std::nullopt;
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
 // An index persisted under the key, or the fallback when the key holds nothing usable.
 int storedIndex(const char* key, int fallback)
 {
-    const UserDefaults& defaults = UserDefaults::standard();
-    const QString name = QString::fromLatin1(key);
-    if (!defaults.objectForKey(name).isValid())
+    const std::optional<qint64> value = wholeNumber(UserDefaults::standard().objectForKey(QString::fromLatin1(key)));
+    if (!value || *value < std::numeric_limits<int>::min() || *value > std::numeric_limits<int>::max())
         return fallback;
-    const qint64 value = defaults.integerForKey(name);
-    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-        return fallback;
-    return int(value);
+    return int(*value);
 }
 
 // The "code" of the entry at the index ("" for an entry without one); the default code past the end.
@@ -147,6 +168,12 @@ void VQLanguageManager::storeIndex(int& held, int value, const char* key)
     held = value;
     // The store writes its file from the event loop, once per burst of changes.
     UserDefaults::standard().setValue(QString::fromLatin1(key), qint64(value));
+}
+
+bool VQLanguageManager::isUiLanguageIndexValue(const QVariant& value)
+{
+    const std::optional<qint64> index = wholeNumber(value);
+    return index && *index >= 0 && *index < uiLanguageCodes().size();
 }
 
 const QStringList& VQLanguageManager::uiLanguageCodes()

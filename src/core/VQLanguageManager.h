@@ -23,6 +23,8 @@ class VQLanguageManager {
 public:
     // User-defaults keys.
     static constexpr char uiLanguageIndexKey[] = "uiLanguageIndexKey";
+    // True when a stored value is a whole number indexing uiLanguageCodes().
+    static bool isUiLanguageIndexValue(const QVariant& value);
     static constexpr char audioLanguageIndexKey[] = "audioLanguageIndexKey";
     static constexpr char toLanguageIndexKey[] = "toLanguageIndexKey";
     static constexpr char toLanguageArrKey[] = "toLanguageArrKey";

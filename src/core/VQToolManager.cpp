@@ -1,5 +1,7 @@
 #include "VQToolManager.h"
 
+#include <atomic>
+
 #include "Clipboard.h"
 #include "DesktopOpener.h"
 #include "KeyShortcut.h"
@@ -122,8 +124,21 @@ VQToolManager& VQToolManager::sharedInstance()
     return instance;
 }
 
+namespace {
+std::atomic<bool> g_filesDisabled{false};
+} // namespace
+
+void VQToolManager::setFilesDisabled(bool disabled)
+{
+    g_filesDisabled = disabled;
+}
+
 QString VQToolManager::getFilePath(const QString& name)
 {
+    if (g_filesDisabled) {
+        VQLogDebug(QStringLiteral("No home folder: %1 is not written").arg(name));
+        return {};
+    }
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (documents.isEmpty()) {
         VQLogError(QStringLiteral("No Documents folder is known; cannot make the path of %1").arg(name));

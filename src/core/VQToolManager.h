@@ -20,6 +20,8 @@ public:
     // give the same path). The folder is created when missing. Returns "" (and logs an error)
     // when there is no Documents folder or it cannot be created.
     static QString getFilePath(const QString& name);
+    // With no usable home folder nothing may be written: every path is "" from then on.
+    static void setFilesDisabled(bool disabled);
 
     // Appends "<yyyy-MM-dd HH:mm:ss.zzz> <text>" to the day's file "<yyyy-MM-dd>_log.txt" in
     // the folder "Log" of Documents. A new file starts with a header of host name, MAC address

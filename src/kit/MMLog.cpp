@@ -9,6 +9,7 @@
 #include <spdlog/sinks/rotating_file_sink.h>
 #include <spdlog/sinks/stdout_color_sinks.h>
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
 #include <string_view>
@@ -24,6 +25,9 @@ constexpr auto kLoggerName = "vq";
 constexpr std::size_t kLogFileCount = 200;
 constexpr std::size_t kLogQuotaBytes = 20u * 1024u * 1024u;
 constexpr std::size_t kLogFileBytes = kLogQuotaBytes / kLogFileCount;
+// The longest message written whole; longer ones are cut (a broken answer must not fill the
+// log).
+constexpr qsizetype kLogMessageLimit = 2000;
 
 // Custom flag of the pattern below that writes the level glyph.
 constexpr char kLevelGlyphFlag = '*';
@@ -156,9 +160,39 @@ void flushLogs()
     currentLogger()->flush();
 }
 
+QString logSafeText(const QString& text, qsizetype limit)
+{
+    QString out;
+    out.reserve(std::min(text.size(), limit) + 16);
+    qsizetype shown = 0;
+    for (const QChar c : text) {
+        if (shown >= limit)
+            break;
+        const char16_t code = c.unicode();
+        if (code == u'\n') {
+            out += QLatin1String("\\n");
+        } else if (code == u'\r') {
+            out += QLatin1String("\\r");
+        } else if (code == u'\t') {
+            out += QLatin1String("\\t");
+        } else if (code < 0x20 || code == 0x7f || (code >= 0x80 && code < 0xa0) || code == 0xfffd
+                   || (c.category() == QChar::Other_Format && code != 0x200c && code != 0x200d)) {
+            // Control, format (bidi overrides) and undecodable characters are shown by number,
+            // so bytes of a broken answer cannot forge or hide lines.
+            out += QStringLiteral("\\x{%1}").arg(static_cast<uint>(code), 0, 16);
+        } else {
+            out += c;
+        }
+        ++shown;
+    }
+    if (shown < text.size())
+        out += QStringLiteral("… (%1 more characters)").arg(text.size() - shown);
+    return out;
+}
+
 void logMessage(LogLevel level, const char* file, int line, const char* function, const QString& message)
 {
-    const QByteArray text = message.toUtf8();
+    const QByteArray text = logSafeText(message, kLogMessageLimit).toUtf8();
     currentLogger()->log(spdlog::source_loc{file, line, function}, toSpdlogLevel(level),
                          spdlog::string_view_t(text.constData(), std::size_t(text.size())));
 }

@@ -34,6 +34,10 @@ bool setupLogging(const QString& logDir);
 // Writes buffered lines to their files.
 void flushLogs();
 
+// The text as a log line shows it: at most limit characters, then "… (n more characters)";
+// line breaks and tabs as "\n", "\r", "\t", other control and format characters and the
+// replacement character of undecodable bytes as "\x{code}". Every logged message passes here.
+QString logSafeText(const QString& text, qsizetype limit);
 // Use the VQLog... macros, which fill in the place of the call.
 void logMessage(LogLevel level, const char* file, int line, const char* function, const QString& message);
 

@@ -163,11 +163,17 @@ void VQTranslateManager::translateImage(const QImage& image)
                   .arg(serial)
                   .arg(image.width())
                   .arg(image.height()));
+    // The user sees at once that the region is being read; the answer (or the failure, at
+    // the latest when the request gives up) replaces it.
+    VQPopupWindowTool::sharedInstance().showTranslateWindowFanText(
+        QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(kRecognisingText)), QString());
     VQHttpRequestManager::sharedInstance().doubleMonkeyOcrWithBase64ImageData(png, [serial](const VQHttpResult& result) {
         mm::runOnMainOrNow([serial, result] {
             VQTranslateManager& manager = sharedInstance();
             if (!result.success) {
                 VQLogWarn(QStringLiteral("text recognition #%1 failed: %2").arg(serial).arg(result.message));
+                if (serial == manager.m_requestSerial)
+                    VQPopupWindowTool::sharedInstance().dismissTranslateWindow();
                 VQPopupWindowTool::sharedInstance().showTipMessage(result.message, QString::fromLatin1(kInfoIconName));
                 return;
             }

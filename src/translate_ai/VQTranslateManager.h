@@ -42,6 +42,8 @@ public:
     static bool isHaveText(const QString& text);
 
     static constexpr char kInfoIconName[] = "info_icon";
+    // Shown in the translation window while a captured region is being recognised.
+    static constexpr char kRecognisingText[] = "正在识别…";
 
 private:
     VQTranslateManager() = default;

@@ -48,11 +48,6 @@ bool tableDiffers(const QList<VQVoiceCommandItem>& rows, const QList<VQVoiceComm
     return false;
 }
 
-void replaceTable(const QString& tableName, const QList<VQVoiceCommandItem>& items)
-{
-    KVDSqliteOperation::shareOperation().replaceAllDataBaseWithtableName(tableName, items);
-}
-
 void callBack(const VQCommandViewModel::Callback& callback, bool success, const VQHttpResult& result)
 {
     if (callback)
@@ -65,6 +60,38 @@ VQCommandViewModel& VQCommandViewModel::sharedInstance()
 {
     static VQCommandViewModel* instance = new VQCommandViewModel;
     return *instance;
+}
+
+VQCommandViewModel::VQCommandViewModel()
+{
+    m_retryTimer.setSingleShot(true);
+    m_retryTimer.setInterval(kTableRetryMs);
+    connect(&m_retryTimer, &QTimer::timeout, this, &VQCommandViewModel::retryPendingTables);
+}
+
+void VQCommandViewModel::writeTable(const QString& tableName, const QList<VQVoiceCommandItem>& items)
+{
+    if (!tableDiffers(tableRows(tableName), items)) {
+        m_pendingTables.remove(tableName);
+        return;
+    }
+    if (KVDSqliteOperation::shareOperation().replaceAllDataBaseWithtableName(tableName, items)) {
+        m_pendingTables.remove(tableName);
+        return;
+    }
+    // The lists in memory hold the content meanwhile; the table follows once it can.
+    m_pendingTables.insert(tableName, items);
+    if (!m_retryTimer.isActive())
+        m_retryTimer.start();
+}
+
+void VQCommandViewModel::retryPendingTables()
+{
+    const QHash<QString, QList<VQVoiceCommandItem>> pending = m_pendingTables;
+    for (auto it = pending.cbegin(); it != pending.cend(); ++it)
+        writeTable(it.key(), it.value());
+    if (m_pendingTables.isEmpty())
+        VQLogInfo(QStringLiteral("the voice-command tables are written again"));
 }
 
 bool VQCommandViewModel::createSQLTableWithtableName(const QString& tableName, const KVDSqliteModel& model)
@@ -116,8 +143,7 @@ void VQCommandViewModel::requestNetCommonCmdList()
             m_commonCmdList.clear();
         } else {
             m_commonCmdList = serverList;
-            if (tableDiffers(tableRows(kCommonTable), serverList))
-                replaceTable(kCommonTable, serverList);
+            writeTable(kCommonTable, serverList);
         }
         Q_EMIT commandListsChanged();
     });
@@ -195,7 +221,12 @@ void VQCommandViewModel::requestDeleteCustomizeCmd(const VQVoiceCommandItem& ite
                 { QString::fromLatin1(VQVoiceCommandItem::kCustomCmdKey), item.customCmd },
                 { QString::fromLatin1(VQVoiceCommandItem::kTypeIndexKey), QString::number(item.typeIndex()) },
             };
-            KVDSqliteOperation::shareOperation().delectDataBaseWithtableName(kCustomizeTable, match);
+            if (!KVDSqliteOperation::shareOperation().delectDataBaseWithtableName(kCustomizeTable, match)) {
+                // The table keeps the row for now: write the lists as they are once it can.
+                QList<VQVoiceCommandItem> rows = customizeCmdListArray();
+                rows += VQHotWordViewModel::sharedInstance().hotWordListArray();
+                writeTable(kCustomizeTable, rows);
+            }
             Q_EMIT commandListsChanged();
             callBack(callback, true, result);
         });
@@ -206,19 +237,22 @@ void VQCommandViewModel::resetForTests()
     VQCommandViewModel& model = sharedInstance();
     model.m_commonCmdList.clear();
     model.m_customizeCmdList.clear();
+    model.m_pendingTables.clear();
+    model.m_retryTimer.stop();
     VQHotWordViewModel::resetForTests();
 }
 
 void VQCommandViewModel::replaceCustomizeTable(const QList<VQVoiceCommandItem>& items)
 {
-    emptyCustomizeLists();
-    if (tableDiffers(tableRows(kCustomizeTable), items))
-        replaceTable(kCustomizeTable, items);
-    Q_EMIT commandListsChanged();
-}
-
-void VQCommandViewModel::emptyCustomizeLists()
-{
+    // The lists take the server's content at once, as the table gives it back, whether or not
+    // the table can be written now.
     m_customizeCmdList.clear();
-    VQHotWordViewModel::sharedInstance().clearHotWordList();
+    QList<VQVoiceCommandItem> hotWords;
+    for (const VQVoiceCommandItem& item : items) {
+        const VQVoiceCommandItem stored = asStored(item);
+        (stored.isHotWord() ? hotWords : m_customizeCmdList).append(stored);
+    }
+    VQHotWordViewModel::sharedInstance().setHotWordList(hotWords);
+    writeTable(kCustomizeTable, items);
+    Q_EMIT commandListsChanged();
 }

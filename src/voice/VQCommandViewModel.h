@@ -3,7 +3,9 @@
 #include "VQHttpResult.h"
 #include "VQVoiceCommandItem.h"
 
+#include <QHash>
 #include <QList>
+#include <QTimer>
 #include <QObject>
 #include <QString>
 
@@ -70,12 +72,23 @@ Q_SIGNALS:
     // The common or custom list (or the hot words) changed in the store.
     void commandListsChanged();
 
+public:
+    // How long a table write that failed (the database locked by another program) waits
+    // before it is tried again.
+    static constexpr int kTableRetryMs = 2000;
+    // Tables whose latest content is not written yet.
+    bool hasPendingTableWrites() const { return !m_pendingTables.isEmpty(); }
+
 private:
-    VQCommandViewModel() = default;
+    VQCommandViewModel();
 
     void replaceCustomizeTable(const QList<VQVoiceCommandItem>& items);
-    void emptyCustomizeLists();
+    // Writes the table unless it already holds the list; a failed write is kept and tried again.
+    void writeTable(const QString& tableName, const QList<VQVoiceCommandItem>& items);
+    void retryPendingTables();
 
     QList<VQVoiceCommandItem> m_commonCmdList;
     QList<VQVoiceCommandItem> m_customizeCmdList;
+    QHash<QString, QList<VQVoiceCommandItem>> m_pendingTables;
+    QTimer m_retryTimer;
 };

@@ -21,6 +21,8 @@ public:
 
     // Empties the list; the next read reloads it from the table.
     void clearHotWordList() { m_hotWordList.clear(); }
+    // The hot words as the store received them, also while the table cannot take them.
+    void setHotWordList(const QList<VQVoiceCommandItem>& list) { m_hotWordList = list; }
 
     // Tests only: empties the list.
     static void resetForTests();

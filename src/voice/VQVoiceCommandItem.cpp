@@ -1,5 +1,7 @@
 #include "VQVoiceCommandItem.h"
 
+#include "MMLog.h"
+
 #include <array>
 
 namespace {
@@ -61,10 +63,23 @@ QList<VQVoiceCommandItem> VQVoiceCommandItem::listFromJson(const QJsonArray& arr
 {
     QList<VQVoiceCommandItem> items;
     items.reserve(array.size());
+    qsizetype skipped = 0;
     for (const QJsonValue& value : array) {
-        if (value.isObject())
-            items.append(fromJson(value.toObject()));
+        if (!value.isObject()) {
+            ++skipped;
+            continue;
+        }
+        VQVoiceCommandItem item = fromJson(value.toObject());
+        // A command is spoken by its word: a custom command (and a hot word) by customCmd, a
+        // common one by cmdWord. An item with neither would be a nameless row.
+        if (item.customCmd.trimmed().isEmpty() && item.cmdWord.trimmed().isEmpty()) {
+            ++skipped;
+            continue;
+        }
+        items.append(std::move(item));
     }
+    if (skipped > 0)
+        VQLogWarn(QStringLiteral("%1 voice-command items without a command word skipped").arg(skipped));
     return items;
 }
 

@@ -60,7 +60,8 @@ public:
     // From a JSON object whose keys are the property names; a missing or non-text key stays
     // unset. A number under "typeIndex" is ignored: the type follows cmdType.
     static VQVoiceCommandItem fromJson(const QJsonObject& object);
-    // Every object of the array, in order; other elements are skipped.
+    // Every object of the array that names a command word (customCmd or cmdWord not blank), in
+    // order; other elements are skipped (logged).
     static QList<VQVoiceCommandItem> listFromJson(const QJsonArray& array);
     QJsonObject toJson() const;
 

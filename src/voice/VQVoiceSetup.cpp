@@ -1,4 +1,9 @@
 #include "VQVoiceSetup.h"
+#include "KVDSqliteOperation.h"
+#include "QRNLocalizedString.h"
+#include "RunOnMain.h"
+#include "VQCommandViewModel.h"
+#include "VQToolManager.h"
 
 #include "AppAudioTool.h"
 #include "HIDDevice.h"
@@ -34,6 +39,24 @@ void VQVoiceSetup::install()
     VQPopupWindowTool& popupTool = VQPopupWindowTool::sharedInstance();
     if (!popupTool.hasSpeechPopupFactory())
         popupTool.setSpeechPopupFactory([]() -> VQSpeechPopupInterface* { return new VQPopupWindow; });
+
+    // What the user hears of the voice-command database: a lock another program holds (the
+    // lists work from memory and the tables are written later), or a damaged file set aside,
+    // after which the lists are fetched again.
+    KVDSqliteOperation::setProblemHandler([](KVDSqliteOperation::Problem problem, const QString& detail) {
+        mm::runOnMainOrNow([problem, detail] {
+            const auto localized = [](const char* key) { return QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(key)); };
+            if (problem == KVDSqliteOperation::Problem::Locked) {
+                VQPopupWindowTool::sharedInstance().showTipMessage(localized(kDatabaseLockedText), QStringLiteral("error_icon"));
+                return;
+            }
+            VQToolManager::sharedInstance().showErrorMsg(localized(kDatabaseRecoveredText),
+                                                         localized(kDatabaseRecoveredDetailText) + detail);
+            VQCommandViewModel::sharedInstance().createCommandTables();
+            VQCommandViewModel::sharedInstance().requestNetCommonCmdList();
+            VQCommandViewModel::sharedInstance().requestNetCustomizeCmdList();
+        });
+    });
 
     // A receiver plugged in after start-up brings its microphone too (observed once, however
     // often this runs).

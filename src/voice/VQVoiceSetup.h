@@ -9,6 +9,11 @@
 // default input whenever a receiver is plugged in. Main thread.
 class VQVoiceSetup {
 public:
+    // UI strings (keys of QRNLocalizedString): the voice-command database.
+    static constexpr char kDatabaseLockedText[] = "语音指令数据库被其他程序占用，指令稍后保存";
+    static constexpr char kDatabaseRecoveredText[] = "语音指令数据库已损坏，已重新创建";
+    static constexpr char kDatabaseRecoveredDetailText[] = "原文件已另存为：";
+
     static void install();
 
     // Makes the open receiver's microphone (the audio device named as the receiver) the default

@@ -1,7 +1,10 @@
 #include "KVDSqliteOperation.h"
 #include "VQToolManager.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QTemporaryDir>
 
@@ -239,13 +242,12 @@ TEST_F(KVDSqliteOperationTest, NamesThatAreNoPlainIdentifiersAreRefused)
 TEST_F(KVDSqliteOperationTest, UnopenableDatabaseReportsFailureNeverSuccess)
 {
     const QString plainFile = dir.filePath(QStringLiteral("plain-file"));
-    const QString garbage = dir.filePath(QStringLiteral("garbage.sqlite"));
-    for (const QString& file : { plainFile, garbage }) {
+    for (const QString& file : { plainFile }) {
         QFile f(file);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(4096, 'g'));
     }
-    for (const QString& target : QStringList { plainFile + QStringLiteral("/store.sqlite"), garbage }) {
+    for (const QString& target : QStringList { plainFile + QStringLiteral("/store.sqlite") }) {
         SCOPED_TRACE(target.toStdString());
         KVDSqliteOperation::resetForTests(target);
         const CommandRow r = row(QStringLiteral("c"), QStringLiteral("n"));
@@ -290,6 +292,89 @@ TEST_F(KVDSqliteOperationTest, DefaultDatabaseIsInDocumentsAndNeverATemporaryOne
     const auto models = rows();
     ASSERT_EQ(models.size(), 1u);
     EXPECT_EQ(models[0]->values.value(QStringLiteral("customCmd")), QStringLiteral("kept"));
+}
+
+// A damaged file gives no empty store for ever: it is set aside, the user is told, and a new
+// database takes the rows.
+TEST_F(KVDSqliteOperationTest, DamagedDatabaseIsSetAsideAndANewOneMade)
+{
+    struct Damage {
+        const char* name;
+        std::function<void(const QString&)> apply;
+    };
+    const auto rewrite = [](const QString& file, qint64 offset, const QByteArray& bytes, bool truncate = false) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        if (truncate) {
+            ASSERT_TRUE(f.resize(offset));
+            return;
+        }
+        ASSERT_TRUE(f.seek(offset));
+        f.write(bytes);
+    };
+    QByteArray noise(4096, 0);
+    for (qsizetype i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 7919 + 13) % 251);
+    const Damage damages[] = {
+        {"random bytes", [&](const QString& file) { QFile::remove(file); rewrite(file, 0, noise + noise); }},
+        {"truncated", [&](const QString& file) { rewrite(file, QFileInfo(file).size() / 2, {}, true); }},
+        {"one page overwritten", [&](const QString& file) { rewrite(file, 4096, noise); }},
+        {"a folder at its place", [&](const QString& file) { QFile::remove(file); ASSERT_TRUE(QDir().mkpath(file)); }},
+    };
+    QList<std::pair<KVDSqliteOperation::Problem, QString>> problems;
+    KVDSqliteOperation::setProblemHandler([&](KVDSqliteOperation::Problem problem, const QString& detail) { problems.append({problem, detail}); });
+    int serial = 0;
+    for (const Damage& damage : damages) {
+        SCOPED_TRACE(damage.name);
+        problems.clear();
+        const QString file = dir.filePath(QStringLiteral("damaged-%1.sqlite").arg(++serial));
+        KVDSqliteOperation::resetForTests(file);
+        ASSERT_TRUE(store().createTableWithtableName(kTable, CommandRow()));
+        std::vector<CommandRow> many;
+        for (int i = 0; i < 60; ++i)
+            many.push_back(row(QStringLiteral("command %1").arg(i), QString(120, u'n')));
+        ASSERT_TRUE(store().insertsDataBaseWithtableName(kTable, many));
+        KVDSqliteOperation::resetForTests(file);
+        damage.apply(file);
+
+        EXPECT_TRUE(store().createTableWithtableName(kTable, CommandRow()));
+        EXPECT_TRUE(store().insertDataBaseWithtableName(kTable, row(QStringLiteral("after"), QStringLiteral("n"))));
+        EXPECT_EQ(rows().size(), 1u);
+        const QString aside = store().recoveredDatabaseFile();
+        EXPECT_TRUE(aside.startsWith(file + QStringLiteral(".corrupt-"))) << aside.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(aside));
+        ASSERT_EQ(problems.size(), 1);
+        EXPECT_EQ(problems.at(0).first, KVDSqliteOperation::Problem::Recovered);
+        EXPECT_EQ(problems.at(0).second, aside);
+    }
+    KVDSqliteOperation::setProblemHandler({});
+}
+
+// Another program holding the database locked costs the main thread a moment per operation,
+// not seconds; the user hears of it once per locked stretch.
+TEST_F(KVDSqliteOperationTest, ALockHeldElsewhereFailsFastAndIsToldOncePerStretch)
+{
+    int locked = 0;
+    KVDSqliteOperation::setProblemHandler([&](KVDSqliteOperation::Problem problem, const QString&) {
+        locked += problem == KVDSqliteOperation::Problem::Locked ? 1 : 0;
+    });
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(path.toUtf8().constData(), &other, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    for (int stretch = 1; stretch <= 2; ++stretch) {
+        SCOPED_TRACE(stretch);
+        ASSERT_EQ(sqlite3_exec(other, "begin exclusive", nullptr, nullptr, nullptr), SQLITE_OK);
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_FALSE(store().insertDataBaseWithtableName(kTable, row(QStringLiteral("c"), QStringLiteral("n"))));
+        EXPECT_TRUE(rows().empty());
+        EXPECT_LT(clock.elapsed(), 2000) << "the main thread waited for the lock";
+        EXPECT_EQ(locked, stretch);
+        ASSERT_EQ(sqlite3_exec(other, "commit", nullptr, nullptr, nullptr), SQLITE_OK);
+        EXPECT_TRUE(store().insertDataBaseWithtableName(kTable, row(QStringLiteral("c"), QStringLiteral("n"))));
+    }
+    EXPECT_EQ(rows().size(), 2u);
+    sqlite3_close(other);
+    KVDSqliteOperation::setProblemHandler({});
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -205,13 +206,39 @@ TEST_F(UserDefaultsTest, UnwritableLocationReportsFailureAndKeepsTheValue)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
     blocker.close();
     UserDefaults store(path());
+    QSignalSpy failures(&store, &UserDefaults::writeFailed);
     store.setValue(QStringLiteral("k"), 5);
     EXPECT_FALSE(store.synchronize());
-    EXPECT_EQ(store.integerForKey(QStringLiteral("k")), 5);
+    store.setValue(QStringLiteral("k"), 6);
+    EXPECT_FALSE(store.synchronize());
+    EXPECT_EQ(store.integerForKey(QStringLiteral("k")), 6);
+    ASSERT_EQ(failures.count(), 1) << "the user is told once per failing stretch";
+    EXPECT_EQ(failures.at(0).at(0).toString(), path());
+    EXPECT_FALSE(failures.at(0).at(1).toString().isEmpty());
     blocker.remove();
     EXPECT_TRUE(store.synchronize()) << "the failed write is retried";
     UserDefaults reread(path());
-    EXPECT_EQ(reread.integerForKey(QStringLiteral("k")), 5);
+    EXPECT_EQ(reread.integerForKey(QStringLiteral("k")), 6);
+
+    ASSERT_TRUE(QDir(dir.path() + QStringLiteral("/settings")).removeRecursively());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    store.setValue(QStringLiteral("k"), 7);
+    EXPECT_FALSE(store.synchronize());
+    EXPECT_EQ(failures.count(), 2) << "a new failing stretch is told again";
+}
+
+// A cached answer of absurd size is no setting: it is not stored, and the file stays small.
+TEST_F(UserDefaultsTest, ValueOverTheLimitIsNotStored)
+{
+    UserDefaults store(path());
+    store.setValue(QStringLiteral("record"), QStringLiteral("{\"small\":1}"));
+    store.setValue(QStringLiteral("record"), QString(UserDefaults::kValueLimitBytes, u'x'));
+    store.setValue(QStringLiteral("list"), QVariantList(UserDefaults::kValueLimitBytes / 2, QVariant(1)));
+    ASSERT_TRUE(store.synchronize());
+    EXPECT_EQ(store.stringForKey(QStringLiteral("record")), QStringLiteral("{\"small\":1}"));
+    EXPECT_FALSE(store.hasValueForKey(QStringLiteral("list")));
+    EXPECT_LT(QFileInfo(path()).size(), 4096);
 }
 
 TEST_F(UserDefaultsTest, TypedReadersConvertLikeTheCallersExpect)

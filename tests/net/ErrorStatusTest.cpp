@@ -38,10 +38,10 @@ QByteArray png()
     return bytes;
 }
 
+using Start = std::function<void(const VQHttpRequestManager::Callback&)>;
+
 class ErrorStatusTest : public vqtest::NetTest {
 protected:
-    using Start = std::function<void(const VQHttpRequestManager::Callback&)>;
-
     VQHttpResult run(const Start& start)
     {
         auto outcome = std::make_shared<Outcome>();
@@ -53,32 +53,41 @@ protected:
     }
 };
 
-TEST_F(ErrorStatusTest, EveryStatusThatArrivedIsTheServersAnswerOnEveryPath)
+struct Path {
+    const char* name;
+    const char* route;
+    Start start;
+    bool showsServerMessage; // text recognition shows the client's own text on a failure
+};
+
+std::vector<Path> everyPath()
 {
-    struct Path {
-        const char* name;
-        const char* route;
-        Start start;
-    };
-    const std::vector<Path> paths{
+    using Callback = VQHttpRequestManager::Callback;
+    auto& manager = VQHttpRequestManager::sharedInstance();
+    return {
         {"scene", "/translate",
-         [](const VQHttpRequestManager::Callback& callback) {
+         [&manager](const Callback& callback) {
              VQTranslateScene scene;
              scene.setFromLanguage(QStringLiteral("ZH_CN"));
              scene.setToLanguage(QStringLiteral("EN_US"));
              scene.setText(QStringLiteral("x"));
-             manager().httpRequestWithScene(scene, callback);
-         }},
-        {"ocr", "/ocr",
-         [](const VQHttpRequestManager::Callback& callback) {
-             manager().doubleMonkeyOcrWithBase64ImageData(png(), callback);
-         }},
+             manager.httpRequestWithScene(scene, callback);
+         },
+         true},
+        {"ocr", "/ocr", [&manager](const Callback& callback) { manager.doubleMonkeyOcrWithBase64ImageData(png(), callback); },
+         false},
         {"chat", "/chat",
-         [](const VQHttpRequestManager::Callback& callback) {
+         [&manager](const Callback& callback) {
              auto turn = std::make_shared<QuestionTurn>();
-             manager().chatGPT({turn}, turn, callback);
-         }},
+             manager.chatGPT({turn}, turn, callback);
+         },
+         true},
     };
+}
+
+TEST_F(ErrorStatusTest, EveryStatusThatArrivedIsTheServersAnswerOnEveryPath)
+{
+    const std::vector<Path> paths = everyPath();
     // 400 and 418 are mapped by Qt to a protocol error, 407 to a proxy error, 401 to an
     // authentication error: all of them are answers.
     const int statuses[] = {400, 401, 403, 404, 405, 407, 409, 410, 418, 422, 429, 500, 501, 502, 503, 504};
@@ -97,7 +106,7 @@ TEST_F(ErrorStatusTest, EveryStatusThatArrivedIsTheServersAnswerOnEveryPath)
             EXPECT_NE(result.failure, VQHttpResult::Failure::Transport);
             EXPECT_NE(result.failure, VQHttpResult::Failure::TimedOut);
             EXPECT_EQ(result.httpStatus, status);
-            EXPECT_EQ(result.message, message);
+            EXPECT_EQ(result.message, path.showsServerMessage ? message : systemErrorText());
             EXPECT_NE(result.errorDomain, QString::fromLatin1(VQHttpResult::kTransportErrorDomain));
             EXPECT_EQ(result.data.toObject().value(QStringLiteral("message")).toString(), message)
                 << "the body of the answer must reach the caller";
@@ -112,6 +121,33 @@ TEST_F(ErrorStatusTest, EveryStatusThatArrivedIsTheServersAnswerOnEveryPath)
         EXPECT_EQ(result.failure, VQHttpResult::Failure::Transport);
         EXPECT_EQ(result.message, networkErrorText());
         EXPECT_EQ(result.httpStatus, 0);
+    }
+}
+
+// A server that answers with megabytes or redirects for ever: the request ends with a failure
+// after reading at most the limit and following at most kMaxRedirects redirects.
+TEST_F(ErrorStatusTest, HugeAnswersAndRedirectLoopsFailOnEveryPath)
+{
+    QByteArray huge = "{\"code\":200,\"message\":\"ok\",\"data\":\"";
+    huge += QByteArray(VQHttpRequestManager::kAnswerLimitBytes + 1024, 'x');
+    huge += "\"}";
+    for (const Path& path : everyPath()) {
+        SCOPED_TRACE(path.name);
+        server.setReply(api(path.route), StandInReply::text(huge, "application/json"));
+        VQHttpResult result = run(path.start);
+        EXPECT_FALSE(result.success);
+        EXPECT_EQ(result.failure, VQHttpResult::Failure::BadReply);
+        EXPECT_EQ(result.message, systemErrorText());
+
+        StandInReply redirect;
+        redirect.status = 302;
+        redirect.location = server.url(api(path.route)).toUtf8();
+        server.setReply(api(path.route), redirect);
+        server.clearRequests();
+        result = run(path.start);
+        EXPECT_FALSE(result.success);
+        EXPECT_LE(server.requestCount(), 1 + VQHttpRequestManager::kMaxRedirects);
+        EXPECT_GE(server.requestCount(), 2) << "the redirect was not followed at all";
     }
 }
 

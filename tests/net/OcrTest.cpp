@@ -4,6 +4,7 @@
 #include "VQLanguageManager.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -113,8 +114,62 @@ TEST_F(OcrTest, ReplyWithoutDataObjectFailsAndCarriesTheWholeReply)
     replyToOcr(StandInReply::api(QStringLiteral("quota exceeded"), 429, QStringLiteral("次数不足")));
     const VQHttpResult result = recognise(png());
     EXPECT_FALSE(result.success);
-    EXPECT_EQ(result.message, QStringLiteral("次数不足"));
+    EXPECT_EQ(result.message, systemErrorText());
     EXPECT_EQ(result.data.toObject().value(QStringLiteral("data")).toString(), QStringLiteral("quota exceeded"));
+}
+
+// The reply's shape and its code decide; a failure never shows the server's message, which may
+// well say "ok".
+TEST_F(OcrTest, ShapeAndCodeDecideAndAFailureShowsTheClientsText)
+{
+    const QJsonObject words{{QStringLiteral("words"), QJsonArray{QJsonObject{{QStringLiteral("text"), QStringLiteral("hi")}}}}};
+    const auto envelope = [](const QJsonValue& code, const QJsonValue& data) {
+        QJsonObject reply{{QStringLiteral("message"), QStringLiteral("ok")}, {QStringLiteral("data"), data}};
+        if (!code.isUndefined())
+            reply.insert(QStringLiteral("code"), code);
+        return reply;
+    };
+    struct Case {
+        const char* name;
+        QJsonObject reply;
+        int httpStatus;
+        bool success;
+    };
+    const Case cases[] = {
+        {"text data marked ok", envelope(200, QStringLiteral("hello")), 200, false},
+        {"words behind HTTP 500 marked ok", envelope(200, words), 500, false},
+        {"words marked 401", envelope(401, words), 200, false},
+        {"words marked with a text code", envelope(QStringLiteral("200"), words), 200, true},
+        {"words without a code", envelope(QJsonValue::Undefined, words), 200, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        replyToOcr(StandInReply::json(c.reply, c.httpStatus));
+        const VQHttpResult result = recognise(png());
+        EXPECT_EQ(result.success, c.success);
+        if (c.success)
+            EXPECT_EQ(result.data.toString(), QStringLiteral("hi"));
+        else
+            EXPECT_EQ(result.message, systemErrorText());
+    }
+}
+
+// A server that takes the upload and never answers: the user hears of it within ten seconds.
+TEST_F(OcrTest, AnUnansweredRecognitionGivesUpWithinTenSeconds)
+{
+    StandInReply silent = StandInReply::api(QJsonObject{});
+    silent.delayMs = 60000;
+    replyToOcr(silent);
+    QElapsedTimer clock;
+    clock.start();
+    auto outcome = std::make_shared<Outcome>();
+    manager().doubleMonkeyOcrWithBase64ImageData(png(), recorder(outcome));
+    ASSERT_TRUE(vqtest::waitUntil([&] { return outcome->calls > 0; }, 15000));
+    EXPECT_GE(clock.elapsed(), VQHttpRequestManager::kOcrTimeoutMs * 95 / 100);
+    EXPECT_LE(VQHttpRequestManager::kOcrTimeoutMs, 10000);
+    EXPECT_FALSE(outcome->result.success);
+    EXPECT_EQ(outcome->result.failure, VQHttpResult::Failure::TimedOut);
+    EXPECT_EQ(outcome->result.message, networkErrorText());
 }
 
 TEST_F(OcrTest, BrokenAnswersFailWithAClearMessage)

@@ -187,6 +187,32 @@ TEST(SimulatedProgram, MainWindowFollowsTheReceiver)
     EXPECT_EQ(program.process().exitCode(), 0);
 }
 
+// Without a home folder every path of the program would land at the root: it shows its guide,
+// says why, and writes nothing, also when a receiver comes.
+TEST(SimulatedProgram, WithoutAHomeFolderTheGuideSaysWhyAndNothingIsWritten)
+{
+    SimulatedProgram program({{QStringLiteral("HOME"), QString()}});
+    ASSERT_TRUE(program.start());
+    ASSERT_TRUE(program.waitForState([](const QJsonObject& s) { return visibleClasses(s).contains(QStringLiteral("QMessageBox")); }));
+    const QJsonObject state = program.state();
+    EXPECT_TRUE(visibleClasses(state).contains(QStringLiteral("VQGuidePopover")));
+    QString alert;
+    for (const QJsonValue& window : state.value(QStringLiteral("windows")).toArray()) {
+        if (window.toObject().value(QStringLiteral("class")).toString() == QLatin1String("QMessageBox"))
+            alert = window.toObject().value(QStringLiteral("text")).toString();
+    }
+    EXPECT_TRUE(alert.contains(QStringLiteral("HOME is not set"))) << alert.toStdString();
+    // A receiver's reports and the settings they change stay in memory too.
+    EXPECT_TRUE(program.command("plug 248a 61ab").startsWith(QLatin1String("ok")));
+    vqtest::spin(1500);
+    EXPECT_EQ(program.command("quit"), QStringLiteral("ok quitting"));
+    ASSERT_TRUE(program.process().waitForFinished(20000));
+    EXPECT_EQ(program.process().exitCode(), 0);
+    // Files and folders only: the control socket of the test is no file of the program's.
+    const QStringList written = QDir(program.home()).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    EXPECT_TRUE(written.isEmpty()) << written.join(QLatin1Char(' ')).toStdString();
+}
+
 // Wrong commands get an error with the reason and change nothing, with and without a device.
 TEST(SimulatedProgram, WrongCommandsAreRefusedAndChangeNothing)
 {

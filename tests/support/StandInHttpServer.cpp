@@ -548,6 +548,8 @@ void StandInHttpServer::answer(QTcpSocket* socket, const StandInReply& reply)
         QByteArray head = QStringLiteral("HTTP/1.1 %1 %2\r\n").arg(reply.status).arg(reasonPhrase(reply.status)).toLatin1();
         head += "Content-Type: " + reply.contentType + "\r\n";
         head += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
+        if (!reply.location.isEmpty())
+            head += "Location: " + reply.location + "\r\n";
         head += "Connection: close\r\n\r\n";
         guard->write(head);
         if (reply.closeMidBody) {

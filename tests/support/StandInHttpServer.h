@@ -57,6 +57,7 @@ struct StandInReply {
     int delayMs = 0;           // wait this long before answering
     bool closeMidBody = false; // send the head and half the body, then close the connection
     int trickleMs = 0;         // send the body one byte every trickleMs
+    QByteArray location;       // a "Location" header when not empty (redirects)
 
     static StandInReply json(const QJsonValue& body, int status = 200);
     // {"code": code, "message": message, "data": data}

@@ -11,8 +11,10 @@
 #include "VQSnip.h"
 #include "VQSnipFullWindow.h"
 #include "VQSnipToolView.h"
+#include "VQHttpRequestManager.h"
 #include "VQTipWindow.h"
 #include "VQTranslateContentView.h"
+#include "VQTranslateManager.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -289,7 +291,11 @@ TEST_F(SnipTest, EscapeRestartsAndEmptySelectionsNeverReuseAnOldRectangle)
     ocrFails = true;
     drag(kDenseScreen, {30, 40}, {{130, 90}});
     snip().toolSelectedWithIndex(VQSnip::RecogniseAndTranslate);
+    ASSERT_TRUE(window() && window()->isShow()) << "the wait for the answer shows";
+    EXPECT_EQ(window()->fanText(), QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(VQTranslateManager::kRecognisingText)));
     ASSERT_TRUE(vqtest::waitUntil([&] { return !tipText().isEmpty(); }));
+    EXPECT_EQ(tipText(), QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(VQHttpRequestManager::kSystemErrorText)))
+        << "the server's own message is not shown";
     EXPECT_FALSE(window() && window()->isShow());
 
     // A screen that cannot be read starts nothing and says so.

@@ -326,6 +326,10 @@ TEST_F(VoiceCommandStoreTest, CommonListRefreshKeepsTheTableInStep)
          {"地图>c", "天气>d"}},
         {"empty list", vqtest::StandInReply::api(QJsonArray()), {"地图>c", "天气>d"}},
         {"failure", vqtest::StandInReply::api(QJsonValue(), 500, QStringLiteral("nope")), {"地图>c", "天气>d"}},
+        {"junk items", vqtest::StandInReply::api(QJsonArray{1, QStringLiteral("x"), QJsonValue(), QJsonObject(),
+                                                             QJsonObject{{QStringLiteral("cmdWord"), QStringLiteral("  ")}},
+                                                             common("音乐", "e").toJson()}),
+         {"音乐>e"}},
     };
     for (const Row& row : table) {
         SCOPED_TRACE(row.name);
@@ -337,6 +341,18 @@ TEST_F(VoiceCommandStoreTest, CommonListRefreshKeepsTheTableInStep)
         EXPECT_EQ(commonWords(store().commonCmdListArray()), row.expected);
         EXPECT_EQ(commonWords(rows(VQCommandViewModel::kCommonTableName)), row.expected);
     }
+}
+
+// Items without the word a command is spoken by are skipped: no nameless command reaches the
+// table or the page.
+TEST_F(VoiceCommandStoreTest, CustomItemsWithoutACommandWordAreSkipped)
+{
+    QJsonArray reply{1, QStringLiteral("x"), QJsonValue(), QJsonObject(), QJsonObject{{QStringLiteral("customCmd"), QStringLiteral(" ")}}};
+    reply.append(item(QStringLiteral("website"), QStringLiteral("打开"), QStringLiteral("http://x")).toJson());
+    server.setReply(QStringLiteral("/api/deviceCmd"), vqtest::StandInReply::api(reply));
+    ASSERT_TRUE(fetchCustom().first);
+    EXPECT_EQ(words(customRows()), QStringList{QStringLiteral("website:打开>http://x")});
+    EXPECT_EQ(freshCustom(), QStringList{QStringLiteral("website:打开>http://x")});
 }
 
 // How the hot words of the table are joined: in order, texts unchanged, an empty text adding

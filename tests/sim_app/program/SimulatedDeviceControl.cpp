@@ -21,6 +21,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QJsonArray>
+#include <QMessageBox>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocalServer>
@@ -679,11 +680,14 @@ QString SimulatedDeviceControl::state() const
         if (!widget->isVisible())
             continue;
         const QRect frame = widget->frameGeometry();
-        windows.append(QJsonObject{
+        QJsonObject window{
             {QStringLiteral("class"), QString::fromLatin1(widget->metaObject()->className())},
             {QStringLiteral("title"), widget->windowTitle()},
             {QStringLiteral("geometry"), QJsonArray{frame.x(), frame.y(), frame.width(), frame.height()}},
-        });
+        };
+        if (const auto* alert = qobject_cast<const QMessageBox*>(widget))
+            window.insert(QStringLiteral("text"), QString(alert->text() + QLatin1Char('\n') + alert->informativeText()));
+        windows.append(window);
     }
     QJsonArray rejected;
     SimulatedReceiver* receiver = m_usb.plugged();
