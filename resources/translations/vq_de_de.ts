@@ -961,5 +961,17 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>以root身份运行时无法打开AI窗口</source>
+        <translation>Das KI-Fenster kann nicht geöffnet werden, wenn das Programm als root läuft</translation>
+    </message>
+    <message>
+        <source>未能记住密码：没有可用的密钥环服务</source>
+        <translation>Passwort nicht gespeichert: kein Schlüsselbund-Dienst verfügbar</translation>
+    </message>
+    <message>
+        <source>未能记住密码：密钥环未能保存</source>
+        <translation>Passwort nicht gespeichert: der Schlüsselbund hat es nicht gespeichert</translation>
+    </message>
 </context>
 </TS>

@@ -961,5 +961,17 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>以root身份运行时无法打开AI窗口</source>
+        <translation>La ventana de IA no se puede abrir al ejecutar como root</translation>
+    </message>
+    <message>
+        <source>未能记住密码：没有可用的密钥环服务</source>
+        <translation>No se pudo recordar la contraseña: no hay ningún servicio de llavero disponible</translation>
+    </message>
+    <message>
+        <source>未能记住密码：密钥环未能保存</source>
+        <translation>No se pudo recordar la contraseña: el llavero no la guardó</translation>
+    </message>
 </context>
 </TS>

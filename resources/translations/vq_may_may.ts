@@ -961,5 +961,17 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>以root身份运行时无法打开AI窗口</source>
+        <translation>Tetingkap AI tidak boleh dibuka semasa berjalan sebagai root</translation>
+    </message>
+    <message>
+        <source>未能记住密码：没有可用的密钥环服务</source>
+        <translation>Kata laluan tidak dapat diingati: tiada perkhidmatan keyring</translation>
+    </message>
+    <message>
+        <source>未能记住密码：密钥环未能保存</source>
+        <translation>Kata laluan tidak dapat diingati: keyring tidak menyimpannya</translation>
+    </message>
 </context>
 </TS>

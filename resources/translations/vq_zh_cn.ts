@@ -961,5 +961,17 @@
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
+    <message>
+        <source>以root身份运行时无法打开AI窗口</source>
+        <translation>以root身份运行时无法打开AI窗口</translation>
+    </message>
+    <message>
+        <source>未能记住密码：没有可用的密钥环服务</source>
+        <translation>未能记住密码：没有可用的密钥环服务</translation>
+    </message>
+    <message>
+        <source>未能记住密码：密钥环未能保存</source>
+        <translation>未能记住密码：密钥环未能保存</translation>
+    </message>
 </context>
 </TS>

@@ -16,6 +16,8 @@
 
 #include <thread>
 
+#include <sys/stat.h>
+
 namespace {
 
 QString documents() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
@@ -104,6 +106,32 @@ TEST(VQToolManagerTest, EachDailyLogFileHasOneHeaderAndWholeLinesFromManyThreads
     ASSERT_EQ(lines.size(), 4);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Host: ")));
     EXPECT_TRUE(lines[3].endsWith(QStringLiteral(" third")));
+}
+
+// The program's log and the daily log are their owner's alone: folders 0700, files 0600; a
+// line written later lands after the ones written before it.
+TEST(VQToolManagerTest, LogFilesAreTheOwnersAlone)
+{
+    LogCapture log;
+    VQLogInfo(QStringLiteral("program log line"));
+    VQToolManager::writeLog(QStringLiteral("first"));
+    VQToolManager::writeLogLater(QStringLiteral("later"));
+    VQToolManager::waitForLogWorker();
+    const QString daily = documents() + QStringLiteral("/Log/") + QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))
+        + QStringLiteral("_log.txt");
+    EXPECT_TRUE(QString::fromUtf8(readAll(daily)).contains(QStringLiteral(" first\n")));
+    EXPECT_TRUE(QString::fromUtf8(readAll(daily)).endsWith(QStringLiteral(" later\n")));
+    const std::pair<QString, unsigned> expected[] = {
+        {mm::defaultLogDirectory(), 0700u},
+        {mm::defaultLogDirectory() + QStringLiteral("/MMLog.log"), 0600u},
+        {documents() + QStringLiteral("/Log"), 0700u},
+        {daily, 0600u},
+    };
+    for (const auto& [path, mode] : expected) {
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0) << path.toStdString();
+        EXPECT_EQ(st.st_mode & 0777, mode) << path.toStdString();
+    }
 }
 
 class VQToolManagerWavTest : public ::testing::TestWithParam<int> {};

@@ -178,7 +178,11 @@ TEST_F(CustomerKeyServiceTest, FunctionsSetTheFeatures)
 TEST_F(CustomerKeyServiceTest, FetchedRecordIsReplayedFromTheCachesOffline)
 {
     serve(object(kRecord));
+    const int writes = UserDefaults::standard().writeCount();
     fetch();
+    vqtest::spin(100);
+    // Everything the record changed reaches the settings file in one write.
+    EXPECT_EQ(UserDefaults::standard().writeCount(), writes + 1);
     const Snapshot online = Snapshot::take();
     EXPECT_EQ(online.region, QStringLiteral("out"));
     EXPECT_EQ(online.rates, (QStringList{"125", "500", "1000"}));
@@ -356,6 +360,54 @@ TEST_F(CustomerKeyServiceTest, ProductImageStaysInTheFilesFolder)
     EXPECT_TRUE(written.exists());
     EXPECT_EQ(written.absolutePath(), folder);
     EXPECT_FALSE(QFileInfo::exists(QDir(folder).absoluteFilePath(QStringLiteral("../../x.png"))));
+}
+
+// The product image is fetched only over http(s), only up to its byte and pixel limits; any
+// other address or image leaves the saved one (none here) in place.
+TEST_F(CustomerKeyServiceTest, ProductImageOnlyOverHttpAndWithinItsLimits)
+{
+    const auto png = [](const QImage& picture, qsizetype padTo) -> QByteArray {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "PNG");
+        return bytes + QByteArray(qMax<qsizetype>(0, padTo - bytes.size()), '\0'); // a decoder ignores the tail
+    };
+    QImage small(8, 8, QImage::Format_RGB32);
+    small.fill(Qt::blue);
+    QImage huge(5000, 5000, QImage::Format_Mono);
+    huge.fill(0);
+    const QString localFile = VQToolManager::getFilePath(QStringLiteral("local.png"));
+    ASSERT_TRUE(small.save(localFile, "PNG"));
+    server.addRoute({"GET", QStringLiteral("/img/big.png"), StandInParams::None, {}, QStringLiteral("code"),
+                     StandInReply::text(png(small, VQCustomerKeyService::kMaxImageBytes + 1), "image/png")});
+    server.addRoute({"GET", QStringLiteral("/img/huge.png"), StandInParams::None, {}, QStringLiteral("code"),
+                     StandInReply::text(png(huge, 0), "image/png")});
+    server.addRoute({"GET", QStringLiteral("/img/fine.png"), StandInParams::None, {}, QStringLiteral("code"),
+                     StandInReply::text(png(small, 0), "image/png")});
+    const struct {
+        QString address;
+        bool shown;
+    } rows[] = {
+        {QUrl::fromLocalFile(localFile).toString(), false},
+        {server.url(QStringLiteral("/img/big.png")), false},
+        {server.url(QStringLiteral("/img/huge.png")), false},
+        {server.url(QStringLiteral("/img/fine.png")), true},
+    };
+    const QString code = VQLanguageManager::sharedInstance().readUILanguageCode();
+    int changes = 0;
+    QObject::connect(&service(), &VQCustomerKeyService::productImageChanged, &owner, [&] { ++changes; });
+    for (const auto& row : rows) {
+        QJsonObject address;
+        address.insert(QStringLiteral("img"), row.address);
+        QJsonObject images;
+        images.insert(code, QJsonArray{address});
+        changes = 0;
+        service().handleModelInfo(QJsonObject{{"sno", row.address.section(u'/', -1)}, {"images", QJsonArray{images}}},
+                                  VQUserInfoData::sharedInstance().productCode(), record().sn());
+        EXPECT_TRUE(vqtest::waitUntil([&] { return changes >= 2; }, 15000)) << row.address.toStdString();
+        EXPECT_EQ(!service().productImage().isNull(), row.shown) << row.address.toStdString();
+    }
 }
 
 // Random records, mutated from a full one, through the apply: every value that arrives has

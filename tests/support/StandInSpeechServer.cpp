@@ -7,7 +7,12 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QPointer>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslServer>
+#include <QTemporaryDir>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -149,6 +154,42 @@ bool StandInSpeechServer::start(quint16 port)
     return true;
 }
 
+bool StandInSpeechServer::startSecure()
+{
+    QTemporaryDir dir;
+    QProcess openssl;
+    openssl.start(QStringLiteral("openssl"),
+                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
+                   QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
+                   QStringLiteral("-days"), QStringLiteral("1"), QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1"),
+                   QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1"), QStringLiteral("-keyout"),
+                   dir.filePath(QStringLiteral("key.pem")), QStringLiteral("-out"), dir.filePath(QStringLiteral("cert.pem"))});
+    if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0)
+        return false;
+    QFile keyFile(dir.filePath(QStringLiteral("key.pem")));
+    const QList<QSslCertificate> certificates = QSslCertificate::fromPath(dir.filePath(QStringLiteral("cert.pem")));
+    if (!keyFile.open(QIODevice::ReadOnly) || certificates.isEmpty())
+        return false;
+    const QSslKey key(&keyFile, QSsl::Ec);
+    if (key.isNull())
+        return false;
+    m_certificate = certificates.first();
+
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    configuration.setLocalCertificate(m_certificate);
+    configuration.setPrivateKey(key);
+    configuration.setPeerVerifyMode(QSslSocket::VerifyNone);
+    auto* server = new QSslServer(this);
+    server->setSslConfiguration(configuration);
+    // A connection is handed on once its handshake is done.
+    connect(server, &QSslServer::pendingConnectionAvailable, this, &StandInSpeechServer::onTcpConnection);
+    connect(server, &QSslServer::errorOccurred, this, [this](QSslSocket*, QAbstractSocket::SocketError) { ++m_failedHandshakes; });
+    delete m_tcp;
+    m_tcp = server;
+    m_secure = true;
+    return start();
+}
+
 void StandInSpeechServer::stop()
 {
     m_tcp->close();
@@ -163,12 +204,12 @@ QString StandInSpeechServer::hostAndPort() const
 
 QString StandInSpeechServer::url() const
 {
-    return QStringLiteral("ws://") + hostAndPort();
+    return (m_secure ? QStringLiteral("wss://") : QStringLiteral("ws://")) + hostAndPort();
 }
 
 void StandInSpeechServer::installAsSpeechHost() const
 {
-    VQApiConfig::setBaseUrl(VQApiConfig::Endpoint::SpeechHost, hostAndPort());
+    VQApiConfig::setBaseUrl(VQApiConfig::Endpoint::SpeechHost, m_secure ? url() : hostAndPort());
 }
 
 void StandInSpeechServer::addAnswer(int trigger, const SpeechAnswer& answer)

@@ -17,10 +17,13 @@
 #include "VQNotificationNames.h"
 #include "VQPopupWindowTool.h"
 #include "VQTipWindow.h"
+#include "VQToolManager.h"
 #include "VQUserInfoData.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -37,6 +40,7 @@ protected:
         VQKeyPressManager::resetForTests();
         VQPopupWindowTool::resetForTests();
         VQAIWindowTool::resetForTests();
+        VQAIWebHostLoader::setRunningAsRootForTests(false);
         VQUserInfoData::sharedInstance().setProductCode(QStringLiteral("7"));
         VQUserInfoData::sharedInstance().setChatGPTURL(QStringLiteral("http://srv.test/chat"));
         VQApiConfig::setBaseUrl(VQApiConfig::Endpoint::DevicePageHost, QStringLiteral("https://www.maker.test"));
@@ -257,4 +261,79 @@ TEST_F(AIWindowToolTest, WithoutAWebEngineShowingTellsTheUser)
     EXPECT_EQ(lastTip(), QStringLiteral("AI窗口无法打开"));
 }
 
+// The page's log lines: addresses without their query, and a page posting without end
+// leaves a bounded log: each message cut, the excess counted in "n messages dropped" lines.
+TEST_F(AIWindowToolTest, PageLogLinesCarryNoQueryAndAreBounded)
+{
+    const QString logPath = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Log/")
+        + QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral("_log.txt");
+    QFile::remove(logPath);
+    tool().showInWindow();
+    ASSERT_NE(host, nullptr);
+    ASSERT_TRUE(host->loads.value(0).hasQuery());
+    constexpr int kPosted = 300;
+    const QString body(20000, QLatin1Char('m'));
+    for (int i = 0; i < kPosted; ++i)
+        host->handlers.scriptMessage(QStringLiteral("fileSelected"), body);
+    vqtest::spin(1200); // the last second of messages ends and its drops are counted
+    VQToolManager::waitForLogWorker();
+    QFile file(logPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    const QStringList loads = lines.filter(QStringLiteral("加载AI："));
+    ASSERT_EQ(loads.size(), 1);
+    EXPECT_TRUE(loads.first().endsWith(QStringLiteral("加载AI：http://srv.test/chat"))) << loads.first().toStdString();
+    const QStringList messages = lines.filter(QStringLiteral("didReceiveScriptMessage:fileSelected"));
+    int dropped = 0;
+    const QRegularExpression droppedLine(QStringLiteral(" (\\d+) messages dropped$"));
+    for (const QString& line : lines) {
+        if (const auto match = droppedLine.match(line); match.hasMatch())
+            dropped += match.captured(1).toInt();
+    }
+    EXPECT_GT(dropped, 0);
+    EXPECT_EQ(messages.size() + dropped, kPosted);
+    for (const QString& line : messages)
+        EXPECT_LE(line.size(), 30 + VQAIWebWindowController::kMaxLoggedMessage);
+}
+
+// As root with the sandbox on, the web engine would end the program: the AI key only tells.
+TEST_F(AIWindowToolTest, AsRootTheAiKeyOnlyTellsTheWindowCannotOpen)
+{
+    const QByteArray sandbox = qgetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    VQAIWebHostLoader::setRunningAsRootForTests(true);
+    tool().handleAiKey(0x86);
+    tool().handleAiKey(0x8B);
+    if (!sandbox.isNull())
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", sandbox);
+    EXPECT_EQ(host, nullptr);
+    EXPECT_EQ(lastTip(), QString::fromUtf8(VQAIWebWindowController::kRootText));
+    EXPECT_FALSE(delegate->isShowAIWindow());
+    EXPECT_TRUE(codes.isEmpty());
+    EXPECT_NE(VQUserInfoData::sharedInstance().keyAction(), 18);
+    EXPECT_TRUE(tool().helperId().isEmpty());
+}
+
 } // namespace
+
+// The installed program takes the plugin from its install folder only, whatever the
+// environment says; a program in its build tree from the build folder or the folder named.
+TEST(AIWebHostLoaderTest, ThePluginComesFromTheInstallFolderUnlessRunFromTheBuildTree)
+{
+    const QString tree = QStringLiteral("/home/dev/vq/build"), built = QStringLiteral("/home/dev/vq/build/plugins");
+    const QString installed = QStringLiteral("/usr/lib/corvane-companion"), other = QStringLiteral("/tmp/elsewhere");
+    struct Row {
+        QString appDir, variable, expected;
+    };
+    const Row rows[] = {
+        {QStringLiteral("/usr/bin"), {}, installed},
+        {QStringLiteral("/usr/bin"), other, installed},
+        {QStringLiteral("/home/dev/vq/build-other/src"), other, installed},
+        {QStringLiteral("/home/dev/vq/build/src/composition"), {}, built},
+        {QStringLiteral("/home/dev/vq/build/src/composition"), other, other},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(VQAIWebHostLoader::pluginFolder(row.appDir, tree, built, installed, row.variable), row.expected)
+            << row.appDir.toStdString() << " " << row.variable.toStdString();
+    }
+}
