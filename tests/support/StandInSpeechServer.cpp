@@ -183,7 +183,7 @@ bool StandInSpeechServer::startSecure()
     server->setSslConfiguration(configuration);
     // A connection is handed on once its handshake is done.
     connect(server, &QSslServer::pendingConnectionAvailable, this, &StandInSpeechServer::onTcpConnection);
-    connect(server, &QSslServer::errorOccurred, this, [this](QSslSocket*, QAbstractSocket::SocketError) { ++m_failedHandshakes; });
+    connect(server, &QTcpServer::newConnection, this, [this] { ++m_tcpConnections; });
     delete m_tcp;
     m_tcp = server;
     m_secure = true;

@@ -96,8 +96,9 @@ public:
     // openssl program; certificate() is the one a client must trust.
     bool startSecure();
     QSslCertificate certificate() const { return m_certificate; }
-    // Connections whose TLS handshake failed (a client speaking plain ws:// among them).
-    int failedHandshakes() const { return m_failedHandshakes; }
+    // Every connection a client opened to the secure server, whether its TLS handshake succeeded
+    // or not (a client speaking plain ws:// fails it).
+    int tcpConnections() const { return m_tcpConnections; }
     // Stops listening and closes every connection.
     void stop();
     quint16 port() const { return m_port; }
@@ -154,7 +155,7 @@ private:
     quint16 m_port = 0;
     bool m_secure = false;
     QSslCertificate m_certificate;
-    int m_failedHandshakes = 0;
+    int m_tcpConnections = 0;
     std::optional<SpeechExpectation> m_expectation;
     SpeechMisbehaviour m_misbehaviour;
     QList<std::pair<int, SpeechAnswer>> m_script;
