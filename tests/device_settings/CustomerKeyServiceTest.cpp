@@ -366,47 +366,31 @@ TEST_F(CustomerKeyServiceTest, ProductImageStaysInTheFilesFolder)
 // other address or image leaves the saved one (none here) in place.
 TEST_F(CustomerKeyServiceTest, ProductImageOnlyOverHttpAndWithinItsLimits)
 {
-    const auto png = [](const QImage& picture, qsizetype padTo) -> QByteArray {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
+    const auto serve = [this](const char* name, const QImage& picture, qsizetype padTo) {
+        QByteArray png;
+        QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         picture.save(&buffer, "PNG");
-        return bytes + QByteArray(qMax<qsizetype>(0, padTo - bytes.size()), '\0'); // a decoder ignores the tail
+        png += QByteArray(qMax<qsizetype>(0, padTo - png.size()), '\0'); // a decoder ignores the tail
+        server.addRoute({"GET", QStringLiteral("/img/") + name, StandInParams::None, {}, "code", StandInReply::text(png, "image/png")});
+        return server.url(QStringLiteral("/img/") + name);
     };
-    QImage small(8, 8, QImage::Format_RGB32);
+    QImage small(8, 8, QImage::Format_RGB32), huge(5000, 5000, QImage::Format_Mono);
     small.fill(Qt::blue);
-    QImage huge(5000, 5000, QImage::Format_Mono);
     huge.fill(0);
-    const QString localFile = VQToolManager::getFilePath(QStringLiteral("local.png"));
-    ASSERT_TRUE(small.save(localFile, "PNG"));
-    server.addRoute({"GET", QStringLiteral("/img/big.png"), StandInParams::None, {}, QStringLiteral("code"),
-                     StandInReply::text(png(small, VQCustomerKeyService::kMaxImageBytes + 1), "image/png")});
-    server.addRoute({"GET", QStringLiteral("/img/huge.png"), StandInParams::None, {}, QStringLiteral("code"),
-                     StandInReply::text(png(huge, 0), "image/png")});
-    server.addRoute({"GET", QStringLiteral("/img/fine.png"), StandInParams::None, {}, QStringLiteral("code"),
-                     StandInReply::text(png(small, 0), "image/png")});
-    const struct {
-        QString address;
-        bool shown;
-    } rows[] = {
-        {QUrl::fromLocalFile(localFile).toString(), false},
-        {server.url(QStringLiteral("/img/big.png")), false},
-        {server.url(QStringLiteral("/img/huge.png")), false},
-        {server.url(QStringLiteral("/img/fine.png")), true},
-    };
-    const QString code = VQLanguageManager::sharedInstance().readUILanguageCode();
+    ASSERT_TRUE(small.save(VQToolManager::getFilePath("local.png"), "PNG"));
+    const std::pair<QString, bool> rows[] = {{QUrl::fromLocalFile(VQToolManager::getFilePath("local.png")).toString(), false},
+                                             {serve("big", small, VQCustomerKeyService::kMaxImageBytes + 1), false},
+                                             {serve("huge", huge, 0), false}, {serve("fine", small, 0), true}};
     int changes = 0;
     QObject::connect(&service(), &VQCustomerKeyService::productImageChanged, &owner, [&] { ++changes; });
-    for (const auto& row : rows) {
-        QJsonObject address;
-        address.insert(QStringLiteral("img"), row.address);
-        QJsonObject images;
-        images.insert(code, QJsonArray{address});
+    for (const auto& [address, shown] : rows) {
         changes = 0;
-        service().handleModelInfo(QJsonObject{{"sno", row.address.section(u'/', -1)}, {"images", QJsonArray{images}}},
+        const QJsonObject images{{VQLanguageManager::sharedInstance().readUILanguageCode(), QJsonArray{QJsonObject{{"img", address}}}}};
+        service().handleModelInfo(QJsonObject{{"sno", address.section(u'/', -1)}, {"images", QJsonArray{images}}},
                                   VQUserInfoData::sharedInstance().productCode(), record().sn());
-        EXPECT_TRUE(vqtest::waitUntil([&] { return changes >= 2; }, 15000)) << row.address.toStdString();
-        EXPECT_EQ(!service().productImage().isNull(), row.shown) << row.address.toStdString();
+        EXPECT_TRUE(vqtest::waitUntil([&] { return changes >= 2; }, 15000)) << address.toStdString();
+        EXPECT_EQ(!service().productImage().isNull(), shown) << address.toStdString();
     }
 }
 

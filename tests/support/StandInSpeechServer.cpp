@@ -158,23 +158,18 @@ bool StandInSpeechServer::startSecure()
 {
     QTemporaryDir dir;
     QProcess openssl;
+    openssl.setWorkingDirectory(dir.path());
     openssl.start(QStringLiteral("openssl"),
-                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
-                   QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
-                   QStringLiteral("-days"), QStringLiteral("1"), QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1"),
-                   QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1"), QStringLiteral("-keyout"),
-                   dir.filePath(QStringLiteral("key.pem")), QStringLiteral("-out"), dir.filePath(QStringLiteral("cert.pem"))});
-    if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0)
-        return false;
+                  QStringLiteral("req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 1 -subj "
+                                 "/CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 -keyout key.pem -out cert.pem")
+                      .split(u' '));
     QFile keyFile(dir.filePath(QStringLiteral("key.pem")));
-    const QList<QSslCertificate> certificates = QSslCertificate::fromPath(dir.filePath(QStringLiteral("cert.pem")));
-    if (!keyFile.open(QIODevice::ReadOnly) || certificates.isEmpty())
+    if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0 || !keyFile.open(QIODevice::ReadOnly))
         return false;
     const QSslKey key(&keyFile, QSsl::Ec);
-    if (key.isNull())
+    m_certificate = QSslCertificate::fromPath(dir.filePath(QStringLiteral("cert.pem"))).value(0);
+    if (key.isNull() || m_certificate.isNull())
         return false;
-    m_certificate = certificates.first();
-
     QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
     configuration.setLocalCertificate(m_certificate);
     configuration.setPrivateKey(key);

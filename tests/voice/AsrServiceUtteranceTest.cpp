@@ -6,8 +6,6 @@
 #include <QFileInfo>
 #include <QSslConfiguration>
 
-#include <sys/stat.h>
-
 using namespace asrtest;
 
 // Device audio that arrives before the socket opens waits and goes out first, in order; the end
@@ -65,10 +63,7 @@ TEST_F(AsrServiceTest, OnlyTheDeviceVoiceIsRecordedAndLeftoversLeaveTheNextAlone
 {
     const QString pcm = VQWebApiAsrService::recordingPcmPath();
     const QString wav = VQWebApiAsrService::recordingWavPath();
-    auto mode = [](const QString& path) {
-        struct stat st {};
-        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 0777 : 0u;
-    };
+    const auto othersMay = [](const QString& path) { return QFile::permissions(path) & 0x0077; }; // group, others
     info().setIsConnect(true);
     DeviceVoice voice(4);
     const int half = voice.reportCount() / 2;
@@ -77,19 +72,16 @@ TEST_F(AsrServiceTest, OnlyTheDeviceVoiceIsRecordedAndLeftoversLeaveTheNextAlone
     voice.sendAll();
     voice.end();
     ASSERT_TRUE(vqtest::waitUntil([&] { return QFileInfo(wav).size() > 44; }));
-    EXPECT_EQ(mode(wav), 0600u);
-
+    EXPECT_EQ(othersMay(wav), 0);
     begin();
     ASSERT_TRUE(waitOpen());
     voice.send(0, half);
     vqtest::spin(qMax(kEndDelayMs, kDeleteDelayMs) + 200);
-    EXPECT_TRUE(QFile::exists(pcm));
-    EXPECT_EQ(mode(pcm), 0600u);
+    EXPECT_TRUE(QFile::exists(pcm) && othersMay(pcm) == 0);
     voice.send(half, voice.reportCount());
     voice.end();
     ASSERT_TRUE(vqtest::waitUntil([&] { return lastBlocks() == 2; })) << log.join(u'\n').toStdString();
     EXPECT_TRUE(vqtest::waitUntil([&] { return QFileInfo(wav).size() > 44 && !QFile::exists(pcm); }));
-
     info().setIsConnect(false);
     begin();
     ASSERT_TRUE(waitOpen());
@@ -97,8 +89,7 @@ TEST_F(AsrServiceTest, OnlyTheDeviceVoiceIsRecordedAndLeftoversLeaveTheNextAlone
     service().endAsr();
     ASSERT_TRUE(vqtest::waitUntil([&] { return lastBlocks() == 3; })) << log.join(u'\n').toStdString();
     vqtest::spin(kDeleteDelayMs + 200);
-    EXPECT_FALSE(QFile::exists(pcm));
-    EXPECT_FALSE(QFile::exists(wav));
+    EXPECT_FALSE(QFile::exists(pcm) || QFile::exists(wav));
     EXPECT_EQ(server.violations(), QStringList());
 }
 
@@ -114,20 +105,15 @@ TEST_F(AsrServiceTest, SecureSpeechAddressConnectsOverTls)
     QSslConfiguration::setDefaultConfiguration(trusted);
     qputenv("CORVANE_SPEECH_URL", secure.url().toLatin1());
     VQApiConfig::resetForTests();
-
     info().setIsConnect(true);
     DeviceVoice voice(6);
     begin();
     const bool opened = waitOpen();
     voice.sendAll();
     voice.end();
-    const bool ended = opened && waitLast();
+    EXPECT_TRUE(opened && waitLast()) << log.join(u'\n').toStdString();
     qunsetenv("CORVANE_SPEECH_URL");
     QSslConfiguration::setDefaultConfiguration(before);
-
-    EXPECT_TRUE(ended) << log.join(u'\n').toStdString();
     EXPECT_EQ(secure.tcpConnections(), 1);
-    EXPECT_EQ(secure.connectionCount(), 1);
     EXPECT_EQ(secure.decodedAudio(0), voice.adpcm);
-    EXPECT_EQ(server.connectionCount(), 0);
 }
