@@ -989,5 +989,17 @@
         <source>找不到可用的主文件夹，设置和记录都不会保存</source>
         <translation>لا يوجد مجلد منزل صالح للاستخدام: لن تُحفظ الإعدادات والسجلات</translation>
     </message>
+    <message>
+        <source>以root身份运行时无法打开AI窗口</source>
+        <translation>لا يمكن فتح نافذة الذكاء الاصطناعي عند التشغيل بصلاحيات root</translation>
+    </message>
+    <message>
+        <source>未能记住密码：没有可用的密钥环服务</source>
+        <translation>تعذر حفظ كلمة المرور: لا تتوفر خدمة سلسلة مفاتيح</translation>
+    </message>
+    <message>
+        <source>未能记住密码：密钥环未能保存</source>
+        <translation>تعذر حفظ كلمة المرور: لم تحفظها سلسلة المفاتيح</translation>
+    </message>
 </context>
 </TS>

@@ -989,5 +989,17 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
         <source>找不到可用的主文件夹，设置和记录都不会保存</source>
         <translation>Kein nutzbarer Home-Ordner: Einstellungen und Protokolle werden nicht gespeichert</translation>
     </message>
+    <message>
+        <source>以root身份运行时无法打开AI窗口</source>
+        <translation>Das KI-Fenster kann nicht geöffnet werden, wenn das Programm als root läuft</translation>
+    </message>
+    <message>
+        <source>未能记住密码：没有可用的密钥环服务</source>
+        <translation>Passwort nicht gespeichert: kein Schlüsselbund-Dienst verfügbar</translation>
+    </message>
+    <message>
+        <source>未能记住密码：密钥环未能保存</source>
+        <translation>Passwort nicht gespeichert: der Schlüsselbund hat es nicht gespeichert</translation>
+    </message>
 </context>
 </TS>

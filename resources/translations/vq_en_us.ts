@@ -989,5 +989,17 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
         <source>找不到可用的主文件夹，设置和记录都不会保存</source>
         <translation>No usable home folder: settings and logs will not be saved</translation>
     </message>
+    <message>
+        <source>以root身份运行时无法打开AI窗口</source>
+        <translation>The AI window cannot be opened while running as root</translation>
+    </message>
+    <message>
+        <source>未能记住密码：没有可用的密钥环服务</source>
+        <translation>The password could not be remembered: no keyring service is available</translation>
+    </message>
+    <message>
+        <source>未能记住密码：密钥环未能保存</source>
+        <translation>The password could not be remembered: the keyring did not save it</translation>
+    </message>
 </context>
 </TS>

@@ -989,5 +989,17 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
         <source>找不到可用的主文件夹，设置和记录都不会保存</source>
         <translation>No hay una carpeta personal utilizable: no se guardarán los ajustes ni los registros</translation>
     </message>
+    <message>
+        <source>以root身份运行时无法打开AI窗口</source>
+        <translation>La ventana de IA no se puede abrir al ejecutar como root</translation>
+    </message>
+    <message>
+        <source>未能记住密码：没有可用的密钥环服务</source>
+        <translation>No se pudo recordar la contraseña: no hay ningún servicio de llavero disponible</translation>
+    </message>
+    <message>
+        <source>未能记住密码：密钥环未能保存</source>
+        <translation>No se pudo recordar la contraseña: el llavero no la guardó</translation>
+    </message>
 </context>
 </TS>

@@ -989,5 +989,17 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
         <source>找不到可用的主文件夹，设置和记录都不会保存</source>
         <translation>Walang magagamit na home folder: hindi mase-save ang mga setting at log</translation>
     </message>
+    <message>
+        <source>以root身份运行时无法打开AI窗口</source>
+        <translation>Hindi mabubuksan ang AI window habang tumatakbo bilang root</translation>
+    </message>
+    <message>
+        <source>未能记住密码：没有可用的密钥环服务</source>
+        <translation>Hindi natandaan ang password: walang available na keyring service</translation>
+    </message>
+    <message>
+        <source>未能记住密码：密钥环未能保存</source>
+        <translation>Hindi natandaan ang password: hindi ito na-save ng keyring</translation>
+    </message>
 </context>
 </TS>

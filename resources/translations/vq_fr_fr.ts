@@ -989,5 +989,17 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
         <source>找不到可用的主文件夹，设置和记录都不会保存</source>
         <translation>Aucun dossier personnel utilisable : les réglages et les journaux ne seront pas enregistrés</translation>
     </message>
+    <message>
+        <source>以root身份运行时无法打开AI窗口</source>
+        <translation>La fenêtre IA ne peut pas s'ouvrir lorsque le programme s'exécute en root</translation>
+    </message>
+    <message>
+        <source>未能记住密码：没有可用的密钥环服务</source>
+        <translation>Le mot de passe n'a pas pu être mémorisé : aucun service de trousseau disponible</translation>
+    </message>
+    <message>
+        <source>未能记住密码：密钥环未能保存</source>
+        <translation>Le mot de passe n'a pas pu être mémorisé : le trousseau ne l'a pas enregistré</translation>
+    </message>
 </context>
 </TS>

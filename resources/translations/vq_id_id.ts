@@ -989,5 +989,17 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
         <source>找不到可用的主文件夹，设置和记录都不会保存</source>
         <translation>Tidak ada folder home yang dapat dipakai: pengaturan dan log tidak akan disimpan</translation>
     </message>
+    <message>
+        <source>以root身份运行时无法打开AI窗口</source>
+        <translation>Jendela AI tidak dapat dibuka saat berjalan sebagai root</translation>
+    </message>
+    <message>
+        <source>未能记住密码：没有可用的密钥环服务</source>
+        <translation>Kata sandi tidak dapat diingat: tidak ada layanan keyring</translation>
+    </message>
+    <message>
+        <source>未能记住密码：密钥环未能保存</source>
+        <translation>Kata sandi tidak dapat diingat: keyring tidak menyimpannya</translation>
+    </message>
 </context>
 </TS>

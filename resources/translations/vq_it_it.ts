@@ -989,5 +989,17 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
         <source>找不到可用的主文件夹，设置和记录都不会保存</source>
         <translation>Nessuna cartella home utilizzabile: impostazioni e registri non verranno salvati</translation>
     </message>
+    <message>
+        <source>以root身份运行时无法打开AI窗口</source>
+        <translation>La finestra IA non può essere aperta durante l'esecuzione come root</translation>
+    </message>
+    <message>
+        <source>未能记住密码：没有可用的密钥环服务</source>
+        <translation>Impossibile ricordare la password: nessun servizio portachiavi disponibile</translation>
+    </message>
+    <message>
+        <source>未能记住密码：密钥环未能保存</source>
+        <translation>Impossibile ricordare la password: il portachiavi non l'ha salvata</translation>
+    </message>
 </context>
 </TS>

@@ -989,5 +989,17 @@
         <source>找不到可用的主文件夹，设置和记录都不会保存</source>
         <translation>使用できるホームフォルダーがありません。設定と記録は保存されません</translation>
     </message>
+    <message>
+        <source>以root身份运行时无法打开AI窗口</source>
+        <translation>rootとして実行中はAIウィンドウを開けません</translation>
+    </message>
+    <message>
+        <source>未能记住密码：没有可用的密钥环服务</source>
+        <translation>パスワードを記憶できませんでした：キーリングサービスがありません</translation>
+    </message>
+    <message>
+        <source>未能记住密码：密钥环未能保存</source>
+        <translation>パスワードを記憶できませんでした：キーリングが保存しませんでした</translation>
+    </message>
 </context>
 </TS>

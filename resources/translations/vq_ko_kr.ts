@@ -989,5 +989,17 @@
         <source>找不到可用的主文件夹，设置和记录都不会保存</source>
         <translation>사용할 수 있는 홈 폴더가 없습니다. 설정과 기록이 저장되지 않습니다</translation>
     </message>
+    <message>
+        <source>以root身份运行时无法打开AI窗口</source>
+        <translation>root로 실행 중에는 AI 창을 열 수 없습니다</translation>
+    </message>
+    <message>
+        <source>未能记住密码：没有可用的密钥环服务</source>
+        <translation>비밀번호를 기억할 수 없습니다: 사용 가능한 키링 서비스가 없습니다</translation>
+    </message>
+    <message>
+        <source>未能记住密码：密钥环未能保存</source>
+        <translation>비밀번호를 기억할 수 없습니다: 키링이 저장하지 못했습니다</translation>
+    </message>
 </context>
 </TS>

@@ -989,5 +989,17 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
         <source>找不到可用的主文件夹，设置和记录都不会保存</source>
         <translation>Tiada folder rumah yang boleh digunakan: tetapan dan log tidak akan disimpan</translation>
     </message>
+    <message>
+        <source>以root身份运行时无法打开AI窗口</source>
+        <translation>Tetingkap AI tidak boleh dibuka semasa berjalan sebagai root</translation>
+    </message>
+    <message>
+        <source>未能记住密码：没有可用的密钥环服务</source>
+        <translation>Kata laluan tidak dapat diingati: tiada perkhidmatan keyring</translation>
+    </message>
+    <message>
+        <source>未能记住密码：密钥环未能保存</source>
+        <translation>Kata laluan tidak dapat diingati: keyring tidak menyimpannya</translation>
+    </message>
 </context>
 </TS>

@@ -989,5 +989,17 @@
         <source>找不到可用的主文件夹，设置和记录都不会保存</source>
         <translation>Нет доступной домашней папки: настройки и журналы не будут сохранены</translation>
     </message>
+    <message>
+        <source>以root身份运行时无法打开AI窗口</source>
+        <translation>Окно ИИ нельзя открыть при запуске от имени root</translation>
+    </message>
+    <message>
+        <source>未能记住密码：没有可用的密钥环服务</source>
+        <translation>Не удалось запомнить пароль: служба связки ключей недоступна</translation>
+    </message>
+    <message>
+        <source>未能记住密码：密钥环未能保存</source>
+        <translation>Не удалось запомнить пароль: связка ключей его не сохранила</translation>
+    </message>
 </context>
 </TS>

@@ -989,5 +989,17 @@
         <source>找不到可用的主文件夹，设置和记录都不会保存</source>
         <translation>ไม่มีโฟลเดอร์หลักที่ใช้ได้ จะไม่บันทึกการตั้งค่าและบันทึกการทำงาน</translation>
     </message>
+    <message>
+        <source>以root身份运行时无法打开AI窗口</source>
+        <translation>ไม่สามารถเปิดหน้าต่าง AI ขณะทำงานในฐานะ root</translation>
+    </message>
+    <message>
+        <source>未能记住密码：没有可用的密钥环服务</source>
+        <translation>ไม่สามารถจดจำรหัสผ่านได้: ไม่มีบริการพวงกุญแจ</translation>
+    </message>
+    <message>
+        <source>未能记住密码：密钥环未能保存</source>
+        <translation>ไม่สามารถจดจำรหัสผ่านได้: พวงกุญแจไม่ได้บันทึกไว้</translation>
+    </message>
 </context>
 </TS>

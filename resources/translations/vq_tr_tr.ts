@@ -989,5 +989,17 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
         <source>找不到可用的主文件夹，设置和记录都不会保存</source>
         <translation>Kullanılabilir bir ana klasör yok: ayarlar ve kayıtlar kaydedilmeyecek</translation>
     </message>
+    <message>
+        <source>以root身份运行时无法打开AI窗口</source>
+        <translation>root olarak çalışırken yapay zeka penceresi açılamaz</translation>
+    </message>
+    <message>
+        <source>未能记住密码：没有可用的密钥环服务</source>
+        <translation>Parola hatırlanamadı: kullanılabilir anahtarlık hizmeti yok</translation>
+    </message>
+    <message>
+        <source>未能记住密码：密钥环未能保存</source>
+        <translation>Parola hatırlanamadı: anahtarlık parolayı kaydetmedi</translation>
+    </message>
 </context>
 </TS>

@@ -989,5 +989,17 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
         <source>找不到可用的主文件夹，设置和记录都不会保存</source>
         <translation>Không có thư mục chính dùng được: cài đặt và nhật ký sẽ không được lưu</translation>
     </message>
+    <message>
+        <source>以root身份运行时无法打开AI窗口</source>
+        <translation>Không thể mở cửa sổ AI khi chạy với quyền root</translation>
+    </message>
+    <message>
+        <source>未能记住密码：没有可用的密钥环服务</source>
+        <translation>Không thể ghi nhớ mật khẩu: không có dịch vụ keyring</translation>
+    </message>
+    <message>
+        <source>未能记住密码：密钥环未能保存</source>
+        <translation>Không thể ghi nhớ mật khẩu: keyring không lưu được</translation>
+    </message>
 </context>
 </TS>

@@ -989,5 +989,17 @@
         <source>找不到可用的主文件夹，设置和记录都不会保存</source>
         <translation>找不到可用的主資料夾，設定和記錄都不會儲存</translation>
     </message>
+    <message>
+        <source>以root身份运行时无法打开AI窗口</source>
+        <translation>以root身分執行時無法開啟AI視窗</translation>
+    </message>
+    <message>
+        <source>未能记住密码：没有可用的密钥环服务</source>
+        <translation>未能記住密碼：沒有可用的金鑰圈服務</translation>
+    </message>
+    <message>
+        <source>未能记住密码：密钥环未能保存</source>
+        <translation>未能記住密碼：金鑰圈未能儲存</translation>
+    </message>
 </context>
 </TS>

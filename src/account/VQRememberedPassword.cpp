@@ -2,6 +2,9 @@
 
 #include "CredentialStore.h"
 #include "MMLog.h"
+#include "QRNLocalizedString.h"
+#include "VQPopupWindowTool.h"
+#include "VQUserInfoData.h"
 
 namespace {
 
@@ -44,10 +47,16 @@ void loginSucceeded(const QString& previousAccount, const QString& account, cons
         return;
     }
     CredentialStore::instance().store(account, password, [](CredentialStore::Result result, const QString&) {
-        if (result == CredentialStore::Result::Stored)
+        if (result == CredentialStore::Result::Stored) {
             VQLogInfo(QStringLiteral("Keyring: the password is remembered"));
-        else
-            note("stored", result);
+            return;
+        }
+        note("stored", result);
+        // Nothing is remembered: the box says so, and the user learns why.
+        VQUserInfoData::sharedInstance().setRememberPasswordSwitch(false);
+        const char* why = result == CredentialStore::Result::Unavailable ? kNoKeyringText : kKeyringRefusedText;
+        VQPopupWindowTool::sharedInstance().showTipMessage(
+            QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(why)), QStringLiteral("error_icon"));
     });
 }
 

@@ -249,7 +249,8 @@ void VQAIWebHost::createPage()
         m_handlers.navigationRequested(url, kinds.value(type, QStringLiteral("script")), isMainFrame);
     };
     m_page->onLinkClicked = [this](const QUrl& url) {
-        log(QStringLiteral("link clicked: %1").arg(url.toString()));
+        // Addresses are logged by the controller, without their query (they carry tokens).
+        log(QStringLiteral("link clicked: a download follows"));
         if (m_page) {
             m_linkFetches.append(url);
             m_page->download(url);
@@ -293,7 +294,7 @@ void VQAIWebHost::createPage()
     connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
         m_loading = false;
         const QUrl url = m_page->url();
-        log(QStringLiteral("page loaded: %1 (%2)").arg(url.toString(), ok ? QStringLiteral("ok") : QStringLiteral("failed")));
+        log(QStringLiteral("page loaded (%1)").arg(ok ? QStringLiteral("ok") : QStringLiteral("failed")));
         if (m_handlers.loadFinished)
             m_handlers.loadFinished(url, ok);
         flushScripts();
@@ -339,7 +340,7 @@ void VQAIWebHost::onNewWindowRequested(QWebEngineNewWindowRequest& request)
 {
     // No window is opened: the request is not taken up, and the controller decides what to do.
     const QUrl url = request.requestedUrl();
-    log(QStringLiteral("new window requested: %1").arg(url.toString()));
+    log(QStringLiteral("new window requested"));
     if (m_handlers.newWindowRequested)
         m_handlers.newWindowRequested(url);
 }
@@ -435,7 +436,7 @@ void VQAIWebHost::onDownloadRequested(QWebEngineDownloadRequest* download)
         info.mimeType = download->mimeType();
         info.suggestedFileName = download->suggestedFileName();
         info.fromNavigation = fromNavigation;
-        log(QStringLiteral("download #%1 requested: %2 (%3)").arg(info.id).arg(info.url.toString(), info.mimeType));
+        log(QStringLiteral("download #%1 requested (%2)").arg(info.id).arg(info.mimeType));
         path = m_handlers.downloadRequested ? m_handlers.downloadRequested(info) : QString();
         if (path.isEmpty()) {
             download->cancel();

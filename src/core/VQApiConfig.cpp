@@ -90,7 +90,9 @@ QString addressFromEnvironment(VQApiConfig::Endpoint endpoint, const QString& va
         *why = QStringLiteral("the speech host takes no path");
         return {};
     }
-    return url.port() < 0 ? url.host() : url.host() + QLatin1Char(':') + QString::number(url.port());
+    // The scheme stays: a wss:// address is reached over TLS.
+    const QString host = url.port() < 0 ? url.host() : url.host() + QLatin1Char(':') + QString::number(url.port());
+    return scheme + QStringLiteral("://") + host;
 }
 
 // Reads the environment into o.environment; called with o.mutex held.

@@ -8,7 +8,7 @@
 //     CORVANE_API_URL          the maker's API           http(s) URL, e.g. http://127.0.0.1:8080/vq
 //     CORVANE_ACCOUNT_API_URL  the account API           http(s) URL
 //     CORVANE_SPEECH_URL       the speech websocket host ws(s) URL without path, e.g. ws://127.0.0.1:9001
-//                              (only its host and port are used)
+//                              (its scheme, host and port are used: wss:// connects over TLS)
 //     CORVANE_PROBE_URL        the reachability probe    http(s) URL
 //     CORVANE_CHAT_URL         the AI chat page          http(s) URL
 //     CORVANE_AI_CHAT_HOST_URL       the maker's AI chat host (default AI page, other UI languages)
@@ -32,7 +32,8 @@ public:
     enum class Endpoint {
         Api,        // the maker's API: device commands, model information, translation, OCR, chat
         AccountApi, // the account API: login, registration, codes, password reset, member info
-        SpeechHost, // host (and port) of the speech recognition websocket, without scheme
+        SpeechHost, // host (and port) of the speech recognition websocket; "ws://" or "wss://" in front
+                    // when it names its scheme, else ws:// is meant
         ProbePage,  // the public web page fetched to tell whether the internet is reachable
         ChatPage,   // the maker's AI chat page
         AiChatHost,        // the maker's AI chat host: the default AI page in UI languages other than ZH_CN

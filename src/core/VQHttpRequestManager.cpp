@@ -74,11 +74,7 @@ QUrl urlWithQuery(const QString& address, const QByteArray& query)
     return QUrl::fromEncoded(encoded, QUrl::StrictMode);
 }
 
-// The address for log lines: no query, no user information.
-QString loggedAddress(const QUrl& url)
-{
-    return url.toString(QUrl::RemoveQuery | QUrl::RemoveFragment | QUrl::RemoveUserInfo);
-}
+using mm::loggedAddress;
 
 QString errorName(QNetworkReply::NetworkError error)
 {

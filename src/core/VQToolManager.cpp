@@ -23,6 +23,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QSysInfo>
+#include <QThreadPool>
 #include <QtEndian>
 #include <QUrl>
 #include <QVariantMap>
@@ -47,6 +48,17 @@ constexpr qint64 kWavHeaderSize = 44;
 constexpr qint64 kPcmChunkSize = 256 * 1024;
 constexpr int kPcmBitsPerSample = 16;
 constexpr int kPcmChannels = 1;
+
+// The log worker: one thread, so queued lines reach the file in the order they were given.
+QThreadPool& logWorker()
+{
+    static QThreadPool* pool = [] {
+        auto* p = new QThreadPool();
+        p->setMaxThreadCount(1);
+        return p;
+    }();
+    return *pool;
+}
 
 // Serialises the appends to the log file, so lines of concurrent callers never interleave and
 // the header of a new file is written exactly once.
@@ -159,7 +171,22 @@ QString VQToolManager::getFilePath(const QString& name)
 
 void VQToolManager::writeLog(const QString& text)
 {
+    writeLogAt(QDateTime::currentDateTime(), text);
+}
+
+void VQToolManager::writeLogLater(const QString& text)
+{
     const QDateTime now = QDateTime::currentDateTime();
+    logWorker().start([now, text] { writeLogAt(now, text); });
+}
+
+void VQToolManager::waitForLogWorker()
+{
+    logWorker().waitForDone();
+}
+
+void VQToolManager::writeLogAt(const QDateTime& now, const QString& text)
+{
     const QString folder = getFilePath(kLogFolderName);
     if (folder.isEmpty())
         return; // getFilePath has logged why
@@ -168,12 +195,15 @@ void VQToolManager::writeLog(const QString& text)
     QByteArray line = (now.toString(kLogLineTimeFormat) + QLatin1Char(' ') + text + QLatin1Char('\n')).toUtf8();
 
     QMutexLocker lock(&logFileMutex());
-    if (!QDir().mkpath(folder)) {
+    // The lines tell about the user's devices and pages: the owner's alone.
+    if (!mm::makePrivateFolder(folder)) {
         VQLogError(QStringLiteral("The log folder %1 cannot be created").arg(folder));
         return;
     }
+    constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append, kOwnerOnly)
+        || (file.size() == 0 && !file.setPermissions(kOwnerOnly))) {
         VQLogError(QStringLiteral("The log file %1 cannot be opened: %2").arg(path, file.errorString()));
         return;
     }
@@ -227,7 +257,8 @@ bool VQToolManager::pcmConvertToWav(const QString& pcmPath, const QString& wavPa
     }
 
     QSaveFile wav(wavPath);
-    if (!wav.open(QIODevice::WriteOnly)) {
+    // A recording is the owner's alone: the file gets its permissions before any sample is in it.
+    if (!wav.open(QIODevice::WriteOnly) || !wav.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
         VQLogError(QStringLiteral("PCM to WAV: %1 cannot be written: %2").arg(wavPath, wav.errorString()));
         return false;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QFile>
 #include <QString>
 
@@ -24,9 +25,14 @@ public:
     static void setFilesDisabled(bool disabled);
 
     // Appends "<yyyy-MM-dd HH:mm:ss.zzz> <text>" to the day's file "<yyyy-MM-dd>_log.txt" in
-    // the folder "Log" of Documents. A new file starts with a header of host name, MAC address
-    // and system version. Safe to call from any thread.
+    // the folder "Log" of Documents (0700; the files 0600). A new file starts with a header of
+    // host name, MAC address and system version. Safe to call from any thread.
     static void writeLog(const QString& text);
+    // The same on the log worker (one thread, lines in the order given, stamped now): returns
+    // at once, so the UI never waits for the disk.
+    static void writeLogLater(const QString& text);
+    // Waits until every line given to writeLogLater is in its file.
+    static void waitForLogWorker();
 
     // Removes the file when it exists. True when a file was removed.
     static bool deleteFileWithPath(const QString& path);
@@ -36,7 +42,8 @@ public:
     static std::unique_ptr<QFile> createFileHandleWithPath(const QString& path, bool isAppend);
 
     // Wraps a raw 16-bit little-endian mono PCM file into a WAV file at the given sample rate
-    // (16000 for the microphone, 8000 for Bluetooth voice). The WAV file is replaced atomically;
+    // (16000 for the microphone, 8000 for Bluetooth voice). The WAV file, readable by its owner
+    // only, is replaced atomically;
     // a trailing odd byte (half a sample) is left out. False on failure, with the error logged.
     static bool pcmConvertToWav(const QString& pcmPath, const QString& wavPath, int sampleRate);
 
@@ -50,6 +57,11 @@ public:
 
     // Installs (or with an empty function removes) the presenter of showErrorMsg.
     static void setErrorPresenter(ErrorPresenter presenter);
+
+private:
+    static void writeLogAt(const QDateTime& now, const QString& text);
+
+public:
 
     // Puts the text on the clipboard and pastes it into the focused application with the paste
     // chord (key code 9 with the Command flag, which is Control+V on Linux). An empty text, or a

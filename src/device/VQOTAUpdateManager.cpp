@@ -256,8 +256,7 @@ void VQOTAUpdateManager::downloadChecked(Kind kind, VQFirmwareFile::ParseResult 
     UserDefaults& defaults = UserDefaults::standard();
     const QString key = storageKey(kind, d->productCode);
     const QString previous = defaults.stringForKey(key);
-    defaults.setValue(key, d->destination);
-    defaults.synchronize();
+    defaults.setValue(key, d->destination); // written with the rest of the burst
     if (!previous.isEmpty() && previous != d->destination && fileExists(previous))
         VQToolManager::deleteFileWithPath(previous);
     VQLogInfo(QStringLiteral("%1 firmware of %2 bytes stored at %3")
@@ -338,7 +337,6 @@ void VQOTAUpdateManager::deleteFile(Kind kind)
     VQToolManager::deleteFileWithPath(path);
     UserDefaults& defaults = UserDefaults::standard();
     defaults.setValue(storageKey(kind, VQUserInfoData::sharedInstance().productCode()), QString(QLatin1String("")));
-    defaults.synchronize();
 }
 
 QString VQOTAUpdateManager::safeFileName(const QString& name)

@@ -25,8 +25,11 @@ void VQVoiceRecordingSink::setFileHandle(std::unique_ptr<QIODevice> file)
 
 bool VQVoiceRecordingSink::openFile(const QString& path)
 {
+    // A voice is private: the file is the owner's alone, also when it was there before.
+    constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     auto file = std::make_unique<QFile>(path);
-    if (path.isEmpty() || !file->open(QIODevice::WriteOnly | QIODevice::Append)) {
+    if (path.isEmpty() || !file->open(QIODevice::WriteOnly | QIODevice::Append, kOwnerOnly)
+        || !file->setPermissions(kOwnerOnly)) {
         VQLogError(QStringLiteral("voice recording file \"%1\" cannot be opened: %2")
                        .arg(path, path.isEmpty() ? QStringLiteral("no path") : file->errorString()));
         return false;

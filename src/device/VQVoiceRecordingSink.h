@@ -21,8 +21,8 @@ public:
 
     // Installs an open, writable device (the previous one is closed first); nullptr just closes.
     void setFileHandle(std::unique_ptr<QIODevice> file);
-    // Opens the file at path for appending (created when missing) and installs it; false, with a
-    // log line, when it cannot be opened (nothing is installed then).
+    // Opens the file at path for appending (created when missing, readable by its owner only)
+    // and installs it; false, with a log line, when it cannot be opened (nothing is installed then).
     bool openFile(const QString& path);
     // Closes the installed file; later writes are dropped.
     void closeFile();

@@ -17,11 +17,15 @@
 #include "VQSaveCustomerKeyScene.h"
 #include "VQToolManager.h"
 #include "VQUserInfoData.h"
+#include "RunOnMain.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QThreadPool>
 #include <QUrl>
 
 namespace {
@@ -136,7 +140,6 @@ void VQCustomerKeyService::getCustomerKey()
                 self->handleModelInfo(record, productCode, sn);
                 if (!record.isEmpty()) {
                     UserDefaults::standard().setValue(self->perDeviceKey(productCode, sn), compactJson(record));
-                    UserDefaults::standard().synchronize();
                 }
                 return;
             }
@@ -191,7 +194,6 @@ void VQCustomerKeyService::handleModelInfo(const QJsonValue& data, const QString
             defaults.setValue(QString::fromLatin1(kLastProductCode), productCode);
             defaults.setValue(QString::fromLatin1(kLastSN), sn);
             defaults.setValue(QString::fromLatin1(kMouseCustomerKey), compactJson(*record));
-            defaults.synchronize();
         }
     } else if (defaults.stringForKey(QString::fromLatin1(kLastProductCode)) == productCode
                && defaults.stringForKey(QString::fromLatin1(kLastSN)) == sn) {
@@ -368,7 +370,6 @@ void VQCustomerKeyService::storeKeyList()
     const QJsonArray array = MouseSettingModel::listToJson(m_keyList);
     UserDefaults::standard().setValue(QString::fromLatin1(kMouseSettingArrKey),
                                       QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact)));
-    UserDefaults::standard().synchronize();
 }
 
 void VQCustomerKeyService::resetKeyFunctions()
@@ -453,31 +454,72 @@ void VQCustomerKeyService::showProductImage()
     Q_EMIT productImageChanged();
     if (address.isEmpty())
         return;
+    const QUrl url(address);
+    const QString scheme = url.scheme().toLower();
+    if ((scheme != QLatin1String("http") && scheme != QLatin1String("https")) || url.host().isEmpty()) {
+        VQLogWarn(QStringLiteral("Product image address %1 is no http(s) address; the saved image is shown")
+                      .arg(mm::loggedAddress(url)));
+        loadSavedProductImage();
+        return;
+    }
     if (!m_network)
         m_network = new QNetworkAccessManager(this);
-    QNetworkRequest request{QUrl(address)};
+    QNetworkRequest request{url};
     request.setTransferTimeout(kImageTimeoutMs);
+    // A redirect may go from http to https, never to another scheme or down to http.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     QNetworkReply* reply = m_network->get(request);
     m_imageReply = reply;
+    // A larger image is not read at all: its announced size or the bytes so far end it.
+    connect(reply, &QNetworkReply::downloadProgress, this, [reply](qint64 received, qint64 total) {
+        if (received > kMaxImageBytes || total > kMaxImageBytes) {
+            reply->setProperty("tooLarge", true);
+            reply->abort();
+        }
+    });
     connect(reply, &QNetworkReply::finished, this, [this, reply, ticket] {
         reply->deleteLater();
         if (ticket != m_imageTicket)
             return;
-        QImage image;
-        if (reply->error() == QNetworkReply::NoError)
-            image.loadFromData(reply->readAll());
-        if (image.isNull()) {
-            VQLogWarn(QStringLiteral("Product image not loaded (%1); the saved one is shown").arg(reply->errorString()));
+        const QByteArray bytes = reply->error() == QNetworkReply::NoError ? reply->read(kMaxImageBytes + 1) : QByteArray();
+        if (reply->error() != QNetworkReply::NoError || bytes.size() > kMaxImageBytes) {
+            VQLogWarn(QStringLiteral("Product image not loaded (%1); the saved one is shown")
+                          .arg(reply->property("tooLarge").toBool() || bytes.size() > kMaxImageBytes
+                                   ? QStringLiteral("larger than %1 bytes").arg(kMaxImageBytes)
+                                   : reply->errorString()));
             loadSavedProductImage();
             return;
         }
         const QString path = VQToolManager::getFilePath(
             productImageFileName(VQUserInfoData::sharedInstance().productCode(), VQUserInfoData::sharedInstance().sno()));
-        if (!path.isEmpty() && !image.save(path, "PNG"))
-            VQLogWarn(QStringLiteral("Product image not saved to %1").arg(path));
-        m_productImage = image;
-        VQToolManager::writeLog(QStringLiteral("showProductImage---显示产品图片"));
-        Q_EMIT productImageChanged();
+        // Decoded and saved on a worker: the UI never waits for either.
+        QPointer<VQCustomerKeyService> self(this);
+        QThreadPool::globalInstance()->start([self, ticket, bytes, path] {
+            QBuffer buffer;
+            buffer.setData(bytes);
+            QImageReader reader(&buffer);
+            const QSize size = reader.size();
+            QImage image;
+            QString why;
+            if (size.isValid() && qint64(size.width()) * size.height() > kMaxImagePixels)
+                why = QStringLiteral("%1x%2 pixels is too large").arg(size.width()).arg(size.height());
+            else if (!reader.read(&image))
+                why = reader.errorString();
+            if (!image.isNull() && !path.isEmpty() && !image.save(path, "PNG"))
+                VQLogWarn(QStringLiteral("Product image not saved to %1").arg(path));
+            mm::runOnMain([self, ticket, image, why] {
+                if (!self || ticket != self->m_imageTicket)
+                    return;
+                if (image.isNull()) {
+                    VQLogWarn(QStringLiteral("Product image not loaded (%1); the saved one is shown").arg(why));
+                    self->loadSavedProductImage();
+                    return;
+                }
+                self->m_productImage = image;
+                VQToolManager::writeLog(QStringLiteral("showProductImage---显示产品图片"));
+                Q_EMIT self->productImageChanged();
+            });
+        });
     });
 }
 

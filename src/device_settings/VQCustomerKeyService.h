@@ -41,8 +41,11 @@ public:
     // The product that defaults to English until the user picks a language.
     static constexpr char kEnglishDefaultProduct[] = "114";
     static constexpr int kEnglishUiLanguageIndex = 2;
-    // The product image: the longest its download may take.
+    // The product image: the longest its download may take, the most bytes it may have and the
+    // most pixels it may decode to. Only http and https addresses are fetched.
     static constexpr int kImageTimeoutMs = 10000;
+    static constexpr qint64 kMaxImageBytes = 4 * 1024 * 1024;
+    static constexpr qint64 kMaxImagePixels = 4096 * 4096;
     static constexpr char kErrorIcon[] = "error_icon";
 
     static VQCustomerKeyService& sharedInstance();

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 #include <spdlog/logger.h>
@@ -10,9 +11,12 @@
 #include <spdlog/sinks/stdout_color_sinks.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <mutex>
 #include <string_view>
+
+#include <sys/stat.h>
 
 namespace mm {
 
@@ -131,17 +135,34 @@ QString defaultLogDirectory()
     return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QLatin1String(kLogFolderName);
 }
 
+QString loggedAddress(const QUrl& url)
+{
+    return url.toString(QUrl::RemoveQuery | QUrl::RemoveFragment | QUrl::RemoveUserInfo);
+}
+
+bool makePrivateFolder(const QString& path)
+{
+    return !path.isEmpty() && QDir().mkpath(path)
+        && QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
 bool setupLogging(const QString& logDir)
 {
-    if (logDir.isEmpty() || !QDir().mkpath(logDir)) {
+    if (!makePrivateFolder(logDir)) {
         VQLogError(QStringLiteral("cannot create the log folder \"%1\"; the log output is unchanged").arg(logDir));
         return false;
     }
+    // Files of earlier runs may have been made readable by others.
+    const QDir folder(logDir);
+    for (const QString& name : folder.entryList({QStringLiteral("MMLog*.log")}, QDir::Files))
+        QFile::setPermissions(folder.filePath(name), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     std::shared_ptr<spdlog::sinks::rotating_file_sink_mt> fileSink;
     try {
         const std::string path = QDir::toNativeSeparators(logDir + QLatin1String(kLogFileName)).toStdString();
-        fileSink = std::make_shared<spdlog::sinks::rotating_file_sink_mt>(path, kLogFileBytes,
-                                                                          kLogFileCount - 1);
+        spdlog::file_event_handlers handlers;
+        handlers.after_open = [](const spdlog::filename_t&, std::FILE* file) { ::fchmod(::fileno(file), 0600); };
+        fileSink = std::make_shared<spdlog::sinks::rotating_file_sink_mt>(path, kLogFileBytes, kLogFileCount - 1,
+                                                                          false, handlers);
     } catch (const spdlog::spdlog_ex& error) {
         VQLogError(QStringLiteral("cannot open the log file in \"%1\": %2; the log output is unchanged")
                        .arg(logDir, QString::fromLocal8Bit(error.what())));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 // Logging to the console and, after setupLogging(), to rolling files. Thread-safe.
 //
@@ -23,7 +24,16 @@ enum class LogLevel { Verbose, Debug, Info, Warn, Error };
 // The log folder: "MMLogs" in the user's cache folder.
 QString defaultLogDirectory();
 
-// Logs to the console and to rolling files in logDir, created when missing. At most 200 files
+// The address as log lines show it: scheme, host, port and path; never its query, fragment or
+// user information, which may carry tokens and signatures.
+QString loggedAddress(const QUrl& url);
+
+// Makes the folder (and its parents) when missing and leaves it open to its owner only (0700).
+// False when it cannot be made or restricted.
+bool makePrivateFolder(const QString& path);
+
+// Logs to the console and to rolling files in logDir, created when missing. The folder is
+// its owner's alone (0700) and so is every log file in it (0600). At most 200 files
 // share a quota of 20 MiB: a file is rolled over before it grows past 20 MiB / 200
 // (104857 bytes), and the oldest file is deleted when a 201st would appear. Calling it again
 // moves the file log to the new folder. When the folder or the file cannot be created the

@@ -12,6 +12,6 @@ bool QtDesktopOpener::openUrl(const QUrl& url)
     }
     const bool opened = QDesktopServices::openUrl(url);
     if (!opened)
-        VQLogWarn(QStringLiteral("the desktop could not open %1").arg(url.toDisplayString()));
+        VQLogWarn(QStringLiteral("the desktop could not open %1").arg(mm::loggedAddress(url)));
     return opened;
 }

@@ -10,6 +10,10 @@
 #include <QPluginLoader>
 #include <QStringList>
 
+#include <optional>
+
+#include <unistd.h>
+
 // Exported by Qt GUI and declared in its private header qopenglcontext_p.h: installs the
 // context that every later OpenGL context shares with. The web engine needs one, and it has
 // to exist before the engine's library is loaded.
@@ -17,6 +21,9 @@ void qt_gl_set_global_share_context(QOpenGLContext* context);
 
 namespace {
 
+#ifndef VQ_BUILD_TREE
+#define VQ_BUILD_TREE ""
+#endif
 #ifndef VQ_AI_WEB_BUILD_DIR
 #define VQ_AI_WEB_BUILD_DIR ""
 #endif
@@ -25,6 +32,8 @@ namespace {
 #endif
 
 const QString kPluginName = QStringLiteral("vq_ai_web");
+
+std::optional<bool> g_rootForTests;
 
 VQAIWebHostLoader::Factory& testFactory()
 {
@@ -44,17 +53,11 @@ PluginState& state()
     return s;
 }
 
-QStringList pluginFolders()
+QString pluginFolderInUse()
 {
-    QStringList folders;
-    const QString appDir = QCoreApplication::applicationDirPath();
-    for (const QString& folder : {QStringLiteral(VQ_AI_WEB_BUILD_DIR), appDir,
-                                  QDir(appDir).filePath(QStringLiteral("../lib/corvane-companion")),
-                                  QStringLiteral(VQ_AI_WEB_INSTALL_DIR)}) {
-        if (!folder.isEmpty() && !folders.contains(QDir::cleanPath(folder)))
-            folders << QDir::cleanPath(folder);
-    }
-    return folders;
+    return VQAIWebHostLoader::pluginFolder(QCoreApplication::applicationDirPath(), QStringLiteral(VQ_BUILD_TREE),
+                                           QStringLiteral(VQ_AI_WEB_BUILD_DIR), QStringLiteral(VQ_AI_WEB_INSTALL_DIR),
+                                           qEnvironmentVariable(VQAIWebHostLoader::kPluginFolderVariable));
 }
 
 // The web engine loaded after the application object finds no shared OpenGL context and fails
@@ -81,30 +84,27 @@ bool loadPlugin()
     if (!s.failure.isEmpty())
         return false;
 
-    QStringList reasons;
-    for (const QString& folder : pluginFolders()) {
-        const QString path = QDir(folder).filePath(kPluginName + QStringLiteral(".so"));
-        if (!QFileInfo::exists(path)) {
-            reasons << QStringLiteral("%1: not there").arg(path);
-            continue;
-        }
+    const QString folder = pluginFolderInUse();
+    const QString path = QDir(folder).filePath(kPluginName + QStringLiteral(".so"));
+    QString reason;
+    if (folder.isEmpty() || !QFileInfo::exists(path)) {
+        reason = QStringLiteral("not there");
+    } else {
         installShareContext();
         auto* loader = new QPluginLoader(path, qApp);
         QObject* root = loader->instance();
         auto* factory = root ? qobject_cast<VQAIWebPageHostFactory*>(root) : nullptr;
-        if (!factory) {
-            reasons << QStringLiteral("%1: %2").arg(path, root ? QStringLiteral("not the AI web plugin")
-                                                               : loader->errorString());
-            loader->unload();
-            delete loader;
-            continue;
+        if (factory) {
+            s.loader = loader;
+            s.factory = factory;
+            VQLogInfo(QStringLiteral("AI web window: web engine loaded from %1").arg(path));
+            return true;
         }
-        s.loader = loader;
-        s.factory = factory;
-        VQLogInfo(QStringLiteral("AI web window: web engine loaded from %1").arg(path));
-        return true;
+        reason = root ? QStringLiteral("not the AI web plugin") : loader->errorString();
+        loader->unload();
+        delete loader;
     }
-    s.failure = reasons.join(QStringLiteral("; "));
+    s.failure = QStringLiteral("%1: %2").arg(path, reason);
     VQLogError(QStringLiteral("AI web window: the web engine plugin cannot be loaded (%1)").arg(s.failure));
     return false;
 }
@@ -123,6 +123,34 @@ VQAIWebPageHost* VQAIWebHostLoader::createHost()
 bool VQAIWebHostLoader::isPluginLoaded()
 {
     return state().factory != nullptr;
+}
+
+QString VQAIWebHostLoader::pluginFolder(const QString& applicationDir, const QString& buildTree,
+                                       const QString& buildFolder, const QString& installFolder, const QString& variable)
+{
+    const QString tree = QDir::cleanPath(buildTree);
+    const QString app = QDir::cleanPath(applicationDir);
+    const bool inBuildTree = !buildTree.isEmpty() && (app == tree || app.startsWith(tree + QLatin1Char('/')));
+    if (!inBuildTree)
+        return QDir::cleanPath(installFolder);
+    return QDir::cleanPath(variable.isEmpty() ? buildFolder : variable);
+}
+
+bool VQAIWebHostLoader::refusedAsRoot()
+{
+    const bool root = g_rootForTests.value_or(::geteuid() == 0);
+    if (!root)
+        return false;
+    const QString noSandbox = QStringLiteral("--no-sandbox");
+    const bool sandboxOff = qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")
+        || qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").split(QLatin1Char(' ')).contains(noSandbox)
+        || QCoreApplication::arguments().contains(noSandbox);
+    return !sandboxOff;
+}
+
+void VQAIWebHostLoader::setRunningAsRootForTests(bool root)
+{
+    g_rootForTests = root;
 }
 
 void VQAIWebHostLoader::setFactoryForTests(Factory factory)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 class VQAIWebPageHost;
@@ -14,6 +16,22 @@ public:
     static VQAIWebPageHost* createHost();
     // True once the plugin has been loaded into the process.
     static bool isPluginLoaded();
+
+    // The environment variable through which a program started from its build tree may load the
+    // plugin from another folder; the installed program ignores it.
+    static constexpr char kPluginFolderVariable[] = "CORVANE_AI_WEB_PLUGIN_DIR";
+    // The one folder the plugin is loaded from: for a program in the build tree (the executable's
+    // folder under buildTree) the variable's folder when set, else the build's plugin folder;
+    // for the installed program its install folder only.
+    static QString pluginFolder(const QString& applicationDir, const QString& buildTree, const QString& buildFolder,
+                                const QString& installFolder, const QString& variable);
+
+    // True when the web engine would end the whole process on start: the program runs as root
+    // and its sandbox was not turned off (QTWEBENGINE_DISABLE_SANDBOX, or --no-sandbox in
+    // QTWEBENGINE_CHROMIUM_FLAGS or on the command line).
+    static bool refusedAsRoot();
+    // Tests: the program counts as running as root (or not) whatever its user is.
+    static void setRunningAsRootForTests(bool root);
 
     // Tests: hosts come from the factory instead of the plugin; an empty factory goes back.
     static void setFactoryForTests(Factory factory);

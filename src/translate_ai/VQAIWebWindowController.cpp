@@ -28,8 +28,6 @@
 namespace {
 
 constexpr int kAiKeyAction = 18;
-// Script messages are logged up to this many characters.
-constexpr qsizetype kMaxLoggedMessage = 4096;
 
 QString loc(const char* key)
 {
@@ -91,6 +89,9 @@ VQAIWebWindowController::VQAIWebWindowController(QObject* parent)
     // A change of UI language rebuilds the page with the new language code.
     NotificationCenter::defaultCenter().addObserver(this, QString::fromLatin1(vq::kUpdateTitleNotification),
                                                     [this](const VQNotification&) { refresh(); });
+    m_droppedTimer.setSingleShot(true);
+    m_droppedTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_droppedTimer, &QTimer::timeout, this, &VQAIWebWindowController::logDroppedMessages);
 }
 
 VQAIWebWindowController::~VQAIWebWindowController()
@@ -107,6 +108,12 @@ bool VQAIWebWindowController::ensureHost()
 {
     if (m_host)
         return true;
+    if (VQAIWebHostLoader::refusedAsRoot()) {
+        // The web engine would end the whole program; nothing is started.
+        VQLogError(QStringLiteral("AI web window: not opened, the program runs as root"));
+        tip(loc(kRootText), "error_icon");
+        return false;
+    }
     m_host.reset(VQAIWebHostLoader::createHost());
     if (!m_host) {
         VQLogError(QStringLiteral("AI web window: the web engine could not be loaded"));
@@ -142,19 +149,19 @@ void VQAIWebWindowController::installHandlers()
     // The page's navigations and loads go to the daily log file, as the script messages do.
     handlers.navigationRequested = [](const QUrl& url, const QString& kind, bool mainFrame) {
         VQToolManager::writeLog(QStringLiteral("decidePolicyForNavigationAction:%1 (%2, %3),webView=aiWebView")
-                                    .arg(url.toString(), kind, mainFrame ? QStringLiteral("main frame") : QStringLiteral("frame")));
+                                    .arg(mm::loggedAddress(url), kind, mainFrame ? QStringLiteral("main frame") : QStringLiteral("frame")));
     };
     handlers.loadFinished = [this](const QUrl& url, bool ok) {
         if (ok) {
-            VQLogInfo(QStringLiteral("AI page loaded: %1").arg(url.toString()));
-            VQToolManager::writeLog(QStringLiteral("didFinishNavigation:%1").arg(url.toString()));
+            VQLogInfo(QStringLiteral("AI page loaded: %1").arg(mm::loggedAddress(url)));
+            VQToolManager::writeLog(QStringLiteral("didFinishNavigation:%1").arg(mm::loggedAddress(url)));
         } else {
-            VQLogWarn(QStringLiteral("AI page failed to load: %1").arg(url.toString()));
+            VQLogWarn(QStringLiteral("AI page failed to load: %1").arg(mm::loggedAddress(url)));
         }
         Q_EMIT pageLoaded(url, ok);
     };
     handlers.loadFailed = [](const QUrl& url, const QString& error) {
-        VQToolManager::writeLog(QStringLiteral("didFailProvisionalNavigation:%1 %2").arg(error, url.toString()));
+        VQToolManager::writeLog(QStringLiteral("didFailProvisionalNavigation:%1 %2").arg(error, mm::loggedAddress(url)));
     };
     handlers.log = [](const QString& line) { VQLogInfo(QStringLiteral("AI web: %1").arg(line)); };
     m_host->setHandlers(std::move(handlers));
@@ -201,8 +208,8 @@ void VQAIWebWindowController::buildPage()
     if (choice.kind == VQAIWebRules::PageKind::None)
         return;
     if (choice.kind == VQAIWebRules::PageKind::DefaultChat)
-        VQToolManager::writeLog(QStringLiteral("加载AI：%1").arg(QString::fromUtf8(choice.url.toEncoded())));
-    VQLogInfo(QStringLiteral("AI page for product %1: %2").arg(in.productCode, choice.url.toString()));
+        VQToolManager::writeLogLater(QStringLiteral("加载AI：%1").arg(mm::loggedAddress(choice.url)));
+    VQLogInfo(QStringLiteral("AI page for product %1: %2").arg(in.productCode, mm::loggedAddress(choice.url)));
     m_host->load(choice.url);
     m_isCompleteLoad = true;
 }
@@ -270,21 +277,45 @@ void VQAIWebWindowController::requestChatGPTWithHelperID(const QString& helperId
 
 void VQAIWebWindowController::onScriptMessage(const QString& name, const QString& body)
 {
-    QString line = QStringLiteral("userContentController:didReceiveScriptMessage:%1 %2").arg(name, body);
+    // "fileSelected" is accepted and nothing more happens; every other name is ignored. A page
+    // may post without end: what is logged is bounded, and the disk is written off this thread.
+    if (!m_messageSecond.isValid() || m_messageSecond.elapsed() >= 1000) {
+        logDroppedMessages();
+        m_messageSecond.start();
+        m_messagesThisSecond = 0;
+    }
+    if (m_messagesThisSecond >= kMaxLoggedMessagesPerSecond) {
+        if (m_droppedMessages++ == 0)
+            m_droppedTimer.start(int(qMax<qint64>(0, 1000 - m_messageSecond.elapsed())));
+        return;
+    }
+    ++m_messagesThisSecond;
+    const QString text = name.left(kMaxLoggedMessage) + QLatin1Char(' ') + body.left(kMaxLoggedMessage);
+    QString line = QStringLiteral("userContentController:didReceiveScriptMessage:") + text;
     if (line.size() > kMaxLoggedMessage)
         line = line.left(kMaxLoggedMessage) + QStringLiteral("…");
-    VQToolManager::writeLog(line);
+    VQToolManager::writeLogLater(line);
     VQLogInfo(line);
-    // "fileSelected" is accepted and nothing more happens; every other name is ignored.
+}
+
+void VQAIWebWindowController::logDroppedMessages()
+{
+    m_droppedTimer.stop();
+    if (m_droppedMessages == 0)
+        return;
+    const QString line = QStringLiteral("%1 messages dropped").arg(m_droppedMessages);
+    m_droppedMessages = 0;
+    VQToolManager::writeLogLater(line);
+    VQLogWarn(line);
 }
 
 void VQAIWebWindowController::onNewWindow(const QUrl& url)
 {
-    VQToolManager::writeLog(QStringLiteral("createWebViewWithConfiguration:%1").arg(url.toString()));
+    VQToolManager::writeLogLater(QStringLiteral("createWebViewWithConfiguration:%1").arg(mm::loggedAddress(url)));
     using VQAIWebRules::NewWindowAction;
     switch (VQAIWebRules::newWindowAction(url, VQApiConfig::baseUrl(VQApiConfig::Endpoint::DevicePageHost))) {
     case NewWindowAction::Ignore:
-        VQLogInfo(QStringLiteral("AI page: new window for %1 ignored").arg(url.toString()));
+        VQLogInfo(QStringLiteral("AI page: new window for %1 ignored").arg(mm::loggedAddress(url)));
         return;
     case NewWindowAction::DevicePage:
         if (!VQUserInfoData::sharedInstance().isConnect())
@@ -296,7 +327,7 @@ void VQAIWebWindowController::onNewWindow(const QUrl& url)
         return;
     case NewWindowAction::OpenInBrowser:
         if (!DesktopOpener::instance().openUrl(url)) {
-            VQLogWarn(QStringLiteral("AI page: the browser did not take %1").arg(url.toString()));
+            VQLogWarn(QStringLiteral("AI page: the browser did not take %1").arg(mm::loggedAddress(url)));
             tip(loc("打开失败"), "error_icon");
         }
         return;
@@ -305,12 +336,12 @@ void VQAIWebWindowController::onNewWindow(const QUrl& url)
 
 QString VQAIWebWindowController::onDownloadRequested(const VQAIWebPageHost::Download& download)
 {
-    VQToolManager::writeLog(QStringLiteral("decidePolicyForNavigationResponse:%1 (%2)").arg(download.url.toString(), download.mimeType));
+    VQToolManager::writeLog(QStringLiteral("decidePolicyForNavigationResponse:%1 (%2)").arg(mm::loggedAddress(download.url), download.mimeType));
     if (download.fromNavigation && !VQAIWebRules::isDownloadableMimeType(download.mimeType))
         return {}; // the page shows it
     auto folder = std::make_shared<QTemporaryDir>(QDir(QDir::tempPath()).filePath(QStringLiteral("vq-ai-download-XXXXXX")));
     if (!folder->isValid()) {
-        VQLogError(QStringLiteral("AI download %1: no temporary folder: %2").arg(download.url.toString(), folder->errorString()));
+        VQLogError(QStringLiteral("AI download %1: no temporary folder: %2").arg(mm::loggedAddress(download.url), folder->errorString()));
         tip(loc("下载失败，error=%1").arg(folder->errorString()), "error_icon");
         return {};
     }
@@ -319,7 +350,7 @@ QString VQAIWebWindowController::onDownloadRequested(const VQAIWebPageHost::Down
     pending.mimeType = download.mimeType;
     pending.fileName = VQAIWebRules::downloadFileName(download.suggestedFileName, download.mimeType, download.url, mm::getTimeStr());
     pending.path = QDir(folder->path()).filePath(pending.fileName);
-    VQToolManager::writeLog(QStringLiteral("didBecomeDownload:%1 -> %2").arg(download.url.toString(), pending.fileName));
+    VQToolManager::writeLogLater(QStringLiteral("didBecomeDownload:%1 -> %2").arg(mm::loggedAddress(download.url), pending.fileName));
     const QString path = pending.path;
     m_downloads.insert(download.id, std::move(pending));
     return path;

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <memory>
 
@@ -21,8 +22,14 @@ public:
     // The program's own page, for products without a page of their own before the server gave
     // a chat page address.
     static constexpr char kLocalPageUrl[] = "qrc:/ai/chrome.html";
+    // The tip when the program runs as root: the web engine would end it.
+    static constexpr char kRootText[] = "以root身份运行时无法打开AI窗口";
     // Progress tips are at least this far apart.
     static constexpr int kProgressTipSpacingMs = 200;
+    // The page's messages are logged (from the log worker) at most this many a second, each cut
+    // to kMaxLoggedMessage characters; the rest are counted in one "n messages dropped" line.
+    static constexpr int kMaxLoggedMessagesPerSecond = 20;
+    static constexpr qsizetype kMaxLoggedMessage = 4096;
 
     explicit VQAIWebWindowController(QObject* parent = nullptr);
     ~VQAIWebWindowController() override;
@@ -77,6 +84,7 @@ private:
     void buildPage();
     void installHandlers();
     void onScriptMessage(const QString& name, const QString& body);
+    void logDroppedMessages();
     void onNewWindow(const QUrl& url);
     QString onDownloadRequested(const VQAIWebPageHost::Download& download);
     void onDownloadProgress(quint32 id, qint64 received, qint64 total);
@@ -89,6 +97,11 @@ private:
     bool m_buildPending = true;
     bool m_shownOnce = false;
     QHash<quint32, PendingDownload> m_downloads;
+    // The second in which the page's messages are counted, and the count.
+    QElapsedTimer m_messageSecond;
+    int m_messagesThisSecond = 0;
+    int m_droppedMessages = 0;
+    QTimer m_droppedTimer; // ends the second that dropped messages, to log their number
     // Folders of downloads waiting for the save dialog.
     QHash<QString, std::shared_ptr<QTemporaryDir>> m_savingFolders;
 };

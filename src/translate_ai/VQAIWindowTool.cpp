@@ -51,10 +51,12 @@ void VQAIWindowTool::setShown(bool shown)
         delegate->setIsShowAIWindow(shown);
 }
 
-void VQAIWindowTool::showInWindow()
+bool VQAIWindowTool::showInWindow()
 {
-    if (webWindow().showWindow())
-        setShown(true);
+    if (!webWindow().showWindow())
+        return false;
+    setShown(true);
+    return true;
 }
 
 void VQAIWindowTool::hiddenWindow()
@@ -78,17 +80,19 @@ void VQAIWindowTool::requestChatGPT(const QString& text)
 
 void VQAIWindowTool::requestChatGPTWithHelperID(const QString& helperId, const QString& content)
 {
+    if (!showInWindow())
+        return;
     m_helperId = helperId;
     VQUserInfoData::sharedInstance().setKeyAction(kAiKeyAction);
-    showInWindow();
     webWindow().requestChatGPTWithHelperID(helperId, content);
 }
 
 void VQAIWindowTool::requestChatGPTWithHelperID(const QString& helperId, const QString&, bool)
 {
+    if (!showInWindow())
+        return;
     m_helperId = helperId;
     VQUserInfoData::sharedInstance().setKeyAction(kAiKeyAction);
-    showInWindow();
     VQKeyPressManager& keys = VQKeyPressManager::sharedInstance();
     const int pressType = keys.lastPressType();
     if (pressType != kTypingPressType && pressType != 0) {

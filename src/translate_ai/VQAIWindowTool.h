@@ -22,16 +22,18 @@ public:
     static void resetForTests();
 
     // Shows, raises and activates the window and sets isShowAIWindow; the page is built now
-    // when one was asked for before. Without a web engine a tip tells the user.
-    void showInWindow();
+    // when one was asked for before. Without a web engine (or as root) a tip tells the user and
+    // the result is false.
+    bool showInWindow();
     // Hides the window; isShowAIWindow becomes false (as it does whenever the window hides).
     void hiddenWindow();
     // Recognised text: to the pending helper (showing the window), else as a plain question.
     void requestChatGPT(const QString& text);
-    // Opens a helper: it stays pending for the next recognised text.
+    // Opens a helper: it stays pending for the next recognised text. Nothing happens when the
+    // window cannot open.
     void requestChatGPTWithHelperID(const QString& helperId, const QString& content);
     // Starts or stops a spoken request for the helper (each call toggles; content and openMic
-    // are not consulted).
+    // are not consulted). Nothing happens when the window cannot open.
     void requestChatGPTWithHelperID(const QString& helperId, const QString& content, bool openMic);
     // Marks the page as not built, asks for a build and hides the window.
     void initSubViews();

@@ -58,7 +58,7 @@ void AppAudioTool::stop()
 
 void AppAudioTool::cannotPlay(const QString& address, const QString& reason)
 {
-    VQLogWarn(QStringLiteral("the audio at \"%1\" cannot be played: %2").arg(address, reason));
+    VQLogWarn(QStringLiteral("the audio at \"%1\" cannot be played: %2").arg(mm::loggedAddress(QUrl(address)), reason));
     VQPopupWindowTool::sharedInstance().showTipMessage(
         QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(kCannotPlayText)), QStringLiteral("error_icon"));
 }

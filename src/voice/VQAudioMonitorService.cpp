@@ -937,7 +937,7 @@ bool VQAudioMonitorService::openBrowserWithCmdString(const QString& text)
     const QString address = searchAddress(VQLanguageManager::sharedInstance().searchEngineTag(), text);
     if (VQCmdService::sharedInstance().openFileWithCmdPath(address, QString()))
         return true;
-    VQLogWarn(QStringLiteral("the web search could not be opened: %1").arg(address));
+    VQLogWarn(QStringLiteral("the web search could not be opened: %1").arg(mm::loggedAddress(QUrl(address))));
     VQPopupWindowTool::sharedInstance().showTipMessage(localized(browserFailedText()), kErrorImage);
     return false;
 }

@@ -395,7 +395,8 @@ void VQWebApiAsrService::endActionFired(quint64 serial)
 
 QString VQWebApiAsrService::webSocketUrl()
 {
-    QString url = QStringLiteral("ws://%1/ws").arg(VQApiConfig::baseUrl(VQApiConfig::Endpoint::SpeechHost));
+    const QString host = VQApiConfig::baseUrl(VQApiConfig::Endpoint::SpeechHost);
+    QString url = (host.contains(QLatin1String("://")) ? host : QStringLiteral("ws://") + host) + QStringLiteral("/ws");
     VQUserInfoData& info = VQUserInfoData::sharedInstance();
     const QString region = info.region();
     if (!region.isEmpty())
@@ -434,7 +435,7 @@ void VQWebApiAsrService::requestWebSocket()
             [this, socket](const QByteArray& message) { binaryMessage(socket, message); });
 
     const QString url = webSocketUrl();
-    VQLogInfo(QStringLiteral("开始连接语音识别服务器 %1").arg(url));
+    VQLogInfo(QStringLiteral("开始连接语音识别服务器 %1").arg(mm::loggedAddress(QUrl(url))));
     m_connectTimer.start(g_connectTimeoutMs);
     socket->open(QUrl(url));
 }
@@ -553,14 +554,14 @@ void VQWebApiAsrService::startRecord()
     ++m_recordingNumber;
     const quint64 serial = m_serial;
 
+    // The last utterance's recording goes; only the device's voice is recorded, the microphone's
+    // never reaches a file.
     VQVoiceRecordingSink& sink = VQVoiceRecordingSink::sharedSink();
     sink.closeFile();
     const QString pcmPath = recordingPcmPath();
     if (!pcmPath.isEmpty()) {
         VQToolManager::deleteFileWithPath(pcmPath);
-        VQLogInfo(QStringLiteral("%1,path=%2").arg(QLatin1String(Q_FUNC_INFO), pcmPath));
         VQToolManager::deleteFileWithPath(recordingWavPath());
-        sink.openFile(pcmPath);
     }
 
     VQMouseCommandManager& mouse = VQMouseCommandManager::sharedInstance();
@@ -571,11 +572,14 @@ void VQWebApiAsrService::startRecord()
         if (!m_micStarted) {
             // The capture told the user; this utterance has no audio.
             VQLogWarn(QStringLiteral("recognition %1: the microphone did not start").arg(serial));
-            sink.closeFile();
             m_recordingFinished = true;
         }
     } else {
         m_audioSource = AudioSource::Device;
+        if (!pcmPath.isEmpty()) {
+            VQLogInfo(QStringLiteral("%1,path=%2").arg(QLatin1String(Q_FUNC_INFO), pcmPath));
+            sink.openFile(pcmPath);
+        }
         mouse.setSendVoiceDataBlock(
             [this, serial](bool streaming, const QByteArray& chunk) { deviceChunk(serial, streaming, chunk); });
     }
@@ -593,7 +597,6 @@ void VQWebApiAsrService::microphoneChunk(quint64 serial, const QByteArray& chunk
         sendArrayData();
         return;
     }
-    VQVoiceRecordingSink::sharedSink().write(chunk);
     enqueue(chunk, false);
     sendArrayData();
 }
@@ -624,6 +627,8 @@ void VQWebApiAsrService::finishRecording(quint64 serial)
         return;
     m_recordingFinished = true;
     VQVoiceRecordingSink::sharedSink().closeFile();
+    if (m_audioSource != AudioSource::Device)
+        return; // nothing was recorded
     const QString pcmPath = recordingPcmPath();
     const QString wavPath = recordingWavPath();
     if (pcmPath.isEmpty() || wavPath.isEmpty())

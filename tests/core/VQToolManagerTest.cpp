@@ -16,6 +16,8 @@
 
 #include <thread>
 
+#include <sys/stat.h>
+
 namespace {
 
 QString documents() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
@@ -104,6 +106,23 @@ TEST(VQToolManagerTest, EachDailyLogFileHasOneHeaderAndWholeLinesFromManyThreads
     ASSERT_EQ(lines.size(), 4);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Host: ")));
     EXPECT_TRUE(lines[3].endsWith(QStringLiteral(" third")));
+}
+
+// The program's log and the daily log are their owner's alone: folders 0700, files 0600; a
+// line given to the log worker lands after the ones written before it.
+TEST(VQToolManagerTest, LogFilesAreTheOwnersAlone)
+{
+    LogCapture log;
+    VQToolManager::writeLog(QStringLiteral("first"));
+    VQToolManager::writeLogLater(QStringLiteral("later"));
+    VQToolManager::waitForLogWorker();
+    const QString daily = documents() + "/Log/" + QDate::currentDate().toString("yyyy-MM-dd") + "_log.txt";
+    EXPECT_TRUE(readAll(daily).contains(" first\n") && readAll(daily).endsWith(" later\n"));
+    for (const auto& [path, mode] : {std::pair{mm::defaultLogDirectory(), 0700u}, {mm::defaultLogDirectory() + "/MMLog.log", 0600u},
+                                     {documents() + "/Log", 0700u}, {daily, 0600u}}) {
+        struct stat st {};
+        EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 0777 : 0, mode) << path.toStdString();
+    }
 }
 
 class VQToolManagerWavTest : public ::testing::TestWithParam<int> {};

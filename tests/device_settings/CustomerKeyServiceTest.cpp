@@ -178,7 +178,11 @@ TEST_F(CustomerKeyServiceTest, FunctionsSetTheFeatures)
 TEST_F(CustomerKeyServiceTest, FetchedRecordIsReplayedFromTheCachesOffline)
 {
     serve(object(kRecord));
+    const int writes = UserDefaults::standard().writeCount();
     fetch();
+    vqtest::spin(100);
+    // Everything the record changed reaches the settings file in one write.
+    EXPECT_EQ(UserDefaults::standard().writeCount(), writes + 1);
     const Snapshot online = Snapshot::take();
     EXPECT_EQ(online.region, QStringLiteral("out"));
     EXPECT_EQ(online.rates, (QStringList{"125", "500", "1000"}));
@@ -356,6 +360,38 @@ TEST_F(CustomerKeyServiceTest, ProductImageStaysInTheFilesFolder)
     EXPECT_TRUE(written.exists());
     EXPECT_EQ(written.absolutePath(), folder);
     EXPECT_FALSE(QFileInfo::exists(QDir(folder).absoluteFilePath(QStringLiteral("../../x.png"))));
+}
+
+// The product image is fetched only over http(s), only up to its byte and pixel limits; any
+// other address or image leaves the saved one (none here) in place.
+TEST_F(CustomerKeyServiceTest, ProductImageOnlyOverHttpAndWithinItsLimits)
+{
+    const auto serve = [this](const char* name, const QImage& picture, qsizetype padTo) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "PNG");
+        png += QByteArray(qMax<qsizetype>(0, padTo - png.size()), '\0'); // a decoder ignores the tail
+        server.addRoute({"GET", QStringLiteral("/img/") + name, StandInParams::None, {}, "code", StandInReply::text(png, "image/png")});
+        return server.url(QStringLiteral("/img/") + name);
+    };
+    QImage small(8, 8, QImage::Format_RGB32), huge(5000, 5000, QImage::Format_Mono);
+    small.fill(Qt::blue);
+    huge.fill(0);
+    ASSERT_TRUE(small.save(VQToolManager::getFilePath("local.png"), "PNG"));
+    const std::pair<QString, bool> rows[] = {{QUrl::fromLocalFile(VQToolManager::getFilePath("local.png")).toString(), false},
+                                             {serve("big", small, VQCustomerKeyService::kMaxImageBytes + 1), false},
+                                             {serve("huge", huge, 0), false}, {serve("fine", small, 0), true}};
+    int changes = 0;
+    QObject::connect(&service(), &VQCustomerKeyService::productImageChanged, &owner, [&] { ++changes; });
+    for (const auto& [address, shown] : rows) {
+        changes = 0;
+        const QJsonObject images{{VQLanguageManager::sharedInstance().readUILanguageCode(), QJsonArray{QJsonObject{{"img", address}}}}};
+        service().handleModelInfo(QJsonObject{{"sno", address.section(u'/', -1)}, {"images", QJsonArray{images}}},
+                                  VQUserInfoData::sharedInstance().productCode(), record().sn());
+        EXPECT_TRUE(vqtest::waitUntil([&] { return changes >= 2; }, 15000)) << address.toStdString();
+        EXPECT_EQ(!service().productImage().isNull(), shown) << address.toStdString();
+    }
 }
 
 // Random records, mutated from a full one, through the apply: every value that arrives has

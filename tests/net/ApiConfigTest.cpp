@@ -39,8 +39,8 @@ TEST_F(ApiConfigTest, EnvironmentPointsEachServerElsewhereAndBadValuesAreIgnored
         {"CORVANE_API_URL", "  https://staging.example.com/vq/ ", Endpoint::Api, "https://staging.example.com/vq/"},
         {"CORVANE_ACCOUNT_API_URL", "https://account.staging.example.com/member/", Endpoint::AccountApi,
          "https://account.staging.example.com/member/"},
-        {"CORVANE_SPEECH_URL", "ws://127.0.0.1:9001", Endpoint::SpeechHost, "127.0.0.1:9001"},
-        {"CORVANE_SPEECH_URL", "wss://speech.example.com/", Endpoint::SpeechHost, "speech.example.com"},
+        {"CORVANE_SPEECH_URL", "ws://127.0.0.1:9001", Endpoint::SpeechHost, "ws://127.0.0.1:9001"},
+        {"CORVANE_SPEECH_URL", "wss://speech.example.com/", Endpoint::SpeechHost, "wss://speech.example.com"},
         {"CORVANE_PROBE_URL", "http://localhost/probe", Endpoint::ProbePage, "http://localhost/probe"},
         {"CORVANE_CHAT_URL", "http://localhost:3000/chat/", Endpoint::ChatPage, "http://localhost:3000/chat/"},
         // Not an address of the right kind: the built-in one stays.

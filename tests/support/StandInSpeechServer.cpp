@@ -7,7 +7,12 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QPointer>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslServer>
+#include <QTemporaryDir>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -149,6 +154,37 @@ bool StandInSpeechServer::start(quint16 port)
     return true;
 }
 
+bool StandInSpeechServer::startSecure()
+{
+    QTemporaryDir dir;
+    QProcess openssl;
+    openssl.setWorkingDirectory(dir.path());
+    openssl.start(QStringLiteral("openssl"),
+                  QStringLiteral("req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 1 -subj "
+                                 "/CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 -keyout key.pem -out cert.pem")
+                      .split(u' '));
+    QFile keyFile(dir.filePath(QStringLiteral("key.pem")));
+    if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0 || !keyFile.open(QIODevice::ReadOnly))
+        return false;
+    const QSslKey key(&keyFile, QSsl::Ec);
+    m_certificate = QSslCertificate::fromPath(dir.filePath(QStringLiteral("cert.pem"))).value(0);
+    if (key.isNull() || m_certificate.isNull())
+        return false;
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    configuration.setLocalCertificate(m_certificate);
+    configuration.setPrivateKey(key);
+    configuration.setPeerVerifyMode(QSslSocket::VerifyNone);
+    auto* server = new QSslServer(this);
+    server->setSslConfiguration(configuration);
+    // A connection is handed on once its handshake is done.
+    connect(server, &QSslServer::pendingConnectionAvailable, this, &StandInSpeechServer::onTcpConnection);
+    connect(server, &QTcpServer::newConnection, this, [this] { ++m_tcpConnections; });
+    delete m_tcp;
+    m_tcp = server;
+    m_secure = true;
+    return start();
+}
+
 void StandInSpeechServer::stop()
 {
     m_tcp->close();
@@ -163,12 +199,12 @@ QString StandInSpeechServer::hostAndPort() const
 
 QString StandInSpeechServer::url() const
 {
-    return QStringLiteral("ws://") + hostAndPort();
+    return (m_secure ? QStringLiteral("wss://") : QStringLiteral("ws://")) + hostAndPort();
 }
 
 void StandInSpeechServer::installAsSpeechHost() const
 {
-    VQApiConfig::setBaseUrl(VQApiConfig::Endpoint::SpeechHost, hostAndPort());
+    VQApiConfig::setBaseUrl(VQApiConfig::Endpoint::SpeechHost, m_secure ? url() : hostAndPort());
 }
 
 void StandInSpeechServer::addAnswer(int trigger, const SpeechAnswer& answer)

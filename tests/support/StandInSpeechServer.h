@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
+#include <QSslCertificate>
 #include <QString>
 #include <QStringList>
 
@@ -91,11 +92,18 @@ public:
 
     // Starts listening on the port (0: one the system chooses); false when it cannot.
     bool start(quint16 port = 0);
+    // The same over TLS (wss://) with a self-signed certificate for 127.0.0.1 made now with the
+    // openssl program; certificate() is the one a client must trust.
+    bool startSecure();
+    QSslCertificate certificate() const { return m_certificate; }
+    // Every connection a client opened to the secure server, whether its TLS handshake succeeded
+    // or not (a client speaking plain ws:// fails it).
+    int tcpConnections() const { return m_tcpConnections; }
     // Stops listening and closes every connection.
     void stop();
     quint16 port() const { return m_port; }
     QString hostAndPort() const;  // "127.0.0.1:<port>"
-    QString url() const;          // "ws://127.0.0.1:<port>"
+    QString url() const;          // "ws://127.0.0.1:<port>" ("wss://" when secure)
     // Points VQApiConfig's speech host at this server.
     void installAsSpeechHost() const;
 
@@ -145,6 +153,9 @@ private:
     QTcpServer* m_tcp = nullptr;
     QWebSocketServer* m_ws = nullptr;
     quint16 m_port = 0;
+    bool m_secure = false;
+    QSslCertificate m_certificate;
+    int m_tcpConnections = 0;
     std::optional<SpeechExpectation> m_expectation;
     SpeechMisbehaviour m_misbehaviour;
     QList<std::pair<int, SpeechAnswer>> m_script;

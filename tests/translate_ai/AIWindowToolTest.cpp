@@ -17,10 +17,13 @@
 #include "VQNotificationNames.h"
 #include "VQPopupWindowTool.h"
 #include "VQTipWindow.h"
+#include "VQToolManager.h"
 #include "VQUserInfoData.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -37,6 +40,7 @@ protected:
         VQKeyPressManager::resetForTests();
         VQPopupWindowTool::resetForTests();
         VQAIWindowTool::resetForTests();
+        VQAIWebHostLoader::setRunningAsRootForTests(false);
         VQUserInfoData::sharedInstance().setProductCode(QStringLiteral("7"));
         VQUserInfoData::sharedInstance().setChatGPTURL(QStringLiteral("http://srv.test/chat"));
         VQApiConfig::setBaseUrl(VQApiConfig::Endpoint::DevicePageHost, QStringLiteral("https://www.maker.test"));
@@ -257,4 +261,57 @@ TEST_F(AIWindowToolTest, WithoutAWebEngineShowingTellsTheUser)
     EXPECT_EQ(lastTip(), QStringLiteral("AI窗口无法打开"));
 }
 
+// The page's log lines: addresses without their query, and a page posting without end
+// leaves a bounded log: each message cut, the excess counted in "n messages dropped" lines.
+TEST_F(AIWindowToolTest, PageLogLinesCarryNoQueryAndAreBounded)
+{
+    const QString logPath = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/Log/"
+        + QDate::currentDate().toString("yyyy-MM-dd") + "_log.txt";
+    QFile::remove(logPath);
+    tool().showInWindow();
+    ASSERT_TRUE(host && host->loads.value(0).hasQuery());
+    for (int i = 0; i < 300; ++i)
+        host->handlers.scriptMessage("fileSelected", QString(20000, u'm'));
+    vqtest::spin(1200); // the last second of messages ends and its drops are counted
+    VQToolManager::waitForLogWorker();
+    QFile file(logPath);
+    const QStringList lines = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(u'\n') : QStringList();
+    EXPECT_EQ(lines.filter("加载AI：").value(0).section(u' ', 2), "加载AI：http://srv.test/chat");
+    const QStringList messages = lines.filter("didReceiveScriptMessage:fileSelected");
+    int dropped = 0;
+    for (const QString& line : lines.filter(QRegularExpression(" \\d+ messages dropped$")))
+        dropped += line.section(u' ', -3, -3).toInt();
+    EXPECT_TRUE(dropped > 0 && messages.size() + dropped == 300) << dropped << " " << messages.size();
+    for (const QString& line : messages)
+        EXPECT_LE(line.size(), 30 + VQAIWebWindowController::kMaxLoggedMessage);
+}
+
+// As root with the sandbox on, the web engine would end the program: the AI key only tells.
+TEST_F(AIWindowToolTest, AsRootTheAiKeyOnlyTellsTheWindowCannotOpen)
+{
+    const QByteArray sandbox = qgetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    VQAIWebHostLoader::setRunningAsRootForTests(true);
+    tool().handleAiKey(0x86);
+    tool().handleAiKey(0x8B);
+    if (!sandbox.isNull())
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", sandbox);
+    EXPECT_TRUE(host == nullptr && codes.isEmpty() && tool().helperId().isEmpty() && !delegate->isShowAIWindow());
+    EXPECT_EQ(lastTip(), VQAIWebWindowController::kRootText);
+    EXPECT_NE(VQUserInfoData::sharedInstance().keyAction(), 18);
+}
+
 } // namespace
+
+// The installed program takes the plugin from its install folder only, whatever the
+// environment says; a program in its build tree from the build folder or the folder named.
+TEST(AIWebHostLoaderTest, ThePluginComesFromTheInstallFolderUnlessRunFromTheBuildTree)
+{
+    const auto folder = [](const char* appDir, const char* variable) {
+        return VQAIWebHostLoader::pluginFolder(appDir, "/b", "/b/plugins", "/usr/lib/cc", variable);
+    };
+    EXPECT_EQ(folder("/usr/bin", "/tmp/x"), "/usr/lib/cc");
+    EXPECT_EQ(folder("/b-other/src", "/tmp/x"), "/usr/lib/cc");
+    EXPECT_EQ(folder("/b/src", ""), "/b/plugins");
+    EXPECT_EQ(folder("/b/src", "/tmp/x"), "/tmp/x");
+}

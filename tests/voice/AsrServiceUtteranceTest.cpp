@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSslConfiguration>
 
 using namespace asrtest;
 
@@ -55,29 +56,64 @@ TEST_F(AsrServiceTest, NothingFollowsTheEndFrame)
     EXPECT_EQ(server.violations(), QStringList());
 }
 
-// The end action of an utterance (2 s after its release) does not end one started after it,
-// and the delayed removal of a recording does not remove the next one's file.
-TEST_F(AsrServiceTest, LeftoversOfAnUtteranceLeaveTheNextAlone)
+// Only the device's voice is recorded, into files its owner alone can read; the microphone's
+// never reaches a file. The end action of an utterance (2 s after its release) does not end one
+// started after it, and the delayed removal of a recording does not remove the next one's file.
+TEST_F(AsrServiceTest, OnlyTheDeviceVoiceIsRecordedAndLeftoversLeaveTheNextAlone)
 {
     const QString pcm = VQWebApiAsrService::recordingPcmPath();
     const QString wav = VQWebApiAsrService::recordingWavPath();
+    const auto othersMay = [](const QString& path) { return QFile::permissions(path) & 0x0077; }; // group, others
+    info().setIsConnect(true);
+    DeviceVoice voice(4);
+    const int half = voice.reportCount() / 2;
+    begin();
+    ASSERT_TRUE(waitOpen());
+    voice.sendAll();
+    voice.end();
+    ASSERT_TRUE(vqtest::waitUntil([&] { return QFileInfo(wav).size() > 44; }));
+    EXPECT_EQ(othersMay(wav), 0);
+    begin();
+    ASSERT_TRUE(waitOpen());
+    voice.send(0, half);
+    vqtest::spin(qMax(kEndDelayMs, kDeleteDelayMs) + 200);
+    EXPECT_TRUE(QFile::exists(pcm) && othersMay(pcm) == 0);
+    voice.send(half, voice.reportCount());
+    voice.end();
+    ASSERT_TRUE(vqtest::waitUntil([&] { return lastBlocks() == 2; })) << log.join(u'\n').toStdString();
+    EXPECT_TRUE(vqtest::waitUntil([&] { return QFileInfo(wav).size() > 44 && !QFile::exists(pcm); }));
+    info().setIsConnect(false);
     begin();
     ASSERT_TRUE(waitOpen());
     mic.feed(QByteArray(1280, '\x09'));
     service().endAsr();
-    ASSERT_TRUE(vqtest::waitUntil([&] { return QFileInfo(wav).size() == 44 + 1280; }));
-
-    begin();
-    ASSERT_TRUE(waitOpen());
-    mic.feed(QByteArray(1280, '\x0A'));
-    vqtest::spin(qMax(kEndDelayMs, kDeleteDelayMs) + 200);
-    EXPECT_TRUE(QFile::exists(pcm));
-    mic.feed(QByteArray(1280, '\x0B'));
-    service().endAsr();
-    const QString expected = QStringLiteral("block:1|%1|1")
-                                 .arg(vqtest::StandInSpeechServer::defaultFinalText(
-                                     3, QByteArray(1280, '\x0A') + QByteArray(1280, '\x0B')));
-    ASSERT_TRUE(vqtest::waitUntil([&] { return log.contains(expected); })) << log.join(u'\n').toStdString();
-    EXPECT_TRUE(vqtest::waitUntil([&] { return QFileInfo(wav).size() == 44 + 2 * 1280 && !QFile::exists(pcm); }));
+    ASSERT_TRUE(vqtest::waitUntil([&] { return lastBlocks() == 3; })) << log.join(u'\n').toStdString();
+    vqtest::spin(kDeleteDelayMs + 200);
+    EXPECT_FALSE(QFile::exists(pcm) || QFile::exists(wav));
     EXPECT_EQ(server.violations(), QStringList());
+}
+
+// A wss:// speech address is reached over TLS only: the utterance arrives through the TLS
+// server and no plain connection is tried on the way.
+TEST_F(AsrServiceTest, SecureSpeechAddressConnectsOverTls)
+{
+    vqtest::StandInSpeechServer secure;
+    ASSERT_TRUE(secure.startSecure());
+    const QSslConfiguration before = QSslConfiguration::defaultConfiguration();
+    QSslConfiguration trusted = before;
+    trusted.addCaCertificate(secure.certificate());
+    QSslConfiguration::setDefaultConfiguration(trusted);
+    qputenv("CORVANE_SPEECH_URL", secure.url().toLatin1());
+    VQApiConfig::resetForTests();
+    info().setIsConnect(true);
+    DeviceVoice voice(6);
+    begin();
+    const bool opened = waitOpen();
+    voice.sendAll();
+    voice.end();
+    EXPECT_TRUE(opened && waitLast()) << log.join(u'\n').toStdString();
+    qunsetenv("CORVANE_SPEECH_URL");
+    QSslConfiguration::setDefaultConfiguration(before);
+    EXPECT_EQ(secure.tcpConnections(), 1);
+    EXPECT_EQ(secure.decodedAudio(0), voice.adpcm);
 }
