@@ -3,11 +3,9 @@
 #include "AddCommandView.h"
 #include "AppDelegate.h"
 #include "MMLog.h"
-#include "NotificationCenter.h"
 #include "QRNLocalizedString.h"
 #include "VQButton.h"
 #include "VQCommandViewModel.h"
-#include "VQNotificationNames.h"
 #include "VQRowTableView.h"
 #include "VQToolManager.h"
 
