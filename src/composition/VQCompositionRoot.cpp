@@ -10,6 +10,7 @@
 #include "HidTransport.h"
 #include "MMLog.h"
 #include "UserDefaults.h"
+#include "VQCommandSyncService.h"
 #include "VQCommandViewModel.h"
 #include "VQDeviceEvents.h"
 #include "VQDeviceSettingsHooks.h"
@@ -111,7 +112,11 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
     hooks.startKeyPressManager = [] { VQKeyPressManager::sharedInstance().start(); };
     hooks.startBleScan = [] { VQBLEMouseCommandManager::sharedInstance().startScan(); };
     hooks.selectDefaultAudioInput = [] { VQVoiceSetup::selectDefaultAudioInput(); };
-    hooks.createVoiceCommandTables = [] { VQCommandViewModel::sharedInstance().createCommandTables(); };
+    hooks.createVoiceCommandTables = [] {
+        VQCommandViewModel::sharedInstance().createCommandTables();
+        // The command lists and hot words are fetched at start-up and for each new device.
+        VQCommandSyncService::sharedInstance().start();
+    };
     // Select-to-translate: the mouse and selection monitors, the device's selected-word action.
     hooks.installSelectionMonitors = [] { VQSelectionMonitor::sharedInstance().start(); };
     VQKeyPressManager::sharedInstance().hooks().hyperTranslate = [] { VQSelectionMonitor::translateCopiedWord(); };

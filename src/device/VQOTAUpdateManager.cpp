@@ -43,6 +43,7 @@ struct VQOTAUpdateManager::Download {
     std::unique_ptr<QTemporaryFile> file;
     QString destination;
     QString productCode;
+    QString version;
     qint64 received = 0;
     QString failure; // set when the download was abandoned while running
     quint64 id = 0;  // tells a check's result of this download from one of an earlier download
@@ -136,16 +137,26 @@ void VQOTAUpdateManager::offerReceived(Kind kind, const QString& productCode, co
         fileName = safeFileName(url.fileName());
     if (fileName.isEmpty())
         fileName = QString::fromLatin1(kFallbackFileName);
-    VQLogInfo(QStringLiteral("%1 firmware %2 offered as %3")
-                  .arg(kindText(kind), offer.value(QLatin1String(kVersionField)).toVariant().toString(), fileName));
-    startDownload(kind, productCode, fileName, url);
+    const QString version = offer.value(QLatin1String(kVersionField)).toVariant().toString().trimmed();
+    VQLogInfo(QStringLiteral("%1 firmware %2 offered as %3").arg(kindText(kind), version, fileName));
+    // Every device-information report asks again: a version already stored is not fetched twice.
+    const QString stored = UserDefaults::standard().stringForKey(storageKey(kind, productCode));
+    if (!version.isEmpty() && fileExists(stored)
+        && UserDefaults::standard().stringForKey(versionKey(kind, productCode)) == version) {
+        VQLogInfo(QStringLiteral("%1 firmware %2 is stored at %3 already").arg(kindText(kind), version, stored));
+        NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUpdateOTAStatusNotification));
+        return;
+    }
+    startDownload(kind, productCode, version, fileName, url);
 }
 
-void VQOTAUpdateManager::startDownload(Kind kind, const QString& productCode, const QString& fileName, const QUrl& url)
+void VQOTAUpdateManager::startDownload(Kind kind, const QString& productCode, const QString& version,
+                                       const QString& fileName, const QUrl& url)
 {
     auto download = std::make_unique<Download>();
     download->id = ++m_downloadCount;
     download->productCode = productCode;
+    download->version = version;
     download->destination =
         VQToolManager::getFilePath(QString::fromLatin1(kFileNameFormat).arg(safeFileName(productCode), fileName));
     m_downloads[slot(kind)] = std::move(download);
@@ -256,7 +267,9 @@ void VQOTAUpdateManager::downloadChecked(Kind kind, VQFirmwareFile::ParseResult 
     UserDefaults& defaults = UserDefaults::standard();
     const QString key = storageKey(kind, d->productCode);
     const QString previous = defaults.stringForKey(key);
-    defaults.setValue(key, d->destination); // written with the rest of the burst
+    // Written with the rest of the burst.
+    defaults.setValue(key, d->destination);
+    defaults.setValue(versionKey(kind, d->productCode), d->version);
     if (!previous.isEmpty() && previous != d->destination && fileExists(previous))
         VQToolManager::deleteFileWithPath(previous);
     VQLogInfo(QStringLiteral("%1 firmware of %2 bytes stored at %3")
@@ -287,6 +300,11 @@ bool VQOTAUpdateManager::isDownloading(Kind kind) const
 QString VQOTAUpdateManager::storageKey(Kind kind, const QString& productCode)
 {
     return QString::fromLatin1(kind == Kind::Device ? kOTAFilePathKey : kOTAFilePathDongleKey) + productCode;
+}
+
+QString VQOTAUpdateManager::versionKey(Kind kind, const QString& productCode)
+{
+    return QString::fromLatin1(kind == Kind::Device ? kOTAFileVersionKey : kOTAFileVersionDongleKey) + productCode;
 }
 
 QString VQOTAUpdateManager::storedPath(Kind kind)
@@ -336,7 +354,9 @@ void VQOTAUpdateManager::deleteFile(Kind kind)
         return;
     VQToolManager::deleteFileWithPath(path);
     UserDefaults& defaults = UserDefaults::standard();
-    defaults.setValue(storageKey(kind, VQUserInfoData::sharedInstance().productCode()), QString(QLatin1String("")));
+    const QString productCode = VQUserInfoData::sharedInstance().productCode();
+    defaults.setValue(storageKey(kind, productCode), QString(QLatin1String("")));
+    defaults.setValue(versionKey(kind, productCode), QString(QLatin1String("")));
 }
 
 QString VQOTAUpdateManager::safeFileName(const QString& name)

@@ -19,7 +19,8 @@ class QNetworkAccessManager;
 //
 // A download is written to a temporary file next to its destination and moved into place only
 // when it is complete and is a valid firmware file (VQFirmwareFile); only then is its path
-// stored, replacing (and deleting) an earlier file. "kUpdateOTAStatusNotification" is posted
+// stored, replacing (and deleting) an earlier file, together with the offered version. An offer of
+// the version whose file is stored is not downloaded again: the stored file is used. "kUpdateOTAStatusNotification" is posted
 // when a download ends, whether it succeeded or failed. The server's file name is reduced to a
 // safe base name. Downloads run on the main thread's event loop and never block it (the complete
 // file is read back and checked on a worker thread); one per kind at a time (a check while one
@@ -32,6 +33,9 @@ public:
     // User-defaults keys of the stored paths, followed by the product code.
     static constexpr char kOTAFilePathKey[] = "kOTAFilePathKey_";
     static constexpr char kOTAFilePathDongleKey[] = "kOTAFilePathDongleKey_";
+    // User-defaults keys of the stored files' versions, followed by the product code.
+    static constexpr char kOTAFileVersionKey[] = "kOTAFileVersionKey_";
+    static constexpr char kOTAFileVersionDongleKey[] = "kOTAFileVersionDongleKey_";
     // The file's name inside the Documents folder: product code, file name.
     static constexpr char kFileNameFormat[] = "/%1_%2";
     // The name used when the server's file name leaves nothing usable.
@@ -86,7 +90,8 @@ private:
 
     void check(Kind kind);
     void offerReceived(Kind kind, const QString& productCode, const QJsonValue& data);
-    void startDownload(Kind kind, const QString& productCode, const QString& fileName, const QUrl& url);
+    void startDownload(Kind kind, const QString& productCode, const QString& version, const QString& fileName,
+                       const QUrl& url);
     void readAvailable(Kind kind);
     // Writes arrived bytes to the temporary file; the reason on failure, else an empty text.
     static QString append(Download& download, const QByteArray& bytes);
@@ -96,6 +101,7 @@ private:
     // Ends the download of the kind: logs the failure (when failed) and posts the status.
     void finishDownload(Kind kind, QString failure);
     static QString storageKey(Kind kind, const QString& productCode);
+    static QString versionKey(Kind kind, const QString& productCode);
     static QString storedPath(Kind kind);
     static bool fileExists(const QString& path);
     void deleteFile(Kind kind);

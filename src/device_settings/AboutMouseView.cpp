@@ -202,11 +202,11 @@ void AboutMouseView::configTitle()
     instructionTextView()->setString(tr_("语音打字，语音翻译，语音搜索，语音控制\n划词翻译，截图识别，截图翻译，按键宏定义"));
     updateTipLabel()->setText(tr_("升级后如果连接不上请重新配对"));
     layoutText();
-    // Hidden until a firmware download completes; the button of a marked update stays, so its
-    // transfer can always be cancelled.
-    updateBtn()->setVisible(m_isUpdating && m_updateStatus == UpdateDevice);
-    updateDongleBtn()->setVisible(m_isUpdating && m_updateStatus == UpdateReceiver);
+    // A refresh puts both buttons away; they come back for the files stored.
+    updateBtn()->hide();
+    updateDongleBtn()->hide();
     updateTipLabel()->hide();
+    showUpdateBtnStatus();
     applyButtonState();
 }
 
@@ -236,8 +236,19 @@ void AboutMouseView::configData()
 
 void AboutMouseView::showUpdateBtnStatus()
 {
-    updateBtn()->show();
-    updateDongleBtn()->show();
+    // A button is offered while a file of its kind is stored and no transfer of the other kind
+    // runs; the button of a marked update stays, so its transfer can always be cancelled.
+    const VQOTAUpdateManager& files = VQOTAUpdateManager::sharedInstance();
+    const VQOTATransfer& transfer = VQOTATransfer::sharedInstance();
+    const auto otherRuns = [&transfer](VQOTATransfer::Target other) {
+        return transfer.isRunning() && transfer.target() == other;
+    };
+    if ((m_isUpdating && m_updateStatus == UpdateDevice)
+        || (files.needUpdate() && !otherRuns(VQOTATransfer::Target::Receiver)))
+        updateBtn()->show();
+    if ((m_isUpdating && m_updateStatus == UpdateReceiver)
+        || (files.needUpdateDongle() && !otherRuns(VQOTATransfer::Target::Device)))
+        updateDongleBtn()->show();
 }
 
 void AboutMouseView::applyButtonState()
@@ -330,7 +341,9 @@ void AboutMouseView::updateOTASuccessNotification()
         VQOTAUpdateManager::sharedInstance().deleteDongleOTAFile();
     m_updateStatus = UpdateNone;
     applyButtonState();
-    showUpdateBtnStatus();
+    // The device reports itself again after an update; that refresh offers what is stored then.
+    updateBtn()->hide();
+    updateDongleBtn()->hide();
 }
 
 void AboutMouseView::updateOTAFailNotification()

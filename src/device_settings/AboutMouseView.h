@@ -43,7 +43,10 @@ public:
     void configTitle() override;
     void configData() override;
 
-    // Shows both firmware buttons (a download completed, or an update succeeded).
+    // Shows the firmware button of each kind whose file is stored while no transfer of the other
+    // kind runs, and the button of a marked update; hides none. Run when the view is made, after
+    // every refresh (device information, firmware version, UI language: these first hide both)
+    // and when a download ended. A successful update hides both until the device's next report.
     void showUpdateBtnStatus();
     // The action of both buttons.
     void updateBtnClicked(VQButton* sender);

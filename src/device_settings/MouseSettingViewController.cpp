@@ -236,17 +236,8 @@ void MouseSettingViewController::configUI()
     info.setIsHaveGPT(false);
     m_rgbLabel->setText(tr8(kRgbText));
 
-    // RGB row, and the English default of its products once per installation.
+    // RGB row (the English default of its products is the service's, VQCustomerKeyService).
     updateRgbRow();
-    const bool rgbProduct = info.productCode() == QLatin1String(kRgbProduct) || info.isAmbientLightSwitch();
-    UserDefaults& defaults = UserDefaults::standard();
-    if (rgbProduct && !defaults.boolForKey(QString::fromLatin1(kSelectedLanguageKey))) {
-        defaults.setValue(QString::fromLatin1(kSelectedLanguageKey), true);
-        defaults.synchronize();
-        VQLanguageManager::sharedInstance().setUiLanguageIndex(kEnglishUiLanguageIndex);
-        VQLanguageManager::sharedInstance().shouldRefreshData();
-        NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUpdateTitleNotification));
-    }
 
     const auto auxiliary = auxiliarySetModel();
     const auto dpiItem = dpiSettingModel();

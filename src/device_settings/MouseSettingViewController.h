@@ -39,8 +39,6 @@ public:
     // The receiver that takes no report rate.
     static constexpr int kNoRateVid = 0x248A;
     static constexpr int kNoRatePid = 0x61AB;
-    static constexpr int kEnglishUiLanguageIndex = 2;
-    static constexpr char kSelectedLanguageKey[] = "isSelectedLanguage";
 
     explicit MouseSettingViewController(QObject* parent = nullptr);
     ~MouseSettingViewController() override;

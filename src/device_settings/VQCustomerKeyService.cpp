@@ -180,7 +180,22 @@ void VQCustomerKeyService::hadUSBInfoNotification()
             post(vq::kUpdateTitleNotification);
         }
     }
+    applyLitProductLanguage();
     Q_EMIT deviceInformationHandled();
+}
+
+void VQCustomerKeyService::applyLitProductLanguage()
+{
+    VQUserInfoData& info = VQUserInfoData::sharedInstance();
+    UserDefaults& defaults = UserDefaults::standard();
+    const bool lit = info.productCode() == QLatin1String(kRgbProduct) || info.isAmbientLightSwitch();
+    if (!lit || defaults.boolForKey(QString::fromLatin1(kSelectedLanguageKey)))
+        return;
+    defaults.setValue(QString::fromLatin1(kSelectedLanguageKey), true);
+    defaults.synchronize();
+    VQLanguageManager::sharedInstance().setUiLanguageIndex(kEnglishUiLanguageIndex);
+    VQLanguageManager::sharedInstance().shouldRefreshData();
+    post(vq::kUpdateTitleNotification);
 }
 
 void VQCustomerKeyService::handleModelInfo(const QJsonValue& data, const QString& productCode, const QString& sn)
@@ -252,6 +267,7 @@ void VQCustomerKeyService::applyRecord(const QJsonObject* record)
     }
 
     applyFunctions(r.value(QLatin1String("functions")));
+    applyLitProductLanguage();
     post(vq::kUpdateLeftItemNotification);
 
     m_model = record ? MouseModelSettingModel::fromJson(*record) : nullptr;

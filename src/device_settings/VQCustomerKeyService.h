@@ -19,7 +19,8 @@ class QNetworkReply;
 
 // The connected device's model information (the customer key) from the maker's server: fetch,
 // the two caches in user defaults, and its application to VQUserInfoData and VQLanguageManager;
-// the device-information steps (firmware checks, the English default of product 114), the
+// the device-information steps (firmware checks, the English defaults of product 114 and of lit
+// products), the
 // product image, the save of a chosen key function and the reset of all of them. No widgets:
 // the mouse page forwards its operations here and rebuilds on recordApplied().
 //
@@ -34,6 +35,10 @@ public:
     static constexpr char kLastProductCode[] = "kLastProductCode";
     static constexpr char kLastSN[] = "kLastSN";
     static constexpr char kManualSelect114Key[] = "isManualSelect_114";
+    // Set once the English default of a lit product (RGB product 41 or the ambient-light
+    // feature) was applied: once per installation.
+    static constexpr char kSelectedLanguageKey[] = "isSelectedLanguage";
+    static constexpr char kRgbProduct[] = "41";
     // The per-device cache key: product code and serial number.
     static constexpr char kPerDeviceKeyFormat[] = "%1_%2";
     // Log text of a fetch.
@@ -60,7 +65,8 @@ public:
     void getCustomerKey();
     // After a change of the key functions: keeps the scroll position, then fetches.
     void updateCustomerKey();
-    // The device's information arrived: fetch, firmware checks, product 114's language.
+    // The device's information arrived: fetch, firmware checks, product 114's language, the
+    // English default of lit products (also applied with each record, which may name the feature).
     void hadUSBInfoNotification();
     // Asks the server to reset the device's key functions; the record is fetched again.
     void resetKeyFunctions();
@@ -120,6 +126,7 @@ private:
     void applyFunctions(const QJsonValue& functions);
     void applyChatAddress(const QJsonValue& value);
     void storeKeyList();
+    void applyLitProductLanguage();
     void loadSavedProductImage();
 
     bool m_started = false;

@@ -3,11 +3,9 @@
 #include "AddCommandView.h"
 #include "AppDelegate.h"
 #include "MMLog.h"
-#include "NotificationCenter.h"
 #include "QRNLocalizedString.h"
 #include "VQButton.h"
 #include "VQCommandViewModel.h"
-#include "VQNotificationNames.h"
 #include "VQRowTableView.h"
 #include "VQToolManager.h"
 
@@ -29,8 +27,9 @@ CommandWordView::CommandWordView(QWidget* parent)
     configUI();
     configData();
     configTitle();
-    NotificationCenter::defaultCenter().addObserver(this, QString::fromLatin1(vq::HadUSBInfoNotification),
-                                                    [this](const VQNotification&) { configData(); });
+    // The store is kept current by VQCommandSyncService; the list follows it.
+    connect(&VQCommandViewModel::sharedInstance(), &VQCommandViewModel::commandListsChanged, this,
+            &CommandWordView::reloadData);
 }
 
 CommandWordView::~CommandWordView()
@@ -67,14 +66,10 @@ void CommandWordView::configUI()
 
 void CommandWordView::configData()
 {
-    QPointer<CommandWordView> self(this);
-    VQCommandViewModel::sharedInstance().requestNetCustomizeCmdList([self](bool ok, const VQHttpResult& result) {
-        if (!ok) {
+    // Opening the tab shows the device's list as the server has it now.
+    VQCommandViewModel::sharedInstance().requestNetCustomizeCmdList([](bool ok, const VQHttpResult& result) {
+        if (!ok)
             VQLogInfo(QStringLiteral("custom command list not fetched: %1").arg(result.message));
-            return;
-        }
-        if (self)
-            self->reloadData();
     });
     reloadData();
 }

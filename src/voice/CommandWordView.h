@@ -13,9 +13,9 @@ class VQRowTableView;
 // The command-word tab of the personality page: the device's custom voice commands (the
 // store's custom list, read at every reload; never fewer than ten striped rows), an add button
 // and, per row, edit and delete. Add and edit open AddCommandView over the page; delete asks in a
-// window-modal box first. Reloads at creation, when the fetch of the list succeeds, on
-// "HadUSBInfoNotification" (the list of the new device is fetched), after every finish of the
-// editor and after a delete. Main thread only.
+// window-modal box first. Fetches the list when made; reloads at creation and whenever the
+// store's lists change (also when VQCommandSyncService fetches them for a new device), after
+// every finish of the editor and after a delete. Main thread only.
 class CommandWordView : public VQBaseView, public CommandWordCellViewDelegate {
     Q_OBJECT
 public:

@@ -1,6 +1,5 @@
 #include "InputSettingView.h"
 
-#include "HIDDevice.h"
 #include "NotificationCenter.h"
 #include "QRNLocalizedString.h"
 #include "VQButton.h"
@@ -41,14 +40,6 @@ constexpr int kRecorderRightInset = 20;
 constexpr const char* kLabelKeys[7] = { "识别带标点", "打字兼容模式", "长语音识别", "输入语种",
                                         "语音打字快捷键", "语音翻译快捷键", "语音搜索快捷键" };
 
-struct Receiver {
-    int vendorId;
-    int productId;
-};
-// Keyboard-type receivers, whose voice functions are also reached by keyboard shortcuts.
-constexpr Receiver kKeyboardReceivers[] = { { 5050, 4779 }, { 5066, 4780 } };
-constexpr qint64 kKeyboardDeviceType = 3;
-
 int textWidth(const VQLabel* label)
 {
     return std::max(0, label->sizeHint().width());
@@ -78,7 +69,8 @@ void InputSettingView::configData()
     for (const char* name : { vq::kUpdateInputAudioListNotification, vq::kUpdateInputAudioNotification })
         center.addObserver(this, QString::fromLatin1(name), [this](const VQNotification&) { updateInputAudioNotification(); });
     // The device type is known only after the device information, which follows the insertion.
-    for (const char* name : { vq::kUSBInsertNotification, vq::kUSBRemoveNotification, vq::HadUSBInfoNotification })
+    for (const char* name : { vq::kUSBInsertNotification, vq::kUSBRemoveNotification, vq::HadUSBInfoNotification,
+                              vq::kBleConnectNotification })
         center.addObserver(this, QString::fromLatin1(name), [this](const VQNotification&) { showShortcutsView(); });
 }
 
@@ -210,12 +202,8 @@ void InputSettingView::updateInputAudioNotification()
 
 bool InputSettingView::wantsShortcutRows()
 {
-    const HIDDevice& receiver = HIDDevice::sharedManager();
-    for (const Receiver& keyboard : kKeyboardReceivers) {
-        if (receiver.currentVid() == keyboard.vendorId && receiver.currentPid() == keyboard.productId)
-            return true;
-    }
-    return VQUserInfoData::sharedInstance().mouseInfoItem().deviceType() == kKeyboardDeviceType;
+    // The shortcuts are taken from every application: whoever has a device can change or clear them.
+    return VQUserInfoData::sharedInstance().isConnect();
 }
 
 void InputSettingView::showShortcutsView()

@@ -13,13 +13,12 @@ class VQShortcutRecorder;
 
 // The "输入设置" section of the smart settings page: the punctuation, typing-compatibility and
 // long-speech switches, the recognition-language pop-up and, for keyboard-type receivers only,
-// the recorders of the voice typing, translation and search shortcuts. Every control stores its
-// setting at once.
+// the recorders of the voice typing, translation and search shortcuts (a click, then Backspace or
+// Delete clears one: nothing is grabbed for it). Every control stores its setting at once.
 //
-// The shortcut rows show while the open receiver is 5050:4779 or 5066:4780, or while the
-// device record's type is 3 (known only once the device information has arrived); the section
-// is then 483 high, else 276, and calls refreshUIBlock after each evaluation so the page can
-// lay itself out again. Main thread only.
+// The shortcut rows show while a device is connected (receiver or Bluetooth LE mouse); the
+// section is then 483 high, else 276, and calls refreshUIBlock after each evaluation so the page
+// can lay itself out again. Main thread only.
 class InputSettingView : public VQBaseView {
     Q_OBJECT
 public:
@@ -44,7 +43,7 @@ public:
     void updateInputAudioNotification();
     // Shows or hides the shortcut rows for the open device, sets viewHeight, calls refreshUIBlock.
     void showShortcutsView();
-    // Whether the open device or its record asks for the shortcut rows.
+    // Whether the shortcut rows show: a device is connected.
     static bool wantsShortcutRows();
 
     VQLabel* titleLabel() const { return m_titleLabel; }

@@ -5,7 +5,6 @@
 #include "HotWordView.h"
 #include "QRNLocalizedString.h"
 #include "VQButton.h"
-#include "VQCommandViewModel.h"
 
 #include <QEvent>
 
@@ -35,7 +34,8 @@ void PersonalitySettingViewController::viewDidLoad()
 
 void PersonalitySettingViewController::configData()
 {
-    VQCommandViewModel::sharedInstance().requestNetCommonCmdList();
+    // The command lists are fetched by VQCommandSyncService from start-up on; the page only shows
+    // them.
 }
 
 void PersonalitySettingViewController::configUI()

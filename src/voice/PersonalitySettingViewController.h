@@ -11,8 +11,8 @@ class VQButton;
 // The personality page of the main window (tag 3): the command-word tab (the custom voice
 // commands) and the hot-word tab (editor beside list), each a title button with an underline
 // under the selected one. It opens on the command-word tab; the hot-word tab's button is hidden,
-// but its views are built and kept current all the same. Loading refreshes the store's common
-// list. Main thread only.
+// but its views are built and kept current all the same. It fetches nothing: the store is kept
+// current by VQCommandSyncService. Main thread only.
 class PersonalitySettingViewController : public VQBaseViewController {
     Q_OBJECT
 public:

@@ -7,6 +7,7 @@
 #include "TranslateSettingView.h"
 
 #include <QEvent>
+#include <QPalette>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -21,6 +22,14 @@ std::array<SmartSettingViewController::SectionFactory, SmartSettingViewControlle
 {
     static std::array<SmartSettingViewController::SectionFactory, SmartSettingViewController::sectionCount> table;
     return table;
+}
+
+void paintWhite(QWidget* widget)
+{
+    QPalette white = widget->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    widget->setPalette(white);
+    widget->setAutoFillBackground(true);
 }
 
 bool isForeignSlot(int slot)
@@ -56,6 +65,7 @@ QWidget* SmartSettingViewController::loadView()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("smartSettingPage"));
+    paintWhite(page);
     return page;
 }
 
@@ -75,11 +85,13 @@ QWidget* SmartSettingViewController::contentView()
     m_scrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_scrollView->setWidgetResizable(false);
-    m_scrollView->viewport()->setAutoFillBackground(false);
+    // Every layer paints the page's white: nothing of the page shown before, or of the content
+    // before a scroll, stays on the screen.
+    paintWhite(m_scrollView->viewport());
 
     m_contentView = new QWidget;
     m_contentView->setObjectName(QStringLiteral("smartSettingContent"));
-    m_contentView->setAttribute(Qt::WA_TranslucentBackground);
+    paintWhite(m_contentView);
     m_scrollView->setWidget(m_contentView);
 
     auto* layout = new QVBoxLayout(page);

@@ -19,9 +19,9 @@ class VQBaseView;
 //
 // Each section starts 44 right of the content's left edge, ends on its right edge and lies 40
 // below the one before. The content is as tall as the stack, but never shorter than the visible
-// area. Only the input section changes height after it was built: its refresh block lays the
-// stack out again and scrolls to the top. A resized viewport lays it out again too.
-// Main thread only.
+// area. The page, its visible area and the content paint white. Only the input section changes
+// height after it was built: its refresh block lays the stack out again and scrolls to the top.
+// A resized viewport lays it out again too. Main thread only.
 class SmartSettingViewController : public VQBaseViewController {
     Q_OBJECT
 public:

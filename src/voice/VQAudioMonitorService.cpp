@@ -387,8 +387,18 @@ void VQAudioMonitorService::noSpeechTimerFired()
 {
     if (laserMicrophoneMode())
         return;
-    if (m_resultText.isEmpty() && m_hadStart && VQWebApiAsrService::sharedInstance().isSocketOpen())
-        showHud(localized(noSpeechText()), 0);
+    if (!m_resultText.isEmpty() || !m_hadStart || !VQWebApiAsrService::sharedInstance().isSocketOpen())
+        return;
+    showHud(localized(noSpeechText()), 0);
+    // A shortcut pressed while a device is connected takes the device's voice, which streams
+    // only while its own key is held: no audio will come and no release either. The utterance
+    // ends as at a release, and the final-result time-out puts the popup away.
+    const VQMouseCommandManager& device = VQMouseCommandManager::sharedInstance();
+    if (!device.isFromMicData() && !device.isStartVoice() && !isReleaseCode(m_pressType)) {
+        VQLogInfo(QStringLiteral("no voice from the device: the recognition ends (press type %1)").arg(m_pressType));
+        m_pressType += 1; // the release code of the press
+        endAsr();
+    }
 }
 
 void VQAudioMonitorService::endAsr()

@@ -21,7 +21,9 @@ class VQVoiceCommandItem;
 // a repeated release only closes the popup). A start within 1.5 s of the previous start attempt
 // is refused. After release the final result is awaited for 3 s; when it does not come, the
 // text recognised so far is delivered as final, by the function of the key that was released.
-// With no speech within 5 s while the socket is open the popup says so. 30/31 switch the voice
+// With no speech within 5 s while the socket is open the popup says so; when the source is the
+// connected device and it streams nothing (a shortcut pressed, no device key held), the
+// utterance then ends as at a release, so the popup goes 3 s later. 30/31 switch the voice
 // key between typing and translation, 50 types Enter, 51-70 go to the key-press dispatcher.
 //
 // The speech popup is reached through VQPopupWindowTool; while no popup is installed the hub's

@@ -15,11 +15,12 @@ protected:
     VQOTAUpdateManager& manager() { return VQOTAUpdateManager::sharedInstance(); }
 
     // The stand-in offers the file (served at /files/<served name>) under the given file name.
-    void offer(const QString& fileName, const vqtest::StandInReply& file, const QString& servedName = QStringLiteral("fw.txt"))
+    void offer(const QString& fileName, const vqtest::StandInReply& file, const QString& servedName = QStringLiteral("fw.txt"),
+               const QString& version = QStringLiteral("V1.3"))
     {
         server.setReply(QStringLiteral("/files/") + servedName, file);
         server.setReply(QStringLiteral("/api/otaUpdate"),
-                        vqtest::StandInReply::api(QJsonObject{{QStringLiteral("version"), QStringLiteral("V1.3")},
+                        vqtest::StandInReply::api(QJsonObject{{QStringLiteral("version"), version},
                                                               {QStringLiteral("fileName"), fileName},
                                                               {QStringLiteral("url"), server.url(QStringLiteral("/files/") + servedName)}}));
     }
@@ -94,7 +95,7 @@ TEST_F(VQOTAUpdateManagerTest, TruncatedOrMalformedDownloadsAreNeverOffered)
         vqtest::StandInReply::text(""),
     };
     for (const vqtest::StandInReply& reply : replies) {
-        offer(QStringLiteral("usb-new.txt"), reply, QStringLiteral("new.txt"));
+        offer(QStringLiteral("usb-new.txt"), reply, QStringLiteral("new.txt"), QStringLiteral("V1.4"));
         ota.clear();
         manager().checkDongleOTAInfo();
         ASSERT_TRUE(waitForStatus());

@@ -96,18 +96,20 @@ TEST_F(AboutMouseViewTest, VersionLineFollowsTheRecord)
     }
 }
 
-TEST_F(AboutMouseViewTest, ButtonsShowAfterADownloadAndHideOnARefresh)
+TEST_F(AboutMouseViewTest, ButtonsOfferTheStoredFilesAfterADownloadAndEachRefresh)
 {
+    VQOTAUpdateManager::sharedInstance().deleteDongleOTAFile();
     AboutMouseView view;
     EXPECT_TRUE(view.updateBtn()->isHidden());
     EXPECT_TRUE(view.updateDongleBtn()->isHidden());
+    storeFile(firmwareText(image(60)));
     NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUpdateOTAStatusNotification));
     EXPECT_FALSE(view.updateBtn()->isHidden());
-    EXPECT_FALSE(view.updateDongleBtn()->isHidden());
+    EXPECT_TRUE(view.updateDongleBtn()->isHidden());
     for (const char* refresh : { vq::HadUSBInfoNotification, vq::kUpdateFirmwareVersionNotification, vq::kUpdateTitleNotification }) {
         NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUpdateOTAStatusNotification));
         NotificationCenter::defaultCenter().post(QString::fromLatin1(refresh));
-        EXPECT_TRUE(view.updateBtn()->isHidden()) << refresh;
+        EXPECT_FALSE(view.updateBtn()->isHidden()) << refresh;
         EXPECT_TRUE(view.updateDongleBtn()->isHidden()) << refresh;
         EXPECT_TRUE(view.updateTipLabel()->isHidden()) << refresh;
     }

@@ -331,6 +331,14 @@ TEST_F(CustomerKeyServiceTest, ChipReadChatAddressAndEnglishDefault)
         service().hadUSBInfoNotification();
         EXPECT_EQ(languages.uiLanguageIndex(), chosen ? 0 : VQCustomerKeyService::kEnglishUiLanguageIndex);
     }
+    // A lit product switches to English at its device information, with no page made, once.
+    info.setProductCode(QString::fromLatin1(VQCustomerKeyService::kRgbProduct));
+    UserDefaults::standard().removeObjectForKey(QString::fromLatin1(VQCustomerKeyService::kSelectedLanguageKey));
+    for (const int expected : {VQCustomerKeyService::kEnglishUiLanguageIndex, 0}) {
+        languages.setUiLanguageIndex(0);
+        service().hadUSBInfoNotification();
+        EXPECT_EQ(languages.uiLanguageIndex(), expected);
+    }
 }
 
 TEST_F(CustomerKeyServiceTest, ProductImageStaysInTheFilesFolder)

@@ -103,7 +103,7 @@ protected:
         ASSERT_TRUE(server.listen());
         server.installAsMakerServices();
         VQHttpRequestManager::sharedInstance().setNetworkDownCheckForTests([] { return false; });
-        UserDefaults::standard().setValue(QString::fromLatin1(MouseSettingViewController::kSelectedLanguageKey), true);
+        UserDefaults::standard().setValue(QString::fromLatin1(VQCustomerKeyService::kSelectedLanguageKey), true);
         QObject::connect(&service(), &VQCustomerKeyService::recordApplied, &owner, [this] { ++applied; });
     }
 
@@ -317,11 +317,11 @@ TEST_F(MouseSettingPageTest, RgbSwitchAndEnglishOnce)
     VQUserInfoData& info = VQUserInfoData::sharedInstance();
     info.setRgbSwitch(true);
     info.setProductCode(QString::fromLatin1(MouseSettingViewController::kRgbProduct));
-    UserDefaults::standard().removeObjectForKey(QString::fromLatin1(MouseSettingViewController::kSelectedLanguageKey));
+    UserDefaults::standard().removeObjectForKey(QString::fromLatin1(VQCustomerKeyService::kSelectedLanguageKey));
     VQLanguageManager& languages = VQLanguageManager::sharedInstance();
     languages.setUiLanguageIndex(0);
     load(mouseRecord(kFunctions));
-    EXPECT_EQ(languages.uiLanguageIndex(), MouseSettingViewController::kEnglishUiLanguageIndex);
+    EXPECT_EQ(languages.uiLanguageIndex(), VQCustomerKeyService::kEnglishUiLanguageIndex);
     EXPECT_TRUE(page->rgbSwitch()->isVisibleTo(page->view()));
     EXPECT_TRUE(page->isRgbOn());
     // Later rebuilds keep the user's language.

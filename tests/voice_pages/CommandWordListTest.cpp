@@ -5,6 +5,7 @@
 #include "CommandWordView.h"
 #include "KeyShortcut.h"
 #include "VQButton.h"
+#include "VQCommandSyncService.h"
 #include "VQLabel.h"
 #include "VQRowTableView.h"
 #include "VQShortcutRecorder.h"
@@ -138,7 +139,7 @@ TEST_F(CommandWordListTest, EachTypeShowsItsTarget)
     render(host.get(), QStringLiteral("command_list_filled"));
 }
 
-// A new device's information fetches that device's list.
+// A new device's information: the program's sync service fetches its list; the view follows.
 TEST_F(CommandWordListTest, NewDeviceFetchesItsList)
 {
     held[QStringLiteral("SN-A")] = {item("text", QStringLiteral("甲"), QStringLiteral("a"))};
@@ -147,9 +148,8 @@ TEST_F(CommandWordListTest, NewDeviceFetchesItsList)
     auto host = showList();
     ASSERT_TRUE(waitForRows(1));
     VQUserInfoData::sharedInstance().mouseInfoItem().setSn(QStringLiteral("SN-B"));
-    NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::HadUSBInfoNotification));
+    VQCommandSyncService::sharedInstance().deviceInformationArrived();
     ASSERT_TRUE(vqtest::waitUntil([&] { return list->cellAt(1)->model().has_value(); }, 10000));
-    EXPECT_EQ(server.lastRequest().queryValue(QStringLiteral("sn")), QStringLiteral("SN-B"));
     EXPECT_EQ(list->cellAt(0)->wordLabel()->text(), QStringLiteral("乙"));
 }
 

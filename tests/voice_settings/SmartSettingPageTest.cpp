@@ -69,9 +69,9 @@ protected:
         SmartSettingViewController::registerSectionFactory(6, [] { return new FixedSection(69); });
     }
 
-    static void setKeyboardType(bool keyboard)
+    static void setConnected(bool connected)
     {
-        VQUserInfoData::sharedInstance().mouseInfoItem().setDeviceType(keyboard ? 3 : 1);
+        VQUserInfoData::sharedInstance().setIsConnect(connected);
         NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::HadUSBInfoNotification));
     }
 
@@ -107,12 +107,12 @@ TEST_F(SmartSettingPageTest, StackFollowsTheSectionHeights)
 
     // The input section grows and shrinks; the sections below follow, the page ends at the top.
     const int translateTop = p.section(2)->geometry().top();
-    for (bool keyboard : { true, false }) {
-        SCOPED_TRACE(keyboard);
+    for (bool connected : { true, false }) {
+        SCOPED_TRACE(connected);
         scrollToBottom();
-        setKeyboardType(keyboard);
-        const int grown = keyboard ? 207 : 0;
-        EXPECT_EQ(p.inputView()->viewHeight(), keyboard ? 483 : 276);
+        setConnected(connected);
+        const int grown = connected ? 207 : 0;
+        EXPECT_EQ(p.inputView()->viewHeight(), connected ? 483 : 276);
         EXPECT_EQ(p.lastInputViewHeight(), p.inputView()->viewHeight());
         EXPECT_EQ(contentHeight(), 1083 + grown);
         EXPECT_EQ(p.section(2)->geometry().top(), translateTop + grown);
@@ -131,7 +131,7 @@ TEST_F(SmartSettingPageTest, StackFollowsTheSectionHeights)
 TEST_F(SmartSettingPageTest, FirstInputHeightAndEmptySlots)
 {
     // Rows wanted before the page is built: the first height is taken without a refresh.
-    VQUserInfoData::sharedInstance().mouseInfoItem().setDeviceType(3);
+    VQUserInfoData::sharedInstance().setIsConnect(true);
     registerTestSections(false);
     SmartSettingViewController& p = makePage(900, 600);
     EXPECT_EQ(p.lastInputViewHeight(), 483);
@@ -143,7 +143,7 @@ TEST_F(SmartSettingPageTest, FirstInputHeightAndEmptySlots)
     EXPECT_FALSE(SmartSettingViewController::registerSectionFactory(1, [] { return new FixedSection(10); }));
 }
 
-TEST_F(SmartSettingPageTest, ShortcutRowsFollowTheReceiver)
+TEST_F(SmartSettingPageTest, ShortcutRowsFollowTheConnection)
 {
     VQMouseCommandManager::sharedInstance();
     registerTestSections();
@@ -157,7 +157,7 @@ TEST_F(SmartSettingPageTest, ShortcutRowsFollowTheReceiver)
         int deviceType;
     };
     const Case cases[] = { { "keyboard receiver 5050:4779", SimulatedReceiver::keyboardReceiver(), 1 },
-                           { "mouse receiver of device type 3", SimulatedReceiver::mouseReceiver(), 3 } };
+                           { "mouse receiver of device type 1", SimulatedReceiver::mouseReceiver(), 1 } };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         // The device link watches the transport that is installed when it starts.

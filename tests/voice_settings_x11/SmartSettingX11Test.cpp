@@ -112,7 +112,7 @@ protected:
 
 TEST_F(SmartSettingX11Test, RecordedShortcutTakesOverFromF1AtOnce)
 {
-    VQUserInfoData::sharedInstance().mouseInfoItem().setDeviceType(3);
+    VQUserInfoData::sharedInstance().setIsConnect(true);
     InputSettingView section;
     ASSERT_FALSE(section.shortcutsContentView()->isHidden());
     showOnScreen(section, QSize(700, int(section.viewHeight())));
@@ -133,6 +133,7 @@ TEST_F(SmartSettingX11Test, RecordedShortcutTakesOverFromF1AtOnce)
     EXPECT_EQ(recorder->shortcutValue(), ctrlAltK);
     EXPECT_TRUE(UserDefaults::standard().objectForKey(key).isValid());
     section.hide();
+    VQUserInfoData::sharedInstance().setIsConnect(false); // the voice from the microphone
 
     // F1 no longer starts voice typing.
     user.tap(XK_F1);

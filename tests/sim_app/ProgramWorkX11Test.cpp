@@ -1,0 +1,98 @@
+// The whole program on the X server with the stand-ins as the maker's API and speech server.
+#include "SimulatedProgram.h"
+#include "StandInHttpServer.h"
+#include "StandInSpeechServer.h"
+#include "XTestUser.h"
+
+#include <QDirIterator>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+
+// True when this client can grab the key (no other client holds it); the grab is let go again.
+static bool keyIsFree(unsigned long keysym)
+{
+    static bool refused;
+    refused = false;
+    Display* display = XOpenDisplay(nullptr);
+    const auto previous = XSetErrorHandler([](Display*, XErrorEvent* e) { return int(refused |= e->error_code == BadAccess); });
+    XGrabKey(display, XKeysymToKeycode(display, keysym), 0, DefaultRootWindow(display), False, GrabModeAsync, GrabModeAsync);
+    XUngrabKey(display, XKeysymToKeycode(display, keysym), 0, DefaultRootWindow(display));
+    XSync(display, False);
+    XSetErrorHandler(previous);
+    XCloseDisplay(display);
+    return !refused;
+}
+
+// No page opened: command lists fetched, firmware downloaded once for three reports and offered on
+// the software page opened later. F1 with a receiver streaming no voice: the popup goes by itself;
+// F1 free once its recorder is cleared. The smart page over the mouse page, scrolled, is white.
+TEST(SimulatedProgram, DeviceInformationWorkAndTheSmartPage)
+{
+    vqtest::StandInHttpServer server;
+    vqtest::StandInSpeechServer speech;
+    ASSERT_TRUE(server.listen() && speech.start());
+    server.setResponder(QStringLiteral("/api/otaUpdate"), [&server](const vqtest::StandInRequest& request) {
+        const QJsonObject offer{{QStringLiteral("version"), QStringLiteral("13")}, {QStringLiteral("fileName"), QStringLiteral("fw.txt")},
+                                {QStringLiteral("url"), server.url(QStringLiteral("/files/fw.txt"))}};
+        return vqtest::StandInReply::api(request.queryValue(QStringLiteral("type")) == QStringLiteral("USB") ? QJsonValue() : offer);
+    });
+    server.setReply(QStringLiteral("/files/fw.txt"), vqtest::StandInReply::text(QByteArray("0a\n1b\n2c\n3d\n").repeated(20)));
+    SimulatedProgram program({{QStringLiteral("LANG"), QStringLiteral("zh_CN.UTF-8")}, {QStringLiteral("LANGUAGE"), QStringLiteral("zh_CN")},
+                              {QStringLiteral("CORVANE_SPEECH_URL"), speech.url()},
+                              {QStringLiteral("CORVANE_API_URL"), server.url(QString::fromLatin1(vqtest::StandInHttpServer::kApiPrefix))}});
+    XTestUser user;
+    ASSERT_TRUE(program.start() && user.ok());
+    program.command("mouse-type 72");
+    EXPECT_TRUE(program.command("plug 248a 61ab").startsWith(QLatin1String("ok")));
+    const auto requests = [&server](const char* path) {
+        const QList<vqtest::StandInRequest> all = server.requests();
+        return std::count_if(all.begin(), all.end(), [path](const vqtest::StandInRequest& r) { return r.path == QLatin1String(path); });
+    };
+    ASSERT_TRUE(vqtest::waitUntil([&] {
+        return requests("/api/deviceCmd") > 0 && requests("/api/commonCmd") > 0 && QDirIterator(program.home(), {QStringLiteral("*_fw.txt")}, QDir::Files, QDirIterator::Subdirectories).hasNext();
+    }, 20000));
+    const qsizetype offers = requests("/api/otaUpdate");
+    for (int report = 0; report < 2; ++report)
+        program.command("mouse-type 72");
+    ASSERT_TRUE(vqtest::waitUntil([&] { return requests("/api/otaUpdate") >= offers + 4; }, 20000));
+    vqtest::spin(1000);
+    EXPECT_EQ(requests("/files/fw.txt"), 1);
+    EXPECT_EQ(requests("/api/deviceCmd"), 1);
+    ASSERT_EQ(program.command("show-page 2"), QStringLiteral("ok page 2"));
+    EXPECT_TRUE(vqtest::waitUntil([&] { return !titled(program.page(), QStringLiteral("升级设备固件")).isEmpty(); }, 5000));
+
+    ASSERT_EQ(program.command("show-page 1"), QStringLiteral("ok page 1"));
+    const auto popupShown = [&program] {
+        const QJsonArray windows = program.state().value(QStringLiteral("windows")).toArray();
+        return std::any_of(windows.begin(), windows.end(), [](const QJsonValue& w) { return w[QStringLiteral("class")] == QStringLiteral("VQPopupWindow"); });
+    };
+    user.tap(XK_F1);
+    ASSERT_TRUE(vqtest::waitUntil(popupShown, 5000));
+    ASSERT_TRUE(vqtest::waitUntil([&] { return speech.connectionCount() > 0 && !popupShown(); }, 20000));
+    const QJsonObject box = control(program.page(), [](const QJsonObject& c) { return c[QStringLiteral("name")] == QStringLiteral("inputShortcutBox"); });
+    EXPECT_FALSE(keyIsFree(XK_F1));
+    user.click(rectOf(box).center());
+    vqtest::spin(300);
+    user.tap(XK_BackSpace);
+    EXPECT_TRUE(vqtest::waitUntil([] { return keyIsFree(XK_F1); }, 5000));
+
+    ASSERT_EQ(program.command("show-page 0"), QStringLiteral("ok page 0"));
+    vqtest::spin(500);
+    ASSERT_EQ(program.command("show-page 1"), QStringLiteral("ok page 1"));
+    const QRect page = rectOf(program.page());
+    user.drag(QPoint(page.right() - 5, page.top() + 75), QPoint(page.right() - 5, page.top() + 300));
+    vqtest::spin(500);
+    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage().copy(page);
+    EXPECT_TRUE(QDir().mkpath(QStringLiteral(VQ_BUILD_DIR "/renders")) && shot.save(QStringLiteral(VQ_BUILD_DIR "/renders/sim_app_smart_page_scrolled.png")));
+    // The left margin beside the sections, below the page's top strip.
+    for (int y = 60; y < page.height() - 10; ++y) {
+        for (int x = 2; x < 40; ++x)
+            ASSERT_EQ(shot.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+    }
+}
