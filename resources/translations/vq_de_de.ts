@@ -1001,5 +1001,9 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
         <source>未能记住密码：密钥环未能保存</source>
         <translation>Passwort nicht gespeichert: der Schlüsselbund hat es nicht gespeichert</translation>
     </message>
+    <message>
+        <source>固件下载失败，将在下次检查时重试</source>
+        <translation>Der Firmware-Download ist fehlgeschlagen; er wird bei der nächsten Prüfung wiederholt</translation>
+    </message>
 </context>
 </TS>

@@ -1001,5 +1001,9 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
         <source>未能记住密码：密钥环未能保存</source>
         <translation>The password could not be remembered: the keyring did not save it</translation>
     </message>
+    <message>
+        <source>固件下载失败，将在下次检查时重试</source>
+        <translation>The firmware download failed; it will be tried again at the next check</translation>
+    </message>
 </context>
 </TS>

@@ -1001,5 +1001,9 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
         <source>未能记住密码：密钥环未能保存</source>
         <translation>No se pudo recordar la contraseña: el llavero no la guardó</translation>
     </message>
+    <message>
+        <source>固件下载失败，将在下次检查时重试</source>
+        <translation>La descarga del firmware falló; se reintentará en la próxima comprobación</translation>
+    </message>
 </context>
 </TS>

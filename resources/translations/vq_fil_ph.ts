@@ -1001,5 +1001,9 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
         <source>未能记住密码：密钥环未能保存</source>
         <translation>Hindi natandaan ang password: hindi ito na-save ng keyring</translation>
     </message>
+    <message>
+        <source>固件下载失败，将在下次检查时重试</source>
+        <translation>Nabigo ang pag-download ng firmware; susubukan itong muli sa susunod na pagsusuri</translation>
+    </message>
 </context>
 </TS>

@@ -1001,5 +1001,9 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
         <source>未能记住密码：密钥环未能保存</source>
         <translation>Le mot de passe n'a pas pu être mémorisé : le trousseau ne l'a pas enregistré</translation>
     </message>
+    <message>
+        <source>固件下载失败，将在下次检查时重试</source>
+        <translation>Le téléchargement du micrologiciel a échoué ; il sera relancé à la prochaine vérification</translation>
+    </message>
 </context>
 </TS>

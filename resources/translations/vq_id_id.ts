@@ -1001,5 +1001,9 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
         <source>未能记住密码：密钥环未能保存</source>
         <translation>Kata sandi tidak dapat diingat: keyring tidak menyimpannya</translation>
     </message>
+    <message>
+        <source>固件下载失败，将在下次检查时重试</source>
+        <translation>Unduhan firmware gagal; akan dicoba lagi pada pemeriksaan berikutnya</translation>
+    </message>
 </context>
 </TS>

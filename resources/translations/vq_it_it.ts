@@ -1001,5 +1001,9 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
         <source>未能记住密码：密钥环未能保存</source>
         <translation>Impossibile ricordare la password: il portachiavi non l'ha salvata</translation>
     </message>
+    <message>
+        <source>固件下载失败，将在下次检查时重试</source>
+        <translation>Il download del firmware non è riuscito; verrà ritentato al prossimo controllo</translation>
+    </message>
 </context>
 </TS>

@@ -1001,5 +1001,9 @@
         <source>未能记住密码：密钥环未能保存</source>
         <translation>パスワードを記憶できませんでした：キーリングが保存しませんでした</translation>
     </message>
+    <message>
+        <source>固件下载失败，将在下次检查时重试</source>
+        <translation>ファームウェアのダウンロードに失敗しました。次回の確認時に再試行します</translation>
+    </message>
 </context>
 </TS>

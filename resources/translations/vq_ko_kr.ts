@@ -1001,5 +1001,9 @@
         <source>未能记住密码：密钥环未能保存</source>
         <translation>비밀번호를 기억할 수 없습니다: 키링이 저장하지 못했습니다</translation>
     </message>
+    <message>
+        <source>固件下载失败，将在下次检查时重试</source>
+        <translation>펌웨어 다운로드에 실패했습니다. 다음 확인 때 다시 시도합니다</translation>
+    </message>
 </context>
 </TS>

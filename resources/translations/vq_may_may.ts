@@ -1001,5 +1001,9 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
         <source>未能记住密码：密钥环未能保存</source>
         <translation>Kata laluan tidak dapat diingati: keyring tidak menyimpannya</translation>
     </message>
+    <message>
+        <source>固件下载失败，将在下次检查时重试</source>
+        <translation>Muat turun perisian tegar gagal; akan dicuba semula pada semakan seterusnya</translation>
+    </message>
 </context>
 </TS>

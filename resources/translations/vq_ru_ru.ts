@@ -1001,5 +1001,9 @@
         <source>未能记住密码：密钥环未能保存</source>
         <translation>Не удалось запомнить пароль: связка ключей его не сохранила</translation>
     </message>
+    <message>
+        <source>固件下载失败，将在下次检查时重试</source>
+        <translation>Не удалось загрузить прошивку; попытка повторится при следующей проверке</translation>
+    </message>
 </context>
 </TS>

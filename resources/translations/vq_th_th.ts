@@ -1001,5 +1001,9 @@
         <source>未能记住密码：密钥环未能保存</source>
         <translation>ไม่สามารถจดจำรหัสผ่านได้: พวงกุญแจไม่ได้บันทึกไว้</translation>
     </message>
+    <message>
+        <source>固件下载失败，将在下次检查时重试</source>
+        <translation>ดาวน์โหลดเฟิร์มแวร์ไม่สำเร็จ จะลองอีกครั้งในการตรวจสอบครั้งถัดไป</translation>
+    </message>
 </context>
 </TS>

@@ -1001,5 +1001,9 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
         <source>未能记住密码：密钥环未能保存</source>
         <translation>Parola hatırlanamadı: anahtarlık parolayı kaydetmedi</translation>
     </message>
+    <message>
+        <source>固件下载失败，将在下次检查时重试</source>
+        <translation>Donanım yazılımı indirilemedi; bir sonraki denetimde yeniden denenecek</translation>
+    </message>
 </context>
 </TS>

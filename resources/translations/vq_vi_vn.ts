@@ -1001,5 +1001,9 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
         <source>未能记住密码：密钥环未能保存</source>
         <translation>Không thể ghi nhớ mật khẩu: keyring không lưu được</translation>
     </message>
+    <message>
+        <source>固件下载失败，将在下次检查时重试</source>
+        <translation>Tải xuống firmware thất bại; sẽ thử lại ở lần kiểm tra tiếp theo</translation>
+    </message>
 </context>
 </TS>

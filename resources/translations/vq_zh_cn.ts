@@ -1001,5 +1001,9 @@
         <source>未能记住密码：密钥环未能保存</source>
         <translation>未能记住密码：密钥环未能保存</translation>
     </message>
+    <message>
+        <source>固件下载失败，将在下次检查时重试</source>
+        <translation>固件下载失败，将在下次检查时重试</translation>
+    </message>
 </context>
 </TS>

@@ -6,7 +6,9 @@
 #include "VQFirmwareFile.h"
 #include "VQHttpRequestManager.h"
 #include "VQNotificationNames.h"
+#include "QRNLocalizedString.h"
 #include "VQOTAUpdateScene.h"
+#include "VQPopupWindowTool.h"
 #include "VQToolManager.h"
 #include "VQUserInfoData.h"
 
@@ -168,7 +170,7 @@ void VQOTAUpdateManager::startDownload(Kind kind, const QString& productCode, co
         return;
     }
     if (d.destination.isEmpty()) {
-        finishDownload(kind, QStringLiteral("no Documents folder"));
+        finishDownload(kind, QStringLiteral("no Documents folder"), false);
         return;
     }
     d.file = std::make_unique<QTemporaryFile>(d.destination + QStringLiteral(".part-XXXXXX"));
@@ -179,6 +181,7 @@ void VQOTAUpdateManager::startDownload(Kind kind, const QString& productCode, co
 
     QNetworkRequest request(url);
     request.setTransferTimeout(kDownloadStallTimeoutMs);
+    request.setMaximumRedirectsAllowed(VQHttpRequestManager::kMaxRedirects);
     QNetworkReply* reply = network().get(request);
     d.reply = reply;
     connect(reply, &QNetworkReply::readyRead, this, [this, kind] { readAvailable(kind); });
@@ -279,15 +282,21 @@ void VQOTAUpdateManager::downloadChecked(Kind kind, VQFirmwareFile::ParseResult 
     finishDownload(kind, QString());
 }
 
-void VQOTAUpdateManager::finishDownload(Kind kind, QString failure)
+void VQOTAUpdateManager::finishDownload(Kind kind, QString failure, bool tellUser)
 {
     std::unique_ptr<Download> done = std::move(m_downloads[slot(kind)]);
     if (done && done->reply) {
         done->reply->disconnect(this);
         done->reply->deleteLater();
     }
-    if (!failure.isEmpty())
+    if (!failure.isEmpty()) {
         VQLogWarn(QStringLiteral("%1 firmware download failed: %2").arg(kindText(kind), failure));
+        // A newer version was offered but is not here: the user hears it (not "up to date"), and
+        // the next offer downloads it again.
+        if (tellUser)
+            VQPopupWindowTool::sharedInstance().showTipMessage(
+                QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(kDownloadFailedText)), QStringLiteral("error_icon"));
+    }
     done.reset(); // removes the temporary file unless it was moved into place
     NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUpdateOTAStatusNotification));
 }

@@ -45,6 +45,8 @@ public:
     static constexpr char kFileNameField[] = "fileName";
     static constexpr char kUrlField[] = "url";
 
+    // UI string (key of QRNLocalizedString): a download of an offered file failed.
+    static constexpr char kDownloadFailedText[] = "固件下载失败，将在下次检查时重试";
     // A download larger than this is abandoned (a firmware file is far smaller).
     static constexpr qint64 kMaxDownloadBytes = 16 * 1024 * 1024;
     // A download that receives nothing for this long is abandoned.
@@ -98,8 +100,9 @@ private:
     void downloadFinished(Kind kind);
     // The complete download was read back and checked (on a worker thread): keeps it or not.
     void downloadChecked(Kind kind, VQFirmwareFile::ParseResult parsed);
-    // Ends the download of the kind: logs the failure (when failed) and posts the status.
-    void finishDownload(Kind kind, QString failure);
+    // Ends the download of the kind: logs the failure (when failed, and tells the user unless
+    // tellUser is false) and posts the status.
+    void finishDownload(Kind kind, QString failure, bool tellUser = true);
     static QString storageKey(Kind kind, const QString& productCode);
     static QString versionKey(Kind kind, const QString& productCode);
     static QString storedPath(Kind kind);

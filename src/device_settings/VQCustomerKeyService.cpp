@@ -482,6 +482,7 @@ void VQCustomerKeyService::showProductImage()
         m_network = new QNetworkAccessManager(this);
     QNetworkRequest request{url};
     request.setTransferTimeout(kImageTimeoutMs);
+    request.setMaximumRedirectsAllowed(VQHttpRequestManager::kMaxRedirects);
     // A redirect may go from http to https, never to another scheme or down to http.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     QNetworkReply* reply = m_network->get(request);

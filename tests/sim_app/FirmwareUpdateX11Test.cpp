@@ -405,7 +405,8 @@ TEST(SimulatedProgram, FirmwareUpdatePaths)
         // A download ended brings the buttons, whole or not.
         ASSERT_TRUE(session.freshDownload(path.receiver, !path.cutDownload));
         if (path.cutDownload) {
-            // Nothing stored: nothing offered.
+            // Nothing stored: nothing offered, and the user is told the offer did not arrive.
+            EXPECT_TRUE(session.waitForTip(0, QStringLiteral("固件下载失败，将在下次检查时重试")));
             EXPECT_TRUE(session.storedFile(false).isEmpty());
             EXPECT_TRUE(titled(session.page(), kDeviceButton).isEmpty());
             continue;
