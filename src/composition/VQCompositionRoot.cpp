@@ -62,14 +62,7 @@ VQCompositionRoot::VQCompositionRoot(QElapsedTimer startClock)
 
     vq::installCrashHandlers(vq::defaultCrashDirectory());
     mm::setupLogging(mm::defaultLogDirectory());
-}
 
-VQCompositionRoot::~VQCompositionRoot() = default;
-
-void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
-{
-    if (m_delegate || m_exitCode >= 0)
-        return;
     m_instance = std::make_unique<VQSingleInstance>(VQSingleInstance::defaultDirectory(), VQSingleInstance::defaultName());
     switch (m_instance->claim()) {
     case VQSingleInstance::Role::Primary:
@@ -85,9 +78,17 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
         m_exitCode = 1;
         return;
     case VQSingleInstance::Role::Failed:
-        VQLogWarn(QStringLiteral("A second start cannot be told apart: %1").arg(m_instance->errorString()));
+        VQLogWarn(QStringLiteral("Running without the one-program check: %1").arg(m_instance->errorString()));
         break;
     }
+}
+
+VQCompositionRoot::~VQCompositionRoot() = default;
+
+void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
+{
+    if (m_delegate || m_exitCode >= 0)
+        return;
     HidTransport::setInstance(&hid);
     BleCentral::setInstance(&ble);
 

@@ -16,9 +16,10 @@ class VQSingleInstance;
 // the libraries above src/app, registers their pages, turns SIGTERM, SIGINT and SIGHUP into the
 // quit sequence, and logs "ready in N ms" when the first face is on the screen.
 //
-// One program runs per user session and settings folder (VQSingleInstance): a later start asks
-// the running one to show itself (its main window, or its guide without a device) and its
-// compose() wires nothing; exec() then returns 0 at once.
+// One program runs per user session and settings folder (VQSingleInstance): made in a later
+// start, the root asks the running one to show itself (its main window, or its guide without a
+// device) and handedOver() is true; main() then builds nothing more, compose() wires nothing and
+// exec() returns 0 at once.
 //
 // The shipped program hands in hidapi and Qt Bluetooth; the simulated-device program of the
 // tests hands in simulated devices. Nothing else differs between them.
@@ -40,7 +41,7 @@ public:
     // the platform layer again. Returns the exit code: 0 at once after a hand-over to the
     // running program, 1 when a running program did not answer.
     int exec();
-    // True when compose() found the program running already.
+    // True when the program was found running already (or not answering: exec() returns 1).
     bool handedOver() const { return m_exitCode >= 0; }
 
     // The delegate made by compose(); nullptr before.

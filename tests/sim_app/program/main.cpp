@@ -41,6 +41,9 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    if (root.handedOver())
+        return root.exec();
+
     SimulatedUsbPort usb;
     SimulatedBleMouse ble;
     SimulatedDeviceControl controller(usb, ble);
