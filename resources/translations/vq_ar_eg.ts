@@ -842,6 +842,18 @@
         <translation>تم إلغاء التحديث</translation>
     </message>
     <message>
+        <source>固件升级中，退出将中断升级。</source>
+        <translation>تحديث البرنامج الثابت قيد التشغيل. الخروج يوقف التحديث.</translation>
+    </message>
+    <message>
+        <source>继续升级</source>
+        <translation>متابعة التحديث</translation>
+    </message>
+    <message>
+        <source>取消升级并退出</source>
+        <translation>إلغاء التحديث والخروج</translation>
+    </message>
+    <message>
         <source>鼠标</source>
         <translation>الفأرة</translation>
     </message>

@@ -842,6 +842,18 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
         <translation>Update abgebrochen</translation>
     </message>
     <message>
+        <source>固件升级中，退出将中断升级。</source>
+        <translation>Ein Firmware-Update läuft. Beenden bricht es ab.</translation>
+    </message>
+    <message>
+        <source>继续升级</source>
+        <translation>Update fortsetzen</translation>
+    </message>
+    <message>
+        <source>取消升级并退出</source>
+        <translation>Update abbrechen und beenden</translation>
+    </message>
+    <message>
         <source>鼠标</source>
         <translation>Maus</translation>
     </message>

@@ -842,6 +842,18 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
         <translation>Update cancelled</translation>
     </message>
     <message>
+        <source>固件升级中，退出将中断升级。</source>
+        <translation>A firmware update is running. Quitting stops it.</translation>
+    </message>
+    <message>
+        <source>继续升级</source>
+        <translation>Keep updating</translation>
+    </message>
+    <message>
+        <source>取消升级并退出</source>
+        <translation>Cancel update and quit</translation>
+    </message>
+    <message>
         <source>鼠标</source>
         <translation>Mouse</translation>
     </message>

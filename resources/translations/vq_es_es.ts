@@ -842,6 +842,18 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
         <translation>Actualización cancelada</translation>
     </message>
     <message>
+        <source>固件升级中，退出将中断升级。</source>
+        <translation>Hay una actualización de firmware en curso. Salir la detiene.</translation>
+    </message>
+    <message>
+        <source>继续升级</source>
+        <translation>Seguir actualizando</translation>
+    </message>
+    <message>
+        <source>取消升级并退出</source>
+        <translation>Cancelar y salir</translation>
+    </message>
+    <message>
         <source>鼠标</source>
         <translation>Ratón</translation>
     </message>

@@ -842,6 +842,18 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
         <translation>Kinansela ang update</translation>
     </message>
     <message>
+        <source>固件升级中，退出将中断升级。</source>
+        <translation>May tumatakbong firmware update. Ititigil ito kapag umalis.</translation>
+    </message>
+    <message>
+        <source>继续升级</source>
+        <translation>Ituloy ang update</translation>
+    </message>
+    <message>
+        <source>取消升级并退出</source>
+        <translation>Kanselahin at umalis</translation>
+    </message>
+    <message>
         <source>鼠标</source>
         <translation>Mouse</translation>
     </message>

@@ -842,6 +842,18 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
         <translation>Mise à jour annulée</translation>
     </message>
     <message>
+        <source>固件升级中，退出将中断升级。</source>
+        <translation>Une mise à jour du micrologiciel est en cours. Quitter l'interrompt.</translation>
+    </message>
+    <message>
+        <source>继续升级</source>
+        <translation>Continuer la mise à jour</translation>
+    </message>
+    <message>
+        <source>取消升级并退出</source>
+        <translation>Annuler et quitter</translation>
+    </message>
+    <message>
         <source>鼠标</source>
         <translation>Souris</translation>
     </message>

@@ -842,6 +842,18 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
         <translation>Pembaruan dibatalkan</translation>
     </message>
     <message>
+        <source>固件升级中，退出将中断升级。</source>
+        <translation>Pembaruan firmware sedang berjalan. Keluar akan menghentikannya.</translation>
+    </message>
+    <message>
+        <source>继续升级</source>
+        <translation>Lanjutkan pembaruan</translation>
+    </message>
+    <message>
+        <source>取消升级并退出</source>
+        <translation>Batalkan dan keluar</translation>
+    </message>
+    <message>
         <source>鼠标</source>
         <translation>Mouse</translation>
     </message>

@@ -842,6 +842,18 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
         <translation>Aggiornamento annullato</translation>
     </message>
     <message>
+        <source>固件升级中，退出将中断升级。</source>
+        <translation>È in corso un aggiornamento del firmware. Uscire lo interrompe.</translation>
+    </message>
+    <message>
+        <source>继续升级</source>
+        <translation>Continua l'aggiornamento</translation>
+    </message>
+    <message>
+        <source>取消升级并退出</source>
+        <translation>Annulla ed esci</translation>
+    </message>
+    <message>
         <source>鼠标</source>
         <translation>Mouse</translation>
     </message>

@@ -842,6 +842,18 @@
         <translation>更新をキャンセルしました</translation>
     </message>
     <message>
+        <source>固件升级中，退出将中断升级。</source>
+        <translation>ファームウェアを更新中です。終了すると更新が中断されます。</translation>
+    </message>
+    <message>
+        <source>继续升级</source>
+        <translation>更新を続ける</translation>
+    </message>
+    <message>
+        <source>取消升级并退出</source>
+        <translation>更新を中止して終了</translation>
+    </message>
+    <message>
         <source>鼠标</source>
         <translation>マウス</translation>
     </message>

@@ -842,6 +842,18 @@
         <translation>업데이트 취소됨</translation>
     </message>
     <message>
+        <source>固件升级中，退出将中断升级。</source>
+        <translation>펌웨어 업데이트 중입니다. 종료하면 업데이트가 중단됩니다.</translation>
+    </message>
+    <message>
+        <source>继续升级</source>
+        <translation>업데이트 계속</translation>
+    </message>
+    <message>
+        <source>取消升级并退出</source>
+        <translation>업데이트 취소 후 종료</translation>
+    </message>
+    <message>
         <source>鼠标</source>
         <translation>마우스</translation>
     </message>

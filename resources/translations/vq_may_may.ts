@@ -842,6 +842,18 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
         <translation>Kemas kini dibatalkan</translation>
     </message>
     <message>
+        <source>固件升级中，退出将中断升级。</source>
+        <translation>Kemas kini perisian tegar sedang berjalan. Keluar akan menghentikannya.</translation>
+    </message>
+    <message>
+        <source>继续升级</source>
+        <translation>Teruskan kemas kini</translation>
+    </message>
+    <message>
+        <source>取消升级并退出</source>
+        <translation>Batal dan keluar</translation>
+    </message>
+    <message>
         <source>鼠标</source>
         <translation>Tetikus</translation>
     </message>

@@ -842,6 +842,18 @@
         <translation>Обновление отменено</translation>
     </message>
     <message>
+        <source>固件升级中，退出将中断升级。</source>
+        <translation>Идёт обновление прошивки. Выход прервёт его.</translation>
+    </message>
+    <message>
+        <source>继续升级</source>
+        <translation>Продолжить обновление</translation>
+    </message>
+    <message>
+        <source>取消升级并退出</source>
+        <translation>Отменить и выйти</translation>
+    </message>
+    <message>
         <source>鼠标</source>
         <translation>Мышь</translation>
     </message>

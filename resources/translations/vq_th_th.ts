@@ -842,6 +842,18 @@
         <translation>ยกเลิกการอัปเดตแล้ว</translation>
     </message>
     <message>
+        <source>固件升级中，退出将中断升级。</source>
+        <translation>กำลังอัปเดตเฟิร์มแวร์ การออกจะหยุดการอัปเดต</translation>
+    </message>
+    <message>
+        <source>继续升级</source>
+        <translation>อัปเดตต่อ</translation>
+    </message>
+    <message>
+        <source>取消升级并退出</source>
+        <translation>ยกเลิกและออก</translation>
+    </message>
+    <message>
         <source>鼠标</source>
         <translation>เมาส์</translation>
     </message>

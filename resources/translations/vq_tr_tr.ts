@@ -842,6 +842,18 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
         <translation>Güncelleme iptal edildi</translation>
     </message>
     <message>
+        <source>固件升级中，退出将中断升级。</source>
+        <translation>Bir bellenim güncellemesi sürüyor. Çıkmak onu durdurur.</translation>
+    </message>
+    <message>
+        <source>继续升级</source>
+        <translation>Güncellemeye devam et</translation>
+    </message>
+    <message>
+        <source>取消升级并退出</source>
+        <translation>İptal et ve çık</translation>
+    </message>
+    <message>
         <source>鼠标</source>
         <translation>Fare</translation>
     </message>

@@ -842,6 +842,18 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
         <translation>Đã hủy cập nhật</translation>
     </message>
     <message>
+        <source>固件升级中，退出将中断升级。</source>
+        <translation>Đang cập nhật firmware. Thoát sẽ dừng cập nhật.</translation>
+    </message>
+    <message>
+        <source>继续升级</source>
+        <translation>Tiếp tục cập nhật</translation>
+    </message>
+    <message>
+        <source>取消升级并退出</source>
+        <translation>Hủy cập nhật và thoát</translation>
+    </message>
+    <message>
         <source>鼠标</source>
         <translation>Chuột</translation>
     </message>

@@ -842,6 +842,18 @@
         <translation>升级取消</translation>
     </message>
     <message>
+        <source>固件升级中，退出将中断升级。</source>
+        <translation>固件升级中，退出将中断升级。</translation>
+    </message>
+    <message>
+        <source>继续升级</source>
+        <translation>继续升级</translation>
+    </message>
+    <message>
+        <source>取消升级并退出</source>
+        <translation>取消升级并退出</translation>
+    </message>
+    <message>
         <source>鼠标</source>
         <translation>鼠标</translation>
     </message>

@@ -842,6 +842,18 @@
         <translation>升級取消</translation>
     </message>
     <message>
+        <source>固件升级中，退出将中断升级。</source>
+        <translation>韌體升級中，退出將中斷升級。</translation>
+    </message>
+    <message>
+        <source>继续升级</source>
+        <translation>繼續升級</translation>
+    </message>
+    <message>
+        <source>取消升级并退出</source>
+        <translation>取消升級並退出</translation>
+    </message>
+    <message>
         <source>鼠标</source>
         <translation>滑鼠</translation>
     </message>

@@ -181,19 +181,30 @@ VQAIWebHost::VQAIWebHost()
     m_window->resize(1100, 760);
     auto* layout = new QVBoxLayout(m_window);
     layout->setContentsMargins(0, 1, 0, 0);
+    // The host lives as long as the program: its page and profile go while the application
+    // object still exists, before the engine shuts down and finds a profile with a live page.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &VQAIWebHost::releasePage);
 }
 
 VQAIWebHost::~VQAIWebHost()
 {
-    // Tearing the profile down ends its downloads; nobody is told any more.
     m_handlers = Handlers();
+    releasePage();
+    delete m_window.data();
+}
+
+void VQAIWebHost::releasePage()
+{
+    // Tearing the profile down ends its downloads; nobody is told any more.
     if (m_profile)
         m_profile->disconnect(this);
-    // The page goes before its profile (the engine requires it), then the window.
+    // The page goes before its profile (the engine requires it).
     delete m_view;
+    m_view = nullptr;
     delete m_page;
+    m_page = nullptr;
     delete m_profile;
-    delete m_window.data();
+    m_profile = nullptr;
 }
 
 void VQAIWebHost::setHandlers(Handlers handlers)

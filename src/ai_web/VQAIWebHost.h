@@ -65,6 +65,8 @@ public:
 
 private:
     void createPage();
+    // Deletes the view, the page and then its profile; a later load() makes them again.
+    void releasePage();
     void log(const QString& line) const;
     void flushScripts();
     void onDownloadRequested(QWebEngineDownloadRequest* download);

@@ -219,10 +219,11 @@ void AppDelegate::configUI()
     });
     m_guide = std::make_unique<VQGuidePopover>();
     connect(m_guide.get(), &VQGuidePopover::permissionsClicked, this, [this] { authorityManagementWindowController()->showWindow(); });
-    connect(m_guide.get(), &VQGuidePopover::quitClicked, this, &AppDelegate::quit);
+    connect(m_guide.get(), &VQGuidePopover::quitClicked, this, [this] { quit(); });
     connect(m_guide.get(), &VQGuidePopover::firstPainted, this, &AppDelegate::markReady);
 
-    VQPopupWindowTool::sharedInstance().setMainWindow(m_mainWindow.get());
+    VQPopupWindowTool::sharedInstance().setMainWindow(m_mainWindow.get(), [this] { return canPutAwayMainWindow(); });
+    m_mainWindow->installEventFilter(this);
     VQToolManager::setErrorPresenter([this](const QString& message, const QString& detail) {
         auto* alert = new QMessageBox(m_mainWindow.get());
         alert->setAttribute(Qt::WA_DeleteOnClose);
@@ -252,7 +253,7 @@ void AppDelegate::configUI()
     connect(m_statusItem, &VQStatusItem::openMainWindowTriggered, this, &AppDelegate::openApp);
     connect(m_statusItem, &VQStatusItem::showGuideTriggered, this, [this] { showGuide(true); });
     connect(m_statusItem, &VQStatusItem::permissionsTriggered, this, [this] { authorityManagementWindowController()->showWindow(); });
-    connect(m_statusItem, &VQStatusItem::quitTriggered, this, &AppDelegate::quit);
+    connect(m_statusItem, &VQStatusItem::quitTriggered, this, [this] { quit(); });
     if (!m_statusItem->isTrayAvailable())
         VQLogInfo(QStringLiteral("No system tray found; the guide and the main window stand in for the status item"));
 
@@ -372,9 +373,44 @@ void AppDelegate::openApp()
         m_guide->hide();
     if (!m_mainWindow->isVisible())
         m_mainWindow->centerOnScreen();
-    m_mainWindow->show();
+    if (m_mainWindow->isMinimized())
+        m_mainWindow->showNormal();
+    else
+        m_mainWindow->show();
     m_mainWindow->raise();
     m_mainWindow->activateWindow();
+}
+
+void AppDelegate::reopen()
+{
+    if (!m_uiConfigured || m_quitting)
+        return;
+    if (VQUserInfoData::sharedInstance().isConnect())
+        openApp();
+    else
+        showGuide(true);
+}
+
+bool AppDelegate::canPutAwayMainWindow() const
+{
+    return m_statusItem != nullptr && m_statusItem->isShown();
+}
+
+void AppDelegate::putAwayMainWindow()
+{
+    if (m_mainWindow && canPutAwayMainWindow())
+        m_mainWindow->hide();
+}
+
+bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
+{
+    // Without a tray nothing would bring a closed main window back: it goes to the taskbar.
+    if (watched == m_mainWindow.get() && event->type() == QEvent::Close && !m_quitting && !canPutAwayMainWindow()) {
+        event->ignore();
+        m_mainWindow->showMinimized();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void AppDelegate::showGuide(bool activate)
@@ -558,11 +594,53 @@ void AppDelegate::updateElectricInfo()
 // ---------------------------------------------------------------------------------------------
 // Quit
 
-void AppDelegate::quit()
+void AppDelegate::quit(bool askUser)
+{
+    if (m_quitting)
+        return;
+    const bool transferRunning = m_hooks.firmwareTransferRunning && m_hooks.firmwareTransferRunning();
+    if (askUser && transferRunning) {
+        if (m_quitQuestion) {
+            m_quitQuestion->raise();
+            m_quitQuestion->activateWindow();
+            return;
+        }
+        VQLogInfo(QStringLiteral("Quit asked during a firmware transfer: asking the user"));
+        auto* question = new QMessageBox;
+        question->setAttribute(Qt::WA_DeleteOnClose);
+        question->setIcon(QMessageBox::Warning);
+        question->setWindowTitle(QString::fromLatin1(VQMainWindow::kWindowTitle));
+        question->setText(tr8(kQuitDuringUpdateText));
+        QPushButton* keep = question->addButton(tr8(kKeepUpdatingText), QMessageBox::RejectRole);
+        QPushButton* cancel = question->addButton(tr8(kCancelUpdateAndQuitText), QMessageBox::DestructiveRole);
+        question->setDefaultButton(keep);
+        question->setEscapeButton(keep);
+        connect(question, &QMessageBox::finished, this, [this, question, cancel] {
+            if (question->clickedButton() == cancel) {
+                VQLogInfo(QStringLiteral("Quit during a firmware transfer: the transfer is cancelled"));
+                runQuitSequence();
+            } else {
+                VQLogInfo(QStringLiteral("Quit during a firmware transfer: the transfer goes on"));
+            }
+        });
+        m_quitQuestion = question;
+        question->open();
+        question->raise();
+        question->activateWindow();
+        return;
+    }
+    runQuitSequence();
+}
+
+void AppDelegate::runQuitSequence()
 {
     if (m_quitting)
         return;
     m_quitting = true;
+    if (m_quitQuestion) {
+        m_quitQuestion->disconnect(this);
+        m_quitQuestion->close();
+    }
     VQLogInfo(QStringLiteral("Quitting"));
     if (m_mainWindow)
         m_mainWindow->hide();
@@ -585,8 +663,9 @@ void AppDelegate::quit()
             QTimer::singleShot(0, self.data(), &AppDelegate::finishQuit);
         }
     };
-    for (const QuitStep* step : { &m_hooks.enableDeviceWebPopup, &m_hooks.takeLaserPenOffline }) {
-        if (!*step)
+    const bool transferRunning = m_hooks.firmwareTransferRunning && m_hooks.firmwareTransferRunning();
+    for (const QuitStep* step : { &m_hooks.cancelFirmwareTransfer, &m_hooks.enableDeviceWebPopup, &m_hooks.takeLaserPenOffline }) {
+        if (!*step || (step == &m_hooks.cancelFirmwareTransfer && !transferRunning))
             continue;
         ++m_pendingQuitSteps;
         auto called = std::make_shared<bool>(false);

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QList>
+#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -74,6 +75,10 @@ public:
     static constexpr char kSettingsRecoveredDetailText[] = "原设置文件已另存为：";
     static constexpr char kSettingsNotSavedText[] = "设置无法保存，更改将在下次启动时丢失";
     static constexpr char kSettingsNotSavedDetailText[] = "无法写入：";
+    // The question asked when the user quits during a firmware transfer, and its answers.
+    static constexpr char kQuitDuringUpdateText[] = "固件升级中，退出将中断升级。";
+    static constexpr char kKeepUpdatingText[] = "继续升级";
+    static constexpr char kCancelUpdateAndQuitText[] = "取消升级并退出";
 
     using PageFactory = std::function<VQBaseViewController*()>;
     // Called after the page was selected (the my-device page fetches the user's information).
@@ -96,6 +101,10 @@ public:
         // The quit sequence: the device shows its web pop-up again; a laser pen goes offline.
         QuitStep enableDeviceWebPopup;
         QuitStep takeLaserPenOffline;
+        // A firmware transfer runs: quitting asks the user first, and the transfer is cancelled
+        // as the first quit step (done once the device confirmed the cancel or it timed out).
+        std::function<bool()> firmwareTransferRunning;
+        QuitStep cancelFirmwareTransfer;
     };
 
     explicit AppDelegate(QObject* parent = nullptr);
@@ -120,8 +129,12 @@ public:
     bool isReady() const { return m_ready; }
 
     // The quit sequence: hides the windows, runs the quit steps and ends the event loop when
-    // they are done, at the latest kQuitDeadlineMs later. Further calls do nothing.
-    void quit();
+    // they are done, at the latest kQuitDeadlineMs later. Further calls do nothing. During a
+    // firmware transfer the user is asked first (askUser; a signal from the session does not
+    // ask): the transfer goes on and nothing quits, or the sequence runs with its cancel.
+    void quit(bool askUser = true);
+    // The question of a quit during a firmware transfer, while it is open.
+    QMessageBox* quitQuestion() const { return m_quitQuestion; }
     bool isQuitting() const { return m_quitting; }
     // What ends the program; QCoreApplication::quit() unless replaced.
     void setTerminator(std::function<void()> terminator) { m_terminator = std::move(terminator); }
@@ -135,9 +148,17 @@ public:
     AuthorityManagementWindowController* authorityManagementWindowController();
     VQPermissionChecker* permissionChecker() const { return m_permissionChecker; }
 
-    // Activates the program and shows the main window centred; orders it out again when no
-    // device is connected.
+    // Activates the program and shows the main window centred (restored when minimised);
+    // orders it out again when no device is connected.
     void openApp();
+    // The program was started again: the main window while a device is connected, else the guide.
+    void reopen();
+    // True when the main window may be put away for a floating window in front of it (a tip,
+    // the translation of the selection icon): only the status item can bring it back, so not
+    // where the desktop has no tray. Without a tray the window's close button minimises it.
+    bool canPutAwayMainWindow() const;
+    // Hides the main window when canPutAwayMainWindow().
+    void putAwayMainWindow();
     // Shows the guide (next to the tray icon where there is one).
     void showGuide(bool activate = true);
 
@@ -187,6 +208,9 @@ Q_SIGNALS:
     // A face is on the screen for the first time after start-up.
     void ready();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct PageEntry {
         PageFactory factory;
@@ -205,6 +229,7 @@ private:
     bool hasPage(int tag) const;
     void connectionChanged();
     void markReady();
+    void runQuitSequence();
     void finishQuit();
     static void runHook(const std::function<void()>& hook, const char* name);
 
@@ -227,6 +252,7 @@ private:
     bool m_quitting = false;
     bool m_quitFinished = false;
     int m_pendingQuitSteps = 0;
+    QPointer<QMessageBox> m_quitQuestion;
     QTimer m_quitDeadline;
     QElapsedTimer m_quitClock;
     std::function<void()> m_terminator;

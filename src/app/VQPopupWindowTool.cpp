@@ -31,6 +31,7 @@ void VQPopupWindowTool::resetForTests()
     tool.m_speechPopup = nullptr;
     tool.m_translateWindow = nullptr;
     tool.m_mainWindow = nullptr;
+    tool.m_mayPutAwayMainWindow = {};
     tool.m_isLast = false;
     tool.m_isScreenshotsOCR = false;
     tool.m_loggedNoSpeechPopup = false;
@@ -47,9 +48,10 @@ void VQPopupWindowTool::setTranslateWindowFactory(TranslateWindowFactory factory
     m_translateFactory = std::move(factory);
 }
 
-void VQPopupWindowTool::setMainWindow(QWidget* window)
+void VQPopupWindowTool::setMainWindow(QWidget* window, std::function<bool()> mayPutAway)
 {
     m_mainWindow = window;
+    m_mayPutAwayMainWindow = std::move(mayPutAway);
 }
 
 // Tip window ---------------------------------------------------------------------------------
@@ -69,7 +71,8 @@ VQTipWindow* VQPopupWindowTool::tipWindow()
 void VQPopupWindowTool::showTipOnMain(const QString& text, const QString& imageName)
 {
     // An active main window is put away first, so the tip stands alone in front.
-    if (m_mainWindow && m_mainWindow->isVisible() && m_mainWindow->isActiveWindow())
+    if (m_mainWindow && m_mainWindow->isVisible() && m_mainWindow->isActiveWindow()
+        && (!m_mayPutAwayMainWindow || m_mayPutAwayMainWindow()))
         m_mainWindow->hide();
     const QPixmap image = imageName.isEmpty()
         ? QPixmap()

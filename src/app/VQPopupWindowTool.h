@@ -36,8 +36,9 @@ public:
     // True once a speech popup factory is installed.
     bool hasSpeechPopupFactory() const { return static_cast<bool>(m_speechFactory); }
     void setTranslateWindowFactory(TranslateWindowFactory factory);
-    // The main window: a tip hides it when it is the active window.
-    void setMainWindow(QWidget* window);
+    // The main window: a tip hides it when it is the active window and mayPutAway (when given)
+    // allows it, that is when something else can bring the window back.
+    void setMainWindow(QWidget* window, std::function<bool()> mayPutAway = {});
 
     // Tip window: shows the image (a resource name such as "success_icon", "error_icon",
     // "info_icon") and the text, without taking the focus, for 2.0 s.
@@ -90,6 +91,7 @@ private:
     VQTipWindow* m_tipWindow = nullptr;
     QTimer* m_dismissTimer = nullptr;
     QPointer<QWidget> m_mainWindow;
+    std::function<bool()> m_mayPutAwayMainWindow;
     std::atomic<bool> m_isLast { false };
     std::atomic<bool> m_isScreenshotsOCR { false };
     bool m_loggedNoSpeechPopup = false;

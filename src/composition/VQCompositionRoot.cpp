@@ -31,6 +31,11 @@
 #include "VQLaserPenSetup.h"
 #include "VQMouseCommandManager.h"
 #include "VQQuitSignalWatcher.h"
+#include "VQSingleInstance.h"
+#include "NotificationCenter.h"
+#include "VQNotificationNames.h"
+#include "VQOTATransfer.h"
+#include "VQLaserPenManager.h"
 #include "VQSelectionMonitor.h"
 #include "PersonalitySettingViewController.h"
 #include "SmartSettingViewController.h"
@@ -46,6 +51,8 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QTimer>
+
+#include <cstdio>
 
 VQCompositionRoot::VQCompositionRoot(QElapsedTimer startClock)
     : m_startClock(startClock)
@@ -69,6 +76,25 @@ VQCompositionRoot::VQCompositionRoot(QElapsedTimer startClock)
     }
     vq::installCrashHandlers(vq::defaultCrashDirectory());
     mm::setupLogging(mm::defaultLogDirectory());
+
+    m_instance = std::make_unique<VQSingleInstance>(VQSingleInstance::defaultDirectory(), VQSingleInstance::defaultName());
+    switch (m_instance->claim()) {
+    case VQSingleInstance::Role::Primary:
+        break;
+    case VQSingleInstance::Role::HandedOver:
+        VQLogInfo(QStringLiteral("The program runs already: it was asked to show itself"));
+        m_exitCode = 0;
+        return;
+    case VQSingleInstance::Role::NoAnswer:
+        VQLogError(QStringLiteral("The program runs already but does not answer: %1").arg(m_instance->errorString()));
+        std::fprintf(stderr, "corvane-companion: already running, but it does not answer (%s)\n",
+                     qPrintable(m_instance->errorString()));
+        m_exitCode = 1;
+        return;
+    case VQSingleInstance::Role::Failed:
+        VQLogWarn(QStringLiteral("Running without the one-program check: %1").arg(m_instance->errorString()));
+        break;
+    }
 }
 
 QString VQCompositionRoot::homeFolderProblem()
@@ -90,7 +116,7 @@ VQCompositionRoot::~VQCompositionRoot() = default;
 
 void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
 {
-    if (m_delegate)
+    if (m_delegate || m_exitCode >= 0)
         return;
     HidTransport::setInstance(&hid);
     BleCentral::setInstance(&ble);
@@ -189,8 +215,34 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
         };
     }
 
+    // Quitting leaves the device as the program found it: a running firmware transfer is
+    // cancelled (after the user agreed), and a laser pen leaves pointer mode with its laser off.
+    hooks.firmwareTransferRunning = [] { return VQOTATransfer::sharedInstance().isRunning(); };
+    hooks.cancelFirmwareTransfer = [&delegate](std::function<void()> done) {
+        // The transfer's end, whichever it is, answers the cancel.
+        auto* owner = new QObject(&delegate);
+        for (const char* name : { vq::kUpdateOTACancelNotification, vq::kUpdateOTAFailNotification, vq::kUpdateOTASuccessNotification }) {
+            NotificationCenter::defaultCenter().addObserver(owner, QString::fromLatin1(name), [owner, done](const VQNotification&) {
+                owner->deleteLater();
+                done();
+            });
+        }
+        VQOTATransfer& transfer = VQOTATransfer::sharedInstance();
+        if (transfer.target() == VQOTATransfer::Target::Device)
+            VQMouseCommandManager::sharedInstance().sendCancelOTAData();
+        else
+            VQMouseCommandManager::sharedInstance().sendCancelOTADongleData();
+    };
+    hooks.takeLaserPenOffline = [](std::function<void()> done) { VQLaserPenManager::sharedInstance().takeOffline(std::move(done)); };
+    // The device protocol has no command for the device's website pop-up, and nothing here
+    // switches it off: hooks.enableDeviceWebPopup has nothing to send and stays empty.
+
+    // A later start of the program brings its face back.
+    QObject::connect(m_instance.get(), &VQSingleInstance::showRequested, &delegate, &AppDelegate::reopen);
+
     m_quitSignals = std::make_unique<VQQuitSignalWatcher>();
-    QObject::connect(m_quitSignals.get(), &VQQuitSignalWatcher::quitRequested, &delegate, &AppDelegate::quit);
+    // The session asks the program to end: nobody is asked.
+    QObject::connect(m_quitSignals.get(), &VQQuitSignalWatcher::quitRequested, &delegate, [&delegate] { delegate.quit(false); });
     const QElapsedTimer startClock = m_startClock;
     QObject::connect(&delegate, &AppDelegate::ready, &delegate, [startClock] {
         VQLogInfo(QStringLiteral("%1 %2 ready in %3 ms")
@@ -217,6 +269,10 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
 
 int VQCompositionRoot::exec()
 {
+    if (m_exitCode >= 0) {
+        mm::flushLogs();
+        return m_exitCode;
+    }
     const int code = QApplication::exec();
     HidTransport::setInstance(nullptr);
     BleCentral::setInstance(nullptr);

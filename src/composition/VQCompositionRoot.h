@@ -9,12 +9,18 @@ class AppDelegate;
 class BleCentral;
 class HidTransport;
 class VQQuitSignalWatcher;
+class VQSingleInstance;
 
 // The program's composition root: the one place that knows every library. It gives the
 // application its identity, installs the crash handlers and logging, hands the device
 // transports it is given to the platform layer, fills the application delegate's hooks from
 // the libraries above src/app, registers their pages, turns SIGTERM, SIGINT and SIGHUP into the
 // quit sequence, and logs "ready in N ms" when the first face is on the screen.
+//
+// One program runs per user session and settings folder (VQSingleInstance): made in a later
+// start, the root asks the running one to show itself (its main window, or its guide without a
+// device) and handedOver() is true; main() then builds nothing more, compose() wires nothing and
+// exec() returns 0 at once.
 //
 // The shipped program hands in hidapi and Qt Bluetooth; the simulated-device program of the
 // tests hands in simulated devices. Nothing else differs between them.
@@ -33,8 +39,11 @@ public:
     void compose(HidTransport& hid, BleCentral& ble);
 
     // Runs the event loop until the quit sequence ends it, then takes the transports out of
-    // the platform layer again. Returns the exit code.
+    // the platform layer again. Returns the exit code: 0 at once after a hand-over to the
+    // running program, 1 when a running program did not answer.
     int exec();
+    // True when the program was found running already (or not answering: exec() returns 1).
+    bool handedOver() const { return m_exitCode >= 0; }
 
     // Why the user's home folder cannot hold the program's files ("" when it can): HOME unset or
     // empty, not an absolute path, not a folder, or not writable.
@@ -53,4 +62,6 @@ private:
     QString m_homeProblem;
     std::unique_ptr<AppDelegate> m_delegate;
     std::unique_ptr<VQQuitSignalWatcher> m_quitSignals;
+    std::unique_ptr<VQSingleInstance> m_instance;
+    int m_exitCode = -1; // set when the program must not run
 };

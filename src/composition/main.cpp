@@ -14,6 +14,9 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     VQCompositionRoot root(startClock);
+    // Started again: the running program shows itself; no device is touched here.
+    if (root.handedOver())
+        return root.exec();
     HidapiTransport hid;
     QtBleCentral ble;
     root.compose(hid, ble);

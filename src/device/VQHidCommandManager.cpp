@@ -6,6 +6,8 @@
 #include "VQOTATransfer.h"
 #include "VQUserInfoData.h"
 
+#include <QTimer>
+
 using namespace VQDeviceProtocol;
 
 VQHidCommandManager& VQHidCommandManager::sharedInstance()
@@ -115,9 +117,16 @@ void VQHidCommandManager::sendTelinkLaserPenOpenHardLaserData()
     sendPenFrame(hardLaserFrame(true), QStringLiteral("the pen's laser on"));
 }
 
-void VQHidCommandManager::sendTelinkLaserPenCloseHardLaserData()
+void VQHidCommandManager::sendTelinkLaserPenCloseHardLaserData(std::function<void(bool written)> sent)
 {
-    sendPenFrame(hardLaserFrame(false), QStringLiteral("the pen's laser off"));
+    const QByteArray frame = hardLaserFrame(false);
+    if (!sent || frame.isEmpty()) {
+        sendPenFrame(frame, QStringLiteral("the pen's laser off"));
+        if (sent)
+            QTimer::singleShot(0, this, [sent] { sent(false); });
+        return;
+    }
+    HIDDevice::sharedManager().hidRequestSendCommand(frame, [sent](bool ok, const QString&) { sent(ok); });
 }
 
 void VQHidCommandManager::sendTelinkLaserPenCountdownData(qint64 secondsLeft)

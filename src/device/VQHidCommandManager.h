@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 
+#include <functional>
+
 // The commands of the USB receiver in the frame of its chip plan, and the handling of its
 // reports (docs/device-protocol.md). Reads the receiver when it is opened and its battery every
 // kBatteryPollIntervalMs while it stays open; the commands both links share are
@@ -32,7 +34,8 @@ public:
 
     // The pen's own laser and the countdown, sent through the open receiver whatever its plan.
     void sendTelinkLaserPenOpenHardLaserData();
-    void sendTelinkLaserPenCloseHardLaserData();
+    // sent (optional): told once the report has been written (true) or could not be (false).
+    void sendTelinkLaserPenCloseHardLaserData(std::function<void(bool written)> sent = {});
     void sendTelinkLaserPenCountdownData(qint64 secondsLeft);
 
     // The receiver's own firmware transfer (docs/device-protocol.md, section 11; VQOTATransfer).

@@ -12,6 +12,7 @@
 #include "VQMouseCommandManager.h"
 #include "VQPopupWindowTool.h"
 #include "VQShortcutValidator.h"
+#include "VQUserInfoData.h"
 
 #include <QRegularExpression>
 
@@ -429,6 +430,21 @@ void VQLaserPenManager::dismissEffect()
         VQMouseCommandManager::sharedInstance().sendLaserPenQuitMouseStatusData();
     }
     VQHidCommandManager::sharedInstance().sendTelinkLaserPenCloseHardLaserData();
+}
+
+void VQLaserPenManager::takeOffline(std::function<void()> done)
+{
+    m_followUpTimer.stop();
+    const bool pen = isLaserPenReceiverOpen()
+        || (HIDDevice::sharedManager().isOpen() && VQUserInfoData::sharedInstance().isLaser());
+    if (!pen) {
+        QTimer::singleShot(0, this, [done] { done(); });
+        return;
+    }
+    VQLogInfo(QStringLiteral("Laser pen: leaving pointer mode and switching the laser off"));
+    VQMouseCommandManager::sharedInstance().sendLaserPenQuitMouseStatusData();
+    // Reports leave in order: the last one written means every one before it left too.
+    VQHidCommandManager::sharedInstance().sendTelinkLaserPenCloseHardLaserData([done](bool) { done(); });
 }
 
 void VQLaserPenManager::toggleEffect()

@@ -87,6 +87,10 @@ public:
     void effectOff();
     // Empties the pen canvas and ends the pen overlay.
     void clearDraw();
+    // The program quits: a pending follow-up is dropped, the pen leaves pointer mode and its
+    // laser goes off; done is called once the last command was written (from the event loop at
+    // once when the pen's receiver is not open).
+    void takeOffline(std::function<void()> done);
     // The pen's voice-mode key: cancels the running recognition, moves vioceMode on (1, 2, 3, 1)
     // and shows its tip.
     void switchVioceMode();

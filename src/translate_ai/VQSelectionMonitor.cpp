@@ -184,10 +184,8 @@ void VQSelectionMonitor::searchBtnClicked()
 {
     if (m_searchIcon)
         m_searchIcon->hide();
-    if (AppDelegate* delegate = AppDelegate::sharedDelegate()) {
-        if (QWidget* window = delegate->window())
-            window->hide();
-    }
+    if (AppDelegate* delegate = AppDelegate::sharedDelegate())
+        delegate->putAwayMainWindow();
     VQTranslateManager::sharedInstance().hyperTranslate();
 }
 

@@ -24,6 +24,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -92,8 +93,10 @@ void VQSnip::startSnip()
     VQUserInfoData::sharedInstance().setIsScreenshotsTranslate(true);
     if (AppDelegate* delegate = AppDelegate::sharedDelegate()) {
         QWidget* window = delegate->window();
-        if (window && window->isVisible() && !window->isActiveWindow())
+        if (window && window->isVisible() && !window->isActiveWindow()) {
             window->hide();
+            m_hiddenMainWindow = window;
+        }
     }
 
     // Every screen is frozen before any overlay shows, so no overlay is in a picture.
@@ -102,6 +105,7 @@ void VQSnip::startSnip()
         QPixmap picture = screenshot(screen);
         if (picture.isNull()) {
             VQLogError(QStringLiteral("screen capture: the screen %1 could not be read").arg(screen->name()));
+            restoreMainWindow();
             showTip(kCaptureFailedText, kInfoIconName);
             return;
         }
@@ -109,6 +113,7 @@ void VQSnip::startSnip()
     }
     if (frozen.isEmpty()) {
         VQLogError(QStringLiteral("screen capture: no screen"));
+        restoreMainWindow();
         showTip(kCaptureFailedText, kInfoIconName);
         return;
     }
@@ -250,10 +255,23 @@ void VQSnip::dismissFullWindow()
         GlobalShortcuts::instance().unregisterShortcut(m_escRegistration);
         m_escRegistration = 0;
     }
+    restoreMainWindow();
     if (wasSniping) {
         VQLogInfo(QStringLiteral("screen capture ended"));
         Q_EMIT snipDismissed();
     }
+}
+
+void VQSnip::restoreMainWindow()
+{
+    const QPointer<QWidget> window = std::exchange(m_hiddenMainWindow, nullptr);
+    // The main window shows only while a device is connected.
+    if (!window || window->isVisible() || !VQUserInfoData::sharedInstance().isConnect())
+        return;
+    const bool withoutActivating = window->testAttribute(Qt::WA_ShowWithoutActivating);
+    window->setAttribute(Qt::WA_ShowWithoutActivating, true);
+    window->show();
+    window->setAttribute(Qt::WA_ShowWithoutActivating, withoutActivating);
 }
 
 QImage VQSnip::savePictureWithPath(const QString& /*path*/) const

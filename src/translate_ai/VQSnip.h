@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPixmap>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 
 class QScreen;
@@ -19,7 +20,9 @@ class VQSnipToolView;
 // Every screen is grabbed before any overlay shows, and each overlay paints its screen's frozen
 // picture, dimmed outside the selection; the crop is cut from the picture of the screen on which
 // the mouse went down, so what the user saw at the start is what is recognised, saved or copied.
-// Coordinates are logical pixels relative to that screen's top-left corner.
+// Coordinates are logical pixels relative to that screen's top-left corner. A main window
+// that is shown but not active is put away for the capture and shown again, not activated, when
+// the capture ends.
 //
 // Main thread only.
 class VQSnip : public QObject {
@@ -84,6 +87,8 @@ Q_SIGNALS:
 
 private:
     VQSnip();
+    // Shows the main window the capture put away again, as it was: shown, not active.
+    void restoreMainWindow();
 
     QList<VQSnipFullWindow*> m_allFullWindow;
     QList<QPixmap> m_frozen; // per screen, taken at the start
@@ -95,4 +100,5 @@ private:
     bool m_isSniping = false;
     bool m_monitoring = false;
     int m_escRegistration = 0;
+    QPointer<QWidget> m_hiddenMainWindow;
 };

@@ -195,13 +195,15 @@ TEST_F(ShellTest, GuideWhileDisconnectedMainWindowWhileConnected)
     EXPECT_FALSE(app.guidePopover()->isVisible());
     EXPECT_EQ(app.leftItemTags(), Tags({ 7, 1, 2, 3 }));
 
-    // The user closes the window; more reports of the same device leave it closed.
+    // The user closes the window: without a tray it goes to the taskbar, and more reports of
+    // the same device leave it there.
     app.mainWindow()->close();
     NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::HadUSBInfoNotification));
     connectDevice(true);
-    EXPECT_FALSE(app.mainWindow()->isVisible());
+    EXPECT_TRUE(app.mainWindow()->isMinimized());
     app.openApp();
     EXPECT_TRUE(app.mainWindow()->isVisible());
+    EXPECT_FALSE(app.mainWindow()->isMinimized());
 
     connectDevice(false);
     EXPECT_FALSE(app.mainWindow()->isVisible());

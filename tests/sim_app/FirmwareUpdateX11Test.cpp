@@ -500,3 +500,54 @@ TEST(SimulatedProgram, FirmwareUpdatePaths)
     EXPECT_EQ(program.state().value(QStringLiteral("simulated")).toObject().value(QStringLiteral("rejected")).toArray(), QJsonArray());
     session.quit();
 }
+
+// Quitting while packets flow asks first. "继续升级": the program stays and sends no cancel.
+// "取消升级并退出": the transfer's cancel goes to the device and the program ends with status 0.
+TEST(SimulatedProgram, QuitDuringAFirmwareTransferAsksFirst)
+{
+    FirmwareSession session;
+    SimulatedProgram& program = *session.program;
+    ASSERT_TRUE(session.user.ok() && program.start());
+    EXPECT_TRUE(program.command(kMouseTypeCommand).startsWith(QLatin1String("ok")));
+    EXPECT_TRUE(program.command("plug 248a 61ab").startsWith(QLatin1String("ok")));
+    ASSERT_TRUE(session.showSoftwarePage());
+    session.offerDevice = true;
+    ASSERT_TRUE(session.freshDownload(false));
+    // The device waits at packet 8 (no answer): the transfer surely runs when quit is asked.
+    EXPECT_EQ(program.command("firmware silent-at 8"), QStringLiteral("ok firmware silent-at 8"));
+    const auto cancels = [](const QJsonObject& s) { return commands(s).filter(QRegularExpression(QStringLiteral("^43 "))).size(); };
+    for (const QString& answer : {QStringLiteral("继续升级"), QStringLiteral("取消升级并退出")}) {
+        SCOPED_TRACE(answer.toStdString());
+        const bool cancel = answer == QStringLiteral("取消升级并退出");
+        // The kept transfer has failed meanwhile (the device stays silent): cleared, then started again.
+        if (cancel)
+            ASSERT_TRUE(session.waitForTip(0, kFailed) && session.click(kCancelButton));
+        ASSERT_TRUE(vqtest::waitUntil([&] { return session.click(kDeviceButton); }, 10000));
+        ASSERT_TRUE(program.waitForState([](const QJsonObject& s) { return firmware(s).value(QStringLiteral("packets")).toInt() >= 3; }));
+        const qsizetype cancelsBefore = cancels(program.state());
+        EXPECT_EQ(program.command("quit"), QStringLiteral("ok quitting"));
+        QJsonObject question;
+        QJsonObject button;
+        ASSERT_TRUE(vqtest::waitUntil([&] {
+            question = control(program.state(), [](const QJsonObject& w) { return w.value(QStringLiteral("class")).toString() == QLatin1String("QMessageBox"); }, "windows");
+            button = control(question, [&](const QJsonObject& b) { return b.value(QStringLiteral("text")).toString().remove(QLatin1Char('&')) == answer; }, "buttons");
+            return !button.isEmpty();
+        }, 10000));
+        vqtest::spin(300); // the first paint
+        const QRect r = rectOf(question);
+        EXPECT_TRUE(QGuiApplication::primaryScreen()->grabWindow(0, r.x(), r.y(), r.width(), r.height())
+                        .save(QStringLiteral(VQ_BUILD_DIR "/renders/sim_app_quit_during_update_zh.png")));
+        session.user.click(rectOf(button).center());
+        if (!cancel) {
+            vqtest::spin(500);
+            EXPECT_EQ(program.process().state(), QProcess::Running);
+            EXPECT_EQ(cancels(program.state()), cancelsBefore);
+            continue;
+        }
+        ASSERT_TRUE(program.process().waitForFinished(20000));
+        EXPECT_EQ(program.process().exitCode(), 0);
+        const QStringList sent = commands(program.finalState());
+        ASSERT_GT(cancels(program.finalState()), cancelsBefore) << sent.join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(sent.mid(sent.lastIndexOf(QStringLiteral("43 00"))).filter(QRegularExpression(QStringLiteral("^41 "))).isEmpty());
+    }
+}

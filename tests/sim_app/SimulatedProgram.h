@@ -20,8 +20,9 @@
 
 class SimulatedProgram {
 public:
-    // Extra environment entries (the UI language, for instance) replace the defaults.
-    explicit SimulatedProgram(const QList<std::pair<QString, QString>>& extraEnvironment = {})
+    // Extra environment entries (the UI language, for instance) replace the defaults. With
+    // errorsToFile the program's standard error goes to errors() instead of the test's.
+    explicit SimulatedProgram(const QList<std::pair<QString, QString>>& extraEnvironment = {}, bool errorsToFile = false)
     {
         const QString home = m_home.path();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -40,17 +41,47 @@ public:
         for (const auto& [name, value] : extraEnvironment)
             env.insert(name, value);
         m_process.setProcessEnvironment(env);
-        m_process.setProcessChannelMode(QProcess::ForwardedChannels);
-        m_process.start(QStringLiteral(VQ_SIM_PROGRAM), {QStringLiteral("--control"), home + QStringLiteral("/control.sock")});
+        m_process.setProcessChannelMode(errorsToFile ? QProcess::ForwardedOutputChannel : QProcess::ForwardedChannels);
+        if (errorsToFile)
+            m_process.setStandardErrorFile(home + QStringLiteral("/errors.txt"));
+        launch();
     }
 
-    ~SimulatedProgram()
+    // The program killed (SIGKILL, nothing cleaned up) and started again on the same home.
+    bool restartAfterKill()
     {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
+        m_process.kill();
+        m_process.waitForFinished(10000);
+        m_socket.abort();
+        launch();
+        return start();
     }
+
+    // The program started again on the same home: its exit code, or -1 when it still runs after
+    // the time (it is killed then).
+    int launchAgain(int timeoutMs = 20000)
+    {
+        QProcess again;
+        again.setProcessEnvironment(m_process.processEnvironment());
+        again.setProcessChannelMode(QProcess::ForwardedChannels);
+        again.start(QStringLiteral(VQ_SIM_PROGRAM), {QStringLiteral("--control"), home() + QStringLiteral("/control-again.sock")});
+        const bool ended = again.waitForFinished(timeoutMs);
+        if (!ended)
+            again.kill();
+        return ended && again.exitStatus() == QProcess::NormalExit ? again.exitCode() : -1;
+    }
+
+    // "quit", and true once the program ended with status 0.
+    bool quit()
+    {
+        return command("quit") == QLatin1String("ok quitting") && m_process.waitForFinished(30000)
+            && m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
+    }
+
+    // The last state reply, written by the program as it ended; what it wrote to its standard
+    // error (with errorsToFile).
+    QJsonObject finalState() const { return QJsonDocument::fromJson(readFile(QStringLiteral("/final-state.json")).mid(3)).object(); }
+    QByteArray errors() const { return readFile(QStringLiteral("/errors.txt")); }
 
     QString home() const { return m_home.path(); }
     QProcess& process() { return m_process; }
@@ -108,22 +139,36 @@ public:
     }
 
 private:
+    QByteArray readFile(const QString& name) const
+    {
+        QFile file(home() + name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void launch()
+    {
+        m_process.start(QStringLiteral(VQ_SIM_PROGRAM), {QStringLiteral("--control"), home() + QStringLiteral("/control.sock"),
+                                                         QStringLiteral("--final-state"), home() + QStringLiteral("/final-state.json")});
+    }
+
     QTemporaryDir m_home {QDir::tempPath() + QStringLiteral("/vq-sim-home-XXXXXX")};
     QProcess m_process;
     QLocalSocket m_socket;
 };
 
 // Reading the `page` reply: a control's screen rectangle, the first control a predicate picks
-// (empty when none), the control showing a text.
+// (empty when none; also of another list, such as a state's "windows" or a window's
+// "buttons"), the control showing a text.
 inline QRect rectOf(const QJsonObject& object)
 {
     const QJsonArray g = object.value(QStringLiteral("geometry")).toArray();
     return g.size() == 4 ? QRect(g.at(0).toInt(), g.at(1).toInt(), g.at(2).toInt(), g.at(3).toInt()) : QRect();
 }
 
-inline QJsonObject control(const QJsonObject& page, const std::function<bool(const QJsonObject&)>& pick)
+inline QJsonObject control(const QJsonObject& page, const std::function<bool(const QJsonObject&)>& pick,
+                           const char* list = "controls")
 {
-    for (const QJsonValue& value : page.value(QStringLiteral("controls")).toArray()) {
+    for (const QJsonValue& value : page.value(QLatin1String(list)).toArray()) {
         if (pick(value.toObject()))
             return value.toObject();
     }

@@ -26,9 +26,9 @@
 #include <cmath>
 #include <numbers>
 
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
+// Last: Xlib defines macros that clash with Qt names.
+#include "X11Windows.h"
+
 
 namespace {
 
@@ -51,44 +51,6 @@ QRect windowGeometry(const QJsonObject& state, const QString& className)
             return QRect(g.at(0).toInt(), g.at(1).toInt(), g.at(2).toInt(), g.at(3).toInt());
     }
     return {};
-}
-
-// The sizes of the mapped top-level windows titled so, as the X server knows them.
-QList<QSize> mappedWindowsTitled(const QByteArray& title)
-{
-    QList<QSize> out;
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr)
-        return out;
-    const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
-    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) != 0) {
-        for (unsigned int i = 0; i < count; ++i) {
-            XWindowAttributes attributes;
-            if (XGetWindowAttributes(display, children[i], &attributes) == 0 || attributes.map_state != IsViewable)
-                continue;
-            Atom type = 0;
-            int format = 0;
-            unsigned long items = 0;
-            unsigned long after = 0;
-            unsigned char* name = nullptr;
-            if (XGetWindowProperty(display, children[i], netName, 0, 256, False, utf8, &type, &format, &items, &after, &name)
-                    == Success
-                && name != nullptr) {
-                if (QByteArray(reinterpret_cast<const char*>(name), int(items)) == title)
-                    out.append(QSize(attributes.width, attributes.height));
-                XFree(name);
-            }
-        }
-        if (children != nullptr)
-            XFree(children);
-    }
-    XCloseDisplay(display);
-    return out;
 }
 
 // A PCM WAV file of a 440 Hz tone; with extensibleBits, a mono WAVE_FORMAT_EXTENSIBLE one of samples

@@ -680,10 +680,18 @@ QString SimulatedDeviceControl::state() const
         if (!widget->isVisible())
             continue;
         const QRect frame = widget->frameGeometry();
+        QJsonArray buttons;
+        for (const QAbstractButton* button : widget->findChildren<QAbstractButton*>()) {
+            if (button->isVisible() && !button->text().isEmpty())
+                buttons.append(QJsonObject{{QStringLiteral("text"), button->text()}, {QStringLiteral("geometry"), rectJson(screenRect(button))}});
+        }
         QJsonObject window{
             {QStringLiteral("class"), QString::fromLatin1(widget->metaObject()->className())},
             {QStringLiteral("title"), widget->windowTitle()},
             {QStringLiteral("geometry"), QJsonArray{frame.x(), frame.y(), frame.width(), frame.height()}},
+            {QStringLiteral("minimized"), widget->isMinimized()},
+            {QStringLiteral("active"), widget->isActiveWindow()},
+            {QStringLiteral("buttons"), buttons},
         };
         if (const auto* alert = qobject_cast<const QMessageBox*>(widget))
             window.insert(QStringLiteral("text"), QString(alert->text() + QLatin1Char('\n') + alert->informativeText()));
@@ -751,6 +759,7 @@ QString SimulatedDeviceControl::state() const
         {QStringLiteral("commands"), commands},
         {QStringLiteral("firmware"), firmware},
         {QStringLiteral("opens"), receiver ? receiver->openCount() : 0},
+        {QStringLiteral("penCommands"), QJsonArray::fromStringList(receiver ? receiver->penCommands() : QStringList())},
     };
     const QJsonObject out{
         {QStringLiteral("ready"), delegate != nullptr && delegate->isReady()},

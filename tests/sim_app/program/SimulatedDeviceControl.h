@@ -38,6 +38,8 @@ public:
 
     // What ends the program on "quit"; set by main.
     std::function<void()> onQuit;
+    // The reply of "state", also once the program has quit (main writes it at exit).
+    QString state() const;
 
 private:
     using Reply = std::function<void(const QString& line)>;
@@ -66,7 +68,6 @@ private:
     QString firmware(const QStringList& words);
     QString firmwareVersion(const QStringList& words);
     QString openMainWindow();
-    QString state() const;
     QString page() const;
     QString showPage(const QStringList& words);
 

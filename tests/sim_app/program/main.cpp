@@ -2,7 +2,7 @@
 // handed the simulated receiver port and Bluetooth LE mouse of tests/support in place of hidapi
 // and Qt Bluetooth, driven from outside through the control socket (docs/simulated-device.md).
 //
-//   corvane-companion-sim --control /tmp/vq-sim.sock
+//   corvane-companion-sim --control /tmp/vq-sim.sock [--final-state /tmp/vq-sim-state.json]
 #include "AppDelegate.h"
 #include "MMLog.h"
 #include "SimulatedBleMouse.h"
@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
+#include <QSaveFile>
 
 #include <cstdio>
 
@@ -30,11 +31,18 @@ int main(int argc, char** argv)
     const QCommandLineOption control(QStringLiteral("control"), QStringLiteral("Path of the control socket."),
                                      QStringLiteral("path"));
     parser.addOption(control);
+    const QCommandLineOption finalState(QStringLiteral("final-state"),
+                                        QStringLiteral("File the last state reply is written to at exit."),
+                                        QStringLiteral("path"));
+    parser.addOption(finalState);
     parser.process(app);
     if (!parser.isSet(control) || parser.value(control).isEmpty()) {
         std::fprintf(stderr, "corvane-companion-sim: --control <socket path> is required\n");
         return 2;
     }
+
+    if (root.handedOver())
+        return root.exec();
 
     SimulatedUsbPort usb;
     SimulatedBleMouse ble;
@@ -47,6 +55,15 @@ int main(int argc, char** argv)
         return 2;
     }
     VQLogInfo(QStringLiteral("Simulated devices: control socket at %1").arg(parser.value(control)));
+
+    // What the devices received up to the end, quit steps included.
+    if (parser.isSet(finalState)) {
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, &controller, [&controller, path = parser.value(finalState)] {
+            QSaveFile file(path);
+            if (!file.open(QIODevice::WriteOnly) || file.write(controller.state().toUtf8()) < 0 || !file.commit())
+                std::fprintf(stderr, "corvane-companion-sim: cannot write %s\n", qPrintable(path));
+        });
+    }
 
     root.compose(usb, ble);
     controller.onQuit = [&root] {

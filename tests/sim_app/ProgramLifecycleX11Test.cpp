@@ -1,0 +1,119 @@
+// The program's faces and its end on an X server without a tray host: nothing puts a face away
+// for good, a second start hands over, a capture gives back the main window it put away, and
+// quitting leaves the laser pen and the web engine in order.
+#include "SimulatedProgram.h"
+#include "TestSupport.h"
+#include "XTestUser.h"
+
+#include <QJsonArray>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+// Last: Xlib defines macros that clash with Qt names.
+#include "X11Windows.h"
+
+#include <X11/keysym.h>
+
+namespace {
+
+QJsonObject windowOf(const QJsonObject& state, const char* className)
+{
+    return control(state, [className](const QJsonObject& w) { return w.value(QStringLiteral("class")).toString() == QLatin1String(className); }, "windows");
+}
+bool shows(const QJsonObject& s, const char* className) { return !windowOf(s, className).isEmpty(); }
+bool flag(const QJsonObject& s, const char* name) { return windowOf(s, "VQMainWindow").value(QLatin1String(name)).toBool(); }
+bool mainWindowUp(const QJsonObject& s) { return shows(s, "VQMainWindow") && !flag(s, "minimized") && flag(s, "active"); }
+QStringList penCommands(const QJsonObject& s)
+{
+    return s.value(QStringLiteral("simulated")).toObject().value(QStringLiteral("penCommands")).toVariant().toStringList();
+}
+
+} // namespace
+
+// The guide and the main window go away as a user sends them away (the close button, a tip in
+// front of the active main window) and come back: the tip leaves the main window mapped, a second
+// start ends with status 0 and brings the face back, also after a kill -9 left a stale lock.
+TEST(ProgramLifecycle, WithoutATrayEveryFaceComesBack)
+{
+    SimulatedProgram program;
+    ASSERT_TRUE(program.start());
+    const auto guideBack = [&program] {
+        closeWindowAt(rectOf(windowOf(program.state(), "VQGuidePopover")));
+        EXPECT_TRUE(program.waitForState([](const QJsonObject& s) { return !shows(s, "VQGuidePopover"); }));
+        EXPECT_EQ(program.launchAgain(), 0);
+        EXPECT_TRUE(program.waitForState([](const QJsonObject& s) { return shows(s, "VQGuidePopover"); }));
+    };
+    guideBack();
+    EXPECT_TRUE(program.command("plug 248a 61ab").startsWith(QLatin1String("ok")));
+    ASSERT_TRUE(program.waitForState(mainWindowUp));
+    const QRect main = rectOf(windowOf(program.state(), "VQMainWindow"));
+    EXPECT_TRUE(program.command("battery 8").startsWith(QLatin1String("ok")));
+    ASSERT_TRUE(program.waitForState([](const QJsonObject& s) { return shows(s, "VQTipWindow"); }));
+    vqtest::spin(300);
+    EXPECT_TRUE(shows(program.state(), "VQMainWindow"));
+    EXPECT_TRUE(mappedWindowsTitled("Corvane Companion").contains(main.size()));
+    closeWindowAt(main);
+    ASSERT_TRUE(program.waitForState([](const QJsonObject& s) { return flag(s, "minimized"); }));
+    EXPECT_TRUE(mappedWindowsTitled("Corvane Companion").contains(main.size()));
+    EXPECT_EQ(program.launchAgain(), 0);
+    EXPECT_TRUE(program.waitForState(mainWindowUp));
+    ASSERT_TRUE(program.restartAfterKill());
+    guideBack();
+    EXPECT_TRUE(program.quit());
+}
+
+// Alt+S while another window is active puts the main window away; Escape ends the capture and the
+// main window is back, still not active.
+TEST(ProgramLifecycle, ACaptureGivesBackTheMainWindowItPutAway)
+{
+    XTestUser user;
+    SimulatedProgram program;
+    ASSERT_TRUE(user.ok() && program.start());
+    EXPECT_TRUE(program.command("plug 248a 61ab").startsWith(QLatin1String("ok")));
+    ASSERT_TRUE(program.waitForState(mainWindowUp));
+    QWidget other;
+    other.setGeometry(0, 0, 200, 200);
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(program.waitForState([](const QJsonObject& s) { return !flag(s, "active"); }));
+    user.chord(XK_Alt_L, XK_s);
+    ASSERT_TRUE(program.waitForState([](const QJsonObject& s) { return shows(s, "VQSnipFullWindow") && !shows(s, "VQMainWindow"); }));
+    user.tap(XK_Escape);
+    ASSERT_TRUE(program.waitForState([](const QJsonObject& s) { return !shows(s, "VQSnipFullWindow") && shows(s, "VQMainWindow"); }));
+    EXPECT_FALSE(flag(program.state(), "active"));
+    EXPECT_TRUE(program.quit());
+}
+
+// Quitting with the laser pen's receiver plugged in: pointer mode off, then the laser off, before
+// the end. Quitting after the AI window showed its page: the page goes before its profile, so the
+// engine finds no page left behind.
+TEST(ProgramLifecycle, QuittingLeavesThePenAndTheWebEngineInOrder)
+{
+    SimulatedProgram pen;
+    ASSERT_TRUE(pen.start());
+    EXPECT_TRUE(pen.command("plug 248a 62ab").startsWith(QLatin1String("ok")));
+    // The reads of a newly opened receiver are over (the function switch is the last).
+    ASSERT_TRUE(pen.waitForState([](const QJsonObject& s) {
+        return s.value(QStringLiteral("simulated")).toObject().value(QStringLiteral("commands")).toArray().contains(QStringLiteral("08"));
+    }));
+    vqtest::spin(500);
+    const qsizetype before = penCommands(pen.state()).size();
+    EXPECT_TRUE(pen.quit());
+    EXPECT_EQ(penCommands(pen.finalState()).mid(before), (QStringList{QStringLiteral("0c4d04b14c"), QStringLiteral("0c4d04b54c")}));
+
+    SimulatedProgram ai({{QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1")},
+                         {QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"), QStringLiteral("--disable-gpu")},
+                         {QStringLiteral("LIBGL_ALWAYS_SOFTWARE"), QStringLiteral("1")},
+                         {QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0:abort_on_error=1:new_delete_type_mismatch=0:"
+                                                                         "alloc_dealloc_mismatch=0:malloc_context_size=0")}},
+                        true);
+    ASSERT_TRUE(ai.start());
+    EXPECT_TRUE(ai.command("plug 248a 61ab").startsWith(QLatin1String("ok")));
+    ASSERT_TRUE(ai.waitForState([](const QJsonObject& s) { return s.value(QStringLiteral("connected")).toBool(); }));
+    // The device's AI helper key (0x84) opens the AI window with its page.
+    EXPECT_TRUE(ai.command("press 0x84").startsWith(QLatin1String("ok")));
+    ASSERT_TRUE(vqtest::waitUntil([&] { return ai.errors().contains("page loaded"); }, 30000));
+    EXPECT_TRUE(ai.quit());
+    EXPECT_FALSE(ai.errors().contains("Release of profile requested")) << ai.errors().right(2000).toStdString();
+}

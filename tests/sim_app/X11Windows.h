@@ -1,0 +1,85 @@
+#pragma once
+
+// The program's top-level windows as the X server knows them, and the window manager's close
+// button, for the tests that drive the simulated-device program.
+#include <QByteArray>
+#include <QList>
+#include <QRect>
+#include <QSize>
+
+#include <functional>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+// Calls visit for every top-level window titled so (_NET_WM_NAME; every window for a null title)
+// with its attributes.
+inline void forEachWindowTitled(const QByteArray& title, const std::function<void(Display*, Window, const XWindowAttributes&)>& visit)
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr)
+        return;
+    const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) != 0) {
+        for (unsigned int i = 0; i < count; ++i) {
+            XWindowAttributes attributes;
+            if (XGetWindowAttributes(display, children[i], &attributes) == 0)
+                continue;
+            if (title.isNull()) {
+                visit(display, children[i], attributes);
+                continue;
+            }
+            Atom type = 0;
+            int format = 0;
+            unsigned long items = 0;
+            unsigned long after = 0;
+            unsigned char* name = nullptr;
+            if (XGetWindowProperty(display, children[i], netName, 0, 256, False, utf8, &type, &format, &items, &after, &name)
+                    == Success
+                && name != nullptr) {
+                if (QByteArray(reinterpret_cast<const char*>(name), int(items)) == title)
+                    visit(display, children[i], attributes);
+                XFree(name);
+            }
+        }
+        if (children != nullptr)
+            XFree(children);
+    }
+    XCloseDisplay(display);
+}
+
+// The sizes of the mapped top-level windows titled so.
+inline QList<QSize> mappedWindowsTitled(const QByteArray& title)
+{
+    QList<QSize> out;
+    forEachWindowTitled(title, [&out](Display*, Window, const XWindowAttributes& attributes) {
+        if (attributes.map_state == IsViewable)
+            out.append(QSize(attributes.width, attributes.height));
+    });
+    return out;
+}
+
+// What a window manager's close button does: WM_DELETE_WINDOW to the mapped top-level window
+// at that place and size (without a window manager the top-level windows are the root's children).
+inline void closeWindowAt(const QRect& geometry)
+{
+    forEachWindowTitled({}, [geometry](Display* display, Window window, const XWindowAttributes& a) {
+        if (a.map_state != IsViewable || QRect(a.x, a.y, a.width, a.height) != geometry)
+            return;
+        XEvent event {};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window;
+        event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+        event.xclient.data.l[1] = CurrentTime;
+        XSendEvent(display, window, False, NoEventMask, &event);
+        XFlush(display);
+    });
+}
