@@ -32,9 +32,21 @@ void prepareWindow(QWidget* window, bool composited, bool takesFocus)
     }
 }
 
-bool isEscape(const QKeyEvent* event)
+// A press on an effect window stays there, and gives it the focus back when it takes Escape itself.
+void takePress(QWidget* window, QMouseEvent* event, bool takesFocus)
 {
-    return event->key() == Qt::Key_Escape && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    event->accept();
+    if (takesFocus)
+        window->activateWindow();
+}
+
+// Escape with no modifier is taken; any other key goes on.
+bool takeEscape(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Escape || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    event->accept();
+    return true;
 }
 
 } // namespace
@@ -154,17 +166,15 @@ void VQLaserPenOverlay::paintEvent(QPaintEvent* event)
 void VQLaserPenOverlay::mousePressEvent(QMouseEvent* event)
 {
     // Clicks on the veil or the black screen stay here: the page below must not turn.
-    event->accept();
-    if (m_takesFocus)
-        activateWindow();
+    takePress(this, event, m_takesFocus);
 }
 
 void VQLaserPenOverlay::keyPressEvent(QKeyEvent* event)
 {
-    if (!isEscape(event))
-        return QWidget::keyPressEvent(event);
-    event->accept();
-    Q_EMIT escapePressed();
+    if (takeEscape(event))
+        Q_EMIT escapePressed();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void VQLaserPenOverlay::mouseReleaseEvent(QMouseEvent* event)
@@ -214,15 +224,13 @@ void VQLaserPenSpotWindow::paintEvent(QPaintEvent*)
 
 void VQLaserPenSpotWindow::mousePressEvent(QMouseEvent* event)
 {
-    event->accept();
-    if (m_takesFocus)
-        activateWindow();
+    takePress(this, event, m_takesFocus);
 }
 
 void VQLaserPenSpotWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (!isEscape(event))
-        return QWidget::keyPressEvent(event);
-    event->accept();
-    Q_EMIT escapePressed();
+    if (takeEscape(event))
+        Q_EMIT escapePressed();
+    else
+        QWidget::keyPressEvent(event);
 }

@@ -21,6 +21,7 @@
 #include <QStandardPaths>
 #include <QWidget>
 
+#include <X11/Xlib.h>
 #include <X11/keysym.h>
 
 namespace {
@@ -165,6 +166,24 @@ TEST_F(LaserPenX11Test, XTestEscapeEndsDrawing)
     user.tap(XK_Escape);
     EXPECT_TRUE(vqtest::waitUntil([] { return !manager().isDrawing(); }));
     EXPECT_FALSE(manager().isEscRegistered());
+}
+
+// Another program holds Escape with Caps Lock: the grab is refused, the highlight takes the focus
+// instead, and a plain Escape pressed there ends it.
+TEST_F(LaserPenX11Test, EscapeRefusedIsTakenByTheFocusedEffect)
+{
+    Display* other = XOpenDisplay(nullptr);
+    ASSERT_NE(other, nullptr);
+    XGrabKey(other, XKeysymToKeycode(other, XK_Escape), LockMask, DefaultRootWindow(other), True, GrabModeAsync, GrabModeAsync);
+    XSync(other, False);
+    manager().highlighted();
+    EXPECT_FALSE(manager().isEscRegistered());
+    EXPECT_TRUE(manager().isKeyboardExitByFocus());
+    ASSERT_TRUE(vqtest::waitUntil([] { return QGuiApplication::focusWindow() != nullptr; }));
+    user.tap(XK_Escape);
+    EXPECT_TRUE(vqtest::waitUntil([] { return !manager().takesTheMouse(); }));
+    EXPECT_FALSE(CursorHider::instance().isHidden());
+    XCloseDisplay(other);
 }
 
 // Without a compositor the pen draws on a window shaped to its strokes: the presentation below
