@@ -1,29 +1,39 @@
-// The magnifier's loupe and the pen canvas (holding 200 strokes) following the real pointer,
-// moved through XTest by a second process at 125 Hz for 10 s. Run under an X server with one
-// screen (Xvfb 1920x1080): vq_laser_pen_bench loupe|canvas [--compositor] [seconds].
-// With --compositor it starts xcompmgr first and waits until it owns the compositing selection.
-// Prints the repaints per second, the program's CPU time as a share of one core, and the median
-// (and 90th percentile) from the XTest request to the end of the paint that shows its position.
+// The presenter effects of the program following the real pointer, moved through XTest by a
+// second process (the same program) at 60 Hz: the magnifier's loupe, the light spot and the
+// program's pen overlay (VQLaserPenManager::startDraw, one canvas per screen) holding finished
+// strokes and one live stroke for the whole run. Run under an X server with one screen (Xvfb
+// 1920x1080):
+//   vq_laser_pen_bench loupe|spot|pen [--compositor] [--strokes N] [--hz N] [seconds]
+// With --compositor it starts xcompmgr first and waits until it owns the compositing selection;
+// without one the pen draws on its shaped window. --strokes (pen, 1,000 by default) finished
+// strokes are drawn through the overlay's canvas before the live one opens.
+// Prints, for every 10 s of the run and for the whole: the program's CPU time as a share of one
+// core and the median, 90th percentile and largest time from the XTest request to the end of
+// the paint that shows its position (the loupe, the live stroke), or for the spot to its window
+// moved there on the X server.
 #include "CompositingManager.h"
 #include "PKWColorSampler.h"
-#include "ScreenGrabber.h"
 #include "VQDrawView.h"
+#include "VQLaserPenManager.h"
+#include "VQLaserPenOverlay.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QPainter>
-#include <QPaintEvent>
+#include <QMoveEvent>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -35,7 +45,7 @@
 
 namespace {
 
-constexpr int kMoveHz = 125;
+constexpr int kWindowSeconds = 10;
 
 qint64 nowNs()
 {
@@ -58,24 +68,25 @@ void spin(int ms)
     loop.exec();
 }
 
-// The path of the pointer: every position differs from the others, so a paint names its move.
+// The path of the pointer: every position differs from the ones near it in time, so a paint
+// names its move.
 QPoint pathAt(int i)
 {
     return QPoint(300 + i % 1200, 540 + int(std::lround(250 * std::sin(i / 40.0))));
 }
 
-// The second process: moves the pointer along the path at 125 Hz and prints, for every move,
-// the monotonic time just before the request and the position.
-int runMover(int seconds)
+// The second process: moves the pointer along the path at hz and prints, for every move, the
+// monotonic time just before the request and the position.
+int runMover(int seconds, int hz)
 {
     Display* display = XOpenDisplay(nullptr);
     if (!display)
         return 2;
-    const int moves = seconds * kMoveHz;
+    const int moves = seconds * hz;
     timespec next {};
     clock_gettime(CLOCK_MONOTONIC, &next);
     for (int i = 0; i < moves; ++i) {
-        next.tv_nsec += 1000000000 / kMoveHz;
+        next.tv_nsec += 1000000000 / hz;
         if (next.tv_nsec >= 1000000000) {
             next.tv_nsec -= 1000000000;
             ++next.tv_sec;
@@ -104,60 +115,86 @@ bool compositorRuns()
     return owned;
 }
 
-// The pen overlay's stand-in: a frameless window over the screen carrying the canvas, clear
-// with a compositor, else painting the screen's picture frozen before it mapped.
-class CanvasHost : public QWidget {
+// Records the spot window's moves once the X server has made them.
+class MoveRecorder : public QObject {
 public:
-    CanvasHost(QScreen* screen, bool composited)
-        : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool
-                               | Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus)
+    explicit MoveRecorder(std::vector<std::pair<qint64, QPoint>>& moves)
+        : m_moves(moves)
     {
-        setAttribute(Qt::WA_ShowWithoutActivating);
-        if (composited)
-            setAttribute(Qt::WA_TranslucentBackground);
-        else
-            m_frozen = ScreenGrabber::instance().grabScreen(screen);
-        setGeometry(screen->geometry());
-        canvas = new VQDrawView(this);
-        canvas->setGeometry(rect());
     }
 
-    VQDrawView* canvas = nullptr;
-
 protected:
-    void paintEvent(QPaintEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (m_frozen.isNull())
-            return;
-        QPainter painter(this);
-        const QRect area = event->rect();
-        const qreal ratio = m_frozen.devicePixelRatio();
-        painter.drawPixmap(area, m_frozen, QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
+        if (event->type() == QEvent::Move) {
+            auto* window = static_cast<QWidget*>(watched);
+            if (auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>())
+                XSync(x11->display(), False);
+            m_moves.emplace_back(nowNs(), window->geometry().center() + QPoint(1, 1));
+        }
+        return false;
     }
 
 private:
-    QPixmap m_frozen;
+    std::vector<std::pair<qint64, QPoint>>& m_moves;
 };
+
+struct Figures {
+    double median = 0;
+    double p90 = 0;
+    double max = 0;
+    size_t count = 0;
+};
+
+Figures figuresOf(std::vector<double> latencies)
+{
+    Figures f;
+    if (latencies.empty())
+        return f;
+    std::sort(latencies.begin(), latencies.end());
+    f.median = latencies[latencies.size() / 2];
+    f.p90 = latencies[latencies.size() * 9 / 10];
+    f.max = latencies.back();
+    f.count = latencies.size();
+    return f;
+}
+
+int intOption(const QStringList& args, const QString& name, int fallback)
+{
+    const qsizetype at = args.indexOf(name);
+    if (at < 0 || at + 1 >= args.size())
+        return fallback;
+    bool ok = false;
+    const int value = args.at(at + 1).toInt(&ok);
+    return ok && value >= 0 ? value : fallback;
+}
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc > 2 && std::strcmp(argv[1], "--mover") == 0)
-        return runMover(std::max(1, atoi(argv[2])));
+    if (argc > 3 && std::strcmp(argv[1], "--mover") == 0)
+        return runMover(std::max(1, atoi(argv[2])), std::max(1, atoi(argv[3])));
+
+    // The manager reads (and a show may write) the settings: keep them away from the user's.
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
 
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const bool loupe = args.contains(QStringLiteral("loupe"));
-    const bool canvasMode = args.contains(QStringLiteral("canvas"));
-    if (loupe == canvasMode) {
-        std::fprintf(stderr, "usage: vq_laser_pen_bench loupe|canvas [--compositor] [seconds]\n");
+    const QString mode = args.value(1);
+    if (mode != QLatin1String("loupe") && mode != QLatin1String("spot") && mode != QLatin1String("pen")) {
+        std::fprintf(stderr, "usage: vq_laser_pen_bench loupe|spot|pen [--compositor] [--strokes N] [--hz N] [seconds]\n");
         return 2;
     }
+    const int strokes = intOption(args, QStringLiteral("--strokes"), 1000);
+    const int hz = std::max(1, intOption(args, QStringLiteral("--hz"), 60));
     int seconds = 10;
-    for (const QString& arg : args.mid(1)) {
+    for (qsizetype i = 2; i < args.size(); ++i) {
+        if (args.at(i - 1) == QLatin1String("--strokes") || args.at(i - 1) == QLatin1String("--hz"))
+            continue;
         bool number = false;
-        const int value = arg.toInt(&number);
+        const int value = args.at(i).toInt(&number);
         if (number && value > 0)
             seconds = value;
     }
@@ -180,106 +217,141 @@ int main(int argc, char** argv)
     }
     const bool composited = CompositingManager::instance().isCompositing();
 
-    QScreen* screen = QGuiApplication::primaryScreen();
     std::vector<std::pair<qint64, QPoint>> paints;
-    paints.reserve(size_t(seconds) * 500);
+    paints.reserve(size_t(seconds) * size_t(hz) * 2);
     QCursor::setPos(pathAt(0));
     spin(100);
 
-    std::unique_ptr<CanvasHost> host;
-    if (loupe) {
+    VQLaserPenManager& manager = VQLaserPenManager::sharedInstance();
+    MoveRecorder moveRecorder(paints);
+    QString what;
+    bool shaped = false;
+    if (mode == QLatin1String("loupe")) {
+        what = QStringLiteral("loupe");
         QObject::connect(&PKWColorSampler::sharedInstance(), &PKWColorSampler::loupePainted, &app,
                          [&paints](QPoint centre) { paints.emplace_back(nowNs(), centre); });
-        PKWColorSampler::zoomInPixelZoom(1.5, 300);
+        manager.zoomIn();
+    } else if (mode == QLatin1String("spot")) {
+        what = QStringLiteral("light spot");
+        manager.showDigitalLightSpot();
+        if (!manager.digitalLightSpotView()) {
+            std::fprintf(stderr, "the light spot did not show\n");
+            return 1;
+        }
+        manager.digitalLightSpotView()->installEventFilter(&moveRecorder);
     } else {
-        host = std::make_unique<CanvasHost>(screen, composited);
-        VQDrawView* canvas = host->canvas;
+        manager.startDraw();
+        if (manager.drawView().isEmpty()) {
+            std::fprintf(stderr, "the pen overlay did not show\n");
+            return 1;
+        }
+        shaped = manager.fullWindow().value(0) && manager.fullWindow().value(0)->isShaped();
+        what = QStringLiteral("pen overlay, %1 finished strokes, one live stroke").arg(strokes);
         QRandomGenerator random(17);
-        const QRect area = screen->geometry();
-        for (int stroke = 0; stroke < 200; ++stroke) {
-            canvas->setDrawColor(QColor::fromHsv(stroke * 37 % 360, 200, 230));
-            canvas->setLineWidth(4 + stroke % 12);
+        const QRect area = QGuiApplication::primaryScreen()->geometry();
+        // Every canvas gets the same calls, as from the manager.
+        const auto each = [&manager](const std::function<void(VQDrawView*)>& call) {
+            for (const QPointer<VQDrawView>& view : manager.drawView()) {
+                if (view)
+                    call(view);
+            }
+        };
+        for (int stroke = 0; stroke < strokes; ++stroke) {
             QPoint p(random.bounded(area.width()), random.bounded(area.height()));
-            canvas->mouseDown(p);
+            each([&](VQDrawView* view) { view->mouseDown(p); });
             for (int step = 0; step < 20; ++step) {
                 p += QPoint(random.bounded(-60, 61), random.bounded(-60, 61));
-                canvas->mouseDragged(p);
+                each([&](VQDrawView* view) { view->mouseDragged(p); });
             }
-            canvas->mouseUp();
+            each([](VQDrawView* view) { view->mouseUp(); });
+            if (stroke % 50 == 0)
+                QCoreApplication::processEvents();
         }
-        canvas->setDrawColor(Qt::red);
-        canvas->setLineWidth(10);
-        host->show();
-        QObject::connect(canvas, &VQDrawView::painted, &app, [&paints, canvas] {
-            if (!canvas->pathReleased())
-                paints.emplace_back(nowNs(), canvas->drawPath().currentPosition().toPoint());
-        });
         spin(300);
-        canvas->mouseDown(pathAt(0));
+        for (const QPointer<VQDrawView>& view : manager.drawView()) {
+            VQDrawView* canvas = view;
+            QObject::connect(canvas, &VQDrawView::painted, &app, [&paints, canvas] {
+                if (!canvas->pathReleased())
+                    paints.emplace_back(nowNs(), canvas->drawPath().currentPosition().toPoint());
+            });
+        }
+        // The live stroke, open for the whole run and following the pointer's motion events.
+        each([](VQDrawView* view) { view->mouseDown(pathAt(0)); });
     }
     spin(500);
     paints.clear();
 
     QProcess mover;
-    mover.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--mover"), QString::number(seconds)});
+    mover.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--mover"), QString::number(seconds), QString::number(hz)});
     if (!mover.waitForStarted(5000)) {
         std::fprintf(stderr, "the pointer mover did not start\n");
         return 2;
     }
-    const double cpuBefore = cpuSeconds();
-    QElapsedTimer wall;
-    wall.start();
+    // The CPU time at every window's end; the windows start when the mover does.
+    const qint64 start = nowNs();
+    std::vector<double> cpuAt {cpuSeconds()};
+    std::vector<qint64> wallAt {start};
+    QTimer windows;
+    windows.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&windows, &QTimer::timeout, &app, [&] {
+        cpuAt.push_back(cpuSeconds());
+        wallAt.push_back(nowNs());
+    });
+    windows.start(kWindowSeconds * 1000);
     QEventLoop loop;
     QObject::connect(&mover, &QProcess::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot((seconds + 10) * 1000, &loop, &QEventLoop::quit);
+    QTimer::singleShot((seconds + 20) * 1000, &loop, &QEventLoop::quit);
     loop.exec();
     spin(100); // the paints of the last moves
-    const double elapsed = wall.nsecsElapsed() / 1e9;
-    const double cpu = cpuSeconds() - cpuBefore;
+    windows.stop();
+    cpuAt.push_back(cpuSeconds());
+    wallAt.push_back(nowNs());
 
     std::map<std::pair<int, int>, qint64> requests;
     int moves = 0;
-    const QList<QByteArray> lines = mover.readAllStandardOutput().split('\n');
-    qint64 firstRequest = 0;
-    qint64 lastRequest = 0;
-    for (const QByteArray& line : lines) {
+    for (const QByteArray& line : mover.readAllStandardOutput().split('\n')) {
         const QList<QByteArray> parts = line.split(' ');
         if (parts.size() != 3)
             continue;
-        const qint64 t = parts[0].toLongLong();
-        requests[{parts[1].toInt(), parts[2].toInt()}] = t;
-        firstRequest = firstRequest ? firstRequest : t;
-        lastRequest = t;
+        requests[{parts[1].toInt(), parts[2].toInt()}] = parts[0].toLongLong();
         ++moves;
     }
-    std::vector<double> latencies;
-    int paintsInRun = 0;
+    // Latencies by the 10 s window of their request.
+    std::vector<std::vector<double>> byWindow(cpuAt.size());
+    std::vector<double> all;
     for (const auto& [t, p] : paints) {
-        if (t >= firstRequest && t <= lastRequest)
-            ++paintsInRun;
         const auto it = requests.find({p.x(), p.y()});
-        if (it != requests.end() && t >= it->second)
-            latencies.push_back((t - it->second) / 1e6);
+        if (it == requests.end() || t < it->second)
+            continue;
+        const double ms = (t - it->second) / 1e6;
+        const size_t window = size_t(std::max<qint64>(0, it->second - start) / (qint64(kWindowSeconds) * 1000000000));
+        byWindow[std::min(window, byWindow.size() - 1)].push_back(ms);
+        all.push_back(ms);
     }
-    std::sort(latencies.begin(), latencies.end());
-    const double runSeconds = std::max(1e-3, (lastRequest - firstRequest) / 1e9);
 
     PKWColorSampler::dismiss();
-    host.reset();
+    manager.hideDigitalLightSpot();
+    manager.endDraw();
     if (compositor.state() != QProcess::NotRunning) {
         compositor.terminate();
         compositor.waitForFinished(2000);
     }
 
-    std::printf("%s, %s: %d moves, %zu paints, %.1f repaints/s, CPU %.1f %% of one core (%.2f s in %.2f s)\n",
-                loupe ? "loupe" : "canvas (200 strokes)", composited ? "xcompmgr" : "no compositor", moves,
-                paints.size(), paintsInRun / runSeconds, 100 * cpu / elapsed, cpu, elapsed);
-    if (latencies.empty()) {
-        std::printf("no paint showed a requested position\n");
-        return 1;
+    const char* surface = composited ? "xcompmgr" : shaped ? "no compositor, shaped window" : "no compositor";
+    std::printf("%s, %s: %d moves at %d Hz, %zu paints\n", qPrintable(what), surface, moves, hz, paints.size());
+    for (size_t w = 0; w + 1 < cpuAt.size(); ++w) {
+        const double wall = (wallAt[w + 1] - wallAt[w]) / 1e9;
+        if (wall < 1)
+            continue;
+        const Figures f = figuresOf(byWindow[w]);
+        std::printf("  %3zu-%3zu s: CPU %5.1f %% of one core; request to paint median %6.2f ms, 90th %6.2f ms, max %7.2f ms (%zu)\n",
+                    w * kWindowSeconds, (w + 1) * kWindowSeconds, 100 * (cpuAt[w + 1] - cpuAt[w]) / wall, f.median, f.p90,
+                    f.max, f.count);
     }
-    std::printf("XTest request to painted position: median %.2f ms, 90th percentile %.2f ms, max %.2f ms (%zu paints matched)\n",
-                latencies[latencies.size() / 2], latencies[latencies.size() * 9 / 10], latencies.back(),
-                latencies.size());
-    return 0;
+    const Figures f = figuresOf(all);
+    const double wall = (wallAt.back() - wallAt.front()) / 1e9;
+    std::printf("  whole run: CPU %.1f %% of one core (%.2f s in %.2f s); request to paint median %.2f ms, 90th %.2f ms, max %.2f ms (%zu matched)\n",
+                100 * (cpuAt.back() - cpuAt.front()) / wall, cpuAt.back() - cpuAt.front(), wall, f.median, f.p90, f.max,
+                f.count);
+    return f.count == 0 ? 1 : 0;
 }

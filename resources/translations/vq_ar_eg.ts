@@ -328,8 +328,8 @@
         <translation>فشل التصدير، error=%1</translation>
     </message>
     <message>
-        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
-        <translation>مفتاح Esc مستخدم من برنامج آخر، غيّر الوضع لإنهاء القلم</translation>
+        <source>Esc 键已被其他程序占用，请点击效果后按 Esc 退出</source>
+        <translation>مفتاح Esc مستخدم من برنامج آخر؛ انقر على التأثير ثم اضغط Esc للخروج</translation>
     </message>
     <message>
         <source>无法读取屏幕画面</source>

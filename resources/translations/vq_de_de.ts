@@ -328,8 +328,8 @@
         <translation>Export fehlgeschlagen, error=%1</translation>
     </message>
     <message>
-        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
-        <translation>Esc wird von einem anderen Programm belegt; Modus wechseln, um den Stift zu beenden</translation>
+        <source>Esc 键已被其他程序占用，请点击效果后按 Esc 退出</source>
+        <translation>Esc wird von einem anderen Programm belegt; klicken Sie auf den Effekt und drücken Sie dann Esc zum Beenden</translation>
     </message>
     <message>
         <source>无法读取屏幕画面</source>

@@ -328,8 +328,8 @@
         <translation>Export failed, error=%1</translation>
     </message>
     <message>
-        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
-        <translation>Esc is taken by another program; change the mode to end the pen</translation>
+        <source>Esc 键已被其他程序占用，请点击效果后按 Esc 退出</source>
+        <translation>Esc is taken by another program; click the effect, then press Esc to leave</translation>
     </message>
     <message>
         <source>无法读取屏幕画面</source>

@@ -328,8 +328,8 @@
         <translation>Error de exportación, error=%1</translation>
     </message>
     <message>
-        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
-        <translation>Esc está ocupado por otro programa; cambia de modo para salir del lápiz</translation>
+        <source>Esc 键已被其他程序占用，请点击效果后按 Esc 退出</source>
+        <translation>Esc está en uso por otro programa; haga clic en el efecto y pulse Esc para salir</translation>
     </message>
     <message>
         <source>无法读取屏幕画面</source>

@@ -328,8 +328,8 @@
         <translation>Nabigo ang pag-export, error=%1</translation>
     </message>
     <message>
-        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
-        <translation>Ginagamit ng ibang programa ang Esc; palitan ang mode para tapusin ang panulat</translation>
+        <source>Esc 键已被其他程序占用，请点击效果后按 Esc 退出</source>
+        <translation>Ginagamit ng ibang programa ang Esc; i-click ang epekto, saka pindutin ang Esc para umalis</translation>
     </message>
     <message>
         <source>无法读取屏幕画面</source>

@@ -328,8 +328,8 @@
         <translation>Échec de l'exportation, error=%1</translation>
     </message>
     <message>
-        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
-        <translation>Échap est pris par un autre programme ; changez de mode pour quitter le stylo</translation>
+        <source>Esc 键已被其他程序占用，请点击效果后按 Esc 退出</source>
+        <translation>Échap est utilisée par un autre programme ; cliquez sur l’effet, puis appuyez sur Échap pour quitter</translation>
     </message>
     <message>
         <source>无法读取屏幕画面</source>

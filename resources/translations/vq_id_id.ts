@@ -328,8 +328,8 @@
         <translation>Ekspor gagal, error=%1</translation>
     </message>
     <message>
-        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
-        <translation>Esc dipakai program lain; ganti mode untuk mengakhiri pena</translation>
+        <source>Esc 键已被其他程序占用，请点击效果后按 Esc 退出</source>
+        <translation>Esc sedang digunakan program lain; klik efeknya, lalu tekan Esc untuk keluar</translation>
     </message>
     <message>
         <source>无法读取屏幕画面</source>

@@ -328,8 +328,8 @@
         <translation>Esportazione non riuscita, error=%1</translation>
     </message>
     <message>
-        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
-        <translation>Esc è occupato da un altro programma; cambia modalità per uscire dalla penna</translation>
+        <source>Esc 键已被其他程序占用，请点击效果后按 Esc 退出</source>
+        <translation>Esc è usato da un altro programma; fai clic sull’effetto, poi premi Esc per uscire</translation>
     </message>
     <message>
         <source>无法读取屏幕画面</source>

@@ -328,8 +328,8 @@
         <translation>エクスポート失敗、error=%1</translation>
     </message>
     <message>
-        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
-        <translation>Esc キーは他のプログラムが使用中です。モードを切り替えてペンを終了してください</translation>
+        <source>Esc 键已被其他程序占用，请点击效果后按 Esc 退出</source>
+        <translation>Esc キーは他のプログラムが使用中です。効果をクリックしてから Esc で終了してください</translation>
     </message>
     <message>
         <source>无法读取屏幕画面</source>

@@ -328,8 +328,8 @@
         <translation>내보내기 실패, error=%1</translation>
     </message>
     <message>
-        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
-        <translation>Esc 키를 다른 프로그램이 사용 중입니다. 모드를 바꿔 펜을 끝내세요</translation>
+        <source>Esc 键已被其他程序占用，请点击效果后按 Esc 退出</source>
+        <translation>Esc 키를 다른 프로그램이 사용 중입니다. 효과를 클릭한 후 Esc를 눌러 종료하세요</translation>
     </message>
     <message>
         <source>无法读取屏幕画面</source>

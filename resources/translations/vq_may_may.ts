@@ -328,8 +328,8 @@
         <translation>Eksport gagal, error=%1</translation>
     </message>
     <message>
-        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
-        <translation>Esc digunakan oleh program lain; tukar mod untuk menamatkan pen</translation>
+        <source>Esc 键已被其他程序占用，请点击效果后按 Esc 退出</source>
+        <translation>Esc sedang digunakan oleh program lain; klik kesan itu, kemudian tekan Esc untuk keluar</translation>
     </message>
     <message>
         <source>无法读取屏幕画面</source>

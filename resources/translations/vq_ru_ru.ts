@@ -328,8 +328,8 @@
         <translation>Ошибка экспорта, error=%1</translation>
     </message>
     <message>
-        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
-        <translation>Esc занята другой программой; смените режим, чтобы завершить рисование</translation>
+        <source>Esc 键已被其他程序占用，请点击效果后按 Esc 退出</source>
+        <translation>Клавиша Esc занята другой программой; щёлкните по эффекту, затем нажмите Esc для выхода</translation>
     </message>
     <message>
         <source>无法读取屏幕画面</source>

@@ -328,8 +328,8 @@
         <translation>ส่งออกล้มเหลว, error=%1</translation>
     </message>
     <message>
-        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
-        <translation>ปุ่ม Esc ถูกโปรแกรมอื่นใช้อยู่ เปลี่ยนโหมดเพื่อจบปากกา</translation>
+        <source>Esc 键已被其他程序占用，请点击效果后按 Esc 退出</source>
+        <translation>ปุ่ม Esc ถูกโปรแกรมอื่นใช้อยู่ คลิกที่เอฟเฟกต์แล้วกด Esc เพื่อออก</translation>
     </message>
     <message>
         <source>无法读取屏幕画面</source>

@@ -328,8 +328,8 @@
         <translation>Dışa aktarma başarısız, error=%1</translation>
     </message>
     <message>
-        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
-        <translation>Esc başka bir program tarafından kullanılıyor; kalemi bitirmek için modu değiştirin</translation>
+        <source>Esc 键已被其他程序占用，请点击效果后按 Esc 退出</source>
+        <translation>Esc başka bir program tarafından kullanılıyor; efekte tıklayın, ardından çıkmak için Esc'ye basın</translation>
     </message>
     <message>
         <source>无法读取屏幕画面</source>

@@ -328,8 +328,8 @@
         <translation>Xuất thất bại, error=%1</translation>
     </message>
     <message>
-        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
-        <translation>Phím Esc đang bị chương trình khác dùng; hãy đổi chế độ để kết thúc bút</translation>
+        <source>Esc 键已被其他程序占用，请点击效果后按 Esc 退出</source>
+        <translation>Phím Esc đang được chương trình khác sử dụng; nhấp vào hiệu ứng rồi nhấn Esc để thoát</translation>
     </message>
     <message>
         <source>无法读取屏幕画面</source>

@@ -328,8 +328,8 @@
         <translation>导出失败，error=%1</translation>
     </message>
     <message>
-        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
-        <translation>Esc 键已被其他程序占用，请切换模式结束画笔</translation>
+        <source>Esc 键已被其他程序占用，请点击效果后按 Esc 退出</source>
+        <translation>Esc 键已被其他程序占用，请点击效果后按 Esc 退出</translation>
     </message>
     <message>
         <source>无法读取屏幕画面</source>

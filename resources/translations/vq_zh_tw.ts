@@ -328,8 +328,8 @@
         <translation>匯出失敗，error=%1</translation>
     </message>
     <message>
-        <source>Esc 键已被其他程序占用，请切换模式结束画笔</source>
-        <translation>Esc 鍵已被其他程式佔用，請切換模式結束畫筆</translation>
+        <source>Esc 键已被其他程序占用，请点击效果后按 Esc 退出</source>
+        <translation>Esc 鍵已被其他程式佔用，請點擊效果後按 Esc 退出</translation>
     </message>
     <message>
         <source>无法读取屏幕画面</source>

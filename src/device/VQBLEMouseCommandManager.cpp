@@ -114,6 +114,9 @@ void VQBLEMouseCommandManager::disconnected()
     state.setChipPlan(0);
     state.clearDeviceIdentity();
     VQDeviceEvents::cancelAsr();
+    VQDeviceEvents::LaserPenSignal signal;
+    signal.kind = VQDeviceEvents::LaserPenSignal::Kind::LinkLost;
+    VQDeviceEvents::laserPen(signal);
     NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kBleConnectNotification), false);
 
     HIDDevice::sharedManager().openHIDDevice();

@@ -20,6 +20,8 @@ public:
         enum class Kind {
             ReceiverOpened,  // a receiver recorded as a laser pen was opened
             ReceiverRemoved, // the receiver went away
+            LinkLost,        // the link closed without a removal: a Bluetooth LE switch, a reopen, the
+                             // Bluetooth LE mouse gone
             DeviceState,     // device information arrived; state holds its state byte
             Key,             // a key of the pen; key says which
         };

@@ -63,11 +63,12 @@ void VQHidCommandManager::opened()
 void VQHidCommandManager::closed(bool removed)
 {
     linkDown();
-    if (!removed)
-        return;
-    VQDeviceEvents::cancelAsr();
+    if (removed)
+        VQDeviceEvents::cancelAsr();
+    // The pen's effects must not outlive the link that could end them.
     VQDeviceEvents::LaserPenSignal signal;
-    signal.kind = VQDeviceEvents::LaserPenSignal::Kind::ReceiverRemoved;
+    signal.kind = removed ? VQDeviceEvents::LaserPenSignal::Kind::ReceiverRemoved
+                          : VQDeviceEvents::LaserPenSignal::Kind::LinkLost;
     VQDeviceEvents::laserPen(signal);
 }
 

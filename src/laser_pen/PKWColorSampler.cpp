@@ -1,5 +1,6 @@
 #include "PKWColorSampler.h"
 
+#include "AppDelegate.h"
 #include "CompositingManager.h"
 #include "CursorHider.h"
 #include "InputMonitor.h"
@@ -11,6 +12,8 @@
 #include <QTimer>
 #include <QGuiApplication>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -26,14 +29,17 @@ public:
         QImage picture; // device pixels, carrying the screen's ratio
     };
 
-    PKWColorSamplerWindow(double zoom, int side, QList<Snapshot> snapshots, bool composited)
+    PKWColorSamplerWindow(double zoom, int side, QList<Snapshot> snapshots, bool composited, bool takesFocus)
         : QWidget(nullptr,
                   Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool
-                      | Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus)
+                      | Qt::X11BypassWindowManagerHint
+                      | (takesFocus ? Qt::WindowFlags() : Qt::WindowFlags(Qt::WindowDoesNotAcceptFocus)))
         , m_zoom(zoom > 0 ? zoom : 1)
         , m_snapshots(std::move(snapshots))
+        , m_takesFocus(takesFocus)
     {
         setAttribute(Qt::WA_ShowWithoutActivating);
+        setFocusPolicy(takesFocus ? Qt::StrongFocus : Qt::NoFocus);
         setAttribute(Qt::WA_DeleteOnClose);
         if (composited)
             setAttribute(Qt::WA_TranslucentBackground);
@@ -95,6 +101,21 @@ public:
     QPoint centre() const { return m_centre; }
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        event->accept();
+        if (m_takesFocus)
+            activateWindow();
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() != Qt::Key_Escape || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return QWidget::keyPressEvent(event);
+        event->accept();
+        Q_EMIT PKWColorSampler::sharedInstance().escapePressed();
+    }
+
     void paintEvent(QPaintEvent*) override
     {
         const qreal ratio = devicePixelRatioF();
@@ -135,6 +156,7 @@ protected:
 private:
     static constexpr qint64 kFrameMs = 12;
 
+    bool m_takesFocus = false;
     QElapsedTimer m_frameClock;
     QTimer m_frameTimer;
     double m_zoom = 1.5;
@@ -193,7 +215,7 @@ PKWColorSampler& PKWColorSampler::sharedInstance()
     return *sampler;
 }
 
-void PKWColorSampler::zoomInPixelZoom(double zoom, double zoomWidth)
+void PKWColorSampler::zoomInPixelZoom(double zoom, double zoomWidth, bool takesFocus)
 {
     PKWColorSampler& sampler = sharedInstance();
     sampler.m_zoomWidth = zoomWidth;
@@ -203,6 +225,15 @@ void PKWColorSampler::zoomInPixelZoom(double zoom, double zoomWidth)
         sampler.m_screenPickerWindow = nullptr;
         previous->hide();
         delete previous;
+    }
+
+    // The main window goes away first: it must not cover the presentation nor be in the snapshot.
+    if (AppDelegate* delegate = AppDelegate::sharedDelegate()) {
+        QWidget* main = delegate->window();
+        if (main && main->isVisible()) {
+            main->hide();
+            sampler.m_hiddenMainWindow = main;
+        }
     }
 
     QList<PKWColorSamplerWindow::Snapshot> snapshots;
@@ -219,7 +250,7 @@ void PKWColorSampler::zoomInPixelZoom(double zoom, double zoomWidth)
 
     const int side = std::max(1, int(std::lround(zoomWidth)));
     auto* window = new PKWColorSamplerWindow(zoom, side, std::move(snapshots),
-                                             CompositingManager::instance().isCompositing());
+                                             CompositingManager::instance().isCompositing(), takesFocus);
     sampler.m_screenPickerWindow = window;
     const QPoint pointer = QCursor::pos();
     window->move(pointer - QPoint(side / 2, side / 2));
@@ -239,6 +270,14 @@ void PKWColorSampler::dismiss()
         delete window;
         // Only the loupe's own hiding is undone: another effect may keep the pointer hidden.
         CursorHider::instance().show();
+    }
+    if (QWidget* main = sampler.m_hiddenMainWindow) {
+        sampler.m_hiddenMainWindow = nullptr;
+        // Back where it was, without taking the focus from the presentation.
+        const bool quiet = main->testAttribute(Qt::WA_ShowWithoutActivating);
+        main->setAttribute(Qt::WA_ShowWithoutActivating);
+        main->show();
+        main->setAttribute(Qt::WA_ShowWithoutActivating, quiet);
     }
 }
 

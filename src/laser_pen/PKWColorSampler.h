@@ -11,7 +11,9 @@
 // loupe shows the square of width / zoom points around the pointer cut from that snapshot,
 // enlarged without smoothing, with a 5 x 5 centre marker in a 7 x 7 frame. It follows the
 // pointer's motion events (InputMonitor) until dismiss; where no screen lies under the pointer
-// it keeps its place and picture. It never magnifies its own picture.
+// it keeps its place and picture. It never magnifies its own picture. The program's main window
+// is put away while the loupe shows (it stays out of the loupe and off the presentation) and
+// comes back when the loupe goes, if it was shown before.
 //
 // One shared controller; main thread only.
 class PKWColorSamplerWindow;
@@ -22,8 +24,9 @@ public:
     static PKWColorSampler& sharedInstance();
 
     // Shows a new loupe (closing the previous one) of side zoomWidth points, centred on the
-    // pointer, at the zoom.
-    static void zoomInPixelZoom(double zoom, double zoomWidth);
+    // pointer, at the zoom. With takesFocus the loupe accepts the keyboard focus (taken again at
+    // a click) and reports Escape pressed while it has it.
+    static void zoomInPixelZoom(double zoom, double zoomWidth, bool takesFocus = false);
     // Hides and drops the current loupe, if any.
     static void dismiss();
 
@@ -34,6 +37,8 @@ public:
 Q_SIGNALS:
     // A paint of the loupe has ended, showing the square around the global position.
     void loupePainted(QPoint globalCentre);
+    // Escape was pressed while the loupe had the focus.
+    void escapePressed();
 
 private:
     friend class PKWColorSamplerWindow;
@@ -43,4 +48,5 @@ private:
 
     double m_zoomWidth = 50;
     QPointer<PKWColorSamplerWindow> m_screenPickerWindow;
+    QPointer<QWidget> m_hiddenMainWindow; // put away by the loupe, to be shown again
 };

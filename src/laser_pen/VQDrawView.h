@@ -18,8 +18,13 @@ class QLabel;
 // coordinates) and mapped into the canvas with mapFromGlobal.
 //
 // While a stroke is open the canvas follows the pointer's motion events (InputMonitor), not a
-// timer; nothing runs while the pointer rests. Finished strokes are cached in a picture; a step
-// repaints only the rectangle it changed.
+// timer; nothing runs while the pointer rests. Finished strokes are cached in a picture; the
+// open stroke has a picture of its own, to which each step adds its segment, so a step paints
+// and repaints only the segment's rectangle, however long the stroke already is. Its colour's
+// transparency is applied when that picture is shown, so overlapping segments do not darken.
+//
+// On a shaped window (no compositor) each segment is also added to the window's shape, and the
+// canvas paints the strokes over their own colour, so every pixel of the shape shows the stroke.
 //
 // Main thread only.
 class VQDrawView : public QWidget {
@@ -48,6 +53,10 @@ public:
     // Start and stop following the pointer's motion events.
     void startTimer();
     void invalidateTimer();
+    // The canvas covers a shaped window (VQLaserPenOverlay::isShaped): strokes are added to the
+    // window's shape, and the pen icon is a small window of its own.
+    void setShapedWindow(bool shaped);
+    bool isShapedWindow() const { return m_shaped; }
 
     const QList<VQDrawPath>& drawPathArray() const { return m_drawPathArray; }
     // The open stroke, in global coordinates; empty while pathReleased.
@@ -64,9 +73,19 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
+    // Makes both pictures for the current size and ratio; false when they are there already.
+    bool ensurePictures();
     void rebuildCache();
+    // The open stroke's picture: a segment added, or the whole cleared.
+    void paintLiveSegment(QPointF from, QPointF to);
+    void clearLive();
+    // The canvas's offset from global coordinates.
+    QPointF globalOffset() const;
+    void addToShape(const QPainterPath& localPath);
+    void placePenIcon(QPoint globalPosition);
 
     qreal m_lineWidth = 10;
     QColor m_drawColor = Qt::red;
@@ -76,4 +95,7 @@ private:
     int m_motionMonitor = 0;
     QLabel* m_penImageView = nullptr;
     QPixmap m_cache; // the finished strokes, in device pixels
+    QImage m_live;   // the open stroke in its opaque colour, in device pixels
+    QRect m_liveRect; // where m_live holds paint (canvas coordinates)
+    bool m_shaped = false;
 };

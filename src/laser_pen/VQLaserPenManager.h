@@ -28,8 +28,8 @@ class QWidget;
 //    voice-mode key, and the countdown's rules (the 1 s timer, the length, the seconds sent to
 //    the pen, its end).
 //  - VQLaserPenManagerEffects.cpp: the screen effects (the overlays of every screen, the light
-//    spot, the magnifier's hand-over, the pen overlay with its Escape registration, the black
-//    screen and the countdown view).
+//    spot, the magnifier's hand-over, the pen overlay, the black screen and the countdown view),
+//    their Escape registration and their end when the pen's link goes.
 //
 // Main thread only.
 class VQLaserPenManager : public QObject {
@@ -91,6 +91,11 @@ public:
     // laser goes off; done is called once the last command was written (from the event loop at
     // once when the pen's receiver is not open).
     void takeOffline(std::function<void()> done);
+    // The pen's link is gone (receiver removed or closed, a Bluetooth LE switch, a failed read):
+    // every effect comes down, the pointer shows and Escape is released; nothing is sent.
+    void linkLost();
+    // Escape while an effect takes the mouse: the effect ends as a dismissal would.
+    void leaveByEscape();
     // The pen's voice-mode key: cancels the running recognition, moves vioceMode on (1, 2, 3, 1)
     // and shows its tip.
     void switchVioceMode();
@@ -174,9 +179,9 @@ public:
     void hideDigitalLightSpot();
     void zoomIn();
     void dismissZoom();
-    // Shows the pen overlay when it is not up (strokes so far stay) and registers Escape once.
+    // Shows the pen overlay when it is not up (strokes so far stay).
     void startDraw();
-    // Hides the pen overlay and removes the pen's own Escape registration.
+    // Hides the pen overlay.
     void endDraw();
     void enterBlackScreen();
     void quitBlackScreen();
@@ -207,9 +212,15 @@ public:
     const QList<QPointer<VQDrawView>>& drawView() const { return m_drawView; }
     // The countdown views, one per screen.
     const QList<QPointer<VQCountDownWarningView>>& countDownWarningView() const { return m_countDownWarningView; }
-    // Whether the pen overlay is up, and whether the pen's Escape registration is held.
+    // Whether the pen overlay is up, and whether the effects' Escape registration is held: from
+    // the show of an effect that takes the mouse (highlight, light spot, magnifier, pen, black
+    // screen) until the last of them ends.
     bool isDrawing() const;
     bool isEscRegistered() const { return m_escRegistration > 0; }
+    // Whether an effect that takes the mouse is up.
+    bool takesTheMouse() const;
+    // Escape could not be grabbed: the effect's windows take the focus and Escape themselves.
+    bool isKeyboardExitByFocus() const { return m_escByFocus; }
     // Whether any effect window of modes 1-3 is up.
     bool isEffectShown() const;
 
@@ -235,12 +246,18 @@ private:
     // putUpOverlays builds one overlay of the kind (VQLaserPenOverlay::Kind) per screen as
     // fullWindow, not yet shown, and is false (told to the user) when a screen cannot be read.
     void closeEveryEffect(bool endCountdown);
-    bool putUpOverlays(int kind);
+    bool putUpOverlays(int kind, bool takesFocus = false);
     void closeOverlays();
     void showOverlays();
     void startMouseMonitor();
     void stopMouseMonitor();
     void setCursorHidden(bool hidden);
+    // Registers Escape for the effects once; false (logged, with a tip) when it cannot be grabbed.
+    bool holdEscape();
+    // Releases Escape when no effect that takes the mouse is left.
+    void releaseEscapeWhenIdle();
+    // Gives the keyboard focus to an effect window when Escape could not be grabbed.
+    void focusForEscape(QWidget* window);
 
     // Settings.
     double m_highlightedMaskAlpha = 0.6;
@@ -277,7 +294,9 @@ private:
     QList<QPointer<VQDrawView>> m_drawView;
     QList<QPointer<VQCountDownWarningView>> m_countDownWarningView;
     int m_mouseMonitor = 0;      // the InputMonitor registration of the highlight and the spot
-    int m_escRegistration = 0;   // the pen's own GlobalShortcuts registration of Escape
+    int m_escRegistration = 0;   // the effects' own GlobalShortcuts registration of Escape
+    bool m_escByFocus = false;   // the grab failed: Escape is taken by the focused effect window
+    bool m_escTipShown = false;  // the tip of a failed grab was shown since the last good grab
     bool m_penOverlayUp = false;
     bool m_cursorHidden = false;
 };

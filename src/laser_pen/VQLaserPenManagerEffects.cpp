@@ -15,8 +15,10 @@
 #include "VQCountDownWarningView.h"
 #include "VQDrawView.h"
 #include "VQLaserPenOverlay.h"
+#include "VQMouseCommandManager.h"
 #include "VQPopupWindowTool.h"
 #include "VQShortcutBinder.h"
+#include "WindowShape.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -31,7 +33,7 @@ using Kind = VQLaserPenOverlay::Kind;
 // Escape: key code 53, no modifier.
 constexpr int kEscapeKeyCode = 53;
 constexpr char kInfoIconName[] = "info_icon";
-constexpr char kEscInUseText[] = "Esc 键已被其他程序占用，请切换模式结束画笔";
+constexpr char kEscInUseText[] = "Esc 键已被其他程序占用，请点击效果后按 Esc 退出";
 constexpr char kScreenUnreadableText[] = "无法读取屏幕画面";
 
 void showTip(const char* key)
@@ -53,15 +55,17 @@ bool hasOverlaysOf(const QList<QPointer<VQLaserPenOverlay>>& overlays, Kind kind
 
 // ---- Windows --------------------------------------------------------------------------------
 
-bool VQLaserPenManager::putUpOverlays(int kindNumber)
+bool VQLaserPenManager::putUpOverlays(int kindNumber, bool takesFocus)
 {
     const auto kind = static_cast<Kind>(kindNumber);
     closeOverlays();
     const QList<QScreen*> screens = QGuiApplication::screens();
     // Asked at every show: a compositor may have started or stopped since the last one.
     const bool composited = kind != Kind::BlackScreen && CompositingManager::instance().isCompositing();
+    // The pen draws on a shaped window over the live screen; only the veil needs the picture.
+    const bool shaped = kind == Kind::Pen && WindowShape::isAvailable();
     QList<QPixmap> frozen;
-    if (!composited && kind != Kind::BlackScreen) {
+    if (!composited && !shaped && kind != Kind::BlackScreen) {
         // Every screen is read before any overlay maps, so no overlay is in a picture.
         for (QScreen* screen : screens) {
             QPixmap picture = ScreenGrabber::instance().grabScreen(screen);
@@ -73,8 +77,11 @@ bool VQLaserPenManager::putUpOverlays(int kindNumber)
             frozen.append(picture);
         }
     }
-    for (int index = 0; index < screens.size(); ++index)
-        m_fullWindow.append(new VQLaserPenOverlay(kind, screens.at(index), composited, frozen.value(index)));
+    for (int index = 0; index < screens.size(); ++index) {
+        auto* overlay = new VQLaserPenOverlay(kind, screens.at(index), composited, frozen.value(index), takesFocus);
+        connect(overlay, &VQLaserPenOverlay::escapePressed, this, &VQLaserPenManager::leaveByEscape);
+        m_fullWindow.append(overlay);
+    }
     return !m_fullWindow.isEmpty();
 }
 
@@ -110,7 +117,7 @@ void VQLaserPenManager::createFullWindow()
 
 void VQLaserPenManager::closeEveryEffect(bool endCountdown)
 {
-    if (m_penOverlayUp || m_escRegistration > 0)
+    if (m_penOverlayUp)
         endDraw();
     stopMouseMonitor();
     if (m_digitalLightSpotView) {
@@ -125,6 +132,78 @@ void VQLaserPenManager::closeEveryEffect(bool endCountdown)
     }
     closeOverlays();
     setCursorHidden(false);
+    releaseEscapeWhenIdle();
+}
+
+void VQLaserPenManager::linkLost()
+{
+    m_followUpTimer.stop();
+    const bool anything = takesTheMouse() || m_escRegistration > 0 || m_cursorHidden || m_isBlackScreen;
+    closeEveryEffect(true);
+    m_hasShowEffecf = false;
+    if (anything)
+        VQLogInfo(QStringLiteral("laser pen: the link is gone; every effect ended"));
+}
+
+void VQLaserPenManager::leaveByEscape()
+{
+    const bool pointerMode = isEffectShown() && m_laserPenStatus >= 1 && m_laserPenStatus <= 3;
+    m_followUpTimer.stop();
+    closeEveryEffect(true);
+    if (pointerMode) {
+        m_hasShowEffecf = false;
+        VQMouseCommandManager::sharedInstance().sendLaserPenQuitMouseStatusData();
+    }
+}
+
+// ---- Escape ---------------------------------------------------------------------------------
+
+bool VQLaserPenManager::takesTheMouse() const
+{
+    return isDrawing() || hasOverlaysOf(m_fullWindow, Kind::Highlight) || hasOverlaysOf(m_fullWindow, Kind::BlackScreen)
+        || m_digitalLightSpotView || PKWColorSampler::sharedInstance().screenPickerWindow() != nullptr;
+}
+
+bool VQLaserPenManager::holdEscape()
+{
+    if (m_escRegistration > 0)
+        return true;
+    KeyShortcut escape = VQShortcutBinder::shortcutForDefaultsKey(QString::fromLatin1(kEscShortcutKey));
+    if (!escape.isValid())
+        escape = KeyShortcut(kEscapeKeyCode, 0);
+    // One registration of our own: another one of the same key (the screen capture's) stays.
+    const GlobalShortcuts::Registration registration =
+        GlobalShortcuts::instance().registerShortcut(escape, [this] { leaveByEscape(); });
+    if (registration.id > 0) {
+        m_escRegistration = registration.id;
+        m_escByFocus = false;
+        m_escTipShown = false;
+        return true;
+    }
+    m_escByFocus = true;
+    VQLogWarn(QStringLiteral("laser pen: Escape could not be grabbed (%1); the effect takes it while it has the focus")
+                  .arg(GlobalShortcuts::statusText(registration.status)));
+    if (!m_escTipShown)
+        showTip(kEscInUseText);
+    m_escTipShown = true;
+    return false;
+}
+
+void VQLaserPenManager::releaseEscapeWhenIdle()
+{
+    if (takesTheMouse())
+        return;
+    if (m_escRegistration > 0)
+        GlobalShortcuts::instance().unregisterShortcut(m_escRegistration);
+    m_escRegistration = 0;
+    m_escByFocus = false;
+}
+
+void VQLaserPenManager::focusForEscape(QWidget* window)
+{
+    if (!m_escByFocus || !window)
+        return;
+    window->activateWindow();
 }
 
 void VQLaserPenManager::setCursorHidden(bool hidden)
@@ -173,8 +252,10 @@ void VQLaserPenManager::mouseMove(QPointF globalPosition)
 void VQLaserPenManager::highlighted()
 {
     closeEveryEffect(true);
-    if (!putUpOverlays(static_cast<int>(Kind::Highlight)))
+    if (!putUpOverlays(static_cast<int>(Kind::Highlight), !holdEscape())) {
+        releaseEscapeWhenIdle();
         return;
+    }
     const int alpha = int(std::lround(qBound(0.0, m_highlightedMaskAlpha, 1.0) * 255));
     const QPointF pointer(QCursor::pos());
     for (const QPointer<VQLaserPenOverlay>& overlay : std::as_const(m_fullWindow)) {
@@ -184,6 +265,7 @@ void VQLaserPenManager::highlighted()
     startMouseMonitor();
     showOverlays();
     setCursorHidden(true);
+    focusForEscape(m_fullWindow.value(0));
 }
 
 void VQLaserPenManager::hideHighlighted()
@@ -199,18 +281,22 @@ void VQLaserPenManager::hideHighlighted()
     }
     if (!m_isBlackScreen)
         setCursorHidden(false);
+    releaseEscapeWhenIdle();
 }
 
 void VQLaserPenManager::showDigitalLightSpot()
 {
     closeEveryEffect(true);
+    const bool takesFocus = !holdEscape();
     const int diameter = qMax(1, int(std::lround(m_digitalLightSpotCircleW)));
-    m_digitalLightSpotView =
-        new VQLaserPenSpotWindow(m_digitalLightSpotColor, diameter, CompositingManager::instance().isCompositing());
+    m_digitalLightSpotView = new VQLaserPenSpotWindow(m_digitalLightSpotColor, diameter,
+                                                      CompositingManager::instance().isCompositing(), takesFocus);
+    connect(m_digitalLightSpotView, &VQLaserPenSpotWindow::escapePressed, this, &VQLaserPenManager::leaveByEscape);
     m_digitalLightSpotView->moveCentreTo(QPointF(QCursor::pos()));
     startMouseMonitor();
     m_digitalLightSpotView->show();
     setCursorHidden(true);
+    focusForEscape(m_digitalLightSpotView);
 }
 
 void VQLaserPenManager::hideDigitalLightSpot()
@@ -223,6 +309,7 @@ void VQLaserPenManager::hideDigitalLightSpot()
     }
     if (!m_isBlackScreen)
         setCursorHidden(false);
+    releaseEscapeWhenIdle();
 }
 
 // ---- Magnifier ------------------------------------------------------------------------------
@@ -230,12 +317,18 @@ void VQLaserPenManager::hideDigitalLightSpot()
 void VQLaserPenManager::zoomIn()
 {
     closeEveryEffect(true);
-    PKWColorSampler::zoomInPixelZoom(kZoomFactor, m_zoomInCircleW);
+    const bool takesFocus = !holdEscape();
+    connect(&PKWColorSampler::sharedInstance(), &PKWColorSampler::escapePressed, this, &VQLaserPenManager::leaveByEscape,
+            Qt::UniqueConnection);
+    PKWColorSampler::zoomInPixelZoom(kZoomFactor, m_zoomInCircleW, takesFocus);
+    focusForEscape(PKWColorSampler::sharedInstance().screenPickerWindow());
+    releaseEscapeWhenIdle(); // no loupe came up
 }
 
 void VQLaserPenManager::dismissZoom()
 {
     PKWColorSampler::dismiss();
+    releaseEscapeWhenIdle();
 }
 
 // ---- Pen overlay ----------------------------------------------------------------------------
@@ -251,10 +344,13 @@ void VQLaserPenManager::startDraw()
     if (isDrawing())
         return;
     closeEveryEffect(true);
-    if (!putUpOverlays(static_cast<int>(Kind::Pen)))
+    if (!putUpOverlays(static_cast<int>(Kind::Pen), !holdEscape())) {
+        releaseEscapeWhenIdle();
         return;
+    }
     for (const QPointer<VQLaserPenOverlay>& overlay : std::as_const(m_fullWindow)) {
         auto* view = new VQDrawView;
+        view->setShapedWindow(overlay->isShaped());
         view->setLineWidth(m_drawWidth);
         view->setDrawColor(m_drawColor);
         overlay->setContent(view);
@@ -262,29 +358,11 @@ void VQLaserPenManager::startDraw()
     }
     showOverlays();
     m_penOverlayUp = true;
-
-    // The pen's own registration, once per drawing session; only endDraw removes it, so another
-    // registration of the same key (the screen capture's) is never dropped.
-    if (m_escRegistration > 0)
-        return;
-    KeyShortcut escape = VQShortcutBinder::shortcutForDefaultsKey(QString::fromLatin1(kEscShortcutKey));
-    if (!escape.isValid())
-        escape = KeyShortcut(kEscapeKeyCode, 0);
-    const GlobalShortcuts::Registration registration =
-        GlobalShortcuts::instance().registerShortcut(escape, [this] { endDraw(); });
-    if (registration.id > 0) {
-        m_escRegistration = registration.id;
-        return;
-    }
-    VQLogWarn(QStringLiteral("laser pen: Escape could not be grabbed (%1)").arg(GlobalShortcuts::statusText(registration.status)));
-    showTip(kEscInUseText);
+    focusForEscape(m_fullWindow.value(0));
 }
 
 void VQLaserPenManager::endDraw()
 {
-    if (m_escRegistration > 0)
-        GlobalShortcuts::instance().unregisterShortcut(m_escRegistration);
-    m_escRegistration = 0;
     const bool wasUp = m_penOverlayUp;
     m_penOverlayUp = false;
     for (const QPointer<VQDrawView>& view : std::as_const(m_drawView)) {
@@ -296,6 +374,7 @@ void VQLaserPenManager::endDraw()
         // A stroke still open hid the pointer behind the pen icon: it comes back with the canvas gone.
         setCursorHidden(false);
     }
+    releaseEscapeWhenIdle();
     if (wasUp)
         VQLogInfo(QStringLiteral("laser pen: drawing ended"));
 }
@@ -306,9 +385,10 @@ void VQLaserPenManager::enterBlackScreen()
 {
     closeEveryEffect(true);
     m_isBlackScreen = true;
-    putUpOverlays(static_cast<int>(Kind::BlackScreen));
+    putUpOverlays(static_cast<int>(Kind::BlackScreen), !holdEscape());
     showOverlays();
     setCursorHidden(true);
+    focusForEscape(m_fullWindow.value(0));
     if (m_countdownSwitch)
         startWarningTimer();
 }
@@ -321,6 +401,7 @@ void VQLaserPenManager::quitBlackScreen()
         setCursorHidden(false);
     }
     hideCountDownWarning();
+    releaseEscapeWhenIdle();
 }
 
 void VQLaserPenManager::hideCountDownWarning()
@@ -331,6 +412,7 @@ void VQLaserPenManager::hideCountDownWarning()
         setCursorHidden(false);
     }
     invalidateWarningTimer();
+    releaseEscapeWhenIdle();
 }
 
 void VQLaserPenManager::showCountDownSeconds(qint64 secondsLeft)
@@ -339,9 +421,10 @@ void VQLaserPenManager::showCountDownSeconds(qint64 secondsLeft)
         // A tick with no black screen up puts it up first; the running countdown goes on.
         closeEveryEffect(false);
         m_isBlackScreen = true;
-        putUpOverlays(static_cast<int>(Kind::BlackScreen));
+        putUpOverlays(static_cast<int>(Kind::BlackScreen), !holdEscape());
         showOverlays();
         setCursorHidden(true);
+        focusForEscape(m_fullWindow.value(0));
     }
     if (m_countDownWarningView.isEmpty()) {
         for (const QPointer<VQLaserPenOverlay>& overlay : std::as_const(m_fullWindow)) {

@@ -1,5 +1,8 @@
 #include "VQLaserPenOverlay.h"
 
+#include "WindowShape.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,16 +13,17 @@
 
 namespace {
 
-Qt::WindowFlags overlayFlags()
+Qt::WindowFlags overlayFlags(bool takesFocus)
 {
-    return Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool
-        | Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus;
+    const Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool
+        | Qt::X11BypassWindowManagerHint;
+    return takesFocus ? flags : flags | Qt::WindowDoesNotAcceptFocus;
 }
 
-void prepareWindow(QWidget* window, bool composited)
+void prepareWindow(QWidget* window, bool composited, bool takesFocus)
 {
     window->setAttribute(Qt::WA_ShowWithoutActivating);
-    window->setFocusPolicy(Qt::NoFocus);
+    window->setFocusPolicy(takesFocus ? Qt::StrongFocus : Qt::NoFocus);
     if (composited) {
         window->setAttribute(Qt::WA_TranslucentBackground);
     } else {
@@ -28,22 +32,44 @@ void prepareWindow(QWidget* window, bool composited)
     }
 }
 
+// A press on an effect window stays there, and gives it the focus back when it takes Escape itself.
+void takePress(QWidget* window, QMouseEvent* event, bool takesFocus)
+{
+    event->accept();
+    if (takesFocus)
+        window->activateWindow();
+}
+
+// Escape with no modifier is taken; any other key goes on.
+bool takeEscape(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Escape || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    event->accept();
+    return true;
+}
+
 } // namespace
 
-VQLaserPenOverlay::VQLaserPenOverlay(Kind kind, QScreen* screen, bool composited, const QPixmap& frozen)
-    : QWidget(nullptr, overlayFlags())
+VQLaserPenOverlay::VQLaserPenOverlay(Kind kind, QScreen* screen, bool composited, const QPixmap& frozen, bool takesFocus)
+    : QWidget(nullptr, overlayFlags(takesFocus))
     , m_kind(kind)
     , m_screen(screen)
     // Black needs no translucency: it is opaque either way.
     , m_composited(composited && kind != Kind::BlackScreen)
-    , m_frozen(m_composited ? QPixmap() : frozen)
+    , m_shaped(!m_composited && kind == Kind::Pen && WindowShape::isAvailable())
+    , m_takesFocus(takesFocus)
+    , m_frozen(m_composited || m_shaped ? QPixmap() : frozen)
 {
-    prepareWindow(this, m_composited);
+    prepareWindow(this, m_composited, takesFocus);
     setWindowTitle(QStringLiteral("laser pen"));
     if (screen) {
         setScreen(screen);
         setGeometry(screen->geometry());
     }
+    // Nothing shows and nothing is taken until the canvas adds its strokes.
+    if (m_shaped && !WindowShape::clear(this))
+        m_shaped = false;
 }
 
 void VQLaserPenOverlay::setVeil(int alpha, qreal diameter)
@@ -117,6 +143,8 @@ void VQLaserPenOverlay::paintEvent(QPaintEvent* event)
         // The pen's canvas keeps a trace of white so that the window still takes the mouse.
         painter.fillRect(area, m_kind == Kind::Pen ? QColor(255, 255, 255, 1) : QColor(Qt::transparent));
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    } else if (m_shaped) {
+        return; // the canvas paints what the shape shows
     } else if (m_frozen.isNull()) {
         painter.fillRect(area, Qt::black);
     } else {
@@ -138,7 +166,15 @@ void VQLaserPenOverlay::paintEvent(QPaintEvent* event)
 void VQLaserPenOverlay::mousePressEvent(QMouseEvent* event)
 {
     // Clicks on the veil or the black screen stay here: the page below must not turn.
-    event->accept();
+    takePress(this, event, m_takesFocus);
+}
+
+void VQLaserPenOverlay::keyPressEvent(QKeyEvent* event)
+{
+    if (takeEscape(event))
+        Q_EMIT escapePressed();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void VQLaserPenOverlay::mouseReleaseEvent(QMouseEvent* event)
@@ -146,13 +182,14 @@ void VQLaserPenOverlay::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
 }
 
-VQLaserPenSpotWindow::VQLaserPenSpotWindow(const QColor& color, int diameter, bool composited)
-    : QWidget(nullptr, overlayFlags())
+VQLaserPenSpotWindow::VQLaserPenSpotWindow(const QColor& color, int diameter, bool composited, bool takesFocus)
+    : QWidget(nullptr, overlayFlags(takesFocus))
     , m_color(color)
     , m_diameter(qMax(1, diameter))
     , m_composited(composited)
+    , m_takesFocus(takesFocus)
 {
-    prepareWindow(this, composited);
+    prepareWindow(this, composited, takesFocus);
     setWindowTitle(QStringLiteral("laser spot"));
     setFixedSize(m_diameter, m_diameter);
     setMask(QRegion(0, 0, m_diameter, m_diameter, QRegion::Ellipse));
@@ -183,4 +220,17 @@ void VQLaserPenSpotWindow::paintEvent(QPaintEvent*)
         solid.setAlpha(255);
         painter.fillRect(rect(), solid);
     }
+}
+
+void VQLaserPenSpotWindow::mousePressEvent(QMouseEvent* event)
+{
+    takePress(this, event, m_takesFocus);
+}
+
+void VQLaserPenSpotWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (takeEscape(event))
+        Q_EMIT escapePressed();
+    else
+        QWidget::keyPressEvent(event);
 }

@@ -19,7 +19,10 @@ void VQLaserPenSetup::dispatch(const VQDeviceEvents::LaserPenSignal& signal)
         return;
     case Kind::ReceiverRemoved:
         manager.setVioceMode(1);
-        manager.dismissEffect();
+        manager.linkLost();
+        return;
+    case Kind::LinkLost:
+        manager.linkLost();
         return;
     case Kind::DeviceState:
         if (signal.state == 2 || signal.state == 4)

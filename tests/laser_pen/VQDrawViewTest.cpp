@@ -13,6 +13,7 @@
 #include <QPaintEvent>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QScreen>
 
@@ -173,6 +174,72 @@ TEST(VQDrawViewTest, StrokesAreThePolylineInTheirColourAndWidthOnEveryScreen)
             }
         }
     }
+}
+
+// An image whose painters only add up what each paint asks for: path elements, polygon points,
+// lines and the pixels of pictures drawn.
+class WorkCounter : public QImage {
+public:
+    explicit WorkCounter(QSize size)
+        : QImage(size, QImage::Format_ARGB32_Premultiplied)
+    {
+    }
+    double work() const { return m_engine.work; }
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+
+private:
+    struct Engine : QPaintEngine {
+        Engine()
+            : QPaintEngine(QPaintEngine::AllFeatures)
+        {
+        }
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        Type type() const override { return QPaintEngine::User; }
+        void drawPath(const QPainterPath& path) override { work += path.elementCount(); }
+        void drawPolygon(const QPointF*, int count, PolygonDrawMode) override { work += count; }
+        void drawLines(const QLineF*, int count) override { work += count; }
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF& source) override { work += source.width() * source.height(); }
+        void drawImage(const QRectF&, const QImage&, const QRectF& source, Qt::ImageConversionFlags) override
+        {
+            work += source.width() * source.height();
+        }
+        double work = 0;
+    };
+    mutable Engine m_engine;
+};
+
+// The paint of one step costs the same after 1,910 steps of the open stroke as after 10: the
+// stroke so far is not painted again.
+TEST(VQDrawViewTest, AStepsPaintDoesNotGrowWithTheStroke)
+{
+    FakeInputMonitor monitor;
+    FakeCursorHider cursor;
+    VQDrawView canvas;
+    canvas.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    canvas.setGeometry(QGuiApplication::screens().first()->geometry());
+    canvas.show();
+    const QPoint origin = canvas.geometry().topLeft() + QPoint(200, 200);
+    canvas.mouseDown(origin);
+    // Rows of 100 equal steps, one below the other and back to the top.
+    const auto stepTo = [&](int i) { return origin + QPoint(8 * (i % 100), 40 * ((i / 100) % 2)); };
+    const auto paintOfStep = [&](int i) {
+        const QPoint from = stepTo(i - 1) - canvas.geometry().topLeft();
+        const QPoint to = stepTo(i) - canvas.geometry().topLeft();
+        WorkCounter counter(canvas.size());
+        canvas.render(&counter, QPoint(), QRegion(QRect(from, to).normalized().adjusted(-8, -8, 8, 8)));
+        return counter.work();
+    };
+    double early = 0;
+    for (int i = 1; i <= 1910; ++i) {
+        canvas.mouseDragged(stepTo(i));
+        if (i == 10)
+            early = paintOfStep(i);
+    }
+    ASSERT_GT(early, 0);
+    EXPECT_LE(paintOfStep(1910), early * 1.5) << "early " << early;
+    canvas.mouseUp();
 }
 
 } // namespace

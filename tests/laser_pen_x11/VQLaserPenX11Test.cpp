@@ -1,9 +1,11 @@
 // The presenter overlays on a real X server: the highlight read back from the root window with
 // the compositing manager xcompmgr running (a child process on the test display) and without
-// one, the hole following XTest moves, and XTest Escape ending drawing.
+// one, the hole following XTest moves, XTest Escape ending drawing, and the pen's shaped window
+// over the live screen without a compositor.
 #include "CompositingManager.h"
 #include "CursorHider.h"
 #include "TestSupport.h"
+#include "VQDrawView.h"
 #include "VQLaserPenManager.h"
 #include "VQLaserPenOverlay.h"
 #include "VQPopupWindowTool.h"
@@ -11,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QProcess>
@@ -18,6 +21,7 @@
 #include <QStandardPaths>
 #include <QWidget>
 
+#include <X11/Xlib.h>
 #include <X11/keysym.h>
 
 namespace {
@@ -162,4 +166,56 @@ TEST_F(LaserPenX11Test, XTestEscapeEndsDrawing)
     user.tap(XK_Escape);
     EXPECT_TRUE(vqtest::waitUntil([] { return !manager().isDrawing(); }));
     EXPECT_FALSE(manager().isEscRegistered());
+}
+
+// Another program holds Escape with Caps Lock: the grab is refused, the highlight takes the focus
+// instead, and a plain Escape pressed there ends it.
+TEST_F(LaserPenX11Test, EscapeRefusedIsTakenByTheFocusedEffect)
+{
+    Display* other = XOpenDisplay(nullptr);
+    ASSERT_NE(other, nullptr);
+    XGrabKey(other, XKeysymToKeycode(other, XK_Escape), LockMask, DefaultRootWindow(other), True, GrabModeAsync, GrabModeAsync);
+    XSync(other, False);
+    manager().highlighted();
+    EXPECT_FALSE(manager().isEscRegistered());
+    EXPECT_TRUE(manager().isKeyboardExitByFocus());
+    ASSERT_TRUE(vqtest::waitUntil([] { return QGuiApplication::focusWindow() != nullptr; }));
+    user.tap(XK_Escape);
+    EXPECT_TRUE(vqtest::waitUntil([] { return !manager().takesTheMouse(); }));
+    EXPECT_FALSE(CursorHider::instance().isHidden());
+    XCloseDisplay(other);
+}
+
+// Without a compositor the pen draws on a window shaped to its strokes: the presentation below
+// stays live (its new colour shows beside the stroke), and the screen holds both.
+TEST_F(LaserPenX11Test, PenWithoutCompositorDrawsOverTheLiveScreen)
+{
+    ASSERT_FALSE(CompositingManager::instance().isCompositing());
+    manager().setDrawColor(QColor(Qt::red));
+    manager().startDraw();
+    ASSERT_TRUE(manager().isDrawing());
+    VQDrawView* canvas = manager().drawView().value(0);
+    ASSERT_NE(canvas, nullptr);
+    EXPECT_TRUE(canvas->isShapedWindow());
+    const QPoint from(400, 600);
+    canvas->mouseDown(from);
+    for (int x = 420; x <= 1000; x += 20)
+        canvas->mouseDragged(QPoint(x, 600));
+    canvas->mouseUp();
+    const QPoint onStroke(700, 600);
+    const QPoint beside(700, 640);
+    ASSERT_TRUE(vqtest::waitUntil([&] { return user.pixel(onStroke) == QColor(Qt::red); }, 10000))
+        << user.pixel(onStroke).name().toStdString();
+    EXPECT_EQ(user.pixel(beside), kFirst);
+
+    below.setColour(kSecond);
+    EXPECT_TRUE(vqtest::waitUntil([&] { return user.pixel(beside) == kSecond && user.pixel(kFar) == kSecond; }, 10000))
+        << user.pixel(beside).name().toStdString();
+    EXPECT_EQ(user.pixel(onStroke), QColor(Qt::red));
+    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    EXPECT_EQ(screen.pixelColor(onStroke), QColor(Qt::red));
+    EXPECT_EQ(screen.pixelColor(beside), kSecond);
+    QDir().mkpath(QStringLiteral(VQ_BUILD_DIR "/renders"));
+    EXPECT_TRUE(screen.save(QStringLiteral(VQ_BUILD_DIR "/renders/laser_pen_shaped_no_compositor.png")));
+    manager().endDraw();
 }

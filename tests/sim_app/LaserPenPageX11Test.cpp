@@ -20,6 +20,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QMouseEvent>
+#include <QWidget>
+
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+
 #include <functional>
 
 namespace {
@@ -42,7 +48,112 @@ QRect mainWindowGeometry(const QJsonObject& state)
     return {};
 }
 
+// What another client can do while no effect runs: grab Escape and the pointer. Each grab is
+// made from a connection of its own and released again.
+int g_xError = 0;
+int recordError(Display*, XErrorEvent* event)
+{
+    g_xError = event->error_code;
+    return 0;
+}
+
+bool anotherClientCanGrab(bool escape)
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return false;
+    const auto previous = XSetErrorHandler(recordError);
+    g_xError = 0;
+    bool granted = false;
+    const Window root = DefaultRootWindow(display);
+    if (escape) {
+        XGrabKey(display, XKeysymToKeycode(display, XK_Escape), 0, root, True, GrabModeAsync, GrabModeAsync);
+        XSync(display, False);
+        granted = g_xError == 0;
+    } else {
+        granted = XGrabPointer(display, root, False, ButtonPressMask, GrabModeAsync, GrabModeAsync, None, None,
+                               CurrentTime) == GrabSuccess;
+    }
+    XCloseDisplay(display); // releases whatever was granted
+    XSetErrorHandler(previous);
+    return granted;
+}
+
+// A window of the presentation under the effects: counts the clicks that reach it.
+class PresentationWindow : public QWidget {
+public:
+    PresentationWindow()
+        : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint)
+    {
+        setGeometry(QGuiApplication::primaryScreen()->geometry());
+    }
+    int clicks = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { ++clicks; }
+};
+
 } // namespace
+
+// The pen's link lost under every effect: the receiver pulled out, or closed as the Bluetooth LE
+// mouse connects. Afterwards nothing of the effect is left: a click reaches the window below,
+// the pointer shows, and another client can grab Escape and the pointer. The magnifier puts the
+// main window away while it shows and brings it back.
+TEST(SimulatedProgram, LosingThePensLinkEndsEveryEffect)
+{
+    XTestUser user;
+    ASSERT_TRUE(user.ok());
+    PresentationWindow presentation;
+    presentation.show();
+    SimulatedProgram program;
+    ASSERT_TRUE(program.start());
+    ASSERT_TRUE(program.command("plug 248a 62ab").startsWith(QLatin1String("ok")));
+    // Open, and its device information read (which ends any effect as the pen's state arrives).
+    const auto receiverOpen = [](const QJsonObject& s) {
+        return s.value(QStringLiteral("receiverOpen")).toBool() && s.value(QStringLiteral("mouseType")).toInt() != 0;
+    };
+    ASSERT_TRUE(program.waitForState([&](const QJsonObject& s) { return receiverOpen(s) && !mainWindowGeometry(s).isEmpty(); }));
+    const QPoint below(1800, 1000); // away from the main window and the tips
+    ASSERT_TRUE(program.waitForSettings([](const QJsonObject& s) { return number(s, "laserPenStatusKey") == 1; }));
+
+    for (const int mode : {1, 2, 3, 4}) {
+        for (const bool bluetooth : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "mode " << mode << (bluetooth ? ", Bluetooth LE mouse" : ", unplugged"));
+            if (number(program.settings(), "laserPenStatusKey") != mode) {
+                EXPECT_TRUE(program.command("press 64").startsWith(QLatin1String("ok")));
+                ASSERT_TRUE(program.waitForSettings([mode](const QJsonObject& s) { return number(s, "laserPenStatusKey") == mode; }));
+            }
+            user.move(QPoint(700, 500));
+            EXPECT_TRUE(program.command("press 69").startsWith(QLatin1String("ok"))); // the effect key, held
+            ASSERT_TRUE(program.waitForState([](const QJsonObject& s) { return s.value(QStringLiteral("pointerHidden")).toBool(); }));
+            EXPECT_TRUE(vqtest::waitUntil([] { return !anotherClientCanGrab(true); })) << "the effect holds no Escape";
+            if (mode == 3)
+                EXPECT_TRUE(mainWindowGeometry(program.state()).isEmpty());
+            ASSERT_TRUE(program.state().value(QStringLiteral("pointerHidden")).toBool()) << "the effect ended too soon";
+
+            EXPECT_TRUE(program.command(bluetooth ? "ble-connect" : "unplug").startsWith(QLatin1String("ok")));
+            ASSERT_TRUE(program.waitForState([&](const QJsonObject& s) {
+                return !s.value(QStringLiteral("receiverOpen")).toBool() && (!bluetooth || s.value(QStringLiteral("bluetooth")).toBool());
+            }));
+            EXPECT_TRUE(program.waitForState([](const QJsonObject& s) { return !s.value(QStringLiteral("pointerHidden")).toBool(); }));
+            const int clicks = presentation.clicks;
+            EXPECT_TRUE(vqtest::waitUntil([&] {
+                user.click(below);
+                vqtest::spin(50);
+                return presentation.clicks > clicks;
+            }, 5000)) << "a click does not reach the window below";
+            EXPECT_TRUE(anotherClientCanGrab(true));
+            EXPECT_TRUE(anotherClientCanGrab(false));
+            if (mode == 3)
+                EXPECT_TRUE(program.waitForState([](const QJsonObject& s) { return !mainWindowGeometry(s).isEmpty(); }));
+
+            EXPECT_TRUE(program.command(bluetooth ? "ble-disconnect" : "plug 248a 62ab").startsWith(QLatin1String("ok")));
+            ASSERT_TRUE(program.waitForState([&](const QJsonObject& s) { return receiverOpen(s) && !s.value(QStringLiteral("bluetooth")).toBool(); }));
+        }
+    }
+    EXPECT_EQ(program.command("quit"), QStringLiteral("ok quitting"));
+    ASSERT_TRUE(program.process().waitForFinished(20000));
+}
 
 // Plugging the pen's receiver opens the main window with the laser-pen page as its first item;
 // the user opens it, switches the pen effect off, previews the light spot and drags its size; the

@@ -1,3 +1,4 @@
+#include "CursorHider.h"
 #include "SimulatedDeviceControl.h"
 
 #include "AppDelegate.h"
@@ -773,6 +774,7 @@ QString SimulatedDeviceControl::state() const
         {QStringLiteral("battery"), record.powerPercent()},
         {QStringLiteral("batteryLevel"), record.batteryLevel()},
         {QStringLiteral("voiceStreaming"), VQMouseCommandManager::sharedInstance().isStartVoice()},
+        {QStringLiteral("pointerHidden"), CursorHider::instance().isHidden()},
         {QStringLiteral("windows"), windows},
         {QStringLiteral("navigation"), navigation},
         {QStringLiteral("selectedTag"), delegate != nullptr ? delegate->selectedTag() : -1},
