@@ -87,6 +87,7 @@ private:
     QWidget* makeRow(Row& row, QWidget* extra);
     void updateStates();
     void applyState(Row& row, VQPermissionChecker::State state, const char* howToKey);
+    void fitHeight();
     static QString stateText(VQPermissionChecker::State state);
     static const char* x11HowToKey(VQPermissionChecker::State state);
 
