@@ -101,11 +101,12 @@ TEST_F(TranslateTest, PanelGrowsUpwardWithItsPanesAndKeepsItsCorner)
             EXPECT_EQ(content->languageBtn()->stringValue(), QRNLocalizedString::qrnAppLocalizedString(QStringLiteral("识别结果")));
             // The title reads on its bar (RGB 0,175,204) at 4.5:1 at least (drawn large enough
             // for its strokes to cover whole pixels).
-            QFont large = content->languageBtn()->font();
+            const QFont shown = content->languageBtn()->font();
+            QFont large = shown;
             large.setPixelSize(40);
             content->languageBtn()->setFont(large);
-            const QImage title = content->grab(content->languageBtn()->geometry()).toImage();
-            EXPECT_GE(strongestContrast(title, QColor(0, 175, 204)), 4.5);
+            EXPECT_GE(strongestContrast(content->grab(content->languageBtn()->geometry()).toImage(), QColor(0, 175, 204)), 4.5);
+            content->languageBtn()->setFont(shown);
         }
         render(win, QString::fromLatin1(row.name));
     }
