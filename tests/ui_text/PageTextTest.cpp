@@ -5,13 +5,12 @@
 #include "AuthorityManagementWindowController.h"
 #include "ForgetPasswordView.h"
 #include "HyperTranslateView.h"
-#include "KVDSqliteOperation.h"
 #include "LaserPenSettingViewController.h"
 #include "LoginView.h"
 #include "MineHeaderView.h"
 #include "MineViewController.h"
 #include "MouseSettingViewController.h"
-#include "NotificationCenter.h"
+#include "PagesFixture.h"
 #include "PersonalitySettingViewController.h"
 #include "PreferencesViewController.h"
 #include "RegisterView.h"
@@ -19,27 +18,18 @@
 #include "SmartSettingViewController.h"
 #include "SnipTranslateView.h"
 #include "SoftwareManagerViewController.h"
-#include "StandInHttpServer.h"
-#include "TestSupport.h"
 #include "TextRoom.h"
 #include "UserDefaults.h"
 #include "VQAIWindowController.h"
-#include "VQApiConfig.h"
-#include "VQCommandViewModel.h"
-#include "VQHttpRequestManager.h"
 #include "VQInputView.h"
-#include "VQLanguageManager.h"
 #include "VQLowPowerRemindSettingView.h"
-#include "VQNotificationNames.h"
 #include "VQPermissionChecker.h"
 #include "VQPopupWindowTool.h"
 #include "VQTextField.h"
 #include "VQTranslateWindow.h"
-#include "VQUserInfoData.h"
 
 #include <QDir>
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -111,29 +101,22 @@ QImage renderOnWhite(QWidget* view)
     return image;
 }
 
-class PageTextTest : public ::testing::Test {
+// The personality page's fixture (store, stand-in API), a connected mouse with its values so the
+// rows that show them are filled, and the sections and header the composition root registers.
+class PageTextTest : public pagestest::PagesFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        KVDSqliteOperation::resetForTests(dir.filePath(QStringLiteral("store.sqlite")));
-        ASSERT_TRUE(server.listen());
-        server.installAsMakerServices();
-        VQHttpRequestManager::sharedInstance().setNetworkDownCheckForTests([] { return false; });
+        PagesFixture::SetUp();
         UserDefaults::resetStandardForTests();
-        VQUserInfoData::resetForTests();
         VQLanguageManager::resetForTests();
-        VQCommandViewModel::resetForTests();
-        VQCommandViewModel::sharedInstance().createCommandTables();
         SmartSettingViewController::registerSectionFactory(3, [] { return new HyperTranslateView; });
         SmartSettingViewController::registerSectionFactory(4, [] { return new SnipTranslateView; });
         SmartSettingViewController::registerSectionFactory(6, [] { return new VQLowPowerRemindSettingView; });
         MineViewController::setHeaderFactory([](QWidget* parent) { return VQAccountHeader { new MineHeaderView(parent), {} }; });
-        // A connected mouse with its values, so the rows that show them are filled.
         VQUserInfoData& user = VQUserInfoData::sharedInstance();
         user.setIsConnect(true);
         user.mouseInfoItem().setDeviceType(3);
-        user.mouseInfoItem().setSn(QStringLiteral("SN2024A1"));
         user.mouseInfoItem().setFirmwareVersion(QStringLiteral("1.2.3"));
         user.mouseInfoItem().setPowerPercent(80);
     }
@@ -144,11 +127,7 @@ protected:
         SmartSettingViewController::resetSectionFactoriesForTests();
         MineViewController::setHeaderFactory({});
         VQPopupWindowTool::resetForTests();
-        VQHttpRequestManager::sharedInstance().resetForTests();
-        VQApiConfig::resetForTests();
-        VQUserInfoData::resetForTests();
-        VQLanguageManager::resetForTests();
-        UserDefaults::resetStandardForTests();
+        PagesFixture::TearDown();
     }
 
     static void setUiLanguage(int index)
@@ -161,8 +140,6 @@ protected:
             QCoreApplication::processEvents();
     }
 
-    QTemporaryDir dir;
-    vqtest::StandInHttpServer server;
 };
 
 // Each text field: the frame it sits in shows its whole border, and typed text reads dark.
