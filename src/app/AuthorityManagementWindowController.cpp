@@ -220,6 +220,12 @@ void AuthorityManagementWindowController::configTitle()
     fitHeight();
 }
 
+void AuthorityManagementWindowController::showEvent(QShowEvent* event)
+{
+    VQBaseView::showEvent(event);
+    fitHeight();
+}
+
 void AuthorityManagementWindowController::fitHeight()
 {
     // As high as the rows need: texts of another language, and the how-to texts that come and

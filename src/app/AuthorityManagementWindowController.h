@@ -75,6 +75,9 @@ public:
     void configUI() override;
     void configTitle() override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     struct Row {
         VQLabel* icon = nullptr;
