@@ -560,6 +560,22 @@
         <translation>يرجى تسجيل الدخول</translation>
     </message>
     <message>
+        <source>位置</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>إرسال</translation>
+    </message>
+    <message>
+        <source>请输入内容</source>
+        <translation>اكتب سؤالك</translation>
+    </message>
+    <message>
+        <source>正在生成中。。。</source>
+        <translation>جارٍ الإنشاء…</translation>
+    </message>
+    <message>
         <source>充值</source>
         <translation>شحن الرصيد</translation>
     </message>

@@ -560,6 +560,22 @@
         <translation>Bitte anmelden</translation>
     </message>
     <message>
+        <source>位置</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>请输入内容</source>
+        <translation>Frage eingeben</translation>
+    </message>
+    <message>
+        <source>正在生成中。。。</source>
+        <translation>Wird erstellt…</translation>
+    </message>
+    <message>
         <source>充值</source>
         <translation>Aufladen</translation>
     </message>

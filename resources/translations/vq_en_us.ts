@@ -560,6 +560,22 @@
         <translation>Please log in</translation>
     </message>
     <message>
+        <source>位置</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>请输入内容</source>
+        <translation>Type your question</translation>
+    </message>
+    <message>
+        <source>正在生成中。。。</source>
+        <translation>Generating…</translation>
+    </message>
+    <message>
         <source>充值</source>
         <translation>Recharge</translation>
     </message>

@@ -560,6 +560,22 @@
         <translation>Inicie sesión</translation>
     </message>
     <message>
+        <source>位置</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>请输入内容</source>
+        <translation>Escriba su pregunta</translation>
+    </message>
+    <message>
+        <source>正在生成中。。。</source>
+        <translation>Generando…</translation>
+    </message>
+    <message>
         <source>充值</source>
         <translation>Recargar</translation>
     </message>

@@ -560,6 +560,22 @@
         <translation>Mag-log in muna</translation>
     </message>
     <message>
+        <source>位置</source>
+        <translation>Lokasyon</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Ipadala</translation>
+    </message>
+    <message>
+        <source>请输入内容</source>
+        <translation>I-type ang iyong tanong</translation>
+    </message>
+    <message>
+        <source>正在生成中。。。</source>
+        <translation>Ginagawa…</translation>
+    </message>
+    <message>
         <source>充值</source>
         <translation>Mag-recharge</translation>
     </message>

@@ -560,6 +560,22 @@
         <translation>Veuillez vous connecter</translation>
     </message>
     <message>
+        <source>位置</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>请输入内容</source>
+        <translation>Saisissez votre question</translation>
+    </message>
+    <message>
+        <source>正在生成中。。。</source>
+        <translation>Génération…</translation>
+    </message>
+    <message>
         <source>充值</source>
         <translation>Recharger</translation>
     </message>

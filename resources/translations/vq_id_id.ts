@@ -560,6 +560,22 @@
         <translation>Silakan masuk</translation>
     </message>
     <message>
+        <source>位置</source>
+        <translation>Lokasi</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Kirim</translation>
+    </message>
+    <message>
+        <source>请输入内容</source>
+        <translation>Ketik pertanyaan Anda</translation>
+    </message>
+    <message>
+        <source>正在生成中。。。</source>
+        <translation>Sedang dibuat…</translation>
+    </message>
+    <message>
         <source>充值</source>
         <translation>Isi ulang</translation>
     </message>

@@ -560,6 +560,22 @@
         <translation>Accedi prima</translation>
     </message>
     <message>
+        <source>位置</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Invia</translation>
+    </message>
+    <message>
+        <source>请输入内容</source>
+        <translation>Scrivi la tua domanda</translation>
+    </message>
+    <message>
+        <source>正在生成中。。。</source>
+        <translation>Generazione in corso…</translation>
+    </message>
+    <message>
         <source>充值</source>
         <translation>Ricarica</translation>
     </message>

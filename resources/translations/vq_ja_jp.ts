@@ -560,6 +560,22 @@
         <translation>ログインしてください</translation>
     </message>
     <message>
+        <source>位置</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>送信</translation>
+    </message>
+    <message>
+        <source>请输入内容</source>
+        <translation>内容を入力してください</translation>
+    </message>
+    <message>
+        <source>正在生成中。。。</source>
+        <translation>生成中…</translation>
+    </message>
+    <message>
         <source>充值</source>
         <translation>チャージ</translation>
     </message>

@@ -560,6 +560,22 @@
         <translation>로그인해 주세요</translation>
     </message>
     <message>
+        <source>位置</source>
+        <translation>위치</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>보내기</translation>
+    </message>
+    <message>
+        <source>请输入内容</source>
+        <translation>내용을 입력하세요</translation>
+    </message>
+    <message>
+        <source>正在生成中。。。</source>
+        <translation>생성 중…</translation>
+    </message>
+    <message>
         <source>充值</source>
         <translation>충전</translation>
     </message>

@@ -560,6 +560,22 @@
         <translation>Sila log masuk</translation>
     </message>
     <message>
+        <source>位置</source>
+        <translation>Lokasi</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Hantar</translation>
+    </message>
+    <message>
+        <source>请输入内容</source>
+        <translation>Taip soalan anda</translation>
+    </message>
+    <message>
+        <source>正在生成中。。。</source>
+        <translation>Sedang dijana…</translation>
+    </message>
+    <message>
         <source>充值</source>
         <translation>Tambah nilai</translation>
     </message>

@@ -560,6 +560,22 @@
         <translation>Пожалуйста, войдите</translation>
     </message>
     <message>
+        <source>位置</source>
+        <translation>Местоположение</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>请输入内容</source>
+        <translation>Введите вопрос</translation>
+    </message>
+    <message>
+        <source>正在生成中。。。</source>
+        <translation>Создаётся…</translation>
+    </message>
+    <message>
         <source>充值</source>
         <translation>Пополнить</translation>
     </message>

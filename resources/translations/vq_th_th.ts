@@ -560,6 +560,22 @@
         <translation>กรุณาเข้าสู่ระบบ</translation>
     </message>
     <message>
+        <source>位置</source>
+        <translation>ตำแหน่ง</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>ส่ง</translation>
+    </message>
+    <message>
+        <source>请输入内容</source>
+        <translation>พิมพ์คำถามของคุณ</translation>
+    </message>
+    <message>
+        <source>正在生成中。。。</source>
+        <translation>กำลังสร้าง…</translation>
+    </message>
+    <message>
         <source>充值</source>
         <translation>เติมเงิน</translation>
     </message>

@@ -560,6 +560,22 @@
         <translation>Lütfen giriş yapın</translation>
     </message>
     <message>
+        <source>位置</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Gönder</translation>
+    </message>
+    <message>
+        <source>请输入内容</source>
+        <translation>Sorunuzu yazın</translation>
+    </message>
+    <message>
+        <source>正在生成中。。。</source>
+        <translation>Oluşturuluyor…</translation>
+    </message>
+    <message>
         <source>充值</source>
         <translation>Yükle</translation>
     </message>

@@ -560,6 +560,22 @@
         <translation>Vui lòng đăng nhập</translation>
     </message>
     <message>
+        <source>位置</source>
+        <translation>Vị trí</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Gửi</translation>
+    </message>
+    <message>
+        <source>请输入内容</source>
+        <translation>Nhập câu hỏi của bạn</translation>
+    </message>
+    <message>
+        <source>正在生成中。。。</source>
+        <translation>Đang tạo…</translation>
+    </message>
+    <message>
         <source>充值</source>
         <translation>Nạp tiền</translation>
     </message>

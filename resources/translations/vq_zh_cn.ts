@@ -560,6 +560,22 @@
         <translation>请先登录</translation>
     </message>
     <message>
+        <source>位置</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>发送</translation>
+    </message>
+    <message>
+        <source>请输入内容</source>
+        <translation>请输入内容</translation>
+    </message>
+    <message>
+        <source>正在生成中。。。</source>
+        <translation>正在生成中。。。</translation>
+    </message>
+    <message>
         <source>充值</source>
         <translation>充值</translation>
     </message>

@@ -560,6 +560,22 @@
         <translation>請先登入</translation>
     </message>
     <message>
+        <source>位置</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>發送</translation>
+    </message>
+    <message>
+        <source>请输入内容</source>
+        <translation>請輸入內容</translation>
+    </message>
+    <message>
+        <source>正在生成中。。。</source>
+        <translation>正在生成中。。。</translation>
+    </message>
+    <message>
         <source>充值</source>
         <translation>儲值</translation>
     </message>

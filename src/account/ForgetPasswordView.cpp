@@ -32,6 +32,7 @@ void ForgetPasswordView::configTitle()
 {
     RegisterView::configTitle();
     registerBtn()->setTitle(localized(kResetText));
+    fitToTitle(registerBtn(), 85);
 }
 
 QString ForgetPasswordView::codeType() const

@@ -8,6 +8,7 @@
 #include "VQButton.h"
 #include "VQHttpRequestManager.h"
 #include "VQInputView.h"
+#include "VQLabel.h"
 #include "VQLoginResultModel.h"
 #include "VQLoginScene.h"
 #include "VQNotificationNames.h"
@@ -29,6 +30,7 @@ constexpr int kFieldTop = 150;
 constexpr int kFieldWidth = 330;
 constexpr int kFieldHeight = 35;
 constexpr int kFieldGap = 30;
+constexpr int kTextButtonGap = 12;
 
 // The reply of a login, handled without the form: it may have gone back meanwhile. What is
 // stored is what was sent.
@@ -160,7 +162,11 @@ void LoginView::placeTextButtons()
     rememberPasswordBtn()->setGeometry(check.right() + 1 + 13, check.center().y() - 10 + 1, rememberWidth, 20);
     const int forgetWidth = forgetPasswordBtn()->sizeHint().width();
     const QRect password = passwordInputView()->geometry();
-    forgetPasswordBtn()->setGeometry(password.right() + 1 - forgetWidth, rememberPasswordBtn()->y(), forgetWidth, 20);
+    // Both on the row under the password field, or the second one line lower where a
+    // language's titles would meet.
+    const QRect remember = rememberPasswordBtn()->geometry();
+    const bool shareRow = remember.right() + 1 + kTextButtonGap <= password.right() + 1 - forgetWidth;
+    forgetPasswordBtn()->setGeometry(password.right() + 1 - forgetWidth, remember.y() + (shareRow ? 0 : remember.height() + 2), forgetWidth, 20);
 }
 
 void LoginView::configUI()
@@ -199,8 +205,16 @@ void LoginView::configTitle()
     passwordInputView()->textField()->setPlaceholderText(localized(kPasswordPlaceholder));
     rememberPasswordBtn()->setTitle(localized(kRememberPasswordText));
     forgetPasswordBtn()->setTitle(localized(kForgetPasswordText));
+    for (VQButton* button : { rememberPasswordBtn(), forgetPasswordBtn() }) {
+        QFont light = button->font();
+        light.setWeight(QFont::Light);
+        button->setFont(VQLabel::fontForText(light, button->title()));
+    }
     loginBtn()->setTitle(localized(kLoginText));
     registerBtn()->setTitle(localized(kRegisterText));
+    fitToTitle(backBtn(), 60, true);
+    fitToTitle(loginBtn(), 85);
+    fitToTitle(registerBtn(), 85);
     placeTextButtons();
 }
 

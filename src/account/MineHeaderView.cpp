@@ -22,6 +22,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 using namespace VQAccountFormKit;
 
 namespace {
@@ -135,7 +137,7 @@ void MineHeaderView::configUI()
 
 void MineHeaderView::configTitle()
 {
-    locationLabel()->setText(QString::fromUtf8(kLocationText));
+    locationLabel()->setText(localized(kLocationText));
     loginBtn()->setTitle(localized(kLoginText));
     rechargeBtn()->setTitle(localized(kRechargeText));
     showAccountState();
@@ -238,7 +240,9 @@ void MineHeaderView::layoutControls()
     locationImageView()->setGeometry(icon);
     locationLabel()->setGeometry(icon.right() + 1 + 12, icon.center().y() + 5 - 11 + 1,
                                  locationLabel()->sizeHint().width(), 22);
-    const QRect button(w - 125 - 85, avatar.center().y() - 15, 85, 31);
+    // 85 wide, or as wide as the longer title needs; the right edge stays.
+    const int buttonWidth = std::max({85, loginBtn()->sizeHint().width(), rechargeBtn()->sizeHint().width()});
+    const QRect button(w - 125 - buttonWidth, avatar.center().y() - 15, buttonWidth, 31);
     loginBtn()->setGeometry(button);
     rechargeBtn()->setGeometry(button);
     const int moneyWidth = moneyLabel()->sizeHint().width();

@@ -15,7 +15,7 @@ class VQLabel;
 class MineHeaderView : public VQBaseView {
     Q_OBJECT
 public:
-    // UI texts (keys of QRNLocalizedString, except the location text).
+    // UI texts (keys of QRNLocalizedString).
     static constexpr char kPleaseLoginText[] = "请先登录";
     static constexpr char kLocationText[] = "位置";
     static constexpr char kLoginText[] = "登录";

@@ -205,6 +205,8 @@ void RegisterView::configTitle()
     }
     agreementLabel()->setText(localized(kConsentText));
     registerBtn()->setTitle(localized(kRegisterText));
+    fitToTitle(backBtn(), 60, true);
+    fitToTitle(registerBtn(), 85);
     placeConsent();
 }
 

@@ -12,6 +12,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace VQAccountFormKit {
 
 QString localized(const char* key)
@@ -26,6 +28,14 @@ void styleTextButton(VQButton* button, int pixelSize, int weight, const QColor& 
     font.setWeight(QFont::Weight(weight));
     button->setFont(font);
     button->setTitleColor(color);
+}
+
+void fitToTitle(VQButton* button, int minimumWidth, bool keepLeft)
+{
+    const QRect frame = button->geometry();
+    const int width = std::max(minimumWidth, button->sizeHint().width());
+    const int left = keepLeft ? frame.left() : frame.left() + (frame.width() - width) / 2;
+    button->setGeometry(left, frame.top(), width, frame.height());
 }
 
 void paintWhite(QWidget* form)

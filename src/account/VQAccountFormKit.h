@@ -38,6 +38,9 @@ void paintWhite(QWidget* form);
 void styleBackButton(VQButton* button);
 void styleAccentButton(VQButton* button);
 void styleOutlinedButton(VQButton* button);
+// Widens a button whose title needs more room than minimumWidth, keeping its left edge (the back
+// button) or its centre (the others).
+void fitToTitle(VQButton* button, int minimumWidth, bool keepLeft = false);
 // A text button of the given font size and weight.
 void styleTextButton(VQButton* button, int pixelSize, int weight, const QColor& color);
 

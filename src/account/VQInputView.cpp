@@ -11,7 +11,7 @@
 
 namespace {
 
-const QColor kFieldTextColor(116, 116, 116);
+const QColor kFieldTextColor(38, 12, 12); // typed text reads dark; only placeholders are grey
 const QColor kUnderlineColor(112, 112, 112);
 const QColor kAccentColor(0, 175, 204);
 constexpr int kFieldFontSize = 20;
@@ -195,10 +195,15 @@ void VQInputView::showRightBtnState()
     if (m_countNum < 1) {
         invalidateTimer();
         rightBtn()->setEnabled(true);
-        rightBtn()->setTitle(localized(kSendCodeText));
-    } else {
-        rightBtn()->setTitle(QString::number(m_countNum) + localized(kResendSuffixText));
     }
+    configTitle();
+}
+
+void VQInputView::configTitle()
+{
+    if (m_inputType != VerificationCode)
+        return;
+    rightBtn()->setTitle(m_timer ? QString::number(m_countNum) + localized(kResendSuffixText) : localized(kSendCodeText));
     layoutParts();
 }
 

@@ -47,6 +47,9 @@ public:
     // Writes into the shown field (see stringValue()).
     void setStringValue(const QString& value);
 
+    // A UI-language switch retitles the get-code button (its countdown included).
+    void configTitle() override;
+
     VQTextField* textField();
     VQSecureTextField* secureTextField();
     VQButton* rightBtn();

@@ -170,7 +170,11 @@ QWidget* AuthorityManagementWindowController::makeRow(Row& row, QWidget* extra)
     stateFont.setBold(true);
     row.state->setFont(stateFont);
     row.state->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    head->addWidget(row.title, 1);
+    // The title from the left, the state at the right end: apart in every language (a
+    // right-to-left title in a stretched label would sit against the state).
+    head->setSpacing(16);
+    head->addWidget(row.title);
+    head->addStretch(1);
     head->addWidget(row.state);
     texts->addLayout(head);
 
@@ -213,6 +217,28 @@ void AuthorityManagementWindowController::configTitle()
     applyState(m_hidraw, m_hidrawState, kHidrawHowToText);
     applyState(m_a11y, m_a11yState, kA11yHowToText);
     applyState(m_x11, m_x11State, x11HowToKey(m_x11State));
+    fitHeight();
+}
+
+void AuthorityManagementWindowController::showEvent(QShowEvent* event)
+{
+    VQBaseView::showEvent(event);
+    fitHeight();
+}
+
+void AuthorityManagementWindowController::fitHeight()
+{
+    // As high as the rows need: texts of another language, and the how-to texts that come and
+    // go with the states, take other heights. The rows are asked afresh: a label's new text
+    // reaches the heights cached for them only with the next layout pass.
+    for (QWidget* box : findChildren<QWidget*>()) {
+        if (box->layout()) {
+            box->layout()->invalidate();
+            box->updateGeometry();
+        }
+    }
+    layout()->invalidate();
+    setFixedHeight(std::max(kMinimumHeight, layout()->totalHeightForWidth(kWidth)));
 }
 
 void AuthorityManagementWindowController::updateStates()
@@ -227,8 +253,7 @@ void AuthorityManagementWindowController::updateStates()
     if (showCommand && m_commandLabel->text().isEmpty())
         m_commandLabel->setText(udevInstallCommand(udevRulePath()));
     m_commandBox->setVisible(showCommand);
-    // As high as the rows need: the how-to texts come and go with the states.
-    setFixedHeight(std::max(kMinimumHeight, layout()->totalHeightForWidth(kWidth)));
+    fitHeight();
 }
 
 const char* AuthorityManagementWindowController::x11HowToKey(VQPermissionChecker::State state)

@@ -75,6 +75,9 @@ public:
     void configUI() override;
     void configTitle() override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     struct Row {
         VQLabel* icon = nullptr;
@@ -87,6 +90,7 @@ private:
     QWidget* makeRow(Row& row, QWidget* extra);
     void updateStates();
     void applyState(Row& row, VQPermissionChecker::State state, const char* howToKey);
+    void fitHeight();
     static QString stateText(VQPermissionChecker::State state);
     static const char* x11HowToKey(VQPermissionChecker::State state);
 

@@ -1,8 +1,13 @@
 #include "MMViewGeometry.h"
 
+#include <QApplication>
 #include <QPropertyAnimation>
+#include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace mm {
 
@@ -75,6 +80,28 @@ void moveAnimationWithView(QWidget* view, const QRect& location, std::function<v
     animation->start(QAbstractAnimation::DeleteWhenStopped);
     if (completion)
         QTimer::singleShot(moveAnimationDurationMs, view, std::move(completion));
+}
+
+void keepOnScreen(QWidget* window)
+{
+    QScreen* screen = window ? window->screen() : nullptr;
+    if (!screen)
+        return;
+    const QRect free = screen->availableGeometry();
+    QMargins frame(window->geometry().left() - window->frameGeometry().left(), window->geometry().top() - window->frameGeometry().top(),
+                   window->frameGeometry().right() - window->geometry().right(), window->frameGeometry().bottom() - window->geometry().bottom());
+    if (frame.isNull() && !window->testAttribute(Qt::WA_WState_Created))
+        frame.setTop(QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QSize room = free.size().shrunkBy(frame);
+    const QSize size = window->size().boundedTo(room).expandedTo(window->minimumSize());
+    if (size != window->size())
+        window->resize(size);
+    // The frame's top left, kept inside the free area.
+    QPoint topLeft = window->frameGeometry().topLeft();
+    topLeft.setX(std::clamp(topLeft.x(), free.left(), std::max(free.left(), free.right() + 1 - size.width() - frame.left() - frame.right())));
+    topLeft.setY(std::clamp(topLeft.y(), free.top(), std::max(free.top(), free.bottom() + 1 - size.height() - frame.top() - frame.bottom())));
+    if (topLeft != window->frameGeometry().topLeft())
+        window->move(topLeft);
 }
 
 } // namespace mm

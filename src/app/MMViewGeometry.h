@@ -31,4 +31,8 @@ inline constexpr int moveAnimationDurationMs = 350;
 // running one (whose completion still runs).
 void moveAnimationWithView(QWidget* view, const QRect& location, std::function<void()> completion = {});
 
+// Shrinks and moves a top-level window so that it lies whole, frame included, in the available
+// area of the screen it is on (before its first show, the frame is taken as a title bar).
+void keepOnScreen(QWidget* window);
+
 } // namespace mm

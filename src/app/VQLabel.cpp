@@ -27,3 +27,17 @@ QColor VQLabel::textColor() const
 {
     return palette().color(QPalette::WindowText);
 }
+
+QFont VQLabel::fontForText(QFont font, const QString& text)
+{
+    if (font.weight() >= QFont::Normal)
+        return font;
+    for (char32_t ch : text.toUcs4()) {
+        const QChar::Script script = QChar::script(ch);
+        if (script != QChar::Script_Latin && script != QChar::Script_Common && script != QChar::Script_Inherited) {
+            font.setWeight(QFont::Normal);
+            break;
+        }
+    }
+    return font;
+}

@@ -13,4 +13,9 @@ public:
 
     void setTextColor(const QColor& color);
     QColor textColor() const;
+
+    // The font to draw the text in: a face lighter than regular only for Latin text. The light
+    // faces of the desktop's fonts seldom carry other scripts, and the fallback for them can be a
+    // fixed-pitch face, which spaces the letters out and breaks Arabic joining.
+    static QFont fontForText(QFont font, const QString& text);
 };

@@ -167,7 +167,9 @@ void VQPopUpButton::paintEvent(QPaintEvent* event)
     Q_UNUSED(event);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (!isEnabled())
+    // Disabled, the title and arrow fade; without its arrow the button is a plain title (a
+    // heading on a coloured bar, a fixed value) and keeps its colour, or it would be unreadable.
+    if (!isEnabled() && !m_imageHidden)
         painter.setOpacity(0.5);
 
     QRect textRect = rect().adjusted(kTextMargin, 0, -kTextMargin, 0);

@@ -12,6 +12,9 @@ VQTextField::VQTextField(QWidget* parent)
     pal.setColor(QPalette::HighlightedText, Qt::white);
     setPalette(pal);
     setAutoFillBackground(false);
+    // Under a style sheet (any ancestor's) the panel would be painted white whatever the palette
+    // says, over the border of the frame the field sits in.
+    setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
 }
 
 void VQTextField::setTextColor(const QColor& color)

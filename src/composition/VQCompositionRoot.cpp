@@ -46,6 +46,8 @@
 #include "VQVoiceSetup.h"
 
 #include "QRNLocalizedString.h"
+#include "VQOTAUpdateManager.h"
+#include "VQPopupWindowTool.h"
 #include "VQToolManager.h"
 
 #include <QApplication>
@@ -129,6 +131,12 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
     // The higher subsystems install their start-up hooks and register their pages
     // (AppDelegate::registerPageFactory) here, before the start-up runs.
     AppDelegate::Hooks& hooks = delegate.hooks();
+    // An offered firmware file that did not arrive is told: it is no "up to date".
+    VQOTAUpdateManager::sharedInstance().setDownloadFailedHook([] {
+        VQPopupWindowTool::sharedInstance().showTipMessage(
+            QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(VQOTAUpdateManager::kDownloadFailedText)),
+            QStringLiteral("error_icon"));
+    });
     hooks.createDeviceLink = [] {
         VQMouseCommandManager::sharedInstance();
         HIDDevice::sharedManager().start();

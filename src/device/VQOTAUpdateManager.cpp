@@ -6,9 +6,7 @@
 #include "VQFirmwareFile.h"
 #include "VQHttpRequestManager.h"
 #include "VQNotificationNames.h"
-#include "QRNLocalizedString.h"
 #include "VQOTAUpdateScene.h"
-#include "VQPopupWindowTool.h"
 #include "VQToolManager.h"
 #include "VQUserInfoData.h"
 
@@ -293,9 +291,8 @@ void VQOTAUpdateManager::finishDownload(Kind kind, QString failure, bool tellUse
         VQLogWarn(QStringLiteral("%1 firmware download failed: %2").arg(kindText(kind), failure));
         // A newer version was offered but is not here: the user hears it (not "up to date"), and
         // the next offer downloads it again.
-        if (tellUser)
-            VQPopupWindowTool::sharedInstance().showTipMessage(
-                QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(kDownloadFailedText)), QStringLiteral("error_icon"));
+        if (tellUser && m_downloadFailedHook)
+            m_downloadFailedHook();
     }
     done.reset(); // removes the temporary file unless it was moved into place
     NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUpdateOTAStatusNotification));

@@ -8,6 +8,7 @@
 #include <QUrl>
 #include <QtGlobal>
 
+#include <functional>
 #include <memory>
 
 class QNetworkAccessManager;
@@ -76,6 +77,10 @@ public:
     QString otaFilePath() const;
     QString dongleOTAFilePath() const;
 
+    // Called when the download of an offered file failed: the composition root tells the user
+    // (kDownloadFailedText). The next offer downloads the file again.
+    void setDownloadFailedHook(std::function<void()> hook) { m_downloadFailedHook = std::move(hook); }
+
     // True while a download of that kind runs.
     bool isDownloading(Kind kind) const;
 
@@ -114,4 +119,5 @@ private:
     QNetworkAccessManager* m_network = nullptr;
     std::unique_ptr<Download> m_downloads[2];
     quint64 m_downloadCount = 0;
+    std::function<void()> m_downloadFailedHook;
 };

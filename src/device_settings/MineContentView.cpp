@@ -50,6 +50,13 @@ VQLabel* makeLabel(QWidget* parent, int pixels, QFont::Weight weight = QFont::No
     return label;
 }
 
+// A value in the light face, where the value's script has one (VQLabel::fontForText).
+void setValue(VQLabel* label, const QString& text)
+{
+    label->setFont(VQLabel::fontForText(fontOfSize(16, QFont::Light), text));
+    label->setText(text);
+}
+
 int textWidth(const QLabel* label)
 {
     return QFontMetrics(label->font()).horizontalAdvance(label->text()) + 2;
@@ -116,7 +123,7 @@ void MineContentView::configData()
 
 void MineContentView::updateDeviceInfo()
 {
-    m_snLabel->setText(VQUserInfoData::sharedInstance().mouseInfoItem().sn());
+    setValue(m_snLabel, VQUserInfoData::sharedInstance().mouseInfoItem().sn());
     updateElectric();
     updateFirmware();
     layoutCard();
@@ -126,16 +133,14 @@ void MineContentView::updateElectric()
 {
     VQUserInfoData& info = VQUserInfoData::sharedInstance();
     // Nothing to show while no device is connected.
-    m_electricLabel->setText(info.isConnect()
-        ? QStringLiteral("%1%").arg(std::lround(info.mouseInfoItem().powerPercent()))
-        : QString());
+    setValue(m_electricLabel, info.isConnect() ? QStringLiteral("%1%").arg(std::lround(info.mouseInfoItem().powerPercent())) : QString());
     m_electricLabel->resize(textWidth(m_electricLabel), kRowHeight);
 }
 
 void MineContentView::updateFirmware()
 {
     const QString version = VQUserInfoData::sharedInstance().mouseInfoItem().firmwareVersion();
-    m_firmwareVersionLabel->setText(version.isEmpty() ? QString() : tr8("版本") + version);
+    setValue(m_firmwareVersionLabel, version.isEmpty() ? QString() : tr8("版本") + version);
     m_firmwareVersionLabel->resize(textWidth(m_firmwareVersionLabel), kRowHeight);
 }
 

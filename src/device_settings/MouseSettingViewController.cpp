@@ -24,6 +24,7 @@
 #include "VQUserInfoData.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -134,6 +135,10 @@ void MouseSettingViewController::makeViews(QWidget* page)
     m_contentView = new QWidget;
     m_contentView->setAutoFillBackground(false);
     m_scrollView->setWidget(m_contentView);
+    // The sections take the viewport's width, which a page built before its first show only
+    // learns once the scroll area gets its own resize.
+    m_sectionsViewport = m_scrollView->viewport();
+    m_sectionsViewport->installEventFilter(this);
 
     m_aiButton = makeAccentButton(page);
     connect(m_aiButton, &QAbstractButton::clicked, this, [this] { enterAIBtnClicked(); });
@@ -424,4 +429,11 @@ void MouseSettingViewController::enterAIBtnClicked()
 {
     if (const auto& show = VQDeviceSettingsHooks::shared().showAIWindow)
         show();
+}
+
+bool MouseSettingViewController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize && watched == m_sectionsViewport)
+        layoutSections();
+    return VQBaseViewController::eventFilter(watched, event);
 }

@@ -75,6 +75,7 @@ public:
 protected:
     QWidget* loadView() override;
     void viewDidLoad() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void makeViews(QWidget* page);
@@ -89,6 +90,7 @@ private:
     std::shared_ptr<KeySettingModel> m_rateItem;
     QList<KeySettingView*> m_sections;
     QScrollArea* m_scrollView = nullptr;
+    QObject* m_sectionsViewport = nullptr; // the scroll view's viewport, whose resizes place the sections
     QWidget* m_contentView = nullptr;
     QLabel* m_imageView = nullptr;
     VQButton* m_aiButton = nullptr;

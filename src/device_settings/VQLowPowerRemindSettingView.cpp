@@ -84,7 +84,8 @@ void VQLowPowerRemindSettingView::layoutRow()
     m_titleLabel->setGeometry(0, (kFieldHeight - kTitleHeight) / 2, titleWidth, kTitleHeight);
     m_timeField->setGeometry(titleWidth + kFieldGap, 0, kFieldWidth, kFieldHeight);
     const int unitWidth = QFontMetrics(m_timeLabel->font()).horizontalAdvance(m_timeLabel->text()) + 2;
-    m_timeLabel->setGeometry(m_timeField->geometry().right() + 1, m_titleLabel->y(), unitWidth, kTitleHeight);
+    // The unit keeps clear of the field's border.
+    m_timeLabel->setGeometry(m_timeField->geometry().right() + 1 + 4, m_titleLabel->y(), unitWidth, kTitleHeight);
 }
 
 void VQLowPowerRemindSettingView::controlTextDidChange()

@@ -202,7 +202,8 @@ void LaserPenSettingViewController::configUI()
 
     // The effects panel: radio, label and switch per effect.
     m_functionView = new QWidget(page);
-    m_functionView->setGeometry(kPreviewLeft, kPreviewTop + kPreviewHeight + 20, 280, 220);
+    // As wide as the preview above it: the switches line up with its right edge.
+    m_functionView->setGeometry(kPreviewLeft, kPreviewTop + kPreviewHeight + 20, kPreviewWidth, 220);
     for (int i = 0; i < 4; ++i) {
         VQButton* radio = makeRadio(m_functionView, i);
         radio->setImagePosition(VQButton::ImagePosition::ImageOnly);
@@ -226,6 +227,7 @@ void LaserPenSettingViewController::configUI()
     m_countDownLabel = new VQLabel(page);
     m_countDownLabel->setFont(fontOfSize(16));
     m_countDownLabel->setTextColor(kTextColor);
+    m_countDownLabel->setWordWrap(true);
     for (int i = 0; i < 4; ++i) {
         VQButton* radio = makeRadio(page, i);
         if (i < 3)
@@ -274,8 +276,10 @@ void LaserPenSettingViewController::layoutControls()
     if (page == nullptr || m_countDownSwitchBtn == nullptr)
         return;
     m_countDownSwitchBtn->move(page->width() - kCountDownRightMargin - kSwitchWidth, kPreviewTop);
-    m_countDownLabel->setGeometry(kCountDownLeft, centredTop(m_countDownSwitchBtn, 24),
-        std::max(0, m_countDownSwitchBtn->x() - 5 - kCountDownLeft), 24);
+    // One line beside the switch, or two when a language's title is longer.
+    const int titleWidth = std::max(0, m_countDownSwitchBtn->x() - 5 - kCountDownLeft);
+    const int titleHeight = std::max(24, m_countDownLabel->heightForWidth(titleWidth));
+    m_countDownLabel->setGeometry(kCountDownLeft, centredTop(m_countDownSwitchBtn, titleHeight), titleWidth, titleHeight);
     const int labelBottom = m_countDownLabel->geometry().bottom() + 1;
     // 80 wide, or up to the next radio when a language's title needs more.
     for (int i = 0; i < 3; ++i) {
@@ -292,9 +296,13 @@ void LaserPenSettingViewController::layoutControls()
     m_voiceFunctionLabel->adjustSize();
     m_voiceFunctionLabel->setGeometry(kCountDownLeft, labelBottom + 190, m_voiceFunctionLabel->width(), 24);
     const int voiceBottom = m_voiceFunctionLabel->geometry().bottom() + 1;
+    // Two columns 160 apart, or further apart when a title of the first column needs the room.
+    int secondColumn = 160;
+    for (int i = 0; i < m_voiceLabelArr.size(); i += 2)
+        secondColumn = std::max(secondColumn, kRadioSide + 20 + m_voiceLabelArr[i]->sizeHint().width() + 20);
     for (int i = 0; i < m_voicefunctionBtnArr.size(); ++i) {
         VQButton* radio = m_voicefunctionBtnArr[i];
-        radio->setGeometry(kCountDownLeft + 160 * (i % 2), voiceBottom + 20 + 39 * (i / 2), kRadioSide, kRadioSide);
+        radio->setGeometry(kCountDownLeft + secondColumn * (i % 2), voiceBottom + 20 + 39 * (i / 2), kRadioSide, kRadioSide);
         VQLabel* label = m_voiceLabelArr[i];
         label->adjustSize();
         label->setGeometry(radio->geometry().right() + 1 + 20, centredTop(radio, kRadioSide), label->width(), kRadioSide);

@@ -5,6 +5,7 @@
 #include "FileChooser.h"
 #include "MMLog.h"
 #include "MMString.h"
+#include "MMViewGeometry.h"
 #include "NotificationCenter.h"
 #include "QRNLocalizedString.h"
 #include "VQAIWebHostLoader.h"
@@ -224,6 +225,8 @@ bool VQAIWebWindowController::showWindow()
     QWidget* w = m_host->window();
     if (!w)
         return false;
+    // The window opens whole on its screen, smaller on a small one (1100 x 760 does not fit 768 lines).
+    mm::keepOnScreen(w);
     w->show();
     w->raise();
     w->activateWindow();

@@ -3,6 +3,7 @@
 #include "AppDelegate.h"
 #include "MMLog.h"
 #include "MMScrollArea.h"
+#include "NotificationCenter.h"
 #include "QRNLocalizedString.h"
 #include "VQAIContentModel.h"
 #include "VQAIContentView.h"
@@ -10,6 +11,7 @@
 #include "VQButton.h"
 #include "VQHttpRequestManager.h"
 #include "VQHttpResult.h"
+#include "VQNotificationNames.h"
 #include "VQTextField.h"
 
 #include <QCloseEvent>
@@ -70,7 +72,6 @@ void VQAIWindowController::windowDidLoad()
     font.setPixelSize(kFieldFontPx);
     m_questionTextField->setFont(font);
     m_questionTextField->setTextColor(kTextColor);
-    m_questionTextField->setPlaceholderText(QString::fromUtf8(kPlaceholderText));
     connect(m_questionTextField, &VQTextField::returnPressed, this, [this] {
         if (!m_isRequesting)
             sendBtnClicked();
@@ -80,11 +81,20 @@ void VQAIWindowController::windowDidLoad()
     m_sendBtn->setBackgroundColor(Qt::white);
     m_sendBtn->setCornerRadius(5);
     m_sendBtn->setTitleColor(kTextColor);
-    m_sendBtn->setTitle(QString::fromUtf8(kSendTitle));
     connect(m_sendBtn, &VQButton::clicked, this, &VQAIWindowController::sendBtnClicked);
+
+    configTitle();
+    NotificationCenter::defaultCenter().addObserver(this, QString::fromLatin1(vq::kUpdateTitleNotification),
+                                                    [this](const VQNotification&) { configTitle(); });
 
     resize(kInitialWidth, kInitialHeight);
     layoutBars();
+}
+
+void VQAIWindowController::configTitle()
+{
+    m_questionTextField->setPlaceholderText(QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(kPlaceholderText)));
+    m_sendBtn->setTitle(QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(kSendTitle)));
 }
 
 void VQAIWindowController::showEvent(QShowEvent* event)
@@ -150,7 +160,7 @@ void VQAIWindowController::requestChatGPT(const QString& question)
         return;
     auto model = std::make_shared<VQAIContentModel>();
     model->setQuestion(question);
-    model->setShownText(QString::fromUtf8(kWaitingText));
+    model->setShownText(QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(kWaitingText)));
     m_aiContentModelArr.append(model);
     m_questionTextField->clear();
     m_isRequesting = true;

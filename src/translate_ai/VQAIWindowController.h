@@ -22,7 +22,7 @@ struct VQHttpResult;
 class VQAIWindowController : public QWidget {
     Q_OBJECT
 public:
-    // Texts shown as they stand.
+    // UI texts (keys of QRNLocalizedString).
     static constexpr char kPlaceholderText[] = "请输入内容";
     static constexpr char kSendTitle[] = "发送";
     static constexpr char kWaitingText[] = "正在生成中。。。";
@@ -68,6 +68,8 @@ protected:
 
 private:
     void windowDidLoad();
+    // The field's placeholder and the send button's title in the UI language.
+    void configTitle();
     // Adds the cell of the newest question under the others.
     void configUI();
     void answerArrived(const std::shared_ptr<VQAIContentModel>& model, const VQHttpResult& result);

@@ -16,6 +16,8 @@
 namespace {
 
 const QColor kTitleBarColor(0, 175, 204);
+// The recognise-only title: dark on the bar (white would read at 2.6:1, this at 7:1).
+const QColor kRecognisedTitleColor(38, 12, 12);
 const QColor kPaneTextColor(112, 112, 112);
 const QColor kSeparatorColor(204, 204, 204);
 const QColor kShadowColor(112, 112, 112, 77);
@@ -130,11 +132,13 @@ void VQTranslateContentView::applyForm()
         setViewHeight(fanHeight + kExtraHeight);
         m_languageBtn->setHiddenImageView(true);
         m_languageBtn->setEnabled(false);
+        m_languageBtn->setTextColor(kRecognisedTitleColor);
         m_languageBtn->setStringValue(recogniseOnlyTitle());
     } else {
         setViewHeight(fanHeight + yiHeight + kExtraHeight);
         m_languageBtn->setHiddenImageView(false);
         m_languageBtn->setEnabled(true);
+        m_languageBtn->setTextColor(Qt::white);
         // Leaving the recognise-only form: the pop-up shows the selected language again.
         if (wasRecogniseOnly)
             reloadLanguages();

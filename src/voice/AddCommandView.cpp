@@ -21,15 +21,18 @@
 #include <QFrame>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 const QColor kTextColor(38, 12, 12);
-const QColor kFieldTextColor(116, 116, 116);
+const QColor kFieldTextColor(38, 12, 12); // typed text reads dark; only placeholders are grey
 const QColor kAccentColor(12, 165, 192);
 
 constexpr int kLabelLeft = 40;
 constexpr int kFieldLeft = 150;
 constexpr int kFieldWidth = 340;
+constexpr int kLabelGap = 10;
 constexpr int kRowHeight = 34;
 constexpr int kButtonWidth = 110;
 constexpr int kButtonHeight = 36;
@@ -185,6 +188,7 @@ void AddCommandView::configTitle()
     m_functionLabel3->setText(tr8("执行路径"));
     m_createBtn->setTitle(tr8(m_isFromMouseSetting ? "保存" : "创建"));
     m_cancelBtn->setTitle(tr8("取消"));
+    layoutPanel();
 }
 
 void AddCommandView::layoutPanel()
@@ -195,22 +199,30 @@ void AddCommandView::layoutPanel()
     const int panelHeight = m_isFromMouseSetting ? kKeyFunctionPanelHeight : kPanelHeight;
     m_contentView->setGeometry(60, height() / 2 - 10 - panelHeight / 2, kPanelWidth, panelHeight);
 
+    // The fields start 150 from the left, or further when a translated label needs the room;
+    // their right edge and the more button stay where they are.
+    int labelWidth = kFieldLeft - kLabelLeft - kLabelGap;
+    for (const VQLabel* label : {m_functionLabel1, m_functionLabel2, m_functionLabel3})
+        labelWidth = std::max(labelWidth, label->sizeHint().width());
+    const int fieldLeft = kLabelLeft + labelWidth + kLabelGap;
+    const int fieldWidth = kFieldLeft + kFieldWidth - fieldLeft;
+
     int y = 30;
     m_titleLabel->setGeometry(kLabelLeft, y, kPanelWidth - 2 * kLabelLeft, 30);
     y += 30 + 30;
-    m_functionLabel1->setGeometry(kLabelLeft, y, kFieldLeft - kLabelLeft, kRowHeight);
-    m_typeBtn->setGeometry(kFieldLeft, y, kFieldWidth, kRowHeight);
+    m_functionLabel1->setGeometry(kLabelLeft, y, labelWidth, kRowHeight);
+    m_typeBtn->setGeometry(fieldLeft, y, fieldWidth, kRowHeight);
     y += kRowHeight + 26;
     if (!m_isFromMouseSetting) {
-        m_functionLabel2->setGeometry(kLabelLeft, y, kFieldLeft - kLabelLeft, kRowHeight);
-        m_wordView->setGeometry(kFieldLeft, y, kFieldWidth, kRowHeight);
+        m_functionLabel2->setGeometry(kLabelLeft, y, labelWidth, kRowHeight);
+        m_wordView->setGeometry(fieldLeft, y, fieldWidth, kRowHeight);
         y += kRowHeight + 26;
     }
-    m_wordTextField->setGeometry(8, 0, kFieldWidth - 16, kRowHeight);
-    m_functionLabel3->setGeometry(kLabelLeft, y, kFieldLeft - kLabelLeft, kRowHeight);
-    m_pathView->setGeometry(kFieldLeft, y, kFieldWidth, kRowHeight);
-    m_pathTextField->setGeometry(8, 0, kFieldWidth - 16, kRowHeight);
-    m_shortcutsView->setGeometry(1, 1, kFieldWidth - 20, kRowHeight - 2);
+    m_wordTextField->setGeometry(8, 0, fieldWidth - 16, kRowHeight);
+    m_functionLabel3->setGeometry(kLabelLeft, y, labelWidth, kRowHeight);
+    m_pathView->setGeometry(fieldLeft, y, fieldWidth, kRowHeight);
+    m_pathTextField->setGeometry(8, 0, fieldWidth - 16, kRowHeight);
+    m_shortcutsView->setGeometry(1, 1, fieldWidth - 20, kRowHeight - 2);
     m_moreBtn->setGeometry(kFieldLeft + kFieldWidth + 10, y + (kRowHeight - 30) / 2, 30, 30);
 
     const int buttonsTop = panelHeight - 40 - kButtonHeight;

@@ -150,6 +150,18 @@ TEST_F(AIWebWindowTest, PageCallsCarryTextUnchanged)
     EXPECT_EQ(calls[2].toArray(), (QJsonArray{QStringLiteral("handlHelperInput"), awkward, awkward, 2}));
 }
 
+// The program's own page names a helper request as such; the device's helper ids are codes, not words.
+TEST_F(AIWebWindowTest, OwnPageShowsHelperRequestsWithoutTheirIds)
+{
+    std::unique_ptr<VQAIWebPageHost> host(VQAIWebHostLoader::createHost());
+    ASSERT_NE(host, nullptr);
+    host->load(QUrl(QStringLiteral("qrc:/ai/chrome.html")));
+    evaluate(*host, QStringLiteral("handlHelperInput('aiImg','',2); handlHelperInput('og8n92sxc6jd_v1','a cat',2); 1"));
+    const QString shown = evaluate(*host, QStringLiteral("document.getElementById('questions').innerText")).toString();
+    EXPECT_EQ(shown.count(QStringLiteral("AI helper")), 2) << shown.toStdString();
+    EXPECT_FALSE(shown.contains(QStringLiteral("aiImg")) || shown.contains(QStringLiteral("og8n92sxc6jd_v1"))) << shown.toStdString();
+}
+
 // window.open of an http address reaches the desktop opener and opens no window; a file address
 // carrying "http://" in its query does not.
 TEST_F(AIWebWindowTest, NewWindowsGoToTheBrowserOnlyForWebAddresses)

@@ -182,7 +182,7 @@ TEST(SimulatedProgram, LaserPenPageUsedAsANewUserWould)
         return band.isValid() && band.blue() > band.red() + 40 && band.red() < 80;
     }, 10000)) << "the laser-pen page is not the first page shown";
 
-    user.click(page + QPoint(20 + 241 + 19, 300 + 132 + 14)); // the pen's switch
+    user.click(page + QPoint(20 + 301 + 19, 300 + 132 + 14)); // the pen's switch, at the preview's right edge
     ASSERT_TRUE(program.waitForSettings([](const QJsonObject& s) {
         return s.contains(QStringLiteral("laserPenDrawSwitchKey")) && !s.value(QStringLiteral("laserPenDrawSwitchKey")).toBool();
     })) << QJsonDocument(program.settings()).toJson().toStdString();

@@ -22,6 +22,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QScreen>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -251,6 +252,29 @@ TEST_F(AIWindowToolTest, NewWindowsOpenOnlyWebAddressesAndTheDevicePageOpensTheA
     host->handlers.chooseFiles(false, [&given](const QStringList& paths) { given = paths; });
     EXPECT_EQ(chooser.openRequests, (QList<bool>{true}));
     EXPECT_EQ(given, chooser.openAnswer);
+}
+
+// The window opens whole on its screen (800 x 600 offscreen): a larger one is shrunk to the free
+// area and one placed beyond it comes back; a smaller one keeps its size.
+TEST_F(AIWindowToolTest, TheWindowOpensWholeOnItsScreen)
+{
+    tool().showInWindow();
+    ASSERT_NE(host, nullptr);
+    QWidget* window = host->window();
+    const QRect free = window->screen()->availableGeometry();
+    const struct {
+        QRect wanted;
+        bool keepsSize;
+    } rows[] = { { QRect(0, 0, 1100, 760), false }, { QRect(free.right() - 50, 100, 300, 200), true }, { QRect(10, 10, 300, 200), true } };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.wanted.width());
+        window->hide();
+        window->setGeometry(row.wanted);
+        tool().showInWindow();
+        EXPECT_TRUE(free.contains(window->frameGeometry())) << window->frameGeometry().width() << "x" << window->frameGeometry().height();
+        if (row.keepsSize)
+            EXPECT_EQ(window->size(), row.wanted.size());
+    }
 }
 
 TEST_F(AIWindowToolTest, WithoutAWebEngineShowingTellsTheUser)

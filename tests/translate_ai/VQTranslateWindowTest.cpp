@@ -17,6 +17,8 @@
 #include <QMenu>
 #include <QScreen>
 
+#include <cmath>
+
 namespace {
 
 void render(QWidget* widget, const QString& name)
@@ -24,6 +26,23 @@ void render(QWidget* widget, const QString& name)
     const QString dir = QStringLiteral(VQ_BUILD_DIR "/renders");
     ASSERT_TRUE(QDir().mkpath(dir));
     EXPECT_TRUE(widget->grab().toImage().save(dir + QStringLiteral("/translate_") + name + QStringLiteral(".png")));
+}
+
+// The highest contrast ratio (WCAG 2) of any pixel of the image against the background colour.
+double strongestContrast(const QImage& image, const QColor& background)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double back = luminance(background);
+    double best = 1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const double l = luminance(image.pixelColor(x, y));
+            best = std::max(best, (std::max(l, back) + 0.05) / (std::min(l, back) + 0.05));
+        }
+    return best;
 }
 
 void pick(VQPopUpButton* button, int index)
@@ -80,6 +99,14 @@ TEST_F(TranslateTest, PanelGrowsUpwardWithItsPanesAndKeepsItsCorner)
         } else {
             EXPECT_TRUE(content->languageBtn()->isImageViewHidden());
             EXPECT_EQ(content->languageBtn()->stringValue(), QRNLocalizedString::qrnAppLocalizedString(QStringLiteral("识别结果")));
+            // The title reads on its bar (RGB 0,175,204) at 4.5:1 at least (drawn large enough
+            // for its strokes to cover whole pixels).
+            const QFont shown = content->languageBtn()->font();
+            QFont large = shown;
+            large.setPixelSize(40);
+            content->languageBtn()->setFont(large);
+            EXPECT_GE(strongestContrast(content->grab(content->languageBtn()->geometry()).toImage(), QColor(0, 175, 204)), 4.5);
+            content->languageBtn()->setFont(shown);
         }
         render(win, QString::fromLatin1(row.name));
     }

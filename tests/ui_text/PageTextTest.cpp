@@ -1,0 +1,207 @@
+// Every page and window a user reads, in all 17 UI languages: each text has its room and keeps
+// clear of its neighbours (tests/support/TextRoom.h). The pages are rendered in English and
+// Arabic to renders/page_<name>_<language>.png.
+#include "AddCommandView.h"
+#include "AuthorityManagementWindowController.h"
+#include "ForgetPasswordView.h"
+#include "HyperTranslateView.h"
+#include "LaserPenSettingViewController.h"
+#include "LoginView.h"
+#include "MineHeaderView.h"
+#include "MineViewController.h"
+#include "MouseSettingViewController.h"
+#include "PagesFixture.h"
+#include "PersonalitySettingViewController.h"
+#include "PreferencesViewController.h"
+#include "RegisterView.h"
+#include "SmartDetectionViewController.h"
+#include "SmartSettingViewController.h"
+#include "SnipTranslateView.h"
+#include "SoftwareManagerViewController.h"
+#include "TextRoom.h"
+#include "UserDefaults.h"
+#include "VQAIWindowController.h"
+#include "VQInputView.h"
+#include "VQLowPowerRemindSettingView.h"
+#include "VQPermissionChecker.h"
+#include "VQPopupWindowTool.h"
+#include "VQTextField.h"
+#include "VQTranslateWindow.h"
+
+#include <QDir>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// A page in a host of the main window's page size (760 x 660), or a window at its own size.
+QWidget* host(QWidget* child = nullptr)
+{
+    auto* host = new QWidget;
+    host->resize(760, 660);
+    if (child) {
+        child->setParent(host);
+        child->setGeometry(host->rect());
+    }
+    return host;
+}
+
+template <class Controller>
+QWidget* page()
+{
+    auto* controller = new Controller;
+    QWidget* shown = host(controller->view());
+    controller->setParent(shown);
+    return shown;
+}
+
+const struct {
+    const char* name;
+    std::function<QWidget*()> make;
+    int minGap = 4; // between a text and its neighbours on the row
+} kPages[] = {
+    { "software", page<SoftwareManagerViewController> },
+    { "mouse_settings", page<MouseSettingViewController> },
+    { "smart", page<SmartSettingViewController> },
+    { "personality", page<PersonalitySettingViewController> },
+    { "lighting", page<PreferencesViewController> },
+    { "my_device", page<MineViewController> },
+    { "detection", page<SmartDetectionViewController> },
+    { "laser_pen", page<LaserPenSettingViewController> },
+    // A row's state apart from its title, as another phrase.
+    { "permissions", [] { return new AuthorityManagementWindowController(new VQPermissionChecker(qApp)); }, 12 },
+    { "command_editor", [] {
+         QWidget* shown = host();
+         (new AddCommandView)->showInView(shown);
+         return shown;
+     } },
+    { "login", [] { return host(new LoginView); } },
+    { "register", [] { return host(new RegisterView); } },
+    { "forget_password", [] { return host(new ForgetPasswordView); } },
+    { "translation", [] {
+         auto* translation = new VQTranslateWindow;
+         translation->setFanText(QStringLiteral("Hello world"));
+         translation->setYiText(QStringLiteral("你好，世界"));
+         return static_cast<QWidget*>(translation);
+     } },
+    { "ai_window", [] { return static_cast<QWidget*>(new VQAIWindowController); } },
+};
+
+QImage renderOnWhite(QWidget* view)
+{
+    QImage image(view->size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    view->render(&painter);
+    return image;
+}
+
+// The personality page's fixture (store, stand-in API), a connected mouse with its values so the
+// rows that show them are filled, and the sections and header the composition root registers.
+class PageTextTest : public pagestest::PagesFixture {
+protected:
+    void SetUp() override
+    {
+        PagesFixture::SetUp();
+        UserDefaults::resetStandardForTests();
+        VQLanguageManager::resetForTests();
+        SmartSettingViewController::registerSectionFactory(3, [] { return new HyperTranslateView; });
+        SmartSettingViewController::registerSectionFactory(4, [] { return new SnipTranslateView; });
+        SmartSettingViewController::registerSectionFactory(6, [] { return new VQLowPowerRemindSettingView; });
+        MineViewController::setHeaderFactory([](QWidget* parent) { return VQAccountHeader { new MineHeaderView(parent), {} }; });
+        VQUserInfoData& user = VQUserInfoData::sharedInstance();
+        user.setIsConnect(true);
+        user.mouseInfoItem().setDeviceType(3);
+        user.mouseInfoItem().setFirmwareVersion(QStringLiteral("1.2.3"));
+        user.mouseInfoItem().setPowerPercent(80);
+    }
+
+    void TearDown() override
+    {
+        setUiLanguage(0);
+        SmartSettingViewController::resetSectionFactoriesForTests();
+        MineViewController::setHeaderFactory({});
+        VQPopupWindowTool::resetForTests();
+        PagesFixture::TearDown();
+    }
+
+    static void setUiLanguage(int index)
+    {
+        VQLanguageManager::sharedInstance().setUiLanguageIndex(index);
+        VQLanguageManager::sharedInstance().shouldRefreshData();
+        NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUpdateTitleNotification));
+        // The layout passes the new texts ask for, nested ones included.
+        for (int pass = 0; pass < 3; ++pass)
+            QCoreApplication::processEvents();
+    }
+
+};
+
+// Each text field: the frame it sits in shows its whole border, and typed text reads dark.
+TEST_F(PageTextTest, TextFieldsShowTheirWholeBorderAndDarkText)
+{
+    const struct {
+        int page;
+        std::function<QLineEdit*(QWidget*)> field;
+        bool framed;
+    } rows[] = {
+        { 9, [](QWidget* v) { return v->findChild<AddCommandView*>()->wordTextField(); }, true },
+        { 9, [](QWidget* v) { return v->findChild<AddCommandView*>()->pathTextField(); }, true },
+        { 7, [](QWidget* v) { return v->findChild<LaserPenSettingViewController*>()->otherCountDownTextField(); }, true },
+        { 10, [](QWidget* v) { return v->findChild<LoginView*>()->accountInputView()->textField(); }, false },
+    };
+    for (const auto& row : rows) {
+        std::unique_ptr<QWidget> view(kPages[row.page].make());
+        view->show();
+        QLineEdit* field = row.field(view.get());
+        SCOPED_TRACE(field->metaObject()->className());
+        field->setText(QStringLiteral("Hello 123"));
+        const QImage image = renderOnWhite(view.get()).copy(vqtest::inRoot(field->parentWidget(), view.get(), field->parentWidget()->rect()));
+        int darkest = 255;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                darkest = std::min(darkest, qGray(image.pixel(x, y)));
+        EXPECT_LT(darkest, 80) << "typed text as light as a placeholder";
+        const QRect edge = image.rect();
+        for (const QPoint& side : { QPoint(edge.center().x(), 0), QPoint(edge.center().x(), edge.bottom()), QPoint(0, edge.center().y()),
+                                    QPoint(edge.right(), edge.center().y()) })
+            EXPECT_TRUE(!row.framed || qGray(image.pixel(side)) < 250) << "no border at " << side.x() << "," << side.y();
+    }
+}
+
+TEST_F(PageTextTest, EveryTextHasItsRoomInEveryLanguage)
+{
+    const QString renders = QStringLiteral(VQ_BUILD_DIR "/renders");
+    ASSERT_TRUE(QDir().mkpath(renders));
+    const QStringList codes = VQLanguageManager::uiLanguageCodes();
+    for (const auto& row : kPages) {
+        SCOPED_TRACE(row.name);
+        std::unique_ptr<QWidget> view(row.make());
+        view->show();
+        for (int pass = 0; pass < 3; ++pass)
+            QCoreApplication::processEvents();
+        EXPECT_EQ(vqtest::crampedTexts(view.get(), row.minGap).join(QLatin1Char('\n')).toStdString(), "") << "as first shown";
+        for (int ui = 0; ui < VQLanguageManager::uiLanguageCount; ++ui) {
+            SCOPED_TRACE(codes.at(ui).toStdString());
+            setUiLanguage(ui);
+            QStringList faults = vqtest::crampedTexts(view.get(), row.minGap);
+            // Outside Chinese and Japanese no Chinese is left: every text was looked up.
+            for (const auto& [widget, name, drawn] : vqtest::shownTexts(view.get())) {
+                const auto ucs = name.toUcs4();
+                if (!codes.at(ui).startsWith(QLatin1String("ZH_")) && codes.at(ui) != QLatin1String("JA_JP")
+                    && std::any_of(ucs.begin(), ucs.end(), [](char32_t ch) { return QChar::script(ch) == QChar::Script_Han; }))
+                    faults << QStringLiteral("untranslated: ") + name;
+            }
+            EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
+            if (codes.at(ui) == QLatin1String("EN_US") || codes.at(ui) == QLatin1String("AR_EG"))
+                EXPECT_TRUE(renderOnWhite(view.get()).save(QStringLiteral("%1/page_%2_%3.png").arg(renders, QString::fromLatin1(row.name), codes.at(ui).left(2).toLower())));
+        }
+    }
+}
+
+} // namespace
