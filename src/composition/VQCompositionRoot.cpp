@@ -9,6 +9,7 @@
 #include "HIDDevice.h"
 #include "HidTransport.h"
 #include "MMLog.h"
+#include "MMMemory.h"
 #include "UserDefaults.h"
 #include "VQCommandViewModel.h"
 #include "VQDeviceEvents.h"
@@ -55,6 +56,8 @@ VQCompositionRoot::VQCompositionRoot(QElapsedTimer startClock)
 
     vq::installCrashHandlers(vq::defaultCrashDirectory());
     mm::setupLogging(mm::defaultLogDirectory());
+    // Screen pictures, overlays and decoded images go back to the system when freed.
+    mm::returnLargeBlocksWhenFreed();
 }
 
 VQCompositionRoot::~VQCompositionRoot() = default;

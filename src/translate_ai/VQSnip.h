@@ -47,7 +47,8 @@ public:
     void stopMouseMonitor();
     // One overlay per screen, in the order of QGuiApplication::screens(), shown on top.
     void createFullWindow();
-    // Ends the capture: the overlays and the tool bar go, Escape is released.
+    // Ends the capture: the overlays and the tool bar go, Escape is released, and once the
+    // overlays are deleted the memory of the pictures goes back to the system.
     void dismissFullWindow();
     // Runs the tool of the index (see Tool); other indexes do nothing.
     void toolSelectedWithIndex(int index);
@@ -84,6 +85,10 @@ Q_SIGNALS:
 
 private:
     VQSnip();
+
+    // Hands the memory of the frozen pictures and the overlays back to the system once the
+    // overlays (deleted later) are gone.
+    void releaseMemoryOnceGone(const QList<VQSnipFullWindow*>& overlays);
 
     QList<VQSnipFullWindow*> m_allFullWindow;
     QList<QPixmap> m_frozen; // per screen, taken at the start
