@@ -1,11 +1,13 @@
 // The processor time of the idle device link, as a whole-process figure (not a pass/fail test):
-// the receiver watch on the real HID transport (hidapi, udev hot-plug monitor), the command
-// facade and a Bluetooth LE scan through Qt Bluetooth, left alone for a while. Without a
-// receiver or an adapter (as on the build machines) this is the cost of waiting for one.
+// a receiver plugged in and open (the simulated one of the tests, answering as the device
+// does), the command facade with its battery poll and a Bluetooth LE scan through Qt Bluetooth,
+// left alone for a while. With --hidapi the real HID transport (hidapi, udev hot-plug monitor)
+// instead: without a receiver (as on the build machines) the cost of waiting for one.
 //
-// Usage: vq_device_idle_bench [seconds]   (default 10; the home folder is a private temporary one)
+// Usage: vq_device_idle_bench [seconds] [--hidapi]   (default 10 s; a private temporary home)
 
 #include "HIDDevice.h"
+#include "SimulatedReceiver.h"
 #include "VQBLEMouseCommandManager.h"
 #include "VQMouseCommandManager.h"
 
@@ -20,6 +22,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -42,7 +46,14 @@ void spin(int ms)
 
 int main(int argc, char** argv)
 {
-    const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+    int seconds = 10;
+    bool hidapi = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--hidapi") == 0)
+            hidapi = true;
+        else
+            seconds = std::max(1, std::atoi(argv[i]));
+    }
     QTemporaryDir home;
     if (!home.isValid()) {
         std::fprintf(stderr, "no temporary folder for the private home\n");
@@ -54,16 +65,28 @@ int main(int argc, char** argv)
     ::setenv("XDG_CACHE_HOME", QByteArray(homePath + "/.cache").constData(), 1);
     QCoreApplication app(argc, argv);
 
+    std::unique_ptr<SimulatedReceiver> receiver;
+    if (!hidapi)
+        receiver = std::make_unique<SimulatedReceiver>(); // installs itself as the HID transport
     VQMouseCommandManager::sharedInstance();
     HIDDevice::sharedManager().start();
     VQBLEMouseCommandManager::sharedInstance().startScan();
-    spin(1000); // start-up work: the first enumeration, the first look for an adapter
+    if (receiver)
+        receiver->plug();
+    // Start-up work: the first enumeration, the opening and the device's first reads, the first
+    // look for an adapter.
+    spin(3000);
+    if (receiver && !HIDDevice::sharedManager().isOpen()) {
+        std::fprintf(stderr, "the simulated receiver was not opened\n");
+        std::_Exit(1);
+    }
 
     const double before = processCpuSeconds();
     spin(seconds * 1000);
     const double used = processCpuSeconds() - before;
-    std::printf("idle device link: %.3f s of processor time in %d s = %.3f %% of one core (receiver open: %s)\n",
-                used, seconds, used / seconds * 100.0, HIDDevice::sharedManager().isOpen() ? "yes" : "no");
+    std::printf("idle device link: %.3f s of processor time in %d s = %.3f %% of one core (receiver open: %s, %s)\n",
+                used, seconds, used / seconds * 100.0, HIDDevice::sharedManager().isOpen() ? "yes" : "no",
+                hidapi ? "hidapi" : "simulated");
     std::fflush(stdout);
     // Static objects of Qt's libraries are not waited for (see the known traps).
     std::_Exit(0);

@@ -1,6 +1,7 @@
 // The firmware transfer of the largest image the receiver takes on plan 1 (65,535 packets of 25
 // bytes) from the click on the software page, at the protocol's pace (reports 50 ms apart, the
-// simulated receiver answering after 2 ms). Figures: packets per second (goal at least 19) and
+// simulated receiver answering after 2 ms), the main thread asleep in its event loop between
+// events as the program's is. Figures: packets per second (goal at least 19.9) and
 // the largest gap between ticks of a precise 10 ms main-thread timer from the click through
 // reading the file to the last packet (goal under 16 ms). Offscreen, its own main().
 //
@@ -22,6 +23,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTimer>
@@ -34,16 +36,23 @@ namespace {
 constexpr int kPackets = 65535;
 constexpr int kPacketBytes = 25;
 
+// Runs the event loop as the program's does, asleep between events, until done() (asked every
+// 20 ms) or the time-out.
 bool waitFor(const std::function<bool()>& done, int timeoutMs)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    }
-    return true;
+    if (done())
+        return true;
+    QEventLoop loop;
+    QTimer check;
+    check.setInterval(20);
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    check.start();
+    loop.exec();
+    return done();
 }
 
 } // namespace
@@ -98,12 +107,17 @@ int main(int argc, char** argv)
     qint64 startGapNs = 0; // from the click to the first packet (the file read and announced)
     qint64 lastPacketGapNs = -1; // from the first packet to the last (the outcome's handling left out)
     int packets = 0;
+    QElapsedTimer clock;
+    qint64 firstPacketNs = 0; // since the click
+    qint64 lastPacketNs = 0;
     bool ended = false;
     QString outcome;
     QObject owner;
     NotificationCenter& center = NotificationCenter::defaultCenter();
     center.addObserver(&owner, QString::fromLatin1(vq::kUpdateOTAProgressNotification), [&](const VQNotification&) {
+        lastPacketNs = clock.nsecsElapsed();
         if (packets++ == 0) {
+            firstPacketNs = lastPacketNs;
             startGapNs = largestGapNs;
             largestGapNs = 0;
         }
@@ -131,7 +145,6 @@ int main(int argc, char** argv)
     pulse.start();
     ticker.start();
 
-    QElapsedTimer clock;
     clock.start();
     view.updateBtn()->click();
     const int runMs = whole ? 4 * 3600 * 1000 : 60000;
@@ -143,13 +156,16 @@ int main(int argc, char** argv)
         view.updateBtn()->click(); // the cancel
         waitFor([&] { return ended; }, 10000);
     }
-    std::printf("firmware transfer: %d of %d packets of %d bytes (file %.1f MB) in %.1f s: %.2f packets/s (goal >= 19)\n",
-                packets, kPackets, kPacketBytes, text.size() / 1e6, seconds, packets / seconds);
+    // The pace from the first packet to the last; the file's reading before it is the start gap.
+    const double pace = packets > 1 ? (packets - 1) / ((lastPacketNs - firstPacketNs) / 1e9) : 0.0;
+    std::printf("firmware transfer: %d of %d packets of %d bytes (file %.1f MB) in %.1f s, the first after %.0f ms: "
+                "%.3f packets/s from the first to the last (goal >= 19.9)\n",
+                packets, kPackets, kPacketBytes, text.size() / 1e6, seconds, firstPacketNs / 1e6, pace);
     std::printf("largest gap between 10 ms ticks: from the click to the first packet %.2f ms, then to the last packet %.2f ms, "
                 "ending after packet %d (goal < 16)\n",
                 startGapNs / 1e6, gapNs / 1e6, largestGapPacket);
     std::printf("outcome: %s; packets the device took: %d\n", qPrintable(outcome), receiver.device().firmware.packets);
     QFile::remove(path);
-    const bool ok = packets / seconds >= 19.0 && std::max(gapNs, startGapNs) < 16 * 1000 * 1000 && (!whole || outcome == QLatin1String(vq::kUpdateOTASuccessNotification));
+    const bool ok = pace >= 19.9 && std::max(gapNs, startGapNs) < 16 * 1000 * 1000 && (!whole || outcome == QLatin1String(vq::kUpdateOTASuccessNotification));
     return ok ? 0 : 1;
 }

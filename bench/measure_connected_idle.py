@@ -6,11 +6,16 @@ simulated receiver in place of hidapi) under Xvfb with a private home folder, pl
 through its control socket, lets the link settle, then reads over a quiet period:
   - processor time, in % of one core (utime + stime from /proc/<pid>/stat),
   - resident memory at the end (VmRSS).
-Build the program in a Release configuration with the tests on, for example:
-  cmake -S . -B build/rel-sim -G Ninja -DCMAKE_BUILD_TYPE=Release -DVQ_BUILD_TESTS=ON
-  cmake --build build/rel-sim --target corvane-companion-sim
-Usage: bench/measure_connected_idle.py [program] [seconds] [vid pid]
+With --captures N it then shows every page of the main window and runs N screen captures (the
+device's screenshot key, then Escape through XTest), and reads the resident memory at rest
+again (goal under 60 MB after 10 captures and all pages).
+The program is built by the README's bench command (Release, build/bench):
+  cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVQ_BUILD_TESTS=OFF
+  cmake --build build/bench --target corvane-companion-sim
+Usage: bench/measure_connected_idle.py [program] [seconds] [vid pid] [--captures N]
 """
+import ctypes
+import json
 import os
 import shutil
 import socket
@@ -19,11 +24,18 @@ import sys
 import tempfile
 import time
 
-program = os.path.realpath(sys.argv[1] if len(sys.argv) > 1 else "build/rel-sim/tests/sim_app/corvane-companion-sim")
-seconds = float(sys.argv[2]) if len(sys.argv) > 2 else 10.0
-vid, pid_ = (sys.argv[3], sys.argv[4]) if len(sys.argv) > 4 else ("248a", "61ab")
+args = sys.argv[1:]
+captures = 0
+if "--captures" in args:
+    at = args.index("--captures")
+    captures = int(args[at + 1])
+    del args[at:at + 2]
+default_program = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "build/bench/tests/sim_app/corvane-companion-sim")
+program = os.path.realpath(args[0] if len(args) > 0 else default_program)
+seconds = float(args[1]) if len(args) > 1 else 10.0
+vid, pid_ = (args[2], args[3]) if len(args) > 3 else ("248a", "61ab")
 if not os.access(program, os.X_OK):
-    sys.exit(f"no program at {program}; build the Release configuration with the tests first")
+    sys.exit(f"no program at {program}; build it with the README's bench command first")
 
 if "VQ_BENCH_INNER" not in os.environ:
     env = dict(os.environ, VQ_BENCH_INNER="1")
@@ -76,6 +88,47 @@ try:
     print(f"program:                 {program}")
     print(f"idle CPU, receiver in:   {(t1 - t0) / hz / seconds * 100:.2f} % of one core over {seconds:.0f} s   (goal < 0.3 %)")
     print(f"idle RSS, receiver in:   {rss_mb():.1f} MB   (goal < 60 MB)")
+
+    if captures > 0:
+        xlib = ctypes.CDLL("libX11.so.6")
+        xtst = ctypes.CDLL("libXtst.so.6")
+        xlib.XOpenDisplay.restype = ctypes.c_void_p
+        xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        xlib.XStringToKeysym.restype = ctypes.c_ulong
+        xlib.XStringToKeysym.argtypes = [ctypes.c_char_p]
+        xlib.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        xlib.XFlush.argtypes = [ctypes.c_void_p]
+        xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+        display = xlib.XOpenDisplay(None)
+        escape = xlib.XKeysymToKeycode(display, xlib.XStringToKeysym(b"Escape"))
+
+        def windows():
+            return [w["class"] for w in json.loads(command("state")[3:])["windows"]]
+
+        def wait_for(predicate, what):
+            deadline = time.monotonic() + 10
+            while not predicate():
+                if time.monotonic() > deadline:
+                    sys.exit(f"{what} did not happen")
+                time.sleep(0.05)
+
+        command("open")
+        for tag in range(8):
+            conn.sendall(f"show-page {tag}\n".encode())
+            reader.readline()  # a tag without a page is refused; the others show
+            time.sleep(0.5)
+        time.sleep(2.0)
+        print(f"RSS after every page:    {rss_mb():.1f} MB")
+        for _ in range(captures):
+            command("press 128")  # the device's screenshot key
+            wait_for(lambda: "VQSnipFullWindow" in windows(), "the capture")
+            time.sleep(0.3)
+            xtst.XTestFakeKeyEvent(display, escape, 1, 0)
+            xtst.XTestFakeKeyEvent(display, escape, 0, 0)
+            xlib.XFlush(display)
+            wait_for(lambda: "VQSnipFullWindow" not in windows(), "the end of the capture")
+        time.sleep(3.0)
+        print(f"RSS after {captures} captures:   {rss_mb():.1f} MB   (goal < 60 MB)")
     command("quit")
     proc.wait(timeout=10)
 finally:

@@ -10,14 +10,15 @@
 # It also reports error lines in the log ("❌", Qt criticals and warnings on stderr).
 #
 # Usage: bench/measure_startup.sh [binary] [runs]
-#   binary  the Release build (default: build-shell-rel/src/composition/corvane-companion)
+#   binary  the Release build (default: build/bench/src/composition/corvane-companion, as the
+#           README's bench command builds it)
 #   runs    how many launches (default 5); idle figures come from the first run
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-binary=$(realpath "${1:-build-shell-rel/src/composition/corvane-companion}")
+binary=$(realpath "${1:-build/bench/src/composition/corvane-companion}")
 runs=${2:-5}
-[ -x "$binary" ] || { echo "no program at $binary; build the Release configuration first" >&2; exit 2; }
+[ -x "$binary" ] || { echo "no program at $binary; build it with the README's bench command first" >&2; exit 2; }
 
 if [ -z "${VQ_BENCH_INNER:-}" ]; then
   # One X server for all runs, so its own start-up is not counted.

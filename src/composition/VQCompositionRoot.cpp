@@ -9,6 +9,7 @@
 #include "HIDDevice.h"
 #include "HidTransport.h"
 #include "MMLog.h"
+#include "MMMemory.h"
 #include "UserDefaults.h"
 #include "VQCommandSyncService.h"
 #include "VQCommandViewModel.h"
@@ -67,6 +68,9 @@ VQCompositionRoot::VQCompositionRoot(QElapsedTimer startClock)
     // The program lives in its status item: closing its windows does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // Screen pictures, overlays and decoded images go back to the system when freed.
+    mm::returnLargeBlocksWhenFreed();
+
     m_homeProblem = homeFolderProblem();
     if (!m_homeProblem.isEmpty()) {
         // Every folder of the program derives from the home folder; without one they would land
@@ -74,10 +78,10 @@ VQCompositionRoot::VQCompositionRoot(QElapsedTimer startClock)
         VQLogError(QStringLiteral("No usable home folder (%1): nothing is written").arg(m_homeProblem));
         UserDefaults::setWritesDisabled(true);
         VQToolManager::setFilesDisabled(true);
-        return;
+    } else {
+        vq::installCrashHandlers(vq::defaultCrashDirectory());
+        mm::setupLogging(mm::defaultLogDirectory());
     }
-    vq::installCrashHandlers(vq::defaultCrashDirectory());
-    mm::setupLogging(mm::defaultLogDirectory());
 
     m_instance = std::make_unique<VQSingleInstance>(VQSingleInstance::defaultDirectory(), VQSingleInstance::defaultName());
     switch (m_instance->claim()) {

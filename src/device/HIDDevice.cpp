@@ -35,9 +35,7 @@ HIDDevice& HIDDevice::sharedManager()
 
 HIDDevice::HIDDevice()
 {
-    m_sendTimer.setSingleShot(true);
-    m_sendTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_sendTimer, &QTimer::timeout, this, &HIDDevice::pump);
+    connect(&m_sendTimer, &mm::DeadlineTimer::timeout, this, &HIDDevice::pump);
     m_settleTimer.setSingleShot(true);
     connect(&m_settleTimer, &QTimer::timeout, this, [this] { attemptOpen(kOpenAttempts); });
     m_retryTimer.setSingleShot(true);
@@ -60,7 +58,7 @@ void HIDDevice::resetForTests()
     ++d.m_generation;
     d.m_queue.clear();
     d.m_writing = false;
-    d.m_lastSend.invalidate();
+    d.m_lastStartNs = -1;
     d.m_heldForBluetooth = false;
     d.m_attemptsLeft = 0;
     if (d.m_watching)
@@ -162,7 +160,7 @@ void HIDDevice::attemptOpen(int attemptsLeft)
             m_path = found->path;
             m_model = *model;
             m_open = true;
-            m_lastSend.invalidate();
+            m_lastStartNs = -1;
 
             VQUserInfoData& state = VQUserInfoData::sharedInstance();
             state.clearDeviceIdentity(); // a new device: nothing of the one before
@@ -243,28 +241,28 @@ void HIDDevice::pump()
 {
     if (m_writing || m_queue.empty() || !m_open)
         return;
-    if (m_lastSend.isValid()) {
-        // The precise timer may still end a little short: pump() measures again and waits
-        // the rest.
-        const qint64 waitNs = qint64(kSendIntervalMs) * 1000000 - m_lastSend.nsecsElapsed();
-        if (waitNs > 0) {
-            m_sendTimer.start(int((waitNs + 999999) / 1000000));
+    if (m_lastStartNs >= 0) {
+        // The device takes a report kSendIntervalMs after the one before began to leave.
+        const qint64 dueNs = m_lastStartNs + qint64(kSendIntervalMs) * 1000000;
+        if (mm::DeadlineTimer::nowNs() < dueNs) {
+            m_sendTimer.start(dueNs);
             return;
         }
     }
     Pending next = std::move(m_queue.front());
     m_queue.pop_front();
     m_writing = true;
-    m_lastSend.invalidate(); // restarted when the transport reports the report written
     const quint64 generation = m_generation;
     VQLogDebug(QStringLiteral("send %1").arg(VQDeviceProtocol::hexString(next.report)));
-    auto finished = [this, generation, callback = std::move(next.callback)](bool ok, const QString& error) {
-        writeFinished(generation, ok, error, callback);
+    auto finished = [this, generation, callback = std::move(next.callback)](bool ok, const QString& error,
+                                                                           qint64 startedNs) {
+        writeFinished(generation, ok, error, startedNs, callback);
     };
     HidTransport::instance().write(m_handle, next.report, std::move(finished));
 }
 
-void HIDDevice::writeFinished(quint64 generation, bool ok, const QString& error, const SendCallback& callback)
+void HIDDevice::writeFinished(quint64 generation, bool ok, const QString& error, qint64 startedNs,
+                              const SendCallback& callback)
 {
     if (generation != m_generation) {
         // The receiver was closed while the report was in flight.
@@ -273,9 +271,10 @@ void HIDDevice::writeFinished(quint64 generation, bool ok, const QString& error,
         return;
     }
     m_writing = false;
-    // The report has left by now (the transport's writer may have sent it later than it was
-    // handed over): the spacing to the next one counts from here.
-    m_lastSend.start();
+    // The spacing to the next report counts from when this one began to leave, as the
+    // transport saw it: a writer that started late pushes the next report back, and the time
+    // the write took and its report back to this thread do not.
+    m_lastStartNs = startedNs;
     if (callback)
         callback(ok, ok ? QString() : error);
     if (!ok) {

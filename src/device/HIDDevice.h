@@ -1,9 +1,9 @@
 #pragma once
 
+#include "DeadlineTimer.h"
 #include "VQDeviceProtocol.h"
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -14,7 +14,9 @@
 // The USB receiver: finds it among the HID interfaces (vendor and product id, usage page and
 // usage), follows it being plugged in and out, opens it, hands its input reports on and sends
 // output reports one at a time, at least kSendIntervalMs apart: the next report is handed to the
-// transport no earlier than kSendIntervalMs after the transport reported the previous one written.
+// transport once the previous one is reported written and no earlier than kSendIntervalMs after
+// the previous one began to leave, as the transport reports it (a late writer pushes the next
+// report back; the write's own duration does not lengthen the spacing).
 //
 // Opening sets the ids, the connection state and the chip plan and posts
 // "kUSBInsertNotification"; removal (the receiver unplugged, or the first read or write error)
@@ -90,7 +92,8 @@ private:
     void closeHandle();
     void removed(const QString& reason);
     void pump();
-    void writeFinished(quint64 generation, bool ok, const QString& error, const SendCallback& callback);
+    void writeFinished(quint64 generation, bool ok, const QString& error, qint64 startedNs,
+                       const SendCallback& callback);
     void failQueue(const QString& message);
     static void callLater(SendCallback callback, bool success, const QString& message);
 
@@ -105,8 +108,8 @@ private:
 
     std::deque<Pending> m_queue;
     bool m_writing = false;
-    QElapsedTimer m_lastSend; // since the last report was written (invalid while one is in flight)
-    QTimer m_sendTimer;
+    qint64 m_lastStartNs = -1; // when the last report began to leave (DeadlineTimer's clock), -1 none
+    mm::DeadlineTimer m_sendTimer;
     QTimer m_settleTimer;
     QTimer m_retryTimer;
     int m_attemptsLeft = 0;

@@ -31,7 +31,10 @@ public:
     // The device failed (it was unplugged, or a read failed); it is closed for reading. The
     // owner still calls close().
     using ErrorHandler = std::function<void(const QString& reason)>;
-    using WriteDone = std::function<void(bool ok, const QString& error)>;
+    // A write's outcome, and when the report began to leave: std::chrono::steady_clock in
+    // nanoseconds, taken just before the system call (the time of the write() call where a
+    // transport hands the report over at once).
+    using WriteDone = std::function<void(bool ok, const QString& error, qint64 startedNs)>;
     // A HID interface appeared (added true) or went away.
     using HotplugHandler = std::function<void(bool added, const QString& path)>;
 

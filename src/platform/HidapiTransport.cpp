@@ -1,5 +1,6 @@
 #include "HidapiTransport.h"
 
+#include "DeadlineTimer.h"
 #include "MMLog.h"
 #include "RunOnMain.h"
 
@@ -99,12 +100,13 @@ void HidapiTransport::Connection::writeLoop()
         writes.pop_front();
         lock.unlock();
 
+        const qint64 startedNs = mm::DeadlineTimer::nowNs();
         const int written = hid_write(writeDevice, reinterpret_cast<const unsigned char*>(report.constData()),
                                       size_t(report.size()));
         const bool ok = written >= 0;
         const QString error = ok ? QString() : deviceError(writeDevice, "write failed");
         if (done)
-            mm::runOnMain([done = std::move(done), ok, error] { done(ok, error); });
+            mm::runOnMain([done = std::move(done), ok, error, startedNs] { done(ok, error, startedNs); });
     }
     // Reports still queued when the device was closed never left.
     std::deque<std::pair<QByteArray, WriteDone>> left;
@@ -114,7 +116,9 @@ void HidapiTransport::Connection::writeLoop()
     }
     for (auto& item : left) {
         if (item.second)
-            mm::runOnMain([done = std::move(item.second)] { done(false, QStringLiteral("device closed")); });
+            mm::runOnMain([done = std::move(item.second), now = mm::DeadlineTimer::nowNs()] {
+                done(false, QStringLiteral("device closed"), now);
+            });
     }
     hid_close(writeDevice);
     writeDevice = nullptr;
@@ -302,7 +306,7 @@ void HidapiTransport::write(int handle, const QByteArray& report, WriteDone done
     if (it == m_connections.end() || report.isEmpty()) {
         if (done) {
             const QString reason = report.isEmpty() ? QStringLiteral("empty report") : QStringLiteral("device not open");
-            mm::runOnMain([done = std::move(done), reason] { done(false, reason); });
+            mm::runOnMain([done = std::move(done), reason, now = mm::DeadlineTimer::nowNs()] { done(false, reason, now); });
         }
         return;
     }

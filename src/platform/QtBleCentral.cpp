@@ -87,6 +87,8 @@ void QtBleCentral::lookAgain()
                 [this](QBluetoothLocalDevice::HostMode mode) {
                     m_available = mode != QBluetoothLocalDevice::HostPoweredOff;
                     m_switchedOff = !m_available;
+                    if (m_available)
+                        logAvailableAgain();
                     if (m_switchedOff)
                         m_rescanTimer.stop(); // switching it on starts the next discovery
                     else if (m_started && !m_bt->controller)
@@ -100,6 +102,7 @@ void QtBleCentral::lookAgain()
         return;
     }
     m_available = true;
+    logAvailableAgain();
     startDiscovery();
 }
 
@@ -112,7 +115,10 @@ void QtBleCentral::scheduleRescan(const QString& why)
     const int delayMs = m_nextRescanDelayMs;
     m_nextRescanDelayMs = std::min(delayMs * 2, m_rescanMaxDelayMs);
     m_rescanTimer.start(delayMs);
-    VQLogDebug(QStringLiteral("Bluetooth LE: %1; looking again in %2 ms").arg(why).arg(delayMs));
+    // Without an adapter the first miss was logged, and its return will be; the looks between
+    // leave no line.
+    if (m_available)
+        VQLogDebug(QStringLiteral("Bluetooth LE: %1; looking again in %2 ms").arg(why).arg(delayMs));
     if (m_rescanObserver)
         m_rescanObserver(delayMs);
 }
@@ -133,6 +139,14 @@ void QtBleCentral::logUnavailableOnce(const QString& reason)
         return;
     m_loggedUnavailable = true;
     VQLogInfo(QStringLiteral("Bluetooth LE: %1; Bluetooth mice are looked for again once it is there").arg(reason));
+}
+
+void QtBleCentral::logAvailableAgain()
+{
+    if (!m_loggedUnavailable)
+        return;
+    m_loggedUnavailable = false; // a later loss is logged again
+    VQLogInfo(QStringLiteral("Bluetooth LE: the Bluetooth adapter is there again; looking for Bluetooth mice"));
 }
 
 void QtBleCentral::startDiscovery()

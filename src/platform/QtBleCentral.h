@@ -25,8 +25,8 @@ class QBluetoothDeviceInfo;
 // armed while connected, while connecting, while the adapter is switched off (its switching on
 // starts a discovery) or after stop().
 //
-// No adapter, no BlueZ or a switched-off adapter is logged once; without an adapter the look
-// for one is repeated at the back-off's pace.
+// No adapter, no BlueZ or a switched-off adapter is logged once, and the adapter's return once;
+// without an adapter the look for one is repeated at the back-off's pace, leaving no line.
 class QtBleCentral : public QObject, public BleCentral {
     Q_OBJECT
 public:
@@ -60,6 +60,7 @@ private:
     void dropConnection(bool notify);
     void pumpWrites();
     void logUnavailableOnce(const QString& reason);
+    void logAvailableAgain();
 
     // The Qt Bluetooth objects, kept out of this header so its users need no Qt Bluetooth.
     struct Bluetooth;

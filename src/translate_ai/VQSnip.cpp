@@ -6,6 +6,7 @@
 #include "GlobalShortcuts.h"
 #include "MMImage.h"
 #include "MMLog.h"
+#include "MMMemory.h"
 #include "MMString.h"
 #include "QRNLocalizedString.h"
 #include "RunOnMain.h"
@@ -23,7 +24,10 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <QTimer>
+
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -249,8 +253,11 @@ void VQSnip::dismissFullWindow()
         window->hide();
         window->deleteLater();
     }
-    m_allFullWindow.clear();
+    const QList<VQSnipFullWindow*> overlays = std::exchange(m_allFullWindow, {});
+    const bool hadPictures = !m_frozen.isEmpty();
     m_frozen.clear();
+    if (hadPictures || !overlays.isEmpty())
+        releaseMemoryOnceGone(overlays);
     if (m_escRegistration > 0) {
         GlobalShortcuts::instance().unregisterShortcut(m_escRegistration);
         m_escRegistration = 0;
@@ -272,6 +279,29 @@ void VQSnip::restoreMainWindow()
     window->setAttribute(Qt::WA_ShowWithoutActivating, true);
     window->show();
     window->setAttribute(Qt::WA_ShowWithoutActivating, withoutActivating);
+}
+
+void VQSnip::releaseMemoryOnceGone(const QList<VQSnipFullWindow*>& overlays)
+{
+    // The overlays hold the frozen pictures too, and their backing stores are as large: the
+    // memory goes back to the system on the pass after the last overlay is deleted.
+    const auto release = [] {
+        QTimer::singleShot(0, [] {
+            mm::releaseFreedMemory();
+            VQLogDebug(QStringLiteral("screen capture: the pictures' memory handed back"));
+        });
+    };
+    if (overlays.isEmpty()) {
+        release();
+        return;
+    }
+    auto left = std::make_shared<int>(int(overlays.size()));
+    for (VQSnipFullWindow* overlay : overlays) {
+        connect(overlay, &QObject::destroyed, this, [left, release] {
+            if (--*left == 0)
+                release();
+        });
+    }
 }
 
 QImage VQSnip::savePictureWithPath(const QString& /*path*/) const

@@ -50,7 +50,8 @@ public:
     void stopMouseMonitor();
     // One overlay per screen, in the order of QGuiApplication::screens(), shown on top.
     void createFullWindow();
-    // Ends the capture: the overlays and the tool bar go, Escape is released.
+    // Ends the capture: the overlays and the tool bar go, Escape is released, and once the
+    // overlays are deleted the memory of the pictures goes back to the system.
     void dismissFullWindow();
     // Runs the tool of the index (see Tool); other indexes do nothing.
     void toolSelectedWithIndex(int index);
@@ -89,6 +90,10 @@ private:
     VQSnip();
     // Shows the main window the capture put away again, as it was: shown, not active.
     void restoreMainWindow();
+
+    // Hands the memory of the frozen pictures and the overlays back to the system once the
+    // overlays (deleted later) are gone.
+    void releaseMemoryOnceGone(const QList<VQSnipFullWindow*>& overlays);
 
     QList<VQSnipFullWindow*> m_allFullWindow;
     QList<QPixmap> m_frozen; // per screen, taken at the start

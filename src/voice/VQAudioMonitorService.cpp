@@ -883,9 +883,12 @@ void VQAudioMonitorService::requestMatchingCmd(const QString& text)
         return;
     }
     VQCommandViewModel& store = VQCommandViewModel::sharedInstance();
-    const VQVoiceCommandItem* match = searchCmdFromCommandArr(store.customizeCmdListArray(), text);
+    // The indexed matchers give what searchCmdFromCommandArr gives, in time that follows the
+    // text's length rather than the lists' sizes times it.
+    const QString trimmed = trimmedCommandText(text);
+    const VQVoiceCommandItem* match = m_customMatcher.match(store.customizeCmdListArray(), trimmed);
     if (!match)
-        match = searchCmdFromCommandArr(store.commonCmdListArray(), text);
+        match = m_commonMatcher.match(store.commonCmdListArray(), trimmed);
     if (!match) {
         VQLogInfo(QStringLiteral("no voice command matched: web search"));
         openBrowserWithCmdString(text);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "VQCommandMatcher.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
@@ -220,4 +222,8 @@ private:
     QTimer m_tipDismissTimer;
     QString m_tipText;
     bool m_tipShowing = false;
+
+    // The indexes of the custom and the common command lists.
+    VQCommandMatcher m_customMatcher;
+    VQCommandMatcher m_commonMatcher;
 };

@@ -5,6 +5,9 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 // The simulated receiver behind a writer that hands some reports to it late, as a writer thread
@@ -194,6 +197,33 @@ TEST_F(HIDDeviceTest, AReportThatLeavesLateStillGetsTheFullSpacingBeforeTheNext)
         const qint64 gapNs = receiver.written().at(i).atNs - receiver.written().at(i - 1).atNs;
         EXPECT_GE(gapNs, qint64(HIDDevice::kSendIntervalMs) * 1000000) << "between " << i - 1 << " and " << i;
     }
+}
+
+TEST_F(HIDDeviceTest, TheSpacingCountsFromWhenTheReportBeganToLeaveNotFromItsEnd)
+{
+    plugAndSettle();
+    receiver.clearRecords();
+    receiver.writeDurationMs = 40; // each write is reported done 40 ms after the report left
+
+    std::vector<qint64> doneNs;
+    for (int i = 0; i < 6; ++i) {
+        HIDDevice::sharedManager().hidRequestSendCommand(typeKey(4 + i), [&doneNs](bool, const QString&) {
+            doneNs.push_back(mm::DeadlineTimer::nowNs());
+        });
+    }
+    ASSERT_TRUE(vqtest::waitUntil([&] { return doneNs.size() == 6; }, 5000));
+    receiver.writeDurationMs = 0;
+
+    ASSERT_EQ(receiver.written().size(), 6);
+    qint64 shortestFromDoneNs = std::numeric_limits<qint64>::max();
+    for (qsizetype i = 1; i < 6; ++i) {
+        const qint64 startGapNs = receiver.written().at(i).atNs - receiver.written().at(i - 1).atNs;
+        EXPECT_GE(startGapNs, qint64(HIDDevice::kSendIntervalMs) * 1000000) << "between " << i - 1 << " and " << i;
+        shortestFromDoneNs = std::min(shortestFromDoneNs, receiver.written().at(i).atNs - doneNs[size_t(i - 1)]);
+    }
+    // A report left before the spacing had passed again since the previous one was reported
+    // done: the write's 40 ms were not added to the 50.
+    EXPECT_LT(shortestFromDoneNs, qint64(HIDDevice::kSendIntervalMs) * 1000000);
 }
 
 TEST_F(HIDDeviceTest, FramesAreCutOrFilledToThePlanLength)

@@ -25,7 +25,7 @@ TEST(HidapiTransportTest, WritesToAHandleThatIsNotOpenFailLater)
     int calls = 0;
     bool success = true;
     QString reason;
-    transport.write(42, QByteArray::fromHex("0da54d04014c"), [&](bool ok, const QString& error) {
+    transport.write(42, QByteArray::fromHex("0da54d04014c"), [&](bool ok, const QString& error, qint64) {
         ++calls;
         success = ok;
         reason = error;

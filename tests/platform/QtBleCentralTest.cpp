@@ -1,9 +1,13 @@
 // The Qt Bluetooth central where there is no adapter or no Bluetooth service (as on the build
 // machines): a normal state, never a failure the user sees.
+#include "MMLog.h"
 #include "QtBleCentral.h"
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -69,4 +73,31 @@ TEST(QtBleCentralTest, AFailedScanIsRepeatedWithADoublingCappedBackOffUntilStopp
     ASSERT_TRUE(vqtest::waitUntil([&] { return scheduled.size() > afterStop; }, 2000));
     EXPECT_EQ(scheduled[afterStop].first, 20);
     central.stop();
+}
+
+TEST(QtBleCentralTest, WithoutAnAdapterOnlyTheFirstMissIsLogged)
+{
+    QTemporaryDir logs;
+    ASSERT_TRUE(mm::setupLogging(logs.path()));
+    QtBleCentral central;
+    central.setRescanDelaysForTests(5, 10);
+    int looks = 0;
+    central.setRescanObserverForTests([&looks](int) { ++looks; });
+    central.start({QStringLiteral("8f2c0001-4b6e-4d8a-9c3e-5a1f7e2b9d40"), QStringLiteral("8f2c0002-4b6e-4d8a-9c3e-5a1f7e2b9d40"),
+                   QStringLiteral("8f2c0003-4b6e-4d8a-9c3e-5a1f7e2b9d40")},
+                  {});
+    ASSERT_TRUE(vqtest::waitUntil([&] { return looks >= 8; }, 5000));
+    central.stop();
+    mm::flushLogs();
+
+    QStringList lines;
+    for (const QString& name : QDir(logs.path()).entryList(QDir::Files)) {
+        QFile file(logs.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')))
+            if (line.contains(QLatin1String("Bluetooth LE")))
+                lines.append(line);
+    }
+    ASSERT_EQ(lines.size(), 1) << lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(lines.first().contains(QLatin1String("no Bluetooth adapter"))) << lines.first().toStdString();
 }

@@ -193,13 +193,14 @@ void SimulatedReceiver::close(int handle)
 
 void SimulatedReceiver::write(int handle, const QByteArray& report, WriteDone done)
 {
-    m_written.append({report, steadyNs()});
+    const qint64 startedNs = steadyNs();
+    m_written.append({report, startedNs});
     bool ok = handle == m_handle && handle != 0 && m_plugged && !failWrites;
     if (ok)
         handleReport(report);
     if (done) {
-        QTimer::singleShot(0, this, [done = std::move(done), ok] {
-            done(ok, ok ? QString() : QStringLiteral("Broken pipe"));
+        QTimer::singleShot(writeDurationMs, Qt::PreciseTimer, this, [done = std::move(done), ok, startedNs] {
+            done(ok, ok ? QString() : QStringLiteral("Broken pipe"), startedNs);
         });
     }
 }

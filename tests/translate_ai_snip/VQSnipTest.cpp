@@ -18,11 +18,14 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTemporaryDir>
+
+#include <unistd.h>
 
 namespace {
 
@@ -307,3 +310,30 @@ TEST_F(SnipTest, EscapeRestartsAndEmptySelectionsNeverReuseAnOldRectangle)
 }
 
 } // namespace
+
+TEST_F(SnipTest, CapturesGiveTheirPicturesMemoryBackOnceTheyEnd)
+{
+    const auto residentBytes = [] {
+        QFile statm(QStringLiteral("/proc/self/statm"));
+        if (!statm.open(QIODevice::ReadOnly))
+            return qint64(-1);
+        return QString::fromLatin1(statm.readAll()).split(QLatin1Char(' ')).value(1).toLongLong() * ::sysconf(_SC_PAGESIZE);
+    };
+    const auto captureAndCancel = [] {
+        drag(kDenseScreen, {100, 100}, {{400, 300}});
+        vqtest::spin(30); // the overlays painted
+        snip().toolSelectedWithIndex(VQSnip::Cancel);
+        vqtest::spin(30); // the overlays deleted
+    };
+    captureAndCancel(); // one-time allocations of the first capture (the tool bar, fonts)
+    const qint64 before = residentBytes();
+    ASSERT_GT(before, 0);
+    for (int i = 0; i < 10; ++i)
+        captureAndCancel();
+    ASSERT_TRUE(overlaysGone());
+
+    // One capture freezes both screens in device pixels, and its overlays are as large again.
+    const qint64 onePictureSet = (1280 * 800 + 2048 * 1536) * 4;
+    EXPECT_LT(residentBytes() - before, onePictureSet / 2)
+        << "resident " << before / 1024 << " KiB before, " << residentBytes() / 1024 << " KiB after ten captures";
+}

@@ -123,7 +123,7 @@ void SimulatedUsbPort::write(int handle, const QByteArray& report, WriteDone don
     }
     if (done) {
         QTimer::singleShot(0, QCoreApplication::instance(),
-                           [done = std::move(done)] { done(false, QStringLiteral("No such device")); });
+                           [done = std::move(done)] { done(false, QStringLiteral("No such device"), 0); });
     }
 }
 

@@ -1,0 +1,35 @@
+#include "MMMemory.h"
+
+#include <cstdlib>
+
+#if defined(__SANITIZE_ADDRESS__)
+extern "C" void __sanitizer_purge_allocator();
+#elif defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+namespace mm {
+
+void returnLargeBlocksWhenFreed(std::size_t bytes)
+{
+#if !defined(__SANITIZE_ADDRESS__) && defined(__GLIBC__)
+    ::mallopt(M_MMAP_THRESHOLD, int(bytes));
+#else
+    (void)bytes;
+#endif
+}
+
+bool releaseFreedMemory()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    __sanitizer_purge_allocator();
+    return true;
+#elif defined(__GLIBC__)
+    ::malloc_trim(0);
+    return true;
+#else
+    return false;
+#endif
+}
+
+} // namespace mm
