@@ -322,6 +322,7 @@ TEST_F(HubTest, OtherCodesReachTheModeTipsEnterAndTheKeyDispatcher)
         int pressType;
         bool running;
         int finishes;
+        bool unplugged = false; // the receiver is pulled out first
     };
     const Row rows[] = {
         {"mode key: typing", {30}, false, false, {}, {}, L("切换到打字模式"), 33, false, 0},
@@ -336,6 +337,8 @@ TEST_F(HubTest, OtherCodesReachTheModeTipsEnterAndTheKeyDispatcher)
          {}, 0, false, 1},
         {"a switched-off product ignores every code", {33, 50, 59, 61}, false, true, {}, {}, {}, 0, false, 0},
         {"codes outside the table are ignored", {29, 32, 39, 49, 71}, false, false, {}, {}, {}, 0, false, 0},
+        {"Enter synthesised in compatibility mode while no device is there to type it", {50}, true, false,
+         {{MacKeyMap::kKeyCodeKeypadEnter, true, MacKeyMap::kFlagNonCoalesced}}, {}, {}, 0, false, 0, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -347,6 +350,10 @@ TEST_F(HubTest, OtherCodesReachTheModeTipsEnterAndTheKeyDispatcher)
         state.setFuncSwitch(false);
         VQPopupWindowTool::sharedInstance().tipWindow()->closeTip();
         keys.events.clear();
+        if (row.unplugged) {
+            receiver.unplug();
+            ASSERT_TRUE(vqtest::waitUntil([] { return !HIDDevice::sharedManager().isOpen(); }));
+        }
         receiver.clearRecords();
 
         for (int c : row.codes)
