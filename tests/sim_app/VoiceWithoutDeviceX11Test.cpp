@@ -47,6 +47,12 @@ protected:
         return vqtest::waitUntil([this] { return !speech.connection(0).frames.isEmpty(); }, 20000);
     }
 
+    // Waits until the process printed a line holding the text (output collects what it printed).
+    static bool printed(QProcess& process, QByteArray& output, const QByteArray& text)
+    {
+        return vqtest::waitUntil([&] { return (output += process.readAllStandardOutput()).contains(text); }, 20000);
+    }
+
     PrivatePulseAudio pulse;
     vqtest::StandInSpeechServer speech;
 };
@@ -63,17 +69,7 @@ TEST_F(VoiceWithoutDeviceX11Test, TypingReachesAnotherProgramsField)
     QProcess field;
     field.start(QStringLiteral(VQ_SELECTION_CLIENT), {QString(), QStringLiteral("200"), QStringLiteral("200")});
     QByteArray fieldOutput;
-    // Whether the field printed the line.
-    auto fieldSaid = [&](const QByteArray& line) {
-        fieldOutput += field.readAllStandardOutput();
-        return QByteArray('\n' + fieldOutput).contains(QByteArray('\n' + line + '\n'));
-    };
-    ASSERT_TRUE(vqtest::waitUntil(
-        [&] {
-            fieldOutput += field.readAllStandardOutput();
-            return fieldOutput.startsWith("ready");
-        },
-        20000));
+    ASSERT_TRUE(printed(field, fieldOutput, "ready"));
 
     XTestUser user;
     ASSERT_TRUE(user.ok());
@@ -85,8 +81,7 @@ TEST_F(VoiceWithoutDeviceX11Test, TypingReachesAnotherProgramsField)
     ASSERT_TRUE(vqtest::waitUntil([this] { return speech.connection(0).lastSent; }, 20000));
     const vqtest::SpeechConnection utterance = speech.connection(0);
     const QString text = vqtest::StandInSpeechServer::defaultFinalText(int(utterance.frames.size()), utterance.audio);
-    EXPECT_TRUE(vqtest::waitUntil([&] { return fieldSaid(QByteArray("text ") + text.toUtf8()); }, 20000))
-        << "the field said: " << fieldOutput.toStdString();
+    EXPECT_TRUE(printed(field, fieldOutput, "\ntext " + text.toUtf8() + '\n')) << "the field said: " << fieldOutput.toStdString();
     EXPECT_GT(utterance.audio.size(), 16000) << "the microphone's audio did not reach the server";
     EXPECT_TRUE(speech.violations().isEmpty()) << speech.violations().join(QLatin1Char('\n')).toStdString();
     field.closeWriteChannel();
@@ -101,12 +96,7 @@ TEST_F(VoiceWithoutDeviceX11Test, XServerGoneWhileRecording)
                                         QStringLiteral("0"), QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
                                         QStringLiteral("tcp")});
     QByteArray number;
-    ASSERT_TRUE(vqtest::waitUntil(
-        [&] {
-            number += xvfb.readAllStandardOutput();
-            return number.contains('\n');
-        },
-        20000));
+    ASSERT_TRUE(printed(xvfb, number, "\n"));
     const QString display = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
 
     SimulatedProgram program({{QStringLiteral("CORVANE_SPEECH_URL"), speech.url()}, {QStringLiteral("DISPLAY"), display}});
