@@ -45,6 +45,8 @@
 #include "VQTranslateManager.h"
 #include "VQTranslateSetup.h"
 #include "VQVoiceSetup.h"
+#include "VQAudioQueueCapture.h"
+#include "X11ErrorTrap.h"
 
 #include "QRNLocalizedString.h"
 #include "VQOTAUpdateManager.h"
@@ -56,6 +58,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 VQCompositionRoot::VQCompositionRoot(QElapsedTimer startClock)
     : m_startClock(startClock)
@@ -266,6 +269,20 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &delegate, [] {
         UserDefaults::standard().synchronize();
         mm::flushLogs();
+    });
+    // The X server went away (a logout that ends X first): the capture stops, the settings are
+    // written, and the process ends with status 1 before any static destructor runs. Xlib's
+    // connections of ours reach this through their I/O error handler; Qt's own connection calls
+    // exit(1), which finds the application object still there.
+    X11ErrorTrap::setConnectionLostHandler([] {
+        VQAudioQueueCapture& capture = VQAudioQueueCapture::sharedInstance();
+        if (capture.isRecording())
+            capture.stopRecord(false);
+        UserDefaults::standard().synchronize();
+    });
+    std::atexit([] {
+        if (QCoreApplication::instance())
+            X11ErrorTrap::endAfterConnectionLoss();
     });
 
     // The start-up runs once launching has finished: from the running event loop.

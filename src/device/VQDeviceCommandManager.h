@@ -33,6 +33,8 @@ public:
     // True while the device streams voice (docs/device-protocol.md, section 10).
     bool isStartVoice() const { return m_voice.isStreaming(); }
     const VQDeviceReportHandler& reportHandler() const { return m_handler; }
+    // True while a device is connected over this link: commands reach it.
+    bool hasLink() const { return commandPlan() != nullptr; }
 
     void sendSetDpiData(qint64 step);
     void sendSetLightingEffectsModeData(qint64 mode);

@@ -66,6 +66,11 @@ void VQMouseCommandManager::sendResetKeyStatusData()
 {
 }
 
+bool VQMouseCommandManager::hasDeviceLink() const
+{
+    return activeManager().hasLink();
+}
+
 void VQMouseCommandManager::sendKeyCommandDataKeyCode1(int keyCode1, int keyCode2)
 {
     activeManager().sendKeyCommandDataKeyCode1(keyCode1, keyCode2);

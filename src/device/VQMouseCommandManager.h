@@ -33,6 +33,9 @@ public:
     bool isFromMicData() const;
     // The reset-key-status operation: the devices need no command for it, so nothing is sent.
     void sendResetKeyStatusData();
+    // True while the active link has a connected device: its commands (keys typed by the device
+    // included) reach it.
+    bool hasDeviceLink() const;
     // Makes the device type one key: HID modifier byte and usage; (8, 25) is the paste chord,
     // (0, 40) Enter. The Command (GUI) bit is sent as Control on Linux.
     void sendKeyCommandDataKeyCode1(int keyCode1, int keyCode2);

@@ -1,6 +1,7 @@
 #include "AccessibilityBackend.h"
 
 #include "MMLog.h"
+#include "X11ErrorTrap.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -57,7 +58,7 @@ bool hasState(const QList<uint>& words, int state)
 // The X side: the top-level window under the pointer and its process.
 class WindowUnderPointer {
 public:
-    WindowUnderPointer() { m_display = XOpenDisplay(nullptr); }
+    WindowUnderPointer() { m_display = X11ErrorTrap::openDisplay(); }
     ~WindowUnderPointer()
     {
         if (m_display)

@@ -9,7 +9,8 @@
 // The application uses the real Linux implementation, created on first use; a test installs a
 // fake with install() and removes it with install(nullptr). Each interface defines
 // ServiceSlot<Interface>::makeDefault() in its own source file. The default object is destroyed
-// with the application object, while the event loop machinery it may use still exists.
+// with the application object, while the event loop machinery it may use still exists, and
+// never by static destructors.
 // Main thread only.
 template <class Interface>
 class ServiceSlot {
@@ -38,10 +39,12 @@ private:
         bool cleanupRegistered = false;
     };
 
+    // Never destroyed by static destructors: an exit() while the application lives (the X
+    // server went away) must not delete audio objects in use; the post routine drops it.
     static State& state()
     {
-        static State s;
-        return s;
+        static auto* s = new State;
+        return *s;
     }
 
     static void dropDefault()

@@ -2,9 +2,17 @@
 
 #include "MMLog.h"
 
+#include <QCoreApplication>
+#include <QThread>
+
 #include <X11/Xlib.h>
 
 #include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -34,7 +42,60 @@ int quietErrorHandler(Display* display, XErrorEvent* error)
     return 0;
 }
 
+std::function<void()>& connectionLostHandler()
+{
+    static auto* handler = new std::function<void()>;
+    return *handler;
+}
+
+int connectionLost(Display*)
+{
+    X11ErrorTrap::endAfterConnectionLoss();
+}
+
+void connectionLostExit(Display*, void*)
+{
+    X11ErrorTrap::endAfterConnectionLoss();
+}
+
 } // namespace
+
+void X11ErrorTrap::setConnectionLostHandler(std::function<void()> handler)
+{
+    connectionLostHandler() = std::move(handler);
+}
+
+void X11ErrorTrap::endAfterConnectionLoss()
+{
+    static std::atomic<bool> ending{false};
+    if (ending.exchange(true)) {
+        // Another thread ends the process.
+        for (;;)
+            ::pause();
+    }
+    VQLogError(QStringLiteral("the connection to the X server was lost: the program ends"));
+    const std::function<void()>& handler = connectionLostHandler();
+    QCoreApplication* app = QCoreApplication::instance();
+    if (handler && app) {
+        if (QThread::currentThread() == app->thread()) {
+            handler();
+        } else {
+            auto done = std::make_shared<std::atomic<bool>>(false);
+            QMetaObject::invokeMethod(
+                app,
+                [done] {
+                    connectionLostHandler()();
+                    done->store(true);
+                },
+                Qt::QueuedConnection);
+            for (int i = 0; i < 300 && !done->load(); ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+    mm::flushLogs();
+    std::fflush(nullptr);
+    ::_exit(1);
+}
 
 X11ErrorTrap::X11ErrorTrap(_XDisplay* display)
     : m_lock(trapMutex())
@@ -67,8 +128,12 @@ void X11ErrorTrap::installQuietHandler()
 _XDisplay* X11ErrorTrap::openDisplay()
 {
     installQuietHandler();
+    XSetIOErrorHandler(connectionLost);
     Display* display = XOpenDisplay(nullptr);
-    if (!display)
+    if (!display) {
         VQLogError(QStringLiteral("cannot open the X display \"%1\"").arg(qEnvironmentVariable("DISPLAY")));
+        return nullptr;
+    }
+    XSetIOErrorExitHandler(display, connectionLostExit, nullptr);
     return display;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <mutex>
 
 struct _XDisplay;
@@ -29,6 +30,16 @@ public:
     // Installs the process-wide handler described above (again, should another one have
     // replaced it).
     static void installQuietHandler();
+
+    // The loss of an X connection (the X server went away): every connection opened by
+    // openDisplay() gets an I/O error handler that, instead of Xlib's exit() (whose static
+    // destructors would run while audio and other threads are live), logs the loss, runs the
+    // handler set here once on the main thread (a loss seen on another thread hands it over and
+    // waits up to 3 s), flushes and ends the process with _exit(1).
+    static void setConnectionLostHandler(std::function<void()> handler);
+    // What that I/O error handler does; also for an exit() that comes while the application
+    // object lives (Qt's own connection broke).
+    [[noreturn]] static void endAfterConnectionLoss();
 
 private:
     std::unique_lock<std::mutex> m_lock;

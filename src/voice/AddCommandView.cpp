@@ -337,18 +337,24 @@ void AddCommandView::createBtnClicked()
 
 void AddCommandView::requestCreateCustomizeCmd(const VQVoiceCommandItem& item)
 {
+    if (m_requestRunning)
+        return;
     VQCommandViewModel& store = VQCommandViewModel::sharedInstance();
     if (m_model) {
-        QPointer<AddCommandView> self(this);
-        store.requestDeleteCustomizeCmd(*m_model, [self, item](bool ok, const VQHttpResult& result) {
-            if (!self)
-                return;
+        setRequestRunning(true);
+        // The edit's steps go on whatever becomes of the editor meanwhile: the server is never
+        // left with neither the old command nor the new one.
+        const QPointer<AddCommandView> self(this);
+        const VQVoiceCommandItem old = *m_model;
+        store.requestDeleteCustomizeCmd(old, [self, item, old](bool ok, const VQHttpResult& result) {
             if (!ok) {
                 VQLogWarn(QStringLiteral("command edit refused: %1").arg(result.message));
                 showError("编辑失败", result.message);
+                if (self)
+                    self->setRequestRunning(false);
                 return;
             }
-            self->addNewCustomItem(item);
+            createCommand(self, item, old);
         });
         return;
     }
@@ -363,25 +369,42 @@ void AddCommandView::requestCreateCustomizeCmd(const VQVoiceCommandItem& item)
 
 void AddCommandView::addNewCustomItem(const VQVoiceCommandItem& item)
 {
-    QPointer<AddCommandView> self(this);
-    const std::optional<VQVoiceCommandItem> old = m_model;
+    if (m_requestRunning)
+        return;
+    setRequestRunning(true);
+    createCommand(this, item, m_model);
+}
+
+void AddCommandView::setRequestRunning(bool running)
+{
+    m_requestRunning = running;
+    m_createBtn->setEnabled(!running);
+}
+
+void AddCommandView::createCommand(const QPointer<AddCommandView>& self, const VQVoiceCommandItem& item,
+                                   const std::optional<VQVoiceCommandItem>& old)
+{
     VQCommandViewModel::sharedInstance().requestCreateCustomizeCmd(
         item, [self, item, old](bool ok, const VQHttpResult& result) {
-            if (!self)
-                return;
             if (ok) {
-                self->clearText();
                 if (item.typeIndex() == VQVoiceCommandItem::kFileIndex
                     || item.typeIndex() == VQVoiceCommandItem::kFolderIndex)
                     storeBookmark(item.customName);
-                self->finishAndClose(true);
+                if (self) {
+                    self->setRequestRunning(false);
+                    self->clearText();
+                    self->finishAndClose(true);
+                }
                 return;
             }
             VQLogWarn(QStringLiteral("command create refused: %1").arg(result.message));
             showError("创建失败", result.message);
-            FinishBlock finish = self->m_finishBlock;
-            self->m_finishBlock = {};
-            self->close();
+            FinishBlock finish;
+            if (self) {
+                finish = std::exchange(self->m_finishBlock, {});
+                self->setRequestRunning(false);
+                self->close();
+            }
             if (!old) {
                 if (finish)
                     finish(false);

@@ -27,7 +27,8 @@ class VQTextField;
 //
 // Voice-command mode creates the command through the command store; an edit first deletes the
 // old command and, should the create then fail, creates the old one again before telling the
-// user. Key-function mode (setIsFromMouseSetting(true)) only writes attr0 of the key function
+// user. The save button is off while a request runs, and an edit's steps run to their end even
+// when the editor is cancelled or closed meanwhile. Key-function mode (setIsFromMouseSetting(true)) only writes attr0 of the key function
 // it was given, and the finish block reports YES; it sends nothing.
 //
 // File and folder targets are "file://" URL texts of the chosen item's absolute path, decoded;
@@ -101,6 +102,12 @@ private:
     bool checkIncomplete(bool needWord);
     void finishAndClose(bool success);
     void close();
+    // The save button is off while a request of the editor runs.
+    void setRequestRunning(bool running);
+    // Creates the command; when that fails and old is given (an edit), creates old again. Goes on
+    // when the editor is gone meanwhile.
+    static void createCommand(const QPointer<AddCommandView>& self, const VQVoiceCommandItem& item,
+                              const std::optional<VQVoiceCommandItem>& old);
     static void showError(const char* messageKey, const QString& detail);
 
     std::optional<VQVoiceCommandItem> m_model;
@@ -109,6 +116,7 @@ private:
     FinishBlock m_finishBlock;
     VQShortcutValidator m_validator;
     bool m_closed = false;
+    bool m_requestRunning = false;
 
     VQBackGroundView* m_bgView = nullptr;
     QWidget* m_contentView = nullptr;

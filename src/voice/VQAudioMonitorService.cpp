@@ -35,6 +35,7 @@
 #include <QThread>
 #include <QUrl>
 
+#include <algorithm>
 #include <atomic>
 #include <iterator>
 
@@ -59,6 +60,21 @@ constexpr int kHidUsageV = 25;
 constexpr int kDefaultLocalServicePort = 10668;
 constexpr int kLocalServiceTimeOutMs = 10000;
 std::atomic<int> g_localServicePort{0};
+
+// The release code of a press code; other codes stay as they are.
+int releaseCodeOf(int code)
+{
+    switch (code) {
+    case VQEventCode::kVoiceTypingPressed:
+        return VQEventCode::kVoiceTypingReleased;
+    case VQEventCode::kVoiceSearchPressed:
+        return VQEventCode::kVoiceSearchReleased;
+    case VQEventCode::kVoiceTranslationPressed:
+        return VQEventCode::kVoiceTranslationReleased;
+    default:
+        return code;
+    }
+}
 
 bool isReleaseCode(int code)
 {
@@ -156,6 +172,8 @@ void VQAudioMonitorService::resetForTests()
     hub.m_startTime.invalidate();
     hub.m_longPressTime.invalidate();
     hub.m_resultText.clear();
+    hub.m_awaited.clear();
+    hub.m_failureShown.invalidate();
     hub.m_observer = {};
     hub.m_aiWindowHook = {};
     hub.m_tipText.clear();
@@ -295,9 +313,21 @@ void VQAudioMonitorService::switchMode(int pressType, const QString& text, const
     VQPopupWindowTool::sharedInstance().showTipMessage(localized(text), imageName);
 }
 
+// Compatibility mode has the device type keys, which only a connected device can do; without
+// one they are synthesised as with the mode off.
+bool VQAudioMonitorService::deviceTypesKeys()
+{
+    if (!VQUserInfoData::sharedInstance().compatibleModeSwitch())
+        return false;
+    if (VQMouseCommandManager::sharedInstance().hasDeviceLink())
+        return true;
+    VQLogInfo(QStringLiteral("compatibility mode without a device link: the key is synthesised"));
+    return false;
+}
+
 void VQAudioMonitorService::enter()
 {
-    if (VQUserInfoData::sharedInstance().compatibleModeSwitch()) {
+    if (deviceTypesKeys()) {
         VQMouseCommandManager::sharedInstance().sendKeyCommandDataKeyCode1(kHidNoModifier, kHidUsageEnter);
         return;
     }
@@ -307,6 +337,8 @@ void VQAudioMonitorService::enter()
 
 void VQAudioMonitorService::pressed(int code)
 {
+    if (m_timeOutTimer.isActive())
+        parkAwaited();
     m_pressType = code;
     VQPopupWindowTool::sharedInstance().setIsLast(false);
     stopTimeOutTimer();
@@ -351,12 +383,18 @@ void VQAudioMonitorService::beginAsr()
     m_isResetKey = false;
     m_resultText.clear();
     clearTranslationState();
+    const quint64 utterance = ++m_utterance;
     VQLogInfo(QStringLiteral("recognition starts (press type %1)").arg(m_pressType));
     // The popup first: a failure the service reports at once is then shown over it.
     showHud(localized(pleaseSpeakText()), m_pressType);
     m_noSpeechTimer.start(m_timings.noSpeechMs);
     VQWebApiAsrService::sharedInstance().beginAsrIsTransferAudio(
-        false, [this](bool success, const QString& text, bool isLast) { handleResult(success, text, isLast); });
+        false, [this, utterance](bool success, const QString& text, bool isLast) {
+            if (utterance == m_utterance)
+                handleResult(success, text, isLast);
+            else
+                awaitedResult(utterance, success, text, isLast);
+        });
     postNotification(vq::ASRStartNotification);
 }
 
@@ -461,6 +499,83 @@ void VQAudioMonitorService::manualEndAsr()
     dealWithAsrResult(text, true);
 }
 
+void VQAudioMonitorService::parkAwaited()
+{
+    Awaited awaited{m_utterance, m_pressType, m_resultText};
+    const int left = m_timeOutTimer.remainingTime();
+    m_timeOutTimer.stop();
+    // From here on the results of that utterance find another one running.
+    ++m_utterance;
+    m_resultText.clear();
+    VQLogInfo(QStringLiteral("a press while a final result is awaited: it is still delivered (press type %1)")
+                  .arg(awaited.releasedType));
+    const quint64 utterance = awaited.utterance;
+    m_awaited.push_back(std::move(awaited));
+    QTimer::singleShot(qMax(0, left), Qt::PreciseTimer, this, [this, utterance] { awaitedTimedOut(utterance); });
+}
+
+void VQAudioMonitorService::awaitedResult(quint64 utterance, bool success, const QString& text, bool isLast)
+{
+    const auto it = std::find_if(m_awaited.begin(), m_awaited.end(),
+                                 [utterance](const Awaited& a) { return a.utterance == utterance; });
+    if (it == m_awaited.end())
+        return; // delivered at its time-out already
+    if (!isLast) {
+        if (success)
+            it->text = text;
+        return;
+    }
+    const Awaited awaited = *it;
+    m_awaited.erase(it);
+    if (!success)
+        VQLogWarn(QStringLiteral("an earlier utterance broke off: its text is delivered"));
+    deliverAwaited(text.isEmpty() && !success ? awaited.text : text, awaited.releasedType);
+}
+
+void VQAudioMonitorService::awaitedTimedOut(quint64 utterance)
+{
+    const auto it = std::find_if(m_awaited.begin(), m_awaited.end(),
+                                 [utterance](const Awaited& a) { return a.utterance == utterance; });
+    if (it == m_awaited.end())
+        return;
+    const Awaited awaited = *it;
+    m_awaited.erase(it);
+    VQLogInfo(QStringLiteral("no final result for an earlier utterance: its text so far is delivered"));
+    deliverAwaited(awaited.text, awaited.releasedType);
+}
+
+void VQAudioMonitorService::deliverAwaited(const QString& text, int releasedType)
+{
+    if (text.isEmpty())
+        return;
+    if (m_observer)
+        m_observer(text, true, releasedType);
+    if (releasedType != VQEventCode::kVoiceTranslationReleased) {
+        dealWithFinalAsrResult(text, true, releasedType);
+        return;
+    }
+    // The running utterance owns the popup's translation: this one is translated and pasted.
+    const VQLanguageManager& languages = VQLanguageManager::sharedInstance();
+    requestTranslateText(text, languages.readAudioLanguageCode(), languages.readToLanguageCode(),
+                         [this](bool success, const QString& translation) {
+                             if (!success) {
+                                 VQPopupWindowTool::sharedInstance().showTipMessage(localized(translateFailedText()),
+                                                                                    kErrorImage);
+                                 return;
+                             }
+                             copyAndPasteResult(translation);
+                         });
+}
+
+void VQAudioMonitorService::holdFailureText()
+{
+    VQPopupWindowTool& tool = VQPopupWindowTool::sharedInstance();
+    if (!tool.speechPopup())
+        return; // the tip shows its 2 s by itself
+    m_failureShown.start();
+    tool.dismissSpeechView(VQTipWindow::closeDelayMs / 1000.0);
+}
+
 void VQAudioMonitorService::stopTimeOutTimer()
 {
     m_timeOutTimer.stop();
@@ -488,6 +603,15 @@ void VQAudioMonitorService::handleResult(bool success, const QString& text, bool
         return;
     }
     VQPopupWindowTool::sharedInstance().setIsLast(isLast);
+    if (!success && isLast) {
+        // The connection broke off before the final result: what was recognised is delivered.
+        VQLogInfo(QStringLiteral("the utterance broke off: its text so far is delivered"));
+        holdFailureText();
+        if (!text.isEmpty())
+            m_resultText = text;
+        dealWithAsrResult(m_resultText, true);
+        return;
+    }
     const bool shown = success && (hudIsShowing() || resultsWithoutPopupAllowed());
     if (!shown) {
         dismissHud();
@@ -513,10 +637,12 @@ void VQAudioMonitorService::handleResult(bool success, const QString& text, bool
 
 void VQAudioMonitorService::dealWithAsrResult(const QString& text, bool isLast)
 {
+    // A last result while the key is held ends the utterance as the key's release would.
+    const int pressType = isLast ? releaseCodeOf(m_pressType) : m_pressType;
     if (!text.isEmpty()) {
         if (m_observer)
-            m_observer(text, isLast, m_pressType);
-        dealWithFinalAsrResult(text, isLast);
+            m_observer(text, isLast, pressType);
+        dealWithFinalAsrResult(text, isLast, pressType);
     }
     if (isLast) {
         // A last result that comes while the key is held ends the recognition as well.
@@ -526,11 +652,11 @@ void VQAudioMonitorService::dealWithAsrResult(const QString& text, bool isLast)
     }
 }
 
-void VQAudioMonitorService::dealWithFinalAsrResult(const QString& text, bool isLast)
+void VQAudioMonitorService::dealWithFinalAsrResult(const QString& text, bool isLast, int pressType)
 {
-    switch (m_pressType) {
+    switch (pressType) {
     case VQEventCode::kVoiceSearchReleased: {
-        if (!VQPopupWindowTool::sharedInstance().isLast())
+        if (!isLast)
             return;
         QString searchString = text;
         searchString.remove(QStringLiteral("\u3002"));
@@ -583,7 +709,7 @@ void VQAudioMonitorService::pasteOnMain(const QString& text)
         }
         VQLogWarn(QStringLiteral("an AI window is open but takes no text: pasted instead"));
     }
-    if (state.compatibleModeSwitch()) {
+    if (deviceTypesKeys()) {
         // The device types the paste chord itself.
         VQMouseCommandManager::sharedInstance().sendKeyCommandDataKeyCode1(kHidLeftGui, kHidUsageV);
         return;
@@ -676,6 +802,10 @@ void VQAudioMonitorService::speechManagerRecognitionStatusChangeRecognizingAsr(c
 {
     if (m_pressType != VQEventCode::kVoiceTranslationPressed && m_pressType != VQEventCode::kVoiceTranslationReleased)
         return;
+    // Reports of an utterance that is neither running nor awaited (an earlier one finishing
+    // while a refused press is held) are delivered through its result block.
+    if (!m_hadStart && !m_timeOutTimer.isActive())
+        return;
     m_recognitionStatus = status;
     m_lastResultText = display;
     if (status == 0 || status == 1)
@@ -707,8 +837,8 @@ void VQAudioMonitorService::requestTranslateText(const QString& text, bool isLas
     scene.setFromLanguage(translationSourceCode(languages.readAudioLanguageCode()));
     scene.setToLanguage(languages.readToLanguageCode());
 
-    if (!m_hadStart && isLast) {
-        // After release: the whole text, once; phrase answers still on the way no longer count.
+    if (isLast) {
+        // The utterance is over: the whole text, once; phrase answers still on the way no longer count.
         const QString whole = m_lastResultText.isEmpty() ? text : m_lastResultText;
         clearTranslationState();
         m_lastResultText = whole;
@@ -834,6 +964,7 @@ void VQAudioMonitorService::showHud(const QString& text, int type)
 {
     VQPopupWindowTool& tool = VQPopupWindowTool::sharedInstance();
     if (tool.speechPopup()) {
+        m_failureShown.invalidate();
         tool.showSpeechView(text, type);
         return;
     }
@@ -847,6 +978,9 @@ void VQAudioMonitorService::dismissHud()
 {
     VQPopupWindowTool& tool = VQPopupWindowTool::sharedInstance();
     if (tool.speechPopup()) {
+        // A failure text is left to its own dismissal.
+        if (m_failureShown.isValid() && !m_failureShown.hasExpired(VQTipWindow::closeDelayMs))
+            return;
         tool.dismissSpeechView();
         return;
     }

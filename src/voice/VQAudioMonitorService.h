@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <vector>
 
 class QNetworkAccessManager;
 class VQVoiceCommandItem;
@@ -23,6 +24,10 @@ class VQVoiceCommandItem;
 // a repeated release only closes the popup). A start within 1.5 s of the previous start attempt
 // is refused. After release the final result is awaited for 3 s; when it does not come, the
 // text recognised so far is delivered as final, by the function of the key that was released.
+// A press while a final result is awaited does not give that utterance up: its result is
+// delivered by its own key when it comes (or its text at its own time-out). A final result
+// that comes while the key is held is delivered as if the key had been released; so is the
+// text of a connection that broke off, while the service's failure text stays its 2 s.
 // With no speech within 5 s while the socket is open the popup says so; when the source is the
 // connected device and it streams nothing (a shortcut pressed, no device key held), the
 // utterance then ends as at a release, so the popup goes 3 s later. 30/31 switch the voice
@@ -105,7 +110,7 @@ public:
     // Delivery. Non-empty results go on to dealWithFinalAsrResult, which acts by pressType; a
     // last result returns the hub to idle.
     void dealWithAsrResult(const QString& text, bool isLast);
-    void dealWithFinalAsrResult(const QString& text, bool isLast);
+    void dealWithFinalAsrResult(const QString& text, bool isLast) { dealWithFinalAsrResult(text, isLast, m_pressType); }
     // Clipboard and paste (or the AI window), then the local post. Returns at once.
     void copyAndPasteResult(const QString& text);
     // Posts the text to the local service ("/api", JSON); asynchronous, the reply is ignored.
@@ -165,8 +170,26 @@ public:
     static const QString& noSpeechText();
 
 private:
+    // An utterance whose final result was still awaited when the next press came. Its result is
+    // delivered by the key that was released when it comes, or its text so far when its own
+    // time-out ends first; the utterance that runs meanwhile is not touched.
+    struct Awaited {
+        quint64 utterance = 0;
+        int releasedType = 0;
+        QString text;
+    };
+
     VQAudioMonitorService();
 
+    void dealWithFinalAsrResult(const QString& text, bool isLast, int pressType);
+    void parkAwaited();
+    void awaitedResult(quint64 utterance, bool success, const QString& text, bool isLast);
+    void awaitedTimedOut(quint64 utterance);
+    // The final text of an utterance that is no longer the running one, by its released key.
+    void deliverAwaited(const QString& text, int releasedType);
+    // The failure text the service shows stays its normal time, then the popup closes.
+    void holdFailureText();
+    static bool deviceTypesKeys();
     void pressed(int code);
     void released(int code);
     void switchMode(int pressType, const QString& text, const QString& imageName);
@@ -199,6 +222,9 @@ private:
     QElapsedTimer m_startTime;     // the last start attempt; invalid before the first
     QElapsedTimer m_longPressTime; // the last press of the search key
     QString m_resultText;          // the running utterance's latest text
+    quint64 m_utterance = 0;       // the running (or last) utterance; results carry their own
+    std::vector<Awaited> m_awaited;
+    QElapsedTimer m_failureShown;  // since the service's failure text was left showing
     QTimer m_noSpeechTimer;
     QTimer m_timeOutTimer;
     ResultObserver m_observer;

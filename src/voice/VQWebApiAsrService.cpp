@@ -23,6 +23,7 @@
 #include <QUrl>
 #include <QWebSocket>
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -176,6 +177,11 @@ void VQWebApiAsrService::resetForTests()
         socket->abort();
         socket->deleteLater();
     }
+    for (const Finishing& finishing : std::exchange(s.m_finishing, {})) {
+        finishing.socket->disconnect(&s);
+        finishing.socket->abort();
+        finishing.socket->deleteLater();
+    }
     s.reset();
     s.m_route = Route::None;
     s.m_resultBlock = nullptr;
@@ -240,6 +246,8 @@ void VQWebApiAsrService::reset()
     m_audioSource = AudioSource::Device;
     m_resultText.clear();
     m_lastResultText.clear();
+    m_displayText.clear();
+    m_releasedAt.invalidate();
     m_queue.clear();
     m_framesSent = 0;
     m_endSent = false;
@@ -268,7 +276,9 @@ void VQWebApiAsrService::beginAsrIsTransferAudio(bool isTransferAudio, ResultBlo
         VQLogWarn(QStringLiteral("recognition %1: the transcription gives way to a new utterance").arg(m_serial));
         endTransfer(m_resultText, false);
     }
-    if (m_webSocket)
+    if (canFinishAlone())
+        detachFinishing();
+    else if (m_webSocket)
         closeWebSocket("a new utterance starts");
     if (m_micStarted && VQAudioQueueCapture::sharedInstance().isRecording())
         VQAudioQueueCapture::sharedInstance().stopRecord(false);
@@ -330,6 +340,8 @@ void VQWebApiAsrService::endAsr()
     if (m_route == Route::None)
         return;
     m_isEnd = true;
+    if (!m_releasedAt.isValid())
+        m_releasedAt.start();
     if (m_micStarted) {
         m_micStarted = false;
         // Hands over the last chunk and the end mark (microphoneChunk).
@@ -383,10 +395,9 @@ void VQWebApiAsrService::endActionFired(quint64 serial)
         && pressType() == kPressTypeVoiceTyping)
         VQPopupWindowTool::sharedInstance().dismissSpeechView();
     if (m_webSocket) {
-        if (!m_finished && !m_isCancel && m_framesSent > 0) {
+        // The server is slow, not unreachable: the hub's time-out delivers what came.
+        if (!m_finished && !m_isCancel && m_framesSent > 0)
             VQLogWarn(QStringLiteral("no final result %1 ms after the release").arg(g_endDelayMs));
-            tellUser(QString::fromUtf8(kConnectFailedText));
-        }
         closeWebSocket("no final result in time");
     }
 }
@@ -870,11 +881,18 @@ void VQWebApiAsrService::didReceiveMessage(const QString& message)
         return;
     if (m_transferSilenceTimer.isActive())
         m_transferSilenceTimer.start(g_transferSilenceMs);
+    QJsonObject data;
+    if (resultData(message, &data))
+        handleResult(data);
+}
+
+bool VQWebApiAsrService::resultData(const QString& message, QJsonObject* result)
+{
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(message.toUtf8(), &parseError);
     if (!document.isObject()) {
         logMalformed(message);
-        return;
+        return false;
     }
     const QJsonObject object = document.object();
     const QJsonValue status = object.value(QStringLiteral("status"));
@@ -882,14 +900,93 @@ void VQWebApiAsrService::didReceiveMessage(const QString& message)
                     || (status.isString() && status.toString().trimmed() == QLatin1String("200"));
     if (!ok) {
         logMalformed(QStringLiteral("status not 200: ") + message);
-        return;
+        return false;
     }
     const QJsonValue data = object.value(QStringLiteral("data"));
     if (!data.isObject()) {
         logMalformed(message);
+        return false;
+    }
+    *result = data.toObject();
+    return true;
+}
+
+// --- An utterance finishing on its own connection ---
+
+bool VQWebApiAsrService::canFinishAlone() const
+{
+    return m_webSocket && m_route == Route::WebSocket && !m_isTransferAudio && m_endSent && !m_finished
+        && !m_isCancel && !m_manualEnd && isSocketOpen();
+}
+
+void VQWebApiAsrService::detachFinishing()
+{
+    QWebSocket* socket = std::exchange(m_webSocket, nullptr);
+    socket->disconnect(this);
+    m_connectionGone = true;
+    m_finishing.push_back({socket, m_serial, m_resultText, m_displayText, m_resultBlock});
+    VQLogInfo(QStringLiteral("recognition %1 awaits its last result on its own connection").arg(m_serial));
+    connect(socket, &QWebSocket::textMessageReceived, this,
+            [this, socket](const QString& message) { finishingMessage(socket, message); });
+    connect(socket, &QWebSocket::disconnected, this, [this, socket] {
+        Finishing finishing = takeFinishing(socket, "closed by the server");
+        VQLogWarn(QStringLiteral("recognition %1 broke off before its last result").arg(finishing.serial));
+        VQPopupWindowTool::sharedInstance().showTipMessage(
+            QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(kConnectFailedText)), QStringLiteral("error_icon"));
+        if (finishing.block)
+            finishing.block(false, finishing.display.isEmpty() ? finishing.resultText : finishing.display, true);
+    });
+    const qint64 left = m_releasedAt.isValid() ? g_endDelayMs - m_releasedAt.elapsed() : g_endDelayMs;
+    QTimer::singleShot(int(qMax<qint64>(0, left)), Qt::PreciseTimer, socket, [this, socket] {
+        const Finishing finishing = takeFinishing(socket, "no final result in time");
+        VQLogWarn(QStringLiteral("recognition %1: no last result %2 ms after the release").arg(finishing.serial).arg(g_endDelayMs));
+    });
+}
+
+VQWebApiAsrService::Finishing VQWebApiAsrService::takeFinishing(QWebSocket* socket, const char* why)
+{
+    const auto it = std::find_if(m_finishing.begin(), m_finishing.end(),
+                                 [socket](const Finishing& f) { return f.socket == socket; });
+    if (it == m_finishing.end())
+        return {};
+    Finishing finishing = std::move(*it);
+    m_finishing.erase(it);
+    VQLogInfo(QStringLiteral("关闭长连接 (recognition %1: %2)").arg(finishing.serial).arg(QLatin1String(why)));
+    socket->disconnect(this);
+    socket->close();
+    socket->deleteLater();
+    return finishing;
+}
+
+void VQWebApiAsrService::finishingMessage(QWebSocket* socket, const QString& message)
+{
+    const auto it = std::find_if(m_finishing.begin(), m_finishing.end(),
+                                 [socket](const Finishing& f) { return f.socket == socket; });
+    QJsonObject data;
+    if (it == m_finishing.end() || !resultData(message, &data))
+        return;
+    const QJsonValue textValue = data.value(QStringLiteral("text"));
+    const QString text = textValue.isString() ? textValue.toString() : QString(QLatin1String(""));
+    const QString type = data.value(QStringLiteral("type")).toString();
+    if (type == QLatin1String("MID") || type == QLatin1String("FIN")) {
+        if (type == QLatin1String("FIN"))
+            it->resultText = joined(it->resultText, text);
+        it->display = type == QLatin1String("FIN") ? it->resultText : joined(it->resultText, text);
+        if (it->block) {
+            const ResultBlock block = it->block;
+            const QString display = it->display;
+            block(true, display, false);
+        }
         return;
     }
-    handleResult(data.toObject());
+    if (type != QLatin1String("LAST"))
+        return;
+    Finishing finishing = takeFinishing(socket, "last result");
+    finishing.resultText = joined(finishing.resultText, text);
+    if (VQUserInfoData::sharedInstance().semanticSwitch() && hooks().semantic)
+        hooks().semantic(data.value(QStringLiteral("dm")).toObject());
+    if (finishing.block)
+        finishing.block(true, finishing.resultText.isNull() ? QString(QLatin1String("")) : finishing.resultText, true);
 }
 
 void VQWebApiAsrService::handleResult(const QJsonObject& data)
@@ -942,6 +1039,7 @@ void VQWebApiAsrService::handleResult(const QJsonObject& data)
 void VQWebApiAsrService::tellInterim(quint64 serial, const QString& display, const QString& newResult, int status)
 {
     auto alive = [this, serial] { return serial == m_serial && !m_isCancel; };
+    m_displayText = display;
     Q_EMIT speechManagerRecognitionStatusChangeRecognizingAsr(display);
     if (!alive())
         return;
@@ -991,7 +1089,9 @@ void VQWebApiAsrService::finishBroken()
             return;
     }
     tellUser(QString::fromUtf8(kConnectFailedText));
-    const QString text = std::exchange(m_resultText, QString());
+    // What was recognised is handed on: the final sentences and the interim text last shown.
+    const QString sentences = std::exchange(m_resultText, QString());
+    const QString text = m_isTransferAudio || m_displayText.isEmpty() ? sentences : m_displayText;
     const QString shown = text.isNull() ? QString(QLatin1String("")) : text;
     Q_EMIT speechManagerRecognitionStatusChangeEndAsr(shown, false);
     endTransfer(shown, false);

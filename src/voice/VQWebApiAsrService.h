@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QJsonObject>
 #include <QObject>
 #include <QPointer>
@@ -9,6 +10,7 @@
 
 #include <deque>
 #include <functional>
+#include <vector>
 
 class QWebSocket;
 
@@ -26,6 +28,12 @@ class QWebSocket;
 // Every utterance gets a serial number: chunks, delayed end actions, recording clean-up and
 // server frames of an older utterance or an older connection find a newer serial and do
 // nothing. One end frame per utterance: audio that arrives after it is dropped.
+//
+// A live utterance whose end frame was sent when the next one begins keeps its connection until
+// its last result, a close, or its 2 s after the release: its block still gets its results
+// (the listeners hear only the running utterance). A connection that breaks off before the last
+// result ends the utterance as failed with the text recognised so far; a server that is merely
+// slow is not reported as a failure.
 //
 // Main thread only; nothing here blocks (the transcribed file is read on a worker).
 class VQWebApiAsrService : public QObject {
@@ -176,6 +184,22 @@ private:
     // Tells transferAudioEnded once per run; false when the run had already ended.
     void endTransfer(const QString& text, bool success);
 
+    // A live utterance finishing on its own connection while the next one runs.
+    struct Finishing {
+        QWebSocket* socket = nullptr;
+        quint64 serial = 0;
+        QString resultText; // final sentences
+        QString display;    // the text last shown
+        ResultBlock block;
+    };
+    bool canFinishAlone() const;
+    void detachFinishing();
+    void finishingMessage(QWebSocket* socket, const QString& message);
+    // Ends a finishing utterance: its socket is closed; returns its record.
+    Finishing takeFinishing(QWebSocket* socket, const char* why);
+    // The data object of a result frame; false (logged) when the frame is not one.
+    bool resultData(const QString& message, QJsonObject* data);
+
     void sdkResult(quint64 serial, int status, const QString& text);
     void handleResult(const QJsonObject& data);
     void finishBroken();
@@ -208,6 +232,9 @@ private:
     AudioSource m_audioSource = AudioSource::Device;
     QString m_resultText;
     QString m_lastResultText;
+    QString m_displayText; // the text last shown to the listeners
+    QElapsedTimer m_releasedAt;
+    std::vector<Finishing> m_finishing;
 
     // Frames.
     std::deque<Chunk> m_queue;

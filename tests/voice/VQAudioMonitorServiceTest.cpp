@@ -3,6 +3,8 @@
 // where the other event codes go (mode keys, Enter, the configurable keys).
 #include "../device/DeviceTestFixture.h"
 #include "FakeAudioCaptureBackend.h"
+#include "FakeClipboard.h"
+#include "FakeDesktopOpener.h"
 #include "FakeGlobalShortcuts.h"
 #include "FakeKeySynthesizer.h"
 #include "MacKeyMap.h"
@@ -91,6 +93,8 @@ protected:
     FakeGlobalShortcuts shortcuts; // before SetUp starts the HID device, which binds F1-F3
     FakeAudioCaptureBackend microphone;
     FakeKeySynthesizer keys;
+    FakeClipboard clipboard;
+    FakeDesktopOpener opener;
     StandInSpeechServer server;
     std::unique_ptr<voicetest::RecordingSpeechPopup> popup;
     std::unique_ptr<voicetest::HubLog> log;
@@ -105,6 +109,8 @@ struct Step {
         Seen,       // text: "text|type" in the popup, or the tip's text without a popup
         TipClosed,  // the hub's tip is gone
         Idle,       // until the hub is idle
+        Delivered,  // value: until that many texts were handed to delivery
+        Showing,    // text: the popup shows it now ("text|type")
     };
     Kind kind;
     int value = 0;
@@ -118,6 +124,13 @@ Step seen(const QString& text) { return {Step::Seen, 0, text}; }
 const Step kSocketOpen{Step::SocketOpen};
 const Step kTipClosed{Step::TipClosed};
 const Step kIdle{Step::Idle};
+Step delivered(int n) { return {Step::Delivered, n}; }
+Step showing(const QString& text) { return {Step::Showing, 0, text}; }
+SpeechAnswer later(SpeechAnswer answer, int ms)
+{
+    answer.delayMs = ms;
+    return answer;
+}
 
 } // namespace
 
@@ -135,6 +148,9 @@ TEST_F(HubTest, PressReleaseAndResultRules)
         int finishes;
         bool noFrames;          // the server got no audio frame
         QString neverShown = {}; // "text|type" the popup never showed
+        QStringList pasted = {}; // texts put on the clipboard, each followed by the paste key
+        int searches = 0;        // web searches opened
+        int minStartSpacingMs = 400;
     };
     const int kMid = 1;
     const Row rows[] = {
@@ -150,10 +166,37 @@ TEST_F(HubTest, PressReleaseAndResultRules)
          {{kMid, SpeechAnswer::mid(QStringLiteral("你好"))}, {StandInSpeechServer::kOnEnd, SpeechAnswer::last(QStringLiteral("你好"))}},
          {code(33), kSocketOpen, speak(2), seen(QStringLiteral("你好|33")), code(34), code(34), kIdle},
          {QStringLiteral("你好|0|33")}, 1, 1, false},
+        {"a final result while the key is held is delivered; the release then only closes the popup", true, false, {},
+         {{2, SpeechAnswer::last(QStringLiteral("说完了"))}},
+         {code(33), kSocketOpen, speak(3), kIdle, code(34), kIdle},
+         {QStringLiteral("说完了|1|34")}, 1, 1, false, {}, {QStringLiteral("说完了")}},
+        {"a press while the final result is awaited: that result is still typed, then the next one", true, false, {},
+         {{StandInSpeechServer::kOnEnd, later(SpeechAnswer::last(QStringLiteral("你好")), 700)}},
+         {code(33), kSocketOpen, speak(2), code(34), wait(450), code(33), kSocketOpen, speak(2), code(34), kIdle,
+          delivered(2)},
+         {QStringLiteral("你好|1|34"), QStringLiteral("你好|1|34")}, 2, 2, false, {},
+         {QStringLiteral("你好"), QStringLiteral("你好")}},
+        {"a refused press while the final result is awaited does not drop it", true, false, {},
+         {{StandInSpeechServer::kOnEnd, later(SpeechAnswer::last(QStringLiteral("别丢")), 300)}},
+         {code(33), kSocketOpen, speak(2), code(34), code(33), seen(shown("点击太快了", 33)), code(34), kIdle,
+          delivered(1)},
+         {QStringLiteral("别丢|1|34")}, 1, 1, false, {}, {QStringLiteral("别丢")}, 0, 5000},
+        {"a connection closed before the final result: its text is typed, the failure stays its 2 s", true, false,
+         {.closeWithoutLast = true}, {{kMid, SpeechAnswer::mid(QStringLiteral("断开前"))}},
+         {code(33), kSocketOpen, speak(2), seen(QStringLiteral("断开前|33")), code(34), kIdle,
+          showing(shown("连接服务器失败,请检查网络", 0)), wait(1500), showing(shown("连接服务器失败,请检查网络", 0)),
+          wait(1200)},
+         {QStringLiteral("断开前|0|33"), QStringLiteral("断开前|1|34")}, 1, 1, false, {}, {QStringLiteral("断开前")}},
+        {"a slow server is not called unreachable: the time-out types what came", true, false, {},
+         {{kMid, SpeechAnswer::mid(QStringLiteral("慢慢说"))},
+          {StandInSpeechServer::kOnEnd, later(SpeechAnswer::last(QStringLiteral("太晚")), 2500)}},
+         {code(33), kSocketOpen, speak(2), seen(QStringLiteral("慢慢说|33")), code(34), kIdle, wait(800)},
+         {QStringLiteral("慢慢说|0|33"), QStringLiteral("慢慢说|1|34")}, 1, 1, false,
+         shown("连接服务器失败,请检查网络", 0), {QStringLiteral("慢慢说")}},
         {"without a final result the time-out delivers the text by the key released", true, false, {},
          {{kMid, SpeechAnswer::mid(QStringLiteral("打开计算器"))}},
          {code(35), kSocketOpen, speak(2), seen(QStringLiteral("打开计算器|35")), wait(450), code(36), kIdle},
-         {QStringLiteral("打开计算器|0|35"), QStringLiteral("打开计算器|1|36")}, 1, 1, false},
+         {QStringLiteral("打开计算器|0|35"), QStringLiteral("打开计算器|1|36")}, 1, 1, false, {}, {}, 1},
         {"no speech while the socket is open: the popup says so, recording goes on", true, false,
          {.neverAnswer = true}, {},
          {code(33), kSocketOpen, wait(1100), seen(shown("没有听到您说话，请按语音键重说", 0)), code(34), kIdle},
@@ -170,12 +213,18 @@ TEST_F(HubTest, PressReleaseAndResultRules)
         {"a second utterance after the spacing survives a cancel", true, false, {},
          {{StandInSpeechServer::kOnEnd, SpeechAnswer::last(QStringLiteral("第二句"))}},
          {code(35), code(36), wait(430), code(33), kSocketOpen, speak(2), code(34), kIdle},
-         {QStringLiteral("第二句|1|34")}, 2, 2, false},
+         {QStringLiteral("第二句|1|34")}, 2, 2, false, {}, {QStringLiteral("第二句")}},
     };
 
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         freshHub(row.withPopup);
+        VQAudioMonitorService::Timings timings = testTimings();
+        timings.minStartSpacingMs = row.minStartSpacingMs;
+        VQAudioMonitorService::setTimingsForTests(timings);
+        clipboard.writes.clear();
+        keys.events.clear();
+        opener.opened.clear();
         VQUserInfoData& state = VQUserInfoData::sharedInstance();
         state.setIsLaser(row.laserMicrophone);
         state.setIsVoice(row.laserMicrophone);
@@ -213,6 +262,13 @@ TEST_F(HubTest, PressReleaseAndResultRules)
             case Step::Idle:
                 ASSERT_TRUE(vqtest::waitUntil(hubIsIdle, 10000)) << "press type " << hub().pressType();
                 break;
+            case Step::Delivered:
+                EXPECT_TRUE(vqtest::waitUntil([&] { return log->only(QStringLiteral("deliver:")).size() >= step.value; }));
+                break;
+            case Step::Showing:
+                EXPECT_TRUE(popup->isShow() && popup->shows.value(popup->shows.size() - 1) == step.text)
+                    << popup->shows.join(QLatin1Char(';')).toStdString();
+                break;
             }
         }
 
@@ -229,6 +285,11 @@ TEST_F(HubTest, PressReleaseAndResultRules)
         for (int i = firstConnection; i < server.connectionCount(); ++i)
             framesSent = framesSent || !server.connection(i).frames.isEmpty();
         EXPECT_EQ(framesSent, !row.noFrames);
+        // Fresh settings: typing compatibility mode is on, and no device is there to type the chord.
+        const FakeKeySynthesizer::Event paste{MacKeyMap::kKeyCodeV, true, MacKeyMap::kFlagCommand};
+        EXPECT_EQ(clipboard.writes, row.pasted);
+        EXPECT_EQ(int(keys.keyDowns().count(paste)), int(row.pasted.size()));
+        EXPECT_EQ(int(opener.opened.size()), row.searches);
         EXPECT_TRUE(hubIsIdle());
         EXPECT_EQ(VQBLEMouseCommandManager::sharedInstance().pressType(), 0);
     }
@@ -261,6 +322,7 @@ TEST_F(HubTest, OtherCodesReachTheModeTipsEnterAndTheKeyDispatcher)
         int pressType;
         bool running;
         int finishes;
+        bool unplugged = false; // the receiver is pulled out first
     };
     const Row rows[] = {
         {"mode key: typing", {30}, false, false, {}, {}, L("切换到打字模式"), 33, false, 0},
@@ -275,6 +337,8 @@ TEST_F(HubTest, OtherCodesReachTheModeTipsEnterAndTheKeyDispatcher)
          {}, 0, false, 1},
         {"a switched-off product ignores every code", {33, 50, 59, 61}, false, true, {}, {}, {}, 0, false, 0},
         {"codes outside the table are ignored", {29, 32, 39, 49, 71}, false, false, {}, {}, {}, 0, false, 0},
+        {"Enter synthesised in compatibility mode while no device is there to type it", {50}, true, false,
+         {{MacKeyMap::kKeyCodeKeypadEnter, true, MacKeyMap::kFlagNonCoalesced}}, {}, {}, 0, false, 0, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -286,6 +350,10 @@ TEST_F(HubTest, OtherCodesReachTheModeTipsEnterAndTheKeyDispatcher)
         state.setFuncSwitch(false);
         VQPopupWindowTool::sharedInstance().tipWindow()->closeTip();
         keys.events.clear();
+        if (row.unplugged) {
+            receiver.unplug();
+            ASSERT_TRUE(vqtest::waitUntil([] { return !HIDDevice::sharedManager().isOpen(); }));
+        }
         receiver.clearRecords();
 
         for (int c : row.codes)

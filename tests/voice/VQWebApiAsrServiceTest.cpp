@@ -198,7 +198,8 @@ TEST_F(AsrServiceTest, MisbehavingServerIsIgnoredOrReported)
         {"handshake too late", mis([](auto& m) { m.handshakeDelayMs = 3 * kConnectTimeoutMs; }), false, failed, {}, false},
         {"closed without LAST", mis([](auto& m) { m.closeWithoutLast = true; }), false, failed,
          {QStringLiteral("end:|0"), QStringLiteral("block:0||1")}, true},
-        {"never answers", mis([](auto& m) { m.neverAnswer = true; }), false, failed, {}, true},
+        // Slow, not unreachable: the hub's time-out delivers what came, nobody is told of a failure.
+        {"never answers", mis([](auto& m) { m.neverAnswer = true; }), false, QString(), {}, true},
         {"noise before the answer", mis([](auto& m) { m.noise = true; }), false, QString(),
          {QStringLiteral("asr:"), QStringLiteral("new:||0"), QStringLiteral("block:1||0"),
           QStringLiteral("new:%1|%1|2").arg(finalOf1),

@@ -192,6 +192,31 @@ TEST_F(AddCommandViewTest, CancelAndFailedEdits)
     ASSERT_TRUE(vqtest::waitUntil([&] { return list->cellAt(0)->contentLabel()->text() == QStringLiteral("old"); }, 10000));
 }
 
+// An edit deletes, then creates: its save button is off while that runs (a second click sends
+// nothing), and the editor cancelled meanwhile neither stops it nor leaves the server with
+// neither command.
+TEST_F(AddCommandViewTest, EditRunsToItsEndWhateverTheEditorDoes)
+{
+    const VQVoiceCommandItem old = item("text", QStringLiteral("签名"), QStringLiteral("old"));
+    held[QStringLiteral("SN-A")] = {old};
+    deleteDelayMs = 300;
+    QPointer<AddCommandView> editor = open(old);
+    editor->pathTextField()->setText(QStringLiteral("new"));
+    editor->createBtn()->performClick();
+    EXPECT_FALSE(editor->createBtn()->isEnabled());
+    editor->createBtn()->performClick();
+    editor->createBtnClicked();
+    editor->cancelBtnClicked();
+    ASSERT_TRUE(waitClosed(editor));
+
+    ASSERT_TRUE(vqtest::waitUntil([&] { return heldWords() == QStringList{QStringLiteral("text:签名>new")}; }, 10000))
+        << heldWords().join(QLatin1Char(',')).toStdString();
+    vqtest::spin(400);
+    EXPECT_EQ(requestsTo(QStringLiteral("/api/deleteDeviceCmd")), 1);
+    EXPECT_EQ(requestsTo(QStringLiteral("/api/saveDeviceCmd")), 1);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
 // The real dialog: type 0 takes a file and a folder, type 1 only folders; a chosen item gives its
 // decoded file URL and, once saved, the record under that text; a typed plain path keeps none.
 TEST_F(AddCommandViewTest, BrowseAndRecords)

@@ -81,7 +81,9 @@ protected:
             const QString word = r.queryValue(QStringLiteral("customCmd")).value_or(QString());
             QList<VQVoiceCommandItem>& list = held[r.queryValue(QStringLiteral("sn")).value_or(QString())];
             list.removeIf([&word](const VQVoiceCommandItem& i) { return i.customCmd == word; });
-            return vqtest::StandInReply::api(QJsonValue(true));
+            vqtest::StandInReply reply = vqtest::StandInReply::api(QJsonValue(true));
+            reply.delayMs = deleteDelayMs;
+            return reply;
         });
     }
     void TearDown() override
@@ -137,6 +139,7 @@ protected:
     QHash<QString, QList<VQVoiceCommandItem>> held;
     int refuseCreates = 0; // the next creates refused
     bool refuseDelete = false;
+    int deleteDelayMs = 0; // the answer to a delete comes this late
     QList<std::pair<QString, QString>> errors;
 };
 

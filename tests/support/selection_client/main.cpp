@@ -1,7 +1,8 @@
 // Another application on the desktop for the x11 tests of select-to-translate: a window with one
 // line edit holding the text of the first argument, placed at the point of the next two (x y).
-// Once the line edit is on the screen it prints "ready x y width height" (its global rectangle)
-// and a line per change of its selection ("selected <text>"). It runs until its input closes.
+// Once the line edit is on the screen it prints "ready x y width height" (its global rectangle),
+// a line per change of its selection ("selected <text>") and of its text ("text <text>"). It
+// runs until its input closes.
 #include <QApplication>
 #include <QLineEdit>
 #include <QSocketNotifier>
@@ -31,6 +32,7 @@ int main(int argc, char** argv)
     QObject::connect(&edit, &QLineEdit::selectionChanged, &edit, [&] {
         out << "selected " << edit.selectedText() << Qt::endl;
     });
+    QObject::connect(&edit, &QLineEdit::textChanged, &edit, [&](const QString& text) { out << "text " << text << Qt::endl; });
     QTimer::singleShot(300, &edit, [&] {
         const QRect r(edit.mapToGlobal(QPoint(0, 0)), edit.size());
         out << "ready " << r.x() << ' ' << r.y() << ' ' << r.width() << ' ' << r.height() << Qt::endl;
