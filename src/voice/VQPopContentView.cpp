@@ -1,5 +1,8 @@
 #include "VQPopContentView.h"
 
+#include <QScrollArea>
+#include <QScrollBar>
+
 #include "MMImage.h"
 #include "NSAnimateImageView.h"
 #include "VQWordView.h"
@@ -50,6 +53,11 @@ VQPopContentView::VQPopContentView(QWidget* parent)
     m_fanWordView->setTextColor(kFanTextColor);
     m_yiWordView->setContentBgColor(kYiBoxColor);
     m_yiWordView->setTextColor(Qt::white);
+    // Both boxes stay on their last lines: the latest words are the ones the speaker waits for.
+    for (VQWordView* box : {m_fanWordView, m_yiWordView}) {
+        QScrollBar* bar = box->scrollView()->verticalScrollBar();
+        connect(bar, &QScrollBar::rangeChanged, bar, [bar](int, int maximum) { bar->setValue(maximum); });
+    }
 
     // The wave strip: a white strip filled by the wave image.
     m_waveView->setAutoFillBackground(true);
@@ -98,10 +106,20 @@ QStringList VQPopContentView::listeningFrameNames()
     return numberedNames(QStringLiteral("start"), kListeningFrameCount);
 }
 
+QString VQPopContentView::shownTail(const QString& text)
+{
+    if (text.size() <= kShownChars)
+        return text;
+    qsizetype start = text.size() - kShownChars;
+    if (text.at(start).isLowSurrogate())
+        ++start;
+    return QStringLiteral("…") + text.mid(start);
+}
+
 void VQPopContentView::setFanText(const QString& text)
 {
     m_fanText = text;
-    m_fanWordView->setStringValue(text);
+    m_fanWordView->setStringValue(shownTail(text));
     m_fanHeight = m_fanWordView->viewHeight();
     updateViewHeight();
 }
@@ -109,7 +127,7 @@ void VQPopContentView::setFanText(const QString& text)
 void VQPopContentView::setYiText(const QString& text)
 {
     m_yiText = text;
-    m_yiWordView->setStringValue(text);
+    m_yiWordView->setStringValue(shownTail(text));
     const bool shown = !text.isEmpty();
     m_yiWordView->setVisible(shown);
     m_waveView->setVisible(shown);

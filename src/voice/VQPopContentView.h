@@ -50,6 +50,10 @@ public:
     // icon that follows it.
     static QStringList typeFrameNames(int type);
     static QStringList listeningFrameNames();
+    // The most characters of a text the popup lays out: a longer one shows its tail ("…" and the
+    // last characters), scrolled to its last lines, so laying it out never grows with the text.
+    static constexpr int kShownChars = 800;
+    static QString shownTail(const QString& text);
 
     VQWordView* fanWordView() const { return m_fanWordView; }
     VQWordView* yiWordView() const { return m_yiWordView; }

@@ -888,6 +888,10 @@ void VQWebApiAsrService::didReceiveMessage(const QString& message)
 
 bool VQWebApiAsrService::resultData(const QString& message, QJsonObject* result)
 {
+    if (message.size() > kMaxResultFrameChars) {
+        VQLogWarn(QStringLiteral("a result frame of %1 characters ignored (more than %2)").arg(message.size()).arg(kMaxResultFrameChars));
+        return false;
+    }
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(message.toUtf8(), &parseError);
     if (!document.isObject()) {

@@ -51,6 +51,8 @@ public:
     static constexpr int kRecordingDeleteDelayMs = 2000;
     // A connection that is not open by then counts as failed.
     static constexpr int kConnectTimeoutMs = 8000;
+    // A result frame longer than this (characters) is no speech: it is ignored and logged.
+    static constexpr int kMaxResultFrameChars = 64 * 1024;
     // Malformed server frames logged per connection; the rest are only counted.
     static constexpr int kMalformedFramesLogged = 5;
     // A transcription whose server sends nothing for this long after the closing frame failed.

@@ -10,6 +10,9 @@
 #include "VQWordView.h"
 #include "VoiceHubFixture.h"
 
+#include <QElapsedTimer>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -115,4 +118,26 @@ TEST_F(PopupTest, ShowTranslationAndCloseFollowTheRecognition)
     popup->showYiText(QStringLiteral("too late"));
     EXPECT_TRUE(content()->yiText().isEmpty());
     EXPECT_FALSE(translationShows());
+}
+
+// A server's interim text of any length costs the popup the same: it lays out the tail the box
+// shows, scrolled to the last words, while the whole text stays the popup's.
+TEST_F(PopupTest, AHugeTextShowsItsTailWithoutLayingOutTheWhole)
+{
+    popup->showSpeechView(QStringLiteral("text"), VQPopContentView::typingType);
+    const QString text = QString(100000, u'字') + QStringLiteral("最后几个字");
+    QElapsedTimer clock;
+    clock.start();
+    content()->setFanText(text);
+    content()->setYiText(text);
+    EXPECT_LT(clock.elapsed(), 3000) << "the layout grew with the text";
+    vqtest::spin(50);
+    EXPECT_EQ(content()->fanText(), text);
+    for (VQWordView* box : {content()->fanWordView(), content()->yiWordView()}) {
+        EXPECT_LE(box->stringValue().size(), VQPopContentView::kShownChars + 1);
+        EXPECT_TRUE(box->stringValue().endsWith(QStringLiteral("最后几个字")));
+        const QScrollBar* bar = box->scrollView()->verticalScrollBar();
+        EXPECT_EQ(bar->value(), bar->maximum()) << "the last lines show";
+    }
+    popup->dismissSpeechView();
 }
