@@ -230,6 +230,7 @@ class Program:
             time.sleep(0.005)
         self.conn, self.reader = self.connect()
         self.samples = []  # (ms, phase)
+        self.sample_times = []  # wall clock of each reply, to find a stall in the program's log
         self.phase = "start-up"
         self.stalled_since = None
         self.polling = True
@@ -263,6 +264,7 @@ class Program:
             if not line:
                 break
             self.samples.append(((time.monotonic() - start) * 1000, phase))
+            self.sample_times.append(time.time())
             next_at = max(next_at + 0.020, time.monotonic())
             time.sleep(max(0.0, next_at - time.monotonic()))
         conn.close()
@@ -340,6 +342,13 @@ def write_wav(path, seconds=1.5):
         w.writeframes(frames.getvalue())
 
 
+def shown(p):
+    """What the user was told: the last tips and the alerts on the screen."""
+    state = p.state()
+    alerts = [w.get("text") or w.get("title") for w in state.get("windows", []) if w.get("text")]
+    return f"tips {state.get('tips', [])[-2:]}, alerts {alerts}"
+
+
 def plugged(p):
     p.command(f"plug {VID} {PID}")
     p.wait_for(lambda s: s.get("connected"), 8)
@@ -405,7 +414,7 @@ def case_db_locked():
         p.command("open")
         p.command("show-page 3")
         time.sleep(4.0)
-        extra = "held by sqlite3 throughout"
+        extra = "held by sqlite3 throughout; " + shown(p)
     finally:
         result = p.finish()
         sq = holder.get("sqlite3")
@@ -429,7 +438,7 @@ def case_db_damaged():
         p.command("open")
         p.command("show-page 3")
         time.sleep(4.0)
-        extra = "64 KiB of random bytes"
+        extra = "64 KiB of random bytes; " + shown(p)
     finally:
         result = p.finish()
     return result, extra, p
@@ -453,8 +462,7 @@ def case_settings_file():
         p.command("show-page 1")
         p.command("show-page 0")
         time.sleep(4.0)
-        tips = p.state().get("tips", [])
-        extra = f"tips: {tips[-2:] if tips else 'none'}"
+        extra = shown(p)
     finally:
         result = p.finish()
     return result, extra, p
@@ -501,6 +509,8 @@ for name, run in CASES:
     print(f"{name:<16} {len(times):>5} {worst[0]:>8.1f} {worst[1]:<10} {max(after, default=0):>9.1f} {median:>9.1f}"
           f" {rss:>11.1f}  {verdict:<5} {notes}", flush=True)
     if os.environ.get("VQ_BENCH_KEEP_LOG"):
-        print(p.log_text()[-4000:])
+        slow = [(t, ms) for t, (ms, _) in zip(p.sample_times, samples) if ms >= 40]
+        print("  replies over 40 ms at: " + ", ".join(time.strftime("%H:%M:%S", time.localtime(t)) + f".{int(t * 1000) % 1000:03d} ({ms:.0f} ms)" for t, ms in slow))
+        print(p.log_text()[-int(os.environ["VQ_BENCH_KEEP_LOG"]):])
     p.remove()
 print(f"total {time.monotonic() - began:.0f} s")
