@@ -19,6 +19,8 @@ A baseline case runs the same start-up, plug and page without a fault, for compa
 For each: the largest and the median reply time (goal: under 100 ms throughout) and the peak
 resident memory (VmHWM). Under an ASan build every figure is slower than the shipped program's.
 Usage: bench/measure_bad_state.py [program] [case ...]
+With VQ_BENCH_KEEP_LOG=N it also prints the last N characters of each program's log and the
+times of the replies over 40 ms, to find what the program did then.
 """
 import base64
 import hashlib
