@@ -1,0 +1,518 @@
+#!/usr/bin/env python3
+"""Whole-process answer times of the program in bad states.
+
+Runs the simulated-device program (docs/simulated-device.md) under Xvfb, each case in a fresh
+process with a private home, and asks its control socket for `state` every 20 ms throughout the
+case on a connection of its own. The program answers `state` on its main thread, so the time to
+the reply is the time its event loop stays blocked. Cases:
+  speech-mid-1MB   the speech server (a websocket server of this script) answers an utterance with
+                   one interim ("MID") frame of 1 MB of text without spaces, then FIN and LAST
+  api-50MB         every request to the maker's API (a local HTTP server) is answered with 50 MB
+                   of JSON, streamed; a receiver is plugged (device information, firmware and
+                   command lists are asked for)
+  db-locked        the voice-command database is held by `sqlite3` in BEGIN EXCLUSIVE through
+                   start-up, plug and the personality page (tag 3)
+  db-damaged       the database file is random bytes before start-up; plug, personality page
+  settings-file    the settings folder is a file before start-up; plug, then keys, battery and
+                   mouse type change
+A baseline case runs the same start-up, plug and page without a fault, for comparison.
+For each: the largest and the median reply time (goal: under 100 ms throughout) and the peak
+resident memory (VmHWM). Under an ASan build every figure is slower than the shipped program's.
+Usage: bench/measure_bad_state.py [program] [case ...]
+With VQ_BENCH_KEEP_LOG=N it also prints the last N characters of each program's log and the
+times of the replies over 40 ms, to find what the program did then.
+"""
+import base64
+import hashlib
+import http.server
+import io
+import json
+import os
+import shutil
+import socket
+import statistics
+import struct
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import wave
+
+args = sys.argv[1:]
+default_program = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "build/bench/tests/sim_app/corvane-companion-sim")
+program = os.path.realpath(args[0] if args else default_program)
+only = set(args[1:])
+if not os.access(program, os.X_OK):
+    sys.exit(f"no program at {program}; build it with the README's bench command first")
+
+if "VQ_BENCH_INNER" not in os.environ:
+    env = dict(os.environ, VQ_BENCH_INNER="1")
+    os.execvpe("xvfb-run", ["xvfb-run", "-a", "-s", "-screen 0 1920x1080x24", sys.executable, *sys.argv], env)
+
+GOAL_MS = 100
+VID, PID = "248a", "61ab"
+
+
+# --- a websocket speech server (RFC 6455, text frames only) -----------------------------------
+
+def ws_send_text(conn, text):
+    data = text.encode()
+    head = bytes([0x81])
+    if len(data) < 126:
+        head += bytes([len(data)])
+    elif len(data) < 65536:
+        head += bytes([126]) + struct.pack(">H", len(data))
+    else:
+        head += bytes([127]) + struct.pack(">Q", len(data))
+    conn.sendall(head + data)
+
+
+def ws_read_frame(reader):
+    """(opcode, payload) of the client's next frame; None when the connection ended."""
+    head = reader.read(2)
+    if len(head) < 2:
+        return None
+    opcode, length = head[0] & 0x0F, head[1] & 0x7F
+    if length == 126:
+        length = struct.unpack(">H", reader.read(2))[0]
+    elif length == 127:
+        length = struct.unpack(">Q", reader.read(8))[0]
+    mask = reader.read(4) if head[1] & 0x80 else b"\0\0\0\0"
+    payload = reader.read(length)
+    if len(payload) < length:
+        return None
+    return opcode, bytes(b ^ mask[i % 4] for i, b in enumerate(payload))
+
+
+def answer(text, kind):
+    return json.dumps({"status": 200, "data": {"text": text, "type": kind}}, separators=(",", ":"))
+
+
+class SpeechServer:
+    """Answers the first audio frame of each utterance with one MID of `mid_text`, and its end
+    frame with a FIN and an empty LAST."""
+
+    def __init__(self, mid_text):
+        self.mid_text = mid_text
+        self.frames = 0
+        self.mids_sent = 0
+        self.sock = socket.socket()
+        self.sock.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+        self.sock.bind(("127.0.0.1", 0))
+        self.sock.listen(8)
+        self.port = self.sock.getsockname()[1]
+        threading.Thread(target=self.accept_loop, daemon=True).start()
+
+    def accept_loop(self):
+        while True:
+            try:
+                conn, _ = self.sock.accept()
+            except OSError:
+                return
+            threading.Thread(target=self.serve, args=(conn,), daemon=True).start()
+
+    def serve(self, conn):
+        try:
+            reader = conn.makefile("rb")
+            key = None
+            while True:
+                line = reader.readline()
+                if not line or line in (b"\r\n", b"\n"):
+                    break
+                name, _, value = line.decode("latin-1").partition(":")
+                if name.strip().lower() == "sec-websocket-key":
+                    key = value.strip()
+            if key is None:
+                return
+            accept = base64.b64encode(hashlib.sha1((key + "258EAFA5-E914-47DA-95CA-C5AB0DC85B11").encode()).digest()).decode()
+            conn.sendall(("HTTP/1.1 101 Switching Protocols\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+                          f"Sec-WebSocket-Accept: {accept}\r\n\r\n").encode())
+            first = True
+            while True:
+                frame = ws_read_frame(reader)
+                if frame is None or frame[0] == 0x8:
+                    return
+                if frame[0] != 0x1:
+                    continue
+                self.frames += 1
+                if first:
+                    first = False
+                    ws_send_text(conn, answer(self.mid_text, "MID"))
+                    self.mids_sent += 1
+                try:
+                    end = json.loads(frame[1]).get("end") is True
+                except ValueError:
+                    end = False
+                if end:
+                    ws_send_text(conn, answer("done", "FIN"))
+                    ws_send_text(conn, answer("", "LAST"))
+        except OSError:
+            pass
+        finally:
+            conn.close()
+
+    def close(self):
+        self.sock.close()
+
+
+# --- an HTTP server answering everything with a huge JSON body ---------------------------------
+
+class HugeApiServer:
+    def __init__(self, size):
+        chunk = b'{"code":200,"data":['
+        filler = b'"' + b"x" * 65530 + b'",'
+        count = max(1, (size - 40) // len(filler))
+        self.requests = []
+        outer = self
+
+        class Handler(http.server.BaseHTTPRequestHandler):
+            protocol_version = "HTTP/1.1"
+
+            def log_message(self, *a):
+                pass
+
+            def reply(self):
+                length = int(self.headers.get("Content-Length") or 0)
+                if length:
+                    self.rfile.read(length)
+                outer.requests.append(self.path)
+                tail = b'"end"]}'
+                self.send_response(200)
+                self.send_header("Content-Type", "application/json")
+                # No length announced: the client learns the size only by reading on.
+                self.send_header("Connection", "close")
+                self.end_headers()
+                self.close_connection = True
+                try:
+                    self.wfile.write(chunk)
+                    for _ in range(count):
+                        self.wfile.write(filler)
+                    self.wfile.write(tail)
+                except OSError:
+                    pass
+
+            do_GET = do_POST = do_PUT = do_DELETE = reply
+
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+        self.server.daemon_threads = True
+        self.port = self.server.server_address[1]
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+
+    def close(self):
+        self.server.shutdown()
+        self.server.server_close()
+
+
+# --- the program and its control socket --------------------------------------------------------
+
+class Program:
+    def __init__(self, extra_env, prepare=None):
+        self.home = tempfile.mkdtemp(prefix="vq-bench-bad-")
+        os.makedirs(f"{self.home}/run", mode=0o700)
+        if prepare:
+            prepare(self.home)
+        self.sock_path = f"{self.home}/control.sock"
+        env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=f"{self.home}/.config",
+                   XDG_CACHE_HOME=f"{self.home}/.cache", XDG_DATA_HOME=f"{self.home}/.local/share",
+                   XDG_RUNTIME_DIR=f"{self.home}/run", LANG="C.UTF-8",
+                   # Nothing leaves this machine: the discard port where a case sets no server.
+                   CORVANE_SPEECH_URL="ws://127.0.0.1:9", CORVANE_API_URL="http://127.0.0.1:9/api",
+                   CORVANE_PROBE_URL="http://127.0.0.1:9/probe")
+        for name in ("DBUS_SESSION_BUS_ADDRESS", "LC_ALL", "LC_MESSAGES", "QT_QPA_PLATFORM"):
+            env.pop(name, None)
+        env.update(extra_env)
+        env.setdefault("ASAN_OPTIONS", "detect_leaks=0")
+        self.log = open(f"{self.home}/out.log", "w")
+        self.proc = subprocess.Popen([program, "--control", self.sock_path], env=env, stdout=self.log, stderr=subprocess.STDOUT)
+        deadline = time.monotonic() + 15
+        while not os.path.exists(self.sock_path):
+            if self.proc.poll() is not None or time.monotonic() > deadline:
+                raise RuntimeError("the program did not open its control socket")
+            time.sleep(0.005)
+        self.conn, self.reader = self.connect()
+        self.samples = []  # (ms, phase)
+        self.sample_times = []  # wall clock of each reply, to find a stall in the program's log
+        self.phase = "start-up"
+        self.stalled_since = None
+        self.polling = True
+        self.poller = threading.Thread(target=self.poll, daemon=True)
+        self.poller.start()
+
+    def connect(self):
+        conn = socket.socket(socket.AF_UNIX)
+        for _ in range(200):
+            try:
+                conn.connect(self.sock_path)
+                break
+            except (ConnectionRefusedError, FileNotFoundError):
+                time.sleep(0.005)
+        return conn, conn.makefile("r", encoding="utf-8")
+
+    def poll(self):
+        conn, reader = self.connect()
+        conn.settimeout(30)
+        next_at = time.monotonic()
+        while self.polling:
+            start = time.monotonic()
+            phase = self.phase
+            self.stalled_since = start
+            try:
+                conn.sendall(b"state\n")
+                line = reader.readline()
+            except OSError:
+                break
+            self.stalled_since = None
+            if not line:
+                break
+            self.samples.append(((time.monotonic() - start) * 1000, phase))
+            self.sample_times.append(time.time())
+            next_at = max(next_at + 0.020, time.monotonic())
+            time.sleep(max(0.0, next_at - time.monotonic()))
+        conn.close()
+
+    def command(self, text, timeout=15):
+        if text != "state":
+            self.phase = text.split()[0]
+        self.conn.settimeout(timeout)
+        self.conn.sendall((text + "\n").encode())
+        reply = self.reader.readline().strip()
+        if not reply.startswith("ok"):
+            print(f"    {text}: {reply}", file=sys.stderr)
+        return reply
+
+    def state(self):
+        return json.loads(self.command("state")[3:])
+
+    def wait_for(self, predicate, seconds):
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            if predicate(self.state()):
+                return True
+            time.sleep(0.05)
+        return False
+
+    def peak_rss_mb(self):
+        with open(f"/proc/{self.proc.pid}/status") as f:
+            for line in f:
+                if line.startswith("VmHWM"):
+                    return int(line.split()[1]) / 1024
+        return 0.0
+
+    def finish(self):
+        """Stops polling and ends the process; (samples, peak RSS in MB, exit note)."""
+        self.polling = False
+        stalled = self.stalled_since
+        if stalled is not None:  # a request still unanswered counts as long as it waited so far
+            self.samples.append(((time.monotonic() - stalled) * 1000, self.phase))
+        rss = self.peak_rss_mb() if self.proc.poll() is None else 0.0
+        note = ""
+        if self.proc.poll() is not None:
+            note = f"exited {self.proc.returncode} during the case"
+        else:
+            try:
+                self.command("quit", timeout=10)
+                self.proc.wait(timeout=10)
+                if self.proc.returncode != 0:
+                    note = f"quit exit {self.proc.returncode}"
+            except (OSError, subprocess.TimeoutExpired):
+                note = "did not quit in 10 s"
+        if self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+        self.poller.join(timeout=2)
+        self.conn.close()
+        self.log.close()
+        return self.samples, rss, note
+
+    def log_text(self):
+        with open(f"{self.home}/out.log", errors="replace") as f:
+            return f.read()
+
+    def remove(self):
+        shutil.rmtree(self.home, ignore_errors=True)
+
+
+def write_wav(path, seconds=1.5):
+    with wave.open(path, "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(2)
+        w.setframerate(16000)
+        frames = io.BytesIO()
+        for i in range(int(16000 * seconds)):
+            frames.write(struct.pack("<h", int(6000 * (((i // 40) % 2) * 2 - 1))))
+        w.writeframes(frames.getvalue())
+
+
+def shown(p):
+    """What the user was told: the last tips and the alerts on the screen."""
+    state = p.state()
+    alerts = [w.get("text") or w.get("title") for w in state.get("windows", []) if w.get("text")]
+    return f"tips {state.get('tips', [])[-2:]}, alerts {alerts}"
+
+
+def plugged(p):
+    p.command(f"plug {VID} {PID}")
+    p.wait_for(lambda s: s.get("connected"), 8)
+
+
+# --- the cases ----------------------------------------------------------------------------------
+
+def case_speech():
+    server = SpeechServer("x" * (1024 * 1024))  # 1 MB of text, no spaces
+    p = Program({"CORVANE_SPEECH_URL": f"ws://127.0.0.1:{server.port}"})
+    try:
+        p.wait_for(lambda s: s.get("ready"), 8)
+        plugged(p)
+        time.sleep(1.0)
+        wav = f"{p.home}/utterance.wav"
+        write_wav(wav)
+        p.command(f"voice {wav}")
+        time.sleep(5.0)  # the popup shows the interim text, the final text is delivered, the popup goes
+        extra = f"server: {server.frames} frames in, {server.mids_sent} MID out"
+    finally:
+        result = p.finish()
+        server.close()
+    return result, extra, p
+
+
+def case_api():
+    server = HugeApiServer(50 * 1024 * 1024)
+    p = Program({"CORVANE_API_URL": f"http://127.0.0.1:{server.port}/api",
+                 "CORVANE_PROBE_URL": f"http://127.0.0.1:{server.port}/probe"})
+    try:
+        p.wait_for(lambda s: s.get("ready"), 8)
+        plugged(p)
+        time.sleep(8.0)  # the information, firmware and command-list answers arrive and are read
+        extra = f"server: {len(server.requests)} requests"
+    finally:
+        result = p.finish()
+        server.close()
+    return result, extra, p
+
+
+def database_path(home):
+    return f"{home}/Documents/VQSqliteDataBase.sqlite"
+
+
+def case_db_locked():
+    holder = {}
+
+    def lock(home):
+        os.makedirs(f"{home}/Documents")
+        sq = subprocess.Popen(["sqlite3", database_path(home)], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                              stderr=subprocess.STDOUT, text=True)
+        sq.stdin.write("CREATE TABLE holder(x);\nBEGIN EXCLUSIVE;\nINSERT INTO holder VALUES(1);\nSELECT 'locked';\n")
+        sq.stdin.flush()
+        if sq.stdout.readline().strip() != "locked":
+            raise RuntimeError("sqlite3 did not take the lock")
+        holder["sqlite3"] = sq
+
+    p = Program({}, prepare=lock)
+    try:
+        p.wait_for(lambda s: s.get("ready"), 8)
+        plugged(p)
+        time.sleep(1.0)
+        p.command("open")
+        p.command("show-page 3")
+        time.sleep(4.0)
+        extra = "held by sqlite3 throughout; " + shown(p)
+    finally:
+        result = p.finish()
+        sq = holder.get("sqlite3")
+        if sq:
+            sq.stdin.close()
+            sq.wait(timeout=5)
+    return result, extra, p
+
+
+def case_db_damaged():
+    def damage(home):
+        os.makedirs(f"{home}/Documents")
+        with open(database_path(home), "wb") as f:
+            f.write(os.urandom(64 * 1024))
+
+    p = Program({}, prepare=damage)
+    try:
+        p.wait_for(lambda s: s.get("ready"), 8)
+        plugged(p)
+        time.sleep(1.0)
+        p.command("open")
+        p.command("show-page 3")
+        time.sleep(4.0)
+        extra = "64 KiB of random bytes; " + shown(p)
+    finally:
+        result = p.finish()
+    return result, extra, p
+
+
+def case_settings_file():
+    def block(home):
+        os.makedirs(f"{home}/.config/Corvane")
+        with open(f"{home}/.config/Corvane/corvane-companion", "w") as f:
+            f.write("not a folder\n")
+
+    p = Program({}, prepare=block)
+    try:
+        p.wait_for(lambda s: s.get("ready"), 8)
+        plugged(p)
+        time.sleep(1.0)
+        p.command("open")
+        p.command("mouse-type 72")
+        p.command("battery 40")
+        p.command("press mode")
+        p.command("show-page 1")
+        p.command("show-page 0")
+        time.sleep(4.0)
+        extra = shown(p)
+    finally:
+        result = p.finish()
+    return result, extra, p
+
+
+def case_baseline():
+    p = Program({})
+    try:
+        p.wait_for(lambda s: s.get("ready"), 8)
+        plugged(p)
+        time.sleep(1.0)
+        p.command("open")
+        p.command("show-page 3")
+        time.sleep(4.0)
+        extra = "no fault: the same steps as db-locked, for comparison"
+    finally:
+        result = p.finish()
+    return result, extra, p
+
+
+CASES = [("baseline", case_baseline), ("speech-mid-1MB", case_speech), ("api-50MB", case_api), ("db-locked", case_db_locked),
+         ("db-damaged", case_db_damaged), ("settings-file", case_settings_file)]
+
+print(f"program: {program}")
+print(f"{'case':<16} {'polls':>5} {'max ms':>8} {'(during)':<10} {'max after':>9} {'median ms':>9} {'peak RSS MB':>11}  {'goal':<5} notes")
+print(f"{'':<16} {'':>5} {'':>8} {'':<10} {'start-up':>9}")
+began = time.monotonic()
+for name, run in CASES:
+    if only and name not in only:
+        continue
+    t0 = time.monotonic()
+    p = None
+    try:
+        (samples, rss, note), extra, p = run()
+    except Exception as e:  # a case that could not run says why and the others go on
+        print(f"{name:<16} failed: {e}")
+        continue
+    times = [ms for ms, _ in samples]
+    worst = max(samples) if samples else (float("nan"), "")
+    after = [ms for ms, phase in samples if phase != "start-up"]
+    median = statistics.median(times) if times else float("nan")
+    verdict = "ok" if times and worst[0] < GOAL_MS else "OVER"
+    notes = "; ".join(x for x in (note, extra, f"{time.monotonic() - t0:.1f} s") if x)
+    print(f"{name:<16} {len(times):>5} {worst[0]:>8.1f} {worst[1]:<10} {max(after, default=0):>9.1f} {median:>9.1f}"
+          f" {rss:>11.1f}  {verdict:<5} {notes}", flush=True)
+    if os.environ.get("VQ_BENCH_KEEP_LOG"):
+        slow = [(t, ms) for t, (ms, _) in zip(p.sample_times, samples) if ms >= 40]
+        print("  replies over 40 ms at: " + ", ".join(time.strftime("%H:%M:%S", time.localtime(t)) + f".{int(t * 1000) % 1000:03d} ({ms:.0f} ms)" for t, ms in slow))
+        print(p.log_text()[-int(os.environ["VQ_BENCH_KEEP_LOG"]):])
+    p.remove()
+print(f"total {time.monotonic() - began:.0f} s")
