@@ -416,7 +416,9 @@ void VQHttpRequestManager::watchReply(QNetworkReply* reply, int timeoutMs,
     });
     deadline->start(std::max(timeoutMs, 1));
     // An answer is dropped as soon as it announces or reaches more than the limit: it is never
-    // held in memory whole.
+    // held in memory whole. The network thread reads no further than that ahead of us, so a
+    // flood is not buffered while the abort is on its way.
+    reply->setReadBufferSize(kAnswerLimitBytes + 1);
     connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64 total) {
         if (received <= kAnswerLimitBytes && total <= kAnswerLimitBytes)
             return;
