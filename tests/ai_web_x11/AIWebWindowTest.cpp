@@ -252,8 +252,7 @@ TEST_F(AIWebWindowTest, ScriptAndFormNavigationsToFilesAreSavedAndTheAIPageStays
     const QString log = logFile.open(QIODevice::ReadOnly) ? QString::fromUtf8(logFile.readAll()) : QString();
     EXPECT_TRUE(log.contains(QStringLiteral("decidePolicyForNavigationAction:") + pages.url(QStringLiteral("/files/picture.png"))))
         << log.right(2000).toStdString();
-    EXPECT_TRUE(log.contains(QStringLiteral("didFinishNavigation:") + pages.url(QStringLiteral("/next.html"))))
-        << log.right(2000).toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral("didFinishNavigation:") + pages.url(QStringLiteral("/next.html")))) << log.right(2000).toStdString();
 }
 
 // The plugin's own promises, on a bare host: scripts sent while a page loads run after it in

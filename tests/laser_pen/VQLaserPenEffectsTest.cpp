@@ -347,10 +347,8 @@ TEST_F(LaserPenEffectsTest, EveryEffectEndsWithTheLinkAndByEscape)
                 break;
             case End::EscapeByFocus: {
                 // Told at the first refusal, not at every press.
-                if (effect == 0) {
-                    EXPECT_EQ(VQPopupWindowTool::sharedInstance().tipWindow()->text(),
-                              QStringLiteral("Esc 键已被其他程序占用，请点击效果后按 Esc 退出"));
-                }
+                if (effect == 0)
+                    EXPECT_EQ(VQPopupWindowTool::sharedInstance().tipWindow()->text(), QStringLiteral("Esc 键已被其他程序占用，请点击效果后按 Esc 退出"));
                 QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
                 QCoreApplication::sendEvent(windows.first(), &press);
                 break;

@@ -128,9 +128,7 @@ TEST_F(ErrorStatusTest, EveryStatusThatArrivedIsTheServersAnswerOnEveryPath)
 // after reading at most the limit and following at most kMaxRedirects redirects.
 TEST_F(ErrorStatusTest, HugeAnswersAndRedirectLoopsFailOnEveryPath)
 {
-    QByteArray huge = "{\"code\":200,\"message\":\"ok\",\"data\":\"";
-    huge += QByteArray(VQHttpRequestManager::kAnswerLimitBytes + 1024, 'x');
-    huge += "\"}";
+    const QByteArray huge = "{\"code\":200,\"message\":\"ok\",\"data\":\"" + QByteArray(VQHttpRequestManager::kAnswerLimitBytes + 1024, 'x') + "\"}";
     for (const Path& path : everyPath()) {
         SCOPED_TRACE(path.name);
         server.setReply(api(path.route), StandInReply::text(huge, "application/json"));

@@ -92,9 +92,7 @@ TEST_F(VoiceWithoutDeviceX11Test, TypingReachesAnotherProgramsField)
 TEST_F(VoiceWithoutDeviceX11Test, XServerGoneWhileRecording)
 {
     QProcess xvfb;
-    xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                        QStringLiteral("0"), QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
-                                        QStringLiteral("tcp")});
+    xvfb.start(QStringLiteral("Xvfb"), QStringLiteral("-displayfd 1 -screen 0 1280x800x24 -nolisten tcp").split(u' '));
     QByteArray number;
     ASSERT_TRUE(printed(xvfb, number, "\n"));
     const QString display = QLatin1Char(':') + QString::fromLatin1(number.trimmed());

@@ -289,8 +289,7 @@ TEST_F(AIWindowToolTest, WithoutAWebEngineShowingTellsTheUser)
 // leaves a bounded log: each message cut, the excess counted in "n messages dropped" lines.
 TEST_F(AIWindowToolTest, PageLogLinesCarryNoQueryAndAreBounded)
 {
-    const QString logPath = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/Log/"
-        + QDate::currentDate().toString("yyyy-MM-dd") + "_log.txt";
+    const QString logPath = VQToolManager::getFilePath(QDate::currentDate().toString(QStringLiteral("'/Log/'yyyy-MM-dd'_log.txt'")));
     QFile::remove(logPath);
     tool().showInWindow();
     ASSERT_TRUE(host && host->loads.value(0).hasQuery());

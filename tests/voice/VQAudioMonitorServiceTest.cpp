@@ -126,11 +126,7 @@ const Step kTipClosed{Step::TipClosed};
 const Step kIdle{Step::Idle};
 Step delivered(int n) { return {Step::Delivered, n}; }
 Step showing(const QString& text) { return {Step::Showing, 0, text}; }
-SpeechAnswer later(SpeechAnswer answer, int ms)
-{
-    answer.delayMs = ms;
-    return answer;
-}
+SpeechAnswer later(SpeechAnswer answer, int ms) { return answer.delayMs = ms, answer; }
 
 } // namespace
 
