@@ -247,7 +247,6 @@ TEST_F(AIWebWindowTest, ScriptAndFormNavigationsToFilesAreSavedAndTheAIPageStays
     evaluate(host, QStringLiteral("location.href = '/next.html'; 1"));
     ASSERT_TRUE(waitUntil([&] { return evaluate(host, QStringLiteral("!!document.getElementById('next')")).toBool(); }, kPageTimeoutMs));
     EXPECT_EQ(chooser.proposedNames.size(), 2);
-
     QFile logFile(VQToolManager::getFilePath(QDate::currentDate().toString(QStringLiteral("'/Log/'yyyy-MM-dd'_log.txt'"))));
     const QString log = logFile.open(QIODevice::ReadOnly) ? QString::fromUtf8(logFile.readAll()) : QString();
     EXPECT_TRUE(log.contains(QStringLiteral("decidePolicyForNavigationAction:") + pages.url(QStringLiteral("/files/picture.png"))))

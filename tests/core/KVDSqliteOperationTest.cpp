@@ -327,7 +327,6 @@ TEST_F(KVDSqliteOperationTest, DamagedDatabaseIsSetAsideAndANewOneMade)
         ASSERT_TRUE(store().insertsDataBaseWithtableName(kTable, many));
         KVDSqliteOperation::resetForTests(file);
         apply(file);
-
         EXPECT_TRUE(store().createTableWithtableName(kTable, CommandRow()));
         EXPECT_TRUE(store().insertDataBaseWithtableName(kTable, row(QStringLiteral("after"), QStringLiteral("n"))));
         EXPECT_EQ(rows().size(), 1u);

@@ -336,12 +336,9 @@ TEST_F(LaserPenEffectsTest, EveryEffectEndsWithTheLinkAndByEscape)
                 EXPECT_EQ(window->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus), end != End::EscapeByFocus);
             switch (end) {
             case End::Removed:
-            case End::Closed: {
-                Signal signal;
-                signal.kind = end == End::Removed ? Signal::Kind::ReceiverRemoved : Signal::Kind::LinkLost;
-                VQLaserPenSetup::dispatch(signal);
+            case End::Closed:
+                VQLaserPenSetup::dispatch(Signal{.kind = end == End::Removed ? Signal::Kind::ReceiverRemoved : Signal::Kind::LinkLost});
                 break;
-            }
             case End::Escape:
                 EXPECT_TRUE(shortcuts.press(kEscape));
                 break;

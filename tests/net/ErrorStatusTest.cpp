@@ -136,7 +136,6 @@ TEST_F(ErrorStatusTest, HugeAnswersAndRedirectLoopsFailOnEveryPath)
         EXPECT_FALSE(result.success);
         EXPECT_EQ(result.failure, VQHttpResult::Failure::BadReply);
         EXPECT_EQ(result.message, systemErrorText());
-
         StandInReply redirect;
         redirect.status = 302;
         redirect.location = server.url(api(path.route)).toUtf8();

@@ -83,7 +83,6 @@ TEST(SimulatedProgram, LosingThePensLinkEndsEveryEffect)
     ASSERT_TRUE(program.waitForState([&](const QJsonObject& s) { return receiverOpen(s) && !mainWindowGeometry(s).isEmpty(); }));
     const QPoint below(1800, 1000); // away from the main window and the tips
     ASSERT_TRUE(program.waitForSettings([](const QJsonObject& s) { return number(s, "laserPenStatusKey") == 1; }));
-
     for (const int mode : {1, 2, 3, 4}) {
         for (const bool bluetooth : {false, true}) {
             SCOPED_TRACE(testing::Message() << "mode " << mode << (bluetooth ? ", Bluetooth LE mouse" : ", unplugged"));
@@ -98,7 +97,6 @@ TEST(SimulatedProgram, LosingThePensLinkEndsEveryEffect)
             if (mode == 3)
                 EXPECT_TRUE(mainWindowGeometry(program.state()).isEmpty());
             ASSERT_TRUE(program.state().value(QStringLiteral("pointerHidden")).toBool()) << "the effect ended too soon";
-
             EXPECT_TRUE(program.command(bluetooth ? "ble-connect" : "unplug").startsWith(QLatin1String("ok")));
             ASSERT_TRUE(program.waitForState([&](const QJsonObject& s) {
                 return !s.value(QStringLiteral("receiverOpen")).toBool() && (!bluetooth || s.value(QStringLiteral("bluetooth")).toBool());
@@ -114,7 +112,6 @@ TEST(SimulatedProgram, LosingThePensLinkEndsEveryEffect)
             EXPECT_TRUE(anotherClientCanGrab(0));
             if (mode == 3)
                 EXPECT_TRUE(program.waitForState([](const QJsonObject& s) { return !mainWindowGeometry(s).isEmpty(); }));
-
             EXPECT_TRUE(program.command(bluetooth ? "ble-disconnect" : "plug 248a 62ab").startsWith(QLatin1String("ok")));
             ASSERT_TRUE(program.waitForState([&](const QJsonObject& s) { return receiverOpen(s) && !s.value(QStringLiteral("bluetooth")).toBool(); }));
         }

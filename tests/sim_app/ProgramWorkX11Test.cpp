@@ -52,7 +52,6 @@ TEST(SimulatedProgram, DeviceInformationWorkAndTheSmartPage)
     EXPECT_EQ(requests("/api/deviceCmd"), 1);
     ASSERT_EQ(program.command("show-page 2"), QStringLiteral("ok page 2"));
     EXPECT_TRUE(vqtest::waitUntil([&] { return !titled(program.page(), QStringLiteral("升级设备固件")).isEmpty(); }, 5000));
-
     ASSERT_EQ(program.command("show-page 1"), QStringLiteral("ok page 1"));
     const auto popupShown = [&program] {
         return !control(program.state(), [](const QJsonObject& w) { return w[QStringLiteral("class")] == QStringLiteral("VQPopupWindow"); }, "windows").isEmpty();
@@ -66,7 +65,6 @@ TEST(SimulatedProgram, DeviceInformationWorkAndTheSmartPage)
     vqtest::spin(300);
     user.tap(XK_BackSpace);
     EXPECT_TRUE(vqtest::waitUntil([] { return anotherClientCanGrab(XK_F1); }, 5000));
-
     ASSERT_EQ(program.command("show-page 0"), QStringLiteral("ok page 0"));
     vqtest::spin(500);
     ASSERT_EQ(program.command("show-page 1"), QStringLiteral("ok page 1"));

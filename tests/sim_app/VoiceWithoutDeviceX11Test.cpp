@@ -65,19 +65,16 @@ TEST_F(VoiceWithoutDeviceX11Test, TypingReachesAnotherProgramsField)
 {
     SimulatedProgram program({{QStringLiteral("CORVANE_SPEECH_URL"), speech.url()}});
     ASSERT_TRUE(program.start());
-
     QProcess field;
     field.start(QStringLiteral(VQ_SELECTION_CLIENT), {QString(), QStringLiteral("200"), QStringLiteral("200")});
     QByteArray fieldOutput;
     ASSERT_TRUE(printed(field, fieldOutput, "ready"));
-
     XTestUser user;
     ASSERT_TRUE(user.ok());
     user.tap(XK_F1);
     ASSERT_TRUE(recording());
     ASSERT_TRUE(vqtest::waitUntil([this] { return !pulse.feeding(); }, 20000));
     user.tap(XK_F1);
-
     ASSERT_TRUE(vqtest::waitUntil([this] { return speech.connection(0).lastSent; }, 20000));
     const vqtest::SpeechConnection utterance = speech.connection(0);
     const QString text = vqtest::StandInSpeechServer::defaultFinalText(int(utterance.frames.size()), utterance.audio);
@@ -96,7 +93,6 @@ TEST_F(VoiceWithoutDeviceX11Test, XServerGoneWhileRecording)
     QByteArray number;
     ASSERT_TRUE(printed(xvfb, number, "\n"));
     const QString display = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
-
     SimulatedProgram program({{QStringLiteral("CORVANE_SPEECH_URL"), speech.url()}, {QStringLiteral("DISPLAY"), display}});
     ASSERT_TRUE(program.start());
     {
@@ -109,7 +105,6 @@ TEST_F(VoiceWithoutDeviceX11Test, XServerGoneWhileRecording)
         user.tap(XK_F1);
     }
     ASSERT_TRUE(recording());
-
     xvfb.kill();
     xvfb.waitForFinished(5000);
     ASSERT_TRUE(program.process().waitForFinished(20000));
