@@ -327,10 +327,8 @@ TEST_F(LaserPenEffectsTest, EveryEffectEndsWithTheLinkAndByEscape)
             QList<QWidget*> windows;
             for (VQLaserPenOverlay* overlay : overlays())
                 windows.append(overlay);
-            if (manager().digitalLightSpotView())
-                windows.append(manager().digitalLightSpotView());
-            if (QWidget* loupe = PKWColorSampler::sharedInstance().screenPickerWindow())
-                windows.append(loupe);
+            windows << manager().digitalLightSpotView() << PKWColorSampler::sharedInstance().screenPickerWindow();
+            windows.removeAll(nullptr);
             ASSERT_FALSE(windows.isEmpty());
             for (QWidget* window : windows)
                 EXPECT_EQ(window->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus), end != End::EscapeByFocus);
