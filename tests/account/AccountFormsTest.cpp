@@ -391,8 +391,7 @@ TEST_F(AccountFormsTest, RememberedPasswordLivesOnlyInTheKeyring)
     // still signs in.
     keyring.available = false;
     ASSERT_TRUE(signIn(QStringLiteral("third"), true));
-    EXPECT_TRUE(vqtest::waitUntil([&] { return tipText() == QString::fromUtf8(VQRememberedPassword::kNoKeyringText); }))
-        << tipText().toStdString();
+    EXPECT_TRUE(vqtest::waitUntil([&] { return tipText() == QString::fromUtf8(VQRememberedPassword::kNoKeyringText); })) << tipText().toStdString();
     EXPECT_TRUE(keyring.items.isEmpty());
     EXPECT_FALSE(VQUserInfoData::sharedInstance().rememberPasswordSwitch());
     VQUserInfoData::resetForTests();

@@ -247,13 +247,11 @@ TEST_F(AIWebWindowTest, ScriptAndFormNavigationsToFilesAreSavedAndTheAIPageStays
     evaluate(host, QStringLiteral("location.href = '/next.html'; 1"));
     ASSERT_TRUE(waitUntil([&] { return evaluate(host, QStringLiteral("!!document.getElementById('next')")).toBool(); }, kPageTimeoutMs));
     EXPECT_EQ(chooser.proposedNames.size(), 2);
-
     QFile logFile(VQToolManager::getFilePath(QDate::currentDate().toString(QStringLiteral("'/Log/'yyyy-MM-dd'_log.txt'"))));
     const QString log = logFile.open(QIODevice::ReadOnly) ? QString::fromUtf8(logFile.readAll()) : QString();
     EXPECT_TRUE(log.contains(QStringLiteral("decidePolicyForNavigationAction:") + pages.url(QStringLiteral("/files/picture.png"))))
         << log.right(2000).toStdString();
-    EXPECT_TRUE(log.contains(QStringLiteral("didFinishNavigation:") + pages.url(QStringLiteral("/next.html"))))
-        << log.right(2000).toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral("didFinishNavigation:") + pages.url(QStringLiteral("/next.html")))) << log.right(2000).toStdString();
 }
 
 // The plugin's own promises, on a bare host: scripts sent while a page loads run after it in

@@ -137,7 +137,6 @@ TEST_F(ShellTest, FirstLaunchTakesTheSystemsPreferredLanguage)
     setUiLanguage(0);
     launch();
     EXPECT_EQ(VQLanguageManager::sharedInstance().uiLanguageIndex(), 0);
-
     // A stored value of the wrong kind is no choice: the system's language is taken again.
     ASSERT_NE(expected, 0);
     const QVariant wrong[] = {QStringLiteral("abc"), QStringLiteral("2"), true, qint64(99), qint64(-1), 2.5};

@@ -298,34 +298,25 @@ TEST_F(KVDSqliteOperationTest, DefaultDatabaseIsInDocumentsAndNeverATemporaryOne
 // database takes the rows.
 TEST_F(KVDSqliteOperationTest, DamagedDatabaseIsSetAsideAndANewOneMade)
 {
-    struct Damage {
-        const char* name;
-        std::function<void(const QString&)> apply;
-    };
-    const auto rewrite = [](const QString& file, qint64 offset, const QByteArray& bytes, bool truncate = false) {
+    // Writes bytes at offset; without bytes the file ends there.
+    const auto rewrite = [](const QString& file, qint64 offset, const QByteArray& bytes) {
         QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        if (truncate) {
-            ASSERT_TRUE(f.resize(offset));
-            return;
-        }
-        ASSERT_TRUE(f.seek(offset));
-        f.write(bytes);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite) && (bytes.isEmpty() ? f.resize(offset) : f.seek(offset) && f.write(bytes) == bytes.size()));
     };
     QByteArray noise(4096, 0);
     for (qsizetype i = 0; i < noise.size(); ++i)
         noise[i] = char((i * 7919 + 13) % 251);
-    const Damage damages[] = {
+    const std::pair<const char*, std::function<void(const QString&)>> damages[] = {
         {"random bytes", [&](const QString& file) { QFile::remove(file); rewrite(file, 0, noise + noise); }},
-        {"truncated", [&](const QString& file) { rewrite(file, QFileInfo(file).size() / 2, {}, true); }},
+        {"truncated", [&](const QString& file) { rewrite(file, QFileInfo(file).size() / 2, {}); }},
         {"one page overwritten", [&](const QString& file) { rewrite(file, 4096, noise); }},
         {"a folder at its place", [&](const QString& file) { QFile::remove(file); ASSERT_TRUE(QDir().mkpath(file)); }},
     };
     QList<std::pair<KVDSqliteOperation::Problem, QString>> problems;
     KVDSqliteOperation::setProblemHandler([&](KVDSqliteOperation::Problem problem, const QString& detail) { problems.append({problem, detail}); });
     int serial = 0;
-    for (const Damage& damage : damages) {
-        SCOPED_TRACE(damage.name);
+    for (const auto& [name, apply] : damages) {
+        SCOPED_TRACE(name);
         problems.clear();
         const QString file = dir.filePath(QStringLiteral("damaged-%1.sqlite").arg(++serial));
         KVDSqliteOperation::resetForTests(file);
@@ -335,8 +326,7 @@ TEST_F(KVDSqliteOperationTest, DamagedDatabaseIsSetAsideAndANewOneMade)
             many.push_back(row(QStringLiteral("command %1").arg(i), QString(120, u'n')));
         ASSERT_TRUE(store().insertsDataBaseWithtableName(kTable, many));
         KVDSqliteOperation::resetForTests(file);
-        damage.apply(file);
-
+        apply(file);
         EXPECT_TRUE(store().createTableWithtableName(kTable, CommandRow()));
         EXPECT_TRUE(store().insertDataBaseWithtableName(kTable, row(QStringLiteral("after"), QStringLiteral("n"))));
         EXPECT_EQ(rows().size(), 1u);

@@ -219,7 +219,6 @@ TEST_F(UserDefaultsTest, UnwritableLocationReportsFailureAndKeepsTheValue)
     EXPECT_TRUE(store.synchronize()) << "the failed write is retried";
     UserDefaults reread(path());
     EXPECT_EQ(reread.integerForKey(QStringLiteral("k")), 6);
-
     ASSERT_TRUE(QDir(dir.path() + QStringLiteral("/settings")).removeRecursively());
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();

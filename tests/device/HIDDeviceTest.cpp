@@ -204,16 +204,11 @@ TEST_F(HIDDeviceTest, TheSpacingCountsFromWhenTheReportBeganToLeaveNotFromItsEnd
     plugAndSettle();
     receiver.clearRecords();
     receiver.writeDurationMs = 40; // each write is reported done 40 ms after the report left
-
     std::vector<qint64> doneNs;
-    for (int i = 0; i < 6; ++i) {
-        HIDDevice::sharedManager().hidRequestSendCommand(typeKey(4 + i), [&doneNs](bool, const QString&) {
-            doneNs.push_back(mm::DeadlineTimer::nowNs());
-        });
-    }
+    for (int i = 0; i < 6; ++i)
+        HIDDevice::sharedManager().hidRequestSendCommand(typeKey(4 + i), [&doneNs](bool, const QString&) { doneNs.push_back(mm::DeadlineTimer::nowNs()); });
     ASSERT_TRUE(vqtest::waitUntil([&] { return doneNs.size() == 6; }, 5000));
     receiver.writeDurationMs = 0;
-
     ASSERT_EQ(receiver.written().size(), 6);
     qint64 shortestFromDoneNs = std::numeric_limits<qint64>::max();
     for (qsizetype i = 1; i < 6; ++i) {

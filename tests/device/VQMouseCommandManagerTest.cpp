@@ -155,8 +155,7 @@ TEST_F(VQMouseCommandManagerTest, SettingsLeaveTheTableBytesAndAreReadBack)
         c.send();
         // Nothing changes before the device confirms.
         EXPECT_NE(c.recorded(), c.expected) << c.setFrame;
-        ASSERT_TRUE(vqtest::waitUntil([&] { return recorder->notifications.size() >= c.readFrames.size(); }))
-            << c.setFrame;
+        ASSERT_TRUE(vqtest::waitUntil([&] { return recorder->notifications.size() >= c.readFrames.size(); })) << c.setFrame;
         vqtest::spin(HIDDevice::kSendIntervalMs);
         EXPECT_EQ(writtenHex(), QStringList{QLatin1String(c.setFrame)} + c.readFrames);
         EXPECT_EQ(c.recorded(), c.expected) << c.setFrame;

@@ -180,19 +180,13 @@ TEST(VQDrawViewTest, StrokesAreThePolylineInTheirColourAndWidthOnEveryScreen)
 // lines and the pixels of pictures drawn.
 class WorkCounter : public QImage {
 public:
-    explicit WorkCounter(QSize size)
-        : QImage(size, QImage::Format_ARGB32_Premultiplied)
-    {
-    }
+    explicit WorkCounter(QSize size) : QImage(size, QImage::Format_ARGB32_Premultiplied) {}
     double work() const { return m_engine.work; }
     QPaintEngine* paintEngine() const override { return &m_engine; }
 
 private:
     struct Engine : QPaintEngine {
-        Engine()
-            : QPaintEngine(QPaintEngine::AllFeatures)
-        {
-        }
+        Engine() : QPaintEngine(QPaintEngine::AllFeatures) {}
         bool begin(QPaintDevice*) override { return true; }
         bool end() override { return true; }
         void updateState(const QPaintEngineState&) override {}
@@ -201,10 +195,7 @@ private:
         void drawPolygon(const QPointF*, int count, PolygonDrawMode) override { work += count; }
         void drawLines(const QLineF*, int count) override { work += count; }
         void drawPixmap(const QRectF&, const QPixmap&, const QRectF& source) override { work += source.width() * source.height(); }
-        void drawImage(const QRectF&, const QImage&, const QRectF& source, Qt::ImageConversionFlags) override
-        {
-            work += source.width() * source.height();
-        }
+        void drawImage(const QRectF&, const QImage&, const QRectF& source, Qt::ImageConversionFlags) override { work += source.width() * source.height(); }
         double work = 0;
     };
     mutable Engine m_engine;
@@ -225,10 +216,9 @@ TEST(VQDrawViewTest, AStepsPaintDoesNotGrowWithTheStroke)
     // Rows of 100 equal steps, one below the other and back to the top.
     const auto stepTo = [&](int i) { return origin + QPoint(8 * (i % 100), 40 * ((i / 100) % 2)); };
     const auto paintOfStep = [&](int i) {
-        const QPoint from = stepTo(i - 1) - canvas.geometry().topLeft();
-        const QPoint to = stepTo(i) - canvas.geometry().topLeft();
         WorkCounter counter(canvas.size());
-        canvas.render(&counter, QPoint(), QRegion(QRect(from, to).normalized().adjusted(-8, -8, 8, 8)));
+        const QRect step = QRect(stepTo(i - 1), stepTo(i)).normalized().translated(-canvas.geometry().topLeft());
+        canvas.render(&counter, QPoint(), QRegion(step.adjusted(-8, -8, 8, 8)));
         return counter.work();
     };
     double early = 0;

@@ -327,30 +327,23 @@ TEST_F(LaserPenEffectsTest, EveryEffectEndsWithTheLinkAndByEscape)
             QList<QWidget*> windows;
             for (VQLaserPenOverlay* overlay : overlays())
                 windows.append(overlay);
-            if (manager().digitalLightSpotView())
-                windows.append(manager().digitalLightSpotView());
-            if (QWidget* loupe = PKWColorSampler::sharedInstance().screenPickerWindow())
-                windows.append(loupe);
+            windows << manager().digitalLightSpotView() << PKWColorSampler::sharedInstance().screenPickerWindow();
+            windows.removeAll(nullptr);
             ASSERT_FALSE(windows.isEmpty());
             for (QWidget* window : windows)
                 EXPECT_EQ(window->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus), end != End::EscapeByFocus);
             switch (end) {
             case End::Removed:
-            case End::Closed: {
-                Signal signal;
-                signal.kind = end == End::Removed ? Signal::Kind::ReceiverRemoved : Signal::Kind::LinkLost;
-                VQLaserPenSetup::dispatch(signal);
+            case End::Closed:
+                VQLaserPenSetup::dispatch(Signal{.kind = end == End::Removed ? Signal::Kind::ReceiverRemoved : Signal::Kind::LinkLost});
                 break;
-            }
             case End::Escape:
                 EXPECT_TRUE(shortcuts.press(kEscape));
                 break;
             case End::EscapeByFocus: {
                 // Told at the first refusal, not at every press.
-                if (effect == 0) {
-                    EXPECT_EQ(VQPopupWindowTool::sharedInstance().tipWindow()->text(),
-                              QStringLiteral("Esc 键已被其他程序占用，请点击效果后按 Esc 退出"));
-                }
+                if (effect == 0)
+                    EXPECT_EQ(VQPopupWindowTool::sharedInstance().tipWindow()->text(), QStringLiteral("Esc 键已被其他程序占用，请点击效果后按 Esc 退出"));
                 QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
                 QCoreApplication::sendEvent(windows.first(), &press);
                 break;

@@ -204,10 +204,8 @@ TEST_F(LaserPenX11Test, PenWithoutCompositorDrawsOverTheLiveScreen)
     canvas->mouseUp();
     const QPoint onStroke(700, 600);
     const QPoint beside(700, 640);
-    ASSERT_TRUE(vqtest::waitUntil([&] { return user.pixel(onStroke) == QColor(Qt::red); }, 10000))
-        << user.pixel(onStroke).name().toStdString();
+    ASSERT_TRUE(vqtest::waitUntil([&] { return user.pixel(onStroke) == QColor(Qt::red); }, 10000)) << user.pixel(onStroke).name().toStdString();
     EXPECT_EQ(user.pixel(beside), kFirst);
-
     below.setColour(kSecond);
     EXPECT_TRUE(vqtest::waitUntil([&] { return user.pixel(beside) == kSecond && user.pixel(kFar) == kSecond; }, 10000))
         << user.pixel(beside).name().toStdString();

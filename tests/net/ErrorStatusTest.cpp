@@ -128,9 +128,7 @@ TEST_F(ErrorStatusTest, EveryStatusThatArrivedIsTheServersAnswerOnEveryPath)
 // after reading at most the limit and following at most kMaxRedirects redirects.
 TEST_F(ErrorStatusTest, HugeAnswersAndRedirectLoopsFailOnEveryPath)
 {
-    QByteArray huge = "{\"code\":200,\"message\":\"ok\",\"data\":\"";
-    huge += QByteArray(VQHttpRequestManager::kAnswerLimitBytes + 1024, 'x');
-    huge += "\"}";
+    const QByteArray huge = "{\"code\":200,\"message\":\"ok\",\"data\":\"" + QByteArray(VQHttpRequestManager::kAnswerLimitBytes + 1024, 'x') + "\"}";
     for (const Path& path : everyPath()) {
         SCOPED_TRACE(path.name);
         server.setReply(api(path.route), StandInReply::text(huge, "application/json"));
@@ -138,7 +136,6 @@ TEST_F(ErrorStatusTest, HugeAnswersAndRedirectLoopsFailOnEveryPath)
         EXPECT_FALSE(result.success);
         EXPECT_EQ(result.failure, VQHttpResult::Failure::BadReply);
         EXPECT_EQ(result.message, systemErrorText());
-
         StandInReply redirect;
         redirect.status = 302;
         redirect.location = server.url(api(path.route)).toUtf8();

@@ -129,20 +129,19 @@ TEST_F(OcrTest, ShapeAndCodeDecideAndAFailureShowsTheClientsText)
             reply.insert(QStringLiteral("code"), code);
         return reply;
     };
-    struct Case {
+    const struct {
         const char* name;
         QJsonObject reply;
         int httpStatus;
         bool success;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"text data marked ok", envelope(200, QStringLiteral("hello")), 200, false},
         {"words behind HTTP 500 marked ok", envelope(200, words), 500, false},
         {"words marked 401", envelope(401, words), 200, false},
         {"words marked with a text code", envelope(QStringLiteral("200"), words), 200, true},
         {"words without a code", envelope(QJsonValue::Undefined, words), 200, true},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         replyToOcr(StandInReply::json(c.reply, c.httpStatus));
         const VQHttpResult result = recognise(png());

@@ -84,12 +84,10 @@ TEST(QtBleCentralTest, WithoutAnAdapterOnlyTheFirstMissIsLogged)
     int looks = 0;
     central.setRescanObserverForTests([&looks](int) { ++looks; });
     central.start({QStringLiteral("8f2c0001-4b6e-4d8a-9c3e-5a1f7e2b9d40"), QStringLiteral("8f2c0002-4b6e-4d8a-9c3e-5a1f7e2b9d40"),
-                   QStringLiteral("8f2c0003-4b6e-4d8a-9c3e-5a1f7e2b9d40")},
-                  {});
+                   QStringLiteral("8f2c0003-4b6e-4d8a-9c3e-5a1f7e2b9d40")}, {});
     ASSERT_TRUE(vqtest::waitUntil([&] { return looks >= 8; }, 5000));
     central.stop();
     mm::flushLogs();
-
     QStringList lines;
     for (const QString& name : QDir(logs.path()).entryList(QDir::Files)) {
         QFile file(logs.filePath(name));

@@ -200,8 +200,7 @@ public:
                     program->command(kMouseTypeCommand);
                     sinceAsked.start();
                 }
-                return requestsTo(path).size() > before
-                    || (expectFile && !storedFile(receiver).isEmpty()
+                return requestsTo(path).size() > before || (expectFile && !storedFile(receiver).isEmpty()
                         && requestsTo(QStringLiteral("/api/otaUpdate")).size() > offersBefore + 1);
             }, 20000);
             if (!downloaded || (expectFile && !vqtest::waitUntil([&] { return !storedFile(receiver).isEmpty(); }, 20000))
@@ -526,17 +525,14 @@ TEST(SimulatedProgram, QuitDuringAFirmwareTransferAsksFirst)
         ASSERT_TRUE(program.waitForState([](const QJsonObject& s) { return firmware(s).value(QStringLiteral("packets")).toInt() >= 3; }));
         const qsizetype cancelsBefore = cancels(program.state());
         EXPECT_EQ(program.command("quit"), QStringLiteral("ok quitting"));
-        QJsonObject question;
-        QJsonObject button;
+        QJsonObject question, button;
         ASSERT_TRUE(vqtest::waitUntil([&] {
             question = control(program.state(), [](const QJsonObject& w) { return w.value(QStringLiteral("class")).toString() == QLatin1String("QMessageBox"); }, "windows");
             button = control(question, [&](const QJsonObject& b) { return b.value(QStringLiteral("text")).toString().remove(QLatin1Char('&')) == answer; }, "buttons");
             return !button.isEmpty();
         }, 10000));
         vqtest::spin(300); // the first paint
-        const QRect r = rectOf(question);
-        EXPECT_TRUE(QGuiApplication::primaryScreen()->grabWindow(0, r.x(), r.y(), r.width(), r.height())
-                        .save(QStringLiteral(VQ_BUILD_DIR "/renders/sim_app_quit_during_update_zh.png")));
+        EXPECT_TRUE(QGuiApplication::primaryScreen()->grabWindow(0).copy(rectOf(question)).save(QStringLiteral(VQ_BUILD_DIR "/renders/sim_app_quit_during_update_zh.png")));
         session.user.click(rectOf(button).center());
         if (!cancel) {
             vqtest::spin(500);

@@ -2,7 +2,6 @@
 // for good, a second start hands over, a capture gives back the main window it put away, and
 // quitting leaves the laser pen and the web engine in order.
 #include "SimulatedProgram.h"
-#include "TestSupport.h"
 #include "XTestUser.h"
 
 #include <QJsonArray>
@@ -101,7 +100,6 @@ TEST(ProgramLifecycle, QuittingLeavesThePenAndTheWebEngineInOrder)
     const qsizetype before = penCommands(pen.state()).size();
     EXPECT_TRUE(pen.quit());
     EXPECT_EQ(penCommands(pen.finalState()).mid(before), (QStringList{QStringLiteral("0c4d04b14c"), QStringLiteral("0c4d04b54c")}));
-
     SimulatedProgram ai({{QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1")},
                          {QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"), QStringLiteral("--disable-gpu")},
                          {QStringLiteral("LIBGL_ALWAYS_SOFTWARE"), QStringLiteral("1")},

@@ -11,23 +11,9 @@
 
 #include <gtest/gtest.h>
 
-#include <X11/Xlib.h>
-#include <X11/keysym.h>
+#include "X11Windows.h"
 
-// True when this client can grab the key (no other client holds it); the grab is let go again.
-static bool keyIsFree(unsigned long keysym)
-{
-    static bool refused;
-    refused = false;
-    Display* display = XOpenDisplay(nullptr);
-    const auto previous = XSetErrorHandler([](Display*, XErrorEvent* e) { return int(refused |= e->error_code == BadAccess); });
-    XGrabKey(display, XKeysymToKeycode(display, keysym), 0, DefaultRootWindow(display), False, GrabModeAsync, GrabModeAsync);
-    XUngrabKey(display, XKeysymToKeycode(display, keysym), 0, DefaultRootWindow(display));
-    XSync(display, False);
-    XSetErrorHandler(previous);
-    XCloseDisplay(display);
-    return !refused;
-}
+#include <X11/keysym.h>
 
 // No page opened: command lists fetched, firmware downloaded once for three reports and offered on
 // the software page opened later. F1 with a receiver streaming no voice: the popup goes by itself;
@@ -66,22 +52,19 @@ TEST(SimulatedProgram, DeviceInformationWorkAndTheSmartPage)
     EXPECT_EQ(requests("/api/deviceCmd"), 1);
     ASSERT_EQ(program.command("show-page 2"), QStringLiteral("ok page 2"));
     EXPECT_TRUE(vqtest::waitUntil([&] { return !titled(program.page(), QStringLiteral("升级设备固件")).isEmpty(); }, 5000));
-
     ASSERT_EQ(program.command("show-page 1"), QStringLiteral("ok page 1"));
     const auto popupShown = [&program] {
-        const QJsonArray windows = program.state().value(QStringLiteral("windows")).toArray();
-        return std::any_of(windows.begin(), windows.end(), [](const QJsonValue& w) { return w[QStringLiteral("class")] == QStringLiteral("VQPopupWindow"); });
+        return !control(program.state(), [](const QJsonObject& w) { return w[QStringLiteral("class")] == QStringLiteral("VQPopupWindow"); }, "windows").isEmpty();
     };
     user.tap(XK_F1);
     ASSERT_TRUE(vqtest::waitUntil(popupShown, 5000));
     ASSERT_TRUE(vqtest::waitUntil([&] { return speech.connectionCount() > 0 && !popupShown(); }, 20000));
     const QJsonObject box = control(program.page(), [](const QJsonObject& c) { return c[QStringLiteral("name")] == QStringLiteral("inputShortcutBox"); });
-    EXPECT_FALSE(keyIsFree(XK_F1));
+    EXPECT_FALSE(anotherClientCanGrab(XK_F1));
     user.click(rectOf(box).center());
     vqtest::spin(300);
     user.tap(XK_BackSpace);
-    EXPECT_TRUE(vqtest::waitUntil([] { return keyIsFree(XK_F1); }, 5000));
-
+    EXPECT_TRUE(vqtest::waitUntil([] { return anotherClientCanGrab(XK_F1); }, 5000));
     ASSERT_EQ(program.command("show-page 0"), QStringLiteral("ok page 0"));
     vqtest::spin(500);
     ASSERT_EQ(program.command("show-page 1"), QStringLiteral("ok page 1"));

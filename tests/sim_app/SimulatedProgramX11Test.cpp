@@ -158,11 +158,8 @@ TEST(SimulatedProgram, WithoutAHomeFolderTheGuideSaysWhyAndNothingIsWritten)
     ASSERT_TRUE(program.waitForState([](const QJsonObject& s) { return visibleClasses(s).contains(QStringLiteral("QMessageBox")); }));
     const QJsonObject state = program.state();
     EXPECT_TRUE(visibleClasses(state).contains(QStringLiteral("VQGuidePopover")));
-    QString alert;
-    for (const QJsonValue& window : state.value(QStringLiteral("windows")).toArray()) {
-        if (window.toObject().value(QStringLiteral("class")).toString() == QLatin1String("QMessageBox"))
-            alert = window.toObject().value(QStringLiteral("text")).toString();
-    }
+    const QString alert = control(state, [](const QJsonObject& w) { return w.value(QStringLiteral("class")) == QLatin1String("QMessageBox"); }, "windows")
+                              .value(QStringLiteral("text")).toString();
     EXPECT_TRUE(alert.contains(QStringLiteral("HOME is not set"))) << alert.toStdString();
     // A receiver's reports and the settings they change stay in memory too.
     EXPECT_TRUE(program.command("plug 248a 61ab").startsWith(QLatin1String("ok")));

@@ -65,19 +65,16 @@ TEST_F(VoiceWithoutDeviceX11Test, TypingReachesAnotherProgramsField)
 {
     SimulatedProgram program({{QStringLiteral("CORVANE_SPEECH_URL"), speech.url()}});
     ASSERT_TRUE(program.start());
-
     QProcess field;
     field.start(QStringLiteral(VQ_SELECTION_CLIENT), {QString(), QStringLiteral("200"), QStringLiteral("200")});
     QByteArray fieldOutput;
     ASSERT_TRUE(printed(field, fieldOutput, "ready"));
-
     XTestUser user;
     ASSERT_TRUE(user.ok());
     user.tap(XK_F1);
     ASSERT_TRUE(recording());
     ASSERT_TRUE(vqtest::waitUntil([this] { return !pulse.feeding(); }, 20000));
     user.tap(XK_F1);
-
     ASSERT_TRUE(vqtest::waitUntil([this] { return speech.connection(0).lastSent; }, 20000));
     const vqtest::SpeechConnection utterance = speech.connection(0);
     const QString text = vqtest::StandInSpeechServer::defaultFinalText(int(utterance.frames.size()), utterance.audio);
@@ -92,13 +89,10 @@ TEST_F(VoiceWithoutDeviceX11Test, TypingReachesAnotherProgramsField)
 TEST_F(VoiceWithoutDeviceX11Test, XServerGoneWhileRecording)
 {
     QProcess xvfb;
-    xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                        QStringLiteral("0"), QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
-                                        QStringLiteral("tcp")});
+    xvfb.start(QStringLiteral("Xvfb"), QStringLiteral("-displayfd 1 -screen 0 1280x800x24 -nolisten tcp").split(u' '));
     QByteArray number;
     ASSERT_TRUE(printed(xvfb, number, "\n"));
     const QString display = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
-
     SimulatedProgram program({{QStringLiteral("CORVANE_SPEECH_URL"), speech.url()}, {QStringLiteral("DISPLAY"), display}});
     ASSERT_TRUE(program.start());
     {
@@ -111,7 +105,6 @@ TEST_F(VoiceWithoutDeviceX11Test, XServerGoneWhileRecording)
         user.tap(XK_F1);
     }
     ASSERT_TRUE(recording());
-
     xvfb.kill();
     xvfb.waitForFinished(5000);
     ASSERT_TRUE(program.process().waitForFinished(20000));

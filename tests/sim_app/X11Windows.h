@@ -18,13 +18,11 @@
 inline void forEachWindowTitled(const QByteArray& title, const std::function<void(Display*, Window, const XWindowAttributes&)>& visit)
 {
     Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr)
+    if (!display)
         return;
     const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
     const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
+    Window root = 0, parent = 0, *children = nullptr;
     unsigned int count = 0;
     if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) != 0) {
         for (unsigned int i = 0; i < count; ++i) {
@@ -37,19 +35,15 @@ inline void forEachWindowTitled(const QByteArray& title, const std::function<voi
             }
             Atom type = 0;
             int format = 0;
-            unsigned long items = 0;
-            unsigned long after = 0;
+            unsigned long items = 0, after = 0;
             unsigned char* name = nullptr;
-            if (XGetWindowProperty(display, children[i], netName, 0, 256, False, utf8, &type, &format, &items, &after, &name)
-                    == Success
-                && name != nullptr) {
+            if (XGetWindowProperty(display, children[i], netName, 0, 256, False, utf8, &type, &format, &items, &after, &name) == Success && name) {
                 if (QByteArray(reinterpret_cast<const char*>(name), int(items)) == title)
                     visit(display, children[i], attributes);
                 XFree(name);
             }
         }
-        if (children != nullptr)
-            XFree(children);
+        XFree(children);
     }
     XCloseDisplay(display);
 }
@@ -82,4 +76,25 @@ inline void closeWindowAt(const QRect& geometry)
         XSendEvent(display, window, False, NoEventMask, &event);
         XFlush(display);
     });
+}
+
+// True when another client, on a connection of its own, may grab the key (keysym) or, with
+// keysym 0, the pointer; closing the connection lets the grab go again.
+inline bool anotherClientCanGrab(unsigned long keysym)
+{
+    static bool refused;
+    refused = false;
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return false;
+    const auto previous = XSetErrorHandler([](Display*, XErrorEvent* e) { return int(refused |= e->error_code == BadAccess); });
+    bool granted = true;
+    if (keysym)
+        XGrabKey(display, XKeysymToKeycode(display, keysym), 0, DefaultRootWindow(display), True, GrabModeAsync, GrabModeAsync);
+    else
+        granted = XGrabPointer(display, DefaultRootWindow(display), False, ButtonPressMask, GrabModeAsync, GrabModeAsync, None, None, CurrentTime) == GrabSuccess;
+    XSync(display, False);
+    XCloseDisplay(display);
+    XSetErrorHandler(previous);
+    return granted && !refused;
 }

@@ -159,10 +159,8 @@ bool StandInSpeechServer::startSecure()
     QTemporaryDir dir;
     QProcess openssl;
     openssl.setWorkingDirectory(dir.path());
-    openssl.start(QStringLiteral("openssl"),
-                  QStringLiteral("req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 1 -subj "
-                                 "/CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 -keyout key.pem -out cert.pem")
-                      .split(u' '));
+    openssl.start(QStringLiteral("openssl"), QStringLiteral("req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 1 -subj /CN=127.0.0.1 "
+                                                            "-addext subjectAltName=IP:127.0.0.1 -keyout key.pem -out cert.pem").split(u' '));
     QFile keyFile(dir.filePath(QStringLiteral("key.pem")));
     if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0 || !keyFile.open(QIODevice::ReadOnly))
         return false;

@@ -54,11 +54,9 @@ inline QList<std::tuple<const QWidget*, QString, QRect>> shownTexts(const QWidge
         layout.beginLayout();
         layout.createLine();
         layout.endLayout();
-        for (const QGlyphRun& run : layout.glyphRuns()) {
-            const QString family = run.rawFont().familyName();
-            if (faults && !QFontInfo(widget->font()).fixedPitch() && QFontDatabase::isFixedPitch(family, run.rawFont().styleName()))
-                *faults << QStringLiteral("%1 is drawn in %2").arg(name, family);
-        }
+        for (const QGlyphRun& run : layout.glyphRuns())
+            if (faults && !QFontInfo(widget->font()).fixedPitch() && QFontDatabase::isFixedPitch(run.rawFont().familyName(), run.rawFont().styleName()))
+                *faults << QStringLiteral("%1 is drawn in %2").arg(name, run.rawFont().familyName());
         // A label aligns its text by the text's own direction.
         const Qt::LayoutDirection direction = text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
         texts.append({ widget, name, inRoot(widget, root, QStyle::alignedRect(direction, align, size, box)) });

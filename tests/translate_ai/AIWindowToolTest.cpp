@@ -262,18 +262,15 @@ TEST_F(AIWindowToolTest, TheWindowOpensWholeOnItsScreen)
     ASSERT_NE(host, nullptr);
     QWidget* window = host->window();
     const QRect free = window->screen()->availableGeometry();
-    const struct {
-        QRect wanted;
-        bool keepsSize;
-    } rows[] = { { QRect(0, 0, 1100, 760), false }, { QRect(free.right() - 50, 100, 300, 200), true }, { QRect(10, 10, 300, 200), true } };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.wanted.width());
+    const std::pair<QRect, bool> rows[] = { { QRect(0, 0, 1100, 760), false }, { QRect(free.right() - 50, 100, 300, 200), true }, { QRect(10, 10, 300, 200), true } };
+    for (const auto& [wanted, keepsSize] : rows) {
+        SCOPED_TRACE(wanted.width());
         window->hide();
-        window->setGeometry(row.wanted);
+        window->setGeometry(wanted);
         tool().showInWindow();
         EXPECT_TRUE(free.contains(window->frameGeometry())) << window->frameGeometry().width() << "x" << window->frameGeometry().height();
-        if (row.keepsSize)
-            EXPECT_EQ(window->size(), row.wanted.size());
+        if (keepsSize)
+            EXPECT_EQ(window->size(), wanted.size());
     }
 }
 
@@ -289,8 +286,7 @@ TEST_F(AIWindowToolTest, WithoutAWebEngineShowingTellsTheUser)
 // leaves a bounded log: each message cut, the excess counted in "n messages dropped" lines.
 TEST_F(AIWindowToolTest, PageLogLinesCarryNoQueryAndAreBounded)
 {
-    const QString logPath = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/Log/"
-        + QDate::currentDate().toString("yyyy-MM-dd") + "_log.txt";
+    const QString logPath = VQToolManager::getFilePath(QDate::currentDate().toString(QStringLiteral("'/Log/'yyyy-MM-dd'_log.txt'")));
     QFile::remove(logPath);
     tool().showInWindow();
     ASSERT_TRUE(host && host->loads.value(0).hasQuery());

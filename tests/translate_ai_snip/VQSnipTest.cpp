@@ -331,7 +331,6 @@ TEST_F(SnipTest, CapturesGiveTheirPicturesMemoryBackOnceTheyEnd)
     for (int i = 0; i < 10; ++i)
         captureAndCancel();
     ASSERT_TRUE(overlaysGone());
-
     // One capture freezes both screens in device pixels, and its overlays are as large again.
     const qint64 onePictureSet = (1280 * 800 + 2048 * 1536) * 4;
     EXPECT_LT(residentBytes() - before, onePictureSet / 2)

@@ -75,11 +75,7 @@ const struct {
     { "laser_pen", page<LaserPenSettingViewController> },
     // A row's state apart from its title, as another phrase.
     { "permissions", [] { return new AuthorityManagementWindowController(new VQPermissionChecker(qApp)); }, 12 },
-    { "command_editor", [] {
-         QWidget* shown = host();
-         (new AddCommandView)->showInView(shown);
-         return shown;
-     } },
+    { "command_editor", [] { QWidget* shown = host(); (new AddCommandView)->showInView(shown); return shown; } },
     { "login", [] { return host(new LoginView); } },
     { "register", [] { return host(new RegisterView); } },
     { "forget_password", [] { return host(new ForgetPasswordView); } },
@@ -135,11 +131,15 @@ protected:
         VQLanguageManager::sharedInstance().setUiLanguageIndex(index);
         VQLanguageManager::sharedInstance().shouldRefreshData();
         NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUpdateTitleNotification));
-        // The layout passes the new texts ask for, nested ones included.
+        settle();
+    }
+
+    // The layout passes the new texts ask for, nested ones included.
+    static void settle()
+    {
         for (int pass = 0; pass < 3; ++pass)
             QCoreApplication::processEvents();
     }
-
 };
 
 // Each text field: the frame it sits in shows its whole border, and typed text reads dark.
@@ -183,8 +183,7 @@ TEST_F(PageTextTest, EveryTextHasItsRoomInEveryLanguage)
         SCOPED_TRACE(row.name);
         std::unique_ptr<QWidget> view(row.make());
         view->show();
-        for (int pass = 0; pass < 3; ++pass)
-            QCoreApplication::processEvents();
+        settle();
         EXPECT_EQ(vqtest::crampedTexts(view.get(), row.minGap).join(QLatin1Char('\n')).toStdString(), "") << "as first shown";
         for (int ui = 0; ui < VQLanguageManager::uiLanguageCount; ++ui) {
             SCOPED_TRACE(codes.at(ui).toStdString());

@@ -22,10 +22,7 @@ const QStringList kSymbols = {
 
 class RandomText {
 public:
-    explicit RandomText(unsigned seed)
-        : m_random(seed)
-    {
-    }
+    explicit RandomText(unsigned seed) : m_random(seed) {}
     int number(int below) { return std::uniform_int_distribution<int>(0, below - 1)(m_random); }
     QString text(int maxSymbols)
     {
@@ -34,10 +31,7 @@ public:
             out += kSymbols.at(number(int(kSymbols.size())));
         return out;
     }
-    QString caseFlipped(const QString& text)
-    {
-        return number(2) ? text.toUpper() : text.toLower();
-    }
+    QString caseFlipped(const QString& text) { return number(2) ? text.toUpper() : text.toLower(); }
     VQVoiceCommandItem command()
     {
         VQVoiceCommandItem item;
@@ -50,14 +44,10 @@ public:
     {
         const QString word = commands.isEmpty() ? QString() : commands.at(number(int(commands.size()))).customCmd;
         switch (number(4)) {
-        case 0:
-            return text(12);
-        case 1:
-            return text(5) + word + text(5);
-        case 2:
-            return QStringLiteral(" ") + caseFlipped(word) + QStringLiteral("。");
-        default:
-            return text(4) + caseFlipped(text(2)) + word;
+        case 0: return text(12);
+        case 1: return text(5) + word + text(5);
+        case 2: return QStringLiteral(" ") + caseFlipped(word) + QStringLiteral("。");
+        default: return text(4) + caseFlipped(text(2)) + word;
         }
     }
 
@@ -71,8 +61,7 @@ TEST(CommandMatcherTest, TheIndexFindsWhatThePlainScanFindsAlsoAfterTheListChang
 {
     RandomText random(20261207);
     VQCommandMatcher matcher;
-    int matched = 0;
-    int checked = 0;
+    int matched = 0, checked = 0;
     for (int round = 0; round < 1500; ++round) {
         QList<VQVoiceCommandItem> commands;
         for (int n = random.number(40); n > 0; --n)
@@ -81,11 +70,9 @@ TEST(CommandMatcherTest, TheIndexFindsWhatThePlainScanFindsAlsoAfterTheListChang
             for (int u = 0; u < 10; ++u) {
                 const QString utterance = random.utterance(commands);
                 const VQVoiceCommandItem* plain = VQAudioMonitorService::searchCmdFromCommandArr(commands, utterance);
-                const VQVoiceCommandItem* fast =
-                    matcher.match(commands, VQAudioMonitorService::trimmedCommandText(utterance));
+                const VQVoiceCommandItem* fast = matcher.match(commands, VQAudioMonitorService::trimmedCommandText(utterance));
                 ASSERT_EQ(fast, plain) << "round " << round << ", text \"" << utterance.toStdString() << "\": index "
-                                       << (fast ? fast - commands.constData() : -1) << " against "
-                                       << (plain ? plain - commands.constData() : -1);
+                                       << (fast ? fast - commands.constData() : -1) << " against " << (plain ? plain - commands.constData() : -1);
                 matched += plain != nullptr;
                 ++checked;
             }

@@ -126,11 +126,7 @@ const Step kTipClosed{Step::TipClosed};
 const Step kIdle{Step::Idle};
 Step delivered(int n) { return {Step::Delivered, n}; }
 Step showing(const QString& text) { return {Step::Showing, 0, text}; }
-SpeechAnswer later(SpeechAnswer answer, int ms)
-{
-    answer.delayMs = ms;
-    return answer;
-}
+SpeechAnswer later(SpeechAnswer answer, int ms) { return answer.delayMs = ms, answer; }
 
 } // namespace
 
@@ -167,32 +163,25 @@ TEST_F(HubTest, PressReleaseAndResultRules)
          {code(33), kSocketOpen, speak(2), seen(QStringLiteral("你好|33")), code(34), code(34), kIdle},
          {QStringLiteral("你好|0|33")}, 1, 1, false},
         {"a final result while the key is held is delivered; the release then only closes the popup", true, false, {},
-         {{2, SpeechAnswer::last(QStringLiteral("说完了"))}},
-         {code(33), kSocketOpen, speak(3), kIdle, code(34), kIdle},
+         {{2, SpeechAnswer::last(QStringLiteral("说完了"))}}, {code(33), kSocketOpen, speak(3), kIdle, code(34), kIdle},
          {QStringLiteral("说完了|1|34")}, 1, 1, false, {}, {QStringLiteral("说完了")}},
         {"a press while the final result is awaited: that result is still typed, then the next one", true, false, {},
          {{StandInSpeechServer::kOnEnd, later(SpeechAnswer::last(QStringLiteral("你好")), 700)}},
-         {code(33), kSocketOpen, speak(2), code(34), wait(450), code(33), kSocketOpen, speak(2), code(34), kIdle,
-          delivered(2)},
-         {QStringLiteral("你好|1|34"), QStringLiteral("你好|1|34")}, 2, 2, false, {},
-         {QStringLiteral("你好"), QStringLiteral("你好")}},
+         {code(33), kSocketOpen, speak(2), code(34), wait(450), code(33), kSocketOpen, speak(2), code(34), kIdle, delivered(2)},
+         {QStringLiteral("你好|1|34"), QStringLiteral("你好|1|34")}, 2, 2, false, {}, {QStringLiteral("你好"), QStringLiteral("你好")}},
         {"a refused press while the final result is awaited does not drop it", true, false, {},
          {{StandInSpeechServer::kOnEnd, later(SpeechAnswer::last(QStringLiteral("别丢")), 300)}},
-         {code(33), kSocketOpen, speak(2), code(34), code(33), seen(shown("点击太快了", 33)), code(34), kIdle,
-          delivered(1)},
+         {code(33), kSocketOpen, speak(2), code(34), code(33), seen(shown("点击太快了", 33)), code(34), kIdle, delivered(1)},
          {QStringLiteral("别丢|1|34")}, 1, 1, false, {}, {QStringLiteral("别丢")}, 0, 5000},
         {"a connection closed before the final result: its text is typed, the failure stays its 2 s", true, false,
          {.closeWithoutLast = true}, {{kMid, SpeechAnswer::mid(QStringLiteral("断开前"))}},
-         {code(33), kSocketOpen, speak(2), seen(QStringLiteral("断开前|33")), code(34), kIdle,
-          showing(shown("连接服务器失败,请检查网络", 0)), wait(1500), showing(shown("连接服务器失败,请检查网络", 0)),
-          wait(1200)},
+         {code(33), kSocketOpen, speak(2), seen(QStringLiteral("断开前|33")), code(34), kIdle, showing(shown("连接服务器失败,请检查网络", 0)),
+          wait(1500), showing(shown("连接服务器失败,请检查网络", 0)), wait(1200)},
          {QStringLiteral("断开前|0|33"), QStringLiteral("断开前|1|34")}, 1, 1, false, {}, {QStringLiteral("断开前")}},
         {"a slow server is not called unreachable: the time-out types what came", true, false, {},
-         {{kMid, SpeechAnswer::mid(QStringLiteral("慢慢说"))},
-          {StandInSpeechServer::kOnEnd, later(SpeechAnswer::last(QStringLiteral("太晚")), 2500)}},
+         {{kMid, SpeechAnswer::mid(QStringLiteral("慢慢说"))}, {StandInSpeechServer::kOnEnd, later(SpeechAnswer::last(QStringLiteral("太晚")), 2500)}},
          {code(33), kSocketOpen, speak(2), seen(QStringLiteral("慢慢说|33")), code(34), kIdle, wait(800)},
-         {QStringLiteral("慢慢说|0|33"), QStringLiteral("慢慢说|1|34")}, 1, 1, false,
-         shown("连接服务器失败,请检查网络", 0), {QStringLiteral("慢慢说")}},
+         {QStringLiteral("慢慢说|0|33"), QStringLiteral("慢慢说|1|34")}, 1, 1, false, shown("连接服务器失败,请检查网络", 0), {QStringLiteral("慢慢说")}},
         {"without a final result the time-out delivers the text by the key released", true, false, {},
          {{kMid, SpeechAnswer::mid(QStringLiteral("打开计算器"))}},
          {code(35), kSocketOpen, speak(2), seen(QStringLiteral("打开计算器|35")), wait(450), code(36), kIdle},

@@ -208,7 +208,6 @@ TEST_F(AddCommandViewTest, EditRunsToItsEndWhateverTheEditorDoes)
     editor->createBtnClicked();
     editor->cancelBtnClicked();
     ASSERT_TRUE(waitClosed(editor));
-
     ASSERT_TRUE(vqtest::waitUntil([&] { return heldWords() == QStringList{QStringLiteral("text:签名>new")}; }, 10000))
         << heldWords().join(QLatin1Char(',')).toStdString();
     vqtest::spin(400);

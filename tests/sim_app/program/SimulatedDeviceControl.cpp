@@ -682,10 +682,9 @@ QString SimulatedDeviceControl::state() const
             continue;
         const QRect frame = widget->frameGeometry();
         QJsonArray buttons;
-        for (const QAbstractButton* button : widget->findChildren<QAbstractButton*>()) {
+        for (const QAbstractButton* button : widget->findChildren<QAbstractButton*>())
             if (button->isVisible() && !button->text().isEmpty())
                 buttons.append(QJsonObject{{QStringLiteral("text"), button->text()}, {QStringLiteral("geometry"), rectJson(screenRect(button))}});
-        }
         QJsonObject window{
             {QStringLiteral("class"), QString::fromLatin1(widget->metaObject()->className())},
             {QStringLiteral("title"), widget->windowTitle()},
