@@ -395,6 +395,16 @@ def database_path(home):
     return f"{home}/Documents/VQSqliteDataBase.sqlite"
 
 
+def open_command_page(p):
+    """Start-up, a receiver plugged, the main window opened on the command page, then a pause."""
+    p.wait_for(lambda s: s.get("ready"), 8)
+    plugged(p)
+    time.sleep(1.0)
+    p.command("open")
+    p.command("show-page 3")
+    time.sleep(4.0)
+
+
 def case_db_locked():
     holder = {}
 
@@ -410,12 +420,7 @@ def case_db_locked():
 
     p = Program({}, prepare=lock)
     try:
-        p.wait_for(lambda s: s.get("ready"), 8)
-        plugged(p)
-        time.sleep(1.0)
-        p.command("open")
-        p.command("show-page 3")
-        time.sleep(4.0)
+        open_command_page(p)
         extra = "held by sqlite3 throughout; " + shown(p)
     finally:
         result = p.finish()
@@ -434,12 +439,7 @@ def case_db_damaged():
 
     p = Program({}, prepare=damage)
     try:
-        p.wait_for(lambda s: s.get("ready"), 8)
-        plugged(p)
-        time.sleep(1.0)
-        p.command("open")
-        p.command("show-page 3")
-        time.sleep(4.0)
+        open_command_page(p)
         extra = "64 KiB of random bytes; " + shown(p)
     finally:
         result = p.finish()
@@ -473,12 +473,7 @@ def case_settings_file():
 def case_baseline():
     p = Program({})
     try:
-        p.wait_for(lambda s: s.get("ready"), 8)
-        plugged(p)
-        time.sleep(1.0)
-        p.command("open")
-        p.command("show-page 3")
-        time.sleep(4.0)
+        open_command_page(p)
         extra = "no fault: the same steps as db-locked, for comparison"
     finally:
         result = p.finish()

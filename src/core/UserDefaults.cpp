@@ -484,9 +484,8 @@ bool UserDefaults::synchronize()
 
     const QFileInfo info(m_path);
     QString reason;
-    if (!QDir().mkpath(info.absolutePath()))
+    if (!mm::makePrivateFolder(info.absolutePath()))
         reason = QStringLiteral("the folder %1 cannot be made").arg(info.absolutePath());
-    QFile::setPermissions(info.absolutePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QSaveFile file(m_path);
     bool ok = reason.isEmpty() && file.open(QIODevice::WriteOnly);
     if (ok) {

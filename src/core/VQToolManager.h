@@ -58,11 +58,6 @@ public:
     // Installs (or with an empty function removes) the presenter of showErrorMsg.
     static void setErrorPresenter(ErrorPresenter presenter);
 
-private:
-    static void writeLogAt(const QDateTime& now, const QString& text);
-
-public:
-
     // Puts the text on the clipboard and pastes it into the focused application with the paste
     // chord (key code 9 with the Command flag, which is Control+V on Linux). An empty text, or a
     // clipboard that does not take the text, pastes nothing and leaves the clipboard as it was.
@@ -88,6 +83,8 @@ public:
     bool openBrowserWithCmdString(const QString& text);
 
 private:
+    static void writeLogAt(const QDateTime& now, const QString& text);
+
     VQToolManager() = default;
     VQToolManager(const VQToolManager&) = delete;
     VQToolManager& operator=(const VQToolManager&) = delete;
