@@ -3,6 +3,7 @@
 #include "MMLog.h"
 
 #include <QBuffer>
+#include <QCache>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QMutex>
 #include <QPainter>
 #include <QSet>
+#include <QThread>
 
 #include <qrencode.h>
 
@@ -79,8 +81,23 @@ QString imagePath(const QString& name)
 
 QPixmap imageNamed(const QString& name, const QSize& size)
 {
+    // Every button and row asks for the same few icons: one shared pixmap per name and size, so a
+    // list of rows holds one rendering (and, for an SVG, one paint engine) instead of one a row.
+    // Least recently used images go first once the cache holds 8 MiB of pixels.
+    static QCache<QString, QPixmap> cache(8 * 1024);
+    const bool guiThread = QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread();
+    const QString key = QStringLiteral("%1|%2x%3|%4").arg(name).arg(size.width()).arg(size.height()).arg(pixelRatio());
+    if (guiThread) {
+        if (const QPixmap* cached = cache.object(key))
+            return *cached;
+    }
     const QImage image = loadImage(name, size);
-    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+    if (image.isNull())
+        return {};
+    QPixmap pixmap = QPixmap::fromImage(image);
+    if (guiThread)
+        cache.insert(key, new QPixmap(pixmap), qMax<qsizetype>(1, qsizetype(image.sizeInBytes()) / 1024));
+    return pixmap;
 }
 
 QIcon iconNamed(const QString& name)

@@ -14,6 +14,7 @@ namespace mm {
 QString imagePath(const QString& name);
 // The named image from the resources; a null pixmap (and one warning per name in the log) when
 // there is none. An SVG is rendered at its own size, or at the given size when one is given.
+// On the GUI thread an image is read once per name and size and then shared.
 QPixmap imageNamed(const QString& name, const QSize& size = {});
 QIcon iconNamed(const QString& name);
 

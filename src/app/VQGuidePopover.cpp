@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -201,4 +202,14 @@ void VQGuidePopover::paintEvent(QPaintEvent* event)
         m_painted = true;
         Q_EMIT firstPainted();
     }
+}
+
+void VQGuidePopover::hideEvent(QHideEvent* event)
+{
+    VQBaseView::hideEvent(event);
+    // Not at once: a change of the window flags hides the window and shows it again.
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible() && testAttribute(Qt::WA_WState_Created))
+            destroy();
+    });
 }

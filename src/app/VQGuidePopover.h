@@ -51,6 +51,9 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Once a device is connected the guide may not come back for the whole session: a hidden
+    // guide gives back its native window and backing store (made again on the next show).
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void setAnchoredFlags(bool anchored);

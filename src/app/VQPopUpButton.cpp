@@ -155,6 +155,10 @@ void VQPopUpButton::showMenu()
 
 QSize VQPopUpButton::sizeHint() const
 {
+    // A button of fixed size shows that size whatever its items: measuring them would shape
+    // every item's text (a list of languages in their own scripts loads a font for each).
+    if (minimumSize() == maximumSize())
+        return minimumSize();
     const QFontMetrics metrics(font());
     int textWidth = metrics.horizontalAdvance(m_title);
     for (const QString& item : m_items)

@@ -175,8 +175,9 @@ void VQPopupWindowTool::showTranslateWindowFanText(const QString& fanText, const
 
 void VQPopupWindowTool::dismissTranslateWindow()
 {
+    // A window never made has nothing to put away: it is not made for that.
     mm::runOnMainOrNow([this] {
-        if (VQTranslateWindowInterface* window = translateWindow())
-            window->dismissWindow();
+        if (m_translateWindow)
+            m_translateWindow->dismissWindow();
     });
 }

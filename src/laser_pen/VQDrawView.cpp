@@ -60,7 +60,7 @@ QLabel* VQDrawView::penImageView()
             m_penImageView->setAttribute(Qt::WA_ShowWithoutActivating);
             m_penImageView->setAttribute(Qt::WA_TransparentForMouseEvents);
             if (!icon.mask().isNull())
-                m_penImageView->setMask(QBitmap(icon.mask().scaled(kPenIconSize, kPenIconSize)));
+                m_penImageView->setMask(QBitmap::fromPixmap(icon.mask().scaled(kPenIconSize, kPenIconSize)));
         } else {
             m_penImageView = new QLabel(this);
             m_penImageView->setAttribute(Qt::WA_TransparentForMouseEvents);

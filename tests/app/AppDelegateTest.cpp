@@ -193,6 +193,8 @@ TEST_F(ShellTest, GuideWhileDisconnectedMainWindowWhileConnected)
     connectDevice(true);
     EXPECT_TRUE(app.mainWindow()->isVisible());
     EXPECT_FALSE(app.guidePopover()->isVisible());
+    // The hidden guide gives back its native window (and backing store) until it is shown again.
+    EXPECT_TRUE(vqtest::waitUntil([&app] { return app.guidePopover()->windowHandle() == nullptr; }, 2000));
     EXPECT_EQ(app.leftItemTags(), Tags({ 7, 1, 2, 3 }));
 
     // The user closes the window: without a tray it goes to the taskbar, and more reports of

@@ -157,6 +157,9 @@ TEST(MMImageTest, NamedImagesComeFromTheResources)
     const QPixmap icon = mm::imageNamed(QStringLiteral("info_icon"), QSize(24, 24));
     ASSERT_FALSE(icon.isNull());
     EXPECT_EQ(icon.deviceIndependentSize().toSize(), QSize(24, 24));
+    // Asked again, the same pixels are shared; another size is another image.
+    EXPECT_EQ(mm::imageNamed(QStringLiteral("info_icon"), QSize(24, 24)).cacheKey(), icon.cacheKey());
+    EXPECT_EQ(mm::imageNamed(QStringLiteral("info_icon"), QSize(12, 12)).deviceIndependentSize().toSize(), QSize(12, 12));
     EXPECT_TRUE(mm::imageNamed(QStringLiteral("no_such_image")).isNull());
     EXPECT_TRUE(mm::imagePath(QString()).isEmpty());
 }

@@ -193,6 +193,8 @@ TEST_F(VQPopupWindowToolTest, TranslateWindowIsShownThenGivenBothTexts)
         ++created;
         return &window;
     });
+    tool.dismissTranslateWindow();
+    EXPECT_EQ(created, 0) << "a window is not made only to be put away";
     tool.showTranslateWindowFanText(QStringLiteral("你好"), QStringLiteral("Hello"));
     EXPECT_EQ(window.calls, QStringList({ QStringLiteral("showInWindow"), QStringLiteral("fan:你好"), QStringLiteral("yi:Hello") }));
     tool.dismissTranslateWindow();

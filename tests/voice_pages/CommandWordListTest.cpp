@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 #include <memory>
@@ -87,6 +88,8 @@ TEST_F(CommandWordListTest, RowsFollowTheStoreWithStripedFillers)
         const QImage odd = list->tableView()->rowViewAt(1)->grab().toImage();
         EXPECT_EQ(even.pixelColor(2, 2), QColor(241, 244, 248));
         EXPECT_EQ(odd.pixelColor(2, 2), QColor(Qt::white));
+        // No style sheet over the rows: its style keeps rule caches for every widget of every row.
+        EXPECT_FALSE(list->cellAt(0)->editBtn()->style()->inherits("QStyleSheetStyle"));
         if (row.commands == 0)
             render(host.get(), QStringLiteral("command_list_empty"));
         // Add opens the editor over the host, also with no commands.
