@@ -8,11 +8,13 @@ through its control socket, lets the link settle, then reads over a quiet period
   - resident memory at the end (VmRSS).
 With --captures N it then shows every page of the main window and runs N screen captures (the
 device's screenshot key, then Escape through XTest), and reads the resident memory at rest
-again (goal under 60 MB after 10 captures and all pages).
+again (goal under 60 MB after 10 captures and all pages). With --tray a stand-in tray host owns the
+tray selection from the start, and at the end the main window is closed (to the tray) and the resident
+memory read once more.
 The program is built by the README's bench command (Release, build/bench):
   cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVQ_BUILD_TESTS=OFF
   cmake --build build/bench --target corvane-companion-sim
-Usage: bench/measure_connected_idle.py [program] [seconds] [vid pid] [--captures N]
+Usage: bench/measure_connected_idle.py [program] [seconds] [vid pid] [--captures N] [--tray]
 """
 import ctypes
 import json
@@ -30,6 +32,9 @@ if "--captures" in args:
     at = args.index("--captures")
     captures = int(args[at + 1])
     del args[at:at + 2]
+tray = "--tray" in args
+if tray:
+    args.remove("--tray")
 default_program = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "build/bench/tests/sim_app/corvane-companion-sim")
 program = os.path.realpath(args[0] if len(args) > 0 else default_program)
 seconds = float(args[1]) if len(args) > 1 else 10.0
@@ -47,6 +52,57 @@ sock_path = f"{home}/control.sock"
 env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=f"{home}/.config", XDG_CACHE_HOME=f"{home}/.cache",
            XDG_DATA_HOME=f"{home}/.local/share", XDG_RUNTIME_DIR=f"{home}/run", LANG="C.UTF-8")
 env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+xlib = ctypes.CDLL("libX11.so.6")
+xlib.XOpenDisplay.restype = ctypes.c_void_p
+xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+xlib.XInternAtom.restype = ctypes.c_ulong
+xlib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+xlib.XDefaultRootWindow.restype = ctypes.c_ulong
+xlib.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+xlib.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+display = xlib.XOpenDisplay(None)
+root = xlib.XDefaultRootWindow(display)
+if tray:
+    # A tray host as far as the program can tell: the owner of the tray selection.
+    xlib.XCreateSimpleWindow.restype = ctypes.c_ulong
+    xlib.XCreateSimpleWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_int] * 2 + [ctypes.c_uint] * 3 + [ctypes.c_ulong] * 2
+    xlib.XSetSelectionOwner.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_ulong]
+    owner = xlib.XCreateSimpleWindow(display, root, 0, 0, 1, 1, 0, 0, 0)
+    xlib.XSetSelectionOwner(display, xlib.XInternAtom(display, b"_NET_SYSTEM_TRAY_S0", 0), owner, 0)
+    xlib.XSync(display, 0)
+
+
+def close_main_window():
+    """Sends WM_DELETE_WINDOW to the top-level windows titled as the main window."""
+    class ClientMessage(ctypes.Structure):
+        _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                    ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                    ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+
+    class Event(ctypes.Union):
+        _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
+
+    windows = ctypes.POINTER(ctypes.c_ulong)()
+    count = ctypes.c_uint()
+    unused = ctypes.c_ulong()
+    xlib.XQueryTree.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_ulong),
+                                ctypes.POINTER(ctypes.POINTER(ctypes.c_ulong)), ctypes.POINTER(ctypes.c_uint)]
+    xlib.XFetchName.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_char_p)]
+    xlib.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.POINTER(Event)]
+    xlib.XQueryTree(display, root, ctypes.byref(unused), ctypes.byref(unused), ctypes.byref(windows), ctypes.byref(count))
+    for i in range(count.value):
+        name = ctypes.c_char_p()
+        if xlib.XFetchName(display, windows[i], ctypes.byref(name)) and name.value == b"Corvane Companion":
+            event = Event()
+            event.xclient.type = 33  # ClientMessage
+            event.xclient.window = windows[i]
+            event.xclient.format = 32
+            event.xclient.message_type = xlib.XInternAtom(display, b"WM_PROTOCOLS", 0)
+            event.xclient.data[0] = xlib.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+            xlib.XSendEvent(display, windows[i], 0, 0, ctypes.byref(event))
+    xlib.XSync(display, 0)
+
+
 log = open(f"{home}/out.log", "w")
 proc = subprocess.Popen([program, "--control", sock_path], env=env, stdout=log, stderr=subprocess.STDOUT)
 
@@ -90,16 +146,12 @@ try:
     print(f"idle RSS, receiver in:   {rss_mb():.1f} MB   (goal < 60 MB)")
 
     if captures > 0:
-        xlib = ctypes.CDLL("libX11.so.6")
         xtst = ctypes.CDLL("libXtst.so.6")
-        xlib.XOpenDisplay.restype = ctypes.c_void_p
-        xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
         xlib.XStringToKeysym.restype = ctypes.c_ulong
         xlib.XStringToKeysym.argtypes = [ctypes.c_char_p]
         xlib.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
         xlib.XFlush.argtypes = [ctypes.c_void_p]
         xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
-        display = xlib.XOpenDisplay(None)
         escape = xlib.XKeysymToKeycode(display, xlib.XStringToKeysym(b"Escape"))
 
         def windows():
@@ -129,6 +181,12 @@ try:
             wait_for(lambda: "VQSnipFullWindow" not in windows(), "the end of the capture")
         time.sleep(3.0)
         print(f"RSS after {captures} captures:   {rss_mb():.1f} MB   (goal < 60 MB)")
+    if tray:
+        command("open")
+        time.sleep(1.0)
+        close_main_window()
+        time.sleep(3.0)
+        print(f"RSS, main window closed:  {rss_mb():.1f} MB   (tray host present)")
     command("quit")
     proc.wait(timeout=10)
 finally:

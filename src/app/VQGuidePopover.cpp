@@ -209,7 +209,7 @@ void VQGuidePopover::hideEvent(QHideEvent* event)
     VQBaseView::hideEvent(event);
     // Not at once: a change of the window flags hides the window and shows it again.
     QTimer::singleShot(0, this, [this] {
-        if (!isVisible() && testAttribute(Qt::WA_WState_Created))
+        if (!isVisible() && windowHandle() != nullptr)
             destroy();
     });
 }

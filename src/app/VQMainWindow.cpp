@@ -7,8 +7,10 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QScreen>
+#include <QCloseEvent>
 #include <QShowEvent>
 #include <QStackedLayout>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -107,6 +109,19 @@ void VQMainWindow::showEvent(QShowEvent* event)
     if (!event->spontaneous())
         Q_EMIT aboutToShow();
     QWidget::showEvent(event);
+}
+
+void VQMainWindow::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    if (!event->isAccepted())
+        return;
+    // Closing destroys the X window but keeps the QWindow and the backing store; destroy()
+    // lets both go.
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible() && windowHandle() != nullptr)
+            destroy();
+    });
 }
 
 QWidget* VQMainWindow::currentPageView() const

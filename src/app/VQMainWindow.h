@@ -43,6 +43,9 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Closed (to the tray), the window gives back its native window and backing store until it
+    // is opened again; a window put away for a moment (a capture) keeps them.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* m_leftView = nullptr;

@@ -23,6 +23,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QWindow>
 
 #include <QDir>
 #include <QImage>
@@ -302,6 +303,14 @@ TEST_F(ShellRenderX11Test, WithATrayTheStatusItemLeadsAndTheGuideIsAPopover)
     EXPECT_EQ(actions.first()->text(), QStringLiteral("Open main window"));
 
     // With the window closed, a disconnection shows nothing: the tray stays the way back.
+    delegate.mainWindow()->close();
+    EXPECT_TRUE(vqtest::waitUntil([&delegate] { return delegate.mainWindow()->windowHandle() == nullptr; }, 2000))
+        << "a closed main window keeps its native window and backing store";
+    delegate.openApp();
+    EXPECT_TRUE(vqtest::waitUntil([&delegate] {
+        const QWindow* window = delegate.mainWindow()->windowHandle();
+        return window != nullptr && window->isExposed();
+    }, 2000)) << "the main window does not come back after a close";
     delegate.mainWindow()->close();
     VQUserInfoData::sharedInstance().setIsConnect(false);
     NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUSBRemoveNotification));
