@@ -86,7 +86,8 @@ QPixmap imageNamed(const QString& name, const QSize& size)
     // Least recently used images go first once the cache holds 8 MiB of pixels.
     static QCache<QString, QPixmap> cache(8 * 1024);
     const bool guiThread = QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread();
-    const QString key = QStringLiteral("%1|%2x%3|%4").arg(name).arg(size.width()).arg(size.height()).arg(pixelRatio());
+    const QString key = QStringLiteral("%1|%2x%3|%4").arg(name, QString::number(size.width()), QString::number(size.height()),
+                                                           QString::number(pixelRatio()));
     if (guiThread) {
         if (const QPixmap* cached = cache.object(key))
             return *cached;
@@ -95,8 +96,12 @@ QPixmap imageNamed(const QString& name, const QSize& size)
     if (image.isNull())
         return {};
     QPixmap pixmap = QPixmap::fromImage(image);
-    if (guiThread)
+    if (guiThread) {
+        // The pixmaps go with the application, not after it.
+        if (cache.isEmpty())
+            qAddPostRoutine([] { cache.clear(); });
         cache.insert(key, new QPixmap(pixmap), qMax<qsizetype>(1, qsizetype(image.sizeInBytes()) / 1024));
+    }
     return pixmap;
 }
 
