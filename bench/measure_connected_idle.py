@@ -8,16 +8,22 @@ through its control socket, lets the link settle, then reads over a quiet period
   - resident memory at the end (VmRSS).
 With --captures N it then shows every page of the main window and runs N screen captures (the
 device's screenshot key, then Escape through XTest), and reads the resident memory at rest
-again (goal under 60 MB after 10 captures and all pages). With --tray a stand-in tray host owns the
+again (goal under 60 MB after 10 captures and all pages). With --voice N (after the pages, and the
+captures when asked) the user speaks N times: a 2 s voice file through the receiver's voice key,
+recognised by the stand-in speech server of the same build, and the resident memory is read once
+the popups are gone. With --tray a stand-in tray host owns the
 tray selection from the start, and at the end the main window is closed (to the tray) and the resident
 memory read once more.
 The program is built by the README's bench command (Release, build/bench):
   cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVQ_BUILD_TESTS=OFF
   cmake --build build/bench --target corvane-companion-sim
-Usage: bench/measure_connected_idle.py [program] [seconds] [vid pid] [--captures N] [--tray]
+The program runs in the caller's LANG (C.UTF-8 when unset) and LANGUAGE: for a Chinese user's
+figures, LANG=zh_CN.UTF-8 LANGUAGE=zh_CN.
+Usage: bench/measure_connected_idle.py [program] [seconds] [vid pid] [--captures N] [--voice N] [--tray]
 """
 import ctypes
 import json
+import math
 import os
 import shutil
 import socket
@@ -25,12 +31,18 @@ import subprocess
 import sys
 import tempfile
 import time
+import wave
 
 args = sys.argv[1:]
 captures = 0
 if "--captures" in args:
     at = args.index("--captures")
     captures = int(args[at + 1])
+    del args[at:at + 2]
+voices = 0
+if "--voice" in args:
+    at = args.index("--voice")
+    voices = int(args[at + 1])
     del args[at:at + 2]
 tray = "--tray" in args
 if tray:
@@ -50,7 +62,7 @@ home = tempfile.mkdtemp(prefix="vq-bench-home-")
 os.makedirs(f"{home}/run", mode=0o700)
 sock_path = f"{home}/control.sock"
 env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=f"{home}/.config", XDG_CACHE_HOME=f"{home}/.cache",
-           XDG_DATA_HOME=f"{home}/.local/share", XDG_RUNTIME_DIR=f"{home}/run", LANG="C.UTF-8")
+           XDG_DATA_HOME=f"{home}/.local/share", XDG_RUNTIME_DIR=f"{home}/run", LANG=os.environ.get("LANG") or "C.UTF-8")
 env.pop("DBUS_SESSION_BUS_ADDRESS", None)
 xlib = ctypes.CDLL("libX11.so.6")
 xlib.XOpenDisplay.restype = ctypes.c_void_p
@@ -103,6 +115,25 @@ def close_main_window():
     xlib.XSync(display, 0)
 
 
+speech = None
+if voices > 0:
+    stand_in = os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(program))), "tests/support/corvane-speech-stand-in")
+    if not os.access(stand_in, os.X_OK):
+        sys.exit(f"no stand-in speech server at {stand_in}")
+    with socket.socket() as probe:  # a free port
+        probe.bind(("127.0.0.1", 0))
+        port = probe.getsockname()[1]
+    speech = subprocess.Popen([stand_in, str(port)], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    speech.stdout.readline()  # it listens
+    env["CORVANE_SPEECH_URL"] = f"ws://127.0.0.1:{port}"
+    voice_file = f"{home}/voice.wav"
+    with wave.open(voice_file, "wb") as out:  # 2 s of a 440 Hz tone, 16 kHz mono
+        out.setnchannels(1)
+        out.setsampwidth(2)
+        out.setframerate(16000)
+        out.writeframes(b"".join(int(8000 * math.sin(2 * math.pi * 440 * i / 16000)).to_bytes(2, "little", signed=True)
+                                 for i in range(32000)))
+
 log = open(f"{home}/out.log", "w")
 proc = subprocess.Popen([program, "--control", sock_path], env=env, stdout=log, stderr=subprocess.STDOUT)
 
@@ -145,7 +176,7 @@ try:
     print(f"idle CPU, receiver in:   {(t1 - t0) / hz / seconds * 100:.2f} % of one core over {seconds:.0f} s   (goal < 0.3 %)")
     print(f"idle RSS, receiver in:   {rss_mb():.1f} MB   (goal < 60 MB)")
 
-    if captures > 0:
+    if captures > 0 or voices > 0:
         xtst = ctypes.CDLL("libXtst.so.6")
         xlib.XStringToKeysym.restype = ctypes.c_ulong
         xlib.XStringToKeysym.argtypes = [ctypes.c_char_p]
@@ -179,8 +210,16 @@ try:
             xtst.XTestFakeKeyEvent(display, escape, 0, 0)
             xlib.XFlush(display)
             wait_for(lambda: "VQSnipFullWindow" not in windows(), "the end of the capture")
-        time.sleep(3.0)
-        print(f"RSS after {captures} captures:   {rss_mb():.1f} MB   (goal < 60 MB)")
+        if captures > 0:
+            time.sleep(3.0)
+            print(f"RSS after {captures} captures:   {rss_mb():.1f} MB   (goal < 60 MB)")
+        for _ in range(voices):
+            command(f"voice {voice_file}")  # answered once the voice key is released
+            wait_for(lambda: "VQPopupWindow" not in windows(), "the popup's close")
+            time.sleep(0.5)
+        if voices > 0:
+            time.sleep(3.0)
+            print(f"RSS after {voices} utterances: {rss_mb():.1f} MB")
     if tray:
         command("open")
         time.sleep(1.0)
@@ -192,4 +231,6 @@ try:
 finally:
     if proc.poll() is None:
         proc.kill()
+    if speech:
+        speech.kill()
     shutil.rmtree(home, ignore_errors=True)

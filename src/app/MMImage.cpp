@@ -105,6 +105,11 @@ QPixmap imageNamed(const QString& name, const QSize& size)
     return pixmap;
 }
 
+QImage readImageNamed(const QString& name, const QSize& size)
+{
+    return loadImage(name, size);
+}
+
 QIcon iconNamed(const QString& name)
 {
     const QString path = imagePath(name);

@@ -16,6 +16,9 @@ QString imagePath(const QString& name);
 // there is none. An SVG is rendered at its own size, or at the given size when one is given.
 // On the GUI thread an image is read once per name and size and then shared.
 QPixmap imageNamed(const QString& name, const QSize& size = {});
+// The named image read anew and kept nowhere, for images shown for a moment (the frames of an
+// animation), which the shared pixmaps would otherwise keep for the session. Safe on any thread.
+QImage readImageNamed(const QString& name, const QSize& size = {});
 QIcon iconNamed(const QString& name);
 
 // The image encoded as PNG; empty for a null image.

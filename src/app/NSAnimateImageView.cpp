@@ -2,6 +2,8 @@
 
 #include "MMImage.h"
 
+#include <algorithm>
+
 NSAnimateImageView::NSAnimateImageView(QWidget* parent)
     : QLabel(parent)
 {
@@ -14,21 +16,32 @@ NSAnimateImageView::NSAnimateImageView(QWidget* parent)
 
 void NSAnimateImageView::setImages(const QList<QPixmap>& images)
 {
+    m_names.clear();
     m_images = images;
     showFrame(0);
     updateTimer();
 }
 
-void NSAnimateImageView::setImageNames(const QStringList& names)
+void NSAnimateImageView::setImageNames(const QStringList& names, const QSize& size)
 {
-    QList<QPixmap> images;
-    images.reserve(names.size());
-    for (const QString& name : names) {
-        const QPixmap image = mm::imageNamed(name);
-        if (!image.isNull())
-            images.append(image);
-    }
-    setImages(images);
+    m_names = names;
+    m_frameSize = size;
+    m_images = QList<QPixmap>(names.size());
+    showFrame(0);
+    updateTimer();
+}
+
+int NSAnimateImageView::heldFrameCount() const
+{
+    return int(std::count_if(m_images.cbegin(), m_images.cend(), [](const QPixmap& image) { return !image.isNull(); }));
+}
+
+void NSAnimateImageView::releaseNamedFrames()
+{
+    if (m_names.isEmpty())
+        return;
+    m_images = QList<QPixmap>(m_names.size());
+    clear();
 }
 
 void NSAnimateImageView::setFrameInterval(int ms)
@@ -52,12 +65,15 @@ void NSAnimateImageView::stopAnimation()
 void NSAnimateImageView::showEvent(QShowEvent* event)
 {
     QLabel::showEvent(event);
+    if (!m_names.isEmpty())
+        showFrame(m_frame);
     updateTimer();
 }
 
 void NSAnimateImageView::hideEvent(QHideEvent* event)
 {
     QLabel::hideEvent(event);
+    releaseNamedFrames();
     updateTimer();
 }
 
@@ -71,10 +87,20 @@ void NSAnimateImageView::nextFrame()
 void NSAnimateImageView::showFrame(int index)
 {
     m_frame = index;
-    if (index >= 0 && index < m_images.size())
-        setPixmap(m_images.at(index));
-    else
+    if (index < 0 || index >= m_images.size()) {
         clear();
+        return;
+    }
+    if (!m_names.isEmpty()) {
+        // A named frame is read only to be seen.
+        if (!isVisible()) {
+            clear();
+            return;
+        }
+        if (m_images.at(index).isNull())
+            m_images[index] = QPixmap::fromImage(mm::readImageNamed(m_names.at(index), m_frameSize));
+    }
+    setPixmap(m_images.at(index));
 }
 
 void NSAnimateImageView::updateTimer()

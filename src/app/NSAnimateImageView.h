@@ -8,6 +8,8 @@
 // An image view that cycles through a sequence of images while animating. The timer runs only
 // while the animation is on and the view is visible: hiding the view stops it, showing it
 // again resumes; stopAnimation() stops it for good and shows the first image.
+// Frames given by name are read when they first show and given back when the view is hidden:
+// an animation seen for seconds at a time (the voice popup's) holds no pixels in between.
 class NSAnimateImageView : public QLabel {
     Q_OBJECT
 public:
@@ -17,9 +19,12 @@ public:
 
     // The frames; shows the first one. An animation in progress starts again from it.
     void setImages(const QList<QPixmap>& images);
-    // The frames by resource name (see mm::imageNamed()).
-    void setImageNames(const QStringList& names);
-    QList<QPixmap> images() const { return m_images; }
+    // The frames by resource name and size (see mm::readImageNamed()); shows the first one.
+    void setImageNames(const QStringList& names, const QSize& size = {});
+    int frameCount() const { return int(m_images.size()); }
+    // How many frames are held as pixels: all of them for setImages(), for named frames those
+    // shown since the view was last hidden.
+    int heldFrameCount() const;
 
     void setFrameInterval(int ms);
     int frameInterval() const { return m_timer.interval(); }
@@ -40,8 +45,12 @@ private:
     void nextFrame();
     void showFrame(int index);
     void updateTimer();
+    void releaseNamedFrames();
 
     QList<QPixmap> m_images;
+    // With named frames: their names and size; m_images holds those read so far.
+    QStringList m_names;
+    QSize m_frameSize;
     QTimer m_timer;
     int m_frame = 0;
     bool m_animating = false;

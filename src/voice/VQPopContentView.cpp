@@ -149,7 +149,7 @@ void VQPopContentView::setPressType(int type)
     m_iconType = type;
     m_listeningTimer.stop();
     const QStringList names = typeFrameNames(type);
-    m_typeImageView->setImages(names.isEmpty() ? QList<QPixmap>() : frames(QString::number(type), names));
+    m_typeImageView->setImageNames(names, QSize(iconSize, iconSize));
     if (names.isEmpty()) {
         m_typeImageView->stopAnimation();
         return;
@@ -161,25 +161,8 @@ void VQPopContentView::setPressType(int type)
 void VQPopContentView::showListeningFrames()
 {
     m_typeImageView->stopAnimation();
-    m_typeImageView->setImages(frames(QStringLiteral("start"), listeningFrameNames()));
+    m_typeImageView->setImageNames(listeningFrameNames(), QSize(iconSize, iconSize));
     m_typeImageView->startAnimation();
-}
-
-QList<QPixmap> VQPopContentView::frames(const QString& key, const QStringList& names)
-{
-    auto found = m_frameCache.constFind(key);
-    if (found != m_frameCache.constEnd())
-        return found.value();
-    // Rendered once, at the size they show.
-    QList<QPixmap> images;
-    images.reserve(names.size());
-    for (const QString& name : names) {
-        const QPixmap image = mm::imageNamed(name, QSize(iconSize, iconSize));
-        if (!image.isNull())
-            images << image;
-    }
-    m_frameCache.insert(key, images);
-    return images;
 }
 
 void VQPopContentView::layoutSubviews()
@@ -204,7 +187,7 @@ QRegion VQPopContentView::paintedRegion() const
     }
     if (!m_waveView->isHidden())
         region += m_waveView->geometry();
-    if (!m_typeImageView->images().isEmpty())
+    if (m_typeImageView->frameCount() > 0)
         region += QRegion(m_typeImageView->geometry(), QRegion::Ellipse);
     return region;
 }

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QHash>
-#include <QList>
-#include <QPixmap>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -73,14 +70,12 @@ protected:
 private:
     void updateViewHeight();
     void showListeningFrames();
-    QList<QPixmap> frames(const QString& key, const QStringList& names);
 
     VQWordView* m_fanWordView = nullptr;
     VQWordView* m_yiWordView = nullptr;
     QWidget* m_waveView = nullptr;
     NSAnimateImageView* m_typeImageView = nullptr;
     QTimer m_listeningTimer;
-    QHash<QString, QList<QPixmap>> m_frameCache;
     QString m_fanText;
     QString m_yiText;
     int m_pressType = typingType;

@@ -156,4 +156,35 @@ TEST(NSAnimateImageViewTest, CyclesOnlyWhileAnimatingAndVisible)
     EXPECT_TRUE(view.isTimerActive());
 }
 
+// Named frames are read as they show and given back when the view (or its window) is hidden;
+// shown again, the view takes up its frame where it was.
+TEST(NSAnimateImageViewTest, NamedFramesHeldOnlyWhileSeen)
+{
+    QWidget window;
+    NSAnimateImageView view(&window);
+    view.setFrameInterval(10);
+    view.setImageNames({QStringLiteral("start_00000"), QStringLiteral("start_00001"), QStringLiteral("start_00002")}, QSize(40, 40));
+    EXPECT_EQ(view.frameCount(), 3);
+    EXPECT_EQ(view.heldFrameCount(), 0); // nothing read before it can be seen
+    view.startAnimation();
+    window.show();
+    ASSERT_TRUE(vqtest::waitUntil([&] { return view.heldFrameCount() == 3; }, 2000));
+    ASSERT_FALSE(view.pixmap().isNull());
+    EXPECT_EQ(view.pixmap().deviceIndependentSize().toSize(), QSize(40, 40));
+
+    for (QWidget* hidden : {static_cast<QWidget*>(&view), &window}) {
+        hidden->hide();
+        const int frame = view.currentFrame();
+        EXPECT_EQ(view.heldFrameCount(), 0);
+        EXPECT_TRUE(view.pixmap().isNull());
+        hidden->show();
+        EXPECT_EQ(view.currentFrame(), frame);
+        EXPECT_GE(view.heldFrameCount(), 1);
+        EXPECT_FALSE(view.pixmap().isNull());
+    }
+    view.setImages(frames(2)); // given pixmaps are the caller's: kept while hidden
+    window.hide();
+    EXPECT_EQ(view.heldFrameCount(), 2);
+}
+
 } // namespace
