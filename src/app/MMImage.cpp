@@ -39,9 +39,11 @@ qreal pixelRatio()
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? qGuiApp->devicePixelRatio() : 1.0;
 }
 
-// Reads the named image; an SVG (or any scalable format) is rendered at the requested size,
-// else at its own size, in device pixels. Safe on any thread.
-QImage loadImage(const QString& name, const QSize& size)
+} // namespace
+
+// An SVG (or any scalable format) is rendered at the requested size, else at its own size, in
+// device pixels.
+QImage readImageNamed(const QString& name, const QSize& size)
 {
     const QString path = imagePath(name);
     if (path.isEmpty()) {
@@ -63,8 +65,6 @@ QImage loadImage(const QString& name, const QSize& size)
     image.setDevicePixelRatio(ratio);
     return image;
 }
-
-} // namespace
 
 QString imagePath(const QString& name)
 {
@@ -92,7 +92,7 @@ QPixmap imageNamed(const QString& name, const QSize& size)
         if (const QPixmap* cached = cache.object(key))
             return *cached;
     }
-    const QImage image = loadImage(name, size);
+    const QImage image = readImageNamed(name, size);
     if (image.isNull())
         return {};
     QPixmap pixmap = QPixmap::fromImage(image);
@@ -103,11 +103,6 @@ QPixmap imageNamed(const QString& name, const QSize& size)
         cache.insert(key, new QPixmap(pixmap), qMax<qsizetype>(1, qsizetype(image.sizeInBytes()) / 1024));
     }
     return pixmap;
-}
-
-QImage readImageNamed(const QString& name, const QSize& size)
-{
-    return loadImage(name, size);
 }
 
 QIcon iconNamed(const QString& name)
@@ -198,7 +193,7 @@ QImage generatingTwoDimensionalCode(const QString& text, const QString& centerIm
     QImage result = small.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 
     if (!centerImageName.isEmpty()) {
-        const QImage center = loadImage(centerImageName, QSize(qrCenterImageSize, qrCenterImageSize));
+        const QImage center = readImageNamed(centerImageName, QSize(qrCenterImageSize, qrCenterImageSize));
         if (!center.isNull()) {
             QPainter painter(&result);
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
