@@ -134,7 +134,12 @@ bool VQAIWebEnginePage::acceptNavigationRequest(const QUrl& url, NavigationType 
     const bool sameDocument = url.adjusted(QUrl::RemoveFragment) == this->url().adjusted(QUrl::RemoveFragment);
     // Link clicks of the page's own links come as messages (see kShim): what comes here as a link
     // click is a script's navigation, which the engine does not tell apart.
-    if ((type == NavigationTypeOther || type == NavigationTypeLinkClicked) && isMainFrame && fetchable && !sameDocument) {
+    // A navigation is fetched once: only one to what looks like a file the engine would show
+    // (a picture, a text) is fetched first, so that it is saved instead; the rest go ahead, and
+    // a response the engine cannot show becomes a download of its own. One-time addresses
+    // (sign-in callbacks, signed links) are not used up by a probe.
+    if ((type == NavigationTypeOther || type == NavigationTypeLinkClicked) && isMainFrame && fetchable && !sameDocument
+        && fetchFirst && fetchFirst(url)) {
         // Fetched first: a file is saved, anything else is then shown (see fetchNavigation).
         QTimer::singleShot(0, this, [this, url] {
             if (onScriptNavigation)
@@ -142,7 +147,7 @@ bool VQAIWebEnginePage::acceptNavigationRequest(const QUrl& url, NavigationType 
         });
         return false;
     }
-    if (type == NavigationTypeLinkClicked) {
+    if (type == NavigationTypeLinkClicked && !(isMainFrame && fetchable && !sameDocument)) {
         // A clicked link is downloaded, not shown; the download starts once this decision is made.
         QTimer::singleShot(0, this, [this, url] {
             if (onLinkClicked)
@@ -171,7 +176,7 @@ void VQAIWebEnginePage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel l
 {
     if (level == InfoMessageLevel || !onConsole)
         return;
-    onConsole(QStringLiteral("page console: %1 (%2:%3)").arg(message, sourceID).arg(lineNumber));
+    onConsole(message, QUrl(sourceID), lineNumber);
 }
 
 VQAIWebHost::VQAIWebHost()
@@ -269,7 +274,11 @@ void VQAIWebHost::createPage()
     };
     m_page->onScriptNavigation = [this](const QUrl& url) { fetchNavigation(url); };
     m_page->onChooseFiles = [this](bool multiple) { onChooseFiles(multiple); };
-    m_page->onConsole = [this](const QString& line) { log(line); };
+    m_page->onConsole = [this](const QString& message, const QUrl& source, int line) {
+        if (m_handlers.consoleMessage)
+            m_handlers.consoleMessage(message, source, line);
+    };
+    m_page->fetchFirst = [this](const QUrl& url) { return m_handlers.fetchFirst && m_handlers.fetchFirst(url); };
 
     m_bridge = new VQAIWebMessageBridge(this);
     m_bridge->onMessage = [this](const QString& name, const QString& body) {

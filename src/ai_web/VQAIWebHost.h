@@ -29,9 +29,9 @@ public Q_SLOTS:
     void postMessage(const QString& name, const QString& body);
 };
 
-// The page: a link click becomes a download, a script navigation of the main frame is fetched
-// first (as a download) so that its response type decides, a file choice goes to the host
-// without waiting.
+// The page: a link click becomes a download, a script navigation of the main frame to what
+// looks like a file is fetched first (as a download) so that its response type decides, a file
+// choice goes to the host without waiting.
 class VQAIWebEnginePage : public QWebEnginePage {
     Q_OBJECT
 public:
@@ -41,7 +41,8 @@ public:
     std::function<void(const QUrl& url)> onLinkClicked;
     std::function<void(const QUrl& url)> onScriptNavigation;
     std::function<void(bool multiple)> onChooseFiles;
-    std::function<void(const QString& line)> onConsole;
+    std::function<void(const QString& message, const QUrl& source, int line)> onConsole;
+    std::function<bool(const QUrl& url)> fetchFirst;
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;

@@ -192,7 +192,8 @@ void VQToolManager::writeLogAt(const QDateTime& now, const QString& text)
         return; // getFilePath has logged why
     const QByteArray& header = logFileHeader();
     const QString path = folder + QLatin1Char('/') + kLogFileNameFormat.arg(now.toString(kLogFileDateFormat));
-    QByteArray line = (now.toString(kLogLineTimeFormat) + QLatin1Char(' ') + text + QLatin1Char('\n')).toUtf8();
+    // Addresses lose their queries here as in the rolling log (they carry tokens and signatures).
+    QByteArray line = (now.toString(kLogLineTimeFormat) + QLatin1Char(' ') + mm::withLoggedAddresses(text) + QLatin1Char('\n')).toUtf8();
 
     QMutexLocker lock(&logFileMutex());
     // The lines tell about the user's devices and pages: the owner's alone.

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <spdlog/logger.h>
@@ -140,6 +141,33 @@ QString loggedAddress(const QUrl& url)
     return url.toString(QUrl::RemoveQuery | QUrl::RemoveFragment | QUrl::RemoveUserInfo);
 }
 
+QString withLoggedAddresses(const QString& text)
+{
+    if (!text.contains(QLatin1String("://")))
+        return text;
+    // A scheme, "://" and everything up to a blank, a quote or an angle bracket; punctuation at
+    // its end belongs to the sentence around it.
+    static const QRegularExpression address(QStringLiteral(R"([A-Za-z][A-Za-z0-9+.\-]{0,31}://[^\s"'<>`]+)"));
+    static const QRegularExpression trailing(QStringLiteral(R"([)\].,;:!?]+$)"));
+    QString out;
+    qsizetype done = 0;
+    QRegularExpressionMatchIterator it = address.globalMatch(text);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        QString found = match.captured();
+        const QRegularExpressionMatch tail = trailing.match(found);
+        const qsizetype kept = tail.hasMatch() ? found.size() - tail.capturedLength() : found.size();
+        found.truncate(kept);
+        out += QStringView(text).mid(done, match.capturedStart() - done);
+        const QUrl url(found);
+        // What cannot be read as an address is cut where a query or fragment would begin.
+        out += url.isValid() && !url.host().isEmpty() ? loggedAddress(url) : found.section(QRegularExpression(QStringLiteral("[?#]")), 0, 0);
+        done = match.capturedStart() + kept;
+    }
+    out += QStringView(text).mid(done);
+    return out;
+}
+
 bool makePrivateFolder(const QString& path)
 {
     return !path.isEmpty() && QDir().mkpath(path)
@@ -213,7 +241,7 @@ QString logSafeText(const QString& text, qsizetype limit)
 
 void logMessage(LogLevel level, const char* file, int line, const char* function, const QString& message)
 {
-    const QByteArray text = logSafeText(message, kLogMessageLimit).toUtf8();
+    const QByteArray text = logSafeText(withLoggedAddresses(message), kLogMessageLimit).toUtf8();
     currentLogger()->log(spdlog::source_loc{file, line, function}, toSpdlogLevel(level),
                          spdlog::string_view_t(text.constData(), std::size_t(text.size())));
 }

@@ -27,6 +27,10 @@ QString defaultLogDirectory();
 // The address as log lines show it: scheme, host, port and path; never its query, fragment or
 // user information, which may carry tokens and signatures.
 QString loggedAddress(const QUrl& url);
+// The text with every address in it ("scheme://...") shown as loggedAddress shows it. Every
+// logged message passes here, so an error text that embeds a signed address (a network
+// reply's errorString()) or a page's message does not carry its query into the log.
+QString withLoggedAddresses(const QString& text);
 
 // Makes the folder (and its parents) when missing and leaves it open to its owner only (0700).
 // False when it cannot be made or restricted.
@@ -46,7 +50,8 @@ void flushLogs();
 
 // The text as a log line shows it: at most limit characters, then "… (n more characters)";
 // line breaks and tabs as "\n", "\r", "\t", other control and format characters and the
-// replacement character of undecodable bytes as "\x{code}". Every logged message passes here.
+// replacement character of undecodable bytes as "\x{code}". Every logged message passes here
+// (after withLoggedAddresses).
 QString logSafeText(const QString& text, qsizetype limit);
 // Use the VQLog... macros, which fill in the place of the call.
 void logMessage(LogLevel level, const char* file, int line, const char* function, const QString& message);

@@ -21,8 +21,8 @@ class QWidget;
 class VQAIWebPageHost {
 public:
     // A download the page started (a link click, or a response the engine does not show), or
-    // the fetch of a script or form navigation of the page's main frame, made as a download so
-    // that its response type is known before the page is replaced.
+    // the fetch of a script or form navigation of the page's main frame that fetchFirst chose,
+    // made as a download so that its response type is known before the page is replaced.
     struct Download {
         quint32 id = 0;
         QUrl url;
@@ -60,6 +60,14 @@ public:
         std::function<void(const QUrl& url, const QString& error)> loadFailed;
         // Lines for the program's log.
         std::function<void(const QString& line)> log;
+        // A message of the page's console (warnings and errors), with the address of the
+        // script that wrote it and its line.
+        std::function<void(const QString& message, const QUrl& source, int line)> consoleMessage;
+        // A script or form navigation of the main frame: true to fetch it first as a download,
+        // so that its response type decides whether it is saved or shown (the address is then
+        // fetched twice when shown); false to let the page go there (a response the engine
+        // cannot show still becomes a download). Unset: false.
+        std::function<bool(const QUrl& url)> fetchFirst;
     };
 
     virtual ~VQAIWebPageHost() = default;

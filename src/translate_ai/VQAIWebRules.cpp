@@ -256,6 +256,17 @@ bool isDownloadableMimeType(const QString& mimeType)
     return kTypes.contains(mimeType) || mimeType.startsWith(QLatin1String("application/vnd"));
 }
 
+bool looksLikeDownloadableFile(const QUrl& url)
+{
+    const QString name = url.fileName();
+    if (!name.contains(QLatin1Char('.')))
+        return false;
+    // Only what the extension names: an address without one is no file's (the database's
+    // default type would say "application/octet-stream", which is downloadable).
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(name, QMimeDatabase::MatchExtension);
+    return !type.isDefault() && isDownloadableMimeType(type.name());
+}
+
 namespace {
 
 // The suffix a name is given by the MIME type, "" when the table has none.

@@ -89,6 +89,9 @@ std::optional<HelperKey> helperKeyFor(int keyByte);
 
 // Whether a response of this MIME type is saved as a file.
 bool isDownloadableMimeType(const QString& mimeType);
+// A navigation worth fetching first: its address names a file (by the extension of its last
+// path segment) of a downloadable type, which the page would otherwise show or replace itself by.
+bool looksLikeDownloadableFile(const QUrl& url);
 // The local name of a download: the suggested name, else (empty or "Unknown") by the MIME type,
 // else the last part of the URL's path. Always a bare file name: no folder, no query, no NUL;
 // "", "." and ".." become "<time>.<suffix>".

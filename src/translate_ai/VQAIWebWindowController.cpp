@@ -165,6 +165,11 @@ void VQAIWebWindowController::installHandlers()
         VQToolManager::writeLog(QStringLiteral("didFailProvisionalNavigation:%1 %2").arg(error, mm::loggedAddress(url)));
     };
     handlers.log = [](const QString& line) { VQLogInfo(QStringLiteral("AI web: %1").arg(line)); };
+    // The console shares the bound of the page's messages: a page may write without end.
+    handlers.consoleMessage = [this](const QString& message, const QUrl& source, int line) {
+        logPageLine(QStringLiteral("page console: %1 (%2:%3)").arg(message.left(kMaxLoggedMessage), mm::loggedAddress(source)).arg(line));
+    };
+    handlers.fetchFirst = [](const QUrl& url) { return VQAIWebRules::looksLikeDownloadableFile(url); };
     m_host->setHandlers(std::move(handlers));
 }
 
@@ -280,8 +285,15 @@ void VQAIWebWindowController::requestChatGPTWithHelperID(const QString& helperId
 
 void VQAIWebWindowController::onScriptMessage(const QString& name, const QString& body)
 {
-    // "fileSelected" is accepted and nothing more happens; every other name is ignored. A page
-    // may post without end: what is logged is bounded, and the disk is written off this thread.
+    // "fileSelected" is accepted and nothing more happens; every other name is ignored.
+    const QString text = name.left(kMaxLoggedMessage) + QLatin1Char(' ') + body.left(kMaxLoggedMessage);
+    logPageLine(QStringLiteral("userContentController:didReceiveScriptMessage:") + text);
+}
+
+void VQAIWebWindowController::logPageLine(QString line)
+{
+    // A page may post without end: what is logged is bounded, and the disk is written off this
+    // thread.
     if (!m_messageSecond.isValid() || m_messageSecond.elapsed() >= 1000) {
         logDroppedMessages();
         m_messageSecond.start();
@@ -293,8 +305,6 @@ void VQAIWebWindowController::onScriptMessage(const QString& name, const QString
         return;
     }
     ++m_messagesThisSecond;
-    const QString text = name.left(kMaxLoggedMessage) + QLatin1Char(' ') + body.left(kMaxLoggedMessage);
-    QString line = QStringLiteral("userContentController:didReceiveScriptMessage:") + text;
     if (line.size() > kMaxLoggedMessage)
         line = line.left(kMaxLoggedMessage) + QStringLiteral("…");
     VQToolManager::writeLogLater(line);

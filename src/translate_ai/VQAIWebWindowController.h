@@ -26,8 +26,9 @@ public:
     static constexpr char kRootText[] = "以root身份运行时无法打开AI窗口";
     // Progress tips are at least this far apart.
     static constexpr int kProgressTipSpacingMs = 200;
-    // The page's messages are logged (from the log worker) at most this many a second, each cut
-    // to kMaxLoggedMessage characters; the rest are counted in one "n messages dropped" line.
+    // The page's messages and console lines are logged (from the log worker) at most this many a
+    // second together, each cut to kMaxLoggedMessage characters; the rest are counted in one
+    // "n messages dropped" line.
     static constexpr int kMaxLoggedMessagesPerSecond = 20;
     static constexpr qsizetype kMaxLoggedMessage = 4096;
 
@@ -84,6 +85,8 @@ private:
     void buildPage();
     void installHandlers();
     void onScriptMessage(const QString& name, const QString& body);
+    // Logs a line of the page (a message it posted, its console) within the page's bound.
+    void logPageLine(QString line);
     void logDroppedMessages();
     void onNewWindow(const QUrl& url);
     QString onDownloadRequested(const VQAIWebPageHost::Download& download);

@@ -3,6 +3,7 @@
 // downloads.
 #include "FakeDesktopOpener.h"
 #include "FakeFileChooser.h"
+#include "MMLog.h"
 #include "MMString.h"
 #include "QRNLocalizedString.h"
 #include "StandInAIPageHost.h"
@@ -21,6 +22,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -252,6 +254,55 @@ TEST_F(AIWebWindowTest, ScriptAndFormNavigationsToFilesAreSavedAndTheAIPageStays
     EXPECT_TRUE(log.contains(QStringLiteral("decidePolicyForNavigationAction:") + pages.url(QStringLiteral("/files/picture.png"))))
         << log.right(2000).toStdString();
     EXPECT_TRUE(log.contains(QStringLiteral("didFinishNavigation:") + pages.url(QStringLiteral("/next.html")))) << log.right(2000).toStdString();
+}
+
+// A script navigation to a one-time address (a sign-in callback) is fetched once and shown; the
+// page's console, flooded, stays within the page's bound; no token of an address, the console's
+// script source included, reaches the rolling log or the daily log file.
+TEST_F(AIWebWindowTest, OneTimeAddressesLoadAndTheirTokensStayOutOfTheLogs)
+{
+    QTemporaryDir logs;
+    ASSERT_TRUE(mm::setupLogging(logs.path()));
+    pages.server().setReply(QStringLiteral("/noisy.js"), vqtest::StandInReply::text(
+        "for (var i = 0; i < 300; ++i) console.error('step ' + i + ' of ' + location.origin + '/cb?token=TOK-in-text');",
+        "text/javascript"));
+    pages.server().setReply(QStringLiteral("/noisy"), vqtest::StandInReply::html(200, "<script src='/noisy.js?sig=SIG-of-script'></script>"));
+    int onceFetches = 0;
+    pages.server().setResponder(QStringLiteral("/signin/callback"), [&onceFetches](const vqtest::StandInRequest&) {
+        return ++onceFetches == 1 ? vqtest::StandInReply::html(200, "<p id=in>signed in</p>")
+                                  : vqtest::StandInReply::html(410, "<p id=used>link used up</p>");
+    });
+    VQAIWebPageHost& host = showWindow();
+    evaluate(host, QStringLiteral("location.href = '/noisy'; 1"));
+    ASSERT_TRUE(waitUntil([&] { return evaluate(host, QStringLiteral("location.pathname")).toString() == QStringLiteral("/noisy"); }, kPageTimeoutMs));
+    evaluate(host, QStringLiteral("location.href = '/signin/callback?code=ONCE-code&state=2'; 1"));
+    ASSERT_TRUE(waitUntil([&] { return evaluate(host, QStringLiteral("!!document.getElementById('in') || !!document.getElementById('used')")).toBool(); },
+                          kPageTimeoutMs));
+    EXPECT_TRUE(evaluate(host, QStringLiteral("!!document.getElementById('in')")).toBool());
+    EXPECT_EQ(onceFetches, 1);
+
+    vqtest::spin(1200); // the second of the flood ends: its dropped lines are counted
+    VQToolManager::waitForLogWorker();
+    mm::flushLogs();
+    QString rolling;
+    for (const QString& name : QDir(logs.path()).entryList(QDir::Files)) {
+        QFile file(QDir(logs.path()).filePath(name));
+        rolling += file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    mm::setupLogging(mm::defaultLogDirectory());
+    QFile dailyFile(VQToolManager::getFilePath(QDate::currentDate().toString(QStringLiteral("'/Log/'yyyy-MM-dd'_log.txt'"))));
+    const QString daily = dailyFile.open(QIODevice::ReadOnly) ? QString::fromUtf8(dailyFile.readAll()) : QString();
+    for (const QString& log : {rolling, daily}) {
+        EXPECT_TRUE(log.contains(QStringLiteral("page console: step 0 of ") + pages.url(QStringLiteral("/cb"))));
+        // Each console line is logged or counted as dropped, and some were dropped.
+        int dropped = 0;
+        for (const QRegularExpressionMatch& m : QRegularExpression(QStringLiteral("(\\d+) messages dropped")).globalMatch(log))
+            dropped += m.captured(1).toInt();
+        EXPECT_GT(dropped, 0);
+        EXPECT_EQ(log.count(QStringLiteral("page console: step")) + dropped, 300);
+        for (const char* secret : {"TOK-in-text", "SIG-of-script", "ONCE-code"})
+            EXPECT_FALSE(log.contains(QLatin1String(secret))) << secret << "\n" << log.right(3000).toStdString();
+    }
 }
 
 // The plugin's own promises, on a bare host: scripts sent while a page loads run after it in

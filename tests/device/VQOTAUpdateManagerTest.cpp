@@ -3,10 +3,13 @@
 // firmware.
 #include "OTATestFixture.h"
 
+#include "MMLog.h"
+
 #include <QDir>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -15,14 +18,15 @@ protected:
     VQOTAUpdateManager& manager() { return VQOTAUpdateManager::sharedInstance(); }
 
     // The stand-in offers the file (served at /files/<served name>) under the given file name.
+    // A query (a signature) may follow the served address.
     void offer(const QString& fileName, const vqtest::StandInReply& file, const QString& servedName = QStringLiteral("fw.txt"),
-               const QString& version = QStringLiteral("V1.3"))
+               const QString& version = QStringLiteral("V1.3"), const QString& query = QString())
     {
         server.setReply(QStringLiteral("/files/") + servedName, file);
         server.setReply(QStringLiteral("/api/otaUpdate"),
                         vqtest::StandInReply::api(QJsonObject{{QStringLiteral("version"), version},
                                                               {QStringLiteral("fileName"), fileName},
-                                                              {QStringLiteral("url"), server.url(QStringLiteral("/files/") + servedName)}}));
+                                                              {QStringLiteral("url"), QString(server.url(QStringLiteral("/files/") + servedName) + query)}}));
     }
 
     bool waitForStatus()
@@ -94,8 +98,11 @@ TEST_F(VQOTAUpdateManagerTest, TruncatedOrMalformedDownloadsAreNeverOffered)
         vqtest::StandInReply::html(404, "<html>not found</html>"),
         vqtest::StandInReply::text(""),
     };
+    // The new file's address is signed: its signature stays out of the log whatever failed.
+    QTemporaryDir logs;
+    ASSERT_TRUE(mm::setupLogging(logs.path()));
     for (const vqtest::StandInReply& reply : replies) {
-        offer(QStringLiteral("usb-new.txt"), reply, QStringLiteral("new.txt"), QStringLiteral("V1.4"));
+        offer(QStringLiteral("usb-new.txt"), reply, QStringLiteral("new.txt"), QStringLiteral("V1.4"), QStringLiteral("?sign=SIG-1d9f&e=9"));
         ota.clear();
         manager().checkDongleOTAInfo();
         ASSERT_TRUE(waitForStatus());
@@ -105,6 +112,15 @@ TEST_F(VQOTAUpdateManagerTest, TruncatedOrMalformedDownloadsAreNeverOffered)
         EXPECT_TRUE(manager().needUpdateDongle());
         EXPECT_EQ(documents(), QStringList{QStringLiteral("41_usb.txt")}); // no partial file left
     }
+    mm::flushLogs();
+    QString logged;
+    for (const QString& name : QDir(logs.path()).entryList(QDir::Files)) {
+        QFile file(QDir(logs.path()).filePath(name));
+        logged += file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    mm::setupLogging(mm::defaultLogDirectory());
+    EXPECT_TRUE(logged.contains(QStringLiteral("/files/new.txt"))) << "the failures were not logged";
+    EXPECT_FALSE(logged.contains(QStringLiteral("SIG-1d9f"))) << logged.toStdString();
     manager().deleteDongleOTAFile();
     EXPECT_FALSE(manager().needUpdateDongle());
     EXPECT_TRUE(documents().isEmpty());
