@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSslConfiguration>
 
+#include "QRNLocalizedString.h"
+
 using namespace asrtest;
 
 // Device audio that arrives before the socket opens waits and goes out first, in order; the end
@@ -93,12 +95,28 @@ TEST_F(AsrServiceTest, OnlyTheDeviceVoiceIsRecordedAndLeftoversLeaveTheNextAlone
     EXPECT_EQ(server.violations(), QStringList());
 }
 
-// A wss:// speech address is reached over TLS only: the utterance arrives through the TLS
-// server and no plain connection is tried on the way.
+// A wss:// speech address is reached over TLS only. A server whose certificate is not trusted is
+// refused: one connection, no frame, nothing retried in clear, and the user is told the server
+// could not be reached. Trusted, the utterance arrives through the TLS server and no plain
+// connection is tried on the way.
 TEST_F(AsrServiceTest, SecureSpeechAddressConnectsOverTls)
 {
     vqtest::StandInSpeechServer secure;
     ASSERT_TRUE(secure.startSecure());
+    qputenv("CORVANE_SPEECH_URL", secure.url().toLatin1());
+    VQApiConfig::resetForTests();
+    info().setIsConnect(true);
+    begin();
+    DeviceVoice(2).sendAll();
+    ASSERT_TRUE(vqtest::waitUntil([] { return !tipText().isEmpty(); })) << log.join(u'\n').toStdString();
+    EXPECT_EQ(tipText(), QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(VQWebApiAsrService::kConnectFailedText)));
+    EXPECT_FALSE(service().isSocketOpen());
+    vqtest::spin(300);
+    EXPECT_EQ(secure.tcpConnections(), 1);
+    EXPECT_EQ(secure.connectionCount(), 0);
+    service().cancelAsr();
+    VQPopupWindowTool::resetForTests();
+
     const QSslConfiguration before = QSslConfiguration::defaultConfiguration();
     QSslConfiguration trusted = before;
     trusted.addCaCertificate(secure.certificate());
@@ -114,6 +132,6 @@ TEST_F(AsrServiceTest, SecureSpeechAddressConnectsOverTls)
     EXPECT_TRUE(opened && waitLast()) << log.join(u'\n').toStdString();
     qunsetenv("CORVANE_SPEECH_URL");
     QSslConfiguration::setDefaultConfiguration(before);
-    EXPECT_EQ(secure.tcpConnections(), 1);
+    EXPECT_EQ(secure.tcpConnections(), 2); // the refused one, and this one
     EXPECT_EQ(secure.decodedAudio(0), voice.adpcm);
 }
