@@ -1,12 +1,14 @@
 #include "MMString.h"
 
+#include "MMMacAddress.h"
+
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QLocale>
-#include <QNetworkInterface>
+#include <QMutex>
 #include <QStringView>
 
 #include <array>
@@ -22,8 +24,6 @@ namespace {
 constexpr QStringView kTrimmedCharacters =
     u" .@\uFF0F\uFF1A\uFF1B\uFF08\uFF09\u00A5\u300C\u300D\uFF02\u3001[]{}#%-*+=_\\|~"
     u"\uFF1C\uFF1E$\u20AC^\u2022'&()\"";
-
-constexpr int kMacAddressBytes = 6;
 
 bool isTrimmed(QChar c)
 {
@@ -120,28 +120,13 @@ QString vq_base64EncodeString(const QString& text)
 
 QString vq_getMacAddress()
 {
-    const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
-    for (const QNetworkInterface& iface : interfaces) {
-        const auto flags = iface.flags();
-        if (!flags.testFlag(QNetworkInterface::IsUp) || flags.testFlag(QNetworkInterface::IsLoopBack))
-            continue;
-        const QStringList parts = iface.hardwareAddress().split(u':');
-        if (parts.size() != kMacAddressBytes)
-            continue;
-        std::array<uint, kMacAddressBytes> bytes{};
-        bool valid = true;
-        bool allZero = true;
-        for (int i = 0; i < kMacAddressBytes && valid; ++i) {
-            bytes[i] = parts.at(i).toUInt(&valid, 16);
-            valid = valid && bytes[i] <= 0xFF;
-            allZero = allZero && bytes[i] == 0;
-        }
-        if (!valid || allZero)
-            continue;
-        return QString::asprintf("%02X:%02X:%02X:%02X:%02X:%02X", bytes[0], bytes[1], bytes[2],
-                                 bytes[3], bytes[4], bytes[5]);
-    }
-    return QString();
+    // The address does not change while the program runs; a computer without a card asks again.
+    static QMutex mutex;
+    static QString address;
+    const QMutexLocker lock(&mutex);
+    if (address.isNull())
+        address = stableMacAddress(QStringLiteral("/sys/class/net"), permanentMacAddress);
+    return address;
 }
 
 } // namespace mm

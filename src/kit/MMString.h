@@ -35,9 +35,9 @@ QString vq_md5(const QString& text);
 // Standard Base64 (padded, no line breaks) of the text's UTF-8 bytes.
 QString vq_base64EncodeString(const QString& text);
 
-// The hardware address of the first network interface that is up, is not the loopback and has
-// a 48-bit hardware address, as "%02X:%02X:%02X:%02X:%02X:%02X"; a null QString when there is
-// none.
+// The computer's stable network address (stableMacAddress: the permanent address of the first
+// physical card, up or not) as "%02X:%02X:%02X:%02X:%02X:%02X"; a null QString when there is
+// none. Read once.
 QString vq_getMacAddress();
 
 } // namespace mm

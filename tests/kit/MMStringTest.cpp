@@ -1,9 +1,12 @@
 #include "MMString.h"
 
+#include "MMMacAddress.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -97,30 +100,64 @@ TEST(MMStringTest, Md5AndBase64OfUtf8Bytes)
     EXPECT_TRUE(mm::vq_base64EncodeString(QString()).isEmpty());
 }
 
-TEST(MMStringTest, MacAddressIsThatOfAnInterfaceThatIsUp)
+// The computer's address stays the same whichever card is up or carries a random address: the
+// permanent address of the first built-in physical card by name, then of a USB one; never that of
+// a virtual interface. Interfaces are made up in a folder laid out as the kernel's.
+TEST(MMStringTest, MacAddressIsThePermanentOneOfTheFirstPhysicalCard)
 {
-    // The kernel's own view, read independently of the code under test.
-    QStringList upAddresses;
-    const QDir net(QStringLiteral("/sys/class/net"));
-    for (const QString& name : net.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile address(net.filePath(name + QStringLiteral("/address")));
-        QFile flags(net.filePath(name + QStringLiteral("/flags")));
-        if (!address.open(QIODevice::ReadOnly) || !flags.open(QIODevice::ReadOnly))
-            continue;
-        const uint bits = QString::fromLatin1(flags.readAll().trimmed()).toUInt(nullptr, 16);
-        const QString text = QString::fromLatin1(address.readAll().trimmed()).toUpper();
-        const bool up = (bits & 0x1) != 0;
-        const bool loopback = (bits & 0x8) != 0;
-        if (up && !loopback && text != QStringLiteral("00:00:00:00:00:00"))
-            upAddresses << text;
+    struct Card {
+        const char* name;
+        const char* bus; // "" virtual, else where its device link points
+        const char* current;
+        int assignment; // 0 permanent, 1 random, 3 set
+        bool up;
+        const char* permanent; // what the driver reports; "" none
+        int type = 1;
+    };
+    const Card lo{"lo", "", "00:00:00:00:00:00", 0, true, ""};
+    const Card docker{"docker0", "", "02:42:ac:11:00:01", 3, true, ""};
+    const Card veth{"veth1a2b", "", "ee:11:22:33:44:55", 3, true, ""};
+    const Card wifi{"wlp2s0", "/sys/devices/pci0000:00/0000:00:14.3", "f6:9a:3b:01:02:03", 3, true, "a4:c3:f0:85:11:22"};
+    const Card cable{"enp0s31f6", "/sys/devices/pci0000:00/0000:00:1f.6", "8c:16:45:aa:bb:cc", 0, false, ""};
+    const Card dock{"enx00e04c680a0b", "/sys/devices/pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0", "00:e0:4c:68:0a:0b", 0, true, ""};
+    const Card tunnel{"tun0", "/sys/devices/pci0000:00/0000:00:1f.6", "", 0, true, "", 65534};
+    const struct {
+        const char* what;
+        QList<Card> cards;
+        QString expected;
+    } rows[] = {
+        {"on Wi-Fi with a random address, a dock and containers", {lo, docker, veth, wifi, dock}, QStringLiteral("A4:C3:F0:85:11:22")},
+        {"the built-in cable card, down, before Wi-Fi", {wifi, cable, lo}, QStringLiteral("8C:16:45:AA:BB:CC")},
+        {"a dock alone", {lo, dock, tunnel}, QStringLiteral("00:E0:4C:68:0A:0B")},
+        {"no physical card", {lo, docker, veth}, QString()},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        QTemporaryDir net;
+        ASSERT_TRUE(net.isValid());
+        QHash<QString, QString> permanents;
+        for (const Card& card : row.cards) {
+            const QString folder = net.filePath(QString::fromLatin1(card.name));
+            ASSERT_TRUE(QDir().mkpath(folder));
+            const auto write = [&folder](const char* file, const QString& text) {
+                QFile f(folder + QLatin1Char('/') + QLatin1String(file));
+                ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                f.write(text.toLatin1() + '\n');
+            };
+            write("address", QString::fromLatin1(card.current));
+            write("addr_assign_type", QString::number(card.assignment));
+            write("type", QString::number(card.type));
+            write("flags", card.up ? QStringLiteral("0x1003") : QStringLiteral("0x1002"));
+            if (*card.bus != 0)
+                ASSERT_TRUE(QFile::link(QString::fromLatin1(card.bus), folder + QStringLiteral("/device")));
+            else
+                ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/bridge")));
+            permanents.insert(QString::fromLatin1(card.name), QString::fromLatin1(card.permanent));
+        }
+        EXPECT_EQ(mm::stableMacAddress(net.path(), [&permanents](const QString& name) { return permanents.value(name); }), row.expected);
     }
-    const QString mac = mm::vq_getMacAddress();
-    if (upAddresses.isEmpty()) {
-        EXPECT_TRUE(mac.isNull());
-        return;
-    }
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^([0-9A-F]{2}:){5}[0-9A-F]{2}$")).match(mac).hasMatch());
-    EXPECT_TRUE(upAddresses.contains(mac)) << mac.toStdString();
+    // This computer's own: the same address at every call.
+    EXPECT_EQ(mm::vq_getMacAddress(), mm::vq_getMacAddress());
 }
 
 } // namespace
