@@ -38,10 +38,33 @@ QString VQSingleInstance::defaultDirectory()
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
 }
 
+QString VQSingleInstance::displayKey(const QString& display)
+{
+    // "host:number.screen": the screen is left out (one display, one session), as is the local
+    // host's name ("unix:0", "localhost:0" and ":0" are one display).
+    QString key = display.trimmed();
+    const qsizetype colon = key.lastIndexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return key;
+    QString host = key.left(colon);
+    QString number = key.mid(colon + 1);
+    const qsizetype dot = number.indexOf(QLatin1Char('.'));
+    if (dot >= 0)
+        number.truncate(dot);
+    if (host == QLatin1String("unix") || host == QLatin1String("localhost"))
+        host.clear();
+    return host + QLatin1Char(':') + number;
+}
+
 QString VQSingleInstance::defaultName()
 {
     const QString settings = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    const QByteArray hash = QCryptographicHash::hash(QDir::cleanPath(settings).toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+    // The runtime folder is one for all graphical sessions of the user; the display is not.
+    QString display = qEnvironmentVariable("DISPLAY");
+    if (display.isEmpty())
+        display = qEnvironmentVariable("WAYLAND_DISPLAY");
+    const QString key = QDir::cleanPath(settings) + QLatin1Char('\n') + displayKey(display);
+    const QByteArray hash = QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
     QString base = QGuiApplication::desktopFileName();
     if (base.isEmpty())
         base = QCoreApplication::applicationName();

@@ -8,8 +8,10 @@
 
 class QLocalServer;
 
-// One program per user session and settings folder. The first program takes a lock file and
-// listens on a local socket next to it, in the user's runtime folder (XDG_RUNTIME_DIR); a later
+// One program per user, display and settings folder: each graphical session (another display)
+// has a program of its own. The first program takes a lock file and listens on a local socket
+// next to it, in the user's runtime folder (XDG_RUNTIME_DIR, shared by all sessions of the
+// user, hence the display in the names); a later
 // start finds the lock held, asks the running program through the socket to show itself, and
 // ends. The lock of a program that died (kill -9, a crash) names a process that no longer runs:
 // it is taken over, and the socket file left behind is replaced.
@@ -37,9 +39,12 @@ public:
 
     // The runtime folder of the user (XDG_RUNTIME_DIR, or Qt's per-user fallback).
     static QString defaultDirectory();
-    // The desktop file name with a short hash of the settings folder, so programs of one user
-    // with different homes or settings folders (tests with private homes) do not meet.
+    // The desktop file name with a short hash of the settings folder and the display, so programs
+    // of one user with different homes or settings folders (tests with private homes), or on
+    // different displays, do not meet.
     static QString defaultName();
+    // The display as the names key it: "host:number" without the screen, "" for the local host.
+    static QString displayKey(const QString& display);
 
     // Takes the lock, or hands over to the program holding it. Once.
     Role claim(int handOverTimeoutMs = kHandOverTimeoutMs);

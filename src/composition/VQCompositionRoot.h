@@ -17,7 +17,7 @@ class VQSingleInstance;
 // the libraries above src/app, registers their pages, turns SIGTERM, SIGINT and SIGHUP into the
 // quit sequence, and logs "ready in N ms" when the first face is on the screen.
 //
-// One program runs per user session and settings folder (VQSingleInstance): made in a later
+// One program runs per user, display and settings folder (VQSingleInstance): made in a later
 // start, the root asks the running one to show itself (its main window, or its guide without a
 // device) and handedOver() is true; main() then builds nothing more, compose() wires nothing and
 // exec() returns 0 at once.

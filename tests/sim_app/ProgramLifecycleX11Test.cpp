@@ -115,3 +115,29 @@ TEST(ProgramLifecycle, QuittingLeavesThePenAndTheWebEngineInOrder)
     EXPECT_TRUE(ai.quit());
     EXPECT_FALSE(ai.errors().contains("Release of profile requested")) << ai.errors().right(2000).toStdString();
 }
+
+// The user's runtime folder is shared by every graphical session of the user: a start on another
+// display (a second session) runs a program of its own and shows its face there; a start on the
+// first display still hands over.
+TEST(ProgramLifecycle, EachDisplayRunsAProgramOfItsOwn)
+{
+    QProcess xvfb;
+    xvfb.start(QStringLiteral("Xvfb"), QStringLiteral("-displayfd 1 -screen 0 1280x800x24 -nolisten tcp").split(u' '));
+    ASSERT_TRUE(xvfb.waitForReadyRead(10000));
+    const QString other = QLatin1Char(':') + QString::fromLatin1(xvfb.readAllStandardOutput().trimmed());
+    SimulatedProgram first;
+    ASSERT_TRUE(first.start());
+    const QString home = first.home();
+    SimulatedProgram second({{QStringLiteral("DISPLAY"), other}, {QStringLiteral("HOME"), home},
+                             {QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config")},
+                             {QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache")},
+                             {QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share")},
+                             {QStringLiteral("XDG_RUNTIME_DIR"), home}});
+    ASSERT_TRUE(second.start()) << "the start on " << other.toStdString() << " handed over to the first display's program";
+    EXPECT_TRUE(shows(second.state(), "VQGuidePopover"));
+    EXPECT_EQ(first.launchAgain(), 0);
+    EXPECT_TRUE(second.quit());
+    EXPECT_TRUE(first.quit());
+    xvfb.kill();
+    xvfb.waitForFinished(5000);
+}
