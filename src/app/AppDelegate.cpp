@@ -256,6 +256,7 @@ void AppDelegate::configUI()
     connect(m_statusItem, &VQStatusItem::quitTriggered, this, [this] { quit(); });
     if (!m_statusItem->isTrayAvailable())
         VQLogInfo(QStringLiteral("No system tray found; the guide and the main window stand in for the status item"));
+    connect(m_statusItem, &VQStatusItem::trayChanged, this, &AppDelegate::trayChanged);
 
     NotificationCenter& center = NotificationCenter::defaultCenter();
     center.addObserver(this, QString::fromLatin1(vq::kUpdateLeftItemNotification), [this](const VQNotification&) { configLeftItem(); });
@@ -411,6 +412,27 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void AppDelegate::trayChanged(bool shown)
+{
+    if (!m_uiConfigured || m_quitting)
+        return;
+    const bool connected = VQUserInfoData::sharedInstance().isConnect();
+    if (shown) {
+        // The icon takes over from the guide, the face that stood in for it.
+        if (!connected)
+            m_guide->hide();
+        markReady();
+        return;
+    }
+    // Nothing else would let the user reach the program: a face comes back.
+    if (connected) {
+        if (!m_mainWindow->isVisible())
+            openApp();
+    } else {
+        showGuide(false);
+    }
 }
 
 void AppDelegate::showGuide(bool activate)

@@ -159,6 +159,8 @@ public:
     bool canPutAwayMainWindow() const;
     // Hides the main window when canPutAwayMainWindow().
     void putAwayMainWindow();
+    // A tray host appeared (shown) or went away: the icon and the guide take each other's place.
+    void trayChanged(bool shown);
     // Shows the guide (next to the tray icon where there is one).
     void showGuide(bool activate = true);
 

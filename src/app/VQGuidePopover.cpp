@@ -5,6 +5,7 @@
 #include "VQButton.h"
 #include "VQLabel.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPainter>
@@ -152,13 +153,15 @@ void VQGuidePopover::setAnchoredFlags(bool anchored)
 void VQGuidePopover::showAnchored(const QRect& anchor, bool activate)
 {
     setAnchoredFlags(true);
-    QScreen* screen = anchor.isEmpty() ? QGuiApplication::primaryScreen() : QGuiApplication::screenAt(anchor.center());
+    // Where the icon's place is not known, the guide is where the user looks: in the middle of the
+    // screen with the pointer.
+    QScreen* screen = QGuiApplication::screenAt(anchor.isEmpty() ? QCursor::pos() : anchor.center());
     if (screen == nullptr)
         screen = QGuiApplication::primaryScreen();
     const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, kWidth, kHeight);
     QPoint origin;
     if (anchor.isEmpty()) {
-        origin = QPoint(available.right() - kWidth - kScreenMargin, available.top() + kScreenMargin);
+        origin = available.center() - QPoint(kWidth / 2, kHeight / 2);
     } else {
         // Below an icon in the upper half of the screen, above one in the lower half.
         const int x = anchor.center().x() - kWidth / 2;

@@ -29,8 +29,8 @@ public:
 
     explicit VQGuidePopover(QWidget* parent = nullptr);
 
-    // Shows the guide next to the tray icon's rectangle; an empty rectangle places it at the
-    // top right of the screen, where trays usually are. With activate the guide takes the focus
+    // Shows the guide next to the tray icon's rectangle; an empty rectangle (the icon's place is
+    // not known) centres it on the screen with the pointer. With activate the guide takes the focus
     // (a click on the tray icon); without, it does not (shown at start-up).
     void showAnchored(const QRect& anchor, bool activate = true);
     // Shows the guide as an ordinary window in the middle of the primary screen.

@@ -6,10 +6,13 @@
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
+class X11TrayHost;
 
 // The status item: the tray icon with its menu. Its menu offers the main window while a device
 // is connected and the guide otherwise, the permissions window, and quit. Texts follow the UI
-// language. Where the desktop has no tray, nothing is shown and isTrayAvailable() is false.
+// language. Where the desktop has no tray, nothing is shown and isTrayAvailable() is false. The
+// tray host is followed: one that starts later gets the icon, and trayChanged() tells the shell
+// when a tray comes or goes.
 class VQStatusItem : public QObject {
     Q_OBJECT
 public:
@@ -25,7 +28,7 @@ public:
     explicit VQStatusItem(QObject* parent = nullptr);
     ~VQStatusItem() override;
 
-    // Asks the desktop whether a tray host is running (once; the answer is kept).
+    // Asks the desktop whether a tray host is running now.
     bool isTrayAvailable();
 
     // Builds the icon and the menu for the connection state and shows the icon where a tray
@@ -34,7 +37,8 @@ public:
     bool isConnectedState() const { return m_connected; }
     bool isShown() const;
 
-    // The tray icon's place on the screen; an empty rectangle when unknown.
+    // The tray icon's place on the screen; an empty rectangle when unknown (no icon, an icon no
+    // tray host has docked yet, or a tray that does not tell).
     QRect anchorGeometry() const;
 
     QMenu* menu() const { return m_menu; }
@@ -43,6 +47,8 @@ public:
 Q_SIGNALS:
     // A click on the icon itself.
     void activated();
+    // A tray host appeared (the icon is shown) or went away (it is not).
+    void trayChanged(bool shown);
     void openMainWindowTriggered();
     void showGuideTriggered();
     void permissionsTriggered();
@@ -50,6 +56,7 @@ Q_SIGNALS:
 
 private:
     void retitle();
+    void trayHostChanged();
 
     QMenu* m_menu = nullptr;
     QAction* m_openAction = nullptr;
@@ -57,5 +64,6 @@ private:
     QAction* m_quitAction = nullptr;
     QSystemTrayIcon* m_trayIcon = nullptr;
     bool m_connected = false;
-    int m_trayAvailable = -1; // unknown
+    bool m_built = false; // rebuild() ran: the icon is wanted where a tray exists
+    X11TrayHost* m_trayHost = nullptr;
 };

@@ -21,6 +21,9 @@
 #include "TestSupport.h"
 
 #include <QAction>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QWindow>
@@ -40,9 +43,11 @@
 namespace {
 
 // A tray host as far as programs can tell: a second X client owning the system tray selection
-// of the screen. It embeds nothing.
+// of the screen. It docks an icon into its own window at kIconPlace only when pumped.
 class FakeTrayHost {
 public:
+    static constexpr QRect kIconPlace{1700, 0, 24, 24};
+
     FakeTrayHost()
     {
         m_display = XOpenDisplay(nullptr);
@@ -51,7 +56,11 @@ public:
         const int screen = DefaultScreen(m_display);
         const QByteArray name = QByteArrayLiteral("_NET_SYSTEM_TRAY_S") + QByteArray::number(screen);
         m_selection = XInternAtom(m_display, name.constData(), False);
-        m_window = XCreateSimpleWindow(m_display, RootWindow(m_display, screen), 0, 0, 1, 1, 0, 0, 0);
+        XSetWindowAttributes attributes{};
+        attributes.override_redirect = True;
+        m_window = XCreateWindow(m_display, RootWindow(m_display, screen), kIconPlace.x(), kIconPlace.y(), kIconPlace.width(),
+                                 kIconPlace.height(), 0, CopyFromParent, InputOutput, CopyFromParent, CWOverrideRedirect, &attributes);
+        XMapWindow(m_display, m_window);
         XSetSelectionOwner(m_display, m_selection, m_window, CurrentTime);
         XSync(m_display, False);
     }
@@ -63,6 +72,25 @@ public:
         XCloseDisplay(m_display);
     }
     bool owns() const { return m_display != nullptr && XGetSelectionOwner(m_display, m_selection) == m_window; }
+    // Docks the icons whose dock requests came; true when one was docked.
+    bool pump()
+    {
+        const Atom opcode = XInternAtom(m_display, "_NET_SYSTEM_TRAY_OPCODE", False);
+        bool docked = false;
+        while (XPending(m_display) > 0) {
+            XEvent event;
+            XNextEvent(m_display, &event);
+            if (event.type == ClientMessage && event.xclient.message_type == opcode && event.xclient.data.l[1] == 0) {
+                const Window icon = Window(event.xclient.data.l[2]);
+                XReparentWindow(m_display, icon, m_window, 0, 0);
+                XResizeWindow(m_display, icon, kIconPlace.width(), kIconPlace.height());
+                XMapWindow(m_display, icon);
+                docked = true;
+            }
+        }
+        XSync(m_display, False);
+        return docked;
+    }
 
 private:
     Display* m_display = nullptr;
@@ -281,12 +309,24 @@ TEST_F(ShellRenderX11Test, WithATrayTheStatusItemLeadsAndTheGuideIsAPopover)
     EXPECT_TRUE(item->isShown());
     EXPECT_TRUE(delegate.isReady());
 
-    // At start the guide pops up next to the tray, framed as a popover.
+    // At start the guide pops up as a popover; the icon is not docked yet, so its place is not
+    // known: the guide is in the middle of the screen with the pointer, not in a corner.
     VQGuidePopover* guide = delegate.guidePopover();
     ASSERT_TRUE(guide->isVisible());
     EXPECT_TRUE(guide->isAnchored());
     EXPECT_TRUE(guide->windowFlags() & Qt::FramelessWindowHint);
+    const QRect screen = QGuiApplication::screenAt(QCursor::pos())->availableGeometry();
+    EXPECT_LE((guide->geometry().center() - screen.center()).manhattanLength(), 2) << guide->geometry().x() << "," << guide->geometry().y();
     render(guide, QStringLiteral("guide_popover"));
+    // Docked, the icon has a place: the guide opens below it.
+    ASSERT_TRUE(vqtest::waitUntil([&tray] { return tray.pump(); }, 3000));
+    guide->hide();
+    ASSERT_TRUE(vqtest::waitUntil([&] {
+        delegate.showGuide(false);
+        return guide->geometry().top() > FakeTrayHost::kIconPlace.bottom();
+    }, 3000)) << guide->geometry().y();
+    EXPECT_LE(std::abs(guide->geometry().center().x() - std::min(FakeTrayHost::kIconPlace.center().x(), screen.right() - VQGuidePopover::kWidth / 2)), 2);
+    EXPECT_LT(guide->geometry().top() - FakeTrayHost::kIconPlace.bottom(), 40);
     const QList<QAction*> actions = item->menu()->actions();
     EXPECT_EQ(actions.first()->text(), QStringLiteral("Getting started"));
 
@@ -322,4 +362,28 @@ TEST_F(ShellRenderX11Test, WithATrayTheStatusItemLeadsAndTheGuideIsAPopover)
     actions.last()->trigger();
     EXPECT_TRUE(vqtest::waitUntil([&terminated] { return terminated == 1; }, 1000));
     EXPECT_FALSE(item->isShown());
+}
+
+// A tray host that starts after the program (a panel late at login) gets the icon, and the guide
+// that stood in for it goes; when the tray host goes away, the guide comes back.
+TEST_F(ShellRenderX11Test, ATrayHostThatComesLateGetsTheIconAndOneThatGoesGivesBackTheGuide)
+{
+    AppDelegate& delegate = launch();
+    VQStatusItem* item = delegate.statusItem();
+    VQGuidePopover* guide = delegate.guidePopover();
+    ASSERT_TRUE(guide->isVisible());
+    EXPECT_FALSE(item->isShown());
+    auto tray = std::make_unique<FakeTrayHost>();
+    ASSERT_TRUE(tray->owns());
+    EXPECT_TRUE(vqtest::waitUntil([&] { return item->isShown() && !guide->isVisible(); }, 5000));
+    tray.reset();
+    EXPECT_TRUE(vqtest::waitUntil([&] { return !item->isShown() && guide->isVisible() && !guide->isAnchored(); }, 5000));
+    // With a device, a main window closed to the tray comes back when the tray goes.
+    tray = std::make_unique<FakeTrayHost>();
+    ASSERT_TRUE(vqtest::waitUntil([&] { return item->isShown(); }, 5000));
+    connect(41, 1);
+    delegate.mainWindow()->close();
+    ASSERT_TRUE(vqtest::waitUntil([&] { return !delegate.mainWindow()->isVisible(); }, 2000));
+    tray.reset();
+    EXPECT_TRUE(vqtest::waitUntil([&] { return delegate.mainWindow()->isVisible(); }, 5000));
 }
