@@ -1033,5 +1033,9 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>فشل تنزيل البرنامج الثابت، وسيُعاد المحاولة عند الفحص التالي</translation>
     </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>لا يوجد صوت يقرأ هذه اللغة، فقرأها الصوت الافتراضي</translation>
+    </message>
 </context>
 </TS>

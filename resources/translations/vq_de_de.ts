@@ -1033,5 +1033,9 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Der Firmware-Download ist fehlgeschlagen; er wird bei der nächsten Prüfung wiederholt</translation>
     </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Keine Stimme für diese Sprache vorhanden; die Standardstimme liest vor</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,9 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>The firmware download failed; it will be tried again at the next check</translation>
     </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>No voice reads this language; the default voice read it</translation>
+    </message>
 </context>
 </TS>

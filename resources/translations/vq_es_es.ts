@@ -1033,5 +1033,9 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>La descarga del firmware falló; se reintentará en la próxima comprobación</translation>
     </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>No hay ninguna voz para este idioma; se ha leído con la voz predeterminada</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,9 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Nabigo ang pag-download ng firmware; susubukan itong muli sa susunod na pagsusuri</translation>
     </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Walang boses para sa wikang ito; ang default na boses ang bumasa</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,9 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Le téléchargement du micrologiciel a échoué ; il sera relancé à la prochaine vérification</translation>
     </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Aucune voix ne lit cette langue ; la voix par défaut l’a lue</translation>
+    </message>
 </context>
 </TS>

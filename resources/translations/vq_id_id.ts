@@ -1033,5 +1033,9 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Unduhan firmware gagal; akan dicoba lagi pada pemeriksaan berikutnya</translation>
     </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Tidak ada suara untuk bahasa ini; suara bawaan yang membacanya</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,9 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Il download del firmware non è riuscito; verrà ritentato al prossimo controllo</translation>
     </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Nessuna voce legge questa lingua; è stata usata la voce predefinita</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,9 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>ファームウェアのダウンロードに失敗しました。次回の確認時に再試行します</translation>
     </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>この言語を読み上げる音声がないため、既定の音声で読み上げました</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,9 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>펌웨어 다운로드에 실패했습니다. 다음 확인 때 다시 시도합니다</translation>
     </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>이 언어를 읽을 음성이 없어 기본 음성으로 읽었습니다</translation>
+    </message>
 </context>
 </TS>

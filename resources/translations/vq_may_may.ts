@@ -1033,5 +1033,9 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Muat turun perisian tegar gagal; akan dicuba semula pada semakan seterusnya</translation>
     </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Tiada suara untuk bahasa ini; suara lalai telah membacanya</translation>
+    </message>
 </context>
 </TS>

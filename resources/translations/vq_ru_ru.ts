@@ -1033,5 +1033,9 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Не удалось загрузить прошивку; попытка повторится при следующей проверке</translation>
     </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Нет голоса для этого языка; текст прочитан голосом по умолчанию</translation>
+    </message>
 </context>
 </TS>

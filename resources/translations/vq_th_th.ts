@@ -1033,5 +1033,9 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>ดาวน์โหลดเฟิร์มแวร์ไม่สำเร็จ จะลองอีกครั้งในการตรวจสอบครั้งถัดไป</translation>
     </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>ไม่มีเสียงอ่านสำหรับภาษานี้ จึงใช้เสียงเริ่มต้นอ่านแทน</translation>
+    </message>
 </context>
 </TS>

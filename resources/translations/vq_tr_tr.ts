@@ -1033,5 +1033,9 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Donanım yazılımı indirilemedi; bir sonraki denetimde yeniden denenecek</translation>
     </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Bu dili okuyan bir ses yok; varsayılan ses okudu</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,9 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Tải xuống firmware thất bại; sẽ thử lại ở lần kiểm tra tiếp theo</translation>
     </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Không có giọng đọc cho ngôn ngữ này; đã đọc bằng giọng mặc định</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,9 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>韌體下載失敗，將在下次檢查時重試</translation>
     </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>沒有朗讀這種語言的語音，已用預設語音朗讀</translation>
+    </message>
 </context>
 </TS>

@@ -1,50 +1,19 @@
 #include "QtSpeechEngine.h"
 
 #include "MMLog.h"
-#include "ServiceSlot.h"
+#include "VQSpeechLanguage.h"
 
 #include <QAudioDevice>
 #include <QLocale>
 #include <QMediaDevices>
-#include <QRegularExpression>
 #include <QTextToSpeech>
 
 #include <algorithm>
 #include <utility>
 
-template <>
-std::unique_ptr<VQSpeechEngine> ServiceSlot<VQSpeechEngine>::makeDefault()
-{
-    return std::make_unique<QtSpeechEngine>();
-}
 
-VQSpeechEngine::~VQSpeechEngine() = default;
-
-VQSpeechEngine& VQSpeechEngine::instance()
-{
-    return ServiceSlot<VQSpeechEngine>::get();
-}
-
-void VQSpeechEngine::setInstance(VQSpeechEngine* engine)
-{
-    ServiceSlot<VQSpeechEngine>::install(engine);
-}
 
 namespace {
-
-// "zh-cn", "ZH_CN" and "zh_CN" all name the locale zh_CN.
-QLocale localeOf(const QString& language)
-{
-    if (language.isEmpty())
-        return QLocale::system();
-    QStringList parts = language.split(QRegularExpression(QStringLiteral("[-_]")), Qt::SkipEmptyParts);
-    if (parts.isEmpty())
-        return QLocale::system();
-    parts[0] = parts[0].toLower();
-    for (qsizetype i = 1; i < parts.size(); ++i)
-        parts[i] = parts[i].size() == 2 ? parts[i].toUpper() : parts[i];
-    return QLocale(parts.join(QLatin1Char('_')));
-}
 
 QTextToSpeech::BoundaryHint hintOf(VQSpeechEngine::Boundary boundary)
 {
@@ -98,29 +67,36 @@ void QtSpeechEngine::setEventHandler(EventHandler handler)
     m_handler = std::move(handler);
 }
 
-void QtSpeechEngine::chooseVoice(const QString& language)
+bool QtSpeechEngine::chooseVoice(const QLocale& wanted)
 {
     QTextToSpeech* tts = synthesizer();
-    const QLocale wanted = localeOf(language);
-    if (wanted.language() == QLocale::C)
-        return; // no language asked for: the engine's own voice
+    m_wanted = wanted;
+    if (wanted.language() == QLocale::C) {
+        // No language asked for and none in the text: the engine's own voice.
+        m_voiceLocale = tts->locale();
+        m_voiceName = tts->voice().name();
+        return true;
+    }
     const QList<QLocale> locales = tts->availableLocales();
     QLocale chosen = wanted;
+    bool found = true;
     if (!locales.contains(wanted)) {
         const auto sameLanguage = std::find_if(locales.cbegin(), locales.cend(),
                                                [&wanted](const QLocale& l) { return l.language() == wanted.language(); });
-        if (sameLanguage == locales.cend()) {
-            if (!m_missingVoices.contains(wanted.name())) {
-                m_missingVoices.insert(wanted.name());
-                VQLogInfo(QStringLiteral("speech output: no voice for %1; the engine's voice %2 speaks instead")
-                              .arg(wanted.name(), tts->locale().name()));
-            }
-            return;
+        found = sameLanguage != locales.cend();
+        if (found)
+            chosen = *sameLanguage;
+        else if (!m_missingVoices.contains(wanted.name())) {
+            m_missingVoices.insert(wanted.name());
+            VQLogInfo(QStringLiteral("speech output: no voice of %1 for %2; the engine's voice %3 speaks instead")
+                          .arg(tts->engine(), wanted.name(), tts->locale().name()));
         }
-        chosen = *sameLanguage;
     }
-    if (tts->locale() != chosen)
+    if (found && tts->locale() != chosen)
         tts->setLocale(chosen);
+    m_voiceLocale = found ? tts->locale() : QLocale::c();
+    m_voiceName = tts->voice().name();
+    return found;
 }
 
 int QtSpeechEngine::say(const QString& text, const QString& language)
@@ -154,7 +130,8 @@ void QtSpeechEngine::speakPending()
     if (m_current == 0 || m_pendingText.isNull() || m_phase != Phase::Speaking)
         return;
     const QString text = std::exchange(m_pendingText, QString());
-    chooseVoice(m_pendingLanguage);
+    if (!chooseVoice(VQSpeechLanguage::languageOf(text, m_pendingLanguage)))
+        deliver(m_current, Event::NoVoice);
     m_tts->setRate(0.0);
     m_tts->setPitch(0.0);
     m_tts->setVolume(1.0);
@@ -216,6 +193,21 @@ bool QtSpeechEngine::isPaused() const
 QString QtSpeechEngine::lastError() const
 {
     return m_lastError;
+}
+
+QString QtSpeechEngine::voiceName() const
+{
+    return m_voiceName;
+}
+
+QLocale QtSpeechEngine::voiceLocale() const
+{
+    return m_voiceLocale;
+}
+
+QLocale QtSpeechEngine::voiceWanted() const
+{
+    return m_wanted;
 }
 
 void QtSpeechEngine::stateChanged(int state)

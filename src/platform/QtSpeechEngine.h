@@ -9,9 +9,10 @@
 
 class QTextToSpeech;
 
-// Speech through Qt TextToSpeech (on Linux the flite engine, which plays through the
-// PulseAudio-compatible sound server). The synthesiser is made on first use; its state changes
-// become the events of the current utterance.
+// Speech through Qt TextToSpeech (on Linux the flite engine, English voices only, which plays
+// through the PulseAudio-compatible sound server): the voice of speech-dispatcher's absence
+// (SpeechDispatcherEngine). The synthesiser is made on first use; its state changes become the
+// events of the current utterance.
 class QtSpeechEngine : public QObject, public VQSpeechEngine {
 public:
     QtSpeechEngine();
@@ -28,6 +29,9 @@ public:
     bool isSpeaking() const override;
     bool isPaused() const override;
     QString lastError() const override;
+    QString voiceName() const override;
+    QLocale voiceLocale() const override;
+    QLocale voiceWanted() const override;
 
 private:
     enum class Phase {
@@ -37,7 +41,8 @@ private:
     };
 
     QTextToSpeech* synthesizer() const;
-    void chooseVoice(const QString& language);
+    // Sets the voice for the language; false (the engine's own voice kept) when it has none.
+    bool chooseVoice(const QLocale& wanted);
     void speakPending();
     void stateChanged(int state);
     void deliver(int utterance, Event event);
@@ -58,4 +63,7 @@ private:
     QString m_pendingLanguage;
     QString m_lastError;
     QSet<QString> m_missingVoices;
+    QString m_voiceName;
+    QLocale m_voiceLocale = QLocale::c();
+    QLocale m_wanted = QLocale::c();
 };

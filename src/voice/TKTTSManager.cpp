@@ -32,6 +32,7 @@ void TKTTSManager::resetForTests()
     manager.m_trailingPause = 0;
     manager.m_completeBlock = nullptr;
     manager.m_toldUnavailable = false;
+    manager.m_toldNoVoice.clear();
 }
 
 // The engine in use may have been replaced (tests install fakes): its events come here.
@@ -141,9 +142,23 @@ void TKTTSManager::engineEvent(int utterance, int event)
     if (utterance == 0 || utterance != m_utterance)
         return;
     switch (VQSpeechEngine::Event(event)) {
-    case VQSpeechEngine::Event::Started:
+    case VQSpeechEngine::Event::Started: {
+        const VQSpeechEngine& engine = VQSpeechEngine::instance();
+        VQLogInfo(QStringLiteral("speech output: %1 in the voice \"%2\" (%3)")
+                      .arg(engine.voiceWanted().name(), engine.voiceName(), engine.voiceLocale().name()));
         report(kStatusSpeaking, false);
         break;
+    }
+    case VQSpeechEngine::Event::NoVoice: {
+        const QString language = VQSpeechEngine::instance().voiceWanted().name();
+        if (!m_toldNoVoice.contains(language)) {
+            m_toldNoVoice.insert(language);
+            VQLogWarn(QStringLiteral("speech output: no voice speaks %1; the default voice reads it").arg(language));
+            VQPopupWindowTool::sharedInstance().showTipMessage(
+                QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(kNoVoiceText)), QStringLiteral("info_icon"));
+        }
+        break;
+    }
     case VQSpeechEngine::Event::Paused:
         report(kStatusPaused, false);
         break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -15,7 +16,9 @@
 // engine ended it (the utterance's trailing pause, which still counts as speaking: a start or a
 // stop in it ends it as a stop does). When no engine or no
 // output device is there, a start reports 4 without that notification, so that what waits for
-// the end still happens; the reason is logged and shown once.
+// the end still happens; the reason is logged and shown once. Each text is read by a voice of its
+// own language where the engine has one; where none has, the engine's voice reads it and a tip
+// says so once per language.
 class TKTTSManager {
 public:
     static constexpr int kStatusSpeaking = 1;
@@ -26,6 +29,9 @@ public:
     static constexpr int kDelayAfterMs = 500;
     // The text of the tip shown once when nothing can be spoken (a key for the UI strings).
     static constexpr char kCannotSpeakText[] = "无法朗读：没有语音引擎或声音输出设备";
+    // The tip shown once per language when no voice speaks a text's language and the engine's
+    // own voice reads it (a key for the UI strings).
+    static constexpr char kNoVoiceText[] = "没有朗读这种语言的语音，已用默认语音朗读";
 
     static TKTTSManager& sharedInstance();
 
@@ -72,4 +78,5 @@ private:
     quint64 m_pauseCount = 0;
     std::function<void(int)> m_completeBlock;
     bool m_toldUnavailable = false;
+    QSet<QString> m_toldNoVoice; // languages whose missing voice was told
 };

@@ -6,7 +6,9 @@
 #include "TKTTSManager.h"
 #include "TestSupport.h"
 #include "VQNotificationNames.h"
+#include "QRNLocalizedString.h"
 #include "VQPopupWindowTool.h"
+#include "VQSpeechEngine.h"
 #include "VQTipWindow.h"
 
 #include <QProcess>
@@ -128,5 +130,43 @@ TEST(RealSpeaker, SpokenSentenceAndPlayedWaveReachTheSpeaker)
         EXPECT_TRUE(vqtest::waitUntil([&speaker] { return speaker.heardSound(); }, 15000)) << speaker.loudSamples();
         AppAudioTool::sharedManager().stop();
         EXPECT_EQ(tipText(), QString());
+    }
+}
+
+// Each text is read by a voice of its own language, through the private speech server; a
+// language no voice speaks is read by the default voice, with a tip once.
+TEST(RealSpeaker, EachTextIsReadByAVoiceOfItsLanguage)
+{
+    ASSERT_NE(g_pulse, nullptr);
+    TKTTSManager::resetForTests();
+    VQPopupWindowTool::resetForTests();
+    const QString noVoiceTip = QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(TKTTSManager::kNoVoiceText));
+    const struct {
+        const char* text;
+        QLocale::Language voice;
+        bool tip;
+    } rows[] = {
+        {"今天天气晴朗，气温二十五度。", QLocale::Chinese, false},
+        {"الطقس مشمس اليوم", QLocale::Arabic, false},
+        {"The weather is sunny.", QLocale::English, false},
+        {"អាកាសធាតុល្អ", QLocale::English, true},   // Khmer: no voice
+        {"ថ្ងៃនេះក្តៅ", QLocale::English, false},   // told once
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        VQPopupWindowTool::sharedInstance().tipWindow()->closeTip();
+        SpeakerRecording speaker;
+        ASSERT_TRUE(speaker.started());
+        QStringList events;
+        TKTTSManager& tts = TKTTSManager::sharedInstance();
+        tts.setCompleteBlock([&events](int status) { events << QString::number(status); });
+        tts.setSpeakString(QString::fromUtf8(row.text));
+        ASSERT_TRUE(tts.startSpeak());
+        ASSERT_TRUE(vqtest::waitUntil([&events] { return events.contains(QStringLiteral("1")); }, 30000));
+        EXPECT_EQ(VQSpeechEngine::instance().voiceLocale().language(), row.voice) << VQSpeechEngine::instance().voiceName().toStdString();
+        EXPECT_EQ(tipText(), row.tip ? noVoiceTip : QString());
+        ASSERT_TRUE(vqtest::waitUntil([&events] { return events.contains(QStringLiteral("4")); }, 30000)) << events.join(' ').toStdString();
+        EXPECT_TRUE(vqtest::waitUntil([&speaker] { return speaker.heardSound(); }, 3000)) << speaker.loudSamples();
+        tts.setCompleteBlock(nullptr);
     }
 }
