@@ -218,6 +218,7 @@ void SpeechDispatcherEngine::spawnServer()
     m_link = Link::Spawning;
     m_spawn = new QProcess(this);
     connect(m_spawn, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
+        m_answerTimer.stop();
         m_spawn->deleteLater();
         m_spawn = nullptr;
         if (status == QProcess::NormalExit && code == 0)
@@ -232,6 +233,8 @@ void SpeechDispatcherEngine::spawnServer()
         m_spawn = nullptr;
         linkLost(QStringLiteral("speech-dispatcher is not installed"));
     });
+    // A start that hangs counts as a server that does not answer.
+    m_answerTimer.start();
     m_spawn->start(QStringLiteral("speech-dispatcher"), {QStringLiteral("--spawn"), QStringLiteral("--communication-method"),
                                                          QStringLiteral("unix_socket"), QStringLiteral("--socket-path"), m_socketPath});
 }
@@ -271,6 +274,12 @@ void SpeechDispatcherEngine::linkLost(const QString& reason)
 {
     const Link was = m_link;
     m_answerTimer.stop();
+    if (m_spawn != nullptr) {
+        m_spawn->disconnect(this);
+        m_spawn->kill();
+        m_spawn->deleteLater();
+        m_spawn = nullptr;
+    }
     m_replies.clear();
     m_block.clear();
     m_buffer.clear();
@@ -302,6 +311,8 @@ void SpeechDispatcherEngine::linkLost(const QString& reason)
 
 void SpeechDispatcherEngine::send(const QByteArray& line, Reply reply)
 {
+    if (m_socket == nullptr)
+        return;
     m_replies.push_back(std::move(reply));
     m_socket->write(line + "\r\n");
     if (!m_answerTimer.isActive())
