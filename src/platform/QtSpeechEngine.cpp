@@ -41,7 +41,12 @@ QTextToSpeech* QtSpeechEngine::synthesizer() const
 {
     if (!m_tts && !QTextToSpeech::availableEngines().isEmpty()) {
         auto* self = const_cast<QtSpeechEngine*>(this);
-        m_tts = new QTextToSpeech(self);
+        // flite speaks offline and alone; another engine installed beside it (speech-dispatcher's
+        // plugin) would wait on a server this engine stands in for.
+        const QStringList engines = QTextToSpeech::availableEngines();
+        m_tts = engines.contains(QStringLiteral("flite"))
+            ? new QTextToSpeech(QStringLiteral("flite"), self)
+            : new QTextToSpeech(self);
         QObject::connect(m_tts, &QTextToSpeech::stateChanged, self,
                          [self](QTextToSpeech::State state) { self->stateChanged(int(state)); });
     }
