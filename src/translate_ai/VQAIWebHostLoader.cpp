@@ -120,6 +120,16 @@ VQAIWebPageHost* VQAIWebHostLoader::createHost()
     return state().factory->createHost();
 }
 
+VQAIWebView* VQAIWebHostLoader::createWebView(QWidget* parent)
+{
+    return loadPlugin() ? state().factory->createWebView(parent) : nullptr;
+}
+
+VQAIWebView* VQAIWebHostLoader::createDropWebView(VQAIWebView::DropRules rules, QWidget* parent)
+{
+    return loadPlugin() ? state().factory->createDropWebView(std::move(rules), parent) : nullptr;
+}
+
 bool VQAIWebHostLoader::isPluginLoaded()
 {
     return state().factory != nullptr;

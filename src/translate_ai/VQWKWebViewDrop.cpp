@@ -53,4 +53,14 @@ bool performDrop(const QMimeData* data, VQReadFileViewDelegate* delegate)
     return true;
 }
 
+VQAIWebView::DropRules rulesFor(VQReadFileViewDelegate* delegate)
+{
+    VQAIWebView::DropRules rules;
+    rules.dragEntered = [delegate](const QMimeData* data, Qt::DropActions allowed) {
+        return dragEnteredAction(data, allowed, delegate);
+    };
+    rules.dropped = [delegate](const QMimeData* data) { return performDrop(data, delegate); };
+    return rules;
+}
+
 } // namespace VQWKWebViewDrop
