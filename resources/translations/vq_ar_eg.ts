@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>فشل تنزيل البرنامج الثابت، وسيُعاد المحاولة عند الفحص التالي</translation>
     </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>الكتابة بالذكاء الاصطناعي</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>عروض PPT</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Der Firmware-Download ist fehlgeschlagen; er wird bei der nächsten Prüfung wiederholt</translation>
     </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>KI-Schreiben</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
+    </message>
 </context>
 </TS>

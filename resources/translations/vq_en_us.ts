@@ -1033,5 +1033,13 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>The firmware download failed; it will be tried again at the next check</translation>
     </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>AI writing</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
+    </message>
 </context>
 </TS>

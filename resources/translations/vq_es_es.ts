@@ -1033,5 +1033,13 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>La descarga del firmware falló; se reintentará en la próxima comprobación</translation>
     </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>Escritura con IA</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Nabigo ang pag-download ng firmware; susubukan itong muli sa susunod na pagsusuri</translation>
     </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>Pagsusulat gamit ang AI</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
+    </message>
 </context>
 </TS>

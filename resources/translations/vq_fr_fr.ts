@@ -1033,5 +1033,13 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Le téléchargement du micrologiciel a échoué ; il sera relancé à la prochaine vérification</translation>
     </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>Rédaction IA</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Unduhan firmware gagal; akan dicoba lagi pada pemeriksaan berikutnya</translation>
     </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>Penulisan AI</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Il download del firmware non è riuscito; verrà ritentato al prossimo controllo</translation>
     </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>Scrittura IA</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>ファームウェアのダウンロードに失敗しました。次回の確認時に再試行します</translation>
     </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>AIライティング</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
+    </message>
 </context>
 </TS>

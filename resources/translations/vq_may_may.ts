@@ -1033,5 +1033,13 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Muat turun perisian tegar gagal; akan dicuba semula pada semakan seterusnya</translation>
     </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>Penulisan AI</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Не удалось загрузить прошивку; попытка повторится при следующей проверке</translation>
     </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>ИИ-письмо</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
+    </message>
 </context>
 </TS>

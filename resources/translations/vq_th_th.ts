@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>ดาวน์โหลดเฟิร์มแวร์ไม่สำเร็จ จะลองอีกครั้งในการตรวจสอบครั้งถัดไป</translation>
     </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>การเขียนด้วย AI</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
+    </message>
 </context>
 </TS>

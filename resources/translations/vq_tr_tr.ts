@@ -1033,5 +1033,13 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Donanım yazılımı indirilemedi; bir sonraki denetimde yeniden denenecek</translation>
     </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>Yapay zekâ ile yazma</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
+    </message>
 </context>
 </TS>

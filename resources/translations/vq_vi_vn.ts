@@ -1033,5 +1033,13 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Tải xuống firmware thất bại; sẽ thử lại ở lần kiểm tra tiếp theo</translation>
     </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>Viết bằng AI</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
+    </message>
 </context>
 </TS>

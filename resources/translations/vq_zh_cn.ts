@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>固件下载失败，将在下次检查时重试</translation>
     </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>AI智能写作</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>韌體下載失敗，將在下次檢查時重試</translation>
     </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>AI智慧寫作</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
+    </message>
 </context>
 </TS>
