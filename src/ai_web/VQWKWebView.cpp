@@ -1,6 +1,5 @@
 #include "VQWKWebView.h"
 
-#include <QChildEvent>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -17,25 +16,6 @@ void VQWKWebView::setDropRules(DropRules rules)
 {
     if (m_rules)
         m_rules = std::move(rules);
-}
-
-bool VQWKWebView::event(QEvent* event)
-{
-    // The engine draws the page in a widget of its own inside the view, which takes drags
-    // itself: its drag events are answered here first.
-    if (m_rules && event->type() == QEvent::ChildAdded) {
-        QObject* child = static_cast<QChildEvent*>(event)->child();
-        if (child && child->isWidgetType())
-            child->installEventFilter(this);
-    }
-    return QWebEngineView::event(event);
-}
-
-bool VQWKWebView::eventFilter(QObject* watched, QEvent* event)
-{
-    if (m_rules && watched != this && handleDrag(event))
-        return true;
-    return QWebEngineView::eventFilter(watched, event);
 }
 
 void VQWKWebView::dragEnterEvent(QDragEnterEvent* event)

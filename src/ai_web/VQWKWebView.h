@@ -7,8 +7,9 @@
 #include <optional>
 
 // A web view for a window of the program. Made with drop rules it takes files dragged onto it:
-// every drag over it, on the view or on the engine's widget inside it, is answered by the rules
-// and never reaches the page. Made without, it is a plain view whose page takes drags itself.
+// every drag over it (the engine's widget inside it hands its drags to the view) is answered by
+// the rules and never reaches the page. Made without, it is a plain view whose page takes drags
+// itself.
 class VQWKWebView : public QWebEngineView, public VQAIWebView {
     Q_OBJECT
 public:
@@ -20,8 +21,6 @@ public:
     void setDropRules(DropRules rules) override;
 
 protected:
-    bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;

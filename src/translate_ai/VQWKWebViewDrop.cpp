@@ -2,13 +2,19 @@
 
 #include <QMimeData>
 
+#include <algorithm>
+
 namespace VQWKWebViewDrop {
 
 namespace {
 
+// Files are local file URLs: a dragged web link, or an empty URL list, carries none.
 bool carriesFiles(const QMimeData* data)
 {
-    return data && data->hasUrls();
+    if (!data || !data->hasUrls())
+        return false;
+    const QList<QUrl> urls = data->urls();
+    return std::any_of(urls.cbegin(), urls.cend(), [](const QUrl& url) { return url.isLocalFile(); });
 }
 
 } // namespace

@@ -23,7 +23,8 @@ public:
 // makes such a view yet (the AI web window's view leaves drags to its page).
 namespace VQWKWebViewDrop {
 
-// A drag enters with the source's allowed actions: a drag carrying files that may link is
+// A drag enters with the source's allowed actions: a drag carrying files (local file URLs; a web
+// link is none) that may link is
 // decided by the delegate (no action without one); else one that may copy is a copy; anything
 // else is refused (Qt::IgnoreAction).
 Qt::DropAction dragEnteredAction(const QMimeData* data, Qt::DropActions allowed, VQReadFileViewDelegate* delegate);

@@ -311,6 +311,8 @@ TEST(AIWebRules, DropsOfFilesReachTheReaderAsFileUrls)
         {"text paths", {file}, "/tmp/c.txt\n", Qt::CopyAction, true, Qt::CopyAction,
          {file, QUrl::fromLocalFile(QStringLiteral("/tmp/c.txt"))}},
         {"move only", {file}, nullptr, Qt::MoveAction, true, Qt::IgnoreAction, {file}},
+        {"a web link is no file", {QUrl(QStringLiteral("http://x.test/a"))}, nullptr, Qt::CopyAction | Qt::LinkAction, true,
+         Qt::IgnoreAction, {QUrl(QStringLiteral("http://x.test/a"))}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
