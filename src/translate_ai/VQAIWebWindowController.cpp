@@ -463,6 +463,8 @@ void VQAIWebWindowController::buildPage()
     changeWebBtnClicked(aiBtn());
     aiBtn()->hide();
     pptBtn()->hide();
+    m_aiBtn->setTitle(loc("AI智能写作")); // in the UI language of this build
+    m_pptBtn->setTitle(loc("PPT"));
     if (choice.kind == VQAIWebRules::PageKind::DefaultChat)
         VQToolManager::writeLogLater(QStringLiteral("加载AI：%1").arg(mm::loggedAddress(choice.url)));
     VQLogInfo(QStringLiteral("AI page for product %1: %2").arg(in.productCode, mm::loggedAddress(choice.url)));
