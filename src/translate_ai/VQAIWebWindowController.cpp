@@ -11,13 +11,13 @@
 #include "VQAIWebHostLoader.h"
 #include "VQAIWebRules.h"
 #include "VQApiConfig.h"
+#include "VQButton.h"
+#include "VQLabel.h"
 #include "VQLanguageManager.h"
 #include "VQNotificationNames.h"
 #include "VQPopupWindowTool.h"
-#include "VQToolManager.h"
-#include "VQButton.h"
-#include "VQLabel.h"
 #include "VQTextField.h"
+#include "VQToolManager.h"
 #include "VQUserInfoData.h"
 
 #include <QDir>
@@ -153,35 +153,31 @@ void VQAIWebWindowController::windowDidLoad()
         bar->hide();
 }
 
+VQButton* VQAIWebWindowController::makeTab(const char* titleKey, const QColor& background)
+{
+    auto* tab = new VQButton(window());
+    QFont font = tab->font();
+    font.setPixelSize(28);
+    tab->setFont(font);
+    tab->setTitleColor(kText);
+    tab->setBackgroundColor(background);
+    tab->setTitle(loc(titleKey));
+    connect(tab, &VQButton::clicked, this, [this, tab] { changeWebBtnClicked(tab); });
+    layoutViews();
+    return tab;
+}
+
 VQButton* VQAIWebWindowController::aiBtn()
 {
-    if (!m_aiBtn && window()) {
-        m_aiBtn = new VQButton(window());
-        QFont font = m_aiBtn->font();
-        font.setPixelSize(28);
-        m_aiBtn->setFont(font);
-        m_aiBtn->setTitleColor(kText);
-        m_aiBtn->setBackgroundColor(kAccent);
-        m_aiBtn->setTitle(loc("AI智能写作"));
-        connect(m_aiBtn, &VQButton::clicked, this, [this] { changeWebBtnClicked(m_aiBtn); });
-        layoutViews();
-    }
+    if (!m_aiBtn && window())
+        m_aiBtn = makeTab("AI智能写作", kAccent);
     return m_aiBtn;
 }
 
 VQButton* VQAIWebWindowController::pptBtn()
 {
-    if (!m_pptBtn && window()) {
-        m_pptBtn = new VQButton(window());
-        QFont font = m_pptBtn->font();
-        font.setPixelSize(28);
-        m_pptBtn->setFont(font);
-        m_pptBtn->setTitleColor(kText);
-        m_pptBtn->setBackgroundColor(Qt::white);
-        m_pptBtn->setTitle(loc("PPT"));
-        connect(m_pptBtn, &VQButton::clicked, this, [this] { changeWebBtnClicked(m_pptBtn); });
-        layoutViews();
-    }
+    if (!m_pptBtn && window())
+        m_pptBtn = makeTab("PPT", Qt::white);
     return m_pptBtn;
 }
 
@@ -584,7 +580,7 @@ void VQAIWebWindowController::logDroppedMessages()
 void VQAIWebWindowController::downloadFile(const QString& body)
 {
     const QJsonObject message = QJsonDocument::fromJson(body.toUtf8()).object();
-    const QUrl url(message.value(QLatin1String("content")).toString(), QUrl::StrictMode);
+    const QUrl url(message.value(QLatin1String("content")).toString());
     const QString mimeType = m_mimeType;
     const auto failed = [mimeType](const QString& reason) {
         VQLogWarn(QStringLiteral("AI page: downloadFile failed: %1").arg(reason));

@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class QColor;
 class QNetworkAccessManager;
 class QSlider;
 class QTemporaryDir;
@@ -118,6 +119,7 @@ private:
     bool ensureHost();
     // The window was made: the question bar is built, hidden.
     void windowDidLoad();
+    VQButton* makeTab(const char* titleKey, const QColor& background);
     void layoutViews();
     void buildPage();
     // A page's "downloadFile" message: the file at "content" fetched into a private folder under
