@@ -16,7 +16,7 @@ public:
     // reason is logged; the caller tells the user).
     static VQAIWebPageHost* createHost();
     // A plain web view, or one that takes dropped files by the rules (VQWKWebView), owned by its
-    // parent; nullptr (logged) when the plugin cannot be loaded.
+    // parent; nullptr (logged) when the plugin cannot be loaded or refusedAsRoot().
     static VQAIWebView* createWebView(QWidget* parent);
     static VQAIWebView* createDropWebView(VQAIWebView::DropRules rules, QWidget* parent);
     // True once the plugin has been loaded into the process.
