@@ -1036,6 +1036,12 @@
     <message>
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>لا يوجد صوت يقرأ هذه اللغة، فقرأها الصوت الافتراضي</translation>
+        <source>AI智能写作</source>
+        <translation>الكتابة بالذكاء الاصطناعي</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>عروض PPT</translation>
     </message>
 </context>
 </TS>

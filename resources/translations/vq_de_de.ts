@@ -1036,6 +1036,12 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
     <message>
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>Keine Stimme für diese Sprache vorhanden; die Standardstimme liest vor</translation>
+        <source>AI智能写作</source>
+        <translation>KI-Schreiben</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

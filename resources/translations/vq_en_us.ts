@@ -1036,6 +1036,12 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
     <message>
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>No voice reads this language; the default voice read it</translation>
+        <source>AI智能写作</source>
+        <translation>AI writing</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

@@ -1036,6 +1036,12 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
     <message>
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>No hay ninguna voz para este idioma; se ha leído con la voz predeterminada</translation>
+        <source>AI智能写作</source>
+        <translation>Escritura con IA</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

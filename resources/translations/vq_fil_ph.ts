@@ -1036,6 +1036,12 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
     <message>
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>Walang boses para sa wikang ito; ang default na boses ang bumasa</translation>
+        <source>AI智能写作</source>
+        <translation>Pagsusulat gamit ang AI</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

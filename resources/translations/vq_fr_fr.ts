@@ -1036,6 +1036,12 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
     <message>
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>Aucune voix ne lit cette langue ; la voix par défaut l’a lue</translation>
+        <source>AI智能写作</source>
+        <translation>Rédaction IA</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

@@ -1036,6 +1036,12 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
     <message>
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>Tidak ada suara untuk bahasa ini; suara bawaan yang membacanya</translation>
+        <source>AI智能写作</source>
+        <translation>Penulisan AI</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

@@ -1036,6 +1036,12 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
     <message>
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>Nessuna voce legge questa lingua; è stata usata la voce predefinita</translation>
+        <source>AI智能写作</source>
+        <translation>Scrittura IA</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

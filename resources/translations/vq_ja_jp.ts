@@ -1036,6 +1036,12 @@
     <message>
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>この言語を読み上げる音声がないため、既定の音声で読み上げました</translation>
+        <source>AI智能写作</source>
+        <translation>AIライティング</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

@@ -1036,6 +1036,12 @@
     <message>
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>이 언어를 읽을 음성이 없어 기본 음성으로 읽었습니다</translation>
+        <source>AI智能写作</source>
+        <translation>AI 글쓰기</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

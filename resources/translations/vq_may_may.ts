@@ -1036,6 +1036,12 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
     <message>
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>Tiada suara untuk bahasa ini; suara lalai telah membacanya</translation>
+        <source>AI智能写作</source>
+        <translation>Penulisan AI</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

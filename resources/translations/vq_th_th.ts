@@ -1036,6 +1036,12 @@
     <message>
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>ไม่มีเสียงอ่านสำหรับภาษานี้ จึงใช้เสียงเริ่มต้นอ่านแทน</translation>
+        <source>AI智能写作</source>
+        <translation>การเขียนด้วย AI</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

@@ -1036,6 +1036,12 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
     <message>
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>Bu dili okuyan bir ses yok; varsayılan ses okudu</translation>
+        <source>AI智能写作</source>
+        <translation>Yapay zekâ ile yazma</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

@@ -1036,6 +1036,12 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
     <message>
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>Không có giọng đọc cho ngôn ngữ này; đã đọc bằng giọng mặc định</translation>
+        <source>AI智能写作</source>
+        <translation>Viết bằng AI</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

@@ -1036,6 +1036,12 @@
     <message>
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>没有朗读这种语言的语音，已用默认语音朗读</translation>
+        <source>AI智能写作</source>
+        <translation>AI智能写作</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

@@ -45,6 +45,7 @@ const char* const kShim = R"JS(
   window.webkit = window.webkit || {};
   window.webkit.messageHandlers = window.webkit.messageHandlers || {};
   window.webkit.messageHandlers.fileSelected = { postMessage: function (body) { send('fileSelected', body); } };
+  window.webkit.messageHandlers.downloadFile = { postMessage: function (body) { send('downloadFile', body); } };
   function connect() {
     if (typeof qt === 'undefined' || !qt.webChannelTransport) { setTimeout(connect, 50); return; }
     new QWebChannel(qt.webChannelTransport, function (channel) {
@@ -101,6 +102,34 @@ const char* const kShim = R"JS(
     input.dispatchEvent(new Event('change', { bubbles: true }));
     return true;
   };
+})();
+)JS";
+
+// The presentation view's page: window.webkit.messageHandlers.blobHandler.postMessage(body)
+// forwards JSON.stringify(body) to the host, as the AI page's messages are.
+const char* const kPresentationShim = R"JS(
+(function () {
+  if (window.__vqShim) return;
+  window.__vqShim = true;
+  var queue = [], bridge = null;
+  function send(body) {
+    var text;
+    try { text = JSON.stringify(body); } catch (e) { text = String(body); }
+    if (text === undefined) text = 'null';
+    if (bridge) bridge.postMessage('blobHandler', text); else queue.push(text);
+  }
+  window.webkit = window.webkit || {};
+  window.webkit.messageHandlers = window.webkit.messageHandlers || {};
+  window.webkit.messageHandlers.blobHandler = { postMessage: send };
+  function connect() {
+    if (typeof qt === 'undefined' || !qt.webChannelTransport) { setTimeout(connect, 50); return; }
+    new QWebChannel(qt.webChannelTransport, function (channel) {
+      bridge = channel.objects.vqBridge;
+      var pending = queue; queue = [];
+      pending.forEach(function (t) { bridge.postMessage('blobHandler', t); });
+    });
+  }
+  connect();
 })();
 )JS";
 
@@ -203,6 +232,11 @@ void VQAIWebHost::releasePage()
     // Tearing the profile down ends its downloads; nobody is told any more.
     if (m_profile)
         m_profile->disconnect(this);
+    // The presentation page is on the default profile, which the engine ends after the application.
+    delete m_presentationView;
+    m_presentationView = nullptr;
+    delete m_presentationPage;
+    m_presentationPage = nullptr;
     // The page goes before its profile (the engine requires it).
     delete m_view;
     m_view = nullptr;
@@ -326,6 +360,52 @@ void VQAIWebHost::createPage()
     m_view = new QWebEngineView();
     m_view->setPage(m_page);
     m_window->layout()->addWidget(m_view);
+    // The program's own widgets on the window (tabs, question bar) stay above the page.
+    m_view->lower();
+    m_view->setVisible(!m_presentationShown);
+}
+
+void VQAIWebHost::setPresentationShown(bool shown)
+{
+    m_presentationShown = shown;
+    if (shown && !m_presentationView)
+        createPresentationView();
+    if (m_view)
+        m_view->setVisible(!shown);
+    if (m_presentationView)
+        m_presentationView->setVisible(shown);
+}
+
+void VQAIWebHost::createPresentationView()
+{
+    // Built as the page's view is, on the default profile (the engine's own user agent), with
+    // only the "blobHandler" message; nothing is loaded into it.
+    m_presentationPage = new QWebEnginePage(QWebEngineProfile::defaultProfile(), nullptr);
+    m_presentationPage->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    m_presentationPage->settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, true);
+    auto* bridge = new VQAIWebMessageBridge(m_presentationPage);
+    bridge->onMessage = [this](const QString& name, const QString& body) {
+        if (m_handlers.scriptMessage)
+            m_handlers.scriptMessage(name, body);
+    };
+    auto* channel = new QWebChannel(m_presentationPage);
+    channel->registerObject(QStringLiteral("vqBridge"), bridge);
+    m_presentationPage->setWebChannel(channel);
+    QWebEngineScript shim;
+    shim.setName(QStringLiteral("vq-presentation-handlers"));
+    shim.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    shim.setWorldId(QWebEngineScript::MainWorld);
+    shim.setRunsOnSubFrames(false);
+    shim.setSourceCode(readResource(QStringLiteral(":/qtwebchannel/qwebchannel.js")) + QLatin1Char('\n')
+                       + QString::fromUtf8(kPresentationShim));
+    m_presentationPage->scripts().insert(shim);
+    connect(m_presentationPage, &QWebEnginePage::newWindowRequested, this, [this](QWebEngineNewWindowRequest& request) {
+        onNewWindowRequested(request);
+    });
+    m_presentationView = new QWebEngineView();
+    m_presentationView->setPage(m_presentationPage);
+    m_window->layout()->addWidget(m_presentationView);
+    m_presentationView->lower();
 }
 
 void VQAIWebHost::load(const QUrl& url)

@@ -63,9 +63,12 @@ public:
     void load(const QUrl& url) override;
     bool hasPage() const override;
     void runJavaScript(const QString& script, std::function<void(const QVariant& result)> result) override;
+    void setPresentationShown(bool shown) override;
+    bool isPresentationShown() const override { return m_presentationShown; }
 
 private:
     void createPage();
+    void createPresentationView();
     // Deletes the view, the page and then its profile; a later load() makes them again.
     void releasePage();
     void log(const QString& line) const;
@@ -84,6 +87,10 @@ private:
     VQAIWebEnginePage* m_page = nullptr;
     QWebChannel* m_channel = nullptr;
     VQAIWebMessageBridge* m_bridge = nullptr;
+    // The presentation view (see setPresentationShown) and its page, made on first show.
+    QWebEngineView* m_presentationView = nullptr;
+    QWebEnginePage* m_presentationPage = nullptr;
+    bool m_presentationShown = false;
     bool m_loading = false;
     std::deque<std::pair<QString, std::function<void(const QVariant&)>>> m_pendingScripts;
     QHash<quint32, QString> m_downloadPaths; // downloads not reported ended yet

@@ -31,6 +31,27 @@ void FileChooser::chooseOpenFile(const QStringList&, const QString&, Done done)
     });
 }
 
+void FileChooser::chooseFolder(QWidget* parent, const QString& acceptLabel, Done done)
+{
+    auto* dialog = new QFileDialog(parent);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+    if (!acceptLabel.isEmpty())
+        dialog->setLabelText(QFileDialog::Accept, acceptLabel);
+    dialog->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done = std::move(done)](int result) {
+        const QStringList chosen = dialog->selectedFiles();
+        const QString path = result == QDialog::Accepted && !chosen.isEmpty() ? chosen.first() : QString();
+        if (done)
+            done(path);
+    });
+    dialog->open();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
 void QtFileChooser::chooseSaveFile(const QString& folder, const QString& fileName, Done done)
 {
     auto* dialog = new QFileDialog(nullptr, QString(), QDir(folder).filePath(fileName));

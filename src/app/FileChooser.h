@@ -5,7 +5,9 @@
 
 #include <functional>
 
-// Asks the user where to save a file.
+class QWidget;
+
+// Asks the user where to save a file, which files to open, or which folder to use.
 class FileChooser {
 public:
     // The chosen path, or the empty text when the user cancelled.
@@ -27,6 +29,11 @@ public:
     // on the main thread, with the path (empty when cancelled). The base asks chooseOpenFiles
     // for one file.
     virtual void chooseOpenFile(const QStringList& suffixes, const QString& acceptLabel, Done done);
+
+    // Opens a dialog choosing one existing folder, its accept button titled acceptLabel, modal for
+    // parent's window (for the application without a parent); done is called once, on the main
+    // thread, with the folder's path (empty when cancelled). The base shows the toolkit's dialog.
+    virtual void chooseFolder(QWidget* parent, const QString& acceptLabel, Done done);
 
     // The implementation in use: the installed one, else the Qt dialog, created on first use.
     static FileChooser& instance();

@@ -1,5 +1,8 @@
 #include "SnipTranslateView.h"
 
+#include "AppDelegate.h"
+#include "FileChooser.h"
+#include "MMLog.h"
 #include "NotificationCenter.h"
 #include "QRNLocalizedString.h"
 #include "VQLabel.h"
@@ -8,6 +11,7 @@
 #include "VQShortcutBinder.h"
 #include "VQShortcutRecorder.h"
 #include "VQTranslateSetup.h"
+#include "VQMainWindow.h"
 #include "VQUserInfoData.h"
 
 #include <QFont>
@@ -109,4 +113,17 @@ void SnipTranslateView::updateSnipFromTranslateIndexNotification()
 void SnipTranslateView::updateSnipTranslateIndexNotification()
 {
     reloadToPicker();
+}
+
+void SnipTranslateView::moreBtnClicked(QObject*)
+{
+    AppDelegate* delegate = AppDelegate::sharedDelegate();
+    QWidget* mainWindow = delegate ? delegate->mainWindow() : nullptr;
+    FileChooser::instance().chooseFolder(mainWindow, QRNLocalizedString::qrnAppLocalizedString(QStringLiteral("打开")),
+                                         [](const QString& folder) {
+                                             if (folder.isEmpty())
+                                                 return;
+                                             VQLogInfo(QStringLiteral("screenshot folder chosen: %1").arg(folder));
+                                             VQUserInfoData::sharedInstance().setScreenshotsPath(folder);
+                                         });
 }

@@ -25,6 +25,9 @@ public:
     void updateSnipFromTranslateIndexNotification();
     // The window's pop-up changed the target: the target picker shows the stored index.
     void updateSnipTranslateIndexNotification();
+    // Lets the user choose the folder screenshots are saved in (a folder chooser on the main
+    // window); a confirmed choice is stored as screenshotsPath. No control of the row calls it.
+    void moreBtnClicked(QObject* sender = nullptr);
 
     VQLabel* functionLabel1() const { return m_functionLabel1; }
     VQShortcutRecorder* shortcutsView() const { return m_shortcutsView; }

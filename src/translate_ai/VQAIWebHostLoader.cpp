@@ -120,6 +120,29 @@ VQAIWebPageHost* VQAIWebHostLoader::createHost()
     return state().factory->createHost();
 }
 
+namespace {
+
+// The web engine would end the whole program as root with its sandbox on: no view is made.
+bool webViewsAllowed()
+{
+    if (!VQAIWebHostLoader::refusedAsRoot())
+        return true;
+    VQLogError(QStringLiteral("web view not made: the program runs as root with the web engine's sandbox on"));
+    return false;
+}
+
+} // namespace
+
+VQAIWebView* VQAIWebHostLoader::createWebView(QWidget* parent)
+{
+    return webViewsAllowed() && loadPlugin() ? state().factory->createWebView(parent) : nullptr;
+}
+
+VQAIWebView* VQAIWebHostLoader::createDropWebView(VQAIWebView::DropRules rules, QWidget* parent)
+{
+    return webViewsAllowed() && loadPlugin() ? state().factory->createDropWebView(std::move(rules), parent) : nullptr;
+}
+
 bool VQAIWebHostLoader::isPluginLoaded()
 {
     return state().factory != nullptr;

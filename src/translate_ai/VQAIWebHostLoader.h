@@ -1,12 +1,13 @@
 #pragma once
 
+#include "VQAIWebPageHost.h"
+
 #include <QString>
 
 #include <functional>
 
-class VQAIWebPageHost;
-
-// Finds and loads the web-engine plugin on first use and makes page hosts from it. Main thread.
+// Finds and loads the web-engine plugin on first use and makes page hosts and web views from
+// it. Main thread.
 class VQAIWebHostLoader {
 public:
     using Factory = std::function<VQAIWebPageHost*()>;
@@ -14,6 +15,10 @@ public:
     // A new host, owned by the caller; nullptr when the plugin cannot be found or loaded (the
     // reason is logged; the caller tells the user).
     static VQAIWebPageHost* createHost();
+    // A plain web view, or one that takes dropped files by the rules (VQWKWebView), owned by its
+    // parent; nullptr (logged) when the plugin cannot be loaded or refusedAsRoot().
+    static VQAIWebView* createWebView(QWidget* parent);
+    static VQAIWebView* createDropWebView(VQAIWebView::DropRules rules, QWidget* parent);
     // True once the plugin has been loaded into the process.
     static bool isPluginLoaded();
 

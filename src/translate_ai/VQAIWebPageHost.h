@@ -16,6 +16,7 @@
 
 #include <functional>
 
+class QMimeData;
 class QWidget;
 
 class VQAIWebPageHost {
@@ -36,7 +37,8 @@ public:
     // What the host reports, always on the main thread. Unset handlers are skipped.
     struct Handlers {
         // A message posted by the page with window.webkit.messageHandlers.<name>.postMessage(body);
-        // the body as JSON text.
+        // the body as JSON text. The AI page posts "fileSelected" and "downloadFile", the
+        // presentation view's page "blobHandler".
         std::function<void(const QString& name, const QString& body)> scriptMessage;
         // window.open or a link with a target: the URL asked for. The host opens no window.
         std::function<void(const QUrl& url)> newWindowRequested;
@@ -82,10 +84,36 @@ public:
     virtual void load(const QUrl& url) = 0;
     // True once load() has been called.
     virtual bool hasPage() const = 0;
+    // The presentation view: a second web view in the page's place, made on the first call that
+    // shows it, with a page of its own (the engine's default profile and user agent) into which
+    // nothing is loaded. Shown, it hides the page's view; not shown, the page's view shows and it
+    // hides (nothing is made).
+    virtual void setPresentationShown(bool shown) = 0;
+    virtual bool isPresentationShown() const = 0;
     // Runs the script in the page's main world. A script sent while a page loads waits for it
     // and runs after it, in order. The result (undefined as an invalid QVariant) reaches the
     // callback when one is given.
     virtual void runJavaScript(const QString& script, std::function<void(const QVariant& result)> result = {}) = 0;
+};
+
+// A web view the plugin makes for a window of the program. It is a widget, owned by its parent
+// like any other; deleting the widget deletes it.
+class VQAIWebView {
+public:
+    // How a view that takes dropped files answers drags: the action a drag is allowed as it
+    // enters (Qt::IgnoreAction refuses it), and the drop itself (true: taken). The page under
+    // such a view never sees a drag. An unset rule refuses the drag, or the drop.
+    struct DropRules {
+        std::function<Qt::DropAction(const QMimeData* data, Qt::DropActions allowed)> dragEntered;
+        std::function<bool(const QMimeData* data)> dropped;
+    };
+
+    virtual ~VQAIWebView() = default;
+    virtual QWidget* widget() = 0;
+    virtual void load(const QUrl& url) = 0;
+    virtual QUrl url() const = 0;
+    // Replaces the drop rules of a view made to take drops; a plain view ignores them.
+    virtual void setDropRules(DropRules rules) = 0;
 };
 
 // The plugin's root object implements this factory.
@@ -94,7 +122,11 @@ public:
     virtual ~VQAIWebPageHostFactory() = default;
     // A new host; the caller owns it. Main thread, with the application object alive.
     virtual VQAIWebPageHost* createHost() = 0;
+    // A plain web view (drags reach its page), on the engine's default profile.
+    virtual VQAIWebView* createWebView(QWidget* parent) = 0;
+    // A web view that takes files dropped onto it by the rules, on the engine's default profile.
+    virtual VQAIWebView* createDropWebView(VQAIWebView::DropRules rules, QWidget* parent) = 0;
 };
 
-#define VQAIWebPageHostFactory_iid "com.corvane.companion.VQAIWebPageHostFactory/1.0"
+#define VQAIWebPageHostFactory_iid "com.corvane.companion.VQAIWebPageHostFactory/1.1"
 Q_DECLARE_INTERFACE(VQAIWebPageHostFactory, VQAIWebPageHostFactory_iid)

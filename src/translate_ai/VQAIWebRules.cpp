@@ -8,6 +8,8 @@
 #include <QMimeDatabase>
 #include <QSet>
 
+#include <iterator>
+
 namespace VQAIWebRules {
 
 namespace {
@@ -23,6 +25,16 @@ QString trimmedHost(const QString& base)
 // Characters a query may hold as they are (RFC 3986): unreserved ones are kept by
 // QUrl::toPercentEncoding anyway; these are the sub-delimiters, ':', '@', '/' and '?'.
 const QByteArray kQueryCharacters = QByteArrayLiteral("!$&'()*+,;=:@/?");
+
+// "host" or "host:port" of a base URL, "" when it has none.
+QString hostText(const QString& base)
+{
+    const QUrl url(base);
+    QString text = url.host();
+    if (!text.isEmpty() && url.port() != -1)
+        text += QLatin1Char(':') + QString::number(url.port());
+    return text;
+}
 
 QUrl defaultChatPage(const PageInputs& in, const Hosts& hosts)
 {
@@ -55,7 +67,34 @@ Hosts configuredHosts()
     hosts.partnerC = VQApiConfig::baseUrl(E::AiPartnerC);
     hosts.partnerD = VQApiConfig::baseUrl(E::AiPartnerD);
     hosts.partnerE = VQApiConfig::baseUrl(E::AiPartnerE);
+    hosts.language = VQApiConfig::baseUrl(E::AiLanguageHost);
+    hosts.voiceChip = VQApiConfig::baseUrl(E::AiVoiceChipHost);
     return hosts;
+}
+
+std::optional<QUrl> languagePage(const LanguagePageInputs& in, const Hosts& hosts)
+{
+    if (in.uiLanguageIndex == 0) {
+        if (in.chatGptUrl.isEmpty())
+            return std::nullopt;
+        const QString voiceChip = hostText(hosts.voiceChip);
+        if (!voiceChip.isEmpty() && in.chatGptUrl.contains(voiceChip, Qt::CaseInsensitive))
+            return QUrl(in.chatGptUrl
+                        + QStringLiteral("?appkey=%1&ts=%2&sno=%3&token=%4")
+                              .arg(in.appKey, in.time, in.serialNumber, in.voiceChipToken));
+        return QUrl(in.chatGptUrl
+                    + QStringLiteral("?appkey=%1&ts=%2&ppt=iframe&sno=%3&ua=IOS").arg(in.appKey, in.time, in.serialNumber));
+    }
+    // The language of each page, by UI language index from 1.
+    static constexpr const char* kPageLanguages[] = {"tw", "en", "ja", "vi", "ru", "ar", "de",
+                                                     "es", "fr", "id", "it", "ko", "tr"};
+    const int slot = in.uiLanguageIndex - 1;
+    if (slot < 0 || slot >= int(std::size(kPageLanguages)))
+        return std::nullopt;
+    const QString page = QStringLiteral("/v2/tcchrome_%1%2.html?ppt=iframe")
+                             .arg(QLatin1String(kPageLanguages[slot]),
+                                  in.region == QLatin1String("out") ? QStringLiteral("_out") : QString());
+    return QUrl(QStringLiteral("http://") + hostText(hosts.language) + page);
 }
 
 QString md5Hex(const QString& text)
@@ -203,6 +242,21 @@ QString helperCall(const QString& helperId, const QString& content)
     return QStringLiteral("handlHelperInput(%1,%2,2)").arg(jsStringLiteral(helperId), jsStringLiteral(content));
 }
 
+QString fontSizeCall(int size)
+{
+    return QStringLiteral("fontSizeChange(%1)").arg(size);
+}
+
+QString contextSwitchCall(bool on)
+{
+    return QStringLiteral("switchChange(%1)").arg(on ? 2 : 1);
+}
+
+QString clearBoxCall()
+{
+    return QStringLiteral("clearBox()");
+}
+
 std::optional<HelperKey> helperKeyFor(int keyByte)
 {
     struct Row {
@@ -329,11 +383,8 @@ NewWindowAction newWindowAction(const QUrl& url, const QString& devicePageHost)
         return NewWindowAction::Ignore;
     // The device page is recognised by its host and path wherever they stand in the address and
     // whatever the scheme: the maker links it over http as well as https.
-    const QUrl deviceHost(devicePageHost);
-    QString hostText = deviceHost.host();
-    if (deviceHost.port() != -1)
-        hostText += QLatin1Char(':') + QString::number(deviceHost.port());
-    if (!hostText.isEmpty() && url.toString().contains(hostText + QStringLiteral("/device"), Qt::CaseInsensitive))
+    const QString deviceHost = hostText(devicePageHost);
+    if (!deviceHost.isEmpty() && url.toString().contains(deviceHost + QStringLiteral("/device"), Qt::CaseInsensitive))
         return NewWindowAction::DevicePage;
     return NewWindowAction::OpenInBrowser;
 }

@@ -31,6 +31,8 @@ struct Hosts {
     QString partnerC;
     QString partnerD;
     QString partnerE;
+    QString language;   // the maker's chat host of the per-language pages
+    QString voiceChip;  // the maker's voice-chip chat host (only looked for in the chat address)
 };
 // The hosts of VQApiConfig.
 Hosts configuredHosts();
@@ -58,6 +60,21 @@ struct PageChoice {
 // The page of a product; kind None (no page) for a disabled device.
 PageChoice choosePage(const PageInputs& inputs, const Hosts& hosts);
 
+struct LanguagePageInputs {
+    int uiLanguageIndex = 0;
+    QString chatGptUrl;      // the server's chat page address, may be empty
+    QString appKey;
+    QString time;            // Unix seconds as decimal text
+    QString serialNumber;
+    QString voiceChipToken;
+    QString region;          // "out" for overseas
+};
+// The page of the UI language: index 0 the server's chat page with the app key (signed in with
+// the voice chip's token when that address is on the voice-chip host), 1 to 13 the maker's page
+// of the language (its overseas page in region "out"). Nothing for index 14 and above, nor for
+// index 0 while the server has given no chat page address.
+std::optional<QUrl> languagePage(const LanguagePageInputs& inputs, const Hosts& hosts);
+
 // Lower-case hexadecimal MD5 of the text's UTF-8 bytes.
 QString md5Hex(const QString& text);
 // Partner C's scramble: each UTF-16 unit XOR the key's unit at the same position modulo its
@@ -77,6 +94,12 @@ QString messageSendObject(const QString& serialNumber, const QString& time);
 QString questionCall(int productCode, const QString& text, const QString& serialNumber, const QString& time);
 // The page call of a helper request (the same for every product).
 QString helperCall(const QString& helperId, const QString& content);
+
+// The question bar's page calls: the page's font size (the slider's 14 to 50), whether the page
+// uses the chat's context (the switch), and clearing the page's chat.
+QString fontSizeCall(int size);
+QString contextSwitchCall(bool on);
+QString clearBoxCall();
 
 // A device's AI helper key.
 struct HelperKey {

@@ -11,17 +11,26 @@
 #include "VQAIWebHostLoader.h"
 #include "VQAIWebRules.h"
 #include "VQApiConfig.h"
+#include "VQButton.h"
+#include "VQLabel.h"
 #include "VQLanguageManager.h"
 #include "VQNotificationNames.h"
 #include "VQPopupWindowTool.h"
+#include "VQTextField.h"
 #include "VQToolManager.h"
 #include "VQUserInfoData.h"
 
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QHBoxLayout>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QPointer>
 #include <QSaveFile>
+#include <QSlider>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -29,6 +38,15 @@
 namespace {
 
 constexpr int kAiKeyAction = 18;
+// The tabs, the question bar and its controls, in pixels.
+constexpr QSize kTabSize(160, 60);
+constexpr int kBarHeight = 60;
+constexpr int kFontSizeMin = 14;
+constexpr int kFontSizeMax = 50;
+// A "downloadFile" fetch that receives nothing for this long is abandoned.
+constexpr int kFetchStallMs = 30000;
+const QColor kAccent(0, 175, 204);
+const QColor kText(38, 12, 12);
 
 QString loc(const char* key)
 {
@@ -125,7 +143,236 @@ bool VQAIWebWindowController::ensureHost()
     installHandlers();
     if (QWidget* w = m_host->window())
         w->installEventFilter(this);
+    windowDidLoad();
     return true;
+}
+
+void VQAIWebWindowController::windowDidLoad()
+{
+    if (QWidget* bar = bottomView())
+        bar->hide();
+}
+
+VQButton* VQAIWebWindowController::makeTab(const char* titleKey, const QColor& background)
+{
+    auto* tab = new VQButton(window());
+    QFont font = tab->font();
+    font.setPixelSize(28);
+    tab->setFont(font);
+    tab->setTitleColor(kText);
+    tab->setBackgroundColor(background);
+    tab->setTitle(loc(titleKey));
+    connect(tab, &VQButton::clicked, this, [this, tab] { changeWebBtnClicked(tab); });
+    layoutViews();
+    return tab;
+}
+
+VQButton* VQAIWebWindowController::aiBtn()
+{
+    if (!m_aiBtn && window())
+        m_aiBtn = makeTab("AI智能写作", kAccent);
+    return m_aiBtn;
+}
+
+VQButton* VQAIWebWindowController::pptBtn()
+{
+    if (!m_pptBtn && window())
+        m_pptBtn = makeTab("PPT", Qt::white);
+    return m_pptBtn;
+}
+
+QWidget* VQAIWebWindowController::bottomView()
+{
+    if (m_bottomView || !window())
+        return m_bottomView;
+    m_bottomView = new QWidget(window());
+    auto* column = new QVBoxLayout(m_bottomView);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* separator = new QWidget(m_bottomView);
+    separator->setFixedHeight(1);
+    separator->setAutoFillBackground(true);
+    QPalette line = separator->palette();
+    line.setColor(QPalette::Window, QColor(211, 211, 211));
+    separator->setPalette(line);
+    column->addWidget(separator);
+    auto* row = new QHBoxLayout();
+    row->setContentsMargins(20, 0, 20, 0);
+    row->setSpacing(0);
+    column->addLayout(row, 1);
+
+    m_slider = new QSlider(Qt::Horizontal, m_bottomView);
+    m_slider->setRange(kFontSizeMin, kFontSizeMax);
+    m_slider->setValue(kFontSizeMin);
+    m_slider->setFixedSize(100, 30);
+    // The action comes at the end of a drag, and for every change made without dragging.
+    connect(m_slider, &QSlider::sliderReleased, this, &VQAIWebWindowController::sliderDidEndDragging);
+    connect(m_slider, &QSlider::valueChanged, this, [this] {
+        if (!m_slider->isSliderDown())
+            sliderDidEndDragging();
+    });
+    row->addWidget(m_slider);
+    row->addSpacing(40);
+
+    m_contextLabel = new VQLabel(QStringLiteral("关联上下文"), m_bottomView);
+    QFont labelFont = m_contextLabel->font();
+    labelFont.setPixelSize(16);
+    m_contextLabel->setFont(labelFont);
+    m_contextLabel->setTextColor(kText);
+    m_contextLabel->setFixedHeight(30);
+    row->addWidget(m_contextLabel);
+    row->addSpacing(10);
+
+    m_contextBtn = new VQButton(m_bottomView);
+    m_contextBtn->setImageName(QStringLiteral("2_switch_off_icon"));
+    m_contextBtn->setFixedSize(39, 29);
+    connect(m_contextBtn, &VQButton::clicked, this, [this] { contextBtnClicked(m_contextBtn); });
+    row->addWidget(m_contextBtn);
+    row->addSpacing(20);
+
+    m_fieldBox = new QWidget(m_bottomView);
+    m_fieldBox->setObjectName(QStringLiteral("questionBox"));
+    m_fieldBox->setAttribute(Qt::WA_StyledBackground);
+    m_fieldBox->setStyleSheet(QStringLiteral("#questionBox { background: rgb(222, 222, 222); border-radius: 15px; }"));
+    m_fieldBox->setFixedHeight(40);
+    auto* boxLayout = new QHBoxLayout(m_fieldBox);
+    boxLayout->setContentsMargins(5, 5, 0, 0);
+    m_questionTextField = new VQTextField(m_fieldBox);
+    QFont fieldFont = m_questionTextField->font();
+    fieldFont.setPixelSize(14);
+    m_questionTextField->setFont(fieldFont);
+    m_questionTextField->setTextColor(kText);
+    // Return neither sends nor inserts anything (the field is single-line and nothing listens).
+    boxLayout->addWidget(m_questionTextField);
+    row->addWidget(m_fieldBox, 1);
+    row->addSpacing(20);
+
+    m_sendBtn = new VQButton(m_bottomView);
+    m_sendBtn->setImageName(QStringLiteral("btn_go"));
+    m_sendBtn->setFixedSize(40, 40);
+    connect(m_sendBtn, &VQButton::clicked, this, &VQAIWebWindowController::sendBtnClicked);
+    row->addWidget(m_sendBtn);
+    row->addSpacing(20);
+
+    m_clearBtn = new VQButton(m_bottomView);
+    m_clearBtn->setImageName(QStringLiteral("clear"));
+    m_clearBtn->setFixedSize(40, 40);
+    connect(m_clearBtn, &VQButton::clicked, this, &VQAIWebWindowController::clearBtnClicked);
+    row->addWidget(m_clearBtn);
+
+    layoutViews();
+    return m_bottomView;
+}
+
+QSlider* VQAIWebWindowController::slider()
+{
+    bottomView();
+    return m_slider;
+}
+
+VQButton* VQAIWebWindowController::contextBtn()
+{
+    bottomView();
+    return m_contextBtn;
+}
+
+VQTextField* VQAIWebWindowController::questionTextField()
+{
+    bottomView();
+    return m_questionTextField;
+}
+
+VQButton* VQAIWebWindowController::sendBtn()
+{
+    bottomView();
+    return m_sendBtn;
+}
+
+VQButton* VQAIWebWindowController::clearBtn()
+{
+    bottomView();
+    return m_clearBtn;
+}
+
+void VQAIWebWindowController::layoutViews()
+{
+    QWidget* w = window();
+    if (!w)
+        return;
+    // Over the page: the tabs at the top left, the question bar along the bottom edge.
+    if (m_aiBtn)
+        m_aiBtn->setGeometry(QRect(QPoint(0, 0), kTabSize));
+    if (m_pptBtn)
+        m_pptBtn->setGeometry(QRect(QPoint(kTabSize.width(), 0), kTabSize));
+    if (m_bottomView)
+        m_bottomView->setGeometry(0, w->height() - kBarHeight, w->width(), kBarHeight);
+    for (QWidget* view : {static_cast<QWidget*>(m_aiBtn), static_cast<QWidget*>(m_pptBtn), m_bottomView}) {
+        if (view)
+            view->raise();
+    }
+}
+
+void VQAIWebWindowController::changeWebBtnClicked(VQButton* sender)
+{
+    if (!sender || !m_host || (sender != m_aiBtn && sender != m_pptBtn))
+        return;
+    const bool ai = sender == m_aiBtn;
+    VQButton* chosen = ai ? m_aiBtn : pptBtn();
+    VQButton* other = ai ? pptBtn() : m_aiBtn;
+    chosen->setTitleColor(Qt::white);
+    chosen->setBackgroundColor(kAccent);
+    other->setTitleColor(kText);
+    other->setBackgroundColor(Qt::transparent);
+    m_host->setPresentationShown(!ai);
+}
+
+void VQAIWebWindowController::sendBtnClicked()
+{
+    if (VQTextField* field = questionTextField())
+        requestChatGPT(field->text());
+}
+
+void VQAIWebWindowController::sliderDidEndDragging()
+{
+    if (m_slider)
+        callJSFunction(VQAIWebRules::fontSizeCall(m_slider->value()));
+}
+
+void VQAIWebWindowController::contextBtnClicked(VQButton* button)
+{
+    if (!button)
+        return;
+    // The click has flipped the switch's state already.
+    const bool on = button->state() != 0;
+    button->setImageName(QString::fromLatin1(on ? "2_switch_on_icon" : "2_switch_off_icon"));
+    callJSFunction(VQAIWebRules::contextSwitchCall(on));
+}
+
+void VQAIWebWindowController::clearBtnClicked()
+{
+    callJSFunction(VQAIWebRules::clearBoxCall());
+}
+
+void VQAIWebWindowController::loadHtml()
+{
+    if (!ensureHost())
+        return;
+    const VQUserInfoData& state = VQUserInfoData::sharedInstance();
+    VQAIWebRules::LanguagePageInputs in;
+    in.uiLanguageIndex = VQLanguageManager::sharedInstance().uiLanguageIndex();
+    in.chatGptUrl = state.chatGPTURL();
+    in.appKey = state.appKey();
+    in.time = mm::getTimeStr();
+    in.serialNumber = state.sno();
+    in.voiceChipToken = state.IFlytekChip_token();
+    in.region = state.region();
+    const std::optional<QUrl> page = VQAIWebRules::languagePage(in, VQAIWebRules::configuredHosts());
+    if (!page) {
+        VQLogInfo(QStringLiteral("AI page: no page for UI language %1").arg(in.uiLanguageIndex));
+        return;
+    }
+    VQLogInfo(QStringLiteral("AI page for UI language %1: %2").arg(in.uiLanguageIndex).arg(mm::loggedAddress(*page)));
+    m_host->load(*page);
 }
 
 void VQAIWebWindowController::installHandlers()
@@ -213,10 +460,21 @@ void VQAIWebWindowController::buildPage()
     const VQAIWebRules::PageChoice choice = VQAIWebRules::choosePage(in, VQAIWebRules::configuredHosts());
     if (choice.kind == VQAIWebRules::PageKind::None)
         return;
+    // The AI tab is selected and both tabs are hidden.
+    changeWebBtnClicked(aiBtn());
+    aiBtn()->hide();
+    pptBtn()->hide();
+    m_aiBtn->setTitle(loc("AI智能写作")); // in the UI language of this build
+    m_pptBtn->setTitle(loc("PPT"));
     if (choice.kind == VQAIWebRules::PageKind::DefaultChat)
         VQToolManager::writeLogLater(QStringLiteral("加载AI：%1").arg(mm::loggedAddress(choice.url)));
     VQLogInfo(QStringLiteral("AI page for product %1: %2").arg(in.productCode, mm::loggedAddress(choice.url)));
     m_host->load(choice.url);
+    if (VQTextField* field = questionTextField()) {
+        field->setPlaceholderText(loc("请输入内容"));
+        m_contextBtn->setState(1);
+        m_contextBtn->setImageName(QStringLiteral("2_switch_on_icon"));
+    }
     m_isCompleteLoad = true;
 }
 
@@ -259,6 +517,8 @@ bool VQAIWebWindowController::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == window() && (event->type() == QEvent::Hide || event->type() == QEvent::Close))
         Q_EMIT windowHidden();
+    if (watched == window() && event->type() == QEvent::Resize)
+        layoutViews();
     return QObject::eventFilter(watched, event);
 }
 
@@ -275,6 +535,8 @@ void VQAIWebWindowController::requestChatGPT(const QString& text)
 {
     const VQUserInfoData& state = VQUserInfoData::sharedInstance();
     callJSFunction(VQAIWebRules::questionCall(state.productCode().toInt(), text, state.sno(), mm::getTimeStr()));
+    if (m_questionTextField)
+        m_questionTextField->clear();
 }
 
 void VQAIWebWindowController::requestChatGPTWithHelperID(const QString& helperId, const QString& content)
@@ -285,7 +547,10 @@ void VQAIWebWindowController::requestChatGPTWithHelperID(const QString& helperId
 
 void VQAIWebWindowController::onScriptMessage(const QString& name, const QString& body)
 {
-    // "fileSelected" is accepted and nothing more happens; every other name is ignored.
+    // "fileSelected" is accepted and nothing more happens; "downloadFile" is fetched and saved
+    // once this message is logged; every other name is ignored.
+    if (name == QLatin1String("downloadFile"))
+        QMetaObject::invokeMethod(this, [this, body] { downloadFile(body); }, Qt::QueuedConnection);
     const QString text = name.left(kMaxLoggedMessage) + QLatin1Char(' ') + body.left(kMaxLoggedMessage);
     logPageLine(QStringLiteral("userContentController:didReceiveScriptMessage:") + text);
 }
@@ -322,6 +587,78 @@ void VQAIWebWindowController::logDroppedMessages()
     VQLogWarn(line);
 }
 
+void VQAIWebWindowController::downloadFile(const QString& body)
+{
+    const QJsonObject message = QJsonDocument::fromJson(body.toUtf8()).object();
+    const QUrl url(message.value(QLatin1String("content")).toString());
+    const QString mimeType = m_mimeType;
+    const auto failed = [mimeType](const QString& reason) {
+        VQLogWarn(QStringLiteral("AI page: downloadFile failed: %1").arg(reason));
+        tip(loc(isSpreadsheet(mimeType) ? "下载失败，error=%1" : "导出失败，error=%1").arg(reason), "error_icon");
+    };
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) || url.host().isEmpty()) {
+        failed(QStringLiteral("no web address"));
+        return;
+    }
+    // The file waits in a private folder of its own under a bare name: a name from the page
+    // never reaches outside it, and no file of the user's is replaced or removed.
+    const QString fileName = VQAIWebRules::downloadFileName(message.value(QLatin1String("name")).toString(), mimeType,
+                                                            url, mm::getTimeStr());
+    auto folder = std::make_shared<QTemporaryDir>(QDir(QDir::tempPath()).filePath(QStringLiteral("vq-ai-download-XXXXXX")));
+    auto file = std::make_shared<QSaveFile>(QDir(folder->path()).filePath(fileName));
+    if (!folder->isValid() || !file->open(QIODevice::WriteOnly)) {
+        failed(folder->isValid() ? file->errorString() : folder->errorString());
+        return;
+    }
+    if (!m_network)
+        m_network = new QNetworkAccessManager(this);
+    QNetworkRequest request(url);
+    request.setTransferTimeout(kFetchStallMs);
+    QNetworkReply* reply = m_network->get(request);
+    VQLogInfo(QStringLiteral("AI page: downloadFile %1 -> %2").arg(mm::loggedAddress(url), fileName));
+    auto lastTip = std::make_shared<QElapsedTimer>();
+    connect(reply, &QNetworkReply::readyRead, this, [reply, file] {
+        if (file->write(reply->readAll()) < 0)
+            reply->abort();
+    });
+    connect(reply, &QNetworkReply::downloadProgress, this, [lastTip](qint64 received, qint64 total) {
+        if (total <= 0 || (lastTip->isValid() && lastTip->elapsed() < kProgressTipSpacingMs))
+            return;
+        lastTip->start();
+        const double percent = static_cast<double>(static_cast<float>(received) / static_cast<float>(total)) * 100.0;
+        tip(loc("已下载%1%").arg(percent, 0, 'f', 2), "download");
+    });
+    QPointer<VQAIWebWindowController> self(this);
+    connect(reply, &QNetworkReply::finished, this, [self, reply, url, folder, file, fileName, mimeType, failed] {
+        reply->deleteLater();
+        if (!self)
+            return;
+        if (reply->error() == QNetworkReply::NoError)
+            file->write(reply->readAll());
+        QString reason;
+        const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        if (file->error() != QFileDevice::NoError) {
+            reason = file->errorString();
+        } else if (reply->error() != QNetworkReply::NoError) {
+            reason = status.isValid() ? QStringLiteral("HTTP %1").arg(status.toInt()) : reply->errorString();
+            // The engine's text names the whole address, and its query may carry a signature.
+            reason.replace(url.toString(QUrl::FullyEncoded), mm::loggedAddress(url));
+            reason.replace(url.toString(), mm::loggedAddress(url));
+        } else if (!file->commit()) {
+            reason = file->errorString();
+        }
+        if (!reason.isEmpty()) {
+            file->cancelWriting();
+            failed(reason);
+            return; // the folder goes with the last reference
+        }
+        tip(loc("已下载%1%").arg(100), "download");
+        self->m_savingFolders.insert(file->fileName(), folder);
+        self->saveFileWithLocation(file->fileName(), mimeType, fileName);
+    });
+}
+
 void VQAIWebWindowController::onNewWindow(const QUrl& url)
 {
     VQToolManager::writeLogLater(QStringLiteral("createWebViewWithConfiguration:%1").arg(mm::loggedAddress(url)));
@@ -350,6 +687,7 @@ void VQAIWebWindowController::onNewWindow(const QUrl& url)
 QString VQAIWebWindowController::onDownloadRequested(const VQAIWebPageHost::Download& download)
 {
     VQToolManager::writeLog(QStringLiteral("decidePolicyForNavigationResponse:%1 (%2)").arg(mm::loggedAddress(download.url), download.mimeType));
+    m_mimeType = download.mimeType;
     if (download.fromNavigation && !VQAIWebRules::isDownloadableMimeType(download.mimeType))
         return {}; // the page shows it
     auto folder = std::make_shared<QTemporaryDir>(QDir(QDir::tempPath()).filePath(QStringLiteral("vq-ai-download-XXXXXX")));

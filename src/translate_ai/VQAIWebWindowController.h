@@ -10,7 +10,13 @@
 
 #include <memory>
 
+class QColor;
+class QNetworkAccessManager;
+class QSlider;
 class QTemporaryDir;
+class VQButton;
+class VQLabel;
+class VQTextField;
 
 // The AI web window: builds the connected product's page, puts questions and helper requests
 // into it, answers what the page asks (new windows, files to upload) and saves the documents it
@@ -40,6 +46,10 @@ public:
     void initSubViews();
     // Marks the page as not built and builds it again.
     void refresh();
+    // The page of the UI language (VQAIWebRules::languagePage) into the AI page's view, making the
+    // web engine's host when there is none; nothing for a language without a page. Nothing calls
+    // it yet.
+    void loadHtml();
     bool isCompleteLoad() const { return m_isCompleteLoad; }
     void setCompleteLoad(bool complete) { m_isCompleteLoad = complete; }
 
@@ -58,6 +68,32 @@ public:
     void requestChatGPT(const QString& text);
     // Sets key action 18 and calls the page's helper function.
     void requestChatGPTWithHelperID(const QString& helperId, const QString& content);
+
+    // The tabs: aiBtn shows the AI page, pptBtn the presentation view; any other sender changes
+    // nothing. A page build selects the AI tab and hides both tabs.
+    void changeWebBtnClicked(VQButton* sender);
+
+    // The question bar, built with the window and hidden; nothing shows it. Send puts the field's
+    // text into the page as a question; Return in the field does nothing.
+    void sendBtnClicked();
+    // The slider's action (at the end of a drag, or a change made without dragging): the page's
+    // font size.
+    void sliderDidEndDragging();
+    // The slider reports through sliderDidEndDragging only.
+    void sliderValueChanged() {}
+    // The context switch flips and tells the page.
+    void contextBtnClicked(VQButton* button);
+    void clearBtnClicked();
+
+    // The window's own views, made on first read once the window exists (nullptr before).
+    VQButton* aiBtn();
+    VQButton* pptBtn();
+    QWidget* bottomView();
+    QSlider* slider();
+    VQButton* contextBtn();
+    VQTextField* questionTextField();
+    VQButton* sendBtn();
+    VQButton* clearBtn();
 
     // The save flow: asks where to save, copies the file there whole, tips and removes the
     // download's folder (also on Cancel).
@@ -82,7 +118,14 @@ private:
     };
 
     bool ensureHost();
+    // The window was made: the question bar is built, hidden.
+    void windowDidLoad();
+    VQButton* makeTab(const char* titleKey, const QColor& background);
+    void layoutViews();
     void buildPage();
+    // A page's "downloadFile" message: the file at "content" fetched into a private folder under
+    // the bare "name", then offered to the save flow.
+    void downloadFile(const QString& body);
     void installHandlers();
     void onScriptMessage(const QString& name, const QString& body);
     // Logs a line of the page (a message it posted, its console) within the page's bound.
@@ -107,4 +150,17 @@ private:
     QTimer m_droppedTimer; // ends the second that dropped messages, to log their number
     // Folders of downloads waiting for the save dialog.
     QHash<QString, std::shared_ptr<QTemporaryDir>> m_savingFolders;
+    // The MIME type of the last download the page started.
+    QString m_mimeType;
+    QNetworkAccessManager* m_network = nullptr;
+    VQButton* m_aiBtn = nullptr;
+    VQButton* m_pptBtn = nullptr;
+    QWidget* m_bottomView = nullptr;
+    QSlider* m_slider = nullptr;
+    VQLabel* m_contextLabel = nullptr;
+    VQButton* m_contextBtn = nullptr;
+    QWidget* m_fieldBox = nullptr;
+    VQTextField* m_questionTextField = nullptr;
+    VQButton* m_sendBtn = nullptr;
+    VQButton* m_clearBtn = nullptr;
 };

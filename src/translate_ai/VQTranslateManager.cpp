@@ -109,8 +109,8 @@ void VQTranslateManager::translateText(const QString& text)
     QString from = languages.readFromHyperTranslateLanguageCode();
     QString to = languages.readToHyperTranslateLanguageCode();
     if (VQUserInfoData::sharedInstance().isScreenshotsTranslate()) {
-        // A re-translation of recognised text lets the service detect the language.
-        from = QStringLiteral("auto");
+        // A re-translation of recognised text names no source: the service detects the language.
+        from.clear();
         to = languages.readToScreenshotsTranslateLanguageCode();
     }
     requestTranslation(text, from, to);

@@ -2,13 +2,19 @@
 
 #include <QMimeData>
 
+#include <algorithm>
+
 namespace VQWKWebViewDrop {
 
 namespace {
 
+// Files are local file URLs: a dragged web link, or an empty URL list, carries none.
 bool carriesFiles(const QMimeData* data)
 {
-    return data && data->hasUrls();
+    if (!data || !data->hasUrls())
+        return false;
+    const QList<QUrl> urls = data->urls();
+    return std::any_of(urls.cbegin(), urls.cend(), [](const QUrl& url) { return url.isLocalFile(); });
 }
 
 } // namespace
@@ -51,6 +57,16 @@ bool performDrop(const QMimeData* data, VQReadFileViewDelegate* delegate)
     if (!urls.isEmpty() && delegate)
         delegate->receivedFileUrlList(urls);
     return true;
+}
+
+VQAIWebView::DropRules rulesFor(VQReadFileViewDelegate* delegate)
+{
+    VQAIWebView::DropRules rules;
+    rules.dragEntered = [delegate](const QMimeData* data, Qt::DropActions allowed) {
+        return dragEnteredAction(data, allowed, delegate);
+    };
+    rules.dropped = [delegate](const QMimeData* data) { return performDrop(data, delegate); };
+    return rules;
 }
 
 } // namespace VQWKWebViewDrop

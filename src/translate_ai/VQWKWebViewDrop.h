@@ -1,5 +1,7 @@
 #pragma once
 
+#include "VQAIWebPageHost.h"
+
 #include <QList>
 #include <QUrl>
 #include <Qt>
@@ -16,12 +18,13 @@ public:
     virtual void receivedFileUrlList(const QList<QUrl>& fileUrls) = 0;
 };
 
-// The drop rules of a web view that takes dropped files, free of any widget. No view of the
-// program takes drops yet (the AI web window's view leaves them to its page); a view that does
-// calls these from its drag and drop events.
+// The drop rules of a web view that takes dropped files, free of any widget. The plugin's
+// VQWKWebView asks them through rulesFor() (VQAIWebHostLoader::createDropWebView); nothing
+// makes such a view yet (the AI web window's view leaves drags to its page).
 namespace VQWKWebViewDrop {
 
-// A drag enters with the source's allowed actions: a drag carrying files that may link is
+// A drag enters with the source's allowed actions: a drag carrying files (local file URLs; a web
+// link is none) that may link is
 // decided by the delegate (no action without one); else one that may copy is a copy; anything
 // else is refused (Qt::IgnoreAction).
 Qt::DropAction dragEnteredAction(const QMimeData* data, Qt::DropActions allowed, VQReadFileViewDelegate* delegate);
@@ -32,5 +35,9 @@ QList<QUrl> droppedFileUrls(const QMimeData* data);
 // The drop: hands the files to the delegate when there are any and a delegate is set. Always
 // accepts the drop (true).
 bool performDrop(const QMimeData* data, VQReadFileViewDelegate* delegate);
+
+// The rules above with this delegate, for a drop-taking web view; with nullptr drops are taken
+// and nothing is delivered. The delegate must outlive the rules (set new ones to let it go).
+VQAIWebView::DropRules rulesFor(VQReadFileViewDelegate* delegate);
 
 } // namespace VQWKWebViewDrop

@@ -28,6 +28,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
@@ -933,15 +934,22 @@ void VQAudioMonitorService::requestTranslateText(const QString& text, const QStr
     plain.remove(QLatin1Char('\n'));
     plain.remove(QLatin1Char('\r'));
     VQTranslateScene scene;
-    scene.setFromLanguage(translationSourceCode(fromLanguageCode));
+    // No source language lets the service detect it.
+    scene.setFromLanguage(fromLanguageCode.isEmpty() ? QStringLiteral("auto") : translationSourceCode(fromLanguageCode));
     scene.setToLanguage(toLanguageCode);
     scene.setText(plain);
     VQHttpRequestManager::sharedInstance().httpRequestWithScene(
         scene, [callback = std::move(callback)](const VQHttpResult& result) {
             if (!result.success)
                 VQLogWarn(QStringLiteral("translation failed: %1").arg(result.message));
-            if (callback)
-                callback(result.success, result.data.toObject().value(QLatin1String("transText")).toString());
+            if (!callback)
+                return;
+            // A translation that is a number (a text of digits) may come as a JSON number.
+            const QJsonValue translation = result.data.toObject().value(QLatin1String("transText"));
+            QString text = translation.toString();
+            if (translation.isDouble())
+                text = QString::number(translation.toDouble(), 'g', QLocale::FloatingPointShortest);
+            callback(result.success, result.success ? text : QString());
         });
 }
 

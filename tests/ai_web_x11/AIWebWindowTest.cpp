@@ -15,7 +15,9 @@
 #include "VQPopupWindowTool.h"
 #include "VQTipWindow.h"
 #include "VQToolManager.h"
+#include "VQNewWebWindowController.h"
 #include "VQUserInfoData.h"
+#include "VQWKWebViewDrop.h"
 
 #include <QDate>
 #include <QDir>
@@ -23,6 +25,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -303,6 +308,68 @@ TEST_F(AIWebWindowTest, OneTimeAddressesLoadAndTheirTokensStayOutOfTheLogs)
         for (const char* secret : {"TOK-in-text", "SIG-of-script", "ONCE-code"})
             EXPECT_FALSE(log.contains(QLatin1String(secret))) << secret << "\n" << log.right(3000).toStdString();
     }
+}
+
+class RecordingReader : public VQReadFileViewDelegate {
+public:
+    Qt::DropAction queryDragOperation(const QList<QUrl>&) override { return Qt::LinkAction; }
+    void receivedFileUrlList(const QList<QUrl>& urls) override { received.append(urls); }
+    QList<QUrl> received;
+};
+
+// The plugin's web views: the drop-taking one answers drags by the program's rules, on itself and
+// on the engine's widget inside it alike; the plain window shows its page (rendered). The AI
+// window's presentation tab takes the page's place and gives it back.
+TEST_F(AIWebWindowTest, WebViewsTakeDropsByTheRulesAndShowTheirPages)
+{
+    VQAIWebPageHost& host = showWindow();
+    controller->changeWebBtnClicked(controller->pptBtn());
+    EXPECT_TRUE(host.isPresentationShown());
+    controller->changeWebBtnClicked(controller->aiBtn());
+    EXPECT_EQ(evaluate(host, QStringLiteral("typeof handlInputValue")).toString(), QStringLiteral("function"));
+
+    VQNewWebWindowController plain;
+    ASSERT_NE(plain.window(), nullptr);
+    ASSERT_NE(plain.webView(), nullptr);
+    RecordingReader reader;
+    VQAIWebView* drop = VQAIWebHostLoader::createDropWebView(VQWKWebViewDrop::rulesFor(&reader), plain.window());
+    ASSERT_NE(drop, nullptr);
+    QSignalSpy loaded(plain.webView()->widget(), SIGNAL(loadFinished(bool)));
+    QSignalSpy dropLoaded(drop->widget(), SIGNAL(loadFinished(bool)));
+    plain.webView()->load(QUrl(pages.url()));
+    drop->load(QUrl(pages.url()));
+    plain.window()->show();
+    ASSERT_TRUE(waitUntil([&] { return !loaded.isEmpty() && !dropLoaded.isEmpty(); }, kPageTimeoutMs));
+    QWidget* engineWidget = drop->widget()->focusProxy();
+    ASSERT_NE(engineWidget, nullptr);
+
+    const QUrl file = QUrl::fromLocalFile(QStringLiteral("/tmp/a b.docx"));
+    struct Row {
+        QWidget* target;
+        QList<QUrl> urls;
+        Qt::DropActions allowed;
+        Qt::DropAction taken; // IgnoreAction: refused
+    };
+    const Row rows[] = {{drop->widget(), {file}, Qt::CopyAction, Qt::CopyAction},
+                        {engineWidget, {file}, Qt::CopyAction | Qt::LinkAction, Qt::LinkAction},
+                        {engineWidget, {QUrl(QStringLiteral("http://x.test/a"))}, Qt::CopyAction, Qt::IgnoreAction},
+                        {engineWidget, {file}, Qt::MoveAction, Qt::IgnoreAction}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(int(row.allowed));
+        reader.received.clear();
+        QMimeData data;
+        data.setUrls(row.urls);
+        QDragEnterEvent enter(QPoint(10, 10), row.allowed, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(row.target, &enter);
+        EXPECT_EQ(enter.isAccepted() ? enter.dropAction() : Qt::IgnoreAction, row.taken);
+        QDropEvent dropped(QPointF(10, 10), row.allowed, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(row.target, &dropped);
+        EXPECT_EQ(dropped.isAccepted(), row.taken != Qt::IgnoreAction);
+        EXPECT_EQ(reader.received, row.taken != Qt::IgnoreAction ? row.urls : QList<QUrl>());
+    }
+    drop->widget()->hide();
+    vqtest::spin(500); // the engine draws a moment after the load
+    EXPECT_TRUE(plain.window()->grab().save(QStringLiteral(VQ_BUILD_DIR "/renders/new_web_window.png")));
 }
 
 // The plugin's own promises, on a bare host: scripts sent while a page loads run after it in

@@ -36,7 +36,11 @@ public:
             result(QVariant());
     }
 
+    void setPresentationShown(bool shown) override { presentationShown = shown; }
+    bool isPresentationShown() const override { return presentationShown; }
+
     Handlers handlers;
+    bool presentationShown = false;
     QString userAgent;
     QList<QUrl> loads;
     QStringList scripts;

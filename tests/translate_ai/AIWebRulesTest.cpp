@@ -24,6 +24,8 @@ Hosts testHosts()
     h.partnerC = QStringLiteral("https://c.test");
     h.partnerD = QStringLiteral("https://d.test");
     h.partnerE = QStringLiteral("https://e.test");
+    h.language = QStringLiteral("http://lang.test:82/");
+    h.voiceChip = QStringLiteral("http://chip.test");
     return h;
 }
 
@@ -85,6 +87,37 @@ TEST(AIWebRules, EachProductGetsItsPageAddress)
             EXPECT_EQ(QString::fromUtf8(choice.url.toEncoded()), QString::fromUtf8(row.expected));
         else
             EXPECT_TRUE(choice.url.isEmpty());
+    }
+}
+
+// The page of each UI language: the server's page in Chinese (signed in with the chip's token on
+// the voice-chip host), the maker's page per language (overseas in region "out"), else none.
+TEST(AIWebRules, EachUiLanguageGetsItsPage)
+{
+    struct Row {
+        int index;
+        const char* chatUrl;
+        const char* region;
+        const char* expected; // nullptr: no page
+    };
+    const Row rows[] = {
+        {0, "http://srv.test/chat", "", "http://srv.test/chat?appkey=K1&ts=1700000000&ppt=iframe&sno=SN123&ua=IOS"},
+        {0, "http://chip.test/c", "", "http://chip.test/c?appkey=K1&ts=1700000000&sno=SN123&token=T9"},
+        {0, "", "", nullptr},
+        {1, "", "", "http://lang.test:82/v2/tcchrome_tw.html?ppt=iframe"},
+        {1, "http://srv.test/chat", "out", "http://lang.test:82/v2/tcchrome_tw_out.html?ppt=iframe"},
+        {2, "", "cn", "http://lang.test:82/v2/tcchrome_en.html?ppt=iframe"},
+        {6, "", "", "http://lang.test:82/v2/tcchrome_ar.html?ppt=iframe"},
+        {13, "", "out", "http://lang.test:82/v2/tcchrome_tr_out.html?ppt=iframe"},
+        {14, "http://srv.test/chat", "", nullptr},
+        {16, "", "", nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.index) + " " + row.chatUrl);
+        LanguagePageInputs in{row.index, QString::fromLatin1(row.chatUrl), QStringLiteral("K1"), QStringLiteral("1700000000"),
+                              QStringLiteral("SN123"), QStringLiteral("T9"), QString::fromLatin1(row.region)};
+        const std::optional<QUrl> page = languagePage(in, testHosts());
+        EXPECT_EQ(page ? page->toString() : QString(), QString::fromLatin1(row.expected));
     }
 }
 
@@ -278,6 +311,8 @@ TEST(AIWebRules, DropsOfFilesReachTheReaderAsFileUrls)
         {"text paths", {file}, "/tmp/c.txt\n", Qt::CopyAction, true, Qt::CopyAction,
          {file, QUrl::fromLocalFile(QStringLiteral("/tmp/c.txt"))}},
         {"move only", {file}, nullptr, Qt::MoveAction, true, Qt::IgnoreAction, {file}},
+        {"a web link is no file", {QUrl(QStringLiteral("http://x.test/a"))}, nullptr, Qt::CopyAction | Qt::LinkAction, true,
+         Qt::IgnoreAction, {QUrl(QStringLiteral("http://x.test/a"))}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);

@@ -5,6 +5,7 @@
 #include "FakeClipboard.h"
 #include "FakeDesktopOpener.h"
 #include "FakeFileChooser.h"
+#include "StandInHttpServer.h"
 #include "NotificationCenter.h"
 #include "TestSupport.h"
 #include "VQAIWebHostLoader.h"
@@ -18,15 +19,21 @@
 #include "VQPopupWindowTool.h"
 #include "VQTipWindow.h"
 #include "VQToolManager.h"
+#include "VQButton.h"
+#include "VQTextField.h"
 #include "VQUserInfoData.h"
 
 #include <QDate>
 #include <QDir>
 #include <QScreen>
 #include <QFile>
+#include <QJsonDocument>
+#include <QLayout>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QSlider>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -229,6 +236,75 @@ TEST_F(AIWindowToolTest, DownloadsAreSavedWholeWhereTheUserChose)
     }
     ASSERT_TRUE(same.open(QIODevice::ReadOnly));
     EXPECT_EQ(same.readAll(), QByteArray("keep"));
+}
+
+// The question bar and the tabs, hidden as the window loads them: each control's page call in
+// order, the field emptied by a question, Return sending nothing; the bar is rendered.
+TEST_F(AIWindowToolTest, TheHiddenQuestionBarCallsThePage)
+{
+    tool().showInWindow();
+    ASSERT_NE(host, nullptr);
+    VQAIWebWindowController& web = tool().webWindow();
+    EXPECT_FALSE(web.bottomView()->isVisible() || web.aiBtn()->isVisible() || web.pptBtn()->isVisible());
+    EXPECT_EQ(web.questionTextField()->placeholderText(), QStringLiteral("请输入内容"));
+    web.changeWebBtnClicked(web.pptBtn());
+    EXPECT_TRUE(host->presentationShown);
+    web.changeWebBtnClicked(web.aiBtn());
+    EXPECT_FALSE(host->presentationShown);
+    const qsizetype before = host->scripts.size();
+    web.slider()->setValue(99);
+    web.contextBtn()->performClick();
+    web.contextBtn()->performClick();
+    web.clearBtn()->performClick();
+    web.questionTextField()->setText(QStringLiteral("it's"));
+    QTest::keyClick(web.questionTextField(), Qt::Key_Return);
+    web.sendBtn()->performClick();
+    web.sendBtn()->performClick();
+    EXPECT_EQ(host->scripts.mid(before), (QStringList{"fontSizeChange(50)", "switchChange(1)", "switchChange(2)", "clearBox()",
+                                                      R"(handlInputValue("it's",2))", R"(handlInputValue("",2))"}));
+    web.questionTextField()->setText(QStringLiteral("问一个问题"));
+    web.bottomView()->layout()->activate();
+    QDir().mkpath(QStringLiteral(VQ_BUILD_DIR "/renders"));
+    EXPECT_TRUE(web.bottomView()->grab().save(QStringLiteral(VQ_BUILD_DIR "/renders/ai_question_bar.png")));
+}
+
+// A page's downloadFile message: the file is fetched into a private folder under a bare name (a
+// name from the page reaches nowhere else, a file of the user's is neither replaced nor removed)
+// and saved where the user chose; a failed fetch is told.
+TEST_F(AIWindowToolTest, DownloadFileMessagesAreFetchedPrivatelyAndSaved)
+{
+    vqtest::StandInHttpServer files;
+    ASSERT_TRUE(files.listen());
+    files.setReply(QStringLiteral("/f/r.docx"), vqtest::StandInReply::text("report", "application/octet-stream"));
+    FakeFileChooser chooser;
+    QTemporaryDir target;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QDir().mkpath(documents);
+    QFile mine(QDir(documents).filePath(QStringLiteral("r.docx")));
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly) && mine.write("keep") == 4);
+    mine.close();
+    tool().showInWindow();
+    ASSERT_NE(host, nullptr);
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"r.docx", "/f/r.docx", "导出完成"}, {"../../r.docx", "/f/r.docx", "导出完成"}, {"x.docx", "/f/none", "导出失败，error=HTTP 404"}};
+    for (const auto& [name, path, tipText] : rows) {
+        SCOPED_TRACE(name);
+        VQPopupWindowTool::resetForTests();
+        const int asked = chooser.proposedNames.size();
+        chooser.answer = target.filePath(QString::number(asked));
+        const QJsonObject body{{"content", files.url(QString::fromLatin1(path))}, {"name", QString::fromLatin1(name)}};
+        host->handlers.scriptMessage(QStringLiteral("downloadFile"), QString::fromUtf8(QJsonDocument(body).toJson()));
+        ASSERT_TRUE(vqtest::waitUntil([&] { return lastTip() == QString::fromUtf8(tipText); })) << lastTip().toStdString();
+        const bool saved = QString::fromLatin1(path) == QLatin1String("/f/r.docx");
+        EXPECT_EQ(chooser.proposedNames.size(), asked + (saved ? 1 : 0));
+        QFile copy(chooser.answer);
+        EXPECT_EQ(copy.open(QIODevice::ReadOnly) ? copy.readAll() : QByteArray(), saved ? QByteArray("report") : QByteArray());
+        if (saved)
+            EXPECT_EQ(chooser.proposedNames.last(), QStringLiteral("r.docx"));
+    }
+    EXPECT_FALSE(QFileInfo::exists(QDir(documents).filePath(QStringLiteral("../../r.docx"))));
+    ASSERT_TRUE(mine.open(QIODevice::ReadOnly));
+    EXPECT_EQ(mine.readAll(), QByteArray("keep"));
 }
 
 TEST_F(AIWindowToolTest, NewWindowsOpenOnlyWebAddressesAndTheDevicePageOpensTheApp)

@@ -117,3 +117,36 @@ TEST_F(TranslateTest, WindowEndsOnTheLatestSelectionAndNeverOnAStaleTranslation)
 }
 
 } // namespace
+
+namespace {
+
+// The translation request as the windows make it: no source code asks the service to detect
+// the language, a Chinese source is sent as ZH_CN, and a translation answered as a number is
+// taken as its text.
+TEST_F(TranslateTest, TranslationRequestsDetectAMissingSourceAndTakeNumbersAsText)
+{
+    struct Row {
+        const char* from;
+        QJsonValue answer;
+        const char* sentFrom;
+        const char* shown;
+    };
+    const Row rows[] = {{"", QStringLiteral("x"), "auto", "x"}, {"ZH_TW", QStringLiteral("y"), "ZH_CN", "y"},
+                        {"EN_US", 42, "EN_US", "42"}, {"EN_US", 2.5, "EN_US", "2.5"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.sentFrom);
+        maker.clearRequests();
+        maker.setResponder(QStringLiteral("/api/translate"), [&row](const vqtest::StandInRequest&) {
+            return vqtest::StandInReply::api(QJsonObject{{QStringLiteral("transText"), row.answer}});
+        });
+        std::optional<QString> shown;
+        VQAudioMonitorService::sharedInstance().requestTranslateText(
+            QStringLiteral("1"), QString::fromLatin1(row.from), QStringLiteral("ZH_CN"),
+            [&shown](bool, const QString& text) { shown = text; });
+        ASSERT_TRUE(vqtest::waitUntil([&] { return shown.has_value(); }));
+        EXPECT_EQ(*shown, QString::fromLatin1(row.shown));
+        EXPECT_EQ(translateRequests(), QStringList{QStringLiteral("%1>ZH_CN:1").arg(QLatin1String(row.sentFrom))});
+    }
+}
+
+} // namespace
