@@ -1033,5 +1033,13 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Der Firmware-Download ist fehlgeschlagen; er wird bei der nächsten Prüfung wiederholt</translation>
     </message>
+    <message>
+        <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
+        <translation>Die Sprachbefehl-Datenbank kann nicht verwendet werden; Befehle bleiben nur für diese Sitzung erhalten</translation>
+    </message>
+    <message>
+        <source>数据库文件保持原样。原因：</source>
+        <translation>Die Datenbankdatei bleibt unverändert. Grund: </translation>
+    </message>
 </context>
 </TS>

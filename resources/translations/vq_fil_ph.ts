@@ -1033,5 +1033,13 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Nabigo ang pag-download ng firmware; susubukan itong muli sa susunod na pagsusuri</translation>
     </message>
+    <message>
+        <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
+        <translation>Hindi magamit ang database ng mga voice command; ang mga command ay itatago lamang sa session na ito</translation>
+    </message>
+    <message>
+        <source>数据库文件保持原样。原因：</source>
+        <translation>Hindi ginalaw ang file ng database. Dahilan: </translation>
+    </message>
 </context>
 </TS>

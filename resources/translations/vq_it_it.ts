@@ -1033,5 +1033,13 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Il download del firmware non è riuscito; verrà ritentato al prossimo controllo</translation>
     </message>
+    <message>
+        <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
+        <translation>Il database dei comandi vocali non è utilizzabile; i comandi sono conservati solo per questa sessione</translation>
+    </message>
+    <message>
+        <source>数据库文件保持原样。原因：</source>
+        <translation>Il file del database viene lasciato com’è. Motivo: </translation>
+    </message>
 </context>
 </TS>

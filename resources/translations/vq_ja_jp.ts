@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>ファームウェアのダウンロードに失敗しました。次回の確認時に再試行します</translation>
     </message>
+    <message>
+        <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
+        <translation>音声コマンドのデータベースを使用できません。コマンドはこのセッションの間だけ保持されます</translation>
+    </message>
+    <message>
+        <source>数据库文件保持原样。原因：</source>
+        <translation>データベースファイルはそのままです。理由：</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>펌웨어 다운로드에 실패했습니다. 다음 확인 때 다시 시도합니다</translation>
     </message>
+    <message>
+        <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
+        <translation>음성 명령 데이터베이스를 사용할 수 없습니다. 명령은 이번 세션 동안만 유지됩니다</translation>
+    </message>
+    <message>
+        <source>数据库文件保持原样。原因：</source>
+        <translation>데이터베이스 파일은 그대로 둡니다. 이유: </translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Tải xuống firmware thất bại; sẽ thử lại ở lần kiểm tra tiếp theo</translation>
     </message>
+    <message>
+        <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
+        <translation>Không thể dùng cơ sở dữ liệu lệnh thoại; các lệnh chỉ được giữ trong phiên này</translation>
+    </message>
+    <message>
+        <source>数据库文件保持原样。原因：</source>
+        <translation>Tệp cơ sở dữ liệu được giữ nguyên. Lý do: </translation>
+    </message>
 </context>
 </TS>

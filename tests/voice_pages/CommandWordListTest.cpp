@@ -17,6 +17,8 @@
 #include <QStyle>
 #include <QTest>
 
+#include <sqlite3.h>
+
 #include <memory>
 
 using namespace pagestest;
@@ -52,6 +54,17 @@ protected:
         }
         return nullptr;
     }
+    // The words of the rows that show a command.
+    QStringList shownWords() const
+    {
+        QStringList out;
+        for (int r = 0; r < list->tableView()->rowCount(); ++r) {
+            if (list->cellAt(r)->model())
+                out << list->cellAt(r)->wordLabel()->text();
+        }
+        return out;
+    }
+    static void setSerial(const char* sn) { VQUserInfoData::sharedInstance().mouseInfoItem().setSn(QString::fromLatin1(sn)); }
     CommandWordView* list = nullptr;
 };
 
@@ -203,6 +216,83 @@ TEST_F(CommandWordListTest, DeleteAsksFirst)
     ASSERT_EQ(errors.size(), 1);
     EXPECT_EQ(errors[0].first, tr8("删除失败"));
     EXPECT_EQ(errors[0].second, QStringLiteral("不能删除"));
+}
+
+// An answer to a list request sent before a change confirmed here, or for the device connected
+// before, never undoes what the user did: the page and the table keep it.
+TEST_F(CommandWordListTest, LateListAnswersNeverUndoWhatTheUserDid)
+{
+    VQCommandViewModel& store = VQCommandViewModel::sharedInstance();
+    const VQVoiceCommandItem old = item("text", QStringLiteral("旧"), QStringLiteral("o"));
+    const std::tuple<const char*, std::function<void()>, QStringList> cases[] = {
+        {"a create", [&] { store.requestCreateCustomizeCmd(item("text", QStringLiteral("新"), QStringLiteral("n"))); }, {"旧", "新"}},
+        {"a delete", [&] { store.requestDeleteCustomizeCmd(old); }, {}},
+        {"another device", [&] { setSerial("SN-B"); store.requestNetCustomizeCmdList(); }, {"乙"}},
+    };
+    for (const auto& [what, act, shown] : cases) {
+        SCOPED_TRACE(what);
+        held = {{QStringLiteral("SN-A"), {old}}, {QStringLiteral("SN-B"), {item("text", QStringLiteral("乙"), QStringLiteral("b"))}}};
+        setSerial("SN-A");
+        auto host = showList();
+        ASSERT_TRUE(waitForRows(1));
+        slowListAnswers = 1;
+        bool answered = false;
+        const int lists = requestsTo(QStringLiteral("/api/deviceCmd"));
+        store.requestNetCustomizeCmdList([&answered](bool, const VQHttpResult&) { answered = true; });
+        ASSERT_TRUE(waitForRequests(QStringLiteral("/api/deviceCmd"), lists + 1));
+        act();
+        ASSERT_TRUE(vqtest::waitUntil([&] { return answered; }, 10000));
+        vqtest::spin(50);
+        EXPECT_EQ(shownWords(), shown);
+        EXPECT_EQ(tableWords(), shown);
+    }
+}
+
+// While another program holds the database, the page shows what the user and the server made of
+// the list (the last command deleted, the list emptied); the table follows once the lock goes,
+// and a page opened under a start-up lock while offline fills then.
+TEST_F(CommandWordListTest, ALockNeverBringsBackWhatWasDeletedNorKeepsThePageEmpty)
+{
+    VQCommandViewModel& store = VQCommandViewModel::sharedInstance();
+    const VQVoiceCommandItem old = item("text", QStringLiteral("旧"), QStringLiteral("o"));
+    bool done = false;
+    const auto finished = [&done](bool, const VQHttpResult&) { done = true; };
+    struct Case {
+        const char* what;
+        const char* lock;
+        QStringList before;
+        std::function<void()> act;
+        QStringList after;
+    };
+    const Case cases[] = {
+        {"the last command deleted", "begin immediate", {"旧"}, [&] { store.requestDeleteCustomizeCmd(old, finished); }, {}},
+        {"the server's list emptied", "begin exclusive", {"旧"}, [&] { held.clear(); store.requestNetCustomizeCmdList(finished); }, {}},
+        {"opened offline", "begin exclusive", {}, [&] { done = true; }, {"旧"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        held = {{QStringLiteral("SN-A"), {old}}};
+        done = false;
+        store.requestNetCustomizeCmdList(finished);
+        ASSERT_TRUE(vqtest::waitUntil([&] { return done && tableWords() == QStringList{QStringLiteral("旧")}; }));
+        VQCommandViewModel::resetForTests();
+        VQCommandViewModel::setTableRetryIntervalForTests(20);
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open(dir.filePath(QStringLiteral("store.sqlite")).toUtf8().constData(), &other), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(other, c.lock, nullptr, nullptr, nullptr), SQLITE_OK);
+        VQHttpRequestManager::sharedInstance().setNetworkDownCheckForTests([offline = c.before.isEmpty()] { return offline; });
+        auto host = showList();
+        ASSERT_TRUE(vqtest::waitUntil([&] { return shownWords() == c.before; }));
+        done = false;
+        c.act();
+        ASSERT_TRUE(vqtest::waitUntil([&] { return done; }));
+        vqtest::spin(100);
+        EXPECT_TRUE(shownWords().isEmpty());
+        sqlite3_exec(other, "rollback", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+        EXPECT_TRUE(vqtest::waitUntil([&] { return shownWords() == c.after && tableWords() == c.after; }));
+        VQHttpRequestManager::sharedInstance().setNetworkDownCheckForTests([] { return false; });
+    }
 }
 
 } // namespace
