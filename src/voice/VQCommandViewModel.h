@@ -99,6 +99,8 @@ public:
     bool hasPendingTableWrites() const { return !m_pendingTables.isEmpty(); }
     // Tables to be read again.
     bool hasPendingTableReads() const { return m_commonReadFailed || m_customizeReadFailed; }
+    // The wait before the next retry; 0 when none is due.
+    int tableRetryIntervalMs() const { return m_retryTimer.isActive() ? m_retryTimer.interval() : 0; }
 
 private:
     VQCommandViewModel();

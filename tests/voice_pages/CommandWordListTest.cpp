@@ -3,6 +3,7 @@
 #include "PagesFixture.h"
 
 #include "CommandWordView.h"
+#include "LogCapture.h"
 #include "KeyShortcut.h"
 #include "VQButton.h"
 #include "VQCommandSyncService.h"
@@ -20,6 +21,7 @@
 #include <sqlite3.h>
 
 #include <memory>
+#include <thread>
 
 using namespace pagestest;
 
@@ -293,6 +295,46 @@ TEST_F(CommandWordListTest, ALockNeverBringsBackWhatWasDeletedNorKeepsThePageEmp
         EXPECT_TRUE(vqtest::waitUntil([&] { return shownWords() == c.after && tableWords() == c.after; }));
         VQHttpRequestManager::sharedInstance().setNetworkDownCheckForTests([] { return false; });
     }
+}
+
+// A table that cannot be written for another reason than a lock keeps the command in memory and
+// is tried again ever less often, with one log line for the stretch; at quit, pending tables are
+// written once more, waiting for a lock that goes meanwhile.
+TEST_F(CommandWordListTest, UnwrittenTablesAreTriedLessOftenAndOnceMoreAtQuit)
+{
+    VQCommandViewModel& store = VQCommandViewModel::sharedInstance();
+    const QString file = dir.filePath(QStringLiteral("store.sqlite"));
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(file.toUtf8().constData(), &other), SQLITE_OK);
+    const auto run = [other](const char* sql) { EXPECT_EQ(sqlite3_exec(other, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sql; };
+    run("drop table DBCustomizeCmdList; create table DBCustomizeCmdList(a, b)");
+    VQCommandViewModel::setTableRetryIntervalForTests(10);
+    const vqtest::LogCapture log;
+    auto host = showList();
+    store.requestCreateCustomizeCmd(item("text", QStringLiteral("新"), QStringLiteral("n")));
+    ASSERT_TRUE(vqtest::waitUntil([&] { return shownWords() == QStringList{QStringLiteral("新")}; }));
+    QList<int> waits;
+    while (waits.size() < 5 && vqtest::waitUntil([&] { return store.tableRetryIntervalMs() > (waits.isEmpty() ? 0 : waits.last()); }))
+        waits << store.tableRetryIntervalMs();
+    EXPECT_EQ(waits.size(), 5) << "the retries do not thin out";
+    EXPECT_EQ(log.text().count(QStringLiteral("SQLite ")), 1) << log.text().toStdString();
+    EXPECT_TRUE(store.hasPendingTableWrites());
+
+    // The table of this program's form is back but locked; the lock goes while the quit waits.
+    run("drop table DBCustomizeCmdList");
+    store.createCommandTables();
+    run("begin exclusive");
+    VQCommandViewModel::setTableRetryIntervalForTests(60000);
+    KVDSqliteOperation::setBusyTimeouts({10, 5000, 5000});
+    std::thread holder([&run] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        run("commit");
+    });
+    store.writePendingTablesAtQuit();
+    holder.join();
+    sqlite3_close(other);
+    EXPECT_FALSE(store.hasPendingTableWrites());
+    EXPECT_EQ(tableWords(), QStringList{QStringLiteral("新")});
 }
 
 } // namespace
