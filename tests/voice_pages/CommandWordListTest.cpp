@@ -235,8 +235,10 @@ TEST_F(CommandWordListTest, LateListAnswersNeverUndoWhatTheUserDid)
         SCOPED_TRACE(what);
         held = {{QStringLiteral("SN-A"), {old}}, {QStringLiteral("SN-B"), {item("text", QStringLiteral("乙"), QStringLiteral("b"))}}};
         setSerial("SN-A");
+        KVDSqliteOperation::shareOperation().delectAllDataBaseWithtableName(QString::fromLatin1(VQCommandViewModel::kCustomizeTableName));
+        VQCommandViewModel::resetForTests();
         auto host = showList();
-        ASSERT_TRUE(waitForRows(1));
+        ASSERT_TRUE(waitForRows(1)); // the page's own list is in
         slowListAnswers = 1;
         bool answered = false;
         const int lists = requestsTo(QStringLiteral("/api/deviceCmd"));
@@ -244,7 +246,7 @@ TEST_F(CommandWordListTest, LateListAnswersNeverUndoWhatTheUserDid)
         ASSERT_TRUE(waitForRequests(QStringLiteral("/api/deviceCmd"), lists + 1));
         act();
         ASSERT_TRUE(vqtest::waitUntil([&] { return answered; }, 10000));
-        vqtest::spin(50);
+        vqtest::spin(100);
         EXPECT_EQ(shownWords(), shown);
         EXPECT_EQ(tableWords(), shown);
     }
