@@ -714,8 +714,8 @@ void KVDSqliteOperation::applyCheck(quint64 fileGeneration, const CheckResult& r
                 problem = std::make_pair(Problem::Recovered, m_recovered);
             } else {
                 VQLogError(QStringLiteral("the damaged database stays where it is: %1").arg(error));
-                m_unavailableReported = true;
-                problem = std::make_pair(Problem::Unavailable, error);
+                if (!std::exchange(m_unavailableReported, true))
+                    problem = std::make_pair(Problem::Unavailable, error);
             }
             break;
         }
