@@ -15,9 +15,22 @@ the reply is the time its event loop stays blocked. Cases:
   db-damaged       the database file is random bytes before start-up; plug, personality page
   settings-file    the settings folder is a file before start-up; plug, then keys, battery and
                    mouse type change
+  db-newer-schema  the database holds the user's commands and a view in a newer SQLite's syntax
+                   (ORDER BY inside an aggregate); plug, command page. Kept: the file unchanged
+  slow-answer      the maker's API (a local server of this script) answers each command-list
+                   request 6 s late with the list as it was asked for; plug, command page, and a
+                   command added meanwhile through the editor (xdotool). Kept: the command on the
+                   page and in the table after quit
+  device-change    the list of the receiver's device is answered 6 s late, after the receiver
+                   was pulled out and the Bluetooth LE mouse (another serial number) connected.
+                   Kept: the mouse's list on the page and in the table after quit
+  db-large         a 287 MB database (the command lists and 287 MB of other rows); command page
+                   offline. Kept: the stored commands on the page, the file not set aside
 A baseline case runs the same start-up, plug and page without a fault, for comparison.
 For each: the largest and the median reply time (goal: under 100 ms throughout) and the peak
-resident memory (VmHWM). Under an ASan build every figure is slower than the shipped program's.
+resident memory (VmHWM); for the command-store cases also the program's own time to ready (goal:
+under 300 ms), whether what the user stored was kept, and what the user was told. Under an ASan
+build every figure is slower than the shipped program's.
 Usage: bench/measure_bad_state.py [program] [case ...]
 With VQ_BENCH_KEEP_LOG=N it also prints the last N characters of each program's log and the
 times of the replies over 40 ms, to find what the program did then.
@@ -28,8 +41,10 @@ import http.server
 import io
 import json
 import os
+import re
 import shutil
 import socket
+import sqlite3
 import statistics
 import struct
 import subprocess
@@ -37,6 +52,7 @@ import sys
 import tempfile
 import threading
 import time
+import urllib.parse
 import wave
 
 args = sys.argv[1:]
@@ -480,8 +496,220 @@ def case_baseline():
     return result, extra, p
 
 
+# --- the voice-command store: what the user stored is kept -------------------------------------
+
+RECEIVER_SN, MOUSE_SN = "VQ12345678", "VQ87654321"
+
+
+class MakerApiServer:
+    """The maker's API as far as the command lists go: each device's custom list, kept as the
+    service keeps it. A list request is answered with the list as it was when asked for, late by
+    slow[sn] seconds; anything else gets an empty success."""
+
+    def __init__(self, held, slow=None):
+        self.held, self.slow, self.requests = held, slow or {}, []
+        outer = self
+
+        class Handler(http.server.BaseHTTPRequestHandler):
+            protocol_version = "HTTP/1.1"
+
+            def log_message(self, *a):
+                pass
+
+            def reply(self):
+                length = int(self.headers.get("Content-Length") or 0)
+                if length:
+                    self.rfile.read(length)
+                path, _, query = self.path.partition("?")
+                q = {k: v[0] for k, v in urllib.parse.parse_qs(query, keep_blank_values=True).items()}
+                outer.requests.append((time.monotonic(), path))
+                sn, data, delay = q.get("sn", ""), None, 0
+                items = outer.held.setdefault(sn, [])
+                if path.endswith("/deviceCmd"):
+                    data, delay = list(items), outer.slow.get(sn, 0)
+                elif path.endswith("/saveDeviceCmd"):
+                    items.append({k: q.get(k, "") for k in ("cmdType", "customCmd", "customName")})
+                    data = list(items)
+                elif path.endswith("/deleteDeviceCmd"):
+                    items[:] = [i for i in items if i["customCmd"] != q.get("customCmd")]
+                    data = True
+                body = json.dumps({"code": 200, "message": "success", "data": data}).encode()
+                time.sleep(delay)
+                try:
+                    self.send_response(200)
+                    self.send_header("Content-Type", "application/json")
+                    self.send_header("Content-Length", str(len(body)))
+                    self.end_headers()
+                    self.wfile.write(body)
+                except OSError:
+                    pass
+
+            do_GET = do_POST = reply
+
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+        self.server.daemon_threads = True
+        self.env = {"CORVANE_API_URL": f"http://127.0.0.1:{self.server.server_address[1]}/api"}
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+
+    def close(self):
+        self.server.shutdown()
+        self.server.server_close()
+
+
+def command_rows(words, hot=()):
+    return [("text", w, f"typed {w}", 4) for w in words] + [("phrase", h, None, 5) for h in hot]
+
+
+def store_commands(home, rows, extra_sql=""):
+    """A database in the user's Documents folder with the command tables holding the rows."""
+    os.makedirs(f"{home}/Documents", exist_ok=True)
+    db = sqlite3.connect(database_path(home))
+    columns = "cmdType,customCmd,customName,cmdWord,cmdExecute,typeIndex"
+    for table in ("DBCommonCmdList", "DBCustomizeCmdList"):
+        db.execute(f"create table {table}({columns})")
+    db.executemany("insert into DBCustomizeCmdList(cmdType,customCmd,customName,typeIndex) values(?,?,?,?)", rows)
+    db.commit()
+    if extra_sql:
+        db.executescript(extra_sql)
+    db.close()
+
+
+def stored_words(home):
+    """The custom commands in the table as the program left it (None: it cannot be read here)."""
+    try:
+        db = sqlite3.connect(f"file:{database_path(home)}?mode=ro", uri=True)
+        db.execute("pragma writable_schema=on")
+        words = [w for (w,) in db.execute("select customCmd from DBCustomizeCmdList order by rowid")]
+        db.close()
+        return words
+    except sqlite3.Error:
+        return None
+
+
+def file_digest(path):
+    with open(path, "rb") as f:
+        return hashlib.sha256(f.read()).hexdigest()
+
+
+def page_words(p):
+    reply = p.command("page")
+    page = json.loads(reply[3:]) if reply.startswith("ok ") else {}
+    return {c.get("text") for c in page.get("controls", [])}
+
+
+def ready_ms(p):
+    """The program's own time from its start to its first face, from its log."""
+    found = re.search(r"ready in (\d+) ms", p.log_text())
+    return int(found.group(1)) if found else float("nan")
+
+
+def store_verdict(p, kept, told):
+    ready = ready_ms(p)
+    return f"ready {ready} ms ({'ok' if ready < 300 else 'OVER'}); kept: {kept}; told: {told}"
+
+
+def click(x, y):
+    subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True)
+    time.sleep(0.3)
+
+
+def center(control):
+    x, y, w, h = control["geometry"]
+    return x + w // 2, y + h // 2
+
+
+def add_command_in_editor(p, word, target):
+    """As a user: "+Add command", the word and the target typed, "Create"."""
+    def find(predicate):
+        page = json.loads(p.command("page")[3:])
+        return next((c for c in page["controls"] if predicate(c)), None)
+
+    click(*center(find(lambda c: c.get("text", "").startswith("+"))))
+    for label, text in (("Command words", word), ("Target", target)):
+        x, y, w, h = find(lambda c: c.get("text") == label and c["class"] == "VQLabel")["geometry"]
+        click(x + w + 80, y + h // 2)
+        subprocess.run(["xdotool", "type", "--delay", "20", text], check=True)
+    click(*center(find(lambda c: c.get("text") == "Create")))
+
+
+def case_db_newer_schema():
+    rows = command_rows(["report", "signature"], hot=["phrase one"])
+    newer = ("pragma writable_schema=on; insert into sqlite_master values('view','v','v',0,"
+             "'create view v as select group_concat(customCmd order by customCmd) from DBCustomizeCmdList');")
+    p = Program({}, prepare=lambda home: store_commands(home, rows, newer))
+    digest = file_digest(database_path(p.home))
+    try:
+        open_command_page(p)
+        told = shown(p)
+    finally:
+        result = p.finish()
+    aside = [f for f in os.listdir(f"{p.home}/Documents") if ".corrupt-" in f]
+    kept = file_digest(database_path(p.home)) == digest and not aside
+    return result, store_verdict(p, f"file unchanged {kept}", told), p
+
+
+def case_slow_answer():
+    server = MakerApiServer({RECEIVER_SN: [{"cmdType": "text", "customCmd": "kept", "customName": "k"}]}, slow={RECEIVER_SN: 6})
+    p = Program(server.env)
+    try:
+        open_command_page(p)
+        add_command_in_editor(p, "bench", "typed by the bench")
+        time.sleep(8.0)  # the late answers arrive
+        on_page = {"kept", "bench"} <= page_words(p)
+        told = shown(p)
+    finally:
+        result = p.finish()
+        server.close()
+    kept = on_page and stored_words(p.home) == ["kept", "bench"]
+    return result, store_verdict(p, f"page and table {kept} ({stored_words(p.home)})", told), p
+
+
+def case_device_change():
+    server = MakerApiServer({RECEIVER_SN: [{"cmdType": "text", "customCmd": "receiver's", "customName": "r"}],
+                             MOUSE_SN: [{"cmdType": "text", "customCmd": "mouse's", "customName": "m"}]}, slow={RECEIVER_SN: 6})
+    p = Program(server.env)
+    try:
+        p.wait_for(lambda s: s.get("ready"), 8)
+        plugged(p)
+        time.sleep(1.0)
+        p.command("unplug")
+        p.command("ble-connect")
+        p.wait_for(lambda s: s.get("connected") and s.get("bluetooth"), 10)
+        p.command("open")
+        p.command("show-page 3")
+        time.sleep(8.0)  # the receiver's list arrives late
+        words = page_words(p)
+        on_page = "mouse's" in words and "receiver's" not in words
+        told = shown(p)
+    finally:
+        result = p.finish()
+        server.close()
+    kept = on_page and stored_words(p.home) == ["mouse's"]
+    return result, store_verdict(p, f"page and table {kept} ({stored_words(p.home)})", told), p
+
+
+def case_db_large():
+    def large(home):
+        store_commands(home, command_rows(["report", "signature", "music"]),
+                       "create table bulk(b); with recursive n(i) as (select 1 union all select i+1 from n where i<287)"
+                       " insert into bulk select randomblob(1024*1024) from n;")
+
+    p = Program({}, prepare=large)
+    size = os.path.getsize(database_path(p.home)) / 1e6
+    try:
+        open_command_page(p)
+        on_page = {"report", "signature", "music"} <= page_words(p)
+        told = shown(p)
+    finally:
+        result = p.finish()
+    kept = on_page and stored_words(p.home) == ["report", "signature", "music"]
+    return result, store_verdict(p, f"{size:.0f} MB, page and table {kept}", told), p
+
+
 CASES = [("baseline", case_baseline), ("speech-mid-1MB", case_speech), ("api-50MB", case_api), ("db-locked", case_db_locked),
          ("db-damaged", case_db_damaged), ("settings-file", case_settings_file)]
+CASES += [("db-newer-schema", case_db_newer_schema), ("slow-answer", case_slow_answer), ("device-change", case_device_change),
+          ("db-large", case_db_large)]
 
 print(f"program: {program}")
 print(f"{'case':<16} {'polls':>5} {'max ms':>8} {'(during)':<10} {'max after':>9} {'median ms':>9} {'peak RSS MB':>11}  {'goal':<5} notes")

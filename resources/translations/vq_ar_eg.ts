@@ -1042,6 +1042,12 @@
     <message>
         <source>PPT</source>
         <translation>عروض PPT</translation>
+        <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
+        <translation>لا يمكن استخدام قاعدة بيانات الأوامر الصوتية؛ تُحفظ الأوامر لهذه الجلسة فقط</translation>
+    </message>
+    <message>
+        <source>数据库文件保持原样。原因：</source>
+        <translation>تُرك ملف قاعدة البيانات كما هو. السبب: </translation>
     </message>
 </context>
 </TS>

@@ -1042,6 +1042,12 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
     <message>
         <source>PPT</source>
         <translation>PPT</translation>
+        <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
+        <translation>Die Sprachbefehl-Datenbank kann nicht verwendet werden; Befehle bleiben nur für diese Sitzung erhalten</translation>
+    </message>
+    <message>
+        <source>数据库文件保持原样。原因：</source>
+        <translation>Die Datenbankdatei bleibt unverändert. Grund: </translation>
     </message>
 </context>
 </TS>

@@ -1042,6 +1042,12 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
     <message>
         <source>PPT</source>
         <translation>PPT</translation>
+        <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
+        <translation>The voice-command database cannot be used; commands are kept for this session only</translation>
+    </message>
+    <message>
+        <source>数据库文件保持原样。原因：</source>
+        <translation>The database file is left as it is. Reason: </translation>
     </message>
 </context>
 </TS>

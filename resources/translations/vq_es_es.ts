@@ -1042,6 +1042,12 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
     <message>
         <source>PPT</source>
         <translation>PPT</translation>
+        <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
+        <translation>No se puede usar la base de datos de comandos de voz; los comandos solo se conservan durante esta sesión</translation>
+    </message>
+    <message>
+        <source>数据库文件保持原样。原因：</source>
+        <translation>El archivo de la base de datos se deja como está. Motivo: </translation>
     </message>
 </context>
 </TS>

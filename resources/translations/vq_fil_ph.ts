@@ -1042,6 +1042,12 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
     <message>
         <source>PPT</source>
         <translation>PPT</translation>
+        <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
+        <translation>Hindi magamit ang database ng mga voice command; ang mga command ay itatago lamang sa session na ito</translation>
+    </message>
+    <message>
+        <source>数据库文件保持原样。原因：</source>
+        <translation>Hindi ginalaw ang file ng database. Dahilan: </translation>
     </message>
 </context>
 </TS>

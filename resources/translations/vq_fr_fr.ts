@@ -1042,6 +1042,12 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
     <message>
         <source>PPT</source>
         <translation>PPT</translation>
+        <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
+        <translation>La base de données des commandes vocales est inutilisable ; les commandes ne sont conservées que pour cette session</translation>
+    </message>
+    <message>
+        <source>数据库文件保持原样。原因：</source>
+        <translation>Le fichier de la base de données est laissé tel quel. Raison : </translation>
     </message>
 </context>
 </TS>

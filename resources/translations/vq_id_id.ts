@@ -1042,6 +1042,12 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
     <message>
         <source>PPT</source>
         <translation>PPT</translation>
+        <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
+        <translation>Basis data perintah suara tidak dapat digunakan; perintah hanya disimpan untuk sesi ini</translation>
+    </message>
+    <message>
+        <source>数据库文件保持原样。原因：</source>
+        <translation>Berkas basis data dibiarkan apa adanya. Alasan: </translation>
     </message>
 </context>
 </TS>

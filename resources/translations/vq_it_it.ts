@@ -1042,6 +1042,12 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
     <message>
         <source>PPT</source>
         <translation>PPT</translation>
+        <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
+        <translation>Il database dei comandi vocali non è utilizzabile; i comandi sono conservati solo per questa sessione</translation>
+    </message>
+    <message>
+        <source>数据库文件保持原样。原因：</source>
+        <translation>Il file del database viene lasciato com’è. Motivo: </translation>
     </message>
 </context>
 </TS>

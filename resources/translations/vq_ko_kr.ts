@@ -1042,6 +1042,12 @@
     <message>
         <source>PPT</source>
         <translation>PPT</translation>
+        <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
+        <translation>음성 명령 데이터베이스를 사용할 수 없습니다. 명령은 이번 세션 동안만 유지됩니다</translation>
+    </message>
+    <message>
+        <source>数据库文件保持原样。原因：</source>
+        <translation>데이터베이스 파일은 그대로 둡니다. 이유: </translation>
     </message>
 </context>
 </TS>

@@ -1042,6 +1042,12 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
     <message>
         <source>PPT</source>
         <translation>PPT</translation>
+        <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
+        <translation>Pangkalan data arahan suara tidak dapat digunakan; arahan hanya disimpan untuk sesi ini</translation>
+    </message>
+    <message>
+        <source>数据库文件保持原样。原因：</source>
+        <translation>Fail pangkalan data dibiarkan seperti sedia ada. Sebab: </translation>
     </message>
 </context>
 </TS>

@@ -1042,6 +1042,12 @@
     <message>
         <source>PPT</source>
         <translation>PPT</translation>
+        <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
+        <translation>База данных голосовых команд недоступна; команды сохраняются только на время этого сеанса</translation>
+    </message>
+    <message>
+        <source>数据库文件保持原样。原因：</source>
+        <translation>Файл базы данных оставлен без изменений. Причина: </translation>
     </message>
 </context>
 </TS>

@@ -1042,6 +1042,12 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
     <message>
         <source>PPT</source>
         <translation>PPT</translation>
+        <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
+        <translation>Sesli komut veritabanı kullanılamıyor; komutlar yalnızca bu oturum için saklanır</translation>
+    </message>
+    <message>
+        <source>数据库文件保持原样。原因：</source>
+        <translation>Veritabanı dosyası olduğu gibi bırakıldı. Neden: </translation>
     </message>
 </context>
 </TS>

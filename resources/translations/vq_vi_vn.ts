@@ -1042,6 +1042,12 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
     <message>
         <source>PPT</source>
         <translation>PPT</translation>
+        <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
+        <translation>Không thể dùng cơ sở dữ liệu lệnh thoại; các lệnh chỉ được giữ trong phiên này</translation>
+    </message>
+    <message>
+        <source>数据库文件保持原样。原因：</source>
+        <translation>Tệp cơ sở dữ liệu được giữ nguyên. Lý do: </translation>
     </message>
 </context>
 </TS>

@@ -1042,6 +1042,12 @@
     <message>
         <source>PPT</source>
         <translation>PPT</translation>
+        <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
+        <translation>語音指令資料庫無法使用，指令只保存在本次執行中</translation>
+    </message>
+    <message>
+        <source>数据库文件保持原样。原因：</source>
+        <translation>資料庫檔案保持原樣。原因：</translation>
     </message>
 </context>
 </TS>

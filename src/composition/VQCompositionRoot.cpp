@@ -265,9 +265,10 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
                       .arg(startClock.elapsed()));
     });
 
-    // Pending settings reach the disk before the process ends.
+    // Pending settings and voice-command tables reach the disk before the process ends.
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &delegate, [] {
         UserDefaults::standard().synchronize();
+        VQCommandViewModel::sharedInstance().writePendingTablesAtQuit();
         mm::flushLogs();
     });
     // The X server went away (a logout that ends X first): the capture stops, the settings are
@@ -279,6 +280,7 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
         if (capture.isRecording())
             capture.stopRecord(false);
         UserDefaults::standard().synchronize();
+        VQCommandViewModel::sharedInstance().writePendingTablesAtQuit();
     });
     std::atexit([] {
         if (QCoreApplication::instance())

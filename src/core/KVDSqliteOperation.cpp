@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <QThreadPool>
 #include <QVarLengthArray>
 #include <QStringList>
 
@@ -20,19 +21,29 @@ namespace {
 
 const QString kDatabaseName = QStringLiteral("VQSqliteDataBase");
 const QString kDatabaseFileFormat = QStringLiteral("/%1.sqlite");
+// What SQLite says of a schema entry it cannot parse (SQLITE_CORRUPT, like real damage).
+constexpr char kSchemaErrorPrefix[] = "malformed database schema";
 
 // Prepared statements kept for reuse; past this many (only reached with many different sets of
 // present properties) the cache starts afresh.
 constexpr int kMaxCachedStatements = 64;
-// How long an operation waits for a lock another program holds: one frame on the main thread
-// (the UI must not stall), longer on a worker.
-constexpr int kMainThreadBusyTimeoutMs = 10;
-constexpr int kBusyTimeoutMs = 5000;
 
 KVDSqliteOperation::ProblemHandler& problemHandler()
 {
     static KVDSqliteOperation::ProblemHandler handler;
     return handler;
+}
+
+std::function<void()>& checkGate()
+{
+    static std::function<void()> gate;
+    return gate;
+}
+
+void report(const std::optional<std::pair<KVDSqliteOperation::Problem, QString>>& problem)
+{
+    if (problem && problemHandler())
+        problemHandler()(problem->first, problem->second);
 }
 
 // Table and column names go into the SQL text, so only plain names are accepted.
@@ -63,35 +74,116 @@ QString quoted(const QString& name)
 
 } // namespace
 
-bool KVDSqliteOperation::finish(bool ok, const QString& operation, const QString& tableName, const QString& error,
-                                const Completion& completed)
+// What the integrity check found.
+struct KVDSqliteOperation::CheckResult {
+    enum class Verdict {
+        Sound,
+        Skipped,          // not checked (locked by another program, not readable here): operations tell
+        NotADatabase,     // no SQLite file at all
+        Damaged,          // pages the check finds damaged
+        SchemaUnreadable, // sound pages, but a schema entry this SQLite cannot parse
+    };
+    Verdict verdict = Verdict::Skipped;
+    QString detail;
+
+    // Runs on a worker with connections of its own, read only.
+    static CheckResult of(const QString& path, int busyTimeoutMs)
+    {
+        // The first pass says whether the schema parses; with writable_schema the check reads
+        // the pages whatever entry of the schema this SQLite cannot parse.
+        QString schemaError;
+        for (const bool tolerateSchema : { false, true }) {
+            sqlite3* db = nullptr;
+            if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
+                sqlite3_close(db);
+                return {};
+            }
+            sqlite3_busy_timeout(db, busyTimeoutMs);
+            if (tolerateSchema)
+                sqlite3_exec(db, "pragma writable_schema=on", nullptr, nullptr, nullptr);
+            sqlite3_stmt* statement = nullptr;
+            int rc = sqlite3_prepare_v2(db, "pragma quick_check", -1, &statement, nullptr);
+            QString verdict;
+            if (rc == SQLITE_OK) {
+                rc = sqlite3_step(statement);
+                if (rc == SQLITE_ROW)
+                    verdict = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+            }
+            const QString message = QString::fromUtf8(sqlite3_errmsg(db));
+            sqlite3_finalize(statement);
+            sqlite3_close(db);
+            const int primary = rc & 0xff;
+            if (primary == SQLITE_ROW)
+                return verdict == QLatin1String("ok")
+                    ? CheckResult { schemaError.isEmpty() ? Verdict::Sound : Verdict::SchemaUnreadable, schemaError }
+                    : CheckResult { Verdict::Damaged, verdict };
+            if (primary == SQLITE_NOTADB)
+                return { Verdict::NotADatabase, message };
+            if (primary == SQLITE_CORRUPT && !tolerateSchema && message.startsWith(QLatin1String(kSchemaErrorPrefix))) {
+                schemaError = message;
+                continue;
+            }
+            if (primary == SQLITE_CORRUPT)
+                return { Verdict::Damaged, message };
+            return {};
+        }
+        return {};
+    }
+};
+
+bool KVDSqliteOperation::finish(bool ok, Access access, const QString& operation, const QString& tableName,
+                                const QString& error, const Completion& completed)
 {
     std::optional<std::pair<Problem, QString>> problem;
+    bool logged = !ok;
     {
         std::lock_guard lock(m_mutex);
         const int code = ok ? SQLITE_OK : m_lastErrorCode;
         m_lastErrorCode = SQLITE_OK;
+        m_lastFailure = Failure::None;
         if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
-            if (!m_lockReported)
+            m_lastFailure = Failure::Locked;
+            // Our own integrity check reads the file for a moment: no other program to tell of.
+            const bool ownCheck = m_checkReading && *m_checkReading;
+            logged = !m_lockReported;
+            if (!m_lockReported && !ownCheck) {
                 problem = std::make_pair(Problem::Locked, QString());
-            m_lockReported = true;
-        } else if (ok) {
-            m_lockReported = false;
+                m_lockReported = true;
+            }
+        } else if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB) {
+            // Damage, or a schema this SQLite cannot parse: the check tells them apart, and only
+            // damage sets the file aside.
+            const bool schema = error.startsWith(QLatin1String(kSchemaErrorPrefix));
+            m_lastFailure = schema && m_schemaUnreadable ? Failure::Unavailable : Failure::Damaged;
+            logged = !m_checkRunning && !(schema && m_schemaUnreadable);
+            if (logged)
+                startCheckLocked();
+        } else if (code != SQLITE_OK) {
+            m_lastFailure = Failure::Unavailable;
+            logged = !m_unavailableReported;
+            if (!m_unavailableReported) {
+                QString whyNot;
+                const QString path = databasePathLocked(&whyNot);
+                problem = std::make_pair(Problem::Unavailable, path.isEmpty() ? error : QStringLiteral("%1 (%2)").arg(error, path));
+                m_unavailableReported = true;
+            }
+        } else if (!ok) {
+            // A refusal before SQLite was asked (a wrong name): always logged, nothing to tell.
+            logged = true;
         }
-        if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB) {
-            // Damage found in use: the next operation opens the file again, checks it and sets
-            // it aside.
-            closeLocked();
+        if (ok) {
+            m_lockReported = false;
+            if (access == Access::Write)
+                m_unavailableReported = false;
         }
         if (!m_recoveredToReport.isEmpty()) {
             problem = std::make_pair(Problem::Recovered, m_recoveredToReport);
             m_recoveredToReport.clear();
         }
     }
-    if (!ok)
+    if (logged)
         VQLogError(QStringLiteral("SQLite %1 on table \"%2\" failed: %3").arg(operation, tableName, error));
-    if (problem && problemHandler())
-        problemHandler()(problem->first, problem->second);
+    report(problem);
     if (completed)
         completed(ok, ok ? QString() : error);
     return ok;
@@ -106,6 +198,38 @@ QString KVDSqliteOperation::recoveredDatabaseFile() const
 {
     std::lock_guard lock(m_mutex);
     return m_recovered;
+}
+
+void KVDSqliteOperation::setBusyTimeouts(const BusyTimeouts& timeouts)
+{
+    KVDSqliteOperation& operation = shareOperation();
+    std::lock_guard lock(operation.m_mutex);
+    operation.m_timeouts = timeouts;
+}
+
+void KVDSqliteOperation::setFinalWrites(bool on)
+{
+    std::lock_guard lock(m_mutex);
+    m_finalWrites = on;
+}
+
+KVDSqliteOperation::Failure KVDSqliteOperation::lastFailure() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_lastFailure;
+}
+
+bool KVDSqliteOperation::checkRunning() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_checkRunning;
+}
+
+void KVDSqliteOperation::setCheckGateForTests(std::function<void()> gate)
+{
+    KVDSqliteOperation& operation = shareOperation();
+    std::lock_guard lock(operation.m_mutex);
+    checkGate() = std::move(gate);
 }
 
 KVDSqliteOperation& KVDSqliteOperation::shareOperation()
@@ -127,6 +251,15 @@ void KVDSqliteOperation::resetForTests(const QString& databasePath)
     operation.closeLocked();
     operation.m_pathForTests = databasePath;
     operation.m_lockReported = false;
+    operation.m_unavailableReported = false;
+    operation.m_lastFailure = Failure::None;
+    operation.m_finalWrites = false;
+    operation.m_timeouts = BusyTimeouts();
+    operation.m_checked = false;
+    operation.m_checkRunning = false;
+    operation.m_checkReading.reset();
+    operation.m_schemaUnreadable = false;
+    ++operation.m_fileGeneration;
     operation.m_lastErrorCode = SQLITE_OK;
     operation.m_recovered.clear();
     operation.m_recoveredToReport.clear();
@@ -157,7 +290,7 @@ bool KVDSqliteOperation::createTableWithtableName(const QString& tableName, cons
         const QString sql = QStringLiteral("create table if not exists %1(%2)").arg(quoted(tableName), columns.join(QLatin1Char(',')));
         ok = openLocked(&error) && execLocked(sql.toUtf8().constData(), &error);
     }
-    return finish(ok, QStringLiteral("create table"), tableName, error, {});
+    return finish(ok, Access::Schema, QStringLiteral("create table"), tableName, error, {});
 }
 
 bool KVDSqliteOperation::insertDataBaseWithtableName(const QString& tableName, const KVDSqliteModel& model,
@@ -169,7 +302,7 @@ bool KVDSqliteOperation::insertDataBaseWithtableName(const QString& tableName, c
         std::lock_guard lock(m_mutex);
         ok = insertRowsLocked(tableName, { &model }, &error);
     }
-    return finish(ok, QStringLiteral("insert"), tableName, error, completed);
+    return finish(ok, Access::Write, QStringLiteral("insert"), tableName, error, completed);
 }
 
 bool KVDSqliteOperation::insertsDataBaseWithtableName(const QString& tableName,
@@ -182,7 +315,7 @@ bool KVDSqliteOperation::insertsDataBaseWithtableName(const QString& tableName,
         std::lock_guard lock(m_mutex);
         ok = insertRowsLocked(tableName, models, &error);
     }
-    return finish(ok, QStringLiteral("insert"), tableName, error, completed);
+    return finish(ok, Access::Write, QStringLiteral("insert"), tableName, error, completed);
 }
 
 bool KVDSqliteOperation::insertRowsLocked(const QString& tableName, const std::vector<const KVDSqliteModel*>& models,
@@ -316,7 +449,7 @@ bool KVDSqliteOperation::updataTableWithtableName(const QString& tableName, cons
         ok = openLocked(&error) && (statement = statementLocked(sql, &error)) != nullptr
             && stepLocked(statement, values, &error);
     }
-    return finish(ok, QStringLiteral("update"), tableName, error, completed);
+    return finish(ok, Access::Write, QStringLiteral("update"), tableName, error, completed);
 }
 
 bool KVDSqliteOperation::delectAllDataBaseWithtableName(const QString& tableName, const Completion& completed)
@@ -330,7 +463,7 @@ bool KVDSqliteOperation::delectAllDataBaseWithtableName(const QString& tableName
         std::lock_guard lock(m_mutex);
         ok = openLocked(&error) && execLocked(sql.toUtf8().constData(), &error);
     }
-    return finish(ok, QStringLiteral("delete"), tableName, error, completed);
+    return finish(ok, Access::Write, QStringLiteral("delete"), tableName, error, completed);
 }
 
 bool KVDSqliteOperation::delectDataBaseWithtableName(const QString& tableName, const QString& fieldName,
@@ -349,7 +482,7 @@ bool KVDSqliteOperation::delectDataBaseWithtableName(const QString& tableName, c
         ok = openLocked(&error) && (statement = statementLocked(sql, &error)) != nullptr
             && stepLocked(statement, { fieldNameValue.toUtf8() }, &error);
     }
-    return finish(ok, QStringLiteral("delete"), tableName, error, completed);
+    return finish(ok, Access::Write, QStringLiteral("delete"), tableName, error, completed);
 }
 
 bool KVDSqliteOperation::delectDataBaseWithtableName(const QString& tableName, const FieldValues& fieldValues,
@@ -385,7 +518,7 @@ bool KVDSqliteOperation::delectDataBaseWithtableName(const QString& tableName, c
         ok = openLocked(&error) && (statement = statementLocked(sql, &error)) != nullptr
             && stepLocked(statement, values, &error);
     }
-    return finish(ok, QStringLiteral("delete"), tableName, error, completed);
+    return finish(ok, Access::Write, QStringLiteral("delete"), tableName, error, completed);
 }
 
 bool KVDSqliteOperation::replaceAllDataBaseWithtableName(const QString& tableName,
@@ -409,19 +542,21 @@ bool KVDSqliteOperation::replaceAllDataBaseWithtableName(const QString& tableNam
             }
         }
     }
-    return finish(ok, QStringLiteral("replace"), tableName, error, completed);
+    return finish(ok, Access::Write, QStringLiteral("replace"), tableName, error, completed);
 }
 
 std::vector<std::unique_ptr<KVDSqliteModel>> KVDSqliteOperation::selectAllDataBaseWithtableName(
-    const QString& tableName, const ModelFactory& factory)
+    const QString& tableName, const ModelFactory& factory, bool* ok)
 {
     std::vector<std::unique_ptr<KVDSqliteModel>> rows;
-    const bool ok = factory && selectRows(tableName, [&rows, &factory]() -> KVDSqliteModel* {
+    const bool read = factory && selectRows(tableName, [&rows, &factory]() -> KVDSqliteModel* {
         std::unique_ptr<KVDSqliteModel> model = factory();
         return model ? rows.emplace_back(std::move(model)).get() : nullptr;
     });
-    if (!ok)
+    if (!read)
         rows.clear();
+    if (ok)
+        *ok = read;
     return rows;
 }
 
@@ -472,24 +607,44 @@ bool KVDSqliteOperation::selectRows(const QString& tableName, const std::functio
             sqlite3_reset(statement);
         }
     }
-    return finish(ok, QStringLiteral("select"), tableName, error, {});
+    return finish(ok, Access::Read, QStringLiteral("select"), tableName, error, {});
+}
+
+QString KVDSqliteOperation::databasePathLocked(QString* whyNot) const
+{
+    return m_pathForTests.isEmpty() ? VQToolManager::getFilePath(kDatabaseFileFormat.arg(kDatabaseName), whyNot)
+                                    : m_pathForTests;
+}
+
+int KVDSqliteOperation::busyTimeoutLocked() const
+{
+    if (m_finalWrites)
+        return m_timeouts.finalMs;
+    return mm::isMainThread() ? m_timeouts.mainThreadMs : m_timeouts.workerMs;
 }
 
 bool KVDSqliteOperation::openLocked(QString* error)
 {
     if (m_db != nullptr) {
-        sqlite3_busy_timeout(m_db, mm::isMainThread() ? kMainThreadBusyTimeoutMs : kBusyTimeoutMs);
+        sqlite3_busy_timeout(m_db, busyTimeoutLocked());
         return true;
     }
-    const QString path = m_pathForTests.isEmpty() ? VQToolManager::getFilePath(kDatabaseFileFormat.arg(kDatabaseName))
-                                                  : m_pathForTests;
+    QString whyNot;
+    const QString path = databasePathLocked(&whyNot);
     if (path.isEmpty()) {
-        // Never fall back to a temporary database: what is stored there would be lost.
-        *error = QStringLiteral("unable to open database file: the Documents folder is not available");
+        // Never fall back to a temporary database: what is stored there would be lost. Without
+        // a home folder the program writes nothing and has told the user so already.
+        *error = QStringLiteral("unable to open database file: %1").arg(whyNot);
+        m_lastErrorCode = VQToolManager::filesDisabled() ? SQLITE_OK : SQLITE_CANTOPEN;
         return false;
     }
-    if (QFileInfo(path).isDir())
-        return setAsideAndReopenLocked(path, error);
+    if (QFileInfo(path).isDir()) {
+        // No database can be at a folder's place: set aside at once, with no check.
+        if (!setAsideAndReopenLocked(path, error))
+            return false;
+        m_recoveredToReport = m_recovered;
+        return true;
+    }
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
@@ -499,61 +654,117 @@ bool KVDSqliteOperation::openLocked(QString* error)
         sqlite3_close(db);
         return false;
     }
-    sqlite3_busy_timeout(db, mm::isMainThread() ? kMainThreadBusyTimeoutMs : kBusyTimeoutMs);
+    sqlite3_busy_timeout(db, busyTimeoutLocked());
     m_db = db;
-    if (!looksSoundLocked())
-        return setAsideAndReopenLocked(path, error);
+    if (!m_checked) {
+        m_checked = true;
+        startCheckLocked();
+    }
     // The default rollback journal with synchronous=FULL is kept: every commit is durable, and
     // a write-ahead log measured no faster for the batch inserts (one transaction each) while it
     // would add two more files next to the database in the user's Documents folder.
     return true;
 }
 
-bool KVDSqliteOperation::looksSoundLocked()
+void KVDSqliteOperation::startCheckLocked()
 {
-    // The quick check reads every page once: a few milliseconds for the command lists. A lock
-    // held by another program is no damage: the check is skipped then.
-    sqlite3_stmt* statement = nullptr;
-    int rc = sqlite3_prepare_v2(m_db, "pragma quick_check", -1, &statement, nullptr);
-    QString verdict;
-    if (rc == SQLITE_OK) {
-        rc = sqlite3_step(statement);
-        if (rc == SQLITE_ROW)
-            verdict = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+    if (m_checkRunning)
+        return;
+    QString whyNot;
+    const QString path = databasePathLocked(&whyNot);
+    if (path.isEmpty())
+        return;
+    m_checkRunning = true;
+    m_checkReading = std::make_shared<std::atomic<bool>>(true);
+    // The check reads every page once: a second for a file of a few hundred megabytes, which
+    // the caller must not wait for. Operations meanwhile use the file as it is; a lock held by
+    // another program skips the check.
+    QThreadPool::globalInstance()->start([path, generation = m_fileGeneration, busyMs = m_timeouts.workerMs,
+                                          gate = checkGate(), reading = m_checkReading] {
+        if (gate)
+            gate();
+        const CheckResult result = CheckResult::of(path, busyMs);
+        *reading = false;
+        mm::runOnMain([generation, result] { shareOperation().applyCheck(generation, result); });
+    });
+}
+
+void KVDSqliteOperation::applyCheck(quint64 fileGeneration, const CheckResult& result)
+{
+    using Verdict = CheckResult::Verdict;
+    std::optional<std::pair<Problem, QString>> problem;
+    {
+        std::lock_guard lock(m_mutex);
+        if (fileGeneration != m_fileGeneration)
+            return; // a file since set aside or replaced
+        m_checkRunning = false;
+        QString whyNot;
+        const QString path = databasePathLocked(&whyNot);
+        switch (result.verdict) {
+        case Verdict::Sound:
+            m_schemaUnreadable = false;
+            break;
+        case Verdict::Skipped:
+            break;
+        case Verdict::NotADatabase:
+        case Verdict::Damaged: {
+            VQLogError(QStringLiteral("the local database is damaged: %1").arg(result.detail));
+            QString error;
+            if (setAsideAndReopenLocked(path, &error)) {
+                problem = std::make_pair(Problem::Recovered, m_recovered);
+            } else {
+                VQLogError(QStringLiteral("the damaged database stays where it is: %1").arg(error));
+                if (!std::exchange(m_unavailableReported, true))
+                    problem = std::make_pair(Problem::Unavailable, error);
+            }
+            break;
+        }
+        case Verdict::SchemaUnreadable:
+            // Sound, but not for this SQLite: kept as it is; the lists live in memory.
+            m_schemaUnreadable = true;
+            VQLogWarn(QStringLiteral("the local database %1 cannot be read by SQLite %2 and is left as it is: %3")
+                          .arg(path, QString::fromLatin1(sqlite3_libversion()), result.detail));
+            if (!m_unavailableReported) {
+                m_unavailableReported = true;
+                problem = std::make_pair(Problem::Unavailable, QStringLiteral("%1 (%2)").arg(result.detail, path));
+            }
+            break;
+        }
     }
-    sqlite3_finalize(statement);
-    const int primary = rc & 0xff;
-    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
-        return true;
-    if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB || (primary == SQLITE_ROW && verdict != QLatin1String("ok"))) {
-        VQLogError(QStringLiteral("the local database is damaged: %1").arg(verdict.isEmpty() ? QString::fromUtf8(sqlite3_errstr(rc)) : verdict));
-        return false;
-    }
-    return true;
+    report(problem);
 }
 
 bool KVDSqliteOperation::setAsideAndReopenLocked(const QString& path, QString* error)
 {
     closeLocked();
-    const QString aside = path + QStringLiteral(".corrupt-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    // A name of its own, also for a second file set aside within the same second.
+    const QString stamp = path + QStringLiteral(".corrupt-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = stamp;
+    for (int n = 2; QFileInfo::exists(aside) || QFileInfo::exists(aside + QStringLiteral("-journal")); ++n)
+        aside = stamp + QLatin1Char('-') + QString::number(n);
     if (!QFile::rename(path, aside)) {
         *error = QStringLiteral("the damaged database %1 cannot be set aside").arg(path);
+        m_lastErrorCode = SQLITE_CANTOPEN;
         return false;
     }
-    // A journal left by the damaged file belongs to it.
-    QFile::rename(path + QStringLiteral("-journal"), aside + QStringLiteral("-journal"));
+    // Its journal and write-ahead log belong to it.
+    for (const char* suffix : { "-journal", "-wal", "-shm" })
+        QFile::rename(path + QLatin1String(suffix), aside + QLatin1String(suffix));
     VQLogWarn(QStringLiteral("the damaged database was set aside as %1; a new one is made").arg(aside));
     m_recovered = aside;
-    m_recoveredToReport = aside;
+    ++m_fileGeneration;
+    m_checked = true;
+    m_schemaUnreadable = false;
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         *error = QStringLiteral("%1: %2").arg(QString::fromUtf8(db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc)), path);
+        m_lastErrorCode = rc & 0xff;
         sqlite3_close(db);
         return false;
     }
-    sqlite3_busy_timeout(db, mm::isMainThread() ? kMainThreadBusyTimeoutMs : kBusyTimeoutMs);
+    sqlite3_busy_timeout(db, busyTimeoutLocked());
     m_db = db;
     return true;
 }

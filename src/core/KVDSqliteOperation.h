@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -23,7 +24,13 @@ struct sqlite3_stmt;
 // written from the properties that have a value and read back into new models. Every operation
 // runs synchronously on the caller's thread, serialised by one mutex, and calls its completion,
 // when given, before it returns: (true, "") or (false, the reason, for database failures the
-// database's own message). Failures are also logged.
+// database's own message). The first failure of a failing stretch is logged.
+//
+// The file is checked (pragma quick_check) once per process on a worker of the global thread
+// pool, with a connection of its own, so a large database costs the caller nothing: operations
+// go on meanwhile. Only a file that is no database, or whose pages the check finds damaged, is
+// set aside; one whose schema this SQLite cannot parse (written by a newer one, or by another
+// tool) is sound but unreadable here: it stays as it is and the user is told.
 //
 // Values are always bound to prepared statements, never written into the SQL text, so any text
 // (quotes, SQL, line breaks, emoji) is stored and read back unchanged. Table and column names
@@ -40,6 +47,20 @@ public:
         // The file was damaged (not a database, truncated, a damaged page, a folder at its
         // place): it was set aside under the name given and a new, empty database made.
         Recovered,
+        // The database cannot be used for another reason (a read-only folder or file, a hot
+        // journal that cannot be rolled back, a full disk, no Documents folder, a schema this
+        // SQLite cannot parse, a table of another form): the file stays as it is and the detail
+        // says why and where. Told once per failing stretch, which a successful write ends.
+        Unavailable,
+    };
+    // What the last operation met.
+    enum class Failure { None, Locked, Damaged, Unavailable };
+    // How long an operation waits for a lock another program holds: one frame on the main
+    // thread, longer on a worker, longest for the last writes before the process ends.
+    struct BusyTimeouts {
+        int mainThreadMs = 10;
+        int workerMs = 5000;
+        int finalMs = 1000;
     };
     using ProblemHandler = std::function<void(Problem problem, const QString& detail)>;
     using ModelFactory = std::function<std::unique_ptr<KVDSqliteModel>()>;
@@ -54,6 +75,17 @@ public:
     static void setProblemHandler(ProblemHandler handler);
     // The name the damaged database was set aside under, or "" when none was.
     QString recoveredDatabaseFile() const;
+
+    // Tests give short time-outs; resetForTests() restores the defaults.
+    static void setBusyTimeouts(const BusyTimeouts& timeouts);
+    // While on, operations wait the final time-out for a lock (the writes at quit).
+    void setFinalWrites(bool on);
+    // What the last operation met (None after a success).
+    Failure lastFailure() const;
+    // True while the integrity check of the file runs.
+    bool checkRunning() const;
+    // Tests only: runs on the check's worker before it opens the file (a test holds it there).
+    static void setCheckGateForTests(std::function<void()> gate);
 
     // "create table if not exists" with the model's property names as untyped columns; an
     // existing table is left as it is.
@@ -115,21 +147,24 @@ public:
     // Every row of the table in table order, each as a new model from the factory with its
     // non-NULL columns assigned as text to the properties of the same names (columns that are no
     // property of the model are skipped). Empty, with the error logged, when the table cannot be
-    // read.
+    // read; *ok, when given, tells the two apart.
     std::vector<std::unique_ptr<KVDSqliteModel>> selectAllDataBaseWithtableName(const QString& tableName,
-                                                                                const ModelFactory& factory);
+                                                                                const ModelFactory& factory,
+                                                                                bool* ok = nullptr);
 
     // The same with default-constructed models of the given class.
     template <typename Model>
-    std::vector<std::unique_ptr<Model>> selectAllDataBaseWithtableName(const QString& tableName)
+    std::vector<std::unique_ptr<Model>> selectAllDataBaseWithtableName(const QString& tableName, bool* ok = nullptr)
     {
         static_assert(std::is_base_of_v<KVDSqliteModel, Model>, "Model must be a KVDSqliteModel");
         std::vector<std::unique_ptr<Model>> rows;
-        const bool ok = selectRows(tableName, [&rows]() -> KVDSqliteModel* {
+        const bool read = selectRows(tableName, [&rows]() -> KVDSqliteModel* {
             return rows.emplace_back(std::make_unique<Model>()).get();
         });
-        if (!ok)
+        if (!read)
             rows.clear();
+        if (ok)
+            *ok = read;
         return rows;
     }
 
@@ -161,20 +196,41 @@ private:
     bool insertRowsLocked(const QString& tableName, const std::vector<const KVDSqliteModel*>& models, QString* error,
                           bool inTransaction = false);
     QString lastErrorLocked() const;
-    // Checks a freshly opened database; false when it is damaged.
-    bool looksSoundLocked();
+    QString databasePathLocked(QString* whyNot) const;
+    int busyTimeoutLocked() const;
+    // Starts the integrity check of the open file on a worker, unless one runs.
+    void startCheckLocked();
+    struct CheckResult;
+    // The check's verdict, on the main thread: sets a damaged file aside, tells of an
+    // unreadable schema.
+    void applyCheck(quint64 fileGeneration, const CheckResult& result);
     // Moves the damaged database (and its journal) aside and opens a new one.
     bool setAsideAndReopenLocked(const QString& path, QString* error);
-    // Logs a failure, reports a lock or damage met by the operation, and calls the completion.
-    bool finish(bool ok, const QString& operation, const QString& tableName, const QString& error,
+    enum class Access { Read, Write, Schema };
+    // Logs the first failure of a stretch, reports a lock or a database that cannot be used,
+    // has the file checked after a damage met in use, and calls the completion.
+    bool finish(bool ok, Access access, const QString& operation, const QString& tableName, const QString& error,
                 const Completion& completed);
 
     mutable std::mutex m_mutex;
     // SQLite's primary result code of the last failure, kept for finish().
     mutable int m_lastErrorCode = 0;
     bool m_lockReported = false;
+    bool m_unavailableReported = false;
+    Failure m_lastFailure = Failure::None;
+    bool m_finalWrites = false;
+    BusyTimeouts m_timeouts;
+    // The integrity check: done once per file, running, and the file's schema found unreadable.
+    bool m_checked = false;
+    bool m_checkRunning = false;
+    // Cleared by the check's worker once it no longer reads the file (its lock is no other
+    // program's), before its verdict reaches the main thread.
+    std::shared_ptr<std::atomic<bool>> m_checkReading;
+    bool m_schemaUnreadable = false;
+    // Counts the files opened afresh (a set-aside, a reset): a verdict on an older one is dropped.
+    quint64 m_fileGeneration = 0;
     QString m_recovered;
-    QString m_recoveredToReport;
+    QString m_recoveredToReport; // set aside while opening: told by the operation's finish
     sqlite3* m_db = nullptr;
     QString m_pathForTests;
     QHash<QString, sqlite3_stmt*> m_statements;

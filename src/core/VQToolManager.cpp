@@ -145,20 +145,37 @@ void VQToolManager::setFilesDisabled(bool disabled)
     g_filesDisabled = disabled;
 }
 
+bool VQToolManager::filesDisabled()
+{
+    return g_filesDisabled;
+}
+
 QString VQToolManager::getFilePath(const QString& name)
 {
+    QString whyNot;
+    const QString path = getFilePath(name, &whyNot);
+    if (path.isEmpty()) {
+        if (g_filesDisabled)
+            VQLogDebug(whyNot);
+        else
+            VQLogError(whyNot);
+    }
+    return path;
+}
+
+QString VQToolManager::getFilePath(const QString& name, QString* whyNot)
+{
     if (g_filesDisabled) {
-        VQLogDebug(QStringLiteral("No home folder: %1 is not written").arg(name));
+        *whyNot = QStringLiteral("No home folder: %1 is not written").arg(name);
         return {};
     }
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (documents.isEmpty()) {
-        VQLogError(QStringLiteral("No Documents folder is known; cannot make the path of %1").arg(name));
+        *whyNot = QStringLiteral("No Documents folder is known; cannot make the path of %1").arg(name);
         return {};
     }
     if (!QDir().mkpath(documents)) {
-        VQLogError(QStringLiteral("The Documents folder %1 cannot be created; cannot make the path of %2")
-                       .arg(documents, name));
+        *whyNot = QStringLiteral("The Documents folder %1 cannot be created; cannot make the path of %2").arg(documents, name);
         return {};
     }
     qsizetype start = 0;

@@ -21,8 +21,11 @@ public:
     // give the same path). The folder is created when missing. Returns "" (and logs an error)
     // when there is no Documents folder or it cannot be created.
     static QString getFilePath(const QString& name);
+    // The same without a log line: why there is no path goes to whyNot.
+    static QString getFilePath(const QString& name, QString* whyNot);
     // With no usable home folder nothing may be written: every path is "" from then on.
     static void setFilesDisabled(bool disabled);
+    static bool filesDisabled();
 
     // Appends "<yyyy-MM-dd HH:mm:ss.zzz> <text>" to the day's file "<yyyy-MM-dd>_log.txt" in
     // the folder "Log" of Documents (0700; the files 0600). A new file starts with a header of

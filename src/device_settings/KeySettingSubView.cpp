@@ -107,19 +107,60 @@ void KeySettingSubView::layoutRow()
     m_popUpBtn->setGeometry(popUpLeft, 0, std::max(0, width() - popUpLeft), height());
 }
 
+namespace {
+
+// Marks the function at index alone as the press kind's choice.
+void markChosen(const std::shared_ptr<KeySettingModel>& keyModel, qsizetype index)
+{
+    auto& functions = keyModel->childs();
+    for (qsizetype i = 0; i < functions.size(); ++i)
+        functions[i]->setFirst(QString::fromLatin1(i == index ? KeySettingSubModel::kMarked : KeySettingSubModel::kUnmarked));
+    keyModel->setSelectIndex(index);
+    keyModel->setSelectKey(functions[index]->idStr());
+    keyModel->setSelectValue(functions[index]->name());
+}
+
+} // namespace
+
 void KeySettingSubView::pick(const std::shared_ptr<KeySettingModel>& keyModel, int index)
 {
     auto& functions = keyModel->childs();
     if (index < 0 || index >= functions.size())
         return;
-    for (qsizetype i = 0; i < functions.size(); ++i)
-        functions[i]->setFirst(QString::fromLatin1(i == index ? KeySettingSubModel::kMarked : KeySettingSubModel::kUnmarked));
+    // What the press kind carried before, for an editor that is cancelled.
+    QStringList previousMarks;
+    for (const auto& function : functions)
+        previousMarks << function->first();
+    const KeyChoice previous{ previousMarks, keyModel->selectIndex(), keyModel->selectKey(), keyModel->selectValue() };
+    markChosen(keyModel, index);
     const auto function = functions[index];
-    keyModel->setSelectIndex(index);
-    keyModel->setSelectKey(function->idStr());
-    keyModel->setSelectValue(function->name());
+    // A function with an argument is saved once the editor gave it one: the server never
+    // holds a choice the user cancelled, with a default address or no shortcut.
+    if (const std::optional<VQVoiceCommandItem> item = editorItemFor(function); item && g_editorHost) {
+        addOrModifyCommandWithCommandItem(*item, function, [keyModel, previous] { restoreChoice(keyModel, previous); });
+        return;
+    }
     saveCustomerKeyWithModel(function);
     handleOperationWithModel(function, index);
+}
+
+void KeySettingSubView::restoreChoice(const std::shared_ptr<KeySettingModel>& keyModel, const KeyChoice& previous)
+{
+    auto& functions = keyModel->childs();
+    if (previous.marks.size() != functions.size())
+        return; // the functions were replaced meanwhile: they carry the server's choice
+    for (qsizetype i = 0; i < functions.size(); ++i)
+        functions[i]->setFirst(previous.marks[i]);
+    keyModel->setSelectIndex(previous.selectIndex);
+    keyModel->setSelectKey(previous.selectKey);
+    keyModel->setSelectValue(previous.selectValue);
+    VQLogInfo(QStringLiteral("key function editor cancelled: the previous function is kept"));
+    if (!g_editorHost)
+        return;
+    for (KeySettingSubView* row : g_editorHost->findChildren<KeySettingSubView*>()) {
+        if (row->keyModel() == keyModel)
+            row->popUpBtn()->setSelectIndex(static_cast<int>(previous.selectIndex));
+    }
 }
 
 void KeySettingSubView::saveCustomerKeyWithModel(const std::shared_ptr<KeySettingSubModel>& function)
@@ -127,23 +168,17 @@ void KeySettingSubView::saveCustomerKeyWithModel(const std::shared_ptr<KeySettin
     VQCustomerKeyService::sharedInstance().saveCustomerKey(function);
 }
 
-void KeySettingSubView::handleOperationWithModel(const std::shared_ptr<KeySettingSubModel>& function, int index)
+std::optional<VQVoiceCommandItem> KeySettingSubView::editorItemFor(const std::shared_ptr<KeySettingSubModel>& function)
 {
     VQVoiceCommandItem item;
     item.customName = QStringLiteral("");
     switch (function->operationType()) {
-    case VQKeyOperationType::DpiStep:
-        VQMouseCommandManager::sharedInstance().sendSetDpiData(index);
-        return;
-    case VQKeyOperationType::ReportRate:
-        VQHidCommandManager::sharedInstance().modifyReturnRate(index);
-        return;
     case VQKeyOperationType::Shortcut:
         item.setTypeIndex(VQVoiceCommandItem::kShortcutsIndex);
         break;
     case VQKeyOperationType::OpenWebPage:
         if (function->edit() != QLatin1String(KeySettingSubModel::kMarked))
-            return;
+            return std::nullopt;
         item.setTypeIndex(VQVoiceCommandItem::kWebsiteIndex);
         break;
     case VQKeyOperationType::OpenFile:
@@ -156,13 +191,30 @@ void KeySettingSubView::handleOperationWithModel(const std::shared_ptr<KeySettin
         item.setTypeIndex(VQVoiceCommandItem::kTextIndex);
         break;
     default:
+        return std::nullopt;
+    }
+    return item;
+}
+
+void KeySettingSubView::handleOperationWithModel(const std::shared_ptr<KeySettingSubModel>& function, int index)
+{
+    switch (function->operationType()) {
+    case VQKeyOperationType::DpiStep:
+        VQMouseCommandManager::sharedInstance().sendSetDpiData(index);
+        return;
+    case VQKeyOperationType::ReportRate:
+        VQHidCommandManager::sharedInstance().modifyReturnRate(index);
+        return;
+    default:
+        if (const std::optional<VQVoiceCommandItem> item = editorItemFor(function))
+            addOrModifyCommandWithCommandItem(*item, function);
         return;
     }
-    addOrModifyCommandWithCommandItem(item, function);
 }
 
 void KeySettingSubView::addOrModifyCommandWithCommandItem(const VQVoiceCommandItem& item,
-                                                          const std::shared_ptr<KeySettingSubModel>& function)
+                                                          const std::shared_ptr<KeySettingSubModel>& function,
+                                                          std::function<void()> cancelled)
 {
     QWidget* host = g_editorHost;
     if (!host) {
@@ -177,6 +229,7 @@ void KeySettingSubView::addOrModifyCommandWithCommandItem(const VQVoiceCommandIt
         if (success)
             saveCustomerKeyWithModel(function);
     });
+    editor->setCancelBlock(std::move(cancelled));
     editor->showInView(host);
 }
 

@@ -1,10 +1,15 @@
 #pragma once
 
 #include "VQBaseView.h"
+#include "VQVoiceCommandItem.h"
 
 #include <QPointer>
 
+#include <QStringList>
+
+#include <functional>
 #include <memory>
+#include <optional>
 
 class KeySettingModel;
 class KeySettingSubModel;
@@ -12,11 +17,12 @@ class MouseModelSettingModel;
 class MouseSettingModel;
 class VQLabel;
 class VQPopUpButton;
-class VQVoiceCommandItem;
 
 // One press kind of a key on the mouse page: its title and a pop-up of the functions it may
 // carry. A pick marks the function, saves it to the server and does what it needs at once (a
-// DPI step or report rate to the device, the command editor for an argument).
+// DPI step or report rate to the device). A function with an argument (a file, folder, web
+// address, shortcut or text) opens the command editor instead and is saved once the editor is
+// confirmed; a cancelled editor gives the press kind its previous function back.
 //
 // The pick, the save and the editor's finish work on the shared function models and the
 // record, never on the row, so they still act when a rebuild has replaced the row.
@@ -45,9 +51,14 @@ public:
     static void saveCustomerKeyWithModel(const std::shared_ptr<KeySettingSubModel>& function);
     // What a function does when it is picked; index is its position in the pop-up.
     static void handleOperationWithModel(const std::shared_ptr<KeySettingSubModel>& function, int index);
-    // Opens the command editor over the mouse page for the function's argument.
+    // The command item the editor opens with for the function; none for a function without an
+    // argument to give.
+    static std::optional<VQVoiceCommandItem> editorItemFor(const std::shared_ptr<KeySettingSubModel>& function);
+    // Opens the command editor over the mouse page for the function's argument; cancelled runs
+    // when the user cancels it.
     static void addOrModifyCommandWithCommandItem(const VQVoiceCommandItem& item,
-                                                  const std::shared_ptr<KeySettingSubModel>& function);
+                                                  const std::shared_ptr<KeySettingSubModel>& function,
+                                                  std::function<void()> cancelled = {});
     // Follows the device's DPI step: marks it alone and selects it; nothing is saved or sent.
     void updateSelectDPI();
 
@@ -65,6 +76,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // A press kind's choice as it was before a pick.
+    struct KeyChoice {
+        QStringList marks;
+        qint64 selectIndex = 0;
+        QString selectKey;
+        QString selectValue;
+    };
+    static void restoreChoice(const std::shared_ptr<KeySettingModel>& keyModel, const KeyChoice& previous);
+
     std::shared_ptr<MouseModelSettingModel> m_record;
     std::shared_ptr<MouseSettingModel> m_mouseModel;
     std::shared_ptr<KeySettingModel> m_keyModel;

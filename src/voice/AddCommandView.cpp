@@ -399,25 +399,26 @@ void AddCommandView::createCommand(const QPointer<AddCommandView>& self, const V
             }
             VQLogWarn(QStringLiteral("command create refused: %1").arg(result.message));
             showError("创建失败", result.message);
-            FinishBlock finish;
-            if (self) {
-                finish = std::exchange(self->m_finishBlock, {});
+            // The editor stays open with what was typed, for another try.
+            if (self)
                 self->setRequestRunning(false);
-                self->close();
-            }
-            if (!old) {
-                if (finish)
-                    finish(false);
+            if (!old)
                 return;
+            // The old command was deleted for the edit: put it back. Until it is back, another
+            // try is no edit of it but a new command.
+            if (self) {
+                self->m_model.reset();
+                self->setRequestRunning(true);
             }
-            // The old command was deleted for the edit: put it back, then let the opener show
-            // what the server holds.
             VQCommandViewModel::sharedInstance().requestCreateCustomizeCmd(
-                *old, [finish](bool restored, const VQHttpResult& restoreResult) {
+                *old, [self, old](bool restored, const VQHttpResult& restoreResult) {
                     if (!restored)
                         VQLogError(QStringLiteral("edited command not restored: %1").arg(restoreResult.message));
-                    if (finish)
-                        finish(false);
+                    if (!self)
+                        return;
+                    self->setRequestRunning(false);
+                    if (restored)
+                        self->m_model = old;
                 });
         });
 }
@@ -432,13 +433,17 @@ void AddCommandView::clearText()
 void AddCommandView::cancelBtnClicked()
 {
     m_finishBlock = {};
+    const CancelBlock cancelled = std::exchange(m_cancelBlock, {});
     close();
+    if (cancelled)
+        cancelled();
 }
 
 void AddCommandView::finishAndClose(bool success)
 {
     FinishBlock finish = std::move(m_finishBlock);
     m_finishBlock = {};
+    m_cancelBlock = {};
     close();
     if (finish)
         finish(success);

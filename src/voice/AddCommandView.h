@@ -26,10 +26,12 @@ class VQTextField;
 // size it follows; a backdrop swallows the clicks meant for the page.
 //
 // Voice-command mode creates the command through the command store; an edit first deletes the
-// old command and, should the create then fail, creates the old one again before telling the
-// user. The save button is off while a request runs, and an edit's steps run to their end even
-// when the editor is cancelled or closed meanwhile. Key-function mode (setIsFromMouseSetting(true)) only writes attr0 of the key function
-// it was given, and the finish block reports YES; it sends nothing.
+// old command and, should the create then fail, creates the old one again. A failed create is
+// shown and leaves the editor open with what was typed. The save button is off while a request
+// runs, and an edit's steps run to their end even when the editor is cancelled or closed
+// meanwhile. Key-function mode (setIsFromMouseSetting(true)) only writes attr0 of the key
+// function it was given, and the finish block reports YES; it sends nothing. Cancel calls the
+// cancel block, never the finish block.
 //
 // File and folder targets are "file://" URL texts of the chosen item's absolute path, decoded;
 // for them a record under exactly that text holds the item's path (what
@@ -39,6 +41,7 @@ class AddCommandView : public VQBaseView {
     Q_OBJECT
 public:
     using FinishBlock = std::function<void(bool success)>;
+    using CancelBlock = std::function<void()>;
 
     static constexpr int kPanelWidth = 570;
     static constexpr int kPanelHeight = 410;
@@ -58,6 +61,8 @@ public:
     void setModel(const VQVoiceCommandItem& model);
     const std::optional<VQVoiceCommandItem>& model() const { return m_model; }
     void setAddOrModifyFinishBlock(FinishBlock block) { m_finishBlock = std::move(block); }
+    // Called when the user cancels the editor.
+    void setCancelBlock(CancelBlock block) { m_cancelBlock = std::move(block); }
 
     // Shows the target controls of the type.
     void selectMenuWithIndex(int index);
@@ -114,6 +119,7 @@ private:
     std::shared_ptr<KeySettingSubModel> m_keySubModel;
     bool m_isFromMouseSetting = false;
     FinishBlock m_finishBlock;
+    CancelBlock m_cancelBlock;
     VQShortcutValidator m_validator;
     bool m_closed = false;
     bool m_requestRunning = false;

@@ -1,6 +1,5 @@
 #include "VQHotWordViewModel.h"
 
-#include "KVDSqliteOperation.h"
 #include "VQCommandViewModel.h"
 
 VQHotWordViewModel& VQHotWordViewModel::sharedInstance()
@@ -11,14 +10,7 @@ VQHotWordViewModel& VQHotWordViewModel::sharedInstance()
 
 QList<VQVoiceCommandItem>& VQHotWordViewModel::hotWordListArray()
 {
-    if (m_hotWordList.isEmpty()) {
-        const auto rows = KVDSqliteOperation::shareOperation().selectAllDataBaseWithtableName<VQVoiceCommandItem>(
-            QString::fromLatin1(VQCommandViewModel::kCustomizeTableName));
-        for (const auto& row : rows) {
-            if (row->isHotWord())
-                m_hotWordList.append(*row);
-        }
-    }
+    VQCommandViewModel::sharedInstance().customizeCmdListArray();
     return m_hotWordList;
 }
 

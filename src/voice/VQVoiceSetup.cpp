@@ -41,20 +41,26 @@ void VQVoiceSetup::install()
         popupTool.setSpeechPopupFactory([]() -> VQSpeechPopupInterface* { return new VQPopupWindow; });
 
     // What the user hears of the voice-command database: a lock another program holds (the
-    // lists work from memory and the tables are written later), or a damaged file set aside,
-    // after which the lists are fetched again.
+    // lists work from memory and the tables are written later), a damaged file set aside, after
+    // which the lists go into the new file and are fetched again, or a file that cannot be used
+    // and is left as it is, the lists kept for this session.
     KVDSqliteOperation::setProblemHandler([](KVDSqliteOperation::Problem problem, const QString& detail) {
         mm::runOnMainOrNow([problem, detail] {
             const auto localized = [](const char* key) { return QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(key)); };
-            if (problem == KVDSqliteOperation::Problem::Locked) {
+            switch (problem) {
+            case KVDSqliteOperation::Problem::Locked:
                 VQPopupWindowTool::sharedInstance().showTipMessage(localized(kDatabaseLockedText), QStringLiteral("error_icon"));
-                return;
+                break;
+            case KVDSqliteOperation::Problem::Recovered:
+                VQToolManager::sharedInstance().showErrorMsg(localized(kDatabaseRecoveredText),
+                                                             localized(kDatabaseRecoveredDetailText) + detail);
+                VQCommandViewModel::sharedInstance().databaseRecovered();
+                break;
+            case KVDSqliteOperation::Problem::Unavailable:
+                VQToolManager::sharedInstance().showErrorMsg(localized(kDatabaseUnavailableText),
+                                                             localized(kDatabaseUnavailableDetailText) + detail);
+                break;
             }
-            VQToolManager::sharedInstance().showErrorMsg(localized(kDatabaseRecoveredText),
-                                                         localized(kDatabaseRecoveredDetailText) + detail);
-            VQCommandViewModel::sharedInstance().createCommandTables();
-            VQCommandViewModel::sharedInstance().requestNetCommonCmdList();
-            VQCommandViewModel::sharedInstance().requestNetCustomizeCmdList();
         });
     });
 

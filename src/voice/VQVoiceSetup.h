@@ -13,6 +13,8 @@ public:
     static constexpr char kDatabaseLockedText[] = "语音指令数据库被其他程序占用，指令稍后保存";
     static constexpr char kDatabaseRecoveredText[] = "语音指令数据库已损坏，已重新创建";
     static constexpr char kDatabaseRecoveredDetailText[] = "原文件已另存为：";
+    static constexpr char kDatabaseUnavailableText[] = "语音指令数据库无法使用，指令只保存在本次运行中";
+    static constexpr char kDatabaseUnavailableDetailText[] = "数据库文件保持原样。原因：";
 
     static void install();
 

@@ -1,5 +1,9 @@
 #include "KVDSqliteOperation.h"
+#include "LogCapture.h"
+#include "TestSupport.h"
 #include "VQToolManager.h"
+
+#include <QDateTime>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -11,6 +15,10 @@
 #include <gtest/gtest.h>
 
 #include <sqlite3.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <future>
 
 namespace {
 
@@ -66,6 +74,7 @@ protected:
         path = dir.filePath(QStringLiteral("store.sqlite"));
         KVDSqliteOperation::resetForTests(path);
         ASSERT_TRUE(store().createTableWithtableName(kTable, CommandRow()));
+        ASSERT_TRUE(vqtest::waitUntil([] { return !store().checkRunning(); }));
     }
     void TearDown() override { KVDSqliteOperation::resetForTests(); }
     static KVDSqliteOperation& store() { return KVDSqliteOperation::shareOperation(); }
@@ -294,28 +303,55 @@ TEST_F(KVDSqliteOperationTest, DefaultDatabaseIsInDocumentsAndNeverATemporaryOne
     EXPECT_EQ(models[0]->values.value(QStringLiteral("customCmd")), QStringLiteral("kept"));
 }
 
-// A damaged file gives no empty store for ever: it is set aside, the user is told, and a new
-// database takes the rows.
-TEST_F(KVDSqliteOperationTest, DamagedDatabaseIsSetAsideAndANewOneMade)
+// Writes bytes at offset; without bytes the file ends there.
+void rewrite(const QString& file, qint64 offset, const QByteArray& bytes)
 {
-    // Writes bytes at offset; without bytes the file ends there.
-    const auto rewrite = [](const QString& file, qint64 offset, const QByteArray& bytes) {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite) && (bytes.isEmpty() ? f.resize(offset) : f.seek(offset) && f.write(bytes) == bytes.size()));
-    };
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite) && (bytes.isEmpty() ? f.resize(offset) : f.seek(offset) && f.write(bytes) == bytes.size()));
+}
+
+QByteArray contentOf(const QString& file)
+{
+    QFile f(file);
+    return !file.isEmpty() && f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Runs SQL on a connection of its own (writable_schema lets it write entries a newer SQLite made).
+void exec(const QString& file, const char* sql)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.toUtf8().constData(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
+
+// Only a file that is no database, or whose pages the check finds damaged, is set aside (under
+// a name of its own, also within one second) and replaced by a new one; a sound file with a
+// schema entry this SQLite cannot parse (a newer one's syntax) is left as it is and told once as
+// unusable. The check runs off the caller's thread: operations return while it is held.
+TEST_F(KVDSqliteOperationTest, OnlyDamageFoundByTheCheckSetsAFileAside)
+{
     QByteArray noise(4096, 0);
     for (qsizetype i = 0; i < noise.size(); ++i)
         noise[i] = char((i * 7919 + 13) % 251);
-    const std::pair<const char*, std::function<void(const QString&)>> damages[] = {
-        {"random bytes", [&](const QString& file) { QFile::remove(file); rewrite(file, 0, noise + noise); }},
-        {"truncated", [&](const QString& file) { rewrite(file, QFileInfo(file).size() / 2, {}); }},
-        {"one page overwritten", [&](const QString& file) { rewrite(file, 4096, noise); }},
-        {"a folder at its place", [&](const QString& file) { QFile::remove(file); ASSERT_TRUE(QDir().mkpath(file)); }},
+    const auto newerView = [](const char* select) {
+        return [select](const QString& file) {
+            exec(file, QStringLiteral("pragma writable_schema=on; insert into sqlite_master values('view','v','v',0,'create view v as %1')")
+                           .arg(QLatin1String(select)).toUtf8().constData());
+        };
+    };
+    const std::tuple<const char*, bool, std::function<void(const QString&)>> files[] = {
+        {"random bytes", true, [&](const QString& file) { QFile::remove(file); rewrite(file, 0, noise + noise); }},
+        {"truncated", true, [&](const QString& file) { rewrite(file, QFileInfo(file).size() / 2, {}); }},
+        {"one page overwritten", true, [&](const QString& file) { rewrite(file, 4096, noise); }},
+        {"a folder at its place", true, [&](const QString& file) { QFile::remove(file); ASSERT_TRUE(QDir().mkpath(file)); }},
+        {"ORDER BY inside an aggregate", false, newerView("select group_concat(customCmd order by customCmd) from DBCustomizeCmdList")},
+        {"a 1_000_000 literal", false, newerView("select 1_000_000")},
     };
     QList<std::pair<KVDSqliteOperation::Problem, QString>> problems;
     KVDSqliteOperation::setProblemHandler([&](KVDSqliteOperation::Problem problem, const QString& detail) { problems.append({problem, detail}); });
     int serial = 0;
-    for (const auto& [name, apply] : damages) {
+    for (const auto& [name, setAside, apply] : files) {
         SCOPED_TRACE(name);
         problems.clear();
         const QString file = dir.filePath(QStringLiteral("damaged-%1.sqlite").arg(++serial));
@@ -325,19 +361,132 @@ TEST_F(KVDSqliteOperationTest, DamagedDatabaseIsSetAsideAndANewOneMade)
         for (int i = 0; i < 60; ++i)
             many.push_back(row(QStringLiteral("command %1").arg(i), QString(120, u'n')));
         ASSERT_TRUE(store().insertsDataBaseWithtableName(kTable, many));
+        ASSERT_TRUE(vqtest::waitUntil([] { return !store().checkRunning(); }));
         KVDSqliteOperation::resetForTests(file);
         apply(file);
-        EXPECT_TRUE(store().createTableWithtableName(kTable, CommandRow()));
-        EXPECT_TRUE(store().insertDataBaseWithtableName(kTable, row(QStringLiteral("after"), QStringLiteral("n"))));
-        EXPECT_EQ(rows().size(), 1u);
+        const QByteArray before = contentOf(file);
+        // Earlier files set aside this second and the next ones are not overwritten.
+        QStringList taken;
+        for (int s = -1; s <= 3; ++s) {
+            taken << file + QStringLiteral(".corrupt-") + QDateTime::currentDateTime().addSecs(s).toString(QStringLiteral("yyyyMMdd-HHmmss"));
+            rewrite(taken.last(), 0, "earlier");
+        }
+        std::promise<void> release;
+        KVDSqliteOperation::setCheckGateForTests([held = release.get_future().share()] { held.wait(); });
+        const bool folder = QFileInfo(file).isDir(); // set aside at once: no database to check
+        store().createTableWithtableName(kTable, CommandRow());
+        EXPECT_EQ(store().checkRunning(), !folder) << "the caller waited for the check";
+        release.set_value();
+        ASSERT_TRUE(vqtest::waitUntil([] { return !store().checkRunning(); }));
+        KVDSqliteOperation::setCheckGateForTests({});
+        EXPECT_EQ(store().createTableWithtableName(kTable, CommandRow()), setAside);
+        EXPECT_EQ(store().insertDataBaseWithtableName(kTable, row(QStringLiteral("after"), QStringLiteral("n"))), setAside);
+        for (const QString& earlier : taken)
+            EXPECT_EQ(contentOf(earlier), "earlier");
         const QString aside = store().recoveredDatabaseFile();
-        EXPECT_TRUE(aside.startsWith(file + QStringLiteral(".corrupt-"))) << aside.toStdString();
-        EXPECT_TRUE(QFileInfo::exists(aside));
         ASSERT_EQ(problems.size(), 1);
-        EXPECT_EQ(problems.at(0).first, KVDSqliteOperation::Problem::Recovered);
-        EXPECT_EQ(problems.at(0).second, aside);
+        if (setAside) {
+            EXPECT_EQ(rows().size(), 1u);
+            EXPECT_TRUE(aside.startsWith(file + QStringLiteral(".corrupt-"))) << aside.toStdString();
+            EXPECT_FALSE(taken.contains(aside));
+            EXPECT_TRUE(QFileInfo::exists(aside));
+            EXPECT_EQ(problems.at(0), std::make_pair(KVDSqliteOperation::Problem::Recovered, aside));
+        } else {
+            EXPECT_TRUE(aside.isEmpty());
+            EXPECT_EQ(contentOf(file), before);
+            EXPECT_EQ(problems.at(0).first, KVDSqliteOperation::Problem::Unavailable);
+            EXPECT_TRUE(problems.at(0).second.contains(file)) << problems.at(0).second.toStdString();
+        }
     }
     KVDSqliteOperation::setProblemHandler({});
+}
+
+// A database that cannot be used for a reason other than damage or a lock stays where and as it
+// is: the user hears of it once per failing stretch, the log has one line for it, and a write that
+// works again ends the stretch. Rows marked "mount" need root for a tmpfs of their own.
+TEST_F(KVDSqliteOperationTest, UnusableDatabaseIsToldOncePerStretchAndLeftAsItIs)
+{
+    const QString mountPoint = dir.filePath(QStringLiteral("mnt"));
+    ASSERT_TRUE(QDir().mkpath(mountPoint));
+    const QString inMount = mountPoint + QStringLiteral("/store.sqlite");
+    const auto freshMount = [&] {
+        ::umount2(mountPoint.toUtf8().constData(), MNT_DETACH);
+        return geteuid() == 0 && ::mount("tmpfs", mountPoint.toUtf8().constData(), "tmpfs", 0, "size=256k") == 0;
+    };
+    const bool canMount = freshMount();
+    const auto readOnly = [&] { return ::mount(nullptr, mountPoint.toUtf8().constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0; };
+    // Files copied while a connection of the test keeps its transaction or log open.
+    const auto copyOpen = [&](const char* setup, const char* suffix) {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(db, setup, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+        for (const QString& f : { QString(), QString::fromLatin1(suffix) })
+            ASSERT_TRUE(QFile::copy(path + f, inMount + f));
+        sqlite3_close(db);
+        ASSERT_TRUE(readOnly());
+    };
+    const QString homeDocumentsFile = dir.filePath(QStringLiteral("home"));
+    struct Case {
+        const char* name;
+        bool mount;
+        QString file;
+        std::function<void()> apply, cure;
+    };
+    const Case cases[] = {
+        {"Documents is a file", false, QString(), [&] {
+             ASSERT_TRUE(QDir().mkpath(homeDocumentsFile));
+             rewrite(homeDocumentsFile + QStringLiteral("/Documents"), 0, "file");
+             qputenv("HOME", QFile::encodeName(homeDocumentsFile));
+         }, {}},
+        {"a hot journal in a read-only folder", true, inMount, [&] {
+             copyOpen("pragma cache_size=1; begin; insert into DBCustomizeCmdList(customCmd) select hex(zeroblob(400)) from "
+                      "(with recursive n(i) as (select 1 union all select i+1 from n where i<300) select i from n)", "-journal");
+         }, {}},
+        {"a write-ahead log without its -shm in a read-only folder", true, inMount,
+         [&] { copyOpen("pragma journal_mode=wal; insert into DBCustomizeCmdList(customCmd) values('in the log')", "-wal"); }, {}},
+        {"a full disk", true, inMount, [&] {
+             QFile::copy(path, inMount);
+             QFile filler(mountPoint + QStringLiteral("/filler"));
+             filler.open(QIODevice::WriteOnly);
+             while (filler.write(QByteArray(4096, 'f')) == 4096 && filler.flush()) {
+             }
+         }, [&] { QFile::remove(mountPoint + QStringLiteral("/filler")); }},
+        {"a table of another form", false, path, [&] { exec(path, "drop table DBCustomizeCmdList; create table DBCustomizeCmdList(a, b)"); },
+         [&] { exec(path, "drop table DBCustomizeCmdList"); store().createTableWithtableName(kTable, CommandRow()); }},
+    };
+    const QByteArray savedHome = qgetenv("HOME");
+    QList<KVDSqliteOperation::Problem> problems;
+    KVDSqliteOperation::setProblemHandler([&](KVDSqliteOperation::Problem problem, const QString&) { problems.append(problem); });
+    for (const Case& c : cases) {
+        if (c.mount && !(canMount && freshMount()))
+            continue;
+        SCOPED_TRACE(c.name);
+        problems.clear();
+        KVDSqliteOperation::resetForTests(c.file);
+        c.apply();
+        const QByteArray before = contentOf(c.file);
+        const vqtest::LogCapture log;
+        for (int attempt = 0; attempt < 3; ++attempt)
+            EXPECT_FALSE(store().insertDataBaseWithtableName(kTable, row(QString(2000, u'w'), QString(2000, u'n'))));
+        EXPECT_TRUE(vqtest::waitUntil([] { return !store().checkRunning(); }));
+        EXPECT_EQ(problems, QList<KVDSqliteOperation::Problem>{KVDSqliteOperation::Problem::Unavailable});
+        EXPECT_EQ(log.text().count(QStringLiteral("failed")), 1) << log.text().toStdString();
+        EXPECT_EQ(contentOf(c.file), before);
+        EXPECT_EQ(store().lastFailure(), KVDSqliteOperation::Failure::Unavailable);
+        if (c.cure) {
+            c.cure();
+            EXPECT_TRUE(store().insertDataBaseWithtableName(kTable, row(QStringLiteral("c"), QStringLiteral("n"))));
+            c.apply();
+            EXPECT_FALSE(store().insertDataBaseWithtableName(kTable, row(QString(2000, u'w'), QString(2000, u'n'))));
+            EXPECT_EQ(problems.size(), 2) << "a new stretch is told again";
+        }
+        qputenv("HOME", savedHome);
+    }
+    KVDSqliteOperation::setProblemHandler({});
+    if (canMount)
+        ::umount2(mountPoint.toUtf8().constData(), MNT_DETACH);
+    else
+        GTEST_SKIP() << "not root or no tmpfs: the read-only and full-disk rows did not run";
 }
 
 // Another program holding the database locked costs the main thread a moment per operation,

@@ -1,5 +1,6 @@
 #include "VQToolManager.h"
 
+#include "LogCapture.h"
 #include "MMLog.h"
 #include "TestSupport.h"
 
@@ -20,6 +21,8 @@
 
 namespace {
 
+using vqtest::LogCapture;
+
 QString documents() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
 
 QByteArray readAll(const QString& path)
@@ -33,25 +36,6 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
-
-// What the program's log file receives from now on.
-class LogCapture {
-public:
-    LogCapture() : m_path(mm::defaultLogDirectory() + QStringLiteral("/MMLog.log"))
-    {
-        mm::setupLogging(mm::defaultLogDirectory());
-        m_start = QFileInfo(m_path).size();
-    }
-    QString text() const
-    {
-        mm::flushLogs();
-        return QString::fromUtf8(readAll(m_path).mid(m_start));
-    }
-
-private:
-    QString m_path;
-    qint64 m_start = 0;
-};
 
 TEST(VQToolManagerTest, GetFilePathIsInDocumentsOrEmptyAndLoggedWhenThatCannotBeMade)
 {

@@ -9,6 +9,8 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include <sqlite3.h>
+
 #include <gtest/gtest.h>
 
 #include "X11Windows.h"
@@ -78,4 +80,36 @@ TEST(SimulatedProgram, DeviceInformationWorkAndTheSmartPage)
         for (int x = 2; x < 40; ++x)
             ASSERT_EQ(shot.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
     }
+}
+
+// Another program holds the command database when the device's list arrives: the user is told,
+// and the list, kept in memory, reaches the table at quit once the lock has gone.
+TEST(SimulatedProgram, CommandListsKeptUnderALockReachTheDatabaseAtQuit)
+{
+    vqtest::StandInHttpServer server;
+    ASSERT_TRUE(server.listen());
+    const QJsonObject command{{QStringLiteral("cmdType"), QStringLiteral("text")}, {QStringLiteral("customCmd"), QStringLiteral("存")}};
+    server.setReply(QStringLiteral("/api/deviceCmd"), vqtest::StandInReply::api(QJsonArray{command}));
+    SimulatedProgram program({{QStringLiteral("CORVANE_API_URL"), server.url(QString::fromLatin1(vqtest::StandInHttpServer::kApiPrefix))}});
+    ASSERT_TRUE(program.start());
+    const QByteArray file = (program.home() + QStringLiteral("/Documents/VQSqliteDataBase.sqlite")).toUtf8();
+    sqlite3* other = nullptr;
+    ASSERT_TRUE(vqtest::waitUntil([&] { return QFile::exists(QString::fromUtf8(file)); }));
+    ASSERT_EQ(sqlite3_open(file.constData(), &other), SQLITE_OK);
+    sqlite3_busy_timeout(other, 5000);
+    ASSERT_EQ(sqlite3_exec(other, "begin exclusive", nullptr, nullptr, nullptr), SQLITE_OK);
+    ASSERT_TRUE(program.command("plug 248a 61ab").startsWith(QLatin1String("ok")));
+    EXPECT_TRUE(program.waitForState([](const QJsonObject& s) {
+        return QJsonDocument(s[QStringLiteral("tips")].toArray()).toJson().contains("voice-command database");
+    }));
+    ASSERT_TRUE(vqtest::waitUntil([&] { return server.lastRequest().path == QLatin1String("/api/deviceCmd"); }, 10000));
+    vqtest::spin(500); // the answer is taken
+    sqlite3_exec(other, "rollback", nullptr, nullptr, nullptr);
+    ASSERT_TRUE(program.quit());
+    sqlite3_stmt* rows = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(other, "select customCmd from DBCustomizeCmdList", -1, &rows, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_step(rows), SQLITE_ROW);
+    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(rows, 0)), "存");
+    sqlite3_finalize(rows);
+    sqlite3_close(other);
 }

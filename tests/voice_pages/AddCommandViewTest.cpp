@@ -177,24 +177,33 @@ TEST_F(AddCommandViewTest, CancelAndFailedEdits)
     EXPECT_TRUE(finishes.isEmpty());
     delete editor.data();
 
+    // A refused create, new or edited, is shown and keeps the editor open with what was typed (an
+    // edit's old command goes back first); another try saves.
     refuseDelete = false;
-    refuseCreates = 1;
-    list->cellAt(0)->editBtn()->performClick();
-    editor = list->editor();
-    ASSERT_TRUE(editor);
-    editor->pathTextField()->setText(QStringLiteral("new"));
-    editor->createBtn()->performClick();
-    ASSERT_TRUE(waitClosed(editor));
-    EXPECT_EQ(errors.last(), std::make_pair(tr8("创建失败"), QStringLiteral("不能创建")));
-    // The old command goes back and the list shows what the server holds.
-    ASSERT_TRUE(waitForRequests(QStringLiteral("/api/saveDeviceCmd"), 2));
-    ASSERT_TRUE(vqtest::waitUntil([&] { return heldWords() == QStringList{QStringLiteral("text:签名>old")}; }, 10000));
-    ASSERT_TRUE(vqtest::waitUntil([&] { return list->cellAt(0)->contentLabel()->text() == QStringLiteral("old"); }, 10000));
+    for (const bool edit : {false, true}) {
+        SCOPED_TRACE(edit);
+        refuseCreates = 1;
+        finishes.clear();
+        if (edit)
+            list->cellAt(0)->editBtn()->performClick();
+        editor = edit ? QPointer<AddCommandView>(list->editor()) : open();
+        ASSERT_TRUE(editor);
+        fill(editor, 4, edit ? old.customCmd : QStringLiteral("新"), QStringLiteral("new"));
+        const int creates = requestsTo(QStringLiteral("/api/saveDeviceCmd"));
+        editor->createBtn()->performClick();
+        ASSERT_TRUE(waitForRequests(QStringLiteral("/api/saveDeviceCmd"), creates + (edit ? 2 : 1)));
+        ASSERT_TRUE(vqtest::waitUntil([&] { return editor->createBtn()->isEnabled() && heldWords().contains(QStringLiteral("text:签名>old")); }, 10000));
+        EXPECT_EQ(errors.last(), std::make_pair(tr8("创建失败"), QStringLiteral("不能创建")));
+        EXPECT_TRUE(editor->isVisible());
+        EXPECT_EQ(editor->pathTextField()->text(), QStringLiteral("new"));
+        EXPECT_TRUE(finishes.isEmpty());
+        editor->createBtn()->performClick();
+        ASSERT_TRUE(waitClosed(editor));
+    }
+    EXPECT_EQ(heldWords(), (QStringList{QStringLiteral("text:新>new"), QStringLiteral("text:签名>new")}));
+    ASSERT_TRUE(vqtest::waitUntil([&] { return list->cellAt(1)->contentLabel()->text() == QStringLiteral("new"); }, 10000));
 }
 
-// An edit deletes, then creates: its save button is off while that runs (a second click sends
-// nothing), and the editor cancelled meanwhile neither stops it nor leaves the server with
-// neither command.
 TEST_F(AddCommandViewTest, EditRunsToItsEndWhateverTheEditorDoes)
 {
     const VQVoiceCommandItem old = item("text", QStringLiteral("签名"), QStringLiteral("old"));

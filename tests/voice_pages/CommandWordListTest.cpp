@@ -3,6 +3,7 @@
 #include "PagesFixture.h"
 
 #include "CommandWordView.h"
+#include "LogCapture.h"
 #include "KeyShortcut.h"
 #include "VQButton.h"
 #include "VQCommandSyncService.h"
@@ -17,7 +18,10 @@
 #include <QStyle>
 #include <QTest>
 
+#include <sqlite3.h>
+
 #include <memory>
+#include <thread>
 
 using namespace pagestest;
 
@@ -52,6 +56,17 @@ protected:
         }
         return nullptr;
     }
+    // The words of the rows that show a command.
+    QStringList shownWords() const
+    {
+        QStringList out;
+        for (int r = 0; r < list->tableView()->rowCount(); ++r) {
+            if (list->cellAt(r)->model())
+                out << list->cellAt(r)->wordLabel()->text();
+        }
+        return out;
+    }
+    static void setSerial(const char* sn) { VQUserInfoData::sharedInstance().mouseInfoItem().setSn(QString::fromLatin1(sn)); }
     CommandWordView* list = nullptr;
 };
 
@@ -203,6 +218,125 @@ TEST_F(CommandWordListTest, DeleteAsksFirst)
     ASSERT_EQ(errors.size(), 1);
     EXPECT_EQ(errors[0].first, tr8("删除失败"));
     EXPECT_EQ(errors[0].second, QStringLiteral("不能删除"));
+}
+
+// An answer to a list request sent before a change confirmed here, or for the device connected
+// before, never undoes what the user did: the page and the table keep it.
+TEST_F(CommandWordListTest, LateListAnswersNeverUndoWhatTheUserDid)
+{
+    VQCommandViewModel& store = VQCommandViewModel::sharedInstance();
+    const VQVoiceCommandItem old = item("text", QStringLiteral("旧"), QStringLiteral("o"));
+    const std::tuple<const char*, std::function<void()>, QStringList> cases[] = {
+        {"a create", [&] { store.requestCreateCustomizeCmd(item("text", QStringLiteral("新"), QStringLiteral("n"))); }, {"旧", "新"}},
+        {"a delete", [&] { store.requestDeleteCustomizeCmd(old); }, {}},
+        {"another device", [&] { setSerial("SN-B"); store.requestNetCustomizeCmdList(); }, {"乙"}},
+    };
+    for (const auto& [what, act, shown] : cases) {
+        SCOPED_TRACE(what);
+        held = {{QStringLiteral("SN-A"), {old}}, {QStringLiteral("SN-B"), {item("text", QStringLiteral("乙"), QStringLiteral("b"))}}};
+        setSerial("SN-A");
+        KVDSqliteOperation::shareOperation().delectAllDataBaseWithtableName(QString::fromLatin1(VQCommandViewModel::kCustomizeTableName));
+        VQCommandViewModel::resetForTests();
+        auto host = showList();
+        ASSERT_TRUE(waitForRows(1)); // the page's own list is in
+        slowListAnswers = 1;
+        bool answered = false;
+        const int lists = requestsTo(QStringLiteral("/api/deviceCmd"));
+        store.requestNetCustomizeCmdList([&answered](bool, const VQHttpResult&) { answered = true; });
+        ASSERT_TRUE(waitForRequests(QStringLiteral("/api/deviceCmd"), lists + 1));
+        act();
+        ASSERT_TRUE(vqtest::waitUntil([&] { return answered; }, 10000));
+        vqtest::spin(100);
+        EXPECT_EQ(shownWords(), shown);
+        EXPECT_EQ(tableWords(), shown);
+    }
+}
+
+// While another program holds the database, the page shows what the user and the server made of
+// the list (the last command deleted, the list emptied); the table follows once the lock goes,
+// and a page opened under a start-up lock while offline fills then.
+TEST_F(CommandWordListTest, ALockNeverBringsBackWhatWasDeletedNorKeepsThePageEmpty)
+{
+    VQCommandViewModel& store = VQCommandViewModel::sharedInstance();
+    const VQVoiceCommandItem old = item("text", QStringLiteral("旧"), QStringLiteral("o"));
+    bool done = false;
+    const auto finished = [&done](bool, const VQHttpResult&) { done = true; };
+    struct Case {
+        const char* what;
+        const char* lock;
+        QStringList before;
+        std::function<void()> act;
+        QStringList after;
+    };
+    const Case cases[] = {
+        {"the last command deleted", "begin immediate", {"旧"}, [&] { store.requestDeleteCustomizeCmd(old, finished); }, {}},
+        {"the server's list emptied", "begin exclusive", {"旧"}, [&] { held.clear(); store.requestNetCustomizeCmdList(finished); }, {}},
+        {"opened offline", "begin exclusive", {}, [&] { done = true; }, {"旧"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        held = {{QStringLiteral("SN-A"), {old}}};
+        done = false;
+        store.requestNetCustomizeCmdList(finished);
+        ASSERT_TRUE(vqtest::waitUntil([&] { return done && tableWords() == QStringList{QStringLiteral("旧")}; }));
+        VQCommandViewModel::resetForTests();
+        VQCommandViewModel::setTableRetryIntervalForTests(20);
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open(dir.filePath(QStringLiteral("store.sqlite")).toUtf8().constData(), &other), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(other, c.lock, nullptr, nullptr, nullptr), SQLITE_OK);
+        VQHttpRequestManager::sharedInstance().setNetworkDownCheckForTests([offline = c.before.isEmpty()] { return offline; });
+        auto host = showList();
+        ASSERT_TRUE(vqtest::waitUntil([&] { return shownWords() == c.before; }));
+        done = false;
+        c.act();
+        ASSERT_TRUE(vqtest::waitUntil([&] { return done; }));
+        vqtest::spin(100);
+        EXPECT_TRUE(shownWords().isEmpty());
+        sqlite3_exec(other, "rollback", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+        EXPECT_TRUE(vqtest::waitUntil([&] { return shownWords() == c.after && tableWords() == c.after; }));
+        VQHttpRequestManager::sharedInstance().setNetworkDownCheckForTests([] { return false; });
+    }
+}
+
+// A table that cannot be written for another reason than a lock keeps the command in memory and
+// is tried again ever less often, with one log line for the stretch; at quit, pending tables are
+// written once more, waiting for a lock that goes meanwhile.
+TEST_F(CommandWordListTest, UnwrittenTablesAreTriedLessOftenAndOnceMoreAtQuit)
+{
+    VQCommandViewModel& store = VQCommandViewModel::sharedInstance();
+    const QString file = dir.filePath(QStringLiteral("store.sqlite"));
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(file.toUtf8().constData(), &other), SQLITE_OK);
+    const auto run = [other](const char* sql) { EXPECT_EQ(sqlite3_exec(other, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sql; };
+    run("drop table DBCustomizeCmdList; create table DBCustomizeCmdList(a, b)");
+    VQCommandViewModel::setTableRetryIntervalForTests(10);
+    const vqtest::LogCapture log;
+    auto host = showList();
+    store.requestCreateCustomizeCmd(item("text", QStringLiteral("新"), QStringLiteral("n")));
+    ASSERT_TRUE(vqtest::waitUntil([&] { return shownWords() == QStringList{QStringLiteral("新")}; }));
+    QList<int> waits;
+    while (waits.size() < 5 && vqtest::waitUntil([&] { return store.tableRetryIntervalMs() > (waits.isEmpty() ? 0 : waits.last()); }))
+        waits << store.tableRetryIntervalMs();
+    EXPECT_EQ(waits.size(), 5) << "the retries do not thin out";
+    EXPECT_EQ(log.text().count(QStringLiteral("SQLite ")), 1) << log.text().toStdString();
+    EXPECT_TRUE(store.hasPendingTableWrites());
+
+    // The table of this program's form is back but locked; the lock goes while the quit waits.
+    run("drop table DBCustomizeCmdList");
+    store.createCommandTables();
+    run("begin exclusive");
+    VQCommandViewModel::setTableRetryIntervalForTests(60000);
+    KVDSqliteOperation::setBusyTimeouts({10, 5000, 5000});
+    std::thread holder([&run] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        run("commit");
+    });
+    store.writePendingTablesAtQuit();
+    holder.join();
+    sqlite3_close(other);
+    EXPECT_FALSE(store.hasPendingTableWrites());
+    EXPECT_EQ(tableWords(), QStringList{QStringLiteral("新")});
 }
 
 } // namespace

@@ -60,7 +60,9 @@ protected:
         });
         // The device's custom list, kept as the service keeps it.
         server.setResponder(QStringLiteral("/api/deviceCmd"), [this](const vqtest::StandInRequest& r) {
-            return vqtest::StandInReply::api(listOf(r.queryValue(QStringLiteral("sn")).value_or(QString())));
+            vqtest::StandInReply reply = vqtest::StandInReply::api(listOf(r.queryValue(QStringLiteral("sn")).value_or(QString())));
+            reply.delayMs = slowListAnswers > 0 ? (--slowListAnswers, 300) : 0;
+            return reply;
         });
         server.setResponder(QStringLiteral("/api/saveDeviceCmd"), [this](const vqtest::StandInRequest& r) {
             if (refuseCreates > 0) {
@@ -111,6 +113,15 @@ protected:
             out << i.cmdType + QLatin1Char(':') + i.customCmd + QLatin1Char('>') + i.customName;
         return out;
     }
+    // The words of the custom table as the file holds it, read past the store's lists.
+    static QStringList tableWords()
+    {
+        QStringList out;
+        for (const auto& row : KVDSqliteOperation::shareOperation().selectAllDataBaseWithtableName<VQVoiceCommandItem>(
+                 QString::fromLatin1(VQCommandViewModel::kCustomizeTableName)))
+            out << row->customCmd;
+        return out;
+    }
     int requestsTo(const QString& path) const
     {
         int count = 0;
@@ -140,6 +151,7 @@ protected:
     int refuseCreates = 0; // the next creates refused
     bool refuseDelete = false;
     int deleteDelayMs = 0; // the answer to a delete comes this late
+    int slowListAnswers = 0; // the next list answers come 300 ms late, with the list as it was asked for
     QList<std::pair<QString, QString>> errors;
 };
 

@@ -134,6 +134,8 @@ SimulatedDeviceControl::SimulatedDeviceControl(SimulatedUsbPort& usb, SimulatedB
     connect(m_server, &QLocalServer::newConnection, this, &SimulatedDeviceControl::newConnection);
     prepareVoice(m_ble.voice(), kBleArgumentRoom);
     prepareFirmware(m_ble.device(), false);
+    // The mouse is another device than the receivers': a serial number of its own.
+    m_ble.device().values.serialNumber = "VQ87654321";
     // Each tip raises the tip window once: its text is recorded then.
     VQPopupWindowTool::sharedInstance().tipWindow()->installEventFilter(this);
 }
