@@ -402,6 +402,23 @@ void AppDelegate::putAwayMainWindow()
         m_mainWindow->hide();
 }
 
+void AppDelegate::giveBackMainWindow()
+{
+    if (!m_uiConfigured || m_quitting || canPutAwayMainWindow())
+        return;
+    if (!VQUserInfoData::sharedInstance().isConnect()) {
+        if (!m_guide->isVisible())
+            showGuide(false);
+        return;
+    }
+    if (m_mainWindow->isVisible())
+        return;
+    const bool quiet = m_mainWindow->testAttribute(Qt::WA_ShowWithoutActivating);
+    m_mainWindow->setAttribute(Qt::WA_ShowWithoutActivating);
+    m_mainWindow->show();
+    m_mainWindow->setAttribute(Qt::WA_ShowWithoutActivating, quiet);
+}
+
 bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
 {
     // Without a tray nothing would bring a closed main window back: it goes to the taskbar.
@@ -434,15 +451,15 @@ void AppDelegate::addStatusItem()
 
     // On a change of the connection, the face of the new state takes the place of the one on
     // the screen; with no tray one face is always shown, since nothing else would let the user
-    // reach the program. Repeated notifications of the same state leave the windows alone.
+    // reach the program. A device that connects always brings the main window, also where it
+    // was put away to the tray. Repeated notifications of the same state leave the windows alone.
     if (m_faceConnected != int(connected)) {
         const bool faceShown = m_mainWindow->isVisible() || m_guide->isVisible();
         const bool showFace = m_faceConnected < 0 || faceShown || !trayShown;
         m_faceConnected = int(connected);
         if (connected) {
             m_guide->hide();
-            if (showFace)
-                openApp();
+            openApp();
         } else {
             m_mainWindow->hide();
             if (showFace && !m_guide->isVisible())

@@ -159,6 +159,12 @@ public:
     bool canPutAwayMainWindow() const;
     // Hides the main window when canPutAwayMainWindow().
     void putAwayMainWindow();
+    // A floating effect that put the main window away (the magnifier) has ended. Where a tray
+    // icon shows, the tray stays the way back and nothing is shown. Without one the face of the
+    // devices connected now comes back, without the focus: the main window while a device is
+    // connected, else the guide; a link lost meanwhile never brings back a window of the gone
+    // device.
+    void giveBackMainWindow();
     // Shows the guide (next to the tray icon where there is one).
     void showGuide(bool activate = true);
 

@@ -35,40 +35,10 @@
 
 #include <memory>
 
-#include <X11/Xlib.h>
+// Last: Xlib defines macros that clash with Qt names.
+#include "FakeTrayHost.h"
 
 namespace {
-
-// A tray host as far as programs can tell: a second X client owning the system tray selection
-// of the screen. It embeds nothing.
-class FakeTrayHost {
-public:
-    FakeTrayHost()
-    {
-        m_display = XOpenDisplay(nullptr);
-        if (m_display == nullptr)
-            return;
-        const int screen = DefaultScreen(m_display);
-        const QByteArray name = QByteArrayLiteral("_NET_SYSTEM_TRAY_S") + QByteArray::number(screen);
-        m_selection = XInternAtom(m_display, name.constData(), False);
-        m_window = XCreateSimpleWindow(m_display, RootWindow(m_display, screen), 0, 0, 1, 1, 0, 0, 0);
-        XSetSelectionOwner(m_display, m_selection, m_window, CurrentTime);
-        XSync(m_display, False);
-    }
-    ~FakeTrayHost()
-    {
-        if (m_display == nullptr)
-            return;
-        XDestroyWindow(m_display, m_window);
-        XCloseDisplay(m_display);
-    }
-    bool owns() const { return m_display != nullptr && XGetSelectionOwner(m_display, m_selection) == m_window; }
-
-private:
-    Display* m_display = nullptr;
-    Atom m_selection = 0;
-    Window m_window = 0;
-};
 
 const QColor kSelectedBackground(224, 245, 249);
 

@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include "X11Windows.h"
+#include "FakeTrayHost.h"
 
 #include <X11/keysym.h>
 
@@ -66,7 +67,8 @@ protected:
 // The pen's link lost under every effect: the receiver pulled out, or closed as the Bluetooth LE
 // mouse connects. Afterwards nothing of the effect is left: a click reaches the window below,
 // the pointer shows, and another client can grab Escape and the pointer. The magnifier puts the
-// main window away while it shows and brings it back.
+// main window away while it shows; after the link's loss the guide comes back when no device is
+// left, the main window for the Bluetooth LE mouse.
 TEST(SimulatedProgram, LosingThePensLinkEndsEveryEffect)
 {
     XTestUser user;
@@ -110,8 +112,13 @@ TEST(SimulatedProgram, LosingThePensLinkEndsEveryEffect)
             }, 5000)) << "a click does not reach the window below";
             EXPECT_TRUE(anotherClientCanGrab(XK_Escape));
             EXPECT_TRUE(anotherClientCanGrab(0));
-            if (mode == 3)
-                EXPECT_TRUE(program.waitForState([](const QJsonObject& s) { return !mainWindowGeometry(s).isEmpty(); }));
+            // The loupe gives back the face of the devices still connected: the guide when none is.
+            if (mode == 3) {
+                EXPECT_TRUE(program.waitForState([bluetooth](const QJsonObject& s) {
+                    return control(s, [](const QJsonObject& w) { return w.value(QStringLiteral("class")) == QLatin1String("VQGuidePopover"); }, "windows").isEmpty() == bluetooth;
+                }));
+                EXPECT_EQ(mainWindowGeometry(program.state()).isEmpty(), !bluetooth);
+            }
             EXPECT_TRUE(program.command(bluetooth ? "ble-disconnect" : "plug 248a 62ab").startsWith(QLatin1String("ok")));
             ASSERT_TRUE(program.waitForState([&](const QJsonObject& s) { return receiverOpen(s) && !s.value(QStringLiteral("bluetooth")).toBool(); }));
         }
@@ -176,4 +183,31 @@ TEST(SimulatedProgram, LaserPenPageUsedAsANewUserWould)
     EXPECT_EQ(program.command("quit"), QStringLiteral("ok quitting"));
     ASSERT_TRUE(program.process().waitForFinished(20000));
     EXPECT_EQ(program.process().exitCode(), 0);
+}
+
+// With a tray the loupe keeps the main window away when it ends, also after the pen's receiver
+// went; the receiver plugged in again brings the main window.
+TEST(SimulatedProgram, WithATrayTheLoupeKeepsTheMainWindowAwayUntilAPlug)
+{
+    FakeTrayHost tray;
+    SimulatedProgram program;
+    ASSERT_TRUE(tray.owns() && program.start());
+    const auto mainWindowShown = [](const QJsonObject& s) { return !mainWindowGeometry(s).isEmpty(); };
+    const auto pointerHidden = [](const QJsonObject& s) { return s.value(QStringLiteral("pointerHidden")).toBool(); };
+    for (const int mode : {1, 2, 3}) {
+        EXPECT_TRUE(program.command(mode == 1 ? "plug 248a 62ab" : "press 64").startsWith(QLatin1String("ok")));
+        ASSERT_TRUE(program.waitForSettings([mode](const QJsonObject& s) { return number(s, "laserPenStatusKey") == mode; }));
+    }
+    // The mode's tip put the main window away: the user opens it from the tray, then the loupe.
+    ASSERT_TRUE(program.command("open").startsWith(QLatin1String("ok")) && program.waitForState(mainWindowShown));
+    EXPECT_TRUE(program.command("press 69").startsWith(QLatin1String("ok")));
+    ASSERT_TRUE(program.waitForState(pointerHidden));
+    EXPECT_TRUE(program.command("press 70").startsWith(QLatin1String("ok"))); // the effect key let go
+    ASSERT_TRUE(program.waitForState([&](const QJsonObject& s) { return !pointerHidden(s); }));
+    EXPECT_FALSE(mainWindowShown(program.state()));
+    EXPECT_TRUE(program.command("unplug").startsWith(QLatin1String("ok")));
+    ASSERT_TRUE(program.waitForState([](const QJsonObject& s) { return !s.value(QStringLiteral("connected")).toBool(); }));
+    EXPECT_TRUE(program.command("plug 248a 62ab").startsWith(QLatin1String("ok")));
+    EXPECT_TRUE(program.waitForState(mainWindowShown));
+    EXPECT_TRUE(program.quit());
 }
