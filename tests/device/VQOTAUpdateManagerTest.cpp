@@ -1,6 +1,6 @@
 // Firmware offers from the stand-in server: the check request, the download into the Documents
-// folder, what is stored and what is refused, and the whole way from the offer to the installed
-// firmware.
+// folder, what is stored and what is refused (told once per connection), and the whole way from
+// the offer to the installed firmware.
 #include "OTATestFixture.h"
 
 #include <QDir>
@@ -94,6 +94,8 @@ TEST_F(VQOTAUpdateManagerTest, TruncatedOrMalformedDownloadsAreNeverOffered)
         vqtest::StandInReply::html(404, "<html>not found</html>"),
         vqtest::StandInReply::text(""),
     };
+    int told = 0;
+    manager().setDownloadFailedHook([&told] { ++told; });
     for (const vqtest::StandInReply& reply : replies) {
         offer(QStringLiteral("usb-new.txt"), reply, QStringLiteral("new.txt"), QStringLiteral("V1.4"));
         ota.clear();
@@ -105,6 +107,12 @@ TEST_F(VQOTAUpdateManagerTest, TruncatedOrMalformedDownloadsAreNeverOffered)
         EXPECT_TRUE(manager().needUpdateDongle());
         EXPECT_EQ(documents(), QStringList{QStringLiteral("41_usb.txt")}); // no partial file left
     }
+    // The user hears of them once for the device; a device that connects may hear it again.
+    EXPECT_EQ(told, 1);
+    NotificationCenter::defaultCenter().post(name(vq::kUSBInsertNotification));
+    manager().checkDongleOTAInfo();
+    EXPECT_TRUE(vqtest::waitUntil([&told] { return told == 2; }));
+    manager().setDownloadFailedHook({});
     manager().deleteDongleOTAFile();
     EXPECT_FALSE(manager().needUpdateDongle());
     EXPECT_TRUE(documents().isEmpty());
