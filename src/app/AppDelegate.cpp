@@ -21,6 +21,9 @@
 #include "VQUserInfoData.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QLocale>
 #include <QMessageBox>
 #include <QNetworkInformation>
@@ -227,12 +230,13 @@ void AppDelegate::configUI()
     VQToolManager::setErrorPresenter([this](const QString& message, const QString& detail) {
         auto* alert = new QMessageBox(m_mainWindow.get());
         alert->setAttribute(Qt::WA_DeleteOnClose);
-        alert->setIcon(QMessageBox::Information);
+        alert->setIcon(QMessageBox::Warning);
         alert->setWindowTitle(QString::fromLatin1(VQMainWindow::kWindowTitle));
         alert->setText(message);
         alert->setInformativeText(detail);
         alert->addButton(tr8(kErrorAlertButtonText), QMessageBox::AcceptRole);
         alert->setWindowModality(Qt::WindowModal);
+        keepTitleReadable(alert);
         alert->open();
     });
 
@@ -264,6 +268,21 @@ void AppDelegate::configUI()
     center.addObserver(this, QString::fromLatin1(vq::HadElectricInfoNotification), [this](const VQNotification&) { updateElectricInfo(); });
 
     addStatusItem();
+}
+
+void AppDelegate::keepTitleReadable(QMessageBox* alert)
+{
+    // Window managers draw the title in a bold face of about the interface's size, between the
+    // window's icon and its buttons; a box sized for a short text would cut it. The box's setters
+    // build its layout anew, so this comes after them.
+    auto* grid = qobject_cast<QGridLayout*>(alert->layout());
+    if (grid == nullptr)
+        return;
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const int width = QFontMetrics(titleFont).horizontalAdvance(alert->windowTitle()) + kTitleBarRoom;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
 }
 
 VQBaseViewController* AppDelegate::makePage(int tag)
@@ -641,6 +660,7 @@ void AppDelegate::quit(bool askUser)
             }
         });
         m_quitQuestion = question;
+        keepTitleReadable(question);
         question->open();
         question->raise();
         question->activateWindow();

@@ -65,6 +65,8 @@ public:
     static constexpr char kInfoIconName[] = "info_icon";
     // The error alert's only button.
     static constexpr char kErrorAlertButtonText[] = "知道了";
+    // Room a window manager takes beside a window's title: its icon and its buttons.
+    static constexpr int kTitleBarRoom = 120;
     // The quit sequence ends the event loop at the latest this long after it started, whether
     // or not the device has confirmed its last commands.
     static constexpr int kQuitDeadlineMs = 900;
@@ -199,6 +201,9 @@ public:
     // YES while an AI window is open.
     bool isShowAIWindow() const { return m_isShowAIWindow; }
     void setIsShowAIWindow(bool show) { m_isShowAIWindow = show; }
+
+    // Widens an alert so that its title can be read whole in the window manager's title bar.
+    static void keepTitleReadable(QMessageBox* alert);
 
     // The low-battery reminder, run on "HadElectricInfoNotification".
     void updateElectricInfo();

@@ -200,6 +200,8 @@ TEST_F(ShellRenderX11Test, PermissionsWindow)
     EXPECT_EQ(window->hidrawStateText(), QStringLiteral("No receiver found"));
     EXPECT_TRUE(window->commandLabel()->isVisible());
     render(window, QStringLiteral("permissions"));
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible()) << "Escape closes it";
 }
 
 TEST_F(ShellRenderX11Test, PermissionsWindowInAWaylandSession)
