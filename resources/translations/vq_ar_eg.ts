@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>فشل تنزيل البرنامج الثابت، وسيُعاد المحاولة عند الفحص التالي</translation>
     </message>
+    <message>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>تعذّر تحميل وظائف الأزرار؛ ستُجلب مرة أخرى عند توصيل الجهاز أو فتح هذه الصفحة في المرة القادمة</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>لم يُتعرّف على أي نص</translation>
+    </message>
 </context>
 </TS>

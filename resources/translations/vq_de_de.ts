@@ -1033,5 +1033,13 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Der Firmware-Download ist fehlgeschlagen; er wird bei der nächsten Prüfung wiederholt</translation>
     </message>
+    <message>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>Die Tastenfunktionen konnten nicht geladen werden; sie werden beim nächsten Verbinden des Geräts oder Öffnen dieser Seite erneut abgerufen</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>Kein Text erkannt</translation>
+    </message>
 </context>
 </TS>

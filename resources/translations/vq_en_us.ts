@@ -1033,5 +1033,13 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>The firmware download failed; it will be tried again at the next check</translation>
     </message>
+    <message>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>The key functions could not be loaded; they will be fetched again the next time the device connects or this page opens</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>No text was recognised</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>La descarga del firmware falló; se reintentará en la próxima comprobación</translation>
     </message>
+    <message>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>No se pudieron cargar las funciones de los botones; se volverán a obtener la próxima vez que se conecte el dispositivo o se abra esta página</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>No se ha reconocido ningún texto</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Nabigo ang pag-download ng firmware; susubukan itong muli sa susunod na pagsusuri</translation>
     </message>
+    <message>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>Hindi ma-load ang mga function ng mga button; kukunin muli ang mga ito sa susunod na pagkonekta ng device o pagbukas ng pahinang ito</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>Walang nakilalang teksto</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Le téléchargement du micrologiciel a échoué ; il sera relancé à la prochaine vérification</translation>
     </message>
+    <message>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>Les fonctions des boutons n'ont pas pu être chargées ; elles seront récupérées à la prochaine connexion de l'appareil ou à la prochaine ouverture de cette page</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>Aucun texte reconnu</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Unduhan firmware gagal; akan dicoba lagi pada pemeriksaan berikutnya</translation>
     </message>
+    <message>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>Fungsi tombol tidak dapat dimuat; fungsi akan diambil lagi saat perangkat terhubung atau halaman ini dibuka berikutnya</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>Tidak ada teks yang dikenali</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Il download del firmware non è riuscito; verrà ritentato al prossimo controllo</translation>
     </message>
+    <message>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>Impossibile caricare le funzioni dei tasti; verranno recuperate di nuovo alla prossima connessione del dispositivo o apertura di questa pagina</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>Nessun testo riconosciuto</translation>
+    </message>
 </context>
 </TS>

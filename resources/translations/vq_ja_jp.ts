@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>ファームウェアのダウンロードに失敗しました。次回の確認時に再試行します</translation>
     </message>
+    <message>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>ボタン機能を読み込めませんでした。次回デバイスの接続時またはこのページを開いたときに再取得します</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>テキストが認識されませんでした</translation>
+    </message>
 </context>
 </TS>

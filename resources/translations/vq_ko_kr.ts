@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>펌웨어 다운로드에 실패했습니다. 다음 확인 때 다시 시도합니다</translation>
     </message>
+    <message>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>버튼 기능을 불러오지 못했습니다. 다음에 장치를 연결하거나 이 페이지를 열 때 다시 가져옵니다</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>인식된 텍스트가 없습니다</translation>
+    </message>
 </context>
 </TS>

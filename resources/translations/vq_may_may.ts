@@ -1033,5 +1033,13 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Muat turun perisian tegar gagal; akan dicuba semula pada semakan seterusnya</translation>
     </message>
+    <message>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>Fungsi butang tidak dapat dimuatkan; ia akan diambil semula apabila peranti disambungkan atau halaman ini dibuka seterusnya</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>Tiada teks dikenal pasti</translation>
+    </message>
 </context>
 </TS>

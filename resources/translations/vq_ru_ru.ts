@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Не удалось загрузить прошивку; попытка повторится при следующей проверке</translation>
     </message>
+    <message>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>Не удалось загрузить функции кнопок; они будут запрошены снова при следующем подключении устройства или открытии этой страницы</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>Текст не распознан</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>ดาวน์โหลดเฟิร์มแวร์ไม่สำเร็จ จะลองอีกครั้งในการตรวจสอบครั้งถัดไป</translation>
     </message>
+    <message>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>ไม่สามารถโหลดฟังก์ชันของปุ่มได้ จะดึงข้อมูลอีกครั้งเมื่อเชื่อมต่ออุปกรณ์หรือเปิดหน้านี้ครั้งถัดไป</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>ไม่พบข้อความที่จดจำได้</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Donanım yazılımı indirilemedi; bir sonraki denetimde yeniden denenecek</translation>
     </message>
+    <message>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>Tuş işlevleri yüklenemedi; cihaz bir sonraki bağlandığında veya bu sayfa açıldığında yeniden alınacak</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>Metin tanınmadı</translation>
+    </message>
 </context>
 </TS>

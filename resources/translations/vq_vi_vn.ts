@@ -1033,5 +1033,13 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Tải xuống firmware thất bại; sẽ thử lại ở lần kiểm tra tiếp theo</translation>
     </message>
+    <message>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>Không tải được chức năng phím; sẽ tải lại vào lần kết nối thiết bị hoặc mở trang này tiếp theo</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>Không nhận dạng được văn bản nào</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>固件下载失败，将在下次检查时重试</translation>
     </message>
+    <message>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>按键功能未能加载，将在下次连接设备或打开本页时重新获取</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>未识别到文字</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>韌體下載失敗，將在下次檢查時重試</translation>
     </message>
+    <message>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>按鍵功能未能載入，將在下次連接裝置或開啟本頁時重新取得</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>未辨識到文字</translation>
+    </message>
 </context>
 </TS>
