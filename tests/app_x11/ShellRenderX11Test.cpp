@@ -35,10 +35,40 @@
 
 #include <memory>
 
-// Last: Xlib defines macros that clash with Qt names.
-#include "FakeTrayHost.h"
+#include <X11/Xlib.h>
 
 namespace {
+
+// A tray host as far as programs can tell: a second X client owning the system tray selection
+// of the screen. It embeds nothing.
+class FakeTrayHost {
+public:
+    FakeTrayHost()
+    {
+        m_display = XOpenDisplay(nullptr);
+        if (m_display == nullptr)
+            return;
+        const int screen = DefaultScreen(m_display);
+        const QByteArray name = QByteArrayLiteral("_NET_SYSTEM_TRAY_S") + QByteArray::number(screen);
+        m_selection = XInternAtom(m_display, name.constData(), False);
+        m_window = XCreateSimpleWindow(m_display, RootWindow(m_display, screen), 0, 0, 1, 1, 0, 0, 0);
+        XSetSelectionOwner(m_display, m_selection, m_window, CurrentTime);
+        XSync(m_display, False);
+    }
+    ~FakeTrayHost()
+    {
+        if (m_display == nullptr)
+            return;
+        XDestroyWindow(m_display, m_window);
+        XCloseDisplay(m_display);
+    }
+    bool owns() const { return m_display != nullptr && XGetSelectionOwner(m_display, m_selection) == m_window; }
+
+private:
+    Display* m_display = nullptr;
+    Atom m_selection = 0;
+    Window m_window = 0;
+};
 
 const QColor kSelectedBackground(224, 245, 249);
 
@@ -289,6 +319,12 @@ TEST_F(ShellRenderX11Test, WithATrayTheStatusItemLeadsAndTheGuideIsAPopover)
     EXPECT_FALSE(guide->isVisible());
     EXPECT_FALSE(delegate.mainWindow()->isVisible());
     EXPECT_EQ(actions.first()->text(), QStringLiteral("Getting started"));
+    // An effect that put the window away ends: the tray stays the way back. A device that
+    // connects brings the main window all the same.
+    delegate.giveBackMainWindow();
+    EXPECT_FALSE(guide->isVisible() || delegate.mainWindow()->isVisible());
+    connect(41, 1);
+    EXPECT_TRUE(delegate.mainWindow()->isVisible());
 
     // Quit from the menu hides the icon and ends the program.
     actions.last()->trigger();

@@ -23,7 +23,6 @@
 #include <gtest/gtest.h>
 
 #include "X11Windows.h"
-#include "FakeTrayHost.h"
 
 #include <X11/keysym.h>
 
@@ -185,29 +184,3 @@ TEST(SimulatedProgram, LaserPenPageUsedAsANewUserWould)
     EXPECT_EQ(program.process().exitCode(), 0);
 }
 
-// With a tray the loupe keeps the main window away when it ends, also after the pen's receiver
-// went; the receiver plugged in again brings the main window.
-TEST(SimulatedProgram, WithATrayTheLoupeKeepsTheMainWindowAwayUntilAPlug)
-{
-    FakeTrayHost tray;
-    SimulatedProgram program;
-    ASSERT_TRUE(tray.owns() && program.start());
-    const auto mainWindowShown = [](const QJsonObject& s) { return !mainWindowGeometry(s).isEmpty(); };
-    const auto pointerHidden = [](const QJsonObject& s) { return s.value(QStringLiteral("pointerHidden")).toBool(); };
-    for (const int mode : {1, 2, 3}) {
-        EXPECT_TRUE(program.command(mode == 1 ? "plug 248a 62ab" : "press 64").startsWith(QLatin1String("ok")));
-        ASSERT_TRUE(program.waitForSettings([mode](const QJsonObject& s) { return number(s, "laserPenStatusKey") == mode; }));
-    }
-    // The mode's tip put the main window away: the user opens it from the tray, then the loupe.
-    ASSERT_TRUE(program.command("open").startsWith(QLatin1String("ok")) && program.waitForState(mainWindowShown));
-    EXPECT_TRUE(program.command("press 69").startsWith(QLatin1String("ok")));
-    ASSERT_TRUE(program.waitForState(pointerHidden));
-    EXPECT_TRUE(program.command("press 70").startsWith(QLatin1String("ok"))); // the effect key let go
-    ASSERT_TRUE(program.waitForState([&](const QJsonObject& s) { return !pointerHidden(s); }));
-    EXPECT_FALSE(mainWindowShown(program.state()));
-    EXPECT_TRUE(program.command("unplug").startsWith(QLatin1String("ok")));
-    ASSERT_TRUE(program.waitForState([](const QJsonObject& s) { return !s.value(QStringLiteral("connected")).toBool(); }));
-    EXPECT_TRUE(program.command("plug 248a 62ab").startsWith(QLatin1String("ok")));
-    EXPECT_TRUE(program.waitForState(mainWindowShown));
-    EXPECT_TRUE(program.quit());
-}
