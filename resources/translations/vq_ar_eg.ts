@@ -1048,6 +1048,12 @@
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>تُرك ملف قاعدة البيانات كما هو. السبب: </translation>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>تعذّر تحميل وظائف الأزرار؛ ستُجلب مرة أخرى عند توصيل الجهاز أو فتح هذه الصفحة في المرة القادمة</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>لم يُتعرّف على أي نص</translation>
     </message>
 </context>
 </TS>

@@ -1048,6 +1048,12 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Die Datenbankdatei bleibt unverändert. Grund: </translation>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>Die Tastenfunktionen konnten nicht geladen werden; sie werden beim nächsten Verbinden des Geräts oder Öffnen dieser Seite erneut abgerufen</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>Kein Text erkannt</translation>
     </message>
 </context>
 </TS>

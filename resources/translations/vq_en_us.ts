@@ -1048,6 +1048,12 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>The database file is left as it is. Reason: </translation>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>The key functions could not be loaded; they will be fetched again the next time the device connects or this page opens</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>No text was recognised</translation>
     </message>
 </context>
 </TS>

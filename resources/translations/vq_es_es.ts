@@ -1048,6 +1048,12 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>El archivo de la base de datos se deja como está. Motivo: </translation>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>No se pudieron cargar las funciones de los botones; se volverán a obtener la próxima vez que se conecte el dispositivo o se abra esta página</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>No se ha reconocido ningún texto</translation>
     </message>
 </context>
 </TS>

@@ -1048,6 +1048,12 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Hindi ginalaw ang file ng database. Dahilan: </translation>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>Hindi ma-load ang mga function ng mga button; kukunin muli ang mga ito sa susunod na pagkonekta ng device o pagbukas ng pahinang ito</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>Walang nakilalang teksto</translation>
     </message>
 </context>
 </TS>

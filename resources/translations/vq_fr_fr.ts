@@ -1048,6 +1048,12 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Le fichier de la base de données est laissé tel quel. Raison : </translation>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>Les fonctions des boutons n'ont pas pu être chargées ; elles seront récupérées à la prochaine connexion de l'appareil ou à la prochaine ouverture de cette page</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>Aucun texte reconnu</translation>
     </message>
 </context>
 </TS>

@@ -1048,6 +1048,12 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Berkas basis data dibiarkan apa adanya. Alasan: </translation>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>Fungsi tombol tidak dapat dimuat; fungsi akan diambil lagi saat perangkat terhubung atau halaman ini dibuka berikutnya</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>Tidak ada teks yang dikenali</translation>
     </message>
 </context>
 </TS>

@@ -1048,6 +1048,12 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Il file del database viene lasciato com’è. Motivo: </translation>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>Impossibile caricare le funzioni dei tasti; verranno recuperate di nuovo alla prossima connessione del dispositivo o apertura di questa pagina</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>Nessun testo riconosciuto</translation>
     </message>
 </context>
 </TS>

@@ -1048,6 +1048,12 @@
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>データベースファイルはそのままです。理由：</translation>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>ボタン機能を読み込めませんでした。次回デバイスの接続時またはこのページを開いたときに再取得します</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>テキストが認識されませんでした</translation>
     </message>
 </context>
 </TS>

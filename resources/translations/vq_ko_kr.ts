@@ -1048,6 +1048,12 @@
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>데이터베이스 파일은 그대로 둡니다. 이유: </translation>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>버튼 기능을 불러오지 못했습니다. 다음에 장치를 연결하거나 이 페이지를 열 때 다시 가져옵니다</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>인식된 텍스트가 없습니다</translation>
     </message>
 </context>
 </TS>

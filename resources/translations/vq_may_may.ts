@@ -1048,6 +1048,12 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Fail pangkalan data dibiarkan seperti sedia ada. Sebab: </translation>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>Fungsi butang tidak dapat dimuatkan; ia akan diambil semula apabila peranti disambungkan atau halaman ini dibuka seterusnya</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>Tiada teks dikenal pasti</translation>
     </message>
 </context>
 </TS>

@@ -1048,6 +1048,12 @@
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Файл базы данных оставлен без изменений. Причина: </translation>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>Не удалось загрузить функции кнопок; они будут запрошены снова при следующем подключении устройства или открытии этой страницы</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>Текст не распознан</translation>
     </message>
 </context>
 </TS>

@@ -1048,6 +1048,12 @@
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>ไฟล์ฐานข้อมูลยังคงอยู่ตามเดิม สาเหตุ: </translation>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>ไม่สามารถโหลดฟังก์ชันของปุ่มได้ จะดึงข้อมูลอีกครั้งเมื่อเชื่อมต่ออุปกรณ์หรือเปิดหน้านี้ครั้งถัดไป</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>ไม่พบข้อความที่จดจำได้</translation>
     </message>
 </context>
 </TS>

@@ -1048,6 +1048,12 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Veritabanı dosyası olduğu gibi bırakıldı. Neden: </translation>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>Tuş işlevleri yüklenemedi; cihaz bir sonraki bağlandığında veya bu sayfa açıldığında yeniden alınacak</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>Metin tanınmadı</translation>
     </message>
 </context>
 </TS>

@@ -1048,6 +1048,12 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Tệp cơ sở dữ liệu được giữ nguyên. Lý do: </translation>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>Không tải được chức năng phím; sẽ tải lại vào lần kết nối thiết bị hoặc mở trang này tiếp theo</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>Không nhận dạng được văn bản nào</translation>
     </message>
 </context>
 </TS>

@@ -1048,6 +1048,12 @@
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>数据库文件保持原样。原因：</translation>
+        <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
+        <translation>按键功能未能加载，将在下次连接设备或打开本页时重新获取</translation>
+    </message>
+    <message>
+        <source>未识别到文字</source>
+        <translation>未识别到文字</translation>
     </message>
 </context>
 </TS>

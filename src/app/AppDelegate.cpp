@@ -21,6 +21,9 @@
 #include "VQUserInfoData.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QLocale>
 #include <QMessageBox>
 #include <QNetworkInformation>
@@ -227,12 +230,13 @@ void AppDelegate::configUI()
     VQToolManager::setErrorPresenter([this](const QString& message, const QString& detail) {
         auto* alert = new QMessageBox(m_mainWindow.get());
         alert->setAttribute(Qt::WA_DeleteOnClose);
-        alert->setIcon(QMessageBox::Information);
+        alert->setIcon(QMessageBox::Warning);
         alert->setWindowTitle(QString::fromLatin1(VQMainWindow::kWindowTitle));
         alert->setText(message);
         alert->setInformativeText(detail);
         alert->addButton(tr8(kErrorAlertButtonText), QMessageBox::AcceptRole);
         alert->setWindowModality(Qt::WindowModal);
+        keepTitleReadable(alert);
         alert->open();
     });
 
@@ -265,6 +269,21 @@ void AppDelegate::configUI()
     center.addObserver(this, QString::fromLatin1(vq::HadElectricInfoNotification), [this](const VQNotification&) { updateElectricInfo(); });
 
     addStatusItem();
+}
+
+void AppDelegate::keepTitleReadable(QMessageBox* alert)
+{
+    // Window managers draw the title in a bold face of about the interface's size, between the
+    // window's icon and its buttons; a box sized for a short text would cut it. The box's setters
+    // build its layout anew, so this comes after them.
+    auto* grid = qobject_cast<QGridLayout*>(alert->layout());
+    if (grid == nullptr)
+        return;
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const int width = QFontMetrics(titleFont).horizontalAdvance(alert->windowTitle()) + kTitleBarRoom;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
 }
 
 VQBaseViewController* AppDelegate::makePage(int tag)
@@ -403,6 +422,23 @@ void AppDelegate::putAwayMainWindow()
         m_mainWindow->hide();
 }
 
+void AppDelegate::giveBackMainWindow()
+{
+    if (!m_uiConfigured || m_quitting || canPutAwayMainWindow())
+        return;
+    if (!VQUserInfoData::sharedInstance().isConnect()) {
+        if (!m_guide->isVisible())
+            showGuide(false);
+        return;
+    }
+    if (m_mainWindow->isVisible())
+        return;
+    const bool quiet = m_mainWindow->testAttribute(Qt::WA_ShowWithoutActivating);
+    m_mainWindow->setAttribute(Qt::WA_ShowWithoutActivating);
+    m_mainWindow->show();
+    m_mainWindow->setAttribute(Qt::WA_ShowWithoutActivating, quiet);
+}
+
 bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
 {
     // Without a tray nothing would bring a closed main window back: it goes to the taskbar.
@@ -456,15 +492,15 @@ void AppDelegate::addStatusItem()
 
     // On a change of the connection, the face of the new state takes the place of the one on
     // the screen; with no tray one face is always shown, since nothing else would let the user
-    // reach the program. Repeated notifications of the same state leave the windows alone.
+    // reach the program. A device that connects always brings the main window, also where it
+    // was put away to the tray. Repeated notifications of the same state leave the windows alone.
     if (m_faceConnected != int(connected)) {
         const bool faceShown = m_mainWindow->isVisible() || m_guide->isVisible();
         const bool showFace = m_faceConnected < 0 || faceShown || !trayShown;
         m_faceConnected = int(connected);
         if (connected) {
             m_guide->hide();
-            if (showFace)
-                openApp();
+            openApp();
         } else {
             m_mainWindow->hide();
             if (showFace && !m_guide->isVisible())
@@ -646,6 +682,7 @@ void AppDelegate::quit(bool askUser)
             }
         });
         m_quitQuestion = question;
+        keepTitleReadable(question);
         question->open();
         question->raise();
         question->activateWindow();

@@ -65,6 +65,8 @@ public:
     static constexpr char kInfoIconName[] = "info_icon";
     // The error alert's only button.
     static constexpr char kErrorAlertButtonText[] = "知道了";
+    // Room a window manager takes beside a window's title: its icon and its buttons.
+    static constexpr int kTitleBarRoom = 120;
     // The quit sequence ends the event loop at the latest this long after it started, whether
     // or not the device has confirmed its last commands.
     static constexpr int kQuitDeadlineMs = 900;
@@ -161,6 +163,12 @@ public:
     void putAwayMainWindow();
     // A tray host appeared (shown) or went away: the icon and the guide take each other's place.
     void trayChanged(bool shown);
+    // A floating effect that put the main window away (the magnifier) has ended. Where a tray
+    // icon shows, the tray stays the way back and nothing is shown. Without one the face of the
+    // devices connected now comes back, without the focus: the main window while a device is
+    // connected, else the guide; a link lost meanwhile never brings back a window of the gone
+    // device.
+    void giveBackMainWindow();
     // Shows the guide (next to the tray icon where there is one).
     void showGuide(bool activate = true);
 
@@ -195,6 +203,9 @@ public:
     // YES while an AI window is open.
     bool isShowAIWindow() const { return m_isShowAIWindow; }
     void setIsShowAIWindow(bool show) { m_isShowAIWindow = show; }
+
+    // Widens an alert so that its title can be read whole in the window manager's title bar.
+    static void keepTitleReadable(QMessageBox* alert);
 
     // The low-battery reminder, run on "HadElectricInfoNotification".
     void updateElectricInfo();

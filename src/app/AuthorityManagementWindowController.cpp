@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QSaveFile>
 #include <QScreen>
@@ -224,6 +225,16 @@ void AuthorityManagementWindowController::showEvent(QShowEvent* event)
 {
     VQBaseView::showEvent(event);
     fitHeight();
+}
+
+void AuthorityManagementWindowController::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        close();
+        return;
+    }
+    VQBaseView::keyPressEvent(event);
 }
 
 void AuthorityManagementWindowController::fitHeight()

@@ -77,6 +77,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Escape closes the window, as in any dialog.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct Row {

@@ -2,6 +2,7 @@
 
 #include "MMLog.h"
 
+#include <QBitmap>
 #include <QBuffer>
 #include <QCache>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QPainter>
 #include <QSet>
 #include <QThread>
+#include <QTransform>
 
 #include <qrencode.h>
 
@@ -103,6 +105,16 @@ QPixmap imageNamed(const QString& name, const QSize& size)
         cache.insert(key, new QPixmap(pixmap), qMax<qsizetype>(1, qsizetype(image.sizeInBytes()) / 1024));
     }
     return pixmap;
+}
+
+QRegion opaqueRegion(const QPixmap& image)
+{
+    if (image.isNull())
+        return {};
+    // createAlphaMask keeps the pixels at least half opaque.
+    const QRegion pixels(QBitmap::fromImage(image.toImage().createAlphaMask()));
+    const qreal ratio = image.devicePixelRatio();
+    return qFuzzyCompare(ratio, 1.0) ? pixels : QTransform::fromScale(1 / ratio, 1 / ratio).map(pixels);
 }
 
 QIcon iconNamed(const QString& name)

@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QRegion>
 #include <QString>
 
 // Images: named resource images, PNG data and files, and QR codes.
@@ -20,6 +21,9 @@ QPixmap imageNamed(const QString& name, const QSize& size = {});
 // animation), which the shared pixmaps would otherwise keep for the session. Safe on any thread.
 QImage readImageNamed(const QString& name, const QSize& size = {});
 QIcon iconNamed(const QString& name);
+// The part of the image that is at least half opaque, in its device-independent pixels: the
+// shape of a window that shows the image over the screen without a compositing manager.
+QRegion opaqueRegion(const QPixmap& image);
 
 // The image encoded as PNG; empty for a null image.
 QByteArray mm_PNGData(const QImage& image);

@@ -21,6 +21,7 @@
 #include <QUrl>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -55,13 +56,28 @@ VQOTAUpdateManager& VQOTAUpdateManager::sharedInstance()
     return *manager;
 }
 
-VQOTAUpdateManager::VQOTAUpdateManager() = default;
+VQOTAUpdateManager::VQOTAUpdateManager()
+{
+    observeConnections();
+}
+
+void VQOTAUpdateManager::observeConnections()
+{
+    // A device that connects (a receiver plugged in, the Bluetooth LE mouse) may hear of a failed
+    // download once more.
+    NotificationCenter& center = NotificationCenter::defaultCenter();
+    center.removeObserver(this);
+    for (const char* name : {vq::kUSBInsertNotification, vq::kBleConnectNotification})
+        center.addObserver(this, QString::fromLatin1(name), [this](const VQNotification&) { m_failureTold = false; });
+}
 
 VQOTAUpdateManager::~VQOTAUpdateManager() = default;
 
 void VQOTAUpdateManager::resetForTests()
 {
     VQOTAUpdateManager& m = sharedInstance();
+    m.m_failureTold = false;
+    m.observeConnections();
     for (auto& download : m.m_downloads) {
         if (!download)
             continue;
@@ -289,9 +305,10 @@ void VQOTAUpdateManager::finishDownload(Kind kind, QString failure, bool tellUse
     }
     if (!failure.isEmpty()) {
         VQLogWarn(QStringLiteral("%1 firmware download failed: %2").arg(kindText(kind), failure));
-        // A newer version was offered but is not here: the user hears it (not "up to date"), and
-        // the next offer downloads it again.
-        if (tellUser && m_downloadFailedHook)
+        // A newer version was offered but is not here: the user hears it (not "up to date"), once
+        // per connection of a device whatever the kind and however often it is offered, and the
+        // next offer downloads it again.
+        if (tellUser && m_downloadFailedHook && !std::exchange(m_failureTold, true))
             m_downloadFailedHook();
     }
     done.reset(); // removes the temporary file unless it was moved into place

@@ -77,8 +77,10 @@ public:
     QString otaFilePath() const;
     QString dongleOTAFilePath() const;
 
-    // Called when the download of an offered file failed: the composition root tells the user
-    // (kDownloadFailedText). The next offer downloads the file again.
+    // Called when the download of an offered file failed, at most once from one device's
+    // connection to the next (a receiver plugged in, the Bluetooth LE mouse connecting): the
+    // composition root tells the user (kDownloadFailedText). The next offer downloads the file
+    // again.
     void setDownloadFailedHook(std::function<void()> hook) { m_downloadFailedHook = std::move(hook); }
 
     // True while a download of that kind runs.
@@ -95,6 +97,7 @@ private:
     VQOTAUpdateManager();
     ~VQOTAUpdateManager() override;
 
+    void observeConnections();
     void check(Kind kind);
     void offerReceived(Kind kind, const QString& productCode, const QJsonValue& data);
     void startDownload(Kind kind, const QString& productCode, const QString& version, const QString& fileName,
@@ -120,4 +123,5 @@ private:
     std::unique_ptr<Download> m_downloads[2];
     quint64 m_downloadCount = 0;
     std::function<void()> m_downloadFailedHook;
+    bool m_failureTold = false; // since the device connected
 };

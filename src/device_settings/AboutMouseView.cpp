@@ -223,6 +223,8 @@ void AboutMouseView::configData()
     center.addObserver(this, name(vq::kUpdateOTACancelNotification),
                        [this](const VQNotification&) { updateOTACancelNotification(); });
     center.addObserver(this, name(vq::kUpdateOTAStatusNotification), [this](const VQNotification&) { showUpdateBtnStatus(); });
+    for (const char* link : {vq::kUSBInsertNotification, vq::kUSBRemoveNotification, vq::kBleConnectNotification})
+        center.addObserver(this, name(link), [this](const VQNotification&) { linkChanged(); });
     center.addObserver(this, name(vq::kUpdateFirmwareVersionNotification), [this](const VQNotification&) {
         configTitle();
         // The first firmware report after an update carries the new version for the record.
@@ -251,6 +253,19 @@ void AboutMouseView::showUpdateBtnStatus()
         updateDongleBtn()->show();
 }
 
+void AboutMouseView::linkChanged()
+{
+    // A marked update whose transfer is no longer running on the link (it failed, or its device
+    // went) has nothing left to cancel on the devices connected now: its button starts again.
+    if (m_isUpdating && !VQOTATransfer::sharedInstance().isRunning()) {
+        VQLogInfo(QStringLiteral("firmware buttons: the link changed; the ended update is no longer marked"));
+        m_isUpdating = false;
+        m_updateStatus = UpdateNone;
+        hideProgress();
+    }
+    applyButtonState();
+}
+
 void AboutMouseView::applyButtonState()
 {
     const bool device = m_isUpdating && m_updateStatus == UpdateDevice;
@@ -262,7 +277,9 @@ void AboutMouseView::applyButtonState()
     // transfer, so no start is offered before the outcome arrives.
     const bool linkBusy = VQOTATransfer::sharedInstance().isRunning();
     updateBtn()->setEnabled(device || (!m_isUpdating && !linkBusy));
-    updateDongleBtn()->setEnabled(receiver || (!m_isUpdating && !linkBusy));
+    // The receiver's firmware goes through an open receiver only, never over Bluetooth LE.
+    const bool receiverReachable = !VQUserInfoData::sharedInstance().bleConnect() && HIDDevice::sharedManager().isOpen();
+    updateDongleBtn()->setEnabled(receiver || (!m_isUpdating && !linkBusy && receiverReachable));
 }
 
 void AboutMouseView::updateBtnClicked(VQButton* sender)

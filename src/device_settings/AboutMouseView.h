@@ -20,8 +20,10 @@ class VQTextView;
 // isUpdating() is true while that update is marked. While marked, only its kind's button acts
 // (it cancels) and the other is disabled, so one kind's cancel never reaches the other's
 // transfer. A failure or the device's own cancel keeps the mark (and "取消升级") until the user
-// clicks, so the file stays for a retry. The receiver button is refused with a failure tip while
-// no receiver is open or a Bluetooth LE mouse is the link.
+// clicks, so the file stays for a retry; a change of the link (a receiver plugged in or pulled
+// out, the Bluetooth LE mouse coming or going) clears a mark whose transfer no longer runs, so
+// every button offers what a click does for the devices connected now. The receiver button is
+// disabled while no receiver is open or a Bluetooth LE mouse is the link.
 //
 // The text is laid out at the view's width (at most kMaxTextWidth) and viewHeight() follows it
 // (viewHeightChanged()). Main thread only.
@@ -80,6 +82,8 @@ protected:
 private:
     // Titles and enables the buttons from the update state.
     void applyButtonState();
+    // The device link changed: an update whose transfer ended is unmarked.
+    void linkChanged();
     // Lays the text out at the current width and updates viewHeight().
     void layoutText();
     void hideProgress();

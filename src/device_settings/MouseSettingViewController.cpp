@@ -39,6 +39,8 @@ const QColor kAccentColor(0, 175, 204);
 constexpr char kRgbText[] = "RGB";
 constexpr char kAIButtonText[] = "进入AI智能创作";
 constexpr char kResetText[] = "重置按键功能";
+constexpr char kKeysNotLoadedText[] = "按键功能未能加载，将在下次连接设备或打开本页时重新获取";
+const QColor kNoticeColor(220, 70, 65);
 constexpr char kPlaceholderImage[] = "1_mouse_big";
 constexpr char kSwitchOnImage[] = "2_switch_on_icon";
 constexpr char kSwitchOffImage[] = "2_switch_off_icon";
@@ -135,6 +137,17 @@ void MouseSettingViewController::makeViews(QWidget* page)
     m_contentView = new QWidget;
     m_contentView->setAutoFillBackground(false);
     m_scrollView->setWidget(m_contentView);
+    // Above the sections while the key functions could not be loaded.
+    m_keysNotice = new VQLabel(m_contentView);
+    m_keysNotice->setObjectName(QStringLiteral("keysNotLoadedNotice"));
+    m_keysNotice->setWordWrap(true);
+    QFont noticeFont = QApplication::font();
+    noticeFont.setPixelSize(16);
+    m_keysNotice->setFont(noticeFont);
+    m_keysNotice->setTextColor(kNoticeColor);
+    m_keysNotice->hide();
+    // A visit of the page asks again for key functions that could not be loaded.
+    page->installEventFilter(this);
     // The sections take the viewport's width, which a page built before its first show only
     // learns once the scroll area gets its own resize.
     m_sectionsViewport = m_scrollView->viewport();
@@ -200,6 +213,7 @@ void MouseSettingViewController::configTitle()
     m_rgbLabel->setText(tr8(kRgbText));
     m_aiButton->setTitle(tr8(kAIButtonText));
     m_resetButton->setTitle(tr8(kResetText));
+    m_keysNotice->setText(tr8(kKeysNotLoadedText));
     auxiliarySetModel()->setName(tr8(MouseSettingModel::kAuxiliaryNameText));
     layoutControls();
     // The service loads the image of the new language on the same notification.
@@ -297,6 +311,10 @@ void MouseSettingViewController::configUI()
         section->deleteLater();
     }
     m_sections.clear();
+    // Without key functions there is nothing to reset; the user reads why the keys are missing.
+    const bool missing = service.isRecordMissing();
+    m_keysNotice->setVisible(missing);
+    m_resetButton->setVisible(!missing);
     const bool hideByFunctionSwitch = info.productCode().toInt() == kFunctionSwitchProduct && !info.funcSwitch();
     for (const auto& key : std::as_const(keys)) {
         auto* section = new KeySettingView(m_contentView);
@@ -323,9 +341,14 @@ void MouseSettingViewController::layoutSections()
     const int width = m_scrollView->viewport()->width();
     const int sectionWidth = std::max(0, width - kSectionRightInset);
     int y = 0;
+    if (!m_keysNotice->isHidden()) {
+        const int height = m_keysNotice->heightForWidth(sectionWidth);
+        m_keysNotice->setGeometry(0, 0, sectionWidth, height);
+        y = height;
+    }
     for (qsizetype i = 0; i < m_sections.size(); ++i) {
         KeySettingView* section = m_sections[i];
-        if (i > 0)
+        if (y > 0)
             y += kSectionGap;
         const int height = static_cast<int>(section->viewHeight());
         section->setGeometry(0, y, sectionWidth, height);
@@ -435,5 +458,7 @@ bool MouseSettingViewController::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Resize && watched == m_sectionsViewport)
         layoutSections();
+    if (event->type() == QEvent::Show && watched == m_scrollView->parentWidget())
+        VQCustomerKeyService::sharedInstance().fetchAgainIfMissing();
     return VQBaseViewController::eventFilter(watched, event);
 }

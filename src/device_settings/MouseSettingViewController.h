@@ -19,7 +19,9 @@ class VQLabel;
 // auxiliary section with the DPI and report-rate rows (always last), the RGB switch, and the
 // reset, refresh, permissions and AI buttons. The model information comes from
 // VQCustomerKeyService; the page rebuilds after every applied record and after the device's
-// function, DPI and report-rate reports.
+// function, DPI and report-rate reports. While no record could be loaded (offline, none stored)
+// a notice above the sections says so, the reset button is hidden, and each showing of the page
+// fetches again.
 class MouseSettingViewController : public VQBaseViewController {
     Q_OBJECT
 public:
@@ -99,5 +101,6 @@ private:
     VQButton* m_permissionButton = nullptr;
     VQButton* m_rgbSwitch = nullptr;
     VQLabel* m_rgbLabel = nullptr;
+    VQLabel* m_keysNotice = nullptr; // the key functions could not be loaded
     bool m_rgbOn = false;
 };

@@ -124,11 +124,14 @@ void VQCustomerKeyService::getCustomerKey()
     const quint64 ticket = ++m_fetchTicket;
     const QString productCode = scene.productCode();
     const QString sn = scene.sn();
+    m_fetching = true;
     QPointer<VQCustomerKeyService> self(this);
     VQHttpRequestManager::sharedInstance().httpRequestWithScene(
         scene, [self, ticket, productCode, sn](const VQHttpResult& result) {
             if (!self)
                 return;
+            if (ticket == self->m_fetchTicket)
+                self->m_fetching = false;
             // Only the latest request counts, and only for the device that is still connected.
             if (ticket != self->m_fetchTicket || !self->isConnectedDevice(productCode, sn)) {
                 VQLogInfo(QStringLiteral("Model information for %1 / %2 dropped: a newer request or another device")
@@ -149,6 +152,14 @@ void VQCustomerKeyService::getCustomerKey()
                 VQLogWarn(QStringLiteral("Model information of %1 failed: %2").arg(productCode, result.message));
             self->replayCache(productCode, sn);
         });
+}
+
+void VQCustomerKeyService::fetchAgainIfMissing()
+{
+    if (m_recordMissing && !m_fetching) {
+        VQLogInfo(QStringLiteral("No model information at hand: fetched again"));
+        getCustomerKey();
+    }
 }
 
 void VQCustomerKeyService::replayCache(const QString& productCode, const QString& sn)
@@ -214,6 +225,7 @@ void VQCustomerKeyService::handleModelInfo(const QJsonValue& data, const QString
                && defaults.stringForKey(QString::fromLatin1(kLastSN)) == sn) {
         record = storedRecord(QString::fromLatin1(kMouseCustomerKey));
     }
+    m_recordMissing = !record;
     if (!record)
         VQLogWarn(QStringLiteral("No model information at hand for %1; every feature is off").arg(productCode));
     applyRecord(record ? &*record : nullptr);

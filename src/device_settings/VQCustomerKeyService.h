@@ -74,6 +74,12 @@ public:
     // ids is shown as a tip; one without ids (a report rate) is only logged.
     void saveCustomerKey(const std::shared_ptr<KeySettingSubModel>& function);
 
+    // True while no record is at hand because the last fetch failed (offline, or the server
+    // failed) and no cache of the device was stored: the key functions could not be loaded.
+    bool isRecordMissing() const { return m_recordMissing; }
+    // Fetches again when no record is at hand and no fetch runs (a visit of the mouse page).
+    void fetchAgainIfMissing();
+
     // Applies a record (anything but a dictionary counts as absent, see the caches) for the
     // device the request asked about.
     void handleModelInfo(const QJsonValue& data, const QString& productCode, const QString& sn);
@@ -132,6 +138,8 @@ private:
     bool m_started = false;
     bool m_scrollTop = true;
     quint64 m_fetchTicket = 0;
+    bool m_fetching = false;
+    bool m_recordMissing = false;
     std::shared_ptr<MouseModelSettingModel> m_model;
     MouseSettingModel::List m_keyList;
     bool m_keyListRead = false;

@@ -19,6 +19,7 @@
 #include <QScreen>
 
 #include <cmath>
+#include <utility>
 
 // The loupe: a round, frameless window on top that never takes the focus. It shows its part of
 // the snapshot taken before it mapped, so it never sees itself.
@@ -232,7 +233,7 @@ void PKWColorSampler::zoomInPixelZoom(double zoom, double zoomWidth, bool takesF
         QWidget* main = delegate->window();
         if (main && main->isVisible()) {
             main->hide();
-            sampler.m_hiddenMainWindow = main;
+            sampler.m_mainWindowPutAway = true;
         }
     }
 
@@ -271,13 +272,11 @@ void PKWColorSampler::dismiss()
         // Only the loupe's own hiding is undone: another effect may keep the pointer hidden.
         CursorHider::instance().show();
     }
-    if (QWidget* main = sampler.m_hiddenMainWindow) {
-        sampler.m_hiddenMainWindow = nullptr;
-        // Back where it was, without taking the focus from the presentation.
-        const bool quiet = main->testAttribute(Qt::WA_ShowWithoutActivating);
-        main->setAttribute(Qt::WA_ShowWithoutActivating);
-        main->show();
-        main->setAttribute(Qt::WA_ShowWithoutActivating, quiet);
+    if (std::exchange(sampler.m_mainWindowPutAway, false)) {
+        // The tray keeps it away; without one the face of the devices still connected comes back,
+        // without taking the focus from the presentation.
+        if (AppDelegate* delegate = AppDelegate::sharedDelegate())
+            delegate->giveBackMainWindow();
     }
 }
 

@@ -12,8 +12,8 @@
 // enlarged without smoothing, with a 5 x 5 centre marker in a 7 x 7 frame. It follows the
 // pointer's motion events (InputMonitor) until dismiss; where no screen lies under the pointer
 // it keeps its place and picture. It never magnifies its own picture. The program's main window
-// is put away while the loupe shows (it stays out of the loupe and off the presentation) and
-// comes back when the loupe goes, if it was shown before.
+// is put away while the loupe shows (it stays out of the loupe and off the presentation); when
+// the loupe goes, the application delegate decides what comes back (giveBackMainWindow).
 //
 // One shared controller; main thread only.
 class PKWColorSamplerWindow;
@@ -48,5 +48,5 @@ private:
 
     double m_zoomWidth = 50;
     QPointer<PKWColorSamplerWindow> m_screenPickerWindow;
-    QPointer<QWidget> m_hiddenMainWindow; // put away by the loupe, to be shown again
+    bool m_mainWindowPutAway = false; // by the loupe; given back to the application delegate
 };

@@ -116,10 +116,11 @@ QString XdgAutostart::entryText() const
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=%1\n"
-                          "Exec=%2\n"
+                          "Icon=%2\n"
+                          "Exec=%3\n"
                           "Terminal=false\n"
-                          "%3=true\n")
-        .arg(escapeStringValue(m_displayName), execValue(m_command), kGnomeEnabledKey);
+                          "%4=true\n")
+        .arg(escapeStringValue(m_displayName), escapeStringValue(m_entryName), execValue(m_command), kGnomeEnabledKey);
 }
 
 bool XdgAutostart::isEnabled() const

@@ -12,7 +12,8 @@
 class XdgAutostart : public Autostart {
 public:
     // For this program: the entry is named as its desktop file (else its application name) and
-    // runs its executable.
+    // runs its executable. The icon is the theme icon of the entry's name (the installed
+    // program's icon carries the desktop file's name).
     XdgAutostart();
     XdgAutostart(const QString& entryName, const QString& displayName, const QStringList& command);
 

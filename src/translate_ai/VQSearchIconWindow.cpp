@@ -1,11 +1,13 @@
 #include "VQSearchIconWindow.h"
 
+#include "CompositingManager.h"
 #include "MMImage.h"
 #include "NoFocusWindow.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScreen>
 
 VQSearchIconWindow::VQSearchIconWindow(std::function<void()> onClick)
@@ -35,6 +37,14 @@ void VQSearchIconWindow::showNear(QPoint globalPoint)
         screen = QGuiApplication::primaryScreen();
     move(placement(globalPoint, screen ? screen->geometry() : QRect()));
     m_pressed = false;
+    // Without a compositor the clear corners would show black: the window takes the icon's shape.
+    if (CompositingManager::instance().isCompositing()) {
+        clearMask();
+    } else {
+        QPainterPath outline;
+        outline.addRoundedRect(QRectF(rect()), kCornerRadius, kCornerRadius);
+        setMask(m_image.isNull() ? QRegion(outline.toFillPolygon().toPolygon()) : mm::opaqueRegion(m_image));
+    }
     show();
     raise();
 }
@@ -49,7 +59,7 @@ void VQSearchIconWindow::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(QColor(0, 175, 204));
     painter.setPen(Qt::NoPen);
-    painter.drawRoundedRect(rect(), 6, 6);
+    painter.drawRoundedRect(rect(), kCornerRadius, kCornerRadius);
 }
 
 void VQSearchIconWindow::mousePressEvent(QMouseEvent* event)

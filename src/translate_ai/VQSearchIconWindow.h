@@ -6,7 +6,8 @@
 #include <functional>
 
 // The small search icon shown beside a fresh text selection: a 28 x 28 tool window that never
-// takes the focus, so the application holding the selection keeps the keyboard. A left click
+// takes the focus, so the application holding the selection keeps the keyboard. Without a
+// compositing manager (asked at each show) the window is shaped to the icon. A left click
 // (press and release on the icon) runs the click handler.
 class VQSearchIconWindow : public QWidget {
 public:
@@ -14,6 +15,8 @@ public:
     // The icon's top-left corner lies this far right of and below the point it is shown at.
     static constexpr int kOffset = 8;
     static constexpr char kImageName[] = "search_icon";
+    // The corners of the square drawn when the image is missing.
+    static constexpr qreal kCornerRadius = 6;
 
     explicit VQSearchIconWindow(std::function<void()> onClick);
 

@@ -170,18 +170,21 @@ void VQTranslateManager::translateImage(const QImage& image)
     VQHttpRequestManager::sharedInstance().doubleMonkeyOcrWithBase64ImageData(png, [serial](const VQHttpResult& result) {
         mm::runOnMainOrNow([serial, result] {
             VQTranslateManager& manager = sharedInstance();
-            if (!result.success) {
-                VQLogWarn(QStringLiteral("text recognition #%1 failed: %2").arg(serial).arg(result.message));
-                if (serial == manager.m_requestSerial)
-                    VQPopupWindowTool::sharedInstance().dismissTranslateWindow();
-                VQPopupWindowTool::sharedInstance().showTipMessage(result.message, QString::fromLatin1(kInfoIconName));
-                return;
-            }
-            if (serial != manager.m_requestSerial) {
+            if (result.success && serial != manager.m_requestSerial) {
                 VQLogInfo(QStringLiteral("text recognition #%1 answered after a newer request: dropped").arg(serial));
                 return;
             }
-            const QString text = result.data.toString();
+            const QString text = result.success ? result.data.toString() : QString();
+            if (!result.success || text.trimmed().isEmpty()) {
+                const QString message = result.success
+                    ? QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(kNoTextRecognisedText))
+                    : result.message;
+                VQLogWarn(QStringLiteral("text recognition #%1 failed: %2").arg(serial).arg(message));
+                if (serial == manager.m_requestSerial)
+                    VQPopupWindowTool::sharedInstance().dismissTranslateWindow();
+                VQPopupWindowTool::sharedInstance().showTipMessage(message, QString::fromLatin1(kInfoIconName));
+                return;
+            }
             manager.m_fanText = text;
             VQPopupWindowTool::sharedInstance().showTranslateWindowFanText(text, QString());
             if (VQPopupWindowTool::sharedInstance().isScreenshotsOCR())

@@ -44,6 +44,9 @@ public:
     static constexpr char kInfoIconName[] = "info_icon";
     // Shown in the translation window while a captured region is being recognised.
     static constexpr char kRecognisingText[] = "正在识别…";
+    // UI string: the recognition answered without a word of text (none found, or words that
+    // are no texts); told like a failed recognition, never as an empty result.
+    static constexpr char kNoTextRecognisedText[] = "未识别到文字";
 
 private:
     VQTranslateManager() = default;

@@ -1,5 +1,6 @@
 #include "VQPopupWindow.h"
 
+#include "MMImage.h"
 #include "MMLog.h"
 #include "NoFocusWindow.h"
 #include "VQAudioMonitorService.h"
@@ -29,6 +30,8 @@ VQPopupWindow::VQPopupWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("speech popup"));
 
     m_closeBtn->setImageName(QStringLiteral("close_icon"));
+    // The round icon, not its square: the corners of a square would show black.
+    m_closeShape = mm::opaqueRegion(mm::imageNamed(QStringLiteral("close_icon"), QSize(closeSize, closeSize)));
     m_closeBtn->setImagePosition(VQButton::ImagePosition::ImageOnly);
     m_closeBtn->setFocusPolicy(Qt::NoFocus);
     m_closeBtn->raise();
@@ -109,5 +112,5 @@ void VQPopupWindow::placeOnScreen()
     m_closeBtn->setGeometry(frame.width() - closeSize, 0, closeSize, closeSize);
     // Only the boxes, the icon and the close button are drawn: without a compositor the clear
     // rest would show black.
-    setMask(m_content->paintedRegion() + m_closeBtn->geometry());
+    setMask(m_content->paintedRegion() + m_closeShape.translated(m_closeBtn->pos()));
 }

@@ -3,6 +3,7 @@
 #include "VQSpeechPopupInterface.h"
 
 #include <QRect>
+#include <QRegion>
 #include <QWidget>
 
 class VQButton;
@@ -52,5 +53,6 @@ private:
 
     VQPopContentView* m_content = nullptr;
     VQButton* m_closeBtn = nullptr;
+    QRegion m_closeShape; // the close icon's opaque part, in the button's coordinates
     bool m_isShow = false;
 };

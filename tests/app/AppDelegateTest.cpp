@@ -226,6 +226,12 @@ TEST_F(ShellTest, ErrorMessagesOpenAsASheetOnTheMainWindow)
     EXPECT_EQ(alert->windowModality(), Qt::WindowModal);
     EXPECT_EQ(alert->text(), QStringLiteral("Save failed"));
     EXPECT_EQ(alert->informativeText(), QStringLiteral("Disk full"));
+    // A failure: the warning icon, and beside the bold title room for a window manager's icon
+    // and three buttons of 24 pixels.
+    EXPECT_EQ(alert->icon(), QMessageBox::Warning);
+    QFont title = alert->font();
+    title.setBold(true);
+    EXPECT_GE(alert->width(), QFontMetrics(title).horizontalAdvance(alert->windowTitle()) + 4 * 24);
     ASSERT_EQ(alert->buttons().size(), 1);
     EXPECT_EQ(alert->buttons().first()->text(), QStringLiteral("OK")); // "知道了" in English
     QPointer<QMessageBox> closing(alert);

@@ -258,6 +258,8 @@ TEST_F(ShellRenderX11Test, PermissionsWindow)
     EXPECT_EQ(window->hidrawStateText(), QStringLiteral("No receiver found"));
     EXPECT_TRUE(window->commandLabel()->isVisible());
     render(window, QStringLiteral("permissions"));
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible()) << "Escape closes it";
 }
 
 TEST_F(ShellRenderX11Test, PermissionsWindowInAWaylandSession)
@@ -357,6 +359,12 @@ TEST_F(ShellRenderX11Test, WithATrayTheStatusItemLeadsAndTheGuideIsAPopover)
     EXPECT_FALSE(guide->isVisible());
     EXPECT_FALSE(delegate.mainWindow()->isVisible());
     EXPECT_EQ(actions.first()->text(), QStringLiteral("Getting started"));
+    // An effect that put the window away ends: the tray stays the way back. A device that
+    // connects brings the main window all the same.
+    delegate.giveBackMainWindow();
+    EXPECT_FALSE(guide->isVisible() || delegate.mainWindow()->isVisible());
+    connect(41, 1);
+    EXPECT_TRUE(delegate.mainWindow()->isVisible());
 
     // Quit from the menu hides the icon and ends the program.
     actions.last()->trigger();

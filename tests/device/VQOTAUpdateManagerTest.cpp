@@ -1,6 +1,6 @@
 // Firmware offers from the stand-in server: the check request, the download into the Documents
-// folder, what is stored and what is refused, and the whole way from the offer to the installed
-// firmware.
+// folder, what is stored and what is refused (told once per connection), and the whole way from
+// the offer to the installed firmware.
 #include "OTATestFixture.h"
 
 #include "MMLog.h"
@@ -101,6 +101,8 @@ TEST_F(VQOTAUpdateManagerTest, TruncatedOrMalformedDownloadsAreNeverOffered)
     // The new file's address is signed: its signature stays out of the log whatever failed.
     QTemporaryDir logs;
     ASSERT_TRUE(mm::setupLogging(logs.path()));
+    int told = 0;
+    manager().setDownloadFailedHook([&told] { ++told; });
     for (const vqtest::StandInReply& reply : replies) {
         offer(QStringLiteral("usb-new.txt"), reply, QStringLiteral("new.txt"), QStringLiteral("V1.4"), QStringLiteral("?sign=SIG-1d9f&e=9"));
         ota.clear();
@@ -121,6 +123,12 @@ TEST_F(VQOTAUpdateManagerTest, TruncatedOrMalformedDownloadsAreNeverOffered)
     mm::setupLogging(mm::defaultLogDirectory());
     EXPECT_TRUE(logged.contains(QStringLiteral("/files/new.txt"))) << "the failures were not logged";
     EXPECT_FALSE(logged.contains(QStringLiteral("SIG-1d9f"))) << logged.toStdString();
+    // The user hears of them once for the device; a device that connects may hear it again.
+    EXPECT_EQ(told, 1);
+    NotificationCenter::defaultCenter().post(name(vq::kUSBInsertNotification));
+    manager().checkDongleOTAInfo();
+    EXPECT_TRUE(vqtest::waitUntil([&told] { return told == 2; }));
+    manager().setDownloadFailedHook({});
     manager().deleteDongleOTAFile();
     EXPECT_FALSE(manager().needUpdateDongle());
     EXPECT_TRUE(documents().isEmpty());

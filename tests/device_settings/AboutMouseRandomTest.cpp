@@ -162,6 +162,8 @@ TEST_F(AboutMouseRandomTest, RandomSequencesKeepButtonsHonest)
                 break;
             case Step::Bluetooth:
                 VQUserInfoData::sharedInstance().setBleConnect(!VQUserInfoData::sharedInstance().bleConnect());
+                NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kBleConnectNotification),
+                                                         VQUserInfoData::sharedInstance().bleConnect());
                 break;
             case Step::Unplug:
                 if (HIDDevice::sharedManager().isOpen()) {
@@ -185,7 +187,9 @@ TEST_F(AboutMouseRandomTest, RandomSequencesKeepButtonsHonest)
             // no start is offered until the device confirmed the cancel.
             const bool busy = !view.isUpdating() && VQOTATransfer::sharedInstance().isRunning();
             ASSERT_EQ(view.updateBtn()->isEnabled(), !dongle && !busy);
-            ASSERT_EQ(view.updateDongleBtn()->isEnabled(), !device && !busy);
+            // The receiver's is disabled while no receiver is open or Bluetooth LE is the link.
+            const bool reachable = !VQUserInfoData::sharedInstance().bleConnect() && HIDDevice::sharedManager().isOpen();
+            ASSERT_EQ(view.updateDongleBtn()->isEnabled(), dongle || (!view.isUpdating() && !busy && reachable));
             ASSERT_TRUE(!device || !view.updateBtn()->isHidden());
             ASSERT_TRUE(!dongle || !view.updateDongleBtn()->isHidden());
         }

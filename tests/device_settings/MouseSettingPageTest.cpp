@@ -467,6 +467,31 @@ TEST_F(MouseSettingPageTest, ResetFetchesAgainAndKeepsTheScrollPosition)
     EXPECT_EQ(scroller->value(), 40);
 }
 
+// Offline with no record stored, the page says that the key functions could not be loaded and
+// offers no reset; its next showing asks again and shows the keys.
+TEST_F(MouseSettingPageTest, KeyFunctionsThatCouldNotBeLoadedAreToldAndAskedForAgain)
+{
+    server.setReply(QStringLiteral("/api/getCustomerKey"), StandInReply::api(QJsonValue(), 500, QStringLiteral("busy")));
+    page = std::make_unique<MouseSettingViewController>();
+    page->view()->resize(760, 640);
+    page->view()->show();
+    ASSERT_TRUE(vqtest::waitUntil([&] { return applied > 0; }, 15000));
+    const auto* notice = page->contentView()->findChild<QLabel*>(QStringLiteral("keysNotLoadedNotice"));
+    ASSERT_TRUE(notice && notice->isVisibleTo(page->view()));
+    EXPECT_FALSE(page->resetButton()->isVisibleTo(page->view()));
+    for (const char* language : {"EN_US", "AR_EG"}) {
+        VQLanguageManager::sharedInstance().setUiLanguageIndex(int(VQLanguageManager::uiLanguageCodes().indexOf(QLatin1String(language))));
+        NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUpdateTitleNotification));
+        render(QStringLiteral("keys_not_loaded_%1").arg(QString::fromLatin1(language, 2).toLower()));
+    }
+    server.setReply(QStringLiteral("/api/getCustomerKey"), StandInReply::api(mouseRecord(kFunctions)));
+    page->view()->hide();
+    page->view()->show();
+    ASSERT_TRUE(vqtest::waitUntil([&] { return applied > 1; }, 15000));
+    EXPECT_FALSE(notice->isVisibleTo(page->view()));
+    EXPECT_NE(section("center_key"), nullptr);
+}
+
 TEST_F(MouseSettingPageTest, ShortcutEditorSavesAcrossARebuild)
 {
     VQUserInfoData::sharedInstance().setProductCode(QStringLiteral("50"));

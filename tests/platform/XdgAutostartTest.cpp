@@ -47,6 +47,7 @@ TEST_F(XdgAutostartTest, EnablingWritesADesktopEntryInTheUsersAutostartFolder)
     EXPECT_TRUE(entry.startsWith(QStringLiteral("[Desktop Entry]\n")));
     EXPECT_TRUE(entry.contains(QStringLiteral("\nType=Application\n")));
     EXPECT_TRUE(entry.contains(QStringLiteral("\nName=Corvane Test\n")));
+    EXPECT_TRUE(entry.contains(QStringLiteral("\nIcon=corvane-test\n")));
     EXPECT_TRUE(entry.contains(QStringLiteral("\nExec=\"/opt/My App/bin/companion\" --minimized\n")));
 
     ASSERT_TRUE(autostart.setEnabled(false));

@@ -25,6 +25,8 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
+#include <optional>
+
 #include <unistd.h>
 
 namespace {
@@ -46,8 +48,8 @@ protected:
         VQLanguageManager::sharedInstance().setScreenshotsFromTag(1);
         VQLanguageManager::sharedInstance().setScreenshotsTag(5);
         maker.setResponder(QStringLiteral("/api/ocr"), [this](const vqtest::StandInRequest&) {
-            if (ocrFails)
-                return vqtest::StandInReply::api(QJsonValue(), 500, QStringLiteral("busy"));
+            if (ocrReply)
+                return *ocrReply;
             return vqtest::StandInReply::api(QJsonObject{
                 {QStringLiteral("words"),
                  QJsonArray{QJsonObject{{QStringLiteral("text"), QStringLiteral("first line")}},
@@ -114,7 +116,7 @@ protected:
     FakeScreenGrabber grabber;
     FakeGlobalShortcuts shortcuts;
     FakeFileChooser chooser;
-    bool ocrFails = false;
+    std::optional<vqtest::StandInReply> ocrReply; // the recognition's answer instead of the two lines
 };
 
 TEST_F(SnipTest, DragsSpanOneRectangleInEveryDirectionAndTheBarStaysOnTheScreen)
@@ -290,16 +292,25 @@ TEST_F(SnipTest, EscapeRestartsAndEmptySelectionsNeverReuseAnOldRectangle)
     EXPECT_TRUE(clipboard.image.isNull());
     EXPECT_TRUE(chooser.proposedNames.isEmpty());
 
-    // A recognition that fails is told, not silently dropped.
-    ocrFails = true;
-    drag(kDenseScreen, {30, 40}, {{130, 90}});
-    snip().toolSelectedWithIndex(VQSnip::RecogniseAndTranslate);
-    ASSERT_TRUE(window() && window()->isShow()) << "the wait for the answer shows";
-    EXPECT_EQ(window()->fanText(), QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(VQTranslateManager::kRecognisingText)));
-    ASSERT_TRUE(vqtest::waitUntil([&] { return !tipText().isEmpty(); }));
-    EXPECT_EQ(tipText(), QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(VQHttpRequestManager::kSystemErrorText)))
-        << "the server's own message is not shown";
-    EXPECT_FALSE(window() && window()->isShow());
+    // A recognition that fails, or finds no text (no words, words that are no texts), is told,
+    // never shown as an empty result; the server's own message is not shown.
+    const std::pair<vqtest::StandInReply, const char*> failures[] = {
+        {vqtest::StandInReply::api(QJsonValue(), 500, QStringLiteral("busy")), VQHttpRequestManager::kSystemErrorText},
+        {vqtest::StandInReply::api(QJsonObject{{QStringLiteral("words"), QJsonArray{}}}), VQTranslateManager::kNoTextRecognisedText},
+        {vqtest::StandInReply::api(QJsonObject{{QStringLiteral("words"), QJsonArray{QJsonObject{{QStringLiteral("text"), 5}}}}}),
+         VQTranslateManager::kNoTextRecognisedText}};
+    for (const auto& [reply, tip] : failures) {
+        SCOPED_TRACE(tip);
+        ocrReply = reply;
+        VQPopupWindowTool::sharedInstance().tipWindow()->closeTip();
+        drag(kDenseScreen, {30, 40}, {{130, 90}});
+        snip().toolSelectedWithIndex(VQSnip::RecogniseAndTranslate);
+        ASSERT_TRUE(window() && window()->isShow()) << "the wait for the answer shows";
+        EXPECT_EQ(window()->fanText(), QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(VQTranslateManager::kRecognisingText)));
+        ASSERT_TRUE(vqtest::waitUntil([&] { return !tipText().isEmpty(); }));
+        EXPECT_EQ(tipText(), QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(tip)));
+        EXPECT_FALSE(window() && window()->isShow());
+    }
 
     // A screen that cannot be read starts nothing and says so.
     VQPopupWindowTool::sharedInstance().tipWindow()->closeTip();

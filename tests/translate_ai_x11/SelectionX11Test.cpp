@@ -108,8 +108,14 @@ TEST_F(SelectionX11Test, DragAndDoubleClickInAnotherApplicationShowTheIconWhoseC
     // A drag across the whole text.
     const QPoint from(lineEdit.left() + 3, lineEdit.center().y());
     const QPoint to(lineEdit.right() - 3, lineEdit.center().y());
+    QWidget below; // where the icon will show
+    below.setStyleSheet(QStringLiteral("background: rgb(40, 200, 90)"));
+    below.setGeometry(QRect(to + QPoint(VQSearchIconWindow::kOffset, VQSearchIconWindow::kOffset), QSize(VQSearchIconWindow::kSize, VQSearchIconWindow::kSize)));
+    below.show();
     input.drag(from, to);
     ASSERT_TRUE(vqtest::waitUntil([] { return icon()->isVisible(); }, 3000)) << "no icon after the drag";
+    // Without a compositor the icon's clear corner shows what lies under it.
+    EXPECT_TRUE(vqtest::waitUntil([&] { return input.pixel(icon()->pos()) == QColor(40, 200, 90); }, 2000));
     EXPECT_EQ(VQUserInfoData::sharedInstance().pasteboardContent(), kLineText);
     EXPECT_EQ(icon()->pos(), to + QPoint(VQSearchIconWindow::kOffset, VQSearchIconWindow::kOffset));
 

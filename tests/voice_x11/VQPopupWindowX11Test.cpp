@@ -119,8 +119,17 @@ TEST_F(PopupX11Test, RendersTypingAndTranslation)
         EXPECT_EQ(image.pixelColor(int(6 * scale), int((box->y() + box->height() / 2) * scale)), colour) << name.toStdString();
     };
 
+    // Without a compositor the popup takes its drawing's shape: beside the round close button
+    // the screen shows the window below.
+    QWidget below;
+    below.setStyleSheet(QStringLiteral("background: rgb(40, 200, 90)"));
+    below.setGeometry(QGuiApplication::primaryScreen()->geometry());
+    below.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&below));
     popup->showSpeechView(QStringLiteral("今天下午三点在会议室开会，请大家准时参加。"), VQPopContentView::typingType);
     render(QStringLiteral("typing"), popup->popContentView()->fanWordView(), Qt::white);
+    const QPoint corner = popup->frameGeometry().topRight();
+    EXPECT_EQ(QGuiApplication::primaryScreen()->grabWindow(0, corner.x(), corner.y(), 1, 1).toImage().pixelColor(0, 0), QColor(40, 200, 90));
     popup->dismissSpeechView();
 
     VQAudioMonitorService& hub = VQAudioMonitorService::sharedInstance();
