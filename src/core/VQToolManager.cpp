@@ -7,6 +7,7 @@
 #include "KeyShortcut.h"
 #include "KeySynthesizer.h"
 #include "MacKeyMap.h"
+#include "PasteKeys.h"
 #include "MMLog.h"
 #include "MMString.h"
 #include "RunOnMain.h"
@@ -342,7 +343,7 @@ bool VQToolManager::copyAndPaste(const QString& text)
 {
     if (!mm::mm_generalPasteboardSetString(text))
         return false;
-    return vqPostKeyEvent(MacKeyMap::kKeyCodeV, true, MacKeyMap::kFlagCommand);
+    return PasteKeys::pasteIntoFocusedWindow(text);
 }
 
 bool VQToolManager::handleShortcut(const QString& shortcutRecord)

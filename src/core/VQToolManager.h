@@ -62,8 +62,9 @@ public:
     static void setErrorPresenter(ErrorPresenter presenter);
 
     // Puts the text on the clipboard and pastes it into the focused application with the paste
-    // chord (key code 9 with the Command flag, which is Control+V on Linux). An empty text, or a
-    // clipboard that does not take the text, pastes nothing and leaves the clipboard as it was.
+    // keys of its program (PasteKeys: Control+V, in terminal emulators Control+Shift+V or
+    // Shift+Insert). An empty text, or a clipboard that does not take the text, pastes nothing
+    // and leaves the clipboard as it was.
     // True when the paste was posted.
     static bool copyAndPaste(const QString& text);
 

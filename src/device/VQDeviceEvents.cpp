@@ -6,6 +6,7 @@ namespace {
 
 struct Hooks {
     VQDeviceEvents::HidCallback hid;
+    VQDeviceEvents::HidCallback shortcut;
     std::function<void()> cancelAsr;
     VQDeviceEvents::LaserPenCallback laserPen;
     VQDeviceEvents::AiKeyCallback aiKey;
@@ -26,6 +27,21 @@ Hooks& hooks()
 void VQDeviceEvents::setHidCallback(HidCallback callback)
 {
     hooks().hid = std::move(callback);
+}
+
+void VQDeviceEvents::setShortcutCallback(HidCallback callback)
+{
+    hooks().shortcut = std::move(callback);
+}
+
+void VQDeviceEvents::shortcutCallbackType(int eventCode)
+{
+    // A copy: the hook may replace itself while it runs.
+    const HidCallback hook = hooks().shortcut;
+    if (hook)
+        hook(eventCode);
+    else
+        hidCallbackType(eventCode);
 }
 
 void VQDeviceEvents::setCancelAsrHook(std::function<void()> hook)

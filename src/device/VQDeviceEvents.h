@@ -38,6 +38,9 @@ public:
 
     // The voice hub's `hidCallbackType:` and `cancelAsr`.
     static void setHidCallback(HidCallback callback);
+    // The voice hub's entry for the keyboard's voice shortcuts; while none is set, their codes
+    // go to the hid callback.
+    static void setShortcutCallback(HidCallback callback);
     static void setCancelAsrHook(std::function<void()> hook);
     static void setLaserPenCallback(LaserPenCallback callback);
     static void setAiKeyCallback(AiKeyCallback callback);
@@ -55,6 +58,8 @@ public:
 
     // Called by the device link.
     static void hidCallbackType(int eventCode);
+    // Called by the voice shortcuts.
+    static void shortcutCallbackType(int eventCode);
     static void cancelAsr();
     static void laserPen(const LaserPenSignal& signal);
     static void aiKey(int keyByte);

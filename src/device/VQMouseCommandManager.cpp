@@ -62,6 +62,12 @@ bool VQMouseCommandManager::isFromMicData() const
     return !VQUserInfoData::sharedInstance().isConnect();
 }
 
+bool VQMouseCommandManager::streamsVoiceForShortcuts() const
+{
+    VQUserInfoData& state = VQUserInfoData::sharedInstance();
+    return state.isConnect() && state.mouseInfoItem().deviceType() == VQMouseInfoItem::DeviceTypeKeyboardReceiver;
+}
+
 void VQMouseCommandManager::sendResetKeyStatusData()
 {
 }

@@ -31,6 +31,10 @@ public:
     // True when voice is to come from the computer's microphone: no device is connected, so
     // there is no device stream to take it from.
     bool isFromMicData() const;
+    // True when the connected device streams its own voice for the keyboard's voice shortcuts
+    // too: the keyboard-type receivers. Other devices stream only while their own voice key is
+    // held, so a shortcut records the computer's input.
+    bool streamsVoiceForShortcuts() const;
     // The reset-key-status operation: the devices need no command for it, so nothing is sent.
     void sendResetKeyStatusData();
     // True while the active link has a connected device: its commands (keys typed by the device

@@ -54,5 +54,5 @@ void VQVoiceShortcuts::pressed(const Function& function)
     VQLogInfo(QStringLiteral("shortcut of \"%1\" pressed: event code %2")
                   .arg(QString::fromLatin1(function.defaultsKey))
                   .arg(code));
-    VQDeviceEvents::hidCallbackType(code);
+    VQDeviceEvents::shortcutCallbackType(code);
 }

@@ -11,7 +11,8 @@
 //
 // A press of a bound shortcut starts its function or ends the running recognition: the voice
 // hub gets the function's press code while no recognition runs, its release code while one
-// does (VQDeviceEvents::isRecognitionRunning). The key's release does nothing.
+// does (VQDeviceEvents::isRecognitionRunning), through VQDeviceEvents::shortcutCallbackType. The
+// key's release does nothing.
 //
 // Main thread only.
 class VQVoiceShortcuts {

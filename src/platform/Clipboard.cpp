@@ -13,6 +13,11 @@ std::unique_ptr<Clipboard> ServiceSlot<Clipboard>::makeDefault()
 
 Clipboard::~Clipboard() = default;
 
+bool Clipboard::setSelectionText(const QString&)
+{
+    return false;
+}
+
 int Clipboard::addSelectionChangedHandler(std::function<void()> handler)
 {
     if (!handler)

@@ -21,6 +21,10 @@ public:
     virtual QString text() const = 0;
     // The primary selection's text, "" when nothing is selected or the system has no selection.
     virtual QString selectionText() const = 0;
+    // Makes the text the primary selection, which this program then holds (the programs that
+    // paste the selection get it). True when the selection now holds it; false where the system
+    // has no primary selection.
+    virtual bool setSelectionText(const QString& text);
     // True while this program itself holds the primary selection.
     virtual bool ownsSelection() const { return false; }
 

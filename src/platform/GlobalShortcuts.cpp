@@ -11,6 +11,12 @@ std::unique_ptr<GlobalShortcuts> ServiceSlot<GlobalShortcuts>::makeDefault()
 
 GlobalShortcuts::~GlobalShortcuts() = default;
 
+void GlobalShortcuts::whenKeysReleased(Action action)
+{
+    if (action)
+        action();
+}
+
 QString GlobalShortcuts::statusText(Status status)
 {
     switch (status) {

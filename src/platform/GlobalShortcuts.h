@@ -30,6 +30,12 @@ public:
     // ignored. Safe to call from inside an action.
     virtual void unregisterShortcut(int id) = 0;
 
+    // While a key of a registered combination is held down, the X server sends every key to
+    // this program (the grab becomes active): keys synthesised or typed by a device in that time
+    // never reach the focused window. Runs the action on the main thread once no such key is
+    // held: at once when none is, else after the last one's release. Actions run in order.
+    virtual void whenKeysReleased(Action action);
+
     static QString statusText(Status status);
 
     // The implementation in use: the installed one, else the X11 one, created on first use.

@@ -12,6 +12,11 @@ std::unique_ptr<KeySynthesizer> ServiceSlot<KeySynthesizer>::makeDefault()
 
 KeySynthesizer::~KeySynthesizer() = default;
 
+KeySynthesizer::WindowClass KeySynthesizer::focusedWindowClass()
+{
+    return {};
+}
+
 KeySynthesizer& KeySynthesizer::instance()
 {
     return ServiceSlot<KeySynthesizer>::get();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QString>
 
 // Synthesised key events, sent to whichever application has the keyboard focus.
 // Keys and modifiers are given as macOS virtual key codes and flags (see MacKeyMap).
@@ -13,6 +13,15 @@ public:
     // keys that the last key down pressed (those even when the key is unknown).
     // False (logged) when the key is unknown, not on the keyboard map, or there is no display.
     virtual bool postKeyEvent(int macKeyCode, bool keyDown, quint64 macFlags) = 0;
+
+    // The WM_CLASS of a window: its instance and class names.
+    struct WindowClass {
+        QString instanceName;
+        QString className;
+    };
+    // The WM_CLASS of the application window that has the keyboard focus (the window under the
+    // pointer while the focus follows it); empty names when none has it or there is no display.
+    virtual WindowClass focusedWindowClass();
 
     // The implementation in use: the installed one, else the X11 one, created on first use.
     // Main thread only.

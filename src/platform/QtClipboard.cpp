@@ -59,6 +59,18 @@ QString QtClipboard::selectionText() const
     return clipboard->text(QClipboard::Selection);
 }
 
+bool QtClipboard::setSelectionText(const QString& text)
+{
+    QClipboard* clipboard = systemClipboard();
+    if (!clipboard || !clipboard->supportsSelection())
+        return false;
+    clipboard->setText(text, QClipboard::Selection);
+    const bool held = clipboard->ownsSelection() && clipboard->text(QClipboard::Selection) == text;
+    if (!held)
+        VQLogWarn(QStringLiteral("the primary selection did not take the text"));
+    return held;
+}
+
 QtClipboard::~QtClipboard()
 {
     QObject::disconnect(m_selectionConnection);

@@ -14,6 +14,7 @@ public:
     bool setImage(const QImage& image) override;
     QString text() const override;
     QString selectionText() const override;
+    bool setSelectionText(const QString& text) override;
     bool ownsSelection() const override;
 
 protected:

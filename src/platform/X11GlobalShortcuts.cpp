@@ -8,6 +8,9 @@
 #include <QSocketNotifier>
 #include <QThread>
 
+#include <algorithm>
+#include <iterator>
+
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
@@ -228,7 +231,7 @@ void X11GlobalShortcuts::processEvents()
             handleKeyPress(event.xkey.keycode, event.xkey.state);
             break;
         case KeyRelease:
-            m_keysDown.erase(event.xkey.keycode);
+            handleKeyRelease(event.xkey.keycode);
             break;
         case MappingNotify:
             XRefreshKeyboardMapping(&event.xmapping);
@@ -247,9 +250,14 @@ void X11GlobalShortcuts::processEvents()
 
 void X11GlobalShortcuts::handleKeyPress(unsigned int keycode, unsigned int state)
 {
+    // While the grab is active every key comes here; only the registered ones count.
+    if (!isRegisteredKey(keycode))
+        return;
     // With detectable auto-repeat a held key sends presses without releases: run once.
     if (!m_keysDown.insert(keycode).second)
         return;
+    if (m_keysDown.size() == 1)
+        m_grabKey = keycode;
     const unsigned int modifiers = state & kModifierBits & ~m_masks.locks();
     std::vector<int> matches;
     for (const auto& [id, entry] : m_entries) {
@@ -264,5 +272,61 @@ void X11GlobalShortcuts::handleKeyPress(unsigned int keycode, unsigned int state
         const Action action = it->second.action;
         if (action)
             action();
+    }
+}
+
+bool X11GlobalShortcuts::isRegisteredKey(unsigned int keycode) const
+{
+    return std::any_of(m_entries.begin(), m_entries.end(),
+                       [keycode](const auto& entry) { return entry.second.keycode == keycode; });
+}
+
+void X11GlobalShortcuts::handleKeyRelease(unsigned int keycode)
+{
+    if (keycode == m_grabKey) {
+        // The grab ends with the release of the key that began it: the releases of keys pressed
+        // meanwhile go to other windows.
+        m_keysDown.clear();
+    } else {
+        m_keysDown.erase(keycode);
+    }
+    if (m_keysDown.empty() && !m_releasedActions.empty())
+        QMetaObject::invokeMethod(this, &X11GlobalShortcuts::runReleasedActions, Qt::QueuedConnection);
+}
+
+void X11GlobalShortcuts::forgetKeysNotDown()
+{
+    char keys[32] = {};
+    XQueryKeymap(m_display, keys);
+    for (auto it = m_keysDown.begin(); it != m_keysDown.end();) {
+        const bool down = (keys[*it / 8] >> (*it % 8)) & 1;
+        it = down ? std::next(it) : m_keysDown.erase(it);
+    }
+}
+
+void X11GlobalShortcuts::whenKeysReleased(Action action)
+{
+    if (!action)
+        return;
+    // A release this connection never saw must not hold the action back for good.
+    if (m_display && !m_keysDown.empty())
+        forgetKeysNotDown();
+    if (m_keysDown.empty() && m_releasedActions.empty()) {
+        action();
+        return;
+    }
+    VQLogInfo(QStringLiteral("a shortcut key is held: the keys wait for its release"));
+    m_releasedActions.push_back(std::move(action));
+    if (m_keysDown.empty())
+        QMetaObject::invokeMethod(this, &X11GlobalShortcuts::runReleasedActions, Qt::QueuedConnection);
+}
+
+void X11GlobalShortcuts::runReleasedActions()
+{
+    // An action may queue another or find a key held again: it waits its turn.
+    while (!m_releasedActions.empty() && m_keysDown.empty()) {
+        const Action action = std::move(m_releasedActions.front());
+        m_releasedActions.erase(m_releasedActions.begin());
+        action();
     }
 }

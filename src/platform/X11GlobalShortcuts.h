@@ -18,7 +18,8 @@ struct _XDisplay;
 // A combination is grabbed with every state of CapsLock, NumLock and ScrollLock, so it fires
 // whatever the lock keys are. A grab that another client already holds is refused by the server
 // with BadAccess; that is caught and reported as Status::InUse, and the process goes on. Key
-// repeat of a held key runs the action once. After a change of the keyboard map every
+// repeat of a held key runs the action once. whenKeysReleased() waits for the release of a held
+// combination key, which the grab brings to this connection. After a change of the keyboard map every
 // combination is grabbed again. Main thread only.
 class X11GlobalShortcuts : public QObject, public GlobalShortcuts {
     Q_OBJECT
@@ -28,6 +29,7 @@ public:
 
     Registration registerShortcut(const KeyShortcut& shortcut, Action action) override;
     void unregisterShortcut(int id) override;
+    void whenKeysReleased(Action action) override;
 
 private:
     struct Entry {
@@ -47,6 +49,10 @@ private:
     void processEvents();
     void processQueuedEvents();
     void handleKeyPress(unsigned int keycode, unsigned int state);
+    void handleKeyRelease(unsigned int keycode);
+    bool isRegisteredKey(unsigned int keycode) const;
+    void forgetKeysNotDown();
+    void runReleasedActions();
 
     _XDisplay* m_display = nullptr;
     bool m_unavailable = false;
@@ -54,6 +60,9 @@ private:
     QSocketNotifier* m_notifier = nullptr;
     X11ModifierMasks m_masks;
     std::map<int, Entry> m_entries;
+    // The registered keys held down, as the grab reports them.
     std::set<unsigned int> m_keysDown;
+    unsigned int m_grabKey = 0; // the key whose press began the grab
+    std::vector<Action> m_releasedActions;
     int m_nextId = 1;
 };

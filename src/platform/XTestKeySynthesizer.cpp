@@ -6,6 +6,7 @@
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
@@ -140,4 +141,90 @@ bool XTestKeySynthesizer::postKeyEvent(int macKeyCode, bool keyDown, quint64 mac
     if (const int releaseError = trap.sync(); releaseError != 0)
         VQLogError(QStringLiteral("the X server refused to release the synthesised keys (error %1)").arg(releaseError));
     return false;
+}
+
+bool XTestKeySynthesizer::readWindowClass(unsigned long window, WindowClass& windowClass)
+{
+    XClassHint hint{nullptr, nullptr};
+    if (!XGetClassHint(m_display, window, &hint))
+        return false;
+    windowClass.instanceName = QString::fromLocal8Bit(hint.res_name ? hint.res_name : "");
+    windowClass.className = QString::fromLocal8Bit(hint.res_class ? hint.res_class : "");
+    if (hint.res_name)
+        XFree(hint.res_name);
+    if (hint.res_class)
+        XFree(hint.res_class);
+    return true;
+}
+
+bool XTestKeySynthesizer::findClassBelow(unsigned long window, int depth, WindowClass& windowClass)
+{
+    if (readWindowClass(window, windowClass))
+        return true;
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (depth <= 0 || !XQueryTree(m_display, window, &root, &parent, &children, &count))
+        return false;
+    bool found = false;
+    // Topmost first.
+    for (unsigned int i = count; i-- > 0 && !found;)
+        found = findClassBelow(children[i], depth - 1, windowClass);
+    if (children)
+        XFree(children);
+    return found;
+}
+
+KeySynthesizer::WindowClass XTestKeySynthesizer::focusedWindowClass()
+{
+    if (!ensureDisplay())
+        return {};
+    // Windows may go away while they are read: their errors are trapped.
+    X11ErrorTrap trap(m_display);
+    const Window root = DefaultRootWindow(m_display);
+    Window focus = None;
+    int revertTo = 0;
+    XGetInputFocus(m_display, &focus, &revertTo);
+    if (focus == None)
+        return {};
+    if (focus == PointerRoot)
+        focus = root;
+
+    WindowClass windowClass;
+    // The application's own window, or one inside it.
+    for (Window window = focus; window != root && window != None;) {
+        if (readWindowClass(window, windowClass))
+            return windowClass;
+        Window rootReturn = 0;
+        Window parent = None;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(m_display, window, &rootReturn, &parent, &children, &count))
+            break;
+        if (children)
+            XFree(children);
+        window = parent;
+    }
+    // Keys go to the window under the pointer when it lies inside the focus window.
+    constexpr int kMaxDepth = 8;
+    Window window = focus;
+    for (int depth = 0; depth < kMaxDepth; ++depth) {
+        Window rootReturn = 0;
+        Window child = None;
+        int rootX = 0;
+        int rootY = 0;
+        int x = 0;
+        int y = 0;
+        unsigned int mask = 0;
+        if (!XQueryPointer(m_display, window, &rootReturn, &child, &rootX, &rootY, &x, &y, &mask) || child == None)
+            break;
+        window = child;
+        if (readWindowClass(window, windowClass))
+            return windowClass;
+    }
+    // A frame of the window manager holding the application's window.
+    if (focus != root && findClassBelow(focus, 2, windowClass))
+        return windowClass;
+    return {};
 }

@@ -18,6 +18,10 @@ public:
     ~XTestKeySynthesizer() override;
 
     bool postKeyEvent(int macKeyCode, bool keyDown, quint64 macFlags) override;
+    // From the focus window up to the first window with a WM_CLASS; when the focus is on a
+    // window above the application's (a window manager's frame, the root), down through the
+    // children to the first with one.
+    WindowClass focusedWindowClass() override;
 
     // Tests only: the next key down sends its key with a keycode the server refuses, after its
     // modifiers went down, as a key the server drops half-way would.
@@ -26,6 +30,8 @@ public:
 private:
     bool ensureDisplay();
     void releasePressedModifiers();
+    bool readWindowClass(unsigned long window, WindowClass& windowClass);
+    bool findClassBelow(unsigned long window, int depth, WindowClass& windowClass);
 
     _XDisplay* m_display = nullptr;
     bool m_unavailable = false;

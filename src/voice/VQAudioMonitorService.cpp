@@ -3,10 +3,12 @@
 #include "AppDelegate.h"
 #include "Clipboard.h"
 #include "DelayInvoke.h"
+#include "GlobalShortcuts.h"
 #include "KeySynthesizer.h"
 #include "MMLog.h"
 #include "MacKeyMap.h"
 #include "NotificationCenter.h"
+#include "PasteKeys.h"
 #include "QRNLocalizedString.h"
 #include "VQBLEMouseCommandManager.h"
 #include "VQCmdService.h"
@@ -55,9 +57,12 @@ const QString kTipImage = QStringLiteral("info_icon");
 const QString kErrorImage = QStringLiteral("error_icon");
 // The products whose AI window does not take pasted text.
 const QStringList kNoAiPasteProductCodes{QStringLiteral("209"), QStringLiteral("285")};
-// The device's paste chord: HID modifier Left GUI (Control on the host's key map) and usage V.
-constexpr int kHidLeftGui = 8;
-constexpr int kHidUsageV = 25;
+// The device's paste chords: HID modifiers Left GUI (Control on the host's key map) and Left
+// Shift, usages V and Insert.
+constexpr int kHidLeftShift = 0x02;
+constexpr int kHidLeftGui = 0x08;
+constexpr int kHidUsageV = 0x19;
+constexpr int kHidUsageInsert = 0x49;
 constexpr int kDefaultLocalServicePort = 10668;
 constexpr int kLocalServiceTimeOutMs = 10000;
 std::atomic<int> g_localServicePort{0};
@@ -173,6 +178,8 @@ void VQAudioMonitorService::resetForTests()
     hub.m_startTime.invalidate();
     hub.m_longPressTime.invalidate();
     hub.m_resultText.clear();
+    hub.m_fromShortcut = false;
+    hub.m_fromMicrophone = false;
     hub.m_awaited.clear();
     hub.m_failureShown.invalidate();
     hub.m_observer = {};
@@ -308,6 +315,13 @@ void VQAudioMonitorService::hidCallbackType(int eventCode)
     VQLogInfo(QStringLiteral("event code %1 ignored").arg(eventCode));
 }
 
+void VQAudioMonitorService::shortcutCallbackType(int eventCode)
+{
+    m_fromShortcut = true;
+    hidCallbackType(eventCode);
+    m_fromShortcut = false;
+}
+
 void VQAudioMonitorService::switchMode(int pressType, const QString& text, const QString& imageName)
 {
     m_pressType = pressType;
@@ -371,6 +385,10 @@ void VQAudioMonitorService::beginAsr()
 {
     if (m_hadStart)
         return;
+    // A device streams only while its own voice key is held: a keyboard shortcut records the
+    // computer's input unless the device streams for the shortcuts too.
+    const VQMouseCommandManager& device = VQMouseCommandManager::sharedInstance();
+    const bool fromMicrophone = device.isFromMicData() || (m_fromShortcut && !device.streamsVoiceForShortcuts());
     if (m_startTime.isValid()) {
         const qint64 sinceLastNs = m_startTime.nsecsElapsed();
         m_startTime.start();
@@ -381,21 +399,26 @@ void VQAudioMonitorService::beginAsr()
     }
     m_startTime.start();
     m_hadStart = true;
+    m_fromMicrophone = fromMicrophone;
     m_isResetKey = false;
     m_resultText.clear();
     clearTranslationState();
     const quint64 utterance = ++m_utterance;
-    VQLogInfo(QStringLiteral("recognition starts (press type %1)").arg(m_pressType));
+    VQLogInfo(QStringLiteral("recognition starts (press type %1, %2)")
+                  .arg(m_pressType)
+                  .arg(fromMicrophone ? QStringLiteral("the computer's input") : QStringLiteral("the device's voice")));
     // The popup first: a failure the service reports at once is then shown over it.
     showHud(localized(pleaseSpeakText()), m_pressType);
     m_noSpeechTimer.start(m_timings.noSpeechMs);
     VQWebApiAsrService::sharedInstance().beginAsrIsTransferAudio(
-        false, [this, utterance](bool success, const QString& text, bool isLast) {
+        false,
+        [this, utterance](bool success, const QString& text, bool isLast) {
             if (utterance == m_utterance)
                 handleResult(success, text, isLast);
             else
                 awaitedResult(utterance, success, text, isLast);
-        });
+        },
+        fromMicrophone ? VQWebApiAsrService::AudioSource::Microphone : VQWebApiAsrService::AudioSource::Device);
     postNotification(vq::ASRStartNotification);
 }
 
@@ -429,11 +452,11 @@ void VQAudioMonitorService::noSpeechTimerFired()
     if (!m_resultText.isEmpty() || !m_hadStart || !VQWebApiAsrService::sharedInstance().isSocketOpen())
         return;
     showHud(localized(noSpeechText()), 0);
-    // A shortcut pressed while a device is connected takes the device's voice, which streams
-    // only while its own key is held: no audio will come and no release either. The utterance
-    // ends as at a release, and the final-result time-out puts the popup away.
+    // A recording of the device's voice, which streams only while its own key is held: with no
+    // stream no audio will come and no release either. The utterance ends as at a release, and
+    // the final-result time-out puts the popup away.
     const VQMouseCommandManager& device = VQMouseCommandManager::sharedInstance();
-    if (!device.isFromMicData() && !device.isStartVoice() && !isReleaseCode(m_pressType)) {
+    if (!m_fromMicrophone && !device.isStartVoice() && !isReleaseCode(m_pressType)) {
         VQLogInfo(QStringLiteral("no voice from the device: the recognition ends (press type %1)").arg(m_pressType));
         m_pressType += 1; // the release code of the press
         endAsr();
@@ -662,7 +685,8 @@ void VQAudioMonitorService::dealWithFinalAsrResult(const QString& text, bool isL
         QString searchString = text;
         searchString.remove(QStringLiteral("\u3002"));
         searchString.remove(QLatin1Char('!'));
-        requestMatchingCmd(searchString);
+        // A command may type keys or paste.
+        deliverAfterKeyRelease([this, searchString] { requestMatchingCmd(searchString); });
         return;
     }
     case VQEventCode::kVoiceTypingReleased:
@@ -685,10 +709,16 @@ void VQAudioMonitorService::copyAndPasteResult(const QString& text)
     if (text.isEmpty())
         return;
     if (QThread::currentThread() == thread())
-        pasteOnMain(text);
+        deliverAfterKeyRelease([this, text] { pasteOnMain(text); });
     else
-        QMetaObject::invokeMethod(this, [this, text] { pasteOnMain(text); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, text] { deliverAfterKeyRelease([this, text] { pasteOnMain(text); }); }, Qt::QueuedConnection);
     sendLocalhostHttp(text);
+}
+
+void VQAudioMonitorService::deliverAfterKeyRelease(std::function<void()> delivery)
+{
+    GlobalShortcuts::instance().whenKeysReleased(std::move(delivery));
 }
 
 void VQAudioMonitorService::pasteOnMain(const QString& text)
@@ -710,13 +740,19 @@ void VQAudioMonitorService::pasteOnMain(const QString& text)
         }
         VQLogWarn(QStringLiteral("an AI window is open but takes no text: pasted instead"));
     }
+    PasteKeys::ChordTyper deviceTyper;
     if (deviceTypesKeys()) {
         // The device types the paste chord itself.
-        VQMouseCommandManager::sharedInstance().sendKeyCommandDataKeyCode1(kHidLeftGui, kHidUsageV);
-        return;
+        deviceTyper = [](PasteKeys::Chord chord) {
+            const bool insert = chord == PasteKeys::Chord::ShiftInsert;
+            const int modifiers = insert ? kHidLeftShift
+                                         : kHidLeftGui | (chord == PasteKeys::Chord::ControlShiftV ? kHidLeftShift : 0);
+            VQMouseCommandManager::sharedInstance().sendKeyCommandDataKeyCode1(modifiers, insert ? kHidUsageInsert : kHidUsageV);
+            return true;
+        };
     }
-    if (!vqPostKeyEvent(MacKeyMap::kKeyCodeV, true, MacKeyMap::kFlagCommand)) {
-        VQLogWarn(QStringLiteral("the paste key could not be typed; the text is on the clipboard"));
+    if (!PasteKeys::pasteIntoFocusedWindow(text, deviceTyper)) {
+        VQLogWarn(QStringLiteral("nothing pasted; the text is on the clipboard"));
         tool.showTipMessage(localized(pasteFailedText()), kErrorImage);
     }
 }

@@ -29,17 +29,17 @@ class VQVoiceCommandItem;
 // that comes while the key is held is delivered as if the key had been released; so is the
 // text of a connection that broke off, while the service's failure text stays its 2 s.
 // With no speech within 5 s while the socket is open the popup says so; when the source is the
-// connected device and it streams nothing (a shortcut pressed, no device key held), the
-// utterance then ends as at a release, so the popup goes 3 s later. 30/31 switch the voice
+// connected device and it streams nothing (its voice key no longer held), the utterance then
+// ends as at a release, so the popup goes 3 s later. 30/31 switch the voice
 // key between typing and translation, 50 types Enter, 51-70 go to the key-press dispatcher.
 //
 // The speech popup is reached through VQPopupWindowTool; while no popup is installed the hub's
 // texts are shown in the tip window. "ASRStartNotification" is posted when a recognition starts,
 // "ASRFinishNotification" when it ends or is cancelled.
 //
-// Delivery, by the key released: typing pastes the final text into the focused application
-// (clipboard, then Control+V, or the device's own chord in compatibility mode; in semantic mode
-// nothing) and posts it to the local service on the loopback interface; the search key matches
+// Delivery, by the key released, once no shortcut key is held: typing pastes the final text
+// into the focused application (clipboard, then the paste keys of the focused program, see
+// PasteKeys, synthesised or typed by the device in compatibility mode; in semantic mode nothing) and posts it to the local service on the loopback interface; the search key matches
 // it against the voice commands and runs the command, or searches the web for it; the
 // translation key translates the text phrase by phrase while held
 // (the popup's translation line grows) and as a whole after release, and pastes the whole
@@ -78,8 +78,12 @@ public:
     static void setLocalServicePort(int port);
     static int localServicePort();
 
-    // The one entry of events.
+    // The one entry of events: a device's keys.
     void hidCallbackType(int eventCode);
+    // The same for the keyboard's voice shortcuts. A recognition they start records the
+    // computer's default input, unless the connected device streams its own voice for them
+    // (VQMouseCommandManager::streamsVoiceForShortcuts); a device's voice key records the device.
+    void shortcutCallbackType(int eventCode);
 
     // Start (refused within the minimum spacing), end (await the final result) and abandon a
     // recognition.
@@ -191,6 +195,9 @@ private:
     void holdFailureText();
     static bool deviceTypesKeys();
     void pressed(int code);
+    // Runs the delivery once no shortcut key is held: while one is, the X server sends every key
+    // to this program, so a paste or a command's keys would never reach the focused window.
+    void deliverAfterKeyRelease(std::function<void()> delivery);
     void released(int code);
     void switchMode(int pressType, const QString& text, const QString& imageName);
     void enter();
@@ -223,6 +230,8 @@ private:
     QElapsedTimer m_longPressTime; // the last press of the search key
     QString m_resultText;          // the running utterance's latest text
     quint64 m_utterance = 0;       // the running (or last) utterance; results carry their own
+    bool m_fromShortcut = false;   // the event being handled comes from a keyboard shortcut
+    bool m_fromMicrophone = false; // the running utterance records the computer's input
     std::vector<Awaited> m_awaited;
     QElapsedTimer m_failureShown;  // since the service's failure text was left showing
     QTimer m_noSpeechTimer;

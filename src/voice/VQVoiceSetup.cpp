@@ -24,6 +24,8 @@
 void VQVoiceSetup::install()
 {
     VQDeviceEvents::setHidCallback([](int eventCode) { VQAudioMonitorService::sharedInstance().hidCallbackType(eventCode); });
+    VQDeviceEvents::setShortcutCallback(
+        [](int eventCode) { VQAudioMonitorService::sharedInstance().shortcutCallbackType(eventCode); });
     VQDeviceEvents::setCancelAsrHook([] { VQAudioMonitorService::sharedInstance().cancelAsr(); });
     VQDeviceEvents::setRecognitionRunningHook([] { return VQAudioMonitorService::sharedInstance().hadStart(); });
     VQWebApiAsrService::setPressTypeProvider([] { return VQAudioMonitorService::sharedInstance().pressType(); });

@@ -270,7 +270,8 @@ bool VQWebApiAsrService::isLaserMicrophoneMode() const
 
 // --- Utterance ---
 
-void VQWebApiAsrService::beginAsrIsTransferAudio(bool isTransferAudio, ResultBlock callback)
+void VQWebApiAsrService::beginAsrIsTransferAudio(bool isTransferAudio, ResultBlock callback,
+                                                 std::optional<AudioSource> liveSource)
 {
     if (m_isTransferAudio && !m_transferEnded) {
         VQLogWarn(QStringLiteral("recognition %1: the transcription gives way to a new utterance").arg(m_serial));
@@ -295,8 +296,10 @@ void VQWebApiAsrService::beginAsrIsTransferAudio(bool isTransferAudio, ResultBlo
         return;
     }
 
-    VQMouseCommandManager& mouse = VQMouseCommandManager::sharedInstance();
-    m_audioSource = mouse.isFromMicData() ? AudioSource::Microphone : AudioSource::Device;
+    if (liveSource && *liveSource != AudioSource::File)
+        m_audioSource = *liveSource;
+    else
+        m_audioSource = VQMouseCommandManager::sharedInstance().isFromMicData() ? AudioSource::Microphone : AudioSource::Device;
 
     if (isLaserMicrophoneMode()) {
         // The pen's microphone serves other programs: capture runs, nothing is recognised.
@@ -433,6 +436,7 @@ void VQWebApiAsrService::requestWebSocket()
     m_malformedFrames = 0;
 
     auto* socket = new QWebSocket(QString(), QWebSocketProtocol::VersionLatest, this);
+    socket->setMaxAllowedIncomingMessageSize(kMaxMessageBytes);
     m_webSocket = socket;
     connect(socket, &QWebSocket::connected, this, [this, socket] { socketConnected(socket); });
     connect(socket, &QWebSocket::disconnected, this, [this, socket] { socketClosed(socket); });
@@ -576,8 +580,7 @@ void VQWebApiAsrService::startRecord()
     }
 
     VQMouseCommandManager& mouse = VQMouseCommandManager::sharedInstance();
-    if (mouse.isFromMicData()) {
-        m_audioSource = AudioSource::Microphone;
+    if (m_audioSource == AudioSource::Microphone) {
         m_micStarted = VQAudioQueueCapture::sharedInstance().startRecordWithBlock(
             [this, serial](const QByteArray& chunk) { microphoneChunk(serial, chunk); });
         if (!m_micStarted) {
@@ -586,7 +589,6 @@ void VQWebApiAsrService::startRecord()
             m_recordingFinished = true;
         }
     } else {
-        m_audioSource = AudioSource::Device;
         if (!pcmPath.isEmpty()) {
             VQLogInfo(QStringLiteral("%1,path=%2").arg(QLatin1String(Q_FUNC_INFO), pcmPath));
             sink.openFile(pcmPath);
@@ -888,10 +890,6 @@ void VQWebApiAsrService::didReceiveMessage(const QString& message)
 
 bool VQWebApiAsrService::resultData(const QString& message, QJsonObject* result)
 {
-    if (message.size() > kMaxResultFrameChars) {
-        VQLogWarn(QStringLiteral("a result frame of %1 characters ignored (more than %2)").arg(message.size()).arg(kMaxResultFrameChars));
-        return false;
-    }
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(message.toUtf8(), &parseError);
     if (!document.isObject()) {

@@ -10,6 +10,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QWebSocket;
@@ -51,8 +52,9 @@ public:
     static constexpr int kRecordingDeleteDelayMs = 2000;
     // A connection that is not open by then counts as failed.
     static constexpr int kConnectTimeoutMs = 8000;
-    // A result frame longer than this (characters) is no speech: it is ignored and logged.
-    static constexpr int kMaxResultFrameChars = 64 * 1024;
+    // A server message larger than this ends the connection as broken (a final result is
+    // otherwise taken whole, whatever its length).
+    static constexpr quint64 kMaxMessageBytes = 16 * 1024 * 1024;
     // Malformed server frames logged per connection; the rest are only counted.
     static constexpr int kMalformedFramesLogged = 5;
     // A transcription whose server sends nothing for this long after the closing frame failed.
@@ -105,8 +107,10 @@ public:
     static void setBeforeRecordHook(std::function<void()> hook);
 
     // Starts an utterance: live voice (false) or file transcription (true). Any utterance still
-    // running is dropped without a word to its block.
-    void beginAsrIsTransferAudio(bool isTransferAudio, ResultBlock callback);
+    // running is dropped without a word to its block. Live voice comes from liveSource (Device
+    // or Microphone), by default from the device while one is connected, else the microphone.
+    void beginAsrIsTransferAudio(bool isTransferAudio, ResultBlock callback,
+                                 std::optional<AudioSource> liveSource = std::nullopt);
     // The key was released: capture stops, the server finishes the utterance.
     void endAsr();
     // Abandons the utterance: no further result reaches the listeners or the block.

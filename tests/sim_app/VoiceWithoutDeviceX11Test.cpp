@@ -1,16 +1,23 @@
-// The program with no device plugged, as a new user first meets it: the computer's microphone
-// (a private sound server's pipe source), F1 pressed twice through XTest, the stand-in speech
-// server; and the X server going away while it records.
+// Voice typing in the program as a new user meets it: the computer's microphone (a private
+// sound server's pipe source), F1 pressed twice through XTest, the stand-in speech server
+// answering at once, the text arriving in another program's field or a terminal, with no device
+// or beside a voice mouse; and the X server going away while it records.
 #include "PrivatePulseAudio.h"
 #include "SimulatedProgram.h"
 #include "StandInSpeechServer.h"
 #include "XTestUser.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
+
+#include "X11Windows.h"
 
 #include <X11/keysym.h>
 
@@ -38,13 +45,36 @@ protected:
         ASSERT_TRUE(speech.start());
     }
 
-    // Waits until the program's recognition streams the microphone, feeding it a tone.
-    bool recording()
+    // Waits until the recognition on the speech server's connection streams the microphone,
+    // feeding it a tone.
+    bool recording(int connection = 0)
     {
-        if (!vqtest::waitUntil([this] { return speech.connectionCount() > 0; }, 20000))
+        if (!vqtest::waitUntil([&] { return speech.connectionCount() > connection; }, 20000))
             return false;
         pulse.feedPaced(tone());
-        return vqtest::waitUntil([this] { return !speech.connection(0).frames.isEmpty(); }, 20000);
+        return vqtest::waitUntil([&] { return !speech.connection(connection).frames.isEmpty(); }, 20000);
+    }
+
+    // One dictation: F1 starts it, a second of tone, F1 pressed again and held while the server
+    // answers at once. The answer, "" when none came.
+    QString dictate(XTestUser& user, int holdMs)
+    {
+        // Starts closer than the program's spacing are refused.
+        if (lastStart.isValid())
+            vqtest::spin(int(qMax<qint64>(0, 1700 - lastStart.elapsed())));
+        const int connection = speech.connectionCount();
+        user.tap(XK_F1);
+        lastStart.start();
+        if (!recording(connection) || !vqtest::waitUntil([this] { return !pulse.feeding(); }, 20000))
+            return {};
+        user.key(XK_F1, true);
+        vqtest::spin(holdMs);
+        user.key(XK_F1, false);
+        if (!vqtest::waitUntil([&] { return speech.connection(connection).lastSent; }, 20000))
+            return {};
+        const vqtest::SpeechConnection utterance = speech.connection(connection);
+        EXPECT_GT(utterance.audio.size(), 16000) << "the microphone's audio did not reach the server";
+        return vqtest::StandInSpeechServer::defaultFinalText(int(utterance.frames.size()), utterance.audio);
     }
 
     // Waits until the process printed a line holding the text (output collects what it printed).
@@ -55,13 +85,15 @@ protected:
 
     PrivatePulseAudio pulse;
     vqtest::StandInSpeechServer speech;
+    QElapsedTimer lastStart;
 };
 
 } // namespace
 
 // Fresh settings have typing compatibility mode on; with no device to type the paste chord the
-// program synthesises it, and the text lands in another program's focused field.
-TEST_F(VoiceWithoutDeviceX11Test, TypingReachesAnotherProgramsField)
+// program synthesises it. However long F1 is held when the answer comes (the held key makes the
+// program's grab active, which takes every key), the text lands in another program's field.
+TEST_F(VoiceWithoutDeviceX11Test, TypingArrivesHoweverLongTheKeyIsHeld)
 {
     SimulatedProgram program({{QStringLiteral("CORVANE_SPEECH_URL"), speech.url()}});
     ASSERT_TRUE(program.start());
@@ -71,18 +103,69 @@ TEST_F(VoiceWithoutDeviceX11Test, TypingReachesAnotherProgramsField)
     ASSERT_TRUE(printed(field, fieldOutput, "ready"));
     XTestUser user;
     ASSERT_TRUE(user.ok());
-    user.tap(XK_F1);
-    ASSERT_TRUE(recording());
-    ASSERT_TRUE(vqtest::waitUntil([this] { return !pulse.feeding(); }, 20000));
-    user.tap(XK_F1);
-    ASSERT_TRUE(vqtest::waitUntil([this] { return speech.connection(0).lastSent; }, 20000));
-    const vqtest::SpeechConnection utterance = speech.connection(0);
-    const QString text = vqtest::StandInSpeechServer::defaultFinalText(int(utterance.frames.size()), utterance.audio);
-    EXPECT_TRUE(printed(field, fieldOutput, "\ntext " + text.toUtf8() + '\n')) << "the field said: " << fieldOutput.toStdString();
-    EXPECT_GT(utterance.audio.size(), 16000) << "the microphone's audio did not reach the server";
+    QByteArray typed;
+    for (const int holdMs : {100, 500, 2000}) {
+        SCOPED_TRACE(holdMs);
+        const QString text = dictate(user, holdMs);
+        ASSERT_FALSE(text.isEmpty());
+        typed += text.toUtf8();
+        EXPECT_TRUE(printed(field, fieldOutput, "\ntext " + typed + '\n')) << "the field said: " << fieldOutput.toStdString();
+    }
     EXPECT_TRUE(speech.violations().isEmpty()) << speech.violations().join(QLatin1Char('\n')).toStdString();
     field.closeWriteChannel();
     field.waitForFinished(5000);
+}
+
+// A voice mouse streams only while its own key is held: F1 beside it records the computer's
+// input, and the device types the paste chord of the text on the clipboard.
+TEST_F(VoiceWithoutDeviceX11Test, ShortcutBesideAVoiceMouseRecordsTheComputersInput)
+{
+    SimulatedProgram program({{QStringLiteral("CORVANE_SPEECH_URL"), speech.url()}});
+    ASSERT_TRUE(program.start());
+    ASSERT_TRUE(program.command("plug 248a 61ab").startsWith(QLatin1String("ok")));
+    ASSERT_TRUE(program.waitForState([](const QJsonObject& s) { return s[QStringLiteral("connected")].toBool(); }));
+    XTestUser user;
+    ASSERT_TRUE(user.ok());
+    const QString text = dictate(user, 0);
+    ASSERT_FALSE(text.isEmpty());
+    EXPECT_TRUE(vqtest::waitUntil([&] { return QGuiApplication::clipboard()->text() == text; }, 10000));
+    EXPECT_TRUE(program.waitForState([](const QJsonObject& s) {
+        return s[QStringLiteral("simulated")][QStringLiteral("commands")].toArray().contains(QStringLiteral("22 01 19"));
+    }));
+}
+
+// Terminals take Control+V as a control character: xterm pastes the primary selection with
+// Shift+Insert, a VTE terminal the clipboard with Control+Shift+V. What arrives is what the
+// terminal's program reads.
+TEST_F(VoiceWithoutDeviceX11Test, TypingArrivesInTerminals)
+{
+    SimulatedProgram program({{QStringLiteral("CORVANE_SPEECH_URL"), speech.url()}});
+    ASSERT_TRUE(program.start());
+    XTestUser user;
+    ASSERT_TRUE(user.ok());
+    QTemporaryDir dir;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), dir.path());
+    for (const char* name : {"xterm", "lxterminal"}) {
+        SCOPED_TRACE(name);
+        const QString out = dir.filePath(QLatin1String(name));
+        const QString script = QStringLiteral("stty -icanon; : > %1.ready; exec cat > %1").arg(out);
+        QProcess terminal;
+        terminal.setProcessEnvironment(env);
+        terminal.start(QLatin1String(name), name == QLatin1String("xterm")
+                                                ? QStringList{QStringLiteral("-e"), QStringLiteral("sh"), QStringLiteral("-c"), script}
+                                                : QStringList{QStringLiteral("--no-remote"), QStringLiteral("--command=sh -c '%1'").arg(script)});
+        ASSERT_TRUE(vqtest::waitUntil([&] { return QFile::exists(out + QStringLiteral(".ready")) && focusWindowOfClass(name); }, 20000));
+        const QString text = dictate(user, 0);
+        ASSERT_FALSE(text.isEmpty());
+        const auto arrived = [&out] {
+            QFile file(out);
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
+        EXPECT_TRUE(vqtest::waitUntil([&] { return arrived() == text; }, 10000)) << "read: " << arrived().toStdString();
+        terminal.kill();
+        terminal.waitForFinished(5000);
+    }
 }
 
 // A logout that ends X before the program: the program ends with status 1, without a crash.

@@ -98,3 +98,23 @@ inline bool anotherClientCanGrab(unsigned long keysym)
     XSetErrorHandler(previous);
     return granted && !refused;
 }
+
+// What a window manager does for a window it activates: the keyboard focus to the mapped
+// top-level window whose WM_CLASS instance name is given. False when there is none.
+inline bool focusWindowOfClass(const QByteArray& instanceName)
+{
+    bool focused = false;
+    forEachWindowTitled({}, [&](Display* display, Window window, const XWindowAttributes& a) {
+        XClassHint hint {};
+        if (focused || a.map_state != IsViewable || !XGetClassHint(display, window, &hint))
+            return;
+        if (instanceName == hint.res_name) {
+            XSetInputFocus(display, window, RevertToPointerRoot, CurrentTime);
+            XSync(display, False);
+            focused = true;
+        }
+        XFree(hint.res_name);
+        XFree(hint.res_class);
+    });
+    return focused;
+}

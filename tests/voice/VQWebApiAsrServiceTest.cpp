@@ -142,9 +142,7 @@ TEST_F(AsrServiceTest, FramesCarryTheMembersTheSourceAndDeviceCallFor)
 TEST_F(AsrServiceTest, ResultsReachListenersThenTheBlockInOrder)
 {
     using A = vqtest::SpeechAnswer;
-    // A frame too long to be speech (a broken server) is ignored.
-    const A huge = A::mid(QString(VQWebApiAsrService::kMaxResultFrameChars, u'长'));
-    for (const A& answer : {A::mid(QStringLiteral("x")), huge, A::fin(QStringLiteral("一")), A::fin(QStringLiteral("二")),
+    for (const A& answer : {A::mid(QStringLiteral("x")), A::fin(QStringLiteral("一")), A::fin(QStringLiteral("二")),
                             A::fin(QString()), A::mid(QStringLiteral("三"))})
         server.addAnswer(1, answer);
     server.addAnswer(vqtest::StandInSpeechServer::kOnEnd, A::last(QString()));
@@ -165,15 +163,20 @@ TEST_F(AsrServiceTest, ResultsReachListenersThenTheBlockInOrder)
     EXPECT_EQ(log, expected);
     EXPECT_FALSE(service().isSocketOpen());
 
-    log.clear();
-    server.clearScript();
-    server.addAnswer(vqtest::StandInSpeechServer::kOnEnd, A::last(QString()));
-    begin();
-    ASSERT_TRUE(waitOpen());
-    mic.feed(QByteArray(1280, '\x01'));
-    service().endAsr();
-    ASSERT_TRUE(waitLast());
-    EXPECT_EQ(log, (QStringList{QStringLiteral("new:||2"), QStringLiteral("end:|1"), QStringLiteral("block:1||1")}));
+    // An empty final result, and one of 100 KB, which reaches the block whole.
+    for (const QString& last : {QString(), QStringLiteral("long dictation ").repeated(7000)}) {
+        log.clear();
+        server.clearScript();
+        server.addAnswer(vqtest::StandInSpeechServer::kOnEnd, A::last(last));
+        begin();
+        ASSERT_TRUE(waitOpen());
+        mic.feed(QByteArray(1280, '\x01'));
+        service().endAsr();
+        ASSERT_TRUE(waitLast()) << last.size();
+        EXPECT_TRUE(log == (QStringList{QStringLiteral("new:%1|%1|2").arg(last), QStringLiteral("end:%1|1").arg(last),
+                                        QStringLiteral("block:1|%1|1").arg(last)}))
+            << last.size() << ": " << log.join(QLatin1Char('\n')).left(500).toStdString();
+    }
     EXPECT_EQ(server.violations(), QStringList());
 }
 
