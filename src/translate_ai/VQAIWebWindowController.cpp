@@ -24,6 +24,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUrlQuery>
 #include <QWidget>
 
 namespace {
@@ -90,6 +91,8 @@ VQAIWebWindowController::VQAIWebWindowController(QObject* parent)
     // A change of UI language rebuilds the page with the new language code.
     NotificationCenter::defaultCenter().addObserver(this, QString::fromLatin1(vq::kUpdateTitleNotification),
                                                     [this](const VQNotification&) { refresh(); });
+    for (const char* link : { vq::kUSBInsertNotification, vq::kUSBRemoveNotification, vq::kBleConnectNotification })
+        NotificationCenter::defaultCenter().addObserver(this, QString::fromLatin1(link), [this](const VQNotification&) { updateLocalNotice(); });
     m_droppedTimer.setSingleShot(true);
     m_droppedTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_droppedTimer, &QTimer::timeout, this, &VQAIWebWindowController::logDroppedMessages);
@@ -204,7 +207,7 @@ void VQAIWebWindowController::buildPage()
     in.serviceGpts = state.serviceGPTS();
     in.uiLanguageCode = VQLanguageManager::sharedInstance().readUILanguageCode();
     in.partnerCToken = VQApiConfig::partnerCToken();
-    in.localPage = QUrl(QString::fromLatin1(kLocalPageUrl));
+    in.localPage = localPageAddress();
     const VQAIWebRules::PageChoice choice = VQAIWebRules::choosePage(in, VQAIWebRules::configuredHosts());
     if (choice.kind == VQAIWebRules::PageKind::None)
         return;
@@ -213,6 +216,30 @@ void VQAIWebWindowController::buildPage()
     VQLogInfo(QStringLiteral("AI page for product %1: %2").arg(in.productCode, mm::loggedAddress(choice.url)));
     m_host->load(choice.url);
     m_isCompleteLoad = true;
+    m_localPageBuilt = choice.kind == VQAIWebRules::PageKind::LocalPage;
+}
+
+QString VQAIWebWindowController::localNotice()
+{
+    return loc(VQUserInfoData::sharedInstance().isConnect() ? kLocalNoticeText : kLocalNoticeNoDeviceText);
+}
+
+QUrl VQAIWebWindowController::localPageAddress()
+{
+    // Every reserved character escaped: the page reads the values back whole.
+    const auto value = [](const QString& text) { return QString::fromLatin1(QUrl::toPercentEncoding(text)); };
+    const QString notice = localNotice();
+    QUrl address(QString::fromLatin1(kLocalPageUrl));
+    address.setQuery(QStringLiteral("notice=%1&helper=%2&dir=%3")
+                         .arg(value(notice), value(loc(kLocalHelperText)), notice.isRightToLeft() ? QStringLiteral("rtl") : QStringLiteral("ltr")),
+                     QUrl::StrictMode);
+    return address;
+}
+
+void VQAIWebWindowController::updateLocalNotice()
+{
+    if (m_localPageBuilt && m_host && m_host->hasPage())
+        callJSFunction(QStringLiteral("setNotice(%1)").arg(VQAIWebRules::jsStringLiteral(localNotice())));
 }
 
 bool VQAIWebWindowController::showWindow()

@@ -4,6 +4,7 @@
 #include "FakeDesktopOpener.h"
 #include "FakeFileChooser.h"
 #include "MMString.h"
+#include "NotificationCenter.h"
 #include "QRNLocalizedString.h"
 #include "StandInAIPageHost.h"
 #include "TestSupport.h"
@@ -11,6 +12,8 @@
 #include "VQAIWebPageHost.h"
 #include "VQAIWebWindowController.h"
 #include "VQApiConfig.h"
+#include "VQLanguageManager.h"
+#include "VQNotificationNames.h"
 #include "VQPopupWindowTool.h"
 #include "VQTipWindow.h"
 #include "VQToolManager.h"
@@ -160,6 +163,23 @@ TEST_F(AIWebWindowTest, OwnPageShowsHelperRequestsWithoutTheirIds)
     const QString shown = evaluate(*host, QStringLiteral("document.getElementById('questions').innerText")).toString();
     EXPECT_EQ(shown.count(QStringLiteral("AI helper")), 2) << shown.toStdString();
     EXPECT_FALSE(shown.contains(QStringLiteral("aiImg")) || shown.contains(QStringLiteral("og8n92sxc6jd_v1"))) << shown.toStdString();
+}
+
+// The program's own page says in the UI language, right to left in Arabic, what to do now: to
+// connect the device only while none is, also when the connection changes while it shows.
+TEST_F(AIWebWindowTest, OwnPageTellsWhatToDoNowInTheUiLanguage)
+{
+    VQUserInfoData::sharedInstance().setProductCode(QStringLiteral("7"));
+    VQLanguageManager::sharedInstance().setUiLanguageIndex(int(VQLanguageManager::uiLanguageCodes().indexOf(QStringLiteral("AR_EG"))));
+    VQAIWebPageHost& host = showWindow();
+    const auto notice = [&] { return evaluate(host, QStringLiteral("document.getElementById('notice').textContent")).toString(); };
+    const QString connected = notice();
+    VQUserInfoData::sharedInstance().setIsConnect(false);
+    NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUSBRemoveNotification));
+    EXPECT_NE(notice(), connected);
+    EXPECT_TRUE(connected.isRightToLeft());
+    EXPECT_EQ(evaluate(host, QStringLiteral("document.documentElement.dir")).toString(), QStringLiteral("rtl"));
+    VQLanguageManager::sharedInstance().setUiLanguageIndex(0);
 }
 
 // window.open of an http address reaches the desktop opener and opens no window; a file address
