@@ -1,12 +1,11 @@
 #pragma once
 
 // The room of the texts under a root widget: each visible label, button, check box or read-only
-// text line whose text is wider (wrapped: taller) than its widget (an eliding label's may be when
-// its tooltip holds it whole, for the hover), is cut by a widget around it, comes within minGap pixels of another
-// text or 8 of a control on its row, stands away from the side its one-line label is aligned to
-// (the label is drawn to find its ink), or is drawn from a fixed-pitch fallback face (light faces
-// lack Arabic; the fallback spaces the letters out and breaks their joining). Header-only: the
-// kit's buttons are known by class name.
+// text box whose text is wider (wrapped: taller) than its widget (an eliding label's tooltip then
+// holds it whole), is cut by a widget around it, comes within minGap pixels of another text or 8
+// of a control on its row, stands off the side its one-line label is aligned to (as inked), or is
+// drawn from a fixed-pitch fallback face (light faces lack Arabic; the fallback spaces the letters
+// out and breaks their joining). Header-only: the kit's buttons are known by class name.
 #include <QAbstractButton>
 #include <QBitmap>
 #include <QFontDatabase>
@@ -39,31 +38,21 @@ inline QRect inkOf(QLabel* label)
 inline QList<std::tuple<const QWidget*, QString, QRect>> shownTexts(const QWidget* root, QStringList* faults = nullptr)
 {
     QList<std::tuple<const QWidget*, QString, QRect>> texts;
-    for (QWidget* widget : root->findChildren<QWidget*>()) {
-        // Where it can show: inside every widget around it (a page scrolled away shows none).
-        QRect shows = inRoot(widget, root, widget->rect());
-        for (const QWidget* up = widget->parentWidget(); up && up != root; up = up->parentWidget())
-            shows &= inRoot(up, root, up->rect());
-        const auto add = [&](const QString& name, const QRect& drawn) {
-            if (faults && drawn.top() <= shows.bottom() && shows.top() <= drawn.bottom() && (drawn.left() < shows.left() || drawn.right() > shows.right()))
-                *faults << QStringLiteral("%1 is cut at %2..%3 px").arg(name).arg(drawn.left()).arg(drawn.right());
-            texts.append({ widget, name, drawn });
-        };
+    for (const QWidget* widget : root->findChildren<QWidget*>()) {
         const auto* label = qobject_cast<const QLabel*>(widget);
         const auto* button = qobject_cast<const QAbstractButton*>(widget);
         const auto* edit = qobject_cast<const QTextEdit*>(widget);
         const QString text = label ? label->text() : button ? button->text() : edit && edit->isReadOnly() ? edit->toPlainText() : QString();
         if (!widget->isVisibleTo(root) || text.isEmpty() || (label && label->textFormat() == Qt::RichText))
             continue;
-        // A read-only text box's lines take the width they are laid out at.
-        if (edit) {
-            add(QStringLiteral("QTextEdit \"%1\"").arg(text), inRoot(edit->viewport(), root, QRect(QPoint(), edit->document()->size().toSize())));
-            continue;
-        }
         QRect box = widget->rect();
         QSize size;
         Qt::Alignment align = Qt::AlignCenter;
-        if (label) {
+        if (edit) {
+            // A read-only text box's lines take the width they are laid out at.
+            size = QSize(edit->document()->size().toSize().width(), box.height());
+            align = Qt::AlignLeft | Qt::AlignTop | Qt::AlignAbsolute;
+        } else if (label) {
             box = label->contentsRect().marginsRemoved(QMargins(label->margin(), label->margin(), label->margin(), label->margin()));
             size = label->fontMetrics().size(0, text);
             // One line is judged by its width (its leading may overhang), wrapped lines by their height.
@@ -88,7 +77,7 @@ inline QList<std::tuple<const QWidget*, QString, QRect>> shownTexts(const QWidge
         for (const QGlyphRun& run : layout.glyphRuns())
             if (faults && !QFontInfo(widget->font()).fixedPitch() && QFontDatabase::isFixedPitch(run.rawFont().familyName(), run.rawFont().styleName()))
                 *faults << QStringLiteral("%1 is drawn in %2").arg(name, run.rawFont().familyName());
-        // A label aligns its text by the text's own direction, unless its ink says otherwise.
+        // A label aligns its text by the text's own direction.
         const Qt::LayoutDirection direction = text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
         QRect drawn = inRoot(widget, root, QStyle::alignedRect(direction, align, size.boundedTo(box.size()), box));
         const Qt::Alignment side = label ? QStyle::visualAlignment(label->layoutDirection(), label->alignment()) : Qt::AlignCenter;
@@ -97,7 +86,13 @@ inline QList<std::tuple<const QWidget*, QString, QRect>> shownTexts(const QWidge
             *faults << QStringLiteral("%1 stands %2 px from its side").arg(name).arg(away);
         if (!ink.isEmpty())
             drawn.setCoords(inRoot(label, root, ink).left(), drawn.top(), inRoot(label, root, ink).right(), drawn.bottom());
-        add(name, drawn);
+        // Cut by a widget around it, where it shows (a page scrolled away shows none of it).
+        QRect shows = inRoot(widget, root, widget->rect());
+        for (const QWidget* up = widget->parentWidget(); up && up != root; up = up->parentWidget())
+            shows &= inRoot(up, root, up->rect());
+        if (faults && drawn.top() <= shows.bottom() && shows.top() <= drawn.bottom() && (drawn.left() < shows.left() || drawn.right() > shows.right()))
+            *faults << QStringLiteral("%1 is cut at %2..%3 px").arg(name).arg(drawn.left()).arg(drawn.right());
+        texts.append({ widget, name, drawn });
     }
     return texts;
 }
@@ -109,7 +104,7 @@ inline QStringList crampedTexts(const QWidget* root, int minGap = 4)
     auto others = shownTexts(root, &faults);
     const qsizetype textCount = others.size();
     for (const QWidget* widget : root->findChildren<QWidget*>()) {
-        // Controls, titled or not; a kit button without title and image is a click area laid over a text.
+        // Controls; a kit button without title and image is a click area laid over a text.
         const auto* button = qobject_cast<const QAbstractButton*>(widget);
         if (widget->isVisibleTo(root) && (qobject_cast<const QLineEdit*>(widget) || widget->inherits("VQPopUpButton")
                                           || (button && button->sizeHint().width() > 12)))
@@ -128,10 +123,9 @@ inline QStringList crampedTexts(const QWidget* root, int minGap = 4)
     return faults;
 }
 
-// Texts put together in code where a translation should hold them whole, so that each language
-// places its punctuation and values its own way (a right-to-left one on its side): punctuation
-// before or after a translated text, a value after one ending in a colon, a list number with
-// nothing numbered. A translation, or one whose placeholders are filled, is whole.
+// Texts put together in code, where a translation should hold them whole to place punctuation and
+// values its language's way: punctuation before or after a translated text, a value after one
+// ending in a colon, a list number with nothing numbered. A text filling a translation is whole.
 inline QStringList composedTexts(const QWidget* root, const QStringList& translations)
 {
     QStringList faults, patterns;

@@ -70,8 +70,7 @@ QWidget* page()
     return shown;
 }
 
-// A page once its content from the stand-in server has arrived.
-template <class Controller>
+template <class Controller> // a page once its content from the stand-in server has arrived
 std::function<QWidget*()> filledPage(std::function<bool(QWidget*)> arrived)
 {
     return [arrived] { QWidget* shown = page<Controller>(); EXPECT_TRUE(vqtest::waitUntil([&] { return arrived(shown); }, 15000)); return shown; };
@@ -128,7 +127,6 @@ const struct {
      } },
 };
 
-// Every text of a UI language.
 QStringList translations(const QString& code)
 {
     QFile file(QStringLiteral(VQ_SOURCE_DIR "/resources/translations/vq_%1.ts").arg(code.toLower()));
