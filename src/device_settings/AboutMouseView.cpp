@@ -54,9 +54,12 @@ constexpr int kButtonHeight = 30;
 
 QString name(const char* text) { return QString::fromLatin1(text); }
 
-// A value kept apart from the text around it, so a right-to-left line does not pull the colon,
-// the brackets or the blanks beside it into the value's run.
-QString isolated(const QString& value) { return QChar(0x2068) + value + QChar(0x2069); }
+// In a right-to-left line, a value kept apart from the text around it, so the colon, the brackets
+// and the blanks beside it stay in the line's order rather than the value's.
+QString isolated(const QString& value, bool rightToLeft)
+{
+    return rightToLeft ? QChar(0x2068) + value + QChar(0x2069) : value;
+}
 
 // A button as wide as its title needs, never narrower than the layout's 100.
 int buttonWidth(const VQButton* button)
@@ -204,8 +207,10 @@ QString AboutMouseView::versionText()
     const QString serial = disabled ? QString() : record.sn();
     const QString firmware = disabled ? QString() : record.firmwareVersion();
     // One translation holds the whole line, so each language orders it and places its colons.
-    return tr_(kVersionLineText)
-        .arg(isolated(serial), isolated(QStringLiteral("V") + QCoreApplication::applicationVersion()), isolated(firmware), isolated(state.productCode()));
+    const QString line = tr_(kVersionLineText);
+    const bool rtl = line.isRightToLeft();
+    return line.arg(isolated(serial, rtl), isolated(QStringLiteral("V") + QCoreApplication::applicationVersion(), rtl),
+                    isolated(firmware, rtl), isolated(state.productCode(), rtl));
 }
 
 QString AboutMouseView::titleText()
