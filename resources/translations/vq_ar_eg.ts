@@ -1054,6 +1054,40 @@
     <message>
         <source>未识别到文字</source>
         <translation>لم يُتعرّف على أي نص</translation>
+        <source>关于智笔</source>
+        <translation>حول القلم الذكي</translation>
+    </message>
+    <message>
+        <source>SN:%1         软件版本： %2         固件版本： %3(%4)</source>
+        <translation>الرقم التسلسلي: %1         إصدار البرنامج: %2         إصدار البرنامج الثابت: %3 (%4)</translation>
+    </message>
+    <message>
+        <source>升级成功</source>
+        <translation>تم التحديث بنجاح</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+ إضافة أمر</translation>
+    </message>
+    <message>
+        <source>到期时间:%1</source>
+        <translation>تاريخ الانتهاء: %1</translation>
+    </message>
+    <message>
+        <source>&lt; 返回</source>
+        <translation>&lt; رجوع</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请检查网络</source>
+        <translation>صفحة دردشة الذكاء الاصطناعي لهذا الجهاز غير متاحة بعد. تُحفظ أسئلتك هنا حتى تتوفر؛ يرجى التحقق من الشبكة.</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请连接设备并检查网络</source>
+        <translation>صفحة دردشة الذكاء الاصطناعي لهذا الجهاز غير متاحة بعد. تُحفظ أسئلتك هنا حتى تتوفر؛ يرجى توصيل الجهاز والتحقق من الشبكة.</translation>
+    </message>
+    <message>
+        <source>AI助手</source>
+        <translation>مساعد الذكاء الاصطناعي</translation>
     </message>
 </context>
 </TS>

@@ -1054,6 +1054,40 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
     <message>
         <source>未识别到文字</source>
         <translation>Kein Text erkannt</translation>
+        <source>关于智笔</source>
+        <translation>Über den Smart Pen</translation>
+    </message>
+    <message>
+        <source>SN:%1         软件版本： %2         固件版本： %3(%4)</source>
+        <translation>SN: %1         Softwareversion: %2         Firmwareversion: %3(%4)</translation>
+    </message>
+    <message>
+        <source>升级成功</source>
+        <translation>Update erfolgreich</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+ Befehl hinzufügen</translation>
+    </message>
+    <message>
+        <source>到期时间:%1</source>
+        <translation>Gültig bis: %1</translation>
+    </message>
+    <message>
+        <source>&lt; 返回</source>
+        <translation>&lt; Zurück</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请检查网络</source>
+        <translation>Die KI-Chatseite dieses Geräts ist noch nicht verfügbar. Ihre Fragen werden hier aufbewahrt; bitte prüfen Sie die Netzwerkverbindung.</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请连接设备并检查网络</source>
+        <translation>Die KI-Chatseite dieses Geräts ist noch nicht verfügbar. Ihre Fragen werden hier aufbewahrt; bitte verbinden Sie das Gerät und prüfen Sie die Netzwerkverbindung.</translation>
+    </message>
+    <message>
+        <source>AI助手</source>
+        <translation>KI-Assistent</translation>
     </message>
 </context>
 </TS>

@@ -1054,6 +1054,40 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
     <message>
         <source>未识别到文字</source>
         <translation>No text was recognised</translation>
+        <source>关于智笔</source>
+        <translation>About Smart Pen</translation>
+    </message>
+    <message>
+        <source>SN:%1         软件版本： %2         固件版本： %3(%4)</source>
+        <translation>SN: %1         Software version: %2         Firmware version: %3(%4)</translation>
+    </message>
+    <message>
+        <source>升级成功</source>
+        <translation>Update successful</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+ Add command</translation>
+    </message>
+    <message>
+        <source>到期时间:%1</source>
+        <translation>Expires: %1</translation>
+    </message>
+    <message>
+        <source>&lt; 返回</source>
+        <translation>&lt; Back</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请检查网络</source>
+        <translation>The AI chat page of this device is not available yet. Your questions are kept here until it is; please check the network.</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请连接设备并检查网络</source>
+        <translation>The AI chat page of this device is not available yet. Your questions are kept here until it is; please connect the device and check the network.</translation>
+    </message>
+    <message>
+        <source>AI助手</source>
+        <translation>AI helper</translation>
     </message>
 </context>
 </TS>

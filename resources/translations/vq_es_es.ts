@@ -1054,6 +1054,40 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
     <message>
         <source>未识别到文字</source>
         <translation>No se ha reconocido ningún texto</translation>
+        <source>关于智笔</source>
+        <translation>Acerca del puntero</translation>
+    </message>
+    <message>
+        <source>SN:%1         软件版本： %2         固件版本： %3(%4)</source>
+        <translation>N.º de serie: %1         Versión del software: %2         Versión del firmware: %3(%4)</translation>
+    </message>
+    <message>
+        <source>升级成功</source>
+        <translation>Actualización completada</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+ Añadir comando</translation>
+    </message>
+    <message>
+        <source>到期时间:%1</source>
+        <translation>Caduca: %1</translation>
+    </message>
+    <message>
+        <source>&lt; 返回</source>
+        <translation>&lt; Volver</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请检查网络</source>
+        <translation>La página de chat con IA de este dispositivo aún no está disponible. Tus preguntas se guardan aquí; comprueba la conexión de red.</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请连接设备并检查网络</source>
+        <translation>La página de chat con IA de este dispositivo aún no está disponible. Tus preguntas se guardan aquí; conecta el dispositivo y comprueba la conexión de red.</translation>
+    </message>
+    <message>
+        <source>AI助手</source>
+        <translation>Asistente de IA</translation>
     </message>
 </context>
 </TS>

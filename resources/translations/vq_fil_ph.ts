@@ -1054,6 +1054,40 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
     <message>
         <source>未识别到文字</source>
         <translation>Walang nakilalang teksto</translation>
+        <source>关于智笔</source>
+        <translation>Tungkol sa smart pen</translation>
+    </message>
+    <message>
+        <source>SN:%1         软件版本： %2         固件版本： %3(%4)</source>
+        <translation>SN: %1         Bersyon ng software: %2         Bersyon ng firmware: %3(%4)</translation>
+    </message>
+    <message>
+        <source>升级成功</source>
+        <translation>Matagumpay ang update</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+ Magdagdag ng command</translation>
+    </message>
+    <message>
+        <source>到期时间:%1</source>
+        <translation>Mag-e-expire: %1</translation>
+    </message>
+    <message>
+        <source>&lt; 返回</source>
+        <translation>&lt; Bumalik</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请检查网络</source>
+        <translation>Hindi pa available ang AI chat page ng device na ito. Nakatago rito ang iyong mga tanong; pakisuri ang iyong network.</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请连接设备并检查网络</source>
+        <translation>Hindi pa available ang AI chat page ng device na ito. Nakatago rito ang iyong mga tanong; ikonekta ang device at suriin ang iyong network.</translation>
+    </message>
+    <message>
+        <source>AI助手</source>
+        <translation>AI helper</translation>
     </message>
 </context>
 </TS>

@@ -1054,6 +1054,40 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
     <message>
         <source>未识别到文字</source>
         <translation>Aucun texte reconnu</translation>
+        <source>关于智笔</source>
+        <translation>À propos du pointeur</translation>
+    </message>
+    <message>
+        <source>SN:%1         软件版本： %2         固件版本： %3(%4)</source>
+        <translation>N° de série : %1         Version du logiciel : %2         Version du micrologiciel : %3(%4)</translation>
+    </message>
+    <message>
+        <source>升级成功</source>
+        <translation>Mise à jour réussie</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+ Ajouter une commande</translation>
+    </message>
+    <message>
+        <source>到期时间:%1</source>
+        <translation>Expire le : %1</translation>
+    </message>
+    <message>
+        <source>&lt; 返回</source>
+        <translation>&lt; Retour</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请检查网络</source>
+        <translation>La page de discussion IA de cet appareil n’est pas encore disponible. Vos questions sont conservées ici ; vérifiez la connexion réseau.</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请连接设备并检查网络</source>
+        <translation>La page de discussion IA de cet appareil n’est pas encore disponible. Vos questions sont conservées ici ; connectez l’appareil et vérifiez la connexion réseau.</translation>
+    </message>
+    <message>
+        <source>AI助手</source>
+        <translation>Assistant IA</translation>
     </message>
 </context>
 </TS>

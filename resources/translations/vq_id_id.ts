@@ -1054,6 +1054,40 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
     <message>
         <source>未识别到文字</source>
         <translation>Tidak ada teks yang dikenali</translation>
+        <source>关于智笔</source>
+        <translation>Tentang pena pintar</translation>
+    </message>
+    <message>
+        <source>SN:%1         软件版本： %2         固件版本： %3(%4)</source>
+        <translation>SN: %1         Versi perangkat lunak: %2         Versi firmware: %3(%4)</translation>
+    </message>
+    <message>
+        <source>升级成功</source>
+        <translation>Pembaruan berhasil</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+ Tambah perintah</translation>
+    </message>
+    <message>
+        <source>到期时间:%1</source>
+        <translation>Berlaku hingga: %1</translation>
+    </message>
+    <message>
+        <source>&lt; 返回</source>
+        <translation>&lt; Kembali</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请检查网络</source>
+        <translation>Halaman obrolan AI perangkat ini belum tersedia. Pertanyaan Anda disimpan di sini; periksa koneksi jaringan Anda.</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请连接设备并检查网络</source>
+        <translation>Halaman obrolan AI perangkat ini belum tersedia. Pertanyaan Anda disimpan di sini; sambungkan perangkat dan periksa koneksi jaringan Anda.</translation>
+    </message>
+    <message>
+        <source>AI助手</source>
+        <translation>Asisten AI</translation>
     </message>
 </context>
 </TS>

@@ -1054,6 +1054,40 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
     <message>
         <source>未识别到文字</source>
         <translation>Nessun testo riconosciuto</translation>
+        <source>关于智笔</source>
+        <translation>Informazioni sul puntatore</translation>
+    </message>
+    <message>
+        <source>SN:%1         软件版本： %2         固件版本： %3(%4)</source>
+        <translation>S/N: %1         Versione software: %2         Versione firmware: %3(%4)</translation>
+    </message>
+    <message>
+        <source>升级成功</source>
+        <translation>Aggiornamento completato</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+ Aggiungi comando</translation>
+    </message>
+    <message>
+        <source>到期时间:%1</source>
+        <translation>Scadenza: %1</translation>
+    </message>
+    <message>
+        <source>&lt; 返回</source>
+        <translation>&lt; Indietro</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请检查网络</source>
+        <translation>La pagina di chat IA di questo dispositivo non è ancora disponibile. Le tue domande restano qui; controlla la connessione di rete.</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请连接设备并检查网络</source>
+        <translation>La pagina di chat IA di questo dispositivo non è ancora disponibile. Le tue domande restano qui; collega il dispositivo e controlla la connessione di rete.</translation>
+    </message>
+    <message>
+        <source>AI助手</source>
+        <translation>Assistente IA</translation>
     </message>
 </context>
 </TS>

@@ -1054,6 +1054,40 @@
     <message>
         <source>未识别到文字</source>
         <translation>テキストが認識されませんでした</translation>
+        <source>关于智笔</source>
+        <translation>スマートペンについて</translation>
+    </message>
+    <message>
+        <source>SN:%1         软件版本： %2         固件版本： %3(%4)</source>
+        <translation>SN:%1         ソフトウェアバージョン： %2         ファームウェアバージョン： %3(%4)</translation>
+    </message>
+    <message>
+        <source>升级成功</source>
+        <translation>更新しました</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+ コマンドを追加</translation>
+    </message>
+    <message>
+        <source>到期时间:%1</source>
+        <translation>有効期限：%1</translation>
+    </message>
+    <message>
+        <source>&lt; 返回</source>
+        <translation>&lt; 戻る</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请检查网络</source>
+        <translation>このデバイスのAIチャットページはまだ利用できません。質問はここに保存されます。ネットワークを確認してください。</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请连接设备并检查网络</source>
+        <translation>このデバイスのAIチャットページはまだ利用できません。質問はここに保存されます。デバイスを接続し、ネットワークを確認してください。</translation>
+    </message>
+    <message>
+        <source>AI助手</source>
+        <translation>AIアシスタント</translation>
     </message>
 </context>
 </TS>

@@ -1054,6 +1054,40 @@
     <message>
         <source>未识别到文字</source>
         <translation>인식된 텍스트가 없습니다</translation>
+        <source>关于智笔</source>
+        <translation>스마트 펜 정보</translation>
+    </message>
+    <message>
+        <source>SN:%1         软件版本： %2         固件版本： %3(%4)</source>
+        <translation>SN: %1         소프트웨어 버전: %2         펌웨어 버전: %3(%4)</translation>
+    </message>
+    <message>
+        <source>升级成功</source>
+        <translation>업데이트 성공</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+ 명령 추가</translation>
+    </message>
+    <message>
+        <source>到期时间:%1</source>
+        <translation>만료일: %1</translation>
+    </message>
+    <message>
+        <source>&lt; 返回</source>
+        <translation>&lt; 뒤로</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请检查网络</source>
+        <translation>이 장치의 AI 채팅 페이지는 아직 사용할 수 없습니다. 질문은 여기에 보관됩니다. 네트워크를 확인하세요.</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请连接设备并检查网络</source>
+        <translation>이 장치의 AI 채팅 페이지는 아직 사용할 수 없습니다. 질문은 여기에 보관됩니다. 장치를 연결하고 네트워크를 확인하세요.</translation>
+    </message>
+    <message>
+        <source>AI助手</source>
+        <translation>AI 도우미</translation>
     </message>
 </context>
 </TS>

@@ -1054,6 +1054,40 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
     <message>
         <source>未识别到文字</source>
         <translation>Tiada teks dikenal pasti</translation>
+        <source>关于智笔</source>
+        <translation>Perihal pen pintar</translation>
+    </message>
+    <message>
+        <source>SN:%1         软件版本： %2         固件版本： %3(%4)</source>
+        <translation>No. siri: %1         Versi perisian: %2         Versi perisian tegar: %3(%4)</translation>
+    </message>
+    <message>
+        <source>升级成功</source>
+        <translation>Kemas kini berjaya</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+ Tambah arahan</translation>
+    </message>
+    <message>
+        <source>到期时间:%1</source>
+        <translation>Tamat tempoh: %1</translation>
+    </message>
+    <message>
+        <source>&lt; 返回</source>
+        <translation>&lt; Kembali</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请检查网络</source>
+        <translation>Halaman sembang AI peranti ini belum tersedia. Soalan anda disimpan di sini; sila semak rangkaian anda.</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请连接设备并检查网络</source>
+        <translation>Halaman sembang AI peranti ini belum tersedia. Soalan anda disimpan di sini; sila sambungkan peranti dan semak rangkaian anda.</translation>
+    </message>
+    <message>
+        <source>AI助手</source>
+        <translation>Pembantu AI</translation>
     </message>
 </context>
 </TS>

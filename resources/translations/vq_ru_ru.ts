@@ -1054,6 +1054,40 @@
     <message>
         <source>未识别到文字</source>
         <translation>Текст не распознан</translation>
+        <source>关于智笔</source>
+        <translation>Об указке</translation>
+    </message>
+    <message>
+        <source>SN:%1         软件版本： %2         固件版本： %3(%4)</source>
+        <translation>S/N: %1         Версия программы: %2         Версия прошивки: %3(%4)</translation>
+    </message>
+    <message>
+        <source>升级成功</source>
+        <translation>Обновление завершено</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+ Добавить команду</translation>
+    </message>
+    <message>
+        <source>到期时间:%1</source>
+        <translation>Действует до: %1</translation>
+    </message>
+    <message>
+        <source>&lt; 返回</source>
+        <translation>&lt; Назад</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请检查网络</source>
+        <translation>Страница ИИ-чата этого устройства пока недоступна. Ваши вопросы сохраняются здесь; проверьте подключение к сети.</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请连接设备并检查网络</source>
+        <translation>Страница ИИ-чата этого устройства пока недоступна. Ваши вопросы сохраняются здесь; подключите устройство и проверьте подключение к сети.</translation>
+    </message>
+    <message>
+        <source>AI助手</source>
+        <translation>ИИ-помощник</translation>
     </message>
 </context>
 </TS>

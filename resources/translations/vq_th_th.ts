@@ -1054,6 +1054,40 @@
     <message>
         <source>未识别到文字</source>
         <translation>ไม่พบข้อความที่จดจำได้</translation>
+        <source>关于智笔</source>
+        <translation>เกี่ยวกับปากกาอัจฉริยะ</translation>
+    </message>
+    <message>
+        <source>SN:%1         软件版本： %2         固件版本： %3(%4)</source>
+        <translation>SN: %1         เวอร์ชันซอฟต์แวร์: %2         เวอร์ชันเฟิร์มแวร์: %3(%4)</translation>
+    </message>
+    <message>
+        <source>升级成功</source>
+        <translation>อัปเดตสำเร็จ</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+ เพิ่มคำสั่ง</translation>
+    </message>
+    <message>
+        <source>到期时间:%1</source>
+        <translation>วันหมดอายุ: %1</translation>
+    </message>
+    <message>
+        <source>&lt; 返回</source>
+        <translation>&lt; กลับ</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请检查网络</source>
+        <translation>หน้าแชท AI ของอุปกรณ์นี้ยังไม่พร้อมใช้งาน คำถามของคุณจะถูกเก็บไว้ที่นี่ โปรดตรวจสอบเครือข่าย</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请连接设备并检查网络</source>
+        <translation>หน้าแชท AI ของอุปกรณ์นี้ยังไม่พร้อมใช้งาน คำถามของคุณจะถูกเก็บไว้ที่นี่ โปรดเชื่อมต่ออุปกรณ์และตรวจสอบเครือข่าย</translation>
+    </message>
+    <message>
+        <source>AI助手</source>
+        <translation>ผู้ช่วย AI</translation>
     </message>
 </context>
 </TS>

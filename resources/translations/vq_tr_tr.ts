@@ -1054,6 +1054,40 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
     <message>
         <source>未识别到文字</source>
         <translation>Metin tanınmadı</translation>
+        <source>关于智笔</source>
+        <translation>Akıllı Kalem Hakkında</translation>
+    </message>
+    <message>
+        <source>SN:%1         软件版本： %2         固件版本： %3(%4)</source>
+        <translation>Seri no: %1         Yazılım sürümü: %2         Donanım yazılımı sürümü: %3(%4)</translation>
+    </message>
+    <message>
+        <source>升级成功</source>
+        <translation>Güncelleme başarılı</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+ Komut ekle</translation>
+    </message>
+    <message>
+        <source>到期时间:%1</source>
+        <translation>Bitiş tarihi: %1</translation>
+    </message>
+    <message>
+        <source>&lt; 返回</source>
+        <translation>&lt; Geri</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请检查网络</source>
+        <translation>Bu cihazın yapay zeka sohbet sayfası henüz kullanılamıyor. Sorularınız burada saklanır; lütfen ağ bağlantınızı kontrol edin.</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请连接设备并检查网络</source>
+        <translation>Bu cihazın yapay zeka sohbet sayfası henüz kullanılamıyor. Sorularınız burada saklanır; lütfen cihazı bağlayın ve ağ bağlantınızı kontrol edin.</translation>
+    </message>
+    <message>
+        <source>AI助手</source>
+        <translation>Yapay zeka asistanı</translation>
     </message>
 </context>
 </TS>

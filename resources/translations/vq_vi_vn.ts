@@ -1054,6 +1054,40 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
     <message>
         <source>未识别到文字</source>
         <translation>Không nhận dạng được văn bản nào</translation>
+        <source>关于智笔</source>
+        <translation>Giới thiệu bút thông minh</translation>
+    </message>
+    <message>
+        <source>SN:%1         软件版本： %2         固件版本： %3(%4)</source>
+        <translation>SN: %1         Phiên bản phần mềm: %2         Phiên bản firmware: %3(%4)</translation>
+    </message>
+    <message>
+        <source>升级成功</source>
+        <translation>Cập nhật thành công</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+ Thêm lệnh</translation>
+    </message>
+    <message>
+        <source>到期时间:%1</source>
+        <translation>Hết hạn: %1</translation>
+    </message>
+    <message>
+        <source>&lt; 返回</source>
+        <translation>&lt; Quay lại</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请检查网络</source>
+        <translation>Trang trò chuyện AI của thiết bị này chưa khả dụng. Câu hỏi của bạn được lưu tại đây; vui lòng kiểm tra kết nối mạng.</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请连接设备并检查网络</source>
+        <translation>Trang trò chuyện AI của thiết bị này chưa khả dụng. Câu hỏi của bạn được lưu tại đây; vui lòng kết nối thiết bị và kiểm tra kết nối mạng.</translation>
+    </message>
+    <message>
+        <source>AI助手</source>
+        <translation>Trợ lý AI</translation>
     </message>
 </context>
 </TS>

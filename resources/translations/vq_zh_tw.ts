@@ -1054,6 +1054,40 @@
     <message>
         <source>未识别到文字</source>
         <translation>未辨識到文字</translation>
+        <source>关于智笔</source>
+        <translation>關於智筆</translation>
+    </message>
+    <message>
+        <source>SN:%1         软件版本： %2         固件版本： %3(%4)</source>
+        <translation>SN:%1         軟體版本： %2         韌體版本： %3(%4)</translation>
+    </message>
+    <message>
+        <source>升级成功</source>
+        <translation>升級成功</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+新增指令</translation>
+    </message>
+    <message>
+        <source>到期时间:%1</source>
+        <translation>到期時間:%1</translation>
+    </message>
+    <message>
+        <source>&lt; 返回</source>
+        <translation>&lt; 返回</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请检查网络</source>
+        <translation>該裝置的AI對話頁面暫未開放，您的問題會先保存在這裡，請檢查網路</translation>
+    </message>
+    <message>
+        <source>该设备的AI对话页面暂未开放，您的问题会先保存在这里，请连接设备并检查网络</source>
+        <translation>該裝置的AI對話頁面暫未開放，您的問題會先保存在這裡，請連接裝置並檢查網路</translation>
+    </message>
+    <message>
+        <source>AI助手</source>
+        <translation>AI助手</translation>
     </message>
 </context>
 </TS>

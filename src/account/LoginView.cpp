@@ -199,7 +199,7 @@ void LoginView::configUI()
 
 void LoginView::configTitle()
 {
-    backBtn()->setTitle(QStringLiteral("< %1").arg(localized(kBackText)));
+    backBtn()->setTitle(localized(kBackText));
     accountInputView()->textField()->setPlaceholderText(localized(kAccountPlaceholder));
     passwordInputView()->secureTextField()->setPlaceholderText(localized(kPasswordPlaceholder));
     passwordInputView()->textField()->setPlaceholderText(localized(kPasswordPlaceholder));

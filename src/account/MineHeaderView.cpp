@@ -157,7 +157,7 @@ void MineHeaderView::showAccountState()
         const QString expiry = record->expiredTime();
         const QString date = expiry.isEmpty() ? QString() : mm::ConvertStrToTime(expiry, QString::fromLatin1(kDatePattern));
         // Without an expiry no date is shown, rather than the first day of 1970.
-        moneyLabel()->setText(date.isEmpty() ? QString() : QStringLiteral("%1:%2").arg(localized(kExpiryText), date));
+        moneyLabel()->setText(date.isEmpty() ? QString() : localized(kExpiryText).arg(date));
     }
     layoutControls();
 }

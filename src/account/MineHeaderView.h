@@ -20,7 +20,8 @@ public:
     static constexpr char kLocationText[] = "位置";
     static constexpr char kLoginText[] = "登录";
     static constexpr char kRechargeText[] = "充值";
-    static constexpr char kExpiryText[] = "到期时间";
+    // The expiry line: the translation places the date.
+    static constexpr char kExpiryText[] = "到期时间:%1";
     static constexpr char kUserInfoFailedText[] = "获取用户信息失败";
     static constexpr char kDatePattern[] = "yyyy-MM-dd";
     // Images.

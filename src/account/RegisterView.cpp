@@ -29,6 +29,7 @@ constexpr int kFieldTop = 150;
 constexpr int kFieldWidth = 330;
 constexpr int kFieldHeight = 35;
 constexpr int kFieldGap = 30;
+constexpr int kConsentRightMargin = 20;
 
 QRect fieldRect(int row)
 {
@@ -163,11 +164,23 @@ VQButton* RegisterView::registerBtn()
     return m_registerBtn;
 }
 
+void RegisterView::resizeEvent(QResizeEvent* event)
+{
+    VQBackGroundView::resizeEvent(event);
+    if (m_agreementLabel)
+        placeConsent();
+}
+
 void RegisterView::placeConsent()
 {
     const QRect check = checkBtn()->geometry();
-    const int width = agreementLabel()->sizeHint().width();
-    const QRect label(check.right() + 1 + 5, check.center().y() - 7, width, 15);
+    // One line beside the box, wrapped where a language's text would run past the form.
+    const int left = check.right() + 1 + 10;
+    const int needed = agreementLabel()->fontMetrics().horizontalAdvance(agreementLabel()->text()) + 2;
+    const int width = std::min(needed, std::max(1, this->width() - kConsentRightMargin - left));
+    agreementLabel()->setWordWrap(width < needed);
+    const int height = std::max(15, agreementLabel()->heightForWidth(width));
+    const QRect label(left, check.center().y() - 7, width, height);
     agreementLabel()->setGeometry(label);
     const int split = label.center().x() + 10;
     privacyBtn()->setGeometry(label.left(), label.top(), split - label.left(), label.height());
@@ -194,7 +207,7 @@ void RegisterView::configUI()
 
 void RegisterView::configTitle()
 {
-    backBtn()->setTitle(QStringLiteral("< %1").arg(localized(kBackText)));
+    backBtn()->setTitle(localized(kBackText));
     accountInputView()->textField()->setPlaceholderText(localized(kAccountPlaceholder));
     codeInputView()->textField()->setPlaceholderText(localized(kCodePlaceholder));
     for (VQInputView* field : { passwordInputView(), passwordConfirmInputView() }) {

@@ -60,7 +60,9 @@ protected:
     // The checks shared with the reset form (1 to 5); false after showing the first failing
     // one's alert.
     bool checkFilledAndEqual();
+    // The consent line beside its box, wrapped where it would run past the form's right margin.
     void placeConsent();
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QPointer<VQButton> m_backBtn;

@@ -15,7 +15,8 @@ inline const QColor kAccentColor { 0, 175, 204 };
 inline const QColor kTextColor { 38, 12, 12 };
 
 // UI texts (keys of QRNLocalizedString).
-inline constexpr char kBackText[] = "返回";
+// The back button's title with its arrow, which a right-to-left language turns its way.
+inline constexpr char kBackText[] = "< 返回";
 inline constexpr char kAccountPlaceholder[] = "手机号/邮箱";
 inline constexpr char kPasswordPlaceholder[] = "密码";
 inline constexpr char kEmptyInfoText[] = "信息不能为空";

@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr int kFieldButtonGap = 8;
+
 const QColor kFieldTextColor(38, 12, 12); // typed text reads dark; only placeholders are grey
 const QColor kUnderlineColor(112, 112, 112);
 const QColor kAccentColor(0, 175, 204);
@@ -222,7 +224,8 @@ void VQInputView::layoutParts()
         QSize size = m_rightBtnSize;
         if (size.width() == 0)
             size.setWidth(m_rightBtn->sizeHint().width());
-        buttonWidth = size.width();
+        // The typed text keeps clear of the button's title or image.
+        buttonWidth = size.width() + kFieldButtonGap;
         const int fieldHeight = h - kUnderlineHeight;
         m_rightBtn->setGeometry(w - size.width(), (fieldHeight - size.height()) / 2, size.width(), size.height());
     }

@@ -206,6 +206,7 @@ void VQButton::paintEvent(QPaintEvent* event)
     if (hasTitle) {
         painter.setPen(currentTitleColor());
         painter.setFont(font());
-        painter.drawText(titleRect, Qt::AlignCenter | Qt::TextSingleLine, text());
+        // Read in the title's own direction, so its punctuation stays on that language's side.
+        painter.drawText(titleRect, Qt::AlignCenter | Qt::TextSingleLine | (text().isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight), text());
     }
 }

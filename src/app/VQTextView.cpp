@@ -5,6 +5,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextOption>
 
 #include <cmath>
 
@@ -57,6 +58,13 @@ void VQTextView::setTextColor(const QColor& color)
     QPalette pal = m_textField->palette();
     pal.setColor(QPalette::Text, color);
     m_textField->setPalette(pal);
+}
+
+void VQTextView::setAlignment(Qt::Alignment alignment)
+{
+    QTextOption option = m_textField->document()->defaultTextOption();
+    option.setAlignment(alignment);
+    m_textField->document()->setDefaultTextOption(option);
 }
 
 void VQTextView::setMaxWidth(int width)

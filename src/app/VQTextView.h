@@ -23,6 +23,8 @@ public:
     QTextEdit* textField() const { return m_textField; }
 
     void setTextColor(const QColor& color);
+    // Where the lines stand (by default each paragraph on the side of its own direction).
+    void setAlignment(Qt::Alignment alignment);
     void setMaxWidth(int width);
     int maxWidth() const { return m_maxWidth; }
 

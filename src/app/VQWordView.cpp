@@ -12,8 +12,8 @@ namespace {
 
 constexpr qreal kCornerRadius = 8;
 // The text box's inner margins: the text starts this far from the left and top edges.
-constexpr int kContentMarginX = 10;
-constexpr int kContentMarginY = 10;
+constexpr int kContentMarginX = VQWordView::contentMargin;
+constexpr int kContentMarginY = VQWordView::contentMargin;
 // viewHeight() is the scroll area's height plus this.
 constexpr int kHeightExtra = 50;
 
@@ -47,12 +47,22 @@ void VQWordView::setStringValue(const QString& text)
         return;
     m_string = text;
     m_textView->setString(text);
-    m_textView->resize(textMaxWidth, m_textView->textH());
+    m_textView->resize(m_textWidth, m_textView->textH());
     if (!text.isEmpty()) {
         const int h = m_textView->textH();
         m_scrollHeight = qMin(h, maxScrollHeight);
         setViewHeight(m_scrollHeight + kHeightExtra);
     }
+    layoutContent();
+}
+
+void VQWordView::setTextWidth(int width)
+{
+    m_textWidth = qMax(1, width);
+    m_textView->setMaxWidth(m_textWidth);
+    m_textView->resize(m_textWidth, m_textView->textH());
+    if (!m_string.isEmpty())
+        setStringValue(m_string);
     layoutContent();
 }
 

@@ -8,7 +8,8 @@ class QScrollArea;
 class VQTextView;
 
 // A white text box with rounded corners (radius 8) and a soft shadow, holding a VQTextView
-// (maximum width 300) in a scroll area without scroll bars.
+// (maximum width 300 unless setTextWidth() gives another) in a scroll area without scroll bars,
+// contentMargin in from the box's left and top edges.
 //
 // setStringValue() with a non-null text stores it and shows it. For a non-empty text with text
 // height h (VQTextView::textH()): when h <= 200 the scroll area is h high and viewHeight() is
@@ -19,10 +20,13 @@ class VQWordView : public VQBaseView {
 public:
     static constexpr int maxScrollHeight = 200;
     static constexpr int textMaxWidth = 300;
+    static constexpr int contentMargin = 10;
 
     explicit VQWordView(QWidget* parent = nullptr);
 
     void setStringValue(const QString& text);
+    // The width the text is wrapped at; the text shown is laid out again.
+    void setTextWidth(int width);
     QString stringValue() const { return m_string; }
 
     // One background colour for the box, the scroll area, its content and the text view.
@@ -46,4 +50,5 @@ private:
     QString m_string;
     QColor m_bgColor { Qt::white };
     int m_scrollHeight = 0;
+    int m_textWidth = textMaxWidth;
 };

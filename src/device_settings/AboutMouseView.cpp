@@ -1,5 +1,6 @@
 #include "AboutMouseView.h"
 
+#include "AppDelegate.h"
 #include "CustomProgress.h"
 #include "HIDDevice.h"
 #include "MMLog.h"
@@ -22,6 +23,7 @@
 #include <QFont>
 #include <QPointer>
 #include <QResizeEvent>
+#include <QStyle>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -51,6 +53,19 @@ constexpr int kButtonWidth = 100;
 constexpr int kButtonHeight = 30;
 
 QString name(const char* text) { return QString::fromLatin1(text); }
+
+// In a right-to-left line, a value kept apart from the text around it, so the colon, the brackets
+// and the blanks beside it stay in the line's order rather than the value's.
+QString isolated(const QString& value, bool rightToLeft)
+{
+    return rightToLeft ? QChar(0x2068) + value + QChar(0x2069) : value;
+}
+
+// A button as wide as its title needs, never narrower than the layout's 100.
+int buttonWidth(const VQButton* button)
+{
+    return std::max(kButtonWidth, button->fontMetrics().horizontalAdvance(button->title()) + 24);
+}
 
 } // namespace
 
@@ -104,6 +119,8 @@ VQTextView* AboutMouseView::instructionTextView()
         m_instructionTextView = new VQTextView(this);
         m_instructionTextView->setTextColor(kSecondaryColor);
         m_instructionTextView->textField()->setFont(systemFont(14));
+        // Under its heading, on the page's side whatever the language's direction.
+        m_instructionTextView->setAlignment(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft) | Qt::AlignAbsolute);
     }
     return m_instructionTextView;
 }
@@ -189,14 +206,26 @@ QString AboutMouseView::versionText()
     const bool disabled = state.isDisableDevice();
     const QString serial = disabled ? QString() : record.sn();
     const QString firmware = disabled ? QString() : record.firmwareVersion();
-    return QStringLiteral("SN:%1         %2 V%3         %4 %5(%6)")
-        .arg(serial, tr_("软件版本："), QCoreApplication::applicationVersion(), tr_("固件版本："), firmware,
-             state.productCode());
+    // One translation holds the whole line, so each language orders it and places its colons.
+    const QString line = tr_(kVersionLineText);
+    const bool rtl = line.isRightToLeft();
+    return line.arg(isolated(serial, rtl), isolated(QStringLiteral("V") + QCoreApplication::applicationVersion(), rtl),
+                    isolated(firmware, rtl), isolated(state.productCode(), rtl));
+}
+
+QString AboutMouseView::titleText()
+{
+    // The connected product by the navigation's own rule: a laser pen has a page of its own.
+    VQUserInfoData& state = VQUserInfoData::sharedInstance();
+    const VQMouseInfoItem& record = state.mouseInfoItem();
+    const bool laserPen = record.mouseType() == AppDelegate::kLaserPenMouseType
+        || record.deviceType() == AppDelegate::kLaserPenDeviceType || state.isLaser();
+    return tr_(laserPen ? kLaserPenTitleText : kMouseTitleText);
 }
 
 void AboutMouseView::configTitle()
 {
-    titleLabel()->setText(tr_("关于AI鼠标"));
+    titleLabel()->setText(titleText());
     versionLabel()->setText(versionText());
     tipLabel()->setText(QStringLiteral("%1V%2").arg(tr_("版本说明"), QCoreApplication::applicationVersion()));
     instructionTextView()->setString(tr_("语音打字，语音翻译，语音搜索，语音控制\n划词翻译，截图识别，截图翻译，按键宏定义"));
@@ -272,6 +301,7 @@ void AboutMouseView::applyButtonState()
     const bool receiver = m_isUpdating && m_updateStatus == UpdateReceiver;
     updateBtn()->setTitle(device ? tr_("取消升级") : tr_("升级设备固件"));
     updateDongleBtn()->setTitle(receiver ? tr_("取消升级") : tr_("升级接收器固件"));
+    placeViews();
     // After a cancelling click the link's transfer runs until the device confirmed the cancel
     // (or the answer timed out): a start then would be refused and leave a mark without a
     // transfer, so no start is offered before the outcome arrives.
@@ -348,8 +378,7 @@ void AboutMouseView::updateOTAProgressNotification(int percent)
 void AboutMouseView::updateOTASuccessNotification()
 {
     hideProgress();
-    // Shown in Chinese in every language.
-    VQPopupWindowTool::sharedInstance().showTipMessage(QStringLiteral("升级成功"), QStringLiteral("success_icon"));
+    VQPopupWindowTool::sharedInstance().showTipMessage(tr_("升级成功"), QStringLiteral("success_icon"));
     VQUserInfoData::sharedInstance().setIsNeedUpLoadBurnerInfo(true);
     m_isUpdating = false;
     if (m_updateStatus == UpdateDevice)
@@ -425,11 +454,14 @@ void AboutMouseView::placeViews()
     if (m_instructionTextView != nullptr)
         m_instructionTextView->setGeometry(0, kTextTop, std::max(1, w - kTextRightMargin), textH + 10);
     const int buttonTop = kTextTop + textH + 10 + 20;
-    if (m_updateBtn != nullptr)
-        m_updateBtn->setGeometry(0, buttonTop, kButtonWidth, kButtonHeight);
-    if (m_updateDongleBtn != nullptr)
-        m_updateDongleBtn->setGeometry(kButtonWidth + 10, buttonTop, kButtonWidth, kButtonHeight);
-    const int barLeft = 2 * kButtonWidth + 20;
+    int barLeft = 2 * kButtonWidth + 20;
+    if (m_updateBtn != nullptr && m_updateDongleBtn != nullptr) {
+        const int deviceWidth = buttonWidth(m_updateBtn);
+        const int receiverWidth = buttonWidth(m_updateDongleBtn);
+        m_updateBtn->setGeometry(0, buttonTop, deviceWidth, kButtonHeight);
+        m_updateDongleBtn->setGeometry(deviceWidth + 10, buttonTop, receiverWidth, kButtonHeight);
+        barLeft = deviceWidth + 10 + receiverWidth + 10;
+    }
     const int barWidth = std::max(1, w - 60 - barLeft);
     if (m_custompro != nullptr)
         m_custompro->setGeometry(barLeft, buttonTop, barWidth, kButtonHeight);

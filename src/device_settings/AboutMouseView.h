@@ -36,6 +36,11 @@ public:
     static constexpr int kFixedHeight = 234;
     // The channel of the hardware record.
     static constexpr char kBurnerChannel[] = "linux";
+    // The title by the connected product, and the line of serial number, program version,
+    // firmware version and product code.
+    static constexpr char kMouseTitleText[] = "关于AI鼠标";
+    static constexpr char kLaserPenTitleText[] = "关于智笔";
+    static constexpr char kVersionLineText[] = "SN:%1         软件版本： %2         固件版本： %3(%4)";
 
     enum UpdateStatus { UpdateNone = 0, UpdateDevice = 1, UpdateReceiver = 2 };
 
@@ -75,6 +80,8 @@ public:
 
     // The version line's text for the current record and language.
     static QString versionText();
+    // The title for the connected product and the current language.
+    static QString titleText();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -34,6 +34,8 @@ KeySettingSubView::KeySettingSubView(QWidget* parent)
     m_titleLabel->setFont(font);
     m_titleLabel->setTextColor(kTextColor);
     m_titleLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // A name from the server longer than its column is cut, and shown whole when hovered.
+    m_titleLabel->setElideMode(Qt::ElideRight);
     m_popUpBtn = new VQPopUpButton(this);
     resize(400, kRowHeight);
 }
@@ -101,8 +103,8 @@ void KeySettingSubView::resizeEvent(QResizeEvent* event)
 void KeySettingSubView::layoutRow()
 {
     const bool titled = !m_titleLabel->isHidden();
-    const int popUpLeft = titled ? kPopUpLeft : 0;
-    const int titleHeight = 16;
+    const int popUpLeft = titled ? m_titleWidth + kTitleGap : 0;
+    const int titleHeight = 20;
     m_titleLabel->setGeometry(0, (height() - titleHeight) / 2, std::max(0, popUpLeft - kTitleGap), titleHeight);
     m_popUpBtn->setGeometry(popUpLeft, 0, std::max(0, width() - popUpLeft), height());
 }
@@ -121,6 +123,17 @@ void markChosen(const std::shared_ptr<KeySettingModel>& keyModel, qsizetype inde
 }
 
 } // namespace
+
+int KeySettingSubView::titleTextWidth() const
+{
+    return m_titleLabel->isHidden() ? 0 : m_titleLabel->fontMetrics().horizontalAdvance(m_titleLabel->text()) + 1;
+}
+
+void KeySettingSubView::setTitleWidth(int width)
+{
+    m_titleWidth = width;
+    layoutRow();
+}
 
 void KeySettingSubView::pick(const std::shared_ptr<KeySettingModel>& keyModel, int index)
 {

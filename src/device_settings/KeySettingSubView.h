@@ -32,6 +32,8 @@ public:
     static constexpr int kRowHeight = 34;
     static constexpr int kPopUpLeft = 100;
     static constexpr int kTitleGap = 15;
+    // The pop-up keeps at least this width when the titles take more room.
+    static constexpr int kMinPopUpWidth = 150;
 
     explicit KeySettingSubView(QWidget* parent = nullptr);
     ~KeySettingSubView() override;
@@ -68,6 +70,10 @@ public:
 
     // Places title and pop-up in the row's current size (also while hidden).
     void layoutRow();
+    // The width the title needs in its font.
+    int titleTextWidth() const;
+    // The room of the title column; the pop-up starts kTitleGap after it (kPopUpLeft at first).
+    void setTitleWidth(int width);
 
     VQLabel* titleLabel() const { return m_titleLabel; }
     VQPopUpButton* popUpBtn() const { return m_popUpBtn; }
@@ -85,6 +91,7 @@ private:
     };
     static void restoreChoice(const std::shared_ptr<KeySettingModel>& keyModel, const KeyChoice& previous);
 
+    int m_titleWidth = kPopUpLeft - kTitleGap;
     std::shared_ptr<MouseModelSettingModel> m_record;
     std::shared_ptr<MouseSettingModel> m_mouseModel;
     std::shared_ptr<KeySettingModel> m_keyModel;

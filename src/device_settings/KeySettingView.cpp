@@ -6,6 +6,8 @@
 
 #include <QApplication>
 
+#include <algorithm>
+
 namespace {
 
 const QColor kTextColor(38, 12, 12);
@@ -65,7 +67,14 @@ void KeySettingView::resizeEvent(QResizeEvent* event)
 void KeySettingView::layoutRows()
 {
     m_titleLabel->setGeometry(0, 0, width(), kTitleHeight);
+    // The press kinds' pop-ups line up after the widest title, as far as the section leaves
+    // the pop-ups their room; a longer title is cut.
+    int titleWidth = KeySettingSubView::kPopUpLeft - KeySettingSubView::kTitleGap;
+    for (const KeySettingSubView* row : std::as_const(m_rows))
+        titleWidth = std::max(titleWidth, row->titleTextWidth());
+    titleWidth = std::min(titleWidth, width() - KeySettingSubView::kTitleGap - KeySettingSubView::kMinPopUpWidth);
     for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        m_rows[i]->setTitleWidth(std::max(0, titleWidth));
         m_rows[i]->setGeometry(0, kTitleHeight + kFirstRowGap + kRowPitch * static_cast<int>(i), width(),
                                KeySettingSubView::kRowHeight);
         m_rows[i]->layoutRow();

@@ -105,16 +105,22 @@ int centredTop(const QWidget* on, int height)
 }
 
 // Lays radios out right of their section label; a radio whose title needs more than the usual
-// width gets it, and the pitch grows with the widest so no title runs into the next radio.
-void placeRadios(const QList<VQButton*>& radios, const QLabel* label)
+// width gets it, and the pitch grows with the widest so no title runs into the next radio. When
+// that pitch would run the row past the page's width, each radio takes its own width instead.
+void placeRadios(const QList<VQButton*>& radios, const QLabel* label, int pageWidth)
 {
     int width = kRadioWidth;
     for (VQButton* radio : radios)
         width = std::max(width, radio->sizeHint().width());
     const int pitch = std::max(kRadioPitch, width + (kRadioPitch - kRadioWidth));
-    for (int i = 0; i < radios.size(); ++i)
-        radios.at(i)->setGeometry(label->geometry().right() + 1 + kControlGap + pitch * i,
-                                  centredTop(label, kRadioHeight), width, kRadioHeight);
+    const int left = label->geometry().right() + 1 + kControlGap;
+    const bool uniform = left + pitch * int(radios.size() - 1) + width <= pageWidth;
+    int x = left;
+    for (VQButton* radio : radios) {
+        const int own = uniform ? width : std::max(kRadioWidth, radio->sizeHint().width());
+        radio->setGeometry(x, centredTop(label, kRadioHeight), own, kRadioHeight);
+        x += uniform ? pitch : own + (kRadioPitch - kRadioWidth);
+    }
 }
 
 } // namespace
@@ -289,7 +295,8 @@ void PreferencesViewController::layoutContent()
     if (!m_built || !m_contentView)
         return;
     placeLabel(m_modeLabel, kLeft, kTop, kLabelHeight);
-    placeRadios(m_modeBtnArr, m_modeLabel);
+    const int width = m_scrollView->viewport()->width();
+    placeRadios(m_modeBtnArr, m_modeLabel, width);
 
     placeLabel(m_speedLabel, kLeft, m_modeLabel->y() + kSectionPitch, kLabelHeight);
     placeLabel(m_brightnessLabel, kLeft, m_speedLabel->y() + kSectionPitch, kLabelHeight);
@@ -315,11 +322,10 @@ void PreferencesViewController::layoutContent()
     }
 
     placeLabel(m_colorLabel, kLeft, m_brightnessLabel->y() + kSectionPitch, kLabelHeight);
-    const int width = m_scrollView->viewport()->width();
     m_colorView->setGeometry(kLeft, m_colorLabel->y() + kColorTop, std::max(kColorPitch * kColorCount, width - kLeft), kSwatch);
 
     placeLabel(m_useBehaviorLabel, kLeft, m_colorView->y() + kSectionPitch, kLabelHeight);
-    placeRadios({m_leftBehaviorBtn, m_rightBehaviorBtn}, m_useBehaviorLabel);
+    placeRadios({m_leftBehaviorBtn, m_rightBehaviorBtn}, m_useBehaviorLabel, width);
 
     int bottom = 0;
     for (QWidget* child : m_contentView->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))

@@ -139,11 +139,6 @@ void SmartDetectionViewController::configUI()
     connect(m_detectionBtn, &VQButton::clicked, this, [this] { detectionBtnClicked(); });
     connect(m_repairBtn, &VQButton::clicked, this, [this] { repairBtnClicked(); });
 
-    m_functionLabel1 = new VQLabel(m_contentView);
-    m_functionLabel1->setFont(pixelFont(20));
-    m_functionLabel1->setTextColor(kTextColor);
-    m_functionLabel1->setGeometry(20, kTopHeight + 20, 200, 27);
-
     const int s = kStationSize;
     m_usbImageView = imageLabel(m_contentView, kComputerX, kComputerY, s, s);
     m_mouseImageView = imageLabel(m_contentView, kMargin, kComputerY, s, s);
@@ -175,7 +170,6 @@ void SmartDetectionViewController::configTitle()
     refreshStatus();
     m_detectionBtn->setTitle(tr_("一键检测"));
     m_repairBtn->setTitle(tr_("重置驱动"));
-    m_functionLabel1->setText(QStringLiteral("1."));
     m_mouseLabel->setText(tr_("鼠标"));
     m_usbLabel->setText(tr_("电脑"));
     m_networkOutLabel->setText(tr_("公网"));

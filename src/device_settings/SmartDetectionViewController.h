@@ -70,7 +70,6 @@ private:
     VQLabel* m_statusLabel = nullptr;
     VQButton* m_detectionBtn = nullptr;
     VQButton* m_repairBtn = nullptr;
-    VQLabel* m_functionLabel1 = nullptr;
     QLabel* m_mouseImageView = nullptr;
     QLabel* m_usbImageView = nullptr;
     QLabel* m_networkOutImageView = nullptr;

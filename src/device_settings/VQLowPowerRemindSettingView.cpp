@@ -13,6 +13,9 @@
 
 namespace {
 
+// Between the field and its unit, as between any label and its control.
+constexpr int kUnitGap = 10;
+
 const QColor kTextColor(38, 12, 12);
 constexpr int kTitleHeight = 27;
 constexpr int kFieldWidth = 40;
@@ -85,7 +88,7 @@ void VQLowPowerRemindSettingView::layoutRow()
     m_timeField->setGeometry(titleWidth + kFieldGap, 0, kFieldWidth, kFieldHeight);
     const int unitWidth = QFontMetrics(m_timeLabel->font()).horizontalAdvance(m_timeLabel->text()) + 2;
     // The unit keeps clear of the field's border.
-    m_timeLabel->setGeometry(m_timeField->geometry().right() + 1 + 4, m_titleLabel->y(), unitWidth, kTitleHeight);
+    m_timeLabel->setGeometry(m_timeField->geometry().right() + 1 + kUnitGap, m_titleLabel->y(), unitWidth, kTitleHeight);
 }
 
 void VQLowPowerRemindSettingView::controlTextDidChange()

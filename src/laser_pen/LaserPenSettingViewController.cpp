@@ -40,6 +40,9 @@ constexpr int kSwitchHeight = 29;
 constexpr int kRadioSide = 24;
 constexpr int kCountDownLeft = kPreviewLeft + kPreviewWidth + 30;
 constexpr int kCountDownRightMargin = 100;
+// A label keeps this far from the control beside it, and texts this far from the page's right edge.
+constexpr int kLabelControlGap = 12;
+constexpr int kPageRightMargin = 20;
 
 const std::array<const char*, 4> kEffectTitles = {"突出显示", "数码光点", "放大镜", "画笔"};
 const std::array<const char*, 3> kLengthTitles = {"15分钟", "30分钟", "60分钟"};
@@ -263,6 +266,7 @@ void LaserPenSettingViewController::configUI()
         label->setProperty("tag", i);
         label->setFont(fontOfSize(14));
         label->setTextColor(kTextColor);
+        label->setElideMode(Qt::ElideRight);
         m_voiceLabelArr.append(label);
         if (i == voiceIndex)
             voiceRadioBtnClicked(radio);
@@ -276,8 +280,8 @@ void LaserPenSettingViewController::layoutControls()
     if (page == nullptr || m_countDownSwitchBtn == nullptr)
         return;
     m_countDownSwitchBtn->move(page->width() - kCountDownRightMargin - kSwitchWidth, kPreviewTop);
-    // One line beside the switch, or two when a language's title is longer.
-    const int titleWidth = std::max(0, m_countDownSwitchBtn->x() - 5 - kCountDownLeft);
+    // One line beside the switch, or two when a language's title is longer; clear of the switch.
+    const int titleWidth = std::max(0, m_countDownSwitchBtn->x() - kLabelControlGap - kCountDownLeft);
     const int titleHeight = std::max(24, m_countDownLabel->heightForWidth(titleWidth));
     m_countDownLabel->setGeometry(kCountDownLeft, centredTop(m_countDownSwitchBtn, titleHeight), titleWidth, titleHeight);
     const int labelBottom = m_countDownLabel->geometry().bottom() + 1;
@@ -296,16 +300,27 @@ void LaserPenSettingViewController::layoutControls()
     m_voiceFunctionLabel->adjustSize();
     m_voiceFunctionLabel->setGeometry(kCountDownLeft, labelBottom + 190, m_voiceFunctionLabel->width(), 24);
     const int voiceBottom = m_voiceFunctionLabel->geometry().bottom() + 1;
-    // Two columns 160 apart, or further apart when a title of the first column needs the room.
+    // Two columns 160 apart, or further apart when a title of the first column needs the room;
+    // one column when the second would run past the page (a title still too long is cut).
     int secondColumn = 160;
-    for (int i = 0; i < m_voiceLabelArr.size(); i += 2)
-        secondColumn = std::max(secondColumn, kRadioSide + 20 + m_voiceLabelArr[i]->sizeHint().width() + 20);
+    int secondWidth = 0;
+    for (int i = 0; i < m_voiceLabelArr.size(); ++i) {
+        const int titleWidth = m_voiceLabelArr[i]->sizeHint().width();
+        if (i % 2 == 0)
+            secondColumn = std::max(secondColumn, kRadioSide + 20 + titleWidth + 20);
+        else
+            secondWidth = std::max(secondWidth, titleWidth);
+    }
+    const int pageRight = page->width() - kPageRightMargin;
+    const bool twoColumns = kCountDownLeft + secondColumn + kRadioSide + 20 + secondWidth <= pageRight;
     for (int i = 0; i < m_voicefunctionBtnArr.size(); ++i) {
         VQButton* radio = m_voicefunctionBtnArr[i];
-        radio->setGeometry(kCountDownLeft + secondColumn * (i % 2), voiceBottom + 20 + 39 * (i / 2), kRadioSide, kRadioSide);
+        const int column = twoColumns ? i % 2 : 0;
+        const int row = twoColumns ? i / 2 : i;
+        radio->setGeometry(kCountDownLeft + secondColumn * column, voiceBottom + 20 + 39 * row, kRadioSide, kRadioSide);
         VQLabel* label = m_voiceLabelArr[i];
-        label->adjustSize();
-        label->setGeometry(radio->geometry().right() + 1 + 20, centredTop(radio, kRadioSide), label->width(), kRadioSide);
+        const int left = radio->geometry().right() + 1 + 20;
+        label->setGeometry(left, centredTop(radio, kRadioSide), std::clamp(label->sizeHint().width(), 0, std::max(0, pageRight - left)), kRadioSide);
     }
 }
 

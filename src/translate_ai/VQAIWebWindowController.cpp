@@ -33,6 +33,7 @@
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUrlQuery>
 #include <QWidget>
 
 namespace {
@@ -108,6 +109,8 @@ VQAIWebWindowController::VQAIWebWindowController(QObject* parent)
     // A change of UI language rebuilds the page with the new language code.
     NotificationCenter::defaultCenter().addObserver(this, QString::fromLatin1(vq::kUpdateTitleNotification),
                                                     [this](const VQNotification&) { refresh(); });
+    for (const char* link : { vq::kUSBInsertNotification, vq::kUSBRemoveNotification, vq::kBleConnectNotification })
+        NotificationCenter::defaultCenter().addObserver(this, QString::fromLatin1(link), [this](const VQNotification&) { updateLocalNotice(); });
     m_droppedTimer.setSingleShot(true);
     m_droppedTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_droppedTimer, &QTimer::timeout, this, &VQAIWebWindowController::logDroppedMessages);
@@ -456,7 +459,7 @@ void VQAIWebWindowController::buildPage()
     in.serviceGpts = state.serviceGPTS();
     in.uiLanguageCode = VQLanguageManager::sharedInstance().readUILanguageCode();
     in.partnerCToken = VQApiConfig::partnerCToken();
-    in.localPage = QUrl(QString::fromLatin1(kLocalPageUrl));
+    in.localPage = localPageAddress();
     const VQAIWebRules::PageChoice choice = VQAIWebRules::choosePage(in, VQAIWebRules::configuredHosts());
     if (choice.kind == VQAIWebRules::PageKind::None)
         return;
@@ -476,6 +479,30 @@ void VQAIWebWindowController::buildPage()
         m_contextBtn->setImageName(QStringLiteral("2_switch_on_icon"));
     }
     m_isCompleteLoad = true;
+    m_localPageBuilt = choice.kind == VQAIWebRules::PageKind::LocalPage;
+}
+
+QString VQAIWebWindowController::localNotice()
+{
+    return loc(VQUserInfoData::sharedInstance().isConnect() ? kLocalNoticeText : kLocalNoticeNoDeviceText);
+}
+
+QUrl VQAIWebWindowController::localPageAddress()
+{
+    // Every reserved character escaped: the page reads the values back whole.
+    const auto value = [](const QString& text) { return QString::fromLatin1(QUrl::toPercentEncoding(text)); };
+    const QString notice = localNotice();
+    QUrl address(QString::fromLatin1(kLocalPageUrl));
+    address.setQuery(QStringLiteral("notice=%1&helper=%2&dir=%3")
+                         .arg(value(notice), value(loc(kLocalHelperText)), notice.isRightToLeft() ? QStringLiteral("rtl") : QStringLiteral("ltr")),
+                     QUrl::StrictMode);
+    return address;
+}
+
+void VQAIWebWindowController::updateLocalNotice()
+{
+    if (m_localPageBuilt && m_host && m_host->hasPage())
+        callJSFunction(QStringLiteral("setNotice(%1)").arg(VQAIWebRules::jsStringLiteral(localNotice())));
 }
 
 bool VQAIWebWindowController::showWindow()

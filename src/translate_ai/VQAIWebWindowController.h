@@ -28,6 +28,11 @@ public:
     // The program's own page, for products without a page of their own before the server gave
     // a chat page address.
     static constexpr char kLocalPageUrl[] = "qrc:/ai/chrome.html";
+    // What that page tells the user, in the UI language (its address carries the texts): what to
+    // do now, with the device connected or not, and the mark of a helper request.
+    static constexpr char kLocalNoticeText[] = "该设备的AI对话页面暂未开放，您的问题会先保存在这里，请检查网络";
+    static constexpr char kLocalNoticeNoDeviceText[] = "该设备的AI对话页面暂未开放，您的问题会先保存在这里，请连接设备并检查网络";
+    static constexpr char kLocalHelperText[] = "AI助手";
     // The tip when the program runs as root: the web engine would end it.
     static constexpr char kRootText[] = "以root身份运行时无法打开AI窗口";
     // Progress tips are at least this far apart.
@@ -109,6 +114,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The own page's address with its texts for the language and the connection now.
+    static QUrl localPageAddress();
+    static QString localNotice();
+    // Tells the own page, when it is the one built, the connection's new notice.
+    void updateLocalNotice();
+
     struct PendingDownload {
         std::shared_ptr<QTemporaryDir> folder;
         QString path;
@@ -138,6 +149,8 @@ private:
 
     std::unique_ptr<VQAIWebPageHost> m_host;
     bool m_isCompleteLoad = false;
+    // The program's own page is the one built last.
+    bool m_localPageBuilt = false;
     // The page is built at the first show; a build asked for before it (a new chat address from
     // the server, the voice chip's token) waits for it.
     bool m_buildPending = true;

@@ -23,6 +23,8 @@ void styleLabel(VQLabel* label)
     label->setFont(font);
     label->setTextColor(QColor(38, 12, 12));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Cut at its tail; the whole text shows when hovered.
+    label->setElideMode(Qt::ElideRight);
 }
 
 } // namespace
@@ -105,9 +107,6 @@ void CommandWordCellView::layoutViews()
     m_editBtn->setGeometry(m_delBtn->x() - 5 - kButtonSize, (h - kButtonSize) / 2, kButtonSize, kButtonSize);
     const int contentLeft = wordLeft + kWordWidth + 15;
     const int contentWidth = qMax(0, m_editBtn->x() - 10 - contentLeft);
-    // One line, cut at its tail.
-    const QString full = m_model ? m_model->customName : QString();
-    m_contentLabel->setText(m_contentLabel->fontMetrics().elidedText(full, Qt::ElideRight, contentWidth));
     m_contentLabel->setGeometry(contentLeft, (h - kLabelHeight) / 2, contentWidth, kLabelHeight);
     m_shortcutsView->setGeometry(contentLeft, (h - kLabelHeight) / 2, kShortcutWidth, kLabelHeight);
 }

@@ -76,7 +76,7 @@ void CommandWordView::configData()
 
 void CommandWordView::configTitle()
 {
-    m_addCommandBtn->setTitle(QStringLiteral("+%1").arg(tr8("添加指令")));
+    m_addCommandBtn->setTitle(tr8("+添加指令"));
     layoutViews();
 }
 

@@ -5,6 +5,7 @@
 
 #include "MMImage.h"
 #include "NSAnimateImageView.h"
+#include "VQPopupWindow.h"
 #include "VQWordView.h"
 
 #include <QLabel>
@@ -24,6 +25,8 @@ constexpr int kBottomExtra = 40;
 // box's top, plus the top inset.
 constexpr int kTranslationExtra = VQPopContentView::boxInset + VQPopContentView::waveHeight - kWaveOverlap - kTranslationOverlap;
 constexpr qreal kBoxCornerRadius = 8;
+// The recognised text keeps this far from the window's close button over its top-right corner.
+constexpr int kCloseButtonGap = 8;
 
 const QColor kFanTextColor(112, 112, 112);
 const QColor kYiBoxColor(0, 175, 204);
@@ -49,6 +52,10 @@ VQPopContentView::VQPopContentView(QWidget* parent)
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
 
+    // Each box's lines end inside it; those of the text box clear of the close button too.
+    const int boxText = VQPopupWindow::popupWidth - 2 * (boxInset + VQWordView::contentMargin);
+    m_fanWordView->setTextWidth(boxText - (VQPopupWindow::closeSize - boxInset - VQWordView::contentMargin) - kCloseButtonGap);
+    m_yiWordView->setTextWidth(boxText);
     m_fanWordView->setContentBgColor(Qt::white);
     m_fanWordView->setTextColor(kFanTextColor);
     m_yiWordView->setContentBgColor(kYiBoxColor);

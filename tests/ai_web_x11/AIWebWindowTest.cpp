@@ -5,6 +5,7 @@
 #include "FakeFileChooser.h"
 #include "MMLog.h"
 #include "MMString.h"
+#include "NotificationCenter.h"
 #include "QRNLocalizedString.h"
 #include "StandInAIPageHost.h"
 #include "TestSupport.h"
@@ -12,6 +13,8 @@
 #include "VQAIWebPageHost.h"
 #include "VQAIWebWindowController.h"
 #include "VQApiConfig.h"
+#include "VQLanguageManager.h"
+#include "VQNotificationNames.h"
 #include "VQPopupWindowTool.h"
 #include "VQTipWindow.h"
 #include "VQToolManager.h"
@@ -157,16 +160,25 @@ TEST_F(AIWebWindowTest, PageCallsCarryTextUnchanged)
     EXPECT_EQ(calls[2].toArray(), (QJsonArray{QStringLiteral("handlHelperInput"), awkward, awkward, 2}));
 }
 
-// The program's own page names a helper request as such; the device's helper ids are codes, not words.
-TEST_F(AIWebWindowTest, OwnPageShowsHelperRequestsWithoutTheirIds)
+// The program's own page, in the UI language and its direction, names a helper request as such (its
+// id is a code, not words) and asks to connect the device only while none is, also as it changes.
+TEST_F(AIWebWindowTest, OwnPageShowsHelperRequestsAndWhatToDoNow)
 {
-    std::unique_ptr<VQAIWebPageHost> host(VQAIWebHostLoader::createHost());
-    ASSERT_NE(host, nullptr);
-    host->load(QUrl(QStringLiteral("qrc:/ai/chrome.html")));
-    evaluate(*host, QStringLiteral("handlHelperInput('aiImg','',2); handlHelperInput('og8n92sxc6jd_v1','a cat',2); 1"));
-    const QString shown = evaluate(*host, QStringLiteral("document.getElementById('questions').innerText")).toString();
-    EXPECT_EQ(shown.count(QStringLiteral("AI helper")), 2) << shown.toStdString();
+    VQUserInfoData::sharedInstance().setProductCode(QStringLiteral("7"));
+    VQLanguageManager::sharedInstance().setUiLanguageIndex(int(VQLanguageManager::uiLanguageCodes().indexOf(QStringLiteral("AR_EG"))));
+    VQAIWebPageHost& host = showWindow();
+    evaluate(host, QStringLiteral("handlHelperInput('aiImg','',2); handlHelperInput('og8n92sxc6jd_v1','a cat',2); 1"));
+    const QString shown = evaluate(host, QStringLiteral("document.getElementById('questions').innerText")).toString();
+    EXPECT_EQ(evaluate(host, QStringLiteral("document.querySelectorAll('#questions .helper').length")).toInt(), 2);
     EXPECT_FALSE(shown.contains(QStringLiteral("aiImg")) || shown.contains(QStringLiteral("og8n92sxc6jd_v1"))) << shown.toStdString();
+    const auto notice = [&] { return evaluate(host, QStringLiteral("document.getElementById('notice').textContent")).toString(); };
+    const QString connected = notice();
+    VQUserInfoData::sharedInstance().setIsConnect(false);
+    NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUSBRemoveNotification));
+    EXPECT_NE(notice(), connected);
+    EXPECT_TRUE(connected.isRightToLeft() && shown.isRightToLeft());
+    EXPECT_EQ(evaluate(host, QStringLiteral("document.documentElement.dir")).toString(), QStringLiteral("rtl"));
+    VQLanguageManager::sharedInstance().setUiLanguageIndex(0);
 }
 
 // window.open of an http address reaches the desktop opener and opens no window; a file address

@@ -1,10 +1,13 @@
 // Every page and window a user reads, in all 17 UI languages: each text has its room and keeps
 // clear of its neighbours (tests/support/TextRoom.h). The pages are rendered in English and
 // Arabic to renders/page_<name>_<language>.png.
+#include "AboutMouseView.h"
 #include "AddCommandView.h"
+#include "CommandWordView.h"
 #include "AuthorityManagementWindowController.h"
 #include "ForgetPasswordView.h"
 #include "HyperTranslateView.h"
+#include "KeySettingSubView.h"
 #include "LaserPenSettingViewController.h"
 #include "LoginView.h"
 #include "MineHeaderView.h"
@@ -21,15 +24,22 @@
 #include "TextRoom.h"
 #include "UserDefaults.h"
 #include "VQAIWindowController.h"
+#include "VQAudioMonitorService.h"
+#include "VQButton.h"
 #include "VQInputView.h"
 #include "VQLowPowerRemindSettingView.h"
+#include "VQLabel.h"
+#include "VQLoginResultModel.h"
 #include "VQPermissionChecker.h"
+#include "VQPopupWindow.h"
 #include "VQPopupWindowTool.h"
 #include "VQTextField.h"
+#include "VQTipWindow.h"
 #include "VQTranslateWindow.h"
 
 #include <QDir>
 #include <QPainter>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -60,15 +70,35 @@ QWidget* page()
     return shown;
 }
 
+template <class Controller> // a page once its content from the stand-in server has arrived
+std::function<QWidget*()> filledPage(std::function<bool(QWidget*)> arrived)
+{
+    return [arrived] { QWidget* shown = page<Controller>(); EXPECT_TRUE(vqtest::waitUntil([&] { return arrived(shown); }, 15000)); return shown; };
+}
+
 const struct {
     const char* name;
     std::function<QWidget*()> make;
     int minGap = 4; // between a text and its neighbours on the row
+    // After each change of language: shows what an event shows; may give a window of its own to read too.
+    std::function<QWidget*(QWidget*)> show = {};
 } kPages[] = {
-    { "software", page<SoftwareManagerViewController> },
-    { "mouse_settings", page<MouseSettingViewController> },
+    { "software", page<SoftwareManagerViewController>, 4, [](QWidget* view) {
+         auto* about = view->findChild<AboutMouseView*>();
+         const QString mouseTitle = about->titleLabel()->text();
+         VQUserInfoData::sharedInstance().mouseInfoItem().setDeviceType(VQMouseInfoItem::DeviceTypeLaserPen);
+         NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::HadUSBInfoNotification));
+         EXPECT_NE(about->titleLabel()->text(), mouseTitle) << "the title of a connected laser pen";
+         VQUserInfoData::sharedInstance().mouseInfoItem().setDeviceType(VQMouseInfoItem::DeviceTypeKeyboardReceiver);
+         NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::HadUSBInfoNotification));
+         NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUpdateOTASuccessNotification));
+         about->updateBtn()->show(); // both firmware files stored
+         about->updateDongleBtn()->show();
+         return static_cast<QWidget*>(VQPopupWindowTool::sharedInstance().tipWindow());
+     } },
+    { "mouse_settings", filledPage<MouseSettingViewController>([](QWidget* v) { return v->findChildren<KeySettingSubView*>().size() > 2; }) },
     { "smart", page<SmartSettingViewController> },
-    { "personality", page<PersonalitySettingViewController> },
+    { "personality", filledPage<PersonalitySettingViewController>([](QWidget* v) { return v->findChild<CommandWordView*>()->cellAt(0)->model().has_value(); }) },
     { "lighting", page<PreferencesViewController> },
     { "my_device", page<MineViewController> },
     { "detection", page<SmartDetectionViewController> },
@@ -82,11 +112,31 @@ const struct {
     { "translation", [] {
          auto* translation = new VQTranslateWindow;
          translation->setFanText(QStringLiteral("Hello world"));
-         translation->setYiText(QStringLiteral("你好，世界"));
+         translation->setYiText(QStringLiteral("Bonjour le monde"));
          return static_cast<QWidget*>(translation);
      } },
     { "ai_window", [] { return static_cast<QWidget*>(new VQAIWindowController); } },
+    { "my_device_signed_in", [] {
+         VQUserInfoData::sharedInstance().setLoginResult(VQLoginResultModel::fromJson(QJsonObject { { "account", "reader@example.com" }, { "expiredTime", "1900000000" } }));
+         VQUserInfoData::sharedInstance().setIsLogin(true);
+         return page<MineViewController>();
+     } },
+    { "speech_popup", [] { return static_cast<QWidget*>(new VQPopupWindow); }, 4, [](QWidget* popup) {
+         static_cast<VQPopupWindow*>(popup)->showSpeechView(QRNLocalizedString::qrnAppLocalizedString(VQAudioMonitorService::noSpeechText()), 0);
+         return static_cast<QWidget*>(nullptr);
+     } },
 };
+
+QStringList translations(const QString& code)
+{
+    QFile file(QStringLiteral(VQ_SOURCE_DIR "/resources/translations/vq_%1.ts").arg(code.toLower()));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+    QStringList texts;
+    for (QXmlStreamReader ts(&file); !ts.atEnd();)
+        if (ts.readNext() == QXmlStreamReader::StartElement && ts.name() == u"translation")
+            texts << ts.readElementText();
+    return texts;
+}
 
 QImage renderOnWhite(QWidget* view)
 {
@@ -115,6 +165,12 @@ protected:
         user.mouseInfoItem().setDeviceType(3);
         user.mouseInfoItem().setFirmwareVersion(QStringLiteral("1.2.3"));
         user.mouseInfoItem().setPowerPercent(80);
+        SoftwareManagerViewController::setAboutViewFactory([] { return new AboutMouseView; });
+        // A custom command and press kinds named as the server names them, longer than their columns.
+        held[QStringLiteral("SN-A")] << pagestest::item(QStringLiteral("website"), QStringLiteral("open the calculator"), QStringLiteral("https://example.com/calculator"));
+        server.setReply(QStringLiteral("/api/getCustomerKey"), vqtest::StandInReply::api(QJsonDocument::fromJson(R"({"id": "M1", "keyInfos": [{"id": "k1", "key": "center_key", "name": "Middle key", "childs": [
+            {"id": "p1", "operation": "sk", "name": "Single press", "childs": [{"id": "f1", "cmd": "Action_VI", "name": "Voice typing", "first": "1"}]},
+            {"id": "p2", "operation": "dk", "name": "Double press", "childs": [{"id": "f2", "cmd": "Action_VI", "name": "Voice typing", "first": "1"}]}]}]})").object()));
     }
 
     void TearDown() override
@@ -188,9 +244,10 @@ TEST_F(PageTextTest, EveryTextHasItsRoomInEveryLanguage)
         for (int ui = 0; ui < VQLanguageManager::uiLanguageCount; ++ui) {
             SCOPED_TRACE(codes.at(ui).toStdString());
             setUiLanguage(ui);
-            QStringList faults = vqtest::crampedTexts(view.get(), row.minGap);
+            const QWidget* own = row.show ? row.show(view.get()) : nullptr;
+            QStringList faults = vqtest::crampedTexts(view.get(), row.minGap) + vqtest::composedTexts(view.get(), translations(codes.at(ui)));
             // Outside Chinese and Japanese no Chinese is left: every text was looked up.
-            for (const auto& [widget, name, drawn] : vqtest::shownTexts(view.get())) {
+            for (const auto& [widget, name, drawn] : vqtest::shownTexts(view.get()) + (own ? vqtest::shownTexts(own) : decltype(vqtest::shownTexts(own)) {})) {
                 const auto ucs = name.toUcs4();
                 if (!codes.at(ui).startsWith(QLatin1String("ZH_")) && codes.at(ui) != QLatin1String("JA_JP")
                     && std::any_of(ucs.begin(), ucs.end(), [](char32_t ch) { return QChar::script(ch) == QChar::Script_Han; }))

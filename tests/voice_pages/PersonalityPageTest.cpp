@@ -91,7 +91,7 @@ TEST_F(PersonalityPageTest, TabsAndLanguageSwitch)
     for (int i = 0; i < before.size(); ++i)
         EXPECT_NE(after[i], before[i]) << i;
     EXPECT_EQ(after[0], tr8("指令词"));
-    EXPECT_EQ(after[1], QStringLiteral("+") + tr8("添加指令"));
+    EXPECT_EQ(after[1], tr8("+添加指令"));
     EXPECT_EQ(editor->wordTextField()->text(), QStringLiteral("typed"));
     EXPECT_EQ(page->selectedButton(), page->commandWordBtn());
     switchUiLanguage(0);
