@@ -1033,5 +1033,9 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>فشل تنزيل البرنامج الثابت، وسيُعاد المحاولة عند الفحص التالي</translation>
     </message>
+    <message>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>تعذّر نسخ ملف الإعدادات الأصلي؛ الإعدادات غير المقروءة محفوظة مؤقتًا في: </translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,9 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Der Firmware-Download ist fehlgeschlagen; er wird bei der nächsten Prüfung wiederholt</translation>
     </message>
+    <message>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Die ursprüngliche Einstellungsdatei konnte nicht kopiert werden; die unlesbaren Einstellungen bleiben vorerst in: </translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,9 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>The firmware download failed; it will be tried again at the next check</translation>
     </message>
+    <message>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>The original settings file could not be copied; the unreadable settings stay for now in: </translation>
+    </message>
 </context>
 </TS>

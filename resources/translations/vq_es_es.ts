@@ -1033,5 +1033,9 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>La descarga del firmware falló; se reintentará en la próxima comprobación</translation>
     </message>
+    <message>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>No se pudo copiar el archivo de ajustes original; los ajustes ilegibles se conservan por ahora en: </translation>
+    </message>
 </context>
 </TS>

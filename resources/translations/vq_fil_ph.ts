@@ -1033,5 +1033,9 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Nabigo ang pag-download ng firmware; susubukan itong muli sa susunod na pagsusuri</translation>
     </message>
+    <message>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Hindi makopya ang orihinal na file ng setting; nananatili muna ang mga hindi mabasang setting sa: </translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,9 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Le téléchargement du micrologiciel a échoué ; il sera relancé à la prochaine vérification</translation>
     </message>
+    <message>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Le fichier de réglages d&apos;origine n&apos;a pas pu être copié ; les réglages illisibles restent pour l&apos;instant dans : </translation>
+    </message>
 </context>
 </TS>

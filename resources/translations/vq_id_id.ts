@@ -1033,5 +1033,9 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Unduhan firmware gagal; akan dicoba lagi pada pemeriksaan berikutnya</translation>
     </message>
+    <message>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>File pengaturan asli tidak dapat disalin; pengaturan yang tidak terbaca untuk sementara tetap di: </translation>
+    </message>
 </context>
 </TS>

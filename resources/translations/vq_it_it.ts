@@ -1033,5 +1033,9 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Il download del firmware non è riuscito; verrà ritentato al prossimo controllo</translation>
     </message>
+    <message>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Non è stato possibile copiare il file di impostazioni originale; le impostazioni illeggibili restano per ora in: </translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,9 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>ファームウェアのダウンロードに失敗しました。次回の確認時に再試行します</translation>
     </message>
+    <message>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>元の設定ファイルをコピーできませんでした。読み取れない設定は当面次の場所に残ります：</translation>
+    </message>
 </context>
 </TS>

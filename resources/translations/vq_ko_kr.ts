@@ -1033,5 +1033,9 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>펌웨어 다운로드에 실패했습니다. 다음 확인 때 다시 시도합니다</translation>
     </message>
+    <message>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>원래 설정 파일을 복사할 수 없습니다. 읽을 수 없는 설정은 당분간 다음 파일에 남아 있습니다: </translation>
+    </message>
 </context>
 </TS>

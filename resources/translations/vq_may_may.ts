@@ -1033,5 +1033,9 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Muat turun perisian tegar gagal; akan dicuba semula pada semakan seterusnya</translation>
     </message>
+    <message>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Fail tetapan asal tidak dapat disalin; tetapan yang tidak dapat dibaca kekal buat sementara di: </translation>
+    </message>
 </context>
 </TS>

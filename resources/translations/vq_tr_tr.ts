@@ -1033,5 +1033,9 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Donanım yazılımı indirilemedi; bir sonraki denetimde yeniden denenecek</translation>
     </message>
+    <message>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Özgün ayar dosyası kopyalanamadı; okunamayan ayarlar şimdilik şurada kalıyor: </translation>
+    </message>
 </context>
 </TS>

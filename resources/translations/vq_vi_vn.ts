@@ -1033,5 +1033,9 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Tải xuống firmware thất bại; sẽ thử lại ở lần kiểm tra tiếp theo</translation>
     </message>
+    <message>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Không thể sao chép tệp cài đặt gốc; các cài đặt không đọc được tạm thời vẫn nằm trong: </translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,9 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>韌體下載失敗，將在下次檢查時重試</translation>
     </message>
+    <message>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>原設定檔無法另存，無法讀取的設定暫時保留在：</translation>
+    </message>
 </context>
 </TS>
