@@ -55,6 +55,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -265,24 +266,23 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
                       .arg(startClock.elapsed()));
     });
 
-    // Pending settings reach the disk before the process ends.
+    // Pending settings and queued log lines reach the disk before the process ends.
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &delegate, [] {
         UserDefaults::standard().synchronize();
         mm::flushLogs();
     });
     // The X server went away (a logout that ends X first): the capture stops, the settings are
-    // written, and the process ends with status 1 before any static destructor runs. Xlib's
-    // connections of ours reach this through their I/O error handler; Qt's own connection calls
-    // exit(1), which finds the application object still there.
+    // written, and the process ends with status 1 before any static destructor runs (the loss
+    // flushes the logs, queued lines included). Xlib's connections of ours reach this through
+    // their I/O error handler; Qt's own connection calls exit(1), whose hook runs it after the
+    // statics made later are destroyed: it touches only the capture and the settings store,
+    // which never are. A loss met on another thread runs it there only when the main thread
+    // did not take it in time: the capture is the main thread's.
     X11ErrorTrap::setConnectionLostHandler([] {
         VQAudioQueueCapture& capture = VQAudioQueueCapture::sharedInstance();
-        if (capture.isRecording())
+        if (QThread::currentThread() == qApp->thread() && capture.isRecording())
             capture.stopRecord(false);
         UserDefaults::standard().synchronize();
-    });
-    std::atexit([] {
-        if (QCoreApplication::instance())
-            X11ErrorTrap::endAfterConnectionLoss();
     });
 
     // The start-up runs once launching has finished: from the running event loop.
