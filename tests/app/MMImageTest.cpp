@@ -1,5 +1,6 @@
 #include "MMImage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,18 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+
+#include <dlfcn.h>
+
+// Every clean-up routine registered with Qt in this program, counted on its way to Qt's own.
+static int g_postRoutines = 0;
+void qAddPostRoutine(QtCleanUpFunction routine)
+{
+    ++g_postRoutines;
+    static const auto qts = reinterpret_cast<void (*)(QtCleanUpFunction)>(dlsym(RTLD_NEXT, "_Z15qAddPostRoutinePFvvE"));
+    qts(routine);
+}
 
 namespace {
 
@@ -162,6 +175,21 @@ TEST(MMImageTest, NamedImagesComeFromTheResources)
     EXPECT_EQ(mm::imageNamed(QStringLiteral("info_icon"), QSize(12, 12)).deviceIndependentSize().toSize(), QSize(12, 12));
     EXPECT_TRUE(mm::imageNamed(QStringLiteral("no_such_image")).isNull());
     EXPECT_TRUE(mm::imagePath(QString()).isEmpty());
+}
+
+// An image larger than the whole cache is refused by it, again and again: its clean-up routine
+// is registered once, not once more per refusal (a fresh process, whose cache is empty).
+TEST(MMImageDeathTest, AnImageLargerThanTheCacheRegistersNoFurtherCleanUp)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto refusedAgain = [] {
+        mm::imageNamed(QStringLiteral("info_icon"), QSize(2000, 2000));
+        const int before = g_postRoutines;
+        for (int i = 0; i < 3; ++i)
+            mm::imageNamed(QStringLiteral("info_icon"), QSize(2000, 2000));
+        std::_Exit(g_postRoutines - before);
+    };
+    EXPECT_EXIT(refusedAgain(), testing::ExitedWithCode(0), "");
 }
 
 } // namespace

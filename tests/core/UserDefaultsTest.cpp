@@ -1,5 +1,6 @@
 #include "UserDefaults.h"
 
+#include "SmallFileSystem.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -225,6 +226,49 @@ TEST_F(UserDefaultsTest, UnwritableLocationReportsFailureAndKeepsTheValue)
     store.setValue(QStringLiteral("k"), 7);
     EXPECT_FALSE(store.synchronize());
     EXPECT_EQ(failures.count(), 2) << "a new failing stretch is told again";
+}
+
+// On a full disk no write replaces the file, the user is told once, and the values reach the
+// file when space returns; a value that cannot be read stays in the file as read until the file
+// as it was is copied beside it.
+TEST_F(UserDefaultsTest, AFullDiskLosesNothing)
+{
+    const vqtest::SmallFileSystem disk(dir.path() + QStringLiteral("/settings"));
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.why();
+    const auto read = [](const QString& name) {
+        QFile file(name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    for (const QByteArray& old : {QByteArray(R"({"format": 1, "values": {"a": "x"}})"),
+                                  QByteArray(R"({"format": 1, "values": {"a": "x", "broken": {"zz": 1}}})")}) {
+        SCOPED_TRACE(old.toStdString());
+        const bool unreadable = old.contains("broken");
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+        disk.fill();
+        {
+            UserDefaults store(path());
+            store.setRetryIntervalMs(1);
+            QSignalSpy failures(&store, &UserDefaults::writeFailed);
+            store.setValue(QStringLiteral("b"), 2);
+            EXPECT_FALSE(store.synchronize());
+            EXPECT_FALSE(store.synchronize());
+            EXPECT_EQ(read(path()), old) << "the old file stays whole";
+            EXPECT_EQ(failures.count(), 1);
+            EXPECT_EQ(store.droppedKeys().size(), unreadable ? 1 : 0);
+            EXPECT_TRUE(store.recoveredCorruptFile().isEmpty()) << "no copy could be made";
+            disk.free();
+            EXPECT_TRUE(vqtest::waitUntil([&] { return store.writeCount() > 0; })) << "written when space returns";
+            EXPECT_EQ(read(store.recoveredCorruptFile()), unreadable ? old : QByteArray());
+            QFile::remove(store.recoveredCorruptFile());
+        }
+        UserDefaults reread(path());
+        EXPECT_EQ(reread.stringForKey(QStringLiteral("a")), QStringLiteral("x"));
+        EXPECT_EQ(reread.integerForKey(QStringLiteral("b")), 2);
+        EXPECT_TRUE(reread.droppedKeys().isEmpty());
+    }
 }
 
 // A cached answer of absurd size is no setting: it is not stored, and the file stays small.

@@ -14,6 +14,7 @@
 #include "VQLanguageManager.h"
 #include "VQOTAUpdateManager.h"
 #include "VQToolManager.h"
+#include "MMImage.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -23,6 +24,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
+#include <QThreadPool>
 #include <QUrlQuery>
 
 namespace {
@@ -400,6 +402,31 @@ TEST_F(CustomerKeyServiceTest, ProductImageOnlyOverHttpAndWithinItsLimits)
         EXPECT_TRUE(vqtest::waitUntil([&] { return changes >= 2; }, 15000)) << address.toStdString();
         EXPECT_EQ(!service().productImage().isNull(), shown) << address.toStdString();
     }
+}
+
+// A request's large image is still being decoded when the next request's small one arrives:
+// the file ends with the newest request's image, whichever worker finishes last.
+TEST_F(CustomerKeyServiceTest, ProductImageFileKeepsTheNewestRequestsImage)
+{
+    QImage large(4000, 4000, QImage::Format_RGB32), small(8, 8, QImage::Format_RGB32);
+    large.fill(Qt::red);
+    small.fill(Qt::blue);
+    const auto request = [this](const QString& name, const QImage& picture) {
+        server.addRoute({"GET", QStringLiteral("/img/") + name, StandInParams::None, {}, "code",
+                         StandInReply::text(mm::mm_PNGData(picture), "image/png")});
+        const QJsonObject images{{VQLanguageManager::sharedInstance().readUILanguageCode(),
+                                  QJsonArray{QJsonObject{{"img", server.url(QStringLiteral("/img/") + name)}}}}};
+        service().handleModelInfo(QJsonObject{{"sno", "S-7"}, {"images", QJsonArray{images}}},
+                                  VQUserInfoData::sharedInstance().productCode(), record().sn());
+    };
+    request(QStringLiteral("large.png"), large);
+    ASSERT_TRUE(vqtest::waitUntil([] { return QThreadPool::globalInstance()->activeThreadCount() > 0; }, 15000));
+    request(QStringLiteral("small.png"), small);
+    ASSERT_TRUE(vqtest::waitUntil([] { return service().productImage().size() == QSize(8, 8); }, 15000));
+    QThreadPool::globalInstance()->waitForDone();
+    const QString file = VQToolManager::getFilePath(
+        VQCustomerKeyService::productImageFileName(VQUserInfoData::sharedInstance().productCode(), QStringLiteral("S-7")));
+    EXPECT_EQ(QImage(file).size(), QSize(8, 8));
 }
 
 // Random records, mutated from a full one, through the apply: every value that arrives has
