@@ -15,6 +15,11 @@ the reply is the time its event loop stays blocked. Cases:
   db-damaged       the database file is random bytes before start-up; plug, personality page
   settings-file    the settings folder is a file before start-up; plug, then keys, battery and
                    mouse type change
+  full-disk        (root only) the settings folder is a tmpfs of 400 KiB filled by one file, its
+                   settings file holding the user's values and one value of an unknown form; start,
+                   plug and the changes of settings-file, then space is freed and the program quits:
+                   every value the user stored is in the settings file or its copy aside, the user
+                   was told which file keeps them; also the time to ready the program logs
 A baseline case runs the same start-up, plug and page without a fault, for comparison.
 For each: the largest and the median reply time (goal: under 100 ms throughout) and the peak
 resident memory (VmHWM). Under an ASan build every figure is slower than the shipped program's.
@@ -470,6 +475,61 @@ def case_settings_file():
     return result, extra, p
 
 
+SETTINGS = {"uiLanguageIndexKey": 2, "punctuationSwitchKey": True, "toLanguageIndexKey": 5, "lowPowerNumKey": 20}
+
+
+def case_full_disk():
+    folder = {}
+
+    def full(home):
+        config = f"{home}/.config"
+        os.makedirs(config)
+        subprocess.run(["mount", "-t", "tmpfs", "-o", "size=400k", "tmpfs", config], check=True, capture_output=True)
+        folder["config"] = config
+        os.makedirs(f"{config}/Corvane/corvane-companion", mode=0o700)
+        values = dict(SETTINGS, broken={"zz": 1})
+        with open(f"{config}/Corvane/corvane-companion/defaults.json", "w") as f:
+            json.dump({"format": 1, "values": values}, f)
+        with open(f"{config}/filler", "wb") as f:
+            try:
+                while True:
+                    f.write(b"\0" * 4096)
+                    f.flush()
+            except OSError:
+                pass
+
+    if os.geteuid() != 0:
+        raise RuntimeError("a tmpfs is mounted only as root")
+    p = Program({}, prepare=full)
+    settings = f"{folder['config']}/Corvane/corvane-companion"
+    try:
+        p.wait_for(lambda s: s.get("ready"), 8)
+        plugged(p)
+        p.command("open")
+        p.command("mouse-type 72")
+        p.command("battery 40")
+        p.command("show-page 1")
+        time.sleep(3.0)
+        told = [w.get("text", "") for w in p.state().get("windows", []) if "defaults.json" in w.get("text", "")]
+        os.remove(f"{folder['config']}/filler")
+    finally:
+        result = p.finish()
+    try:
+        with open(f"{settings}/defaults.json") as f:
+            kept = json.load(f)["values"]
+        asides = [n for n in os.listdir(settings) if n.startswith("defaults.json.corrupt-")]
+        aside = json.load(open(f"{settings}/{asides[0]}"))["values"] if asides else {}
+        lost = [k for k in SETTINGS if kept.get(k) != SETTINGS[k]] + ([] if "broken" in kept or "broken" in aside else ["broken"])
+    except (OSError, ValueError, KeyError) as e:
+        lost = [f"the settings file: {e}"]
+    finally:
+        subprocess.run(["umount", "-l", folder["config"]], capture_output=True)
+    ready = [line.split("ready in ")[1] for line in p.log_text().splitlines() if " ready in " in line]
+    extra = (f"ready in {ready[0] if ready else '?'}; lost {lost or 'nothing'}; {len(told)} alert(s) naming the settings file;"
+             f" {len(asides)} copy aside")
+    return result, extra, p
+
+
 def case_baseline():
     p = Program({})
     try:
@@ -481,7 +541,7 @@ def case_baseline():
 
 
 CASES = [("baseline", case_baseline), ("speech-mid-1MB", case_speech), ("api-50MB", case_api), ("db-locked", case_db_locked),
-         ("db-damaged", case_db_damaged), ("settings-file", case_settings_file)]
+         ("db-damaged", case_db_damaged), ("settings-file", case_settings_file), ("full-disk", case_full_disk)]
 
 print(f"program: {program}")
 print(f"{'case':<16} {'polls':>5} {'max ms':>8} {'(during)':<10} {'max after':>9} {'median ms':>9} {'peak RSS MB':>11}  {'goal':<5} notes")

@@ -550,6 +550,8 @@ void VQCustomerKeyService::saveProductImage(const QImage& image, const QString& 
     // Workers of successive requests may save at once, and the page may read the file meanwhile:
     // the file is replaced whole, and only by the newest request's image.
     static QMutex saving;
+    if (ticket != newest.load())
+        return; // a newer request came meanwhile: not even encoded
     const QByteArray png = mm::mm_PNGData(image);
     QMutexLocker lock(&saving);
     if (ticket != newest.load())

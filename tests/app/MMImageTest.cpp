@@ -14,7 +14,7 @@
 
 #include <dlfcn.h>
 
-// Every clean-up routine registered with Qt in this program, counted on its way to Qt's own.
+// The clean-up routines registered with Qt, counted on their way to it.
 static int g_postRoutines = 0;
 void qAddPostRoutine(QtCleanUpFunction routine)
 {
@@ -177,19 +177,18 @@ TEST(MMImageTest, NamedImagesComeFromTheResources)
     EXPECT_TRUE(mm::imagePath(QString()).isEmpty());
 }
 
-// An image larger than the whole cache is refused by it, again and again: its clean-up routine
-// is registered once, not once more per refusal (a fresh process, whose cache is empty).
+// An image larger than the whole cache is refused again and again: its clean-up is registered
+// once, not once more per refusal (in a fresh process, whose cache is empty).
 TEST(MMImageDeathTest, AnImageLargerThanTheCacheRegistersNoFurtherCleanUp)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    const auto refusedAgain = [] {
-        mm::imageNamed(QStringLiteral("info_icon"), QSize(2000, 2000));
-        const int before = g_postRoutines;
+    const auto refusedThrice = [] {
+        const int before = (mm::imageNamed(QStringLiteral("info_icon"), QSize(2000, 2000)), g_postRoutines);
         for (int i = 0; i < 3; ++i)
             mm::imageNamed(QStringLiteral("info_icon"), QSize(2000, 2000));
         std::_Exit(g_postRoutines - before);
     };
-    EXPECT_EXIT(refusedAgain(), testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(refusedThrice(), testing::ExitedWithCode(0), "");
 }
 
 } // namespace

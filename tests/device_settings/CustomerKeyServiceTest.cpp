@@ -408,25 +408,20 @@ TEST_F(CustomerKeyServiceTest, ProductImageOnlyOverHttpAndWithinItsLimits)
 // the file ends with the newest request's image, whichever worker finishes last.
 TEST_F(CustomerKeyServiceTest, ProductImageFileKeepsTheNewestRequestsImage)
 {
-    QImage large(4000, 4000, QImage::Format_RGB32), small(8, 8, QImage::Format_RGB32);
-    large.fill(Qt::red);
-    small.fill(Qt::blue);
-    const auto request = [this](const QString& name, const QImage& picture) {
-        server.addRoute({"GET", QStringLiteral("/img/") + name, StandInParams::None, {}, "code",
-                         StandInReply::text(mm::mm_PNGData(picture), "image/png")});
-        const QJsonObject images{{VQLanguageManager::sharedInstance().readUILanguageCode(),
-                                  QJsonArray{QJsonObject{{"img", server.url(QStringLiteral("/img/") + name)}}}}};
-        service().handleModelInfo(QJsonObject{{"sno", "S-7"}, {"images", QJsonArray{images}}},
-                                  VQUserInfoData::sharedInstance().productCode(), record().sn());
+    const auto request = [this](const QString& name, int side) {
+        QImage picture(side, side, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        server.addRoute({"GET", "/img/" + name, StandInParams::None, {}, "code", StandInReply::text(mm::mm_PNGData(picture), "image/png")});
+        const QJsonObject images{{VQLanguageManager::sharedInstance().readUILanguageCode(), QJsonArray{QJsonObject{{"img", server.url("/img/" + name)}}}}};
+        service().handleModelInfo(QJsonObject{{"sno", "S-7"}, {"images", QJsonArray{images}}}, VQUserInfoData::sharedInstance().productCode(), "");
     };
-    request(QStringLiteral("large.png"), large);
+    request(QStringLiteral("large.png"), 4000);
     ASSERT_TRUE(vqtest::waitUntil([] { return QThreadPool::globalInstance()->activeThreadCount() > 0; }, 15000));
-    request(QStringLiteral("small.png"), small);
+    request(QStringLiteral("small.png"), 8);
     ASSERT_TRUE(vqtest::waitUntil([] { return service().productImage().size() == QSize(8, 8); }, 15000));
     QThreadPool::globalInstance()->waitForDone();
-    const QString file = VQToolManager::getFilePath(
-        VQCustomerKeyService::productImageFileName(VQUserInfoData::sharedInstance().productCode(), QStringLiteral("S-7")));
-    EXPECT_EQ(QImage(file).size(), QSize(8, 8));
+    const QString name = VQCustomerKeyService::productImageFileName(VQUserInfoData::sharedInstance().productCode(), "S-7");
+    EXPECT_EQ(QImage(VQToolManager::getFilePath(name)).size(), QSize(8, 8));
 }
 
 // Random records, mutated from a full one, through the apply: every value that arrives has

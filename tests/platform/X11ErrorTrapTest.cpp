@@ -1,6 +1,5 @@
-// The end after the loss of the X server, whichever thread meets it first and however the main
-// thread learns it (the I/O error handler of our connection, Qt's exit() on its own): the
-// handler runs once, on the main thread when it comes, and the process ends with status 1.
+// The end after the loss of the X server, whichever thread meets it first, by our connection's
+// I/O error handler or Qt's exit(): the handler runs once, on the main thread when it comes.
 #include "X11ErrorTrap.h"
 
 #include <QCoreApplication>
@@ -31,37 +30,29 @@ enum class First { OurConnectionOnMain, QtsConnection, Worker, WorkerThenQtsConn
     const auto worker = [] { std::thread([] { X11ErrorTrap::endAfterConnectionLoss(); }).detach(); };
     if (first == First::OurConnectionOnMain)
         X11ErrorTrap::endAfterConnectionLoss();
-    if (first == First::QtsConnection)
-        std::exit(1);
-    worker();
+    if (first != First::QtsConnection)
+        worker();
     if (first == First::TwoWorkers)
         worker();
-    if (first == First::WorkerThenQtsConnection) {
-        while (!X11ErrorTrap::connectionLost())
-            std::this_thread::yield();
+    while (first == First::WorkerThenQtsConnection && !X11ErrorTrap::connectionLost())
+        std::this_thread::yield();
+    if (first == First::QtsConnection || first == First::WorkerThenQtsConnection)
         std::exit(1);
-    }
-    for (;;) {
-        if (first == First::WorkerWithTheMainThreadStuck)
-            ::pause();
+    while (first == First::WorkerWithTheMainThreadStuck)
+        ::pause();
+    for (;;)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
 }
 
 TEST(X11ErrorTrapDeathTest, TheHandlerRunsOnceWhicheverThreadMeetsTheLossFirst)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    const struct {
-        First first;
-        int handOverWaitMs;
-        const char* thread;
-    } rows[] = {{First::OurConnectionOnMain, 3000, "main"}, {First::QtsConnection, 3000, "main"}, {First::Worker, 3000, "main"},
-                {First::WorkerThenQtsConnection, 3000, "main"}, {First::WorkerWithTheMainThreadStuck, 50, "other"},
-                {First::TwoWorkers, 3000, "main"}};
-    for (const auto& row : rows)
-        EXPECT_EXIT(loseTheServer(row.first, row.handOverWaitMs), testing::ExitedWithCode(1),
-                    std::string("handler ran on the ") + row.thread + " thread")
-            << int(row.first);
+    using enum First;
+    const std::pair<First, const char*> rows[] = {{OurConnectionOnMain, "main"}, {QtsConnection, "main"}, {Worker, "main"},
+                                                  {WorkerThenQtsConnection, "main"}, {WorkerWithTheMainThreadStuck, "other"}, {TwoWorkers, "main"}};
+    for (const auto& [first, thread] : rows)
+        EXPECT_EXIT(loseTheServer(first, first == WorkerWithTheMainThreadStuck ? 50 : 3000), testing::ExitedWithCode(1),
+                    std::string("handler ran on the ") + thread + " thread") << int(first);
 }
 
 } // namespace
