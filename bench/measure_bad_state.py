@@ -490,11 +490,10 @@ def case_full_disk():
         values = dict(SETTINGS, broken={"zz": 1})
         with open(f"{config}/Corvane/corvane-companion/defaults.json", "w") as f:
             json.dump({"format": 1, "values": values}, f)
-        with open(f"{config}/filler", "wb") as f:
+        with open(f"{config}/filler", "wb", buffering=0) as f:
             try:
-                while True:
-                    f.write(b"\0" * 4096)
-                    f.flush()
+                while f.write(b"\0" * 4096):
+                    pass
             except OSError:
                 pass
 

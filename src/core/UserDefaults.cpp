@@ -522,7 +522,6 @@ void UserDefaults::setRetryIntervalMs(int ms)
     m_retryIntervalMs = ms;
 }
 
-
 void UserDefaults::setWritesDisabled(bool disabled)
 {
     g_writesDisabled = disabled;

@@ -1,7 +1,6 @@
 #include "MMFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -78,13 +77,6 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         const int code = errno;
         ::unlink(temporary.constData());
         return fail(error, systemError("cannot put it in place", code));
-    }
-    // The rename itself reaches the disk with its folder.
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
     }
     return true;
 }
