@@ -513,6 +513,7 @@ def case_full_disk():
         os.remove(f"{folder['config']}/filler")
     finally:
         result = p.finish()
+    asides = []
     try:
         with open(f"{settings}/defaults.json") as f:
             kept = json.load(f)["values"]
