@@ -34,7 +34,9 @@ public:
     explicit UserDefaults(const QString& filePath, QObject* parent = nullptr);
     ~UserDefaults() override;
 
-    // The process's store, in the XDG config folder under the application's name.
+    // The process's store, in the XDG config folder under the application's name. Never
+    // destroyed (the end after the X server's loss writes it from an exit() hook): the program
+    // writes it at quit.
     static UserDefaults& standard();
     // Tests only: forgets every value and registered default of the standard store and removes its file.
     static void resetStandardForTests();

@@ -132,7 +132,7 @@ TEST_F(VoiceWithoutDeviceX11Test, XServerGoneAfterAChangeTheFileCouldNotTakeYet)
         SimulatedProgram program({{QStringLiteral("DISPLAY"), display}}, true);
         ASSERT_TRUE(program.start() && program.waitForSettings([](const QJsonObject& values) { return !values.isEmpty(); }));
         const QString file = program.home() + QStringLiteral("/.config/Corvane/corvane-companion/defaults.json");
-        ASSERT_TRUE(QFile::remove(file) && QDir().mkdir(file));
+        ASSERT_TRUE(vqtest::waitUntil([&file] { return (QFile::remove(file), QDir().mkdir(file)); })); // a write may land between
         program.command("plug 248a 61ab");
         ASSERT_TRUE(program.waitForState([](const QJsonObject& s) {
             const auto told = [](const QJsonObject& window) { return window.contains(QStringLiteral("text")); };
