@@ -19,8 +19,7 @@ static int g_postRoutines = 0;
 void qAddPostRoutine(QtCleanUpFunction routine)
 {
     ++g_postRoutines;
-    static const auto qts = reinterpret_cast<void (*)(QtCleanUpFunction)>(dlsym(RTLD_NEXT, "_Z15qAddPostRoutinePFvvE"));
-    qts(routine);
+    reinterpret_cast<void (*)(QtCleanUpFunction)>(dlsym(RTLD_NEXT, "_Z15qAddPostRoutinePFvvE"))(routine);
 }
 
 namespace {

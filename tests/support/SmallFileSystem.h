@@ -24,9 +24,8 @@ struct SmallFileSystem {
     {
         static const char block[4096] = {};
         const int fd = ::open(QFile::encodeName(filler).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
-        for (size_t size = sizeof block; size > 0; size /= 2)
-            while (::write(fd, block, size) > 0) {
-            }
+        for (size_t size = sizeof block; size > 0;) // smaller and smaller writes to the last byte
+            size = ::write(fd, block, size) > 0 ? size : size / 2;
         ::close(fd);
     }
     void free() const { QFile::remove(filler); }
