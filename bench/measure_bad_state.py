@@ -499,7 +499,12 @@ def case_full_disk():
 
     if os.geteuid() != 0:
         raise RuntimeError("a tmpfs is mounted only as root")
-    p = Program({}, prepare=full)
+    try:
+        p = Program({}, prepare=full)
+    except Exception:
+        if "config" in folder:
+            subprocess.run(["umount", "-l", folder["config"]], capture_output=True)
+        raise
     settings = f"{folder['config']}/Corvane/corvane-companion"
     try:
         p.wait_for(lambda s: s.get("ready"), 8)
