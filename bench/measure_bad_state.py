@@ -26,6 +26,11 @@ the reply is the time its event loop stays blocked. Cases:
                    Kept: the mouse's list on the page and in the table after quit
   db-large         a 287 MB database (the command lists and 287 MB of other rows); command page
                    offline. Kept: the stored commands on the page, the file not set aside
+  full-disk        (root only) the settings folder is a tmpfs of 400 KiB filled by one file, its
+                   settings file holding the user's values and one value of an unknown form; start,
+                   plug and the changes of settings-file, then space is freed and the program quits:
+                   every value the user stored is in the settings file or its copy aside, the user
+                   was told which file keeps them; also the time to ready the program logs
 A baseline case runs the same start-up, plug and page without a fault, for comparison.
 For each: the largest and the median reply time (goal: under 100 ms throughout) and the peak
 resident memory (VmHWM); for the command-store cases also the program's own time to ready (goal:
@@ -486,6 +491,66 @@ def case_settings_file():
     return result, extra, p
 
 
+SETTINGS = {"uiLanguageIndexKey": 2, "punctuationSwitchKey": True, "toLanguageIndexKey": 5, "lowPowerNumKey": 20}
+
+
+def case_full_disk():
+    folder = {}
+
+    def full(home):
+        config = f"{home}/.config"
+        os.makedirs(config)
+        subprocess.run(["mount", "-t", "tmpfs", "-o", "size=400k", "tmpfs", config], check=True, capture_output=True)
+        folder["config"] = config
+        os.makedirs(f"{config}/Corvane/corvane-companion", mode=0o700)
+        values = dict(SETTINGS, broken={"zz": 1})
+        with open(f"{config}/Corvane/corvane-companion/defaults.json", "w") as f:
+            json.dump({"format": 1, "values": values}, f)
+        with open(f"{config}/filler", "wb", buffering=0) as f:
+            try:
+                while f.write(b"\0" * 4096):
+                    pass
+            except OSError:
+                pass
+
+    if os.geteuid() != 0:
+        raise RuntimeError("a tmpfs is mounted only as root")
+    try:
+        p = Program({}, prepare=full)
+    except Exception:
+        if "config" in folder:
+            subprocess.run(["umount", "-l", folder["config"]], capture_output=True)
+        raise
+    settings = f"{folder['config']}/Corvane/corvane-companion"
+    try:
+        p.wait_for(lambda s: s.get("ready"), 8)
+        plugged(p)
+        p.command("open")
+        p.command("mouse-type 72")
+        p.command("battery 40")
+        p.command("show-page 1")
+        time.sleep(3.0)
+        told = [w.get("text", "") for w in p.state().get("windows", []) if "defaults.json" in w.get("text", "")]
+        os.remove(f"{folder['config']}/filler")
+    finally:
+        result = p.finish()
+    asides = []
+    try:
+        with open(f"{settings}/defaults.json") as f:
+            kept = json.load(f)["values"]
+        asides = [n for n in os.listdir(settings) if n.startswith("defaults.json.corrupt-")]
+        aside = json.load(open(f"{settings}/{asides[0]}"))["values"] if asides else {}
+        lost = [k for k in SETTINGS if kept.get(k) != SETTINGS[k]] + ([] if "broken" in kept or "broken" in aside else ["broken"])
+    except (OSError, ValueError, KeyError) as e:
+        lost = [f"the settings file: {e}"]
+    finally:
+        subprocess.run(["umount", "-l", folder["config"]], capture_output=True)
+    ready = [line.split("ready in ")[1] for line in p.log_text().splitlines() if " ready in " in line]
+    extra = (f"ready in {ready[0] if ready else '?'}; lost {lost or 'nothing'}; {len(told)} alert(s) naming the settings file;"
+             f" {len(asides)} copy aside")
+    return result, extra, p
+
+
 def case_baseline():
     p = Program({})
     try:
@@ -707,7 +772,7 @@ def case_db_large():
 
 
 CASES = [("baseline", case_baseline), ("speech-mid-1MB", case_speech), ("api-50MB", case_api), ("db-locked", case_db_locked),
-         ("db-damaged", case_db_damaged), ("settings-file", case_settings_file)]
+         ("db-damaged", case_db_damaged), ("settings-file", case_settings_file), ("full-disk", case_full_disk)]
 CASES += [("db-newer-schema", case_db_newer_schema), ("slow-answer", case_slow_answer), ("device-change", case_device_change),
           ("db-large", case_db_large)]
 

@@ -1088,6 +1088,8 @@
     <message>
         <source>AI助手</source>
         <translation>مساعد الذكاء الاصطناعي</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>تعذّر نسخ ملف الإعدادات الأصلي؛ الإعدادات غير المقروءة محفوظة مؤقتًا في: </translation>
     </message>
 </context>
 </TS>

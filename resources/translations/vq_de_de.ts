@@ -1088,6 +1088,8 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
     <message>
         <source>AI助手</source>
         <translation>KI-Assistent</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Die ursprüngliche Einstellungsdatei konnte nicht kopiert werden; die unlesbaren Einstellungen bleiben vorerst in: </translation>
     </message>
 </context>
 </TS>

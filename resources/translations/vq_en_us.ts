@@ -1088,6 +1088,8 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
     <message>
         <source>AI助手</source>
         <translation>AI helper</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>The original settings file could not be copied; the unreadable settings stay for now in: </translation>
     </message>
 </context>
 </TS>

@@ -1088,6 +1088,8 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
     <message>
         <source>AI助手</source>
         <translation>Asistente de IA</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>No se pudo copiar el archivo de ajustes original; los ajustes ilegibles se conservan por ahora en: </translation>
     </message>
 </context>
 </TS>

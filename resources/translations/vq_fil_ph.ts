@@ -1088,6 +1088,8 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
     <message>
         <source>AI助手</source>
         <translation>AI helper</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Hindi makopya ang orihinal na file ng setting; nananatili muna ang mga hindi mabasang setting sa: </translation>
     </message>
 </context>
 </TS>

@@ -1088,6 +1088,8 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
     <message>
         <source>AI助手</source>
         <translation>Assistant IA</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Le fichier de réglages d&apos;origine n&apos;a pas pu être copié ; les réglages illisibles restent pour l&apos;instant dans : </translation>
     </message>
 </context>
 </TS>

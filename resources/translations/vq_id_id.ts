@@ -1088,6 +1088,8 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
     <message>
         <source>AI助手</source>
         <translation>Asisten AI</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>File pengaturan asli tidak dapat disalin; pengaturan yang tidak terbaca untuk sementara tetap di: </translation>
     </message>
 </context>
 </TS>

@@ -1088,6 +1088,8 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
     <message>
         <source>AI助手</source>
         <translation>Assistente IA</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Non è stato possibile copiare il file di impostazioni originale; le impostazioni illeggibili restano per ora in: </translation>
     </message>
 </context>
 </TS>

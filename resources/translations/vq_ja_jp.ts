@@ -1088,6 +1088,8 @@
     <message>
         <source>AI助手</source>
         <translation>AIアシスタント</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>元の設定ファイルをコピーできませんでした。読み取れない設定は当面次の場所に残ります：</translation>
     </message>
 </context>
 </TS>

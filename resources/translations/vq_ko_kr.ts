@@ -1088,6 +1088,8 @@
     <message>
         <source>AI助手</source>
         <translation>AI 도우미</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>원래 설정 파일을 복사할 수 없습니다. 읽을 수 없는 설정은 당분간 다음 파일에 남아 있습니다: </translation>
     </message>
 </context>
 </TS>

@@ -1088,6 +1088,8 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
     <message>
         <source>AI助手</source>
         <translation>Pembantu AI</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Fail tetapan asal tidak dapat disalin; tetapan yang tidak dapat dibaca kekal buat sementara di: </translation>
     </message>
 </context>
 </TS>

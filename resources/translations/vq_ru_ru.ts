@@ -1088,6 +1088,8 @@
     <message>
         <source>AI助手</source>
         <translation>ИИ-помощник</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Не удалось скопировать исходный файл настроек; нечитаемые настройки пока остаются в: </translation>
     </message>
 </context>
 </TS>

@@ -1088,6 +1088,8 @@
     <message>
         <source>AI助手</source>
         <translation>ผู้ช่วย AI</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>ไม่สามารถคัดลอกไฟล์การตั้งค่าเดิมได้ การตั้งค่าที่อ่านไม่ได้ยังคงอยู่ชั่วคราวใน: </translation>
     </message>
 </context>
 </TS>

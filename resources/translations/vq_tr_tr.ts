@@ -1088,6 +1088,8 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
     <message>
         <source>AI助手</source>
         <translation>Yapay zeka asistanı</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Özgün ayar dosyası kopyalanamadı; okunamayan ayarlar şimdilik şurada kalıyor: </translation>
     </message>
 </context>
 </TS>

@@ -1088,6 +1088,8 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
     <message>
         <source>AI助手</source>
         <translation>Trợ lý AI</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Không thể sao chép tệp cài đặt gốc; các cài đặt không đọc được tạm thời vẫn nằm trong: </translation>
     </message>
 </context>
 </TS>

@@ -1088,6 +1088,8 @@
     <message>
         <source>AI助手</source>
         <translation>AI助手</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>原设置文件无法另存，无法读取的设置暂时保留在：</translation>
     </message>
 </context>
 </TS>

@@ -318,8 +318,10 @@ void AppDelegate::reportSettingsProblems(const UserDefaults& defaults)
     if (dropped.isEmpty() && aside.isEmpty())
         return;
     // The store has logged what it dropped; the user learns that choices went back to defaults
-    // and where the old file is kept.
-    const QString detail = aside.isEmpty() ? QString() : tr8(kSettingsRecoveredDetailText) + aside;
+    // and where the old file is kept: aside, or, when no copy could be made yet (a full disk),
+    // the values still in the settings file.
+    const QString detail = aside.isEmpty() ? tr8(kSettingsKeptDetailText) + defaults.filePath()
+                                           : tr8(kSettingsRecoveredDetailText) + aside;
     VQToolManager::sharedInstance().showErrorMsg(tr8(kSettingsRecoveredText), detail);
 }
 

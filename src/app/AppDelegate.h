@@ -75,6 +75,7 @@ public:
     // The alert shown when the settings file could not be read whole at start-up.
     static constexpr char kSettingsRecoveredText[] = "部分设置无法读取，已恢复为默认值";
     static constexpr char kSettingsRecoveredDetailText[] = "原设置文件已另存为：";
+    static constexpr char kSettingsKeptDetailText[] = "原设置文件无法另存，无法读取的设置暂时保留在：";
     static constexpr char kSettingsNotSavedText[] = "设置无法保存，更改将在下次启动时丢失";
     static constexpr char kSettingsNotSavedDetailText[] = "无法写入：";
     // The question asked when the user quits during a firmware transfer, and its answers.

@@ -99,9 +99,16 @@ QPixmap imageNamed(const QString& name, const QSize& size)
         return {};
     QPixmap pixmap = QPixmap::fromImage(image);
     if (guiThread) {
-        // The pixmaps go with the application, not after it.
-        if (cache.isEmpty())
-            qAddPostRoutine([] { cache.clear(); });
+        // The pixmaps go with the application, not after it: one routine per application,
+        // however often the cache empties or refuses an image larger than itself.
+        static bool clearedWithTheApplication = false;
+        if (!clearedWithTheApplication) {
+            clearedWithTheApplication = true;
+            qAddPostRoutine([] {
+                cache.clear();
+                clearedWithTheApplication = false;
+            });
+        }
         cache.insert(key, new QPixmap(pixmap), qMax<qsizetype>(1, qsizetype(image.sizeInBytes()) / 1024));
     }
     return pixmap;

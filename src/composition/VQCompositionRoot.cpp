@@ -55,6 +55,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -265,26 +266,29 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
                       .arg(startClock.elapsed()));
     });
 
-    // Pending settings and voice-command tables reach the disk before the process ends.
+    // Pending settings, voice-command tables and queued log lines reach the disk before the
+    // process ends.
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &delegate, [] {
         UserDefaults::standard().synchronize();
         VQCommandViewModel::sharedInstance().writePendingTablesAtQuit();
         mm::flushLogs();
     });
     // The X server went away (a logout that ends X first): the capture stops, the settings are
-    // written, and the process ends with status 1 before any static destructor runs. Xlib's
-    // connections of ours reach this through their I/O error handler; Qt's own connection calls
-    // exit(1), which finds the application object still there.
+    // written, and the process ends with status 1 before any static destructor runs (the loss
+    // flushes the logs, queued lines included). Xlib's connections of ours reach this through
+    // their I/O error handler; Qt's own connection calls exit(1), whose hook runs it after the
+    // statics made later are destroyed: it touches only the capture and the settings store,
+    // which never are. A loss met on another thread runs it there only when the main thread
+    // did not take it in time: the capture is the main thread's.
     X11ErrorTrap::setConnectionLostHandler([] {
         VQAudioQueueCapture& capture = VQAudioQueueCapture::sharedInstance();
-        if (capture.isRecording())
+        const bool onMainThread = QThread::currentThread() == qApp->thread();
+        if (onMainThread && capture.isRecording())
             capture.stopRecord(false);
         UserDefaults::standard().synchronize();
-        VQCommandViewModel::sharedInstance().writePendingTablesAtQuit();
-    });
-    std::atexit([] {
-        if (QCoreApplication::instance())
-            X11ErrorTrap::endAfterConnectionLoss();
+        // The command tables live on the main thread, as does their store's connection.
+        if (onMainThread)
+            VQCommandViewModel::sharedInstance().writePendingTablesAtQuit();
     });
 
     // The start-up runs once launching has finished: from the running event loop.

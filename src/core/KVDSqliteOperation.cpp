@@ -234,8 +234,10 @@ void KVDSqliteOperation::setCheckGateForTests(std::function<void()> gate)
 
 KVDSqliteOperation& KVDSqliteOperation::shareOperation()
 {
-    static KVDSqliteOperation operation;
-    return operation;
+    // Never destroyed: the end after the loss of the X server writes pending tables from an
+    // exit() hook, after the static destructors have begun.
+    static auto* operation = new KVDSqliteOperation;
+    return *operation;
 }
 
 KVDSqliteOperation::~KVDSqliteOperation()

@@ -1,5 +1,6 @@
 #include "UserDefaults.h"
 
+#include "MMFile.h"
 #include "MMLog.h"
 
 #include <QCoreApplication>
@@ -10,9 +11,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QSequentialIterable>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <atomic>
 #include <cmath>
@@ -209,9 +210,11 @@ UserDefaults::~UserDefaults()
 
 UserDefaults& UserDefaults::standard()
 {
-    static UserDefaults store(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
-                              + QStringLiteral("/defaults.json"));
-    return store;
+    // Never destroyed: the end after the loss of the X server writes it from an exit() hook,
+    // after the static destructors have begun. The program writes it at quit.
+    static auto* store = new UserDefaults(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
+                                          + QStringLiteral("/defaults.json"));
+    return *store;
 }
 
 void UserDefaults::resetStandardForTests()
@@ -224,7 +227,10 @@ void UserDefaults::clearForTests()
     QMutexLocker lock(&m_mutex);
     m_values.clear();
     m_defaults.clear();
+    m_unreadable = {};
+    m_readBytes.clear();
     m_dirty = false;
+    m_retryScheduled = false;
     m_writeCount = 0;
     m_writeFailing = false;
     m_recovered.clear();
@@ -247,7 +253,8 @@ void UserDefaults::load()
         problem = file.errorString();
     } else {
         QJsonParseError parseError{};
-        const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
+        const QByteArray bytes = file.readAll();
+        const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parseError);
         file.close();
         const QJsonValue values = doc.object().value(QStringLiteral("values"));
         if (parseError.error != QJsonParseError::NoError) {
@@ -255,18 +262,23 @@ void UserDefaults::load()
         } else if (!doc.isObject() || !values.isObject()) {
             problem = QStringLiteral("not a settings object");
         } else {
-            // A value of an unexpected shape costs only that value, never the rest of the file.
+            // A value of an unexpected shape costs only that value, never the rest of the file,
+            // and only once the file as it was is kept beside it.
             const QJsonObject members = values.toObject();
             for (auto it = members.begin(); it != members.end(); ++it) {
                 QVariant value;
-                if (decode(it.value(), value))
+                if (decode(it.value(), value)) {
                     m_values.insert(it.key(), value);
-                else
+                } else {
+                    m_unreadable.insert(it.key(), it.value());
                     m_dropped.append(it.key());
+                }
             }
             if (m_dropped.isEmpty())
                 return;
-            keepDroppedValues();
+            m_readBytes = bytes;
+            QMutexLocker writeLock(&m_writeMutex);
+            keepUnreadableValuesAside();
             return;
         }
     }
@@ -282,19 +294,36 @@ void UserDefaults::load()
                    .arg(m_path, problem, m_recovered));
 }
 
-void UserDefaults::keepDroppedValues()
+void UserDefaults::keepUnreadableValuesAside()
 {
-    // The file as it was stays beside the settings for the user; the next write leaves the
-    // dropped values out.
+    QByteArray original;
+    QString keys;
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_unreadable.isEmpty())
+            return;
+        original = m_readBytes;
+        keys = m_dropped.join(QStringLiteral(", "));
+    }
     const QString copy = m_path + QStringLiteral(".corrupt-")
                          + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
-    if (QFile::copy(m_path, copy))
+    QString reason;
+    if (!mm::writeFileAtomically(copy, original, &reason)) {
+        VQLogError(QStringLiteral("Settings file %1: value(s) of an unexpected form (%2) kept as read: the file as it was "
+                                  "cannot be copied to %3 (%4)")
+                       .arg(m_path, keys, copy, reason));
+        scheduleRetry();
+        return;
+    }
+    {
+        QMutexLocker lock(&m_mutex);
         m_recovered = copy;
-    VQLogError(QStringLiteral("Settings file %1: %2 value(s) of an unexpected form dropped (%3); the file as it was is kept as %4")
-                   .arg(m_path)
-                   .arg(m_dropped.size())
-                   .arg(m_dropped.join(QStringLiteral(", ")), m_recovered.isEmpty() ? QStringLiteral("nothing") : m_recovered));
-    m_dirty = true;
+        m_unreadable = {};
+        m_readBytes.clear();
+        m_dirty = true;
+    }
+    VQLogError(QStringLiteral("Settings file %1: value(s) of an unexpected form dropped (%2); the file as it was is kept as %3")
+                   .arg(m_path, keys, copy));
     scheduleSave();
 }
 
@@ -414,6 +443,7 @@ void UserDefaults::setValue(const QString& key, const QVariant& value)
         if (it != m_values.cend() && sameValue(*it, normalised))
             return;
         m_values.insert(key, normalised);
+        m_unreadable.remove(key);
         m_dirty = true;
     }
     scheduleSave();
@@ -424,8 +454,10 @@ void UserDefaults::removeObjectForKey(const QString& key)
 {
     {
         QMutexLocker lock(&m_mutex);
-        if (m_values.remove(key) == 0)
+        const bool unreadable = m_unreadable.contains(key);
+        if (m_values.remove(key) == 0 && !unreadable)
             return;
+        m_unreadable.remove(key);
         m_dirty = true;
     }
     scheduleSave();
@@ -443,6 +475,10 @@ void UserDefaults::registerDefaults(const QVariantMap& defaults)
     }
 }
 
+namespace {
+std::atomic<bool> g_writesDisabled{false};
+} // namespace
+
 void UserDefaults::scheduleSave()
 {
     QMutexLocker lock(&m_mutex);
@@ -452,9 +488,39 @@ void UserDefaults::scheduleSave()
     QMetaObject::invokeMethod(this, [this] { synchronize(); }, Qt::QueuedConnection);
 }
 
-namespace {
-std::atomic<bool> g_writesDisabled{false};
-} // namespace
+void UserDefaults::scheduleRetry()
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_retryScheduled || g_writesDisabled || QCoreApplication::instance() == nullptr)
+        return;
+    m_retryScheduled = true;
+    const int interval = m_retryIntervalMs;
+    // The timer belongs to the store's thread; a failing write may have run on another.
+    QMetaObject::invokeMethod(
+        this,
+        [this, interval] {
+            QTimer::singleShot(interval, this, [this] {
+                {
+                    QMutexLocker lock(&m_mutex);
+                    m_retryScheduled = false;
+                }
+                synchronize();
+            });
+        },
+        Qt::QueuedConnection);
+}
+
+int UserDefaults::retryIntervalMs() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_retryIntervalMs;
+}
+
+void UserDefaults::setRetryIntervalMs(int ms)
+{
+    QMutexLocker lock(&m_mutex);
+    m_retryIntervalMs = ms;
+}
 
 void UserDefaults::setWritesDisabled(bool disabled)
 {
@@ -470,6 +536,7 @@ bool UserDefaults::synchronize()
     }
     // One writer at a time: a snapshot taken earlier must never land on disk after a newer one.
     QMutexLocker writeLock(&m_writeMutex);
+    keepUnreadableValuesAside();
     QByteArray bytes;
     {
         QMutexLocker lock(&m_mutex);
@@ -477,6 +544,9 @@ bool UserDefaults::synchronize()
         if (!m_dirty)
             return true;
         QJsonObject values = encode(QVariant(m_values)).toObject().value(QStringLiteral("m")).toObject();
+        // Values not read yet stay in the file as they were until the copy of it is made.
+        for (auto it = m_unreadable.begin(); it != m_unreadable.end(); ++it)
+            values.insert(it.key(), it.value());
         QJsonObject root{{QStringLiteral("format"), kFormatVersion}, {QStringLiteral("values"), values}};
         bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
         m_dirty = false;
@@ -484,17 +554,12 @@ bool UserDefaults::synchronize()
 
     const QFileInfo info(m_path);
     QString reason;
+    bool ok = false;
     if (!mm::makePrivateFolder(info.absolutePath()))
         reason = QStringLiteral("the folder %1 cannot be made").arg(info.absolutePath());
-    QSaveFile file(m_path);
-    bool ok = reason.isEmpty() && file.open(QIODevice::WriteOnly);
-    if (ok) {
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        ok = file.write(bytes) == bytes.size() && file.commit();
-    }
+    else
+        ok = mm::writeFileAtomically(m_path, bytes, &reason, 0600);
     if (!ok) {
-        if (reason.isEmpty())
-            reason = file.errorString();
         VQLogError(QStringLiteral("Settings cannot be written to %1: %2").arg(m_path, reason));
         bool first = false;
         {
@@ -505,6 +570,7 @@ bool UserDefaults::synchronize()
         }
         if (first)
             Q_EMIT writeFailed(m_path, reason);
+        scheduleRetry();
         return false;
     }
     QMutexLocker lock(&m_mutex);

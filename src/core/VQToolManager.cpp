@@ -50,12 +50,23 @@ constexpr qint64 kPcmChunkSize = 256 * 1024;
 constexpr int kPcmBitsPerSample = 16;
 constexpr int kPcmChannels = 1;
 
+// The longest the log worker's queue is waited for when the logs are flushed (at quit, and
+// before the process ends after the loss of the X server).
+constexpr int kLogDrainMs = 3000;
+
+thread_local bool t_onLogWorker = false;
+
 // The log worker: one thread, so queued lines reach the file in the order they were given.
+// Never destroyed (nor the mutex and header below): lines are drained from exit() handlers too.
 QThreadPool& logWorker()
 {
     static QThreadPool* pool = [] {
         auto* p = new QThreadPool();
         p->setMaxThreadCount(1);
+        mm::addLogFlushStep([p] {
+            if (!t_onLogWorker)
+                p->waitForDone(kLogDrainMs);
+        });
         return p;
     }();
     return *pool;
@@ -65,8 +76,8 @@ QThreadPool& logWorker()
 // the header of a new file is written exactly once.
 QMutex& logFileMutex()
 {
-    static QMutex mutex;
-    return mutex;
+    static auto* mutex = new QMutex;
+    return *mutex;
 }
 
 QMutex& presenterMutex()
@@ -84,7 +95,7 @@ VQToolManager::ErrorPresenter& presenterSlot()
 // Host name, MAC address and system version; read once, they do not change while running.
 const QByteArray& logFileHeader()
 {
-    static const QByteArray header = [] {
+    static const QByteArray& header = *new QByteArray([] {
         const QString mac = mm::vq_getMacAddress();
         const QString text = QStringLiteral("Host: %1\nMAC: %2\nSystem: %3 (%4 %5)\n\n")
                                  .arg(QSysInfo::machineHostName(),
@@ -92,7 +103,7 @@ const QByteArray& logFileHeader()
                                       QSysInfo::prettyProductName(), QSysInfo::kernelType(),
                                       QSysInfo::kernelVersion());
         return text.toUtf8();
-    }();
+    }());
     return header;
 }
 
@@ -195,7 +206,10 @@ void VQToolManager::writeLog(const QString& text)
 void VQToolManager::writeLogLater(const QString& text)
 {
     const QDateTime now = QDateTime::currentDateTime();
-    logWorker().start([now, text] { writeLogAt(now, text); });
+    logWorker().start([now, text] {
+        t_onLogWorker = true;
+        writeLogAt(now, text);
+    });
 }
 
 void VQToolManager::waitForLogWorker()

@@ -32,7 +32,8 @@ public:
     // host name, MAC address and system version. Safe to call from any thread.
     static void writeLog(const QString& text);
     // The same on the log worker (one thread, lines in the order given, stamped now): returns
-    // at once, so the UI never waits for the disk.
+    // at once, so the UI never waits for the disk. mm::flushLogs() (at quit, and before the
+    // process ends after the loss of the X server) waits for the queued lines, at most 3 s.
     static void writeLogLater(const QString& text);
     // Waits until every line given to writeLogLater is in its file.
     static void waitForLogWorker();

@@ -18,10 +18,13 @@
 #include "VQToolManager.h"
 #include "VQUserInfoData.h"
 #include "RunOnMain.h"
+#include "MMFile.h"
+#include "MMImage.h"
 
 #include <QBuffer>
 #include <QImageReader>
 #include <QJsonDocument>
+#include <QMutex>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -471,6 +474,7 @@ void VQCustomerKeyService::showProductImage()
 {
     VQToolManager::writeLog(QStringLiteral("showProductImage"));
     const quint64 ticket = ++m_imageTicket;
+    m_newestImageTicket->store(ticket);
     if (m_imageReply)
         m_imageReply->abort();
     m_productImage = QImage();
@@ -523,7 +527,7 @@ void VQCustomerKeyService::showProductImage()
             productImageFileName(VQUserInfoData::sharedInstance().productCode(), VQUserInfoData::sharedInstance().sno()));
         // Decoded and saved on a worker: the UI never waits for either.
         QPointer<VQCustomerKeyService> self(this);
-        QThreadPool::globalInstance()->start([self, ticket, bytes, path] {
+        QThreadPool::globalInstance()->start([self, ticket, newest = m_newestImageTicket, bytes, path] {
             QBuffer buffer;
             buffer.setData(bytes);
             QImageReader reader(&buffer);
@@ -534,8 +538,8 @@ void VQCustomerKeyService::showProductImage()
                 why = QStringLiteral("%1x%2 pixels is too large").arg(size.width()).arg(size.height());
             else if (!reader.read(&image))
                 why = reader.errorString();
-            if (!image.isNull() && !path.isEmpty() && !image.save(path, "PNG"))
-                VQLogWarn(QStringLiteral("Product image not saved to %1").arg(path));
+            if (!image.isNull() && !path.isEmpty())
+                saveProductImage(image, path, ticket, *newest);
             mm::runOnMain([self, ticket, image, why] {
                 if (!self || ticket != self->m_imageTicket)
                     return;
@@ -550,6 +554,25 @@ void VQCustomerKeyService::showProductImage()
             });
         });
     });
+}
+
+void VQCustomerKeyService::saveProductImage(const QImage& image, const QString& path, quint64 ticket,
+                                            const std::atomic<quint64>& newest)
+{
+    // Workers of successive requests may save at once, and the page may read the file meanwhile:
+    // the file is replaced whole, and only by the newest request's image.
+    static QMutex saving;
+    if (ticket != newest.load())
+        return; // a newer request came meanwhile: not even encoded
+    const QByteArray png = mm::mm_PNGData(image);
+    QMutexLocker lock(&saving);
+    if (ticket != newest.load())
+        return;
+    QString why = png.isEmpty() ? QStringLiteral("cannot encode it") : QString();
+    if (why.isEmpty())
+        mm::writeFileAtomically(path, png, &why, 0644);
+    if (!why.isEmpty())
+        VQLogWarn(QStringLiteral("Product image not saved to %1: %2").arg(path, why));
 }
 
 void VQCustomerKeyService::loadSavedProductImage()

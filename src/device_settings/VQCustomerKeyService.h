@@ -4,6 +4,8 @@
 #include "MouseSettingModel.h"
 
 #include <QImage>
+
+#include <atomic>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -134,6 +136,8 @@ private:
     void storeKeyList();
     void applyLitProductLanguage();
     void loadSavedProductImage();
+    // On a worker: writes the image to the file when its request is still the newest.
+    static void saveProductImage(const QImage& image, const QString& path, quint64 ticket, const std::atomic<quint64>& newest);
 
     bool m_started = false;
     bool m_scrollTop = true;
@@ -149,4 +153,6 @@ private:
     QNetworkAccessManager* m_network = nullptr;
     QPointer<QNetworkReply> m_imageReply;
     quint64 m_imageTicket = 0;
+    // The newest request's ticket, for the workers that save the image: only its image is saved.
+    std::shared_ptr<std::atomic<quint64>> m_newestImageTicket = std::make_shared<std::atomic<quint64>>(0);
 };

@@ -16,6 +16,7 @@
 #include <memory>
 #include <mutex>
 #include <string_view>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -111,10 +112,12 @@ struct LoggerState {
     std::shared_ptr<spdlog::logger> logger;
 };
 
+// Never destroyed: lines are logged until the process ends, also from exit() handlers and
+// threads that outlive the static destructors. Every line is flushed as it is written.
 LoggerState& state()
 {
-    static LoggerState s;
-    return s;
+    static auto* s = new LoggerState;
+    return *s;
 }
 
 // The current logger; a console-only one until setupLogging() succeeds.
@@ -204,8 +207,39 @@ bool setupLogging(const QString& logDir)
     return true;
 }
 
+namespace {
+
+struct FlushSteps {
+    std::mutex mutex;
+    std::vector<std::function<void()>> steps;
+};
+
+// Never destroyed: the steps also run from an exit() handler, after static destructors.
+FlushSteps& flushSteps()
+{
+    static auto* steps = new FlushSteps;
+    return *steps;
+}
+
+} // namespace
+
+void addLogFlushStep(std::function<void()> step)
+{
+    FlushSteps& f = flushSteps();
+    const std::lock_guard lock(f.mutex);
+    f.steps.push_back(std::move(step));
+}
+
 void flushLogs()
 {
+    std::vector<std::function<void()>> steps;
+    {
+        FlushSteps& f = flushSteps();
+        const std::lock_guard lock(f.mutex);
+        steps = f.steps;
+    }
+    for (const auto& step : steps)
+        step();
     currentLogger()->flush();
 }
 

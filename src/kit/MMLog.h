@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
 // Logging to the console and, after setupLogging(), to rolling files. Thread-safe.
 //
 // File lines have the layout
@@ -45,8 +47,11 @@ bool makePrivateFolder(const QString& path);
 // result is false.
 bool setupLogging(const QString& logDir);
 
-// Writes buffered lines to their files.
+// Writes buffered lines to their files, after the steps added below: at quit and before the
+// process ends without its destructors (the loss of the X server), nothing queued is lost.
 void flushLogs();
+// A writer that queues lines for later (a worker thread) adds the step that finishes them.
+void addLogFlushStep(std::function<void()> step);
 
 // The text as a log line shows it: at most limit characters, then "… (n more characters)";
 // line breaks and tabs as "\n", "\r", "\t", other control and format characters and the

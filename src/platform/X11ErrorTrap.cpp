@@ -10,7 +10,8 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <memory>
+#include <cstdlib>
+#include <mutex>
 #include <thread>
 #include <unistd.h>
 
@@ -48,14 +49,54 @@ std::function<void()>& connectionLostHandler()
     return *handler;
 }
 
-int connectionLost(Display*)
+int ioErrorHandler(Display*)
 {
     X11ErrorTrap::endAfterConnectionLoss();
 }
 
-void connectionLostExit(Display*, void*)
+void ioErrorExitHandler(Display*, void*)
 {
     X11ErrorTrap::endAfterConnectionLoss();
+}
+
+// The end after a loss, shared by every thread that meets it: the handler runs once, on
+// whichever thread takes it first.
+std::atomic<bool> g_lossSeen{false};
+std::atomic<bool> g_handedOver{false};
+std::atomic<bool> g_handlerTaken{false};
+std::atomic<bool> g_handlerDone{false};
+std::atomic<int> g_handOverWaitMs{3000};
+// How long a thread that did not take the handler waits for the one that did to end the process.
+constexpr int kHandlerWaitMs = 10000;
+
+bool onMainThread()
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    return app == nullptr || QThread::currentThread() == app->thread();
+}
+
+void waitFor(const std::atomic<bool>& flag, int ms)
+{
+    for (int waited = 0; waited < ms && !flag.load(); waited += 5)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+
+// Runs the handler unless it runs or ran already; false when another thread has taken it.
+bool runHandlerOnce()
+{
+    if (g_handlerTaken.exchange(true))
+        return false;
+    if (const std::function<void()>& handler = connectionLostHandler())
+        handler();
+    g_handlerDone.store(true);
+    return true;
+}
+
+[[noreturn]] void endProcess()
+{
+    mm::flushLogs();
+    std::fflush(nullptr);
+    ::_exit(1);
 }
 
 } // namespace
@@ -63,38 +104,51 @@ void connectionLostExit(Display*, void*)
 void X11ErrorTrap::setConnectionLostHandler(std::function<void()> handler)
 {
     connectionLostHandler() = std::move(handler);
+    // Qt's own connection ends the process with exit(1) when it breaks; the application object
+    // is still there then, and exit() reaches the same end through this hook (it runs before the
+    // destructors of every static made earlier; the handler uses only objects never destroyed).
+    static std::once_flag registered;
+    std::call_once(registered, [] {
+        std::atexit([] {
+            if (QCoreApplication::instance())
+                X11ErrorTrap::endAfterConnectionLoss();
+        });
+    });
+}
+
+void X11ErrorTrap::setHandOverWaitForTests(int ms)
+{
+    g_handOverWaitMs.store(ms);
+}
+
+bool X11ErrorTrap::connectionLost()
+{
+    return g_lossSeen.load();
 }
 
 void X11ErrorTrap::endAfterConnectionLoss()
 {
-    static std::atomic<bool> ending{false};
-    if (ending.exchange(true)) {
-        // Another thread ends the process.
-        for (;;)
-            ::pause();
+    if (!g_lossSeen.exchange(true))
+        VQLogError(QStringLiteral("the connection to the X server was lost: the program ends"));
+    if (!QCoreApplication::instance())
+        endProcess(); // the application has ended: nothing is left to save
+    if (onMainThread()) {
+        // Our connection's I/O error handler on the main thread, Qt's exit() through the hook
+        // above, or the hand-over below. When a thread that met the loss first runs the handler
+        // (the main thread did not come in time), it ends the process.
+        if (!runHandlerOnce())
+            waitFor(g_handlerDone, kHandlerWaitMs);
+        endProcess();
     }
-    VQLogError(QStringLiteral("the connection to the X server was lost: the program ends"));
-    const std::function<void()>& handler = connectionLostHandler();
-    QCoreApplication* app = QCoreApplication::instance();
-    if (handler && app) {
-        if (QThread::currentThread() == app->thread()) {
-            handler();
-        } else {
-            auto done = std::make_shared<std::atomic<bool>>(false);
-            QMetaObject::invokeMethod(
-                app,
-                [done] {
-                    connectionLostHandler()();
-                    done->store(true);
-                },
-                Qt::QueuedConnection);
-            for (int i = 0; i < 300 && !done->load(); ++i)
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-    }
-    mm::flushLogs();
-    std::fflush(nullptr);
-    ::_exit(1);
+    // Another thread: the handler belongs on the main thread, which takes it through the call
+    // queued here, or through exit() when Qt's connection broke there first. Should the main
+    // thread not come in time (it is stuck), the handler runs here.
+    if (!g_handedOver.exchange(true))
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [] { endAfterConnectionLoss(); }, Qt::QueuedConnection);
+    waitFor(g_handlerTaken, g_handOverWaitMs.load());
+    if (!runHandlerOnce())
+        waitFor(g_handlerDone, kHandlerWaitMs);
+    endProcess();
 }
 
 X11ErrorTrap::X11ErrorTrap(_XDisplay* display)
@@ -128,12 +182,12 @@ void X11ErrorTrap::installQuietHandler()
 _XDisplay* X11ErrorTrap::openDisplay()
 {
     installQuietHandler();
-    XSetIOErrorHandler(connectionLost);
+    XSetIOErrorHandler(ioErrorHandler);
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
         VQLogError(QStringLiteral("cannot open the X display \"%1\"").arg(qEnvironmentVariable("DISPLAY")));
         return nullptr;
     }
-    XSetIOErrorExitHandler(display, connectionLostExit, nullptr);
+    XSetIOErrorExitHandler(display, ioErrorExitHandler, nullptr);
     return display;
 }

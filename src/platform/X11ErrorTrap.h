@@ -34,12 +34,20 @@ public:
     // The loss of an X connection (the X server went away): every connection opened by
     // openDisplay() gets an I/O error handler that, instead of Xlib's exit() (whose static
     // destructors would run while audio and other threads are live), logs the loss, runs the
-    // handler set here once on the main thread (a loss seen on another thread hands it over and
-    // waits up to 3 s), flushes and ends the process with _exit(1).
+    // handler set here once, flushes the logs and ends the process with _exit(1). Qt's own
+    // connection ends the process with exit(1): an atexit hook, registered here, takes that to
+    // the same end. The handler runs on the main thread; a loss met on another thread is handed
+    // over to it, and only when the main thread has not taken it within 3 s does the handler run
+    // on that thread. It must touch only objects that are never destroyed: after Qt's exit() the
+    // statics made after the hook's registration are gone.
     static void setConnectionLostHandler(std::function<void()> handler);
     // What that I/O error handler does; also for an exit() that comes while the application
     // object lives (Qt's own connection broke).
     [[noreturn]] static void endAfterConnectionLoss();
+    // True once a loss has been met: the process is ending.
+    static bool connectionLost();
+    // Tests only: how long a thread that met the loss waits for the main thread to take the handler.
+    static void setHandOverWaitForTests(int ms);
 
 private:
     std::unique_lock<std::mutex> m_lock;

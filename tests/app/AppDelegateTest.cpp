@@ -1,6 +1,7 @@
 #include "ShellTestSupport.h"
 
 #include "QRNLocalizedString.h"
+#include "SmallFileSystem.h"
 #include "TestSupport.h"
 #include "VQGuidePopover.h"
 #include "VQButton.h"
@@ -249,21 +250,30 @@ TEST_F(ShellTest, ASettingsFileReadOnlyInPartIsReportedWithWhereTheOldFileIsKept
         const char* name;
         QByteArray contents;
         bool alert;
+        bool fullDisk = false;
     };
     const Case cases[] = {
         { "a clean file", R"({"format": 1, "values": {"a": {"i": "3"}}})", false },
         { "one value of an unknown form", R"({"format": 1, "values": {"a": {"i": "3"}, "b": {"zz": 1}}})", true },
         { "no JSON at all", "this is not a settings file", true },
+        { "one value of an unknown form on a full disk", R"({"format": 1, "values": {"b": {"zz": 1}}})", true, true },
     };
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
+    const vqtest::SmallFileSystem disk(dir.filePath(QStringLiteral("full")));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const QString path = dir.filePath(QString::fromLatin1(c.name) + QStringLiteral(".json"));
+        if (c.fullDisk && !disk.why.empty()) {
+            GTEST_LOG_(INFO) << disk.why;
+            continue;
+        }
+        const QString path = dir.filePath(QString::fromLatin1(c.fullDisk ? "full/" : "") + QString::fromLatin1(c.name) + QStringLiteral(".json"));
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(c.contents);
         file.close();
+        if (c.fullDisk)
+            disk.fill();
         UserDefaults store(path);
         AppDelegate::reportSettingsProblems(store);
         QMessageBox* alert = nullptr;
@@ -276,8 +286,8 @@ TEST_F(ShellTest, ASettingsFileReadOnlyInPartIsReportedWithWhereTheOldFileIsKept
             continue;
         EXPECT_FALSE(alert->text().isEmpty());
         EXPECT_NE(alert->text(), QString::fromUtf8(AppDelegate::kSettingsRecoveredText)); // translated
-        EXPECT_TRUE(alert->informativeText().endsWith(store.recoveredCorruptFile()));
-        EXPECT_TRUE(QFile::exists(store.recoveredCorruptFile()));
+        const QString kept = store.recoveredCorruptFile().isEmpty() ? store.filePath() : store.recoveredCorruptFile();
+        EXPECT_TRUE(alert->informativeText().endsWith(kept) && QFile::exists(kept)) << alert->informativeText().toStdString();
         delete alert;
     }
 }

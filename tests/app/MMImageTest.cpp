@@ -1,5 +1,6 @@
 #include "MMImage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+
+#include <dlfcn.h>
+
+// The clean-up routines registered with Qt, counted on their way to it.
+static int g_postRoutines = 0;
+void qAddPostRoutine(QtCleanUpFunction routine)
+{
+    ++g_postRoutines;
+    reinterpret_cast<void (*)(QtCleanUpFunction)>(dlsym(RTLD_NEXT, "_Z15qAddPostRoutinePFvvE"))(routine);
+}
 
 namespace {
 
@@ -162,6 +174,20 @@ TEST(MMImageTest, NamedImagesComeFromTheResources)
     EXPECT_EQ(mm::imageNamed(QStringLiteral("info_icon"), QSize(12, 12)).deviceIndependentSize().toSize(), QSize(12, 12));
     EXPECT_TRUE(mm::imageNamed(QStringLiteral("no_such_image")).isNull());
     EXPECT_TRUE(mm::imagePath(QString()).isEmpty());
+}
+
+// An image larger than the whole cache is refused again and again: its clean-up is registered
+// once, not once more per refusal (in a fresh process, whose cache is empty).
+TEST(MMImageDeathTest, AnImageLargerThanTheCacheRegistersNoFurtherCleanUp)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto refusedThrice = [] {
+        const int before = (mm::imageNamed(QStringLiteral("info_icon"), QSize(2000, 2000)), g_postRoutines);
+        for (int i = 0; i < 3; ++i)
+            mm::imageNamed(QStringLiteral("info_icon"), QSize(2000, 2000));
+        std::_Exit(g_postRoutines - before);
+    };
+    EXPECT_EXIT(refusedThrice(), testing::ExitedWithCode(0), "");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "UserDefaults.h"
 
+#include "MMFile.h"
+#include "SmallFileSystem.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -225,6 +227,41 @@ TEST_F(UserDefaultsTest, UnwritableLocationReportsFailureAndKeepsTheValue)
     store.setValue(QStringLiteral("k"), 7);
     EXPECT_FALSE(store.synchronize());
     EXPECT_EQ(failures.count(), 2) << "a new failing stretch is told again";
+}
+
+// On a full disk no write replaces the file, the user is told once, and the values reach the
+// file when space returns; a value that cannot be read stays in the file as read until the file
+// as it was is copied beside it.
+TEST_F(UserDefaultsTest, AFullDiskLosesNothing)
+{
+    const vqtest::SmallFileSystem disk(dir.path() + QStringLiteral("/settings"));
+    if (!disk.why.empty())
+        GTEST_SKIP() << disk.why;
+    const auto read = [](const QString& name) { QFile f(name); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); };
+    for (const QByteArray old : {R"({"format": 1, "values": {"a": "x"}})", R"({"format": 1, "values": {"a": "x", "broken": {"zz": 1}}})"}) {
+        SCOPED_TRACE(old.toStdString());
+        ASSERT_TRUE(mm::writeFileAtomically(path(), old));
+        EXPECT_FALSE(mm::writeFileAtomically(path(), {})) << "no bytes replace a file that has some";
+        disk.fill();
+        {
+            UserDefaults store(path());
+            store.setRetryIntervalMs(1);
+            QSignalSpy failures(&store, &UserDefaults::writeFailed);
+            store.setValue(QStringLiteral("b"), 2);
+            EXPECT_FALSE(store.synchronize() || store.synchronize());
+            EXPECT_EQ(read(path()), old) << "the old file stays whole";
+            EXPECT_EQ(failures.count(), 1);
+            EXPECT_EQ(store.droppedKeys().size(), old.count("broken"));
+            EXPECT_TRUE(store.recoveredCorruptFile().isEmpty()) << "no copy could be made";
+            disk.free();
+            EXPECT_TRUE(vqtest::waitUntil([&] { return store.writeCount() > 0; })) << "written when space returns";
+            EXPECT_EQ(read(store.recoveredCorruptFile()), old.contains("broken") ? old : QByteArray());
+            QFile::remove(store.recoveredCorruptFile());
+        }
+        UserDefaults reread(path());
+        EXPECT_EQ(reread.stringForKey(QStringLiteral("a")) + reread.stringForKey(QStringLiteral("b")), QStringLiteral("x2"));
+        EXPECT_TRUE(reread.droppedKeys().isEmpty());
+    }
 }
 
 // A cached answer of absurd size is no setting: it is not stored, and the file stays small.

@@ -14,6 +14,7 @@
 #include "VQLanguageManager.h"
 #include "VQOTAUpdateManager.h"
 #include "VQToolManager.h"
+#include "MMImage.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -23,6 +24,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
+#include <QThreadPool>
 #include <QUrlQuery>
 
 namespace {
@@ -400,6 +402,26 @@ TEST_F(CustomerKeyServiceTest, ProductImageOnlyOverHttpAndWithinItsLimits)
         EXPECT_TRUE(vqtest::waitUntil([&] { return changes >= 2; }, 15000)) << address.toStdString();
         EXPECT_EQ(!service().productImage().isNull(), shown) << address.toStdString();
     }
+}
+
+// A request's large image is still being decoded when the next request's small one arrives:
+// the file ends with the newest request's image, whichever worker finishes last.
+TEST_F(CustomerKeyServiceTest, ProductImageFileKeepsTheNewestRequestsImage)
+{
+    const auto request = [this](const QString& name, int side) {
+        QImage picture(side, side, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        server.addRoute({"GET", "/img/" + name, StandInParams::None, {}, "code", StandInReply::text(mm::mm_PNGData(picture), "image/png")});
+        const QJsonObject images{{VQLanguageManager::sharedInstance().readUILanguageCode(), QJsonArray{QJsonObject{{"img", server.url("/img/" + name)}}}}};
+        service().handleModelInfo(QJsonObject{{"sno", "S-7"}, {"images", QJsonArray{images}}}, VQUserInfoData::sharedInstance().productCode(), "");
+    };
+    request(QStringLiteral("large.png"), 4000);
+    ASSERT_TRUE(vqtest::waitUntil([] { return QThreadPool::globalInstance()->activeThreadCount() > 0; }, 15000));
+    request(QStringLiteral("small.png"), 8);
+    ASSERT_TRUE(vqtest::waitUntil([] { return service().productImage().size() == QSize(8, 8); }, 15000));
+    QThreadPool::globalInstance()->waitForDone();
+    const QString name = VQCustomerKeyService::productImageFileName(VQUserInfoData::sharedInstance().productCode(), "S-7");
+    EXPECT_EQ(QImage(VQToolManager::getFilePath(name)).size(), QSize(8, 8));
 }
 
 // Random records, mutated from a full one, through the apply: every value that arrives has

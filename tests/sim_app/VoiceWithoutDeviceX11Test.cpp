@@ -1,7 +1,8 @@
 // Voice typing in the program as a new user meets it: the computer's microphone (a private
 // sound server's pipe source), F1 pressed twice through XTest, the stand-in speech server
 // answering at once, the text arriving in another program's field or a terminal, with no device
-// or beside a voice mouse; and the X server going away while it records.
+// or beside a voice mouse; and the X server going away while it records, or while a change
+// waits for the disk.
 #include "PrivatePulseAudio.h"
 #include "SimulatedProgram.h"
 #include "StandInSpeechServer.h"
@@ -22,6 +23,7 @@
 #include <X11/keysym.h>
 
 #include <cmath>
+#include <csignal>
 
 namespace {
 
@@ -195,4 +197,50 @@ TEST_F(VoiceWithoutDeviceX11Test, XServerGoneWhileRecording)
     EXPECT_EQ(program.process().exitCode(), 1);
     const QDir crashes(program.home() + QStringLiteral("/Documents/Crash"));
     EXPECT_TRUE(crashes.entryList(QDir::Files).isEmpty()) << crashes.entryList(QDir::Files).join(QLatin1Char(' ')).toStdString();
+}
+
+// The X server goes while a change waits for the disk (the settings file was a folder when the
+// plugged receiver changed a setting): the change is in the file afterwards, whether Qt's own
+// connection breaks first (its exit(1)) or ours do (the server killed while the program stops).
+TEST_F(VoiceWithoutDeviceX11Test, XServerGoneAfterAChangeTheFileCouldNotTakeYet)
+{
+    for (const bool qtsConnection : {true, false}) {
+        SCOPED_TRACE(qtsConnection ? "Qt's connection broken" : "the server gone while the program was stopped");
+        QProcess xvfb;
+        xvfb.start(QStringLiteral("Xvfb"), QStringLiteral("-displayfd 1 -screen 0 1280x800x24 -nolisten tcp").split(u' '));
+        QByteArray number;
+        ASSERT_TRUE(printed(xvfb, number, "\n"));
+        const QString display = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
+        SimulatedProgram program({{QStringLiteral("DISPLAY"), display}}, true);
+        ASSERT_TRUE(program.start() && program.waitForSettings([](const QJsonObject& values) { return !values.isEmpty(); }));
+        const QString file = program.home() + QStringLiteral("/.config/Corvane/corvane-companion/defaults.json");
+        ASSERT_TRUE(vqtest::waitUntil([&file] { return (QFile::remove(file), QDir().mkdir(file)); })); // a write may land between
+        program.command("plug 248a 61ab");
+        ASSERT_TRUE(program.waitForState([](const QJsonObject& s) {
+            const auto told = [](const QJsonObject& window) { return window.contains(QStringLiteral("text")); };
+            return s.value(QStringLiteral("mouseType")).toInt() > 0 && !control(s, told, "windows").isEmpty();
+        })) << "the device information is taken, the failed write told";
+        ASSERT_TRUE(QDir().rmdir(file));
+        const pid_t pid = pid_t(program.process().processId());
+        if (qtsConnection) {
+            const QByteArray testDisplay = qgetenv("DISPLAY");
+            qputenv("DISPLAY", display.toLatin1());
+            bool killed = false; // the main window's client, Qt's connection, alone
+            forEachWindowTitled("Corvane Companion", [&killed](Display* x, Window window, const XWindowAttributes&) {
+                if (!std::exchange(killed, true))
+                    XKillClient(x, window);
+            });
+            qputenv("DISPLAY", testDisplay);
+        } else {
+            ::kill(pid, SIGSTOP);
+            xvfb.kill();
+            xvfb.waitForFinished(5000);
+            ::kill(pid, SIGCONT);
+        }
+        ASSERT_TRUE(program.process().waitForFinished(20000));
+        EXPECT_TRUE(program.process().exitStatus() == QProcess::NormalExit && program.process().exitCode() == 1);
+        EXPECT_TRUE(QDir(program.home() + QStringLiteral("/Documents/Crash")).isEmpty());
+        EXPECT_FALSE(program.errors().contains("runtime error") || program.errors().contains("Sanitizer")) << program.errors().toStdString();
+        EXPECT_TRUE(program.settings().value(QStringLiteral("isSelectedLanguage")).toBool()) << program.errors().right(3000).toStdString();
+    }
 }
