@@ -1034,26 +1034,30 @@
         <translation>فشل تنزيل البرنامج الثابت، وسيُعاد المحاولة عند الفحص التالي</translation>
     </message>
     <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>لا يوجد صوت يقرأ هذه اللغة، فقرأها الصوت الافتراضي</translation>
-        <source>AI智能写作</source>
-        <translation>الكتابة بالذكاء الاصطناعي</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>تعذّر نسخ ملف الإعدادات الأصلي؛ الإعدادات غير المقروءة محفوظة مؤقتًا في: </translation>
     </message>
     <message>
-        <source>PPT</source>
-        <translation>عروض PPT</translation>
         <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
         <translation>لا يمكن استخدام قاعدة بيانات الأوامر الصوتية؛ تُحفظ الأوامر لهذه الجلسة فقط</translation>
     </message>
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>تُرك ملف قاعدة البيانات كما هو. السبب: </translation>
+    </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>لا يوجد صوت يقرأ هذه اللغة، فقرأها الصوت الافتراضي</translation>
+    </message>
+    <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
         <translation>تعذّر تحميل وظائف الأزرار؛ ستُجلب مرة أخرى عند توصيل الجهاز أو فتح هذه الصفحة في المرة القادمة</translation>
     </message>
     <message>
         <source>未识别到文字</source>
         <translation>لم يُتعرّف على أي نص</translation>
+    </message>
+    <message>
         <source>关于智笔</source>
         <translation>حول القلم الذكي</translation>
     </message>
@@ -1088,8 +1092,14 @@
     <message>
         <source>AI助手</source>
         <translation>مساعد الذكاء الاصطناعي</translation>
-        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
-        <translation>تعذّر نسخ ملف الإعدادات الأصلي؛ الإعدادات غير المقروءة محفوظة مؤقتًا في: </translation>
+    </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>الكتابة بالذكاء الاصطناعي</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>عروض PPT</translation>
     </message>
 </context>
 </TS>

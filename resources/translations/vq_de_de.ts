@@ -1034,26 +1034,30 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
         <translation>Der Firmware-Download ist fehlgeschlagen; er wird bei der nächsten Prüfung wiederholt</translation>
     </message>
     <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>Keine Stimme für diese Sprache vorhanden; die Standardstimme liest vor</translation>
-        <source>AI智能写作</source>
-        <translation>KI-Schreiben</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Die ursprüngliche Einstellungsdatei konnte nicht kopiert werden; die unlesbaren Einstellungen bleiben vorerst in: </translation>
     </message>
     <message>
-        <source>PPT</source>
-        <translation>PPT</translation>
         <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
         <translation>Die Sprachbefehl-Datenbank kann nicht verwendet werden; Befehle bleiben nur für diese Sitzung erhalten</translation>
     </message>
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Die Datenbankdatei bleibt unverändert. Grund: </translation>
+    </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Keine Stimme für diese Sprache vorhanden; die Standardstimme liest vor</translation>
+    </message>
+    <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
         <translation>Die Tastenfunktionen konnten nicht geladen werden; sie werden beim nächsten Verbinden des Geräts oder Öffnen dieser Seite erneut abgerufen</translation>
     </message>
     <message>
         <source>未识别到文字</source>
         <translation>Kein Text erkannt</translation>
+    </message>
+    <message>
         <source>关于智笔</source>
         <translation>Über den Smart Pen</translation>
     </message>
@@ -1088,8 +1092,14 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
     <message>
         <source>AI助手</source>
         <translation>KI-Assistent</translation>
-        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
-        <translation>Die ursprüngliche Einstellungsdatei konnte nicht kopiert werden; die unlesbaren Einstellungen bleiben vorerst in: </translation>
+    </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>KI-Schreiben</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

@@ -1034,26 +1034,30 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
         <translation>The firmware download failed; it will be tried again at the next check</translation>
     </message>
     <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>No voice reads this language; the default voice read it</translation>
-        <source>AI智能写作</source>
-        <translation>AI writing</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>The original settings file could not be copied; the unreadable settings stay for now in: </translation>
     </message>
     <message>
-        <source>PPT</source>
-        <translation>PPT</translation>
         <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
         <translation>The voice-command database cannot be used; commands are kept for this session only</translation>
     </message>
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>The database file is left as it is. Reason: </translation>
+    </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>No voice reads this language; the default voice read it</translation>
+    </message>
+    <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
         <translation>The key functions could not be loaded; they will be fetched again the next time the device connects or this page opens</translation>
     </message>
     <message>
         <source>未识别到文字</source>
         <translation>No text was recognised</translation>
+    </message>
+    <message>
         <source>关于智笔</source>
         <translation>About Smart Pen</translation>
     </message>
@@ -1088,8 +1092,14 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
     <message>
         <source>AI助手</source>
         <translation>AI helper</translation>
-        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
-        <translation>The original settings file could not be copied; the unreadable settings stay for now in: </translation>
+    </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>AI writing</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

@@ -1034,26 +1034,30 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
         <translation>La descarga del firmware falló; se reintentará en la próxima comprobación</translation>
     </message>
     <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>No hay ninguna voz para este idioma; se ha leído con la voz predeterminada</translation>
-        <source>AI智能写作</source>
-        <translation>Escritura con IA</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>No se pudo copiar el archivo de ajustes original; los ajustes ilegibles se conservan por ahora en: </translation>
     </message>
     <message>
-        <source>PPT</source>
-        <translation>PPT</translation>
         <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
         <translation>No se puede usar la base de datos de comandos de voz; los comandos solo se conservan durante esta sesión</translation>
     </message>
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>El archivo de la base de datos se deja como está. Motivo: </translation>
+    </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>No hay ninguna voz para este idioma; se ha leído con la voz predeterminada</translation>
+    </message>
+    <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
         <translation>No se pudieron cargar las funciones de los botones; se volverán a obtener la próxima vez que se conecte el dispositivo o se abra esta página</translation>
     </message>
     <message>
         <source>未识别到文字</source>
         <translation>No se ha reconocido ningún texto</translation>
+    </message>
+    <message>
         <source>关于智笔</source>
         <translation>Acerca del puntero</translation>
     </message>
@@ -1088,8 +1092,14 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
     <message>
         <source>AI助手</source>
         <translation>Asistente de IA</translation>
-        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
-        <translation>No se pudo copiar el archivo de ajustes original; los ajustes ilegibles se conservan por ahora en: </translation>
+    </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>Escritura con IA</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

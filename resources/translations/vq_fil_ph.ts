@@ -1034,26 +1034,30 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
         <translation>Nabigo ang pag-download ng firmware; susubukan itong muli sa susunod na pagsusuri</translation>
     </message>
     <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>Walang boses para sa wikang ito; ang default na boses ang bumasa</translation>
-        <source>AI智能写作</source>
-        <translation>Pagsusulat gamit ang AI</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Hindi makopya ang orihinal na file ng setting; nananatili muna ang mga hindi mabasang setting sa: </translation>
     </message>
     <message>
-        <source>PPT</source>
-        <translation>PPT</translation>
         <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
         <translation>Hindi magamit ang database ng mga voice command; ang mga command ay itatago lamang sa session na ito</translation>
     </message>
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Hindi ginalaw ang file ng database. Dahilan: </translation>
+    </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Walang boses para sa wikang ito; ang default na boses ang bumasa</translation>
+    </message>
+    <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
         <translation>Hindi ma-load ang mga function ng mga button; kukunin muli ang mga ito sa susunod na pagkonekta ng device o pagbukas ng pahinang ito</translation>
     </message>
     <message>
         <source>未识别到文字</source>
         <translation>Walang nakilalang teksto</translation>
+    </message>
+    <message>
         <source>关于智笔</source>
         <translation>Tungkol sa smart pen</translation>
     </message>
@@ -1088,8 +1092,14 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
     <message>
         <source>AI助手</source>
         <translation>AI helper</translation>
-        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
-        <translation>Hindi makopya ang orihinal na file ng setting; nananatili muna ang mga hindi mabasang setting sa: </translation>
+    </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>Pagsusulat gamit ang AI</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>录音失败，请检查麦克风</source>
-        <translation>Échec de l&apos;enregistrement, vérifiez le microphone</translation>
+        <translation>Échec de l'enregistrement, vérifiez le microphone</translation>
     </message>
     <message>
         <source>点击太快了</source>
@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>无法打开浏览器</source>
-        <translation>Impossible d&apos;ouvrir le navigateur</translation>
+        <translation>Impossible d'ouvrir le navigateur</translation>
     </message>
     <message>
         <source>未获取到选中的文字</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>无法读取屏幕画面</source>
-        <translation>Impossible de lire l&apos;écran</translation>
+        <translation>Impossible de lire l'écran</translation>
     </message>
     <message>
         <source>硬激光</source>
@@ -1034,26 +1034,30 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
         <translation>Le téléchargement du micrologiciel a échoué ; il sera relancé à la prochaine vérification</translation>
     </message>
     <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>Aucune voix ne lit cette langue ; la voix par défaut l’a lue</translation>
-        <source>AI智能写作</source>
-        <translation>Rédaction IA</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Le fichier de réglages d'origine n'a pas pu être copié ; les réglages illisibles restent pour l'instant dans : </translation>
     </message>
     <message>
-        <source>PPT</source>
-        <translation>PPT</translation>
         <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
         <translation>La base de données des commandes vocales est inutilisable ; les commandes ne sont conservées que pour cette session</translation>
     </message>
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Le fichier de la base de données est laissé tel quel. Raison : </translation>
+    </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Aucune voix ne lit cette langue ; la voix par défaut l’a lue</translation>
+    </message>
+    <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
         <translation>Les fonctions des boutons n'ont pas pu être chargées ; elles seront récupérées à la prochaine connexion de l'appareil ou à la prochaine ouverture de cette page</translation>
     </message>
     <message>
         <source>未识别到文字</source>
         <translation>Aucun texte reconnu</translation>
+    </message>
+    <message>
         <source>关于智笔</source>
         <translation>À propos du pointeur</translation>
     </message>
@@ -1088,8 +1092,14 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
     <message>
         <source>AI助手</source>
         <translation>Assistant IA</translation>
-        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
-        <translation>Le fichier de réglages d&apos;origine n&apos;a pas pu être copié ; les réglages illisibles restent pour l&apos;instant dans : </translation>
+    </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>Rédaction IA</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

@@ -1034,26 +1034,30 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
         <translation>Unduhan firmware gagal; akan dicoba lagi pada pemeriksaan berikutnya</translation>
     </message>
     <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>Tidak ada suara untuk bahasa ini; suara bawaan yang membacanya</translation>
-        <source>AI智能写作</source>
-        <translation>Penulisan AI</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>File pengaturan asli tidak dapat disalin; pengaturan yang tidak terbaca untuk sementara tetap di: </translation>
     </message>
     <message>
-        <source>PPT</source>
-        <translation>PPT</translation>
         <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
         <translation>Basis data perintah suara tidak dapat digunakan; perintah hanya disimpan untuk sesi ini</translation>
     </message>
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Berkas basis data dibiarkan apa adanya. Alasan: </translation>
+    </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Tidak ada suara untuk bahasa ini; suara bawaan yang membacanya</translation>
+    </message>
+    <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
         <translation>Fungsi tombol tidak dapat dimuat; fungsi akan diambil lagi saat perangkat terhubung atau halaman ini dibuka berikutnya</translation>
     </message>
     <message>
         <source>未识别到文字</source>
         <translation>Tidak ada teks yang dikenali</translation>
+    </message>
+    <message>
         <source>关于智笔</source>
         <translation>Tentang pena pintar</translation>
     </message>
@@ -1088,8 +1092,14 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
     <message>
         <source>AI助手</source>
         <translation>Asisten AI</translation>
-        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
-        <translation>File pengaturan asli tidak dapat disalin; pengaturan yang tidak terbaca untuk sementara tetap di: </translation>
+    </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>Penulisan AI</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

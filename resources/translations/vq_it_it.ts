@@ -1034,26 +1034,30 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
         <translation>Il download del firmware non è riuscito; verrà ritentato al prossimo controllo</translation>
     </message>
     <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>Nessuna voce legge questa lingua; è stata usata la voce predefinita</translation>
-        <source>AI智能写作</source>
-        <translation>Scrittura IA</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Non è stato possibile copiare il file di impostazioni originale; le impostazioni illeggibili restano per ora in: </translation>
     </message>
     <message>
-        <source>PPT</source>
-        <translation>PPT</translation>
         <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
         <translation>Il database dei comandi vocali non è utilizzabile; i comandi sono conservati solo per questa sessione</translation>
     </message>
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Il file del database viene lasciato com’è. Motivo: </translation>
+    </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Nessuna voce legge questa lingua; è stata usata la voce predefinita</translation>
+    </message>
+    <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
         <translation>Impossibile caricare le funzioni dei tasti; verranno recuperate di nuovo alla prossima connessione del dispositivo o apertura di questa pagina</translation>
     </message>
     <message>
         <source>未识别到文字</source>
         <translation>Nessun testo riconosciuto</translation>
+    </message>
+    <message>
         <source>关于智笔</source>
         <translation>Informazioni sul puntatore</translation>
     </message>
@@ -1088,8 +1092,14 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
     <message>
         <source>AI助手</source>
         <translation>Assistente IA</translation>
-        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
-        <translation>Non è stato possibile copiare il file di impostazioni originale; le impostazioni illeggibili restano per ora in: </translation>
+    </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>Scrittura IA</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

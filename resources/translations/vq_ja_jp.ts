@@ -1034,26 +1034,30 @@
         <translation>ファームウェアのダウンロードに失敗しました。次回の確認時に再試行します</translation>
     </message>
     <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>この言語を読み上げる音声がないため、既定の音声で読み上げました</translation>
-        <source>AI智能写作</source>
-        <translation>AIライティング</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>元の設定ファイルをコピーできませんでした。読み取れない設定は当面次の場所に残ります：</translation>
     </message>
     <message>
-        <source>PPT</source>
-        <translation>PPT</translation>
         <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
         <translation>音声コマンドのデータベースを使用できません。コマンドはこのセッションの間だけ保持されます</translation>
     </message>
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>データベースファイルはそのままです。理由：</translation>
+    </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>この言語を読み上げる音声がないため、既定の音声で読み上げました</translation>
+    </message>
+    <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
         <translation>ボタン機能を読み込めませんでした。次回デバイスの接続時またはこのページを開いたときに再取得します</translation>
     </message>
     <message>
         <source>未识别到文字</source>
         <translation>テキストが認識されませんでした</translation>
+    </message>
+    <message>
         <source>关于智笔</source>
         <translation>スマートペンについて</translation>
     </message>
@@ -1088,8 +1092,14 @@
     <message>
         <source>AI助手</source>
         <translation>AIアシスタント</translation>
-        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
-        <translation>元の設定ファイルをコピーできませんでした。読み取れない設定は当面次の場所に残ります：</translation>
+    </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>AIライティング</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

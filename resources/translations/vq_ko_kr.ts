@@ -1034,26 +1034,30 @@
         <translation>펌웨어 다운로드에 실패했습니다. 다음 확인 때 다시 시도합니다</translation>
     </message>
     <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>이 언어를 읽을 음성이 없어 기본 음성으로 읽었습니다</translation>
-        <source>AI智能写作</source>
-        <translation>AI 글쓰기</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>원래 설정 파일을 복사할 수 없습니다. 읽을 수 없는 설정은 당분간 다음 파일에 남아 있습니다: </translation>
     </message>
     <message>
-        <source>PPT</source>
-        <translation>PPT</translation>
         <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
         <translation>음성 명령 데이터베이스를 사용할 수 없습니다. 명령은 이번 세션 동안만 유지됩니다</translation>
     </message>
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>데이터베이스 파일은 그대로 둡니다. 이유: </translation>
+    </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>이 언어를 읽을 음성이 없어 기본 음성으로 읽었습니다</translation>
+    </message>
+    <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
         <translation>버튼 기능을 불러오지 못했습니다. 다음에 장치를 연결하거나 이 페이지를 열 때 다시 가져옵니다</translation>
     </message>
     <message>
         <source>未识别到文字</source>
         <translation>인식된 텍스트가 없습니다</translation>
+    </message>
+    <message>
         <source>关于智笔</source>
         <translation>스마트 펜 정보</translation>
     </message>
@@ -1088,8 +1092,14 @@
     <message>
         <source>AI助手</source>
         <translation>AI 도우미</translation>
-        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
-        <translation>원래 설정 파일을 복사할 수 없습니다. 읽을 수 없는 설정은 당분간 다음 파일에 남아 있습니다: </translation>
+    </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>AI 글쓰기</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

@@ -1034,26 +1034,30 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
         <translation>Muat turun perisian tegar gagal; akan dicuba semula pada semakan seterusnya</translation>
     </message>
     <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>Tiada suara untuk bahasa ini; suara lalai telah membacanya</translation>
-        <source>AI智能写作</source>
-        <translation>Penulisan AI</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Fail tetapan asal tidak dapat disalin; tetapan yang tidak dapat dibaca kekal buat sementara di: </translation>
     </message>
     <message>
-        <source>PPT</source>
-        <translation>PPT</translation>
         <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
         <translation>Pangkalan data arahan suara tidak dapat digunakan; arahan hanya disimpan untuk sesi ini</translation>
     </message>
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Fail pangkalan data dibiarkan seperti sedia ada. Sebab: </translation>
+    </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Tiada suara untuk bahasa ini; suara lalai telah membacanya</translation>
+    </message>
+    <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
         <translation>Fungsi butang tidak dapat dimuatkan; ia akan diambil semula apabila peranti disambungkan atau halaman ini dibuka seterusnya</translation>
     </message>
     <message>
         <source>未识别到文字</source>
         <translation>Tiada teks dikenal pasti</translation>
+    </message>
+    <message>
         <source>关于智笔</source>
         <translation>Perihal pen pintar</translation>
     </message>
@@ -1088,8 +1092,14 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
     <message>
         <source>AI助手</source>
         <translation>Pembantu AI</translation>
-        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
-        <translation>Fail tetapan asal tidak dapat disalin; tetapan yang tidak dapat dibaca kekal buat sementara di: </translation>
+    </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>Penulisan AI</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

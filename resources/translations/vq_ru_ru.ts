@@ -1034,26 +1034,30 @@
         <translation>Не удалось загрузить прошивку; попытка повторится при следующей проверке</translation>
     </message>
     <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>Нет голоса для этого языка; текст прочитан голосом по умолчанию</translation>
-        <source>AI智能写作</source>
-        <translation>ИИ-письмо</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Не удалось скопировать исходный файл настроек; нечитаемые настройки пока остаются в: </translation>
     </message>
     <message>
-        <source>PPT</source>
-        <translation>PPT</translation>
         <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
         <translation>База данных голосовых команд недоступна; команды сохраняются только на время этого сеанса</translation>
     </message>
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Файл базы данных оставлен без изменений. Причина: </translation>
+    </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Нет голоса для этого языка; текст прочитан голосом по умолчанию</translation>
+    </message>
+    <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
         <translation>Не удалось загрузить функции кнопок; они будут запрошены снова при следующем подключении устройства или открытии этой страницы</translation>
     </message>
     <message>
         <source>未识别到文字</source>
         <translation>Текст не распознан</translation>
+    </message>
+    <message>
         <source>关于智笔</source>
         <translation>Об указке</translation>
     </message>
@@ -1088,8 +1092,14 @@
     <message>
         <source>AI助手</source>
         <translation>ИИ-помощник</translation>
-        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
-        <translation>Не удалось скопировать исходный файл настроек; нечитаемые настройки пока остаются в: </translation>
+    </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>ИИ-письмо</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

@@ -1034,26 +1034,30 @@
         <translation>ดาวน์โหลดเฟิร์มแวร์ไม่สำเร็จ จะลองอีกครั้งในการตรวจสอบครั้งถัดไป</translation>
     </message>
     <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>ไม่มีเสียงอ่านสำหรับภาษานี้ จึงใช้เสียงเริ่มต้นอ่านแทน</translation>
-        <source>AI智能写作</source>
-        <translation>การเขียนด้วย AI</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>ไม่สามารถคัดลอกไฟล์การตั้งค่าเดิมได้ การตั้งค่าที่อ่านไม่ได้ยังคงอยู่ชั่วคราวใน: </translation>
     </message>
     <message>
-        <source>PPT</source>
-        <translation>PPT</translation>
         <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
         <translation>ไม่สามารถใช้ฐานข้อมูลคำสั่งเสียงได้ คำสั่งจะถูกเก็บไว้เฉพาะในเซสชันนี้</translation>
     </message>
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>ไฟล์ฐานข้อมูลยังคงอยู่ตามเดิม สาเหตุ: </translation>
+    </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>ไม่มีเสียงอ่านสำหรับภาษานี้ จึงใช้เสียงเริ่มต้นอ่านแทน</translation>
+    </message>
+    <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
         <translation>ไม่สามารถโหลดฟังก์ชันของปุ่มได้ จะดึงข้อมูลอีกครั้งเมื่อเชื่อมต่ออุปกรณ์หรือเปิดหน้านี้ครั้งถัดไป</translation>
     </message>
     <message>
         <source>未识别到文字</source>
         <translation>ไม่พบข้อความที่จดจำได้</translation>
+    </message>
+    <message>
         <source>关于智笔</source>
         <translation>เกี่ยวกับปากกาอัจฉริยะ</translation>
     </message>
@@ -1088,8 +1092,14 @@
     <message>
         <source>AI助手</source>
         <translation>ผู้ช่วย AI</translation>
-        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
-        <translation>ไม่สามารถคัดลอกไฟล์การตั้งค่าเดิมได้ การตั้งค่าที่อ่านไม่ได้ยังคงอยู่ชั่วคราวใน: </translation>
+    </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>การเขียนด้วย AI</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

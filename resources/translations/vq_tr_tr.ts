@@ -1034,26 +1034,30 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
         <translation>Donanım yazılımı indirilemedi; bir sonraki denetimde yeniden denenecek</translation>
     </message>
     <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>Bu dili okuyan bir ses yok; varsayılan ses okudu</translation>
-        <source>AI智能写作</source>
-        <translation>Yapay zekâ ile yazma</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Özgün ayar dosyası kopyalanamadı; okunamayan ayarlar şimdilik şurada kalıyor: </translation>
     </message>
     <message>
-        <source>PPT</source>
-        <translation>PPT</translation>
         <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
         <translation>Sesli komut veritabanı kullanılamıyor; komutlar yalnızca bu oturum için saklanır</translation>
     </message>
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Veritabanı dosyası olduğu gibi bırakıldı. Neden: </translation>
+    </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Bu dili okuyan bir ses yok; varsayılan ses okudu</translation>
+    </message>
+    <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
         <translation>Tuş işlevleri yüklenemedi; cihaz bir sonraki bağlandığında veya bu sayfa açıldığında yeniden alınacak</translation>
     </message>
     <message>
         <source>未识别到文字</source>
         <translation>Metin tanınmadı</translation>
+    </message>
+    <message>
         <source>关于智笔</source>
         <translation>Akıllı Kalem Hakkında</translation>
     </message>
@@ -1088,8 +1092,14 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
     <message>
         <source>AI助手</source>
         <translation>Yapay zeka asistanı</translation>
-        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
-        <translation>Özgün ayar dosyası kopyalanamadı; okunamayan ayarlar şimdilik şurada kalıyor: </translation>
+    </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>Yapay zekâ ile yazma</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

@@ -1034,26 +1034,30 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
         <translation>Tải xuống firmware thất bại; sẽ thử lại ở lần kiểm tra tiếp theo</translation>
     </message>
     <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>Không có giọng đọc cho ngôn ngữ này; đã đọc bằng giọng mặc định</translation>
-        <source>AI智能写作</source>
-        <translation>Viết bằng AI</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>Không thể sao chép tệp cài đặt gốc; các cài đặt không đọc được tạm thời vẫn nằm trong: </translation>
     </message>
     <message>
-        <source>PPT</source>
-        <translation>PPT</translation>
         <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
         <translation>Không thể dùng cơ sở dữ liệu lệnh thoại; các lệnh chỉ được giữ trong phiên này</translation>
     </message>
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Tệp cơ sở dữ liệu được giữ nguyên. Lý do: </translation>
+    </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Không có giọng đọc cho ngôn ngữ này; đã đọc bằng giọng mặc định</translation>
+    </message>
+    <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
         <translation>Không tải được chức năng phím; sẽ tải lại vào lần kết nối thiết bị hoặc mở trang này tiếp theo</translation>
     </message>
     <message>
         <source>未识别到文字</source>
         <translation>Không nhận dạng được văn bản nào</translation>
+    </message>
+    <message>
         <source>关于智笔</source>
         <translation>Giới thiệu bút thông minh</translation>
     </message>
@@ -1088,8 +1092,14 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
     <message>
         <source>AI助手</source>
         <translation>Trợ lý AI</translation>
-        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
-        <translation>Không thể sao chép tệp cài đặt gốc; các cài đặt không đọc được tạm thời vẫn nằm trong: </translation>
+    </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>Viết bằng AI</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>

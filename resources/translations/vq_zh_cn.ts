@@ -1034,26 +1034,30 @@
         <translation>固件下载失败，将在下次检查时重试</translation>
     </message>
     <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>没有朗读这种语言的语音，已用默认语音朗读</translation>
-        <source>AI智能写作</source>
-        <translation>AI智能写作</translation>
+        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
+        <translation>原设置文件无法另存，无法读取的设置暂时保留在：</translation>
     </message>
     <message>
-        <source>PPT</source>
-        <translation>PPT</translation>
         <source>语音指令数据库无法使用，指令只保存在本次运行中</source>
         <translation>语音指令数据库无法使用，指令只保存在本次运行中</translation>
     </message>
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>数据库文件保持原样。原因：</translation>
+    </message>
+    <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>没有朗读这种语言的语音，已用默认语音朗读</translation>
+    </message>
+    <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
         <translation>按键功能未能加载，将在下次连接设备或打开本页时重新获取</translation>
     </message>
     <message>
         <source>未识别到文字</source>
         <translation>未识别到文字</translation>
+    </message>
+    <message>
         <source>关于智笔</source>
         <translation>关于智笔</translation>
     </message>
@@ -1088,8 +1092,14 @@
     <message>
         <source>AI助手</source>
         <translation>AI助手</translation>
-        <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
-        <translation>原设置文件无法另存，无法读取的设置暂时保留在：</translation>
+    </message>
+    <message>
+        <source>AI智能写作</source>
+        <translation>AI智能写作</translation>
+    </message>
+    <message>
+        <source>PPT</source>
+        <translation>PPT</translation>
     </message>
 </context>
 </TS>
