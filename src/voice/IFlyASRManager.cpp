@@ -55,6 +55,7 @@ void IFlyASRManager::attach(VQSpeechRecognizer* recognizer)
     m_recognizer = recognizer;
     recognizer->setLanguage(QString::fromLatin1(kInitialLanguage));
     recognizer->setPunctuation(kInitialPunctuation);
+    recognizer->setEndOfSpeechSilence(kEndOfSpeechSilenceMs);
     // The pointer only tells which recogniser reported; it is never followed once queued.
     recognizer->setResultHandler([recognizer](int status, const QString& text) {
         mm::runOnMainOrNow([recognizer, status, text] { sharedInstance().onResult(recognizer, status, text); });
@@ -73,6 +74,11 @@ QString IFlyASRManager::recognitionLanguage()
     if (code == QLatin1String(kTraditionalCode) || name.contains(QStringLiteral("繁体")))
         return QString::fromLatin1(kTraditionalLanguage);
     return code.trimmed().toLower().replace(QLatin1Char('_'), QLatin1Char('-'));
+}
+
+bool IFlyASRManager::canRecognize() const
+{
+    return m_recognizer && m_recognizer->supportsLanguage(recognitionLanguage());
 }
 
 bool IFlyASRManager::startAsr(ResultBlock block)

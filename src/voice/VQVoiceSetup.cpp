@@ -8,6 +8,7 @@
 #include "AppAudioTool.h"
 #include "HIDDevice.h"
 #include "HidTransport.h"
+#include "IFlyASRManager.h"
 #include "MMLog.h"
 #include "NotificationCenter.h"
 #include "TKTTSManager.h"
@@ -17,6 +18,7 @@
 #include "VQHotWordViewModel.h"
 #include "VQNotificationNames.h"
 #include "VQPopupWindow.h"
+#include "VQPocketsphinxRecognizer.h"
 #include "VQPopupWindowTool.h"
 #include "VQSemanticManager.h"
 #include "VQWebApiAsrService.h"
@@ -65,6 +67,17 @@ void VQVoiceSetup::install()
     centre.removeObserver(&VQAudioMonitorService::sharedInstance(), inserted);
     centre.addObserver(&VQAudioMonitorService::sharedInstance(), inserted,
                        [](const VQNotification&) { selectDefaultAudioInput(); });
+}
+
+void VQVoiceSetup::installOfflineRecognizer()
+{
+    IFlyASRManager& manager = IFlyASRManager::sharedInstance();
+    if (manager.hasRecognizer())
+        return;
+    // Never destroyed: its worker may still decode while the program ends.
+    static auto* recognizer = new VQPocketsphinxRecognizer;
+    if (recognizer->hasModel())
+        manager.setRecognizer(recognizer);
 }
 
 QString VQVoiceSetup::receiverAudioDeviceName()

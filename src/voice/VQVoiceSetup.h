@@ -15,6 +15,9 @@ public:
     static constexpr char kDatabaseRecoveredDetailText[] = "原文件已另存为：";
 
     static void install();
+    // Installs the offline recogniser (VQPocketsphinxRecognizer) in IFlyASRManager when its
+    // model is on this computer; it lives for the process.
+    static void installOfflineRecognizer();
 
     // Makes the open receiver's microphone (the audio device named as the receiver) the default
     // input; nothing when no receiver is open or no input device has its name.
