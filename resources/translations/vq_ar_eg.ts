@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>فشل تنزيل البرنامج الثابت، وسيُعاد المحاولة عند الفحص التالي</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>فشل التسجيل</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>تعذّر التعرف على الكلام</translation>
+    </message>
 </context>
 </TS>

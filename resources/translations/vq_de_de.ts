@@ -1033,5 +1033,13 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Der Firmware-Download ist fehlgeschlagen; er wird bei der nächsten Prüfung wiederholt</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Aufnahme fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Spracherkennung fehlgeschlagen</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>The firmware download failed; it will be tried again at the next check</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Recording failed</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Speech recognition failed</translation>
+    </message>
 </context>
 </TS>

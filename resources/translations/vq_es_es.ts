@@ -1033,5 +1033,13 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>La descarga del firmware falló; se reintentará en la próxima comprobación</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Error al grabar</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Error en el reconocimiento de voz</translation>
+    </message>
 </context>
 </TS>

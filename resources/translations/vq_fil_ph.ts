@@ -1033,5 +1033,13 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Nabigo ang pag-download ng firmware; susubukan itong muli sa susunod na pagsusuri</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Nabigo ang pagre-record</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Nabigo ang pagkilala sa boses</translation>
+    </message>
 </context>
 </TS>

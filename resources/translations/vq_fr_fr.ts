@@ -1033,5 +1033,13 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Le téléchargement du micrologiciel a échoué ; il sera relancé à la prochaine vérification</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Échec de la reconnaissance vocale</translation>
+    </message>
 </context>
 </TS>

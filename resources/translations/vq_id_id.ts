@@ -1033,5 +1033,13 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Unduhan firmware gagal; akan dicoba lagi pada pemeriksaan berikutnya</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Perekaman gagal</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Pengenalan suara gagal</translation>
+    </message>
 </context>
 </TS>

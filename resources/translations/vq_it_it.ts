@@ -1033,5 +1033,13 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Il download del firmware non è riuscito; verrà ritentato al prossimo controllo</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Registrazione non riuscita</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Riconoscimento vocale non riuscito</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>ファームウェアのダウンロードに失敗しました。次回の確認時に再試行します</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>録音に失敗しました</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>音声認識に失敗しました</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>펌웨어 다운로드에 실패했습니다. 다음 확인 때 다시 시도합니다</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>녹음에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>음성 인식에 실패했습니다</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Muat turun perisian tegar gagal; akan dicuba semula pada semakan seterusnya</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Rakaman gagal</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Pengecaman suara gagal</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Не удалось загрузить прошивку; попытка повторится при следующей проверке</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Не удалось записать звук</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Не удалось распознать речь</translation>
+    </message>
 </context>
 </TS>

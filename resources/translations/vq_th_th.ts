@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>ดาวน์โหลดเฟิร์มแวร์ไม่สำเร็จ จะลองอีกครั้งในการตรวจสอบครั้งถัดไป</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>การบันทึกเสียงล้มเหลว</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>การรู้จำเสียงพูดล้มเหลว</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Donanım yazılımı indirilemedi; bir sonraki denetimde yeniden denenecek</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Kayıt başarısız</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Konuşma tanıma başarısız</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>Tải xuống firmware thất bại; sẽ thử lại ở lần kiểm tra tiếp theo</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Ghi âm thất bại</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Nhận dạng giọng nói thất bại</translation>
+    </message>
 </context>
 </TS>

@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>固件下载失败，将在下次检查时重试</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>录音失败</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>语音识别出错</translation>
+    </message>
 </context>
 </TS>

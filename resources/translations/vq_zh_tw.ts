@@ -1033,5 +1033,13 @@
         <source>固件下载失败，将在下次检查时重试</source>
         <translation>韌體下載失敗，將在下次檢查時重試</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>錄音失敗</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>語音辨識出錯</translation>
+    </message>
 </context>
 </TS>

@@ -1,8 +1,10 @@
 #include "IFlyASRManager.h"
 
 #include "MMLog.h"
+#include "QRNLocalizedString.h"
 #include "RunOnMain.h"
 #include "VQLanguageManager.h"
+#include "VQPopupWindowTool.h"
 #include "VQUserInfoData.h"
 
 #include <QVariantMap>
@@ -165,4 +167,6 @@ void IFlyASRManager::onError(const VQSpeechRecognizer* from, int code, const QSt
         return;
     // Errors end nothing here: the recognition ends through its final result or the stop.
     VQLogWarn(QStringLiteral("speech recogniser error %1: %2").arg(QString::number(code), message));
+    VQPopupWindowTool::sharedInstance().showTipMessage(
+        QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(kRecognizerErrorText)), QStringLiteral("error_icon"));
 }

@@ -23,6 +23,8 @@ public:
     // What an installed recogniser is set to before its first recognition.
     static constexpr char kInitialLanguage[] = "zh-cn";
     static constexpr bool kInitialPunctuation = true;
+    // The tip of a recogniser's error (a key for the UI strings); the error ends nothing.
+    static constexpr char kRecognizerErrorText[] = "语音识别出错";
     // The recogniser ends an utterance after this much silence following speech.
     static constexpr int kEndOfSpeechSilenceMs = 6000;
 
