@@ -23,6 +23,10 @@
 #include "VQSemanticManager.h"
 #include "VQWebApiAsrService.h"
 
+#include <QCoreApplication>
+
+#include <utility>
+
 void VQVoiceSetup::install()
 {
     VQDeviceEvents::setHidCallback([](int eventCode) { VQAudioMonitorService::sharedInstance().hidCallbackType(eventCode); });
@@ -74,10 +78,20 @@ void VQVoiceSetup::installOfflineRecognizer()
     IFlyASRManager& manager = IFlyASRManager::sharedInstance();
     if (manager.hasRecognizer())
         return;
-    // Never destroyed: its worker may still decode while the program ends.
-    static auto* recognizer = new VQPocketsphinxRecognizer;
-    if (recognizer->hasModel())
-        manager.setRecognizer(recognizer);
+    auto* recognizer = new VQPocketsphinxRecognizer;
+    if (!recognizer->hasModel()) {
+        delete recognizer;
+        return;
+    }
+    manager.setRecognizer(recognizer);
+    // Its worker ends with the application object, before static objects go.
+    static VQPocketsphinxRecognizer* installed = nullptr;
+    installed = recognizer;
+    qAddPostRoutine([] {
+        if (IFlyASRManager::sharedInstance().recognizer() == installed)
+            IFlyASRManager::sharedInstance().setRecognizer(nullptr);
+        delete std::exchange(installed, nullptr);
+    });
 }
 
 QString VQVoiceSetup::receiverAudioDeviceName()
