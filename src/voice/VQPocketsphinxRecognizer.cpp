@@ -80,6 +80,9 @@ public:
 
     bool begin(const Command& start)
     {
+        if (m_decoder && m_inUtterance)
+            ps_end_utt(m_decoder); // an utterance never stopped: its result is not wanted
+        m_inUtterance = false;
         if (!m_decoder || ps_start_utt(m_decoder) < 0)
             return false;
         m_recognition = start.recognition;
