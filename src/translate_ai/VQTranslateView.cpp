@@ -4,12 +4,12 @@
 #include "Clipboard.h"
 #include "MMLog.h"
 #include "NSAnimateImageView.h"
+#include "QRNLocalizedString.h"
 #include "TKTTSManager.h"
 #include "VQAudioPlayer.h"
-#include "VQQueuePlayer.h"
-#include "QRNLocalizedString.h"
 #include "VQButton.h"
 #include "VQPopupWindowTool.h"
+#include "VQQueuePlayer.h"
 #include "VQTextView.h"
 
 namespace {
