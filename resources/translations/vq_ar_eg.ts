@@ -1101,5 +1101,13 @@
         <source>PPT</source>
         <translation>عروض PPT</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>فشل التسجيل</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>تعذّر التعرف على الكلام</translation>
+    </message>
 </context>
 </TS>

@@ -1101,5 +1101,13 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
         <source>PPT</source>
         <translation>PPT</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Aufnahme fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Spracherkennung fehlgeschlagen</translation>
+    </message>
 </context>
 </TS>

@@ -1101,5 +1101,13 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
         <source>PPT</source>
         <translation>PPT</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Recording failed</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Speech recognition failed</translation>
+    </message>
 </context>
 </TS>

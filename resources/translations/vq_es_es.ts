@@ -1101,5 +1101,13 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
         <source>PPT</source>
         <translation>PPT</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Error al grabar</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Error en el reconocimiento de voz</translation>
+    </message>
 </context>
 </TS>

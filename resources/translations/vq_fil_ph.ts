@@ -1101,5 +1101,13 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
         <source>PPT</source>
         <translation>PPT</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Nabigo ang pagre-record</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Nabigo ang pagkilala sa boses</translation>
+    </message>
 </context>
 </TS>

@@ -1101,5 +1101,13 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
         <source>PPT</source>
         <translation>PPT</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Échec de l'enregistrement</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Échec de la reconnaissance vocale</translation>
+    </message>
 </context>
 </TS>

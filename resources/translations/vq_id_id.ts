@@ -1101,5 +1101,13 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
         <source>PPT</source>
         <translation>PPT</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Perekaman gagal</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Pengenalan suara gagal</translation>
+    </message>
 </context>
 </TS>

@@ -1101,5 +1101,13 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
         <source>PPT</source>
         <translation>PPT</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Registrazione non riuscita</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Riconoscimento vocale non riuscito</translation>
+    </message>
 </context>
 </TS>

@@ -1101,5 +1101,13 @@
         <source>PPT</source>
         <translation>PPT</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>録音に失敗しました</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>音声認識に失敗しました</translation>
+    </message>
 </context>
 </TS>

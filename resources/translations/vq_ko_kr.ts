@@ -1101,5 +1101,13 @@
         <source>PPT</source>
         <translation>PPT</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>녹음에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>음성 인식에 실패했습니다</translation>
+    </message>
 </context>
 </TS>

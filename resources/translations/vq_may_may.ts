@@ -1101,5 +1101,13 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
         <source>PPT</source>
         <translation>PPT</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Rakaman gagal</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Pengecaman suara gagal</translation>
+    </message>
 </context>
 </TS>

@@ -1101,5 +1101,13 @@
         <source>PPT</source>
         <translation>PPT</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Не удалось записать звук</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Не удалось распознать речь</translation>
+    </message>
 </context>
 </TS>

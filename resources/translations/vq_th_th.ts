@@ -1101,5 +1101,13 @@
         <source>PPT</source>
         <translation>PPT</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>การบันทึกเสียงล้มเหลว</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>การรู้จำเสียงพูดล้มเหลว</translation>
+    </message>
 </context>
 </TS>

@@ -1101,5 +1101,13 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
         <source>PPT</source>
         <translation>PPT</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Kayıt başarısız</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Konuşma tanıma başarısız</translation>
+    </message>
 </context>
 </TS>

@@ -1101,5 +1101,13 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
         <source>PPT</source>
         <translation>PPT</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>Ghi âm thất bại</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>Nhận dạng giọng nói thất bại</translation>
+    </message>
 </context>
 </TS>

@@ -1101,5 +1101,13 @@
         <source>PPT</source>
         <translation>PPT</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>录音失败</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>语音识别出错</translation>
+    </message>
 </context>
 </TS>

@@ -1101,5 +1101,13 @@
         <source>PPT</source>
         <translation>PPT</translation>
     </message>
+    <message>
+        <source>录音失败</source>
+        <translation>錄音失敗</translation>
+    </message>
+    <message>
+        <source>语音识别出错</source>
+        <translation>語音辨識出錯</translation>
+    </message>
 </context>
 </TS>

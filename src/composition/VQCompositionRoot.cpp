@@ -170,6 +170,8 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
     VQDeviceEvents::setScreenshotCallback([] { VQTranslateManager::sharedInstance().snipTranslate(); });
     // Event codes reach the voice hub from the first device report on.
     VQVoiceSetup::install();
+    // The speech-SDK path recognises US English on this computer.
+    VQVoiceSetup::installOfflineRecognizer();
     // The presenter pen: its keys and the receiver's comings and goings reach the pen's manager;
     // its voice key reaches the hub as the codes of its voice function.
     VQLaserPenSetup::install();

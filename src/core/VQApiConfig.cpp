@@ -11,7 +11,7 @@
 
 namespace {
 
-static_assert(std::size(VQApiConfig::kEnvironmentVariables) == static_cast<std::size_t>(VQApiConfig::Endpoint::WebSite) + 1,
+static_assert(std::size(VQApiConfig::kEnvironmentVariables) == static_cast<std::size_t>(VQApiConfig::Endpoint::WebSpeechChinese) + 1,
               "one environment variable per endpoint");
 
 struct Overrides {
@@ -64,6 +64,10 @@ QString builtIn(VQApiConfig::Endpoint endpoint)
         return QString::fromLatin1(VQApiConfig::kDevicePageHostUrl);
     case VQApiConfig::Endpoint::WebSite:
         return QString::fromLatin1(VQApiConfig::kWebSiteUrl);
+    case VQApiConfig::Endpoint::WebSpeech:
+        return QString::fromLatin1(VQApiConfig::kWebSpeechUrl);
+    case VQApiConfig::Endpoint::WebSpeechChinese:
+        return QString::fromLatin1(VQApiConfig::kWebSpeechChineseUrl);
     }
     return {};
 }

@@ -18,6 +18,8 @@
 //     CORVANE_AI_PARTNER_A_URL ... CORVANE_AI_PARTNER_E_URL   the partners' AI page hosts
 //     CORVANE_DEVICE_PAGE_URL        the maker's web host whose "/device" page the AI page may open
 //     CORVANE_WEB_SITE_URL           the maker's web site with the privacy policy and user agreement
+//     CORVANE_WEB_SPEECH_URL         the web text-to-speech host ("/translate_tts", any language)
+//     CORVANE_WEB_SPEECH_ZH_URL      the Chinese web text-to-speech host ("/text2audio")
 //     CORVANE_AI_PARTNER_C_TOKEN     the bearer token of partner C's page (not an address; empty
 //                                    by default)
 //
@@ -47,6 +49,8 @@ public:
         AiPartnerE,        // partner E's page host (products 209, 285)
         DevicePageHost,    // the maker's web host; its "/device" page opens the main window
         WebSite,           // the maker's web site: the privacy policy and the user agreement pages
+        WebSpeech,         // the web text-to-speech host of every language ("/translate_tts")
+        WebSpeechChinese,  // the Chinese web text-to-speech host ("/text2audio")
     };
 
     static constexpr char kApiBaseUrl[] = "https://api.corvane.com/vq";
@@ -65,6 +69,8 @@ public:
     static constexpr char kAiPartnerEUrl[] = "https://page.partner-e.corvane-ai.com";
     static constexpr char kDevicePageHostUrl[] = "https://www.corvane.com";
     static constexpr char kWebSiteUrl[] = "http://www.corvane.com";
+    static constexpr char kWebSpeechUrl[] = "https://tts.corvane-speech.com";
+    static constexpr char kWebSpeechChineseUrl[] = "https://tts-zh.corvane-speech.com";
 
     // The environment variable of each endpoint, in Endpoint order.
     static constexpr const char* kEnvironmentVariables[] = {
@@ -72,7 +78,7 @@ public:
         "CORVANE_AI_CHAT_HOST_URL", "CORVANE_AI_CHAT_PAGE_HOST_URL", "CORVANE_AI_LANGUAGE_HOST_URL",
         "CORVANE_AI_VOICE_CHIP_HOST_URL", "CORVANE_AI_PARTNER_A_URL", "CORVANE_AI_PARTNER_B_URL",
         "CORVANE_AI_PARTNER_C_URL", "CORVANE_AI_PARTNER_D_URL", "CORVANE_AI_PARTNER_E_URL", "CORVANE_DEVICE_PAGE_URL",
-        "CORVANE_WEB_SITE_URL",
+        "CORVANE_WEB_SITE_URL", "CORVANE_WEB_SPEECH_URL", "CORVANE_WEB_SPEECH_ZH_URL",
     };
     static constexpr char kPartnerCTokenVariable[] = "CORVANE_AI_PARTNER_C_TOKEN";
 

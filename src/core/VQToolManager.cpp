@@ -271,6 +271,12 @@ std::unique_ptr<QFile> VQToolManager::createFileHandleWithPath(const QString& pa
     return file;
 }
 
+QByteArray VQToolManager::wavFileHeader(quint32 dataSize, int sampleRate)
+{
+    const auto header = wavHeader(dataSize, static_cast<quint32>(sampleRate));
+    return QByteArray(header.data(), kWavHeaderSize);
+}
+
 bool VQToolManager::pcmConvertToWav(const QString& pcmPath, const QString& wavPath, int sampleRate)
 {
     if (sampleRate <= 0) {

@@ -50,6 +50,8 @@ public:
     // only, is replaced atomically;
     // a trailing odd byte (half a sample) is left out. False on failure, with the error logged.
     static bool pcmConvertToWav(const QString& pcmPath, const QString& wavPath, int sampleRate);
+    // The 44-byte header of such a WAV file holding dataSize bytes of samples.
+    static QByteArray wavFileHeader(quint32 dataSize, int sampleRate);
 
     // True when something other than blanks and line breaks is left of the text.
     static bool isHaveText(const QString& text);

@@ -84,6 +84,8 @@ void VQUserInfoData::load()
     m_saved.compatibleModeSwitch = storedBool(defaults, compatibleModeSwitchKey, fallback.compatibleModeSwitch);
     m_saved.longVoiceModeSwitch = storedBool(defaults, longVoiceModeSwitchKey, fallback.longVoiceModeSwitch);
     m_saved.rgbSwitch = storedBool(defaults, rgbSwitchKey, fallback.rgbSwitch);
+    m_saved.voiceBroadcastSwitch = storedBool(defaults, voiceBroadcastSwitchKey, fallback.voiceBroadcastSwitch);
+    m_saved.checkMicSwitch = storedBool(defaults, checkMicSwitchKey, fallback.checkMicSwitch);
     m_saved.lowPowerNum = storedInteger(defaults, lowPowerNumKey, fallback.lowPowerNum);
     m_saved.laserPenVoiceFunctionIndex =
         int(storedInteger(defaults, laserPenVoiceFunctionIndexKey, fallback.laserPenVoiceFunctionIndex));
@@ -195,6 +197,22 @@ void VQUserInfoData::setRgbSwitch(bool on)
         return;
     m_saved.rgbSwitch = on;
     store(rgbSwitchKey, on);
+}
+
+void VQUserInfoData::setVoiceBroadcastSwitch(bool on)
+{
+    if (m_saved.voiceBroadcastSwitch == on)
+        return;
+    m_saved.voiceBroadcastSwitch = on;
+    store(voiceBroadcastSwitchKey, on);
+}
+
+void VQUserInfoData::setCheckMicSwitch(bool on)
+{
+    if (m_saved.checkMicSwitch == on)
+        return;
+    m_saved.checkMicSwitch = on;
+    store(checkMicSwitchKey, on);
 }
 
 void VQUserInfoData::setLowPowerNum(qint64 percent)

@@ -30,6 +30,8 @@ public:
     static constexpr char compatibleModeSwitchKey[] = "compatibleModeSwitchKey";
     static constexpr char longVoiceModeSwitchKey[] = "longVoiceModeSwitchKey";
     static constexpr char rgbSwitchKey[] = "rgbSwitchKey";
+    static constexpr char voiceBroadcastSwitchKey[] = "voiceBroadcastSwitchKey";
+    static constexpr char checkMicSwitchKey[] = "checkMicSwitchKey";
     static constexpr char lowPowerNumKey[] = "lowPowerNumKey";
     static constexpr char laserPenVoiceFunctionIndexKey[] = "laserPenVoiceFunctionIndexKey";
     static constexpr char wordInputSwitchKey[] = "wordInputSwitchKey";
@@ -113,6 +115,12 @@ public:
     void setSemanticSwitch(bool on) { m_mem.semanticSwitch = on; }
 
     // --- Device settings (persisted) ---
+    // Voice broadcast and microphone check: stored settings that no page shows and nothing
+    // else reads.
+    bool voiceBroadcastSwitch() const { return m_saved.voiceBroadcastSwitch; }
+    void setVoiceBroadcastSwitch(bool on);
+    bool checkMicSwitch() const { return m_saved.checkMicSwitch; }
+    void setCheckMicSwitch(bool on);
     bool rgbSwitch() const { return m_saved.rgbSwitch; }
     void setRgbSwitch(bool on);
     // Low-battery threshold in percent.
@@ -242,6 +250,8 @@ private:
         bool compatibleModeSwitch = true;
         bool longVoiceModeSwitch = true;
         bool rgbSwitch = false;
+        bool voiceBroadcastSwitch = false;
+        bool checkMicSwitch = false;
         qint64 lowPowerNum = 10;
         int laserPenVoiceFunctionIndex = 0;
         bool wordInputSwitch = false;

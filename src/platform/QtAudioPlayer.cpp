@@ -3,6 +3,7 @@
 #include "ServiceSlot.h"
 
 #include <QAudioDevice>
+#include <QBuffer>
 #include <QAudioOutput>
 #include <QMediaDevices>
 #include <QMediaPlayer>
@@ -25,6 +26,28 @@ void VQAudioPlayer::setInstance(VQAudioPlayer* player)
     ServiceSlot<VQAudioPlayer>::install(player);
 }
 
+namespace {
+
+std::function<std::unique_ptr<VQAudioPlayer>()>& playerFactory()
+{
+    static auto* factory = new std::function<std::unique_ptr<VQAudioPlayer>()>;
+    return *factory;
+}
+
+} // namespace
+
+std::unique_ptr<VQAudioPlayer> VQAudioPlayer::create()
+{
+    if (playerFactory())
+        return playerFactory()();
+    return std::make_unique<QtAudioPlayer>();
+}
+
+void VQAudioPlayer::setFactory(std::function<std::unique_ptr<VQAudioPlayer>()> factory)
+{
+    playerFactory() = std::move(factory);
+}
+
 QtAudioPlayer::QtAudioPlayer() = default;
 
 QtAudioPlayer::~QtAudioPlayer()
@@ -33,6 +56,7 @@ QtAudioPlayer::~QtAudioPlayer()
         m_player->stop();
     delete m_player.data();
     delete m_output.data();
+    delete m_buffer.data();
 }
 
 void QtAudioPlayer::ensurePlayer()
@@ -52,9 +76,13 @@ void QtAudioPlayer::ensurePlayer()
     connect(m_player, &QMediaPlayer::errorOccurred, this, [later](QMediaPlayer::Error, const QString& text) {
         later(text.isEmpty() ? QStringLiteral("the audio cannot be played") : text);
     });
-    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, [later](QMediaPlayer::MediaStatus status) {
+    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, [this, later](QMediaPlayer::MediaStatus status) {
         if (status == QMediaPlayer::InvalidMedia)
             later(QStringLiteral("the audio cannot be decoded"));
+        if (status == QMediaPlayer::EndOfMedia) {
+            const quint64 generation = m_generation;
+            QMetaObject::invokeMethod(this, [this, generation] { finished(generation); }, Qt::QueuedConnection);
+        }
     });
 }
 
@@ -63,21 +91,56 @@ void QtAudioPlayer::setErrorHandler(ErrorHandler handler)
     m_handler = std::move(handler);
 }
 
-void QtAudioPlayer::play(const QUrl& source)
+void QtAudioPlayer::setFinishedHandler(FinishedHandler handler)
 {
-    const quint64 generation = ++m_generation;
-    m_source = source;
+    m_finishedHandler = std::move(handler);
+}
+
+void QtAudioPlayer::setLoops(int loops)
+{
+    m_loops = loops == kLoopForever ? kLoopForever : qMax(1, loops);
+}
+
+bool QtAudioPlayer::begin(quint64 generation)
+{
     if (QMediaDevices::audioOutputs().isEmpty()) {
         QMetaObject::invokeMethod(
             this, [this, generation] { fail(generation, QStringLiteral("there is no audio output device")); },
             Qt::QueuedConnection);
-        return;
+        return false;
     }
     ensurePlayer();
     // Follow the default output as it is now (a device plugged in since the last sound).
     m_output->setDevice(QMediaDevices::defaultAudioOutput());
     m_player->stop();
+    m_player->setLoops(m_loops == kLoopForever ? int(QMediaPlayer::Infinite) : m_loops);
+    return true;
+}
+
+void QtAudioPlayer::play(const QUrl& source)
+{
+    const quint64 generation = ++m_generation;
+    m_source = source;
+    if (!begin(generation))
+        return;
     m_player->setSource(source);
+    delete m_buffer.data();
+    m_player->play();
+}
+
+void QtAudioPlayer::playData(const QByteArray& data)
+{
+    const quint64 generation = ++m_generation;
+    m_source = QUrl(QStringLiteral("data:audio"));
+    if (!begin(generation))
+        return;
+    // The old buffer goes once the player no longer reads it.
+    QBuffer* old = m_buffer.data();
+    m_buffer = new QBuffer(this);
+    m_buffer->setData(data);
+    m_buffer->open(QIODevice::ReadOnly);
+    m_player->setSourceDevice(m_buffer, m_source);
+    delete old;
     m_player->play();
 }
 
@@ -96,6 +159,14 @@ void QtAudioPlayer::stop()
 bool QtAudioPlayer::isPlaying() const
 {
     return m_player && m_player->playbackState() == QMediaPlayer::PlayingState;
+}
+
+void QtAudioPlayer::finished(quint64 generation)
+{
+    if (generation != m_generation || m_reported == generation)
+        return;
+    if (m_finishedHandler)
+        m_finishedHandler();
 }
 
 void QtAudioPlayer::fail(quint64 generation, const QString& reason)

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class QAudioOutput;
+class QBuffer;
 class QMediaPlayer;
 
 // Playback through Qt Multimedia (QMediaPlayer with a QAudioOutput on the default output
@@ -18,19 +19,29 @@ public:
     QtAudioPlayer& operator=(const QtAudioPlayer&) = delete;
 
     void setErrorHandler(ErrorHandler handler) override;
+    void setFinishedHandler(FinishedHandler handler) override;
     void play(const QUrl& source) override;
+    void playData(const QByteArray& data) override;
+    void setLoops(int loops) override;
     void pause() override;
     void stop() override;
     bool isPlaying() const override;
 
 private:
     void ensurePlayer();
+    // Starts the source set up by play() or playData(); false when there is no output device.
+    bool begin(quint64 generation);
     void fail(quint64 generation, const QString& reason);
+    void finished(quint64 generation);
 
     QPointer<QMediaPlayer> m_player;
     QPointer<QAudioOutput> m_output;
     ErrorHandler m_handler;
+    FinishedHandler m_finishedHandler;
     QUrl m_source;
+    // The bytes of playData(), kept while they are the source.
+    QPointer<QBuffer> m_buffer;
+    int m_loops = 1;
     // Raised by each play(): an error of an earlier source is not reported, and each source's
     // failure is reported once.
     quint64 m_generation = 0;

@@ -1,8 +1,10 @@
 #include "IFlyASRManager.h"
 
 #include "MMLog.h"
+#include "QRNLocalizedString.h"
 #include "RunOnMain.h"
 #include "VQLanguageManager.h"
+#include "VQPopupWindowTool.h"
 #include "VQUserInfoData.h"
 
 #include <QVariantMap>
@@ -55,6 +57,7 @@ void IFlyASRManager::attach(VQSpeechRecognizer* recognizer)
     m_recognizer = recognizer;
     recognizer->setLanguage(QString::fromLatin1(kInitialLanguage));
     recognizer->setPunctuation(kInitialPunctuation);
+    recognizer->setEndOfSpeechSilence(kEndOfSpeechSilenceMs);
     // The pointer only tells which recogniser reported; it is never followed once queued.
     recognizer->setResultHandler([recognizer](int status, const QString& text) {
         mm::runOnMainOrNow([recognizer, status, text] { sharedInstance().onResult(recognizer, status, text); });
@@ -73,6 +76,11 @@ QString IFlyASRManager::recognitionLanguage()
     if (code == QLatin1String(kTraditionalCode) || name.contains(QStringLiteral("繁体")))
         return QString::fromLatin1(kTraditionalLanguage);
     return code.trimmed().toLower().replace(QLatin1Char('_'), QLatin1Char('-'));
+}
+
+bool IFlyASRManager::canRecognize() const
+{
+    return m_recognizer && m_recognizer->supportsLanguage(recognitionLanguage());
 }
 
 bool IFlyASRManager::startAsr(ResultBlock block)
@@ -159,4 +167,6 @@ void IFlyASRManager::onError(const VQSpeechRecognizer* from, int code, const QSt
         return;
     // Errors end nothing here: the recognition ends through its final result or the stop.
     VQLogWarn(QStringLiteral("speech recogniser error %1: %2").arg(QString::number(code), message));
+    VQPopupWindowTool::sharedInstance().showTipMessage(
+        QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(kRecognizerErrorText)), QStringLiteral("error_icon"));
 }

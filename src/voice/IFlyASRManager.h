@@ -11,8 +11,8 @@
 // VQSpeechRecognizer through one utterance (language and punctuation, start, audio, stop) and
 // hands its results to the block of the running recognition.
 //
-// No recogniser is installed in the shipped program: startAsr() then fails and the service
-// keeps to its websocket. Main thread only; results reported on another thread are queued to
+// The shipped program installs the offline recogniser when its model is there; with none
+// installed, or for a language it does not support, the service keeps to its websocket. Main thread only; results reported on another thread are queued to
 // the main thread, results of a recogniser no longer installed are dropped.
 class IFlyASRManager {
 public:
@@ -23,6 +23,10 @@ public:
     // What an installed recogniser is set to before its first recognition.
     static constexpr char kInitialLanguage[] = "zh-cn";
     static constexpr bool kInitialPunctuation = true;
+    // The tip of a recogniser's error (a key for the UI strings); the error ends nothing.
+    static constexpr char kRecognizerErrorText[] = "语音识别出错";
+    // The recogniser ends an utterance after this much silence following speech.
+    static constexpr int kEndOfSpeechSilenceMs = 6000;
 
     static IFlyASRManager& sharedInstance();
     // Tests only: forgets the running recognition and its block, and sets the installed
@@ -33,6 +37,8 @@ public:
     // the recogniser being replaced is stopped first.
     void setRecognizer(VQSpeechRecognizer* recognizer);
     bool hasRecognizer() const { return m_recognizer != nullptr; }
+    // Whether a recogniser is installed that supports the recognition language selected now.
+    bool canRecognize() const;
     VQSpeechRecognizer* recognizer() const { return m_recognizer; }
 
     // The recognition language of the selected recognition language entry: "zh-hk" for the

@@ -26,6 +26,7 @@ void TKTTSManager::resetForTests()
     manager.m_context = std::make_unique<QObject>();
     manager.m_attachedEngine = nullptr;
     manager.m_speakString.clear();
+    manager.m_speakAttributedString = QTextDocumentFragment();
     manager.m_language.clear();
     manager.m_status = 0;
     manager.m_utterance = 0;
@@ -51,6 +52,12 @@ void TKTTSManager::attachEngine()
 void TKTTSManager::setSpeakString(const QString& text)
 {
     m_speakString = text;
+}
+
+void TKTTSManager::setSpeakAttributedString(const QTextDocumentFragment& text)
+{
+    m_speakAttributedString = text;
+    m_speakString = text.toPlainText();
 }
 
 void TKTTSManager::setLanguage(const QString& language)

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <QTextDocumentFragment>
 
 #include <functional>
 #include <memory>
@@ -37,6 +38,10 @@ public:
 
     // The text of the next start; replaces the prepared text, not what is being spoken.
     void setSpeakString(const QString& text);
+    // The same with styled text: its characters are spoken, its styles are kept with it.
+    void setSpeakAttributedString(const QTextDocumentFragment& text);
+    QTextDocumentFragment speakAttributedString() const { return m_speakAttributedString; }
+    QString speakString() const { return m_speakString; }
     // The language of the voice as a locale code ("zh_CN", "en-US"); empty for the system's.
     void setLanguage(const QString& language);
 
@@ -70,6 +75,7 @@ private:
     std::unique_ptr<QObject> m_context;
     const void* m_attachedEngine = nullptr;
     QString m_speakString;
+    QTextDocumentFragment m_speakAttributedString;
     QString m_language;
     int m_status = 0;
     int m_utterance = 0;

@@ -7,8 +7,9 @@
 
 // A streaming speech recogniser that IFlyASRManager drives: one recognition at a time, audio
 // pushed in as 16 kHz 16-bit mono PCM, interim and final texts reported back through the
-// result handler. The shipped program installs none; the recognition service then uses its
-// websocket.
+// result handler. The shipped program installs the offline recogniser of this computer
+// (VQPocketsphinxRecognizer) when its model is there; languages it does not support, and
+// every language without a recogniser, go to the recognition service's websocket.
 //
 // Every call comes from the main thread. An implementation may report results and errors
 // from any thread: the manager hands them over to the main thread.
@@ -19,10 +20,19 @@ public:
 
     virtual ~VQSpeechRecognizer() = default;
 
+    // Whether the recogniser can recognise the language ("zh-cn", "zh-hk", "en-us", ...).
+    virtual bool supportsLanguage(const QString& rlang) const
+    {
+        (void)rlang;
+        return true;
+    }
     // Recognition language as the recogniser expects it: "zh-cn", "zh-hk", "en-us", ...
     virtual void setLanguage(const QString& rlang) = 0;
     // Punctuation in the recognised text.
     virtual void setPunctuation(bool on) = 0;
+    // The recogniser ends the utterance itself (with its final result) after this much silence
+    // following speech.
+    virtual void setEndOfSpeechSilence(int ms) { (void)ms; }
     // Starts a recognition; 0 means started, anything else is the recogniser's error code.
     virtual int start() = 0;
     // Audio of the running recognition.

@@ -8,6 +8,7 @@
 #include "AppAudioTool.h"
 #include "HIDDevice.h"
 #include "HidTransport.h"
+#include "IFlyASRManager.h"
 #include "MMLog.h"
 #include "NotificationCenter.h"
 #include "TKTTSManager.h"
@@ -16,10 +17,15 @@
 #include "VQDeviceEvents.h"
 #include "VQHotWordViewModel.h"
 #include "VQNotificationNames.h"
+#include "VQPocketsphinxRecognizer.h"
 #include "VQPopupWindow.h"
 #include "VQPopupWindowTool.h"
 #include "VQSemanticManager.h"
 #include "VQWebApiAsrService.h"
+
+#include <QCoreApplication>
+
+#include <utility>
 
 void VQVoiceSetup::install()
 {
@@ -73,6 +79,27 @@ void VQVoiceSetup::install()
     centre.removeObserver(&VQAudioMonitorService::sharedInstance(), inserted);
     centre.addObserver(&VQAudioMonitorService::sharedInstance(), inserted,
                        [](const VQNotification&) { selectDefaultAudioInput(); });
+}
+
+void VQVoiceSetup::installOfflineRecognizer()
+{
+    IFlyASRManager& manager = IFlyASRManager::sharedInstance();
+    if (manager.hasRecognizer())
+        return;
+    auto* recognizer = new VQPocketsphinxRecognizer;
+    if (!recognizer->hasModel()) {
+        delete recognizer;
+        return;
+    }
+    manager.setRecognizer(recognizer);
+    // Its worker ends with the application object, before static objects go.
+    static VQPocketsphinxRecognizer* installed = nullptr;
+    installed = recognizer;
+    qAddPostRoutine([] {
+        if (IFlyASRManager::sharedInstance().recognizer() == installed)
+            IFlyASRManager::sharedInstance().setRecognizer(nullptr);
+        delete std::exchange(installed, nullptr);
+    });
 }
 
 QString VQVoiceSetup::receiverAudioDeviceName()

@@ -17,6 +17,9 @@ public:
     static constexpr char kDatabaseUnavailableDetailText[] = "数据库文件保持原样。原因：";
 
     static void install();
+    // Installs the offline recogniser (VQPocketsphinxRecognizer) in IFlyASRManager when its
+    // model is on this computer; it lives for the process.
+    static void installOfflineRecognizer();
 
     // Makes the open receiver's microphone (the audio device named as the receiver) the default
     // input; nothing when no receiver is open or no input device has its name.

@@ -14,6 +14,7 @@
 #include "VQToolManager.h"
 #include "VQUserInfoData.h"
 #include "VQVoiceRecordingSink.h"
+#include "VQVoiceStream.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -22,8 +23,10 @@
 #include <QThreadPool>
 #include <QUrl>
 #include <QWebSocket>
+#include <QtEndian>
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <utility>
 
@@ -308,18 +311,17 @@ void VQWebApiAsrService::beginAsrIsTransferAudio(bool isTransferAudio, ResultBlo
         return;
     }
 
-    VQUserInfoData& info = VQUserInfoData::sharedInstance();
-    if (info.isIFlyAsr()) {
+    if (VQUserInfoData::sharedInstance().isIFlyAsr()) {
         IFlyASRManager& sdk = IFlyASRManager::sharedInstance();
-        const bool usbStream = m_audioSource == AudioSource::Device && !info.bleConnect();
-        if (!sdk.hasRecognizer()) {
+        if (!sdk.canRecognize()) {
             if (!g_loggedNoRecognizer) {
                 g_loggedNoRecognizer = true;
-                VQLogInfo(QStringLiteral("no speech recogniser installed: recognition goes over the websocket"));
+                VQLogInfo(QStringLiteral("no speech recogniser for %1: recognition goes over the websocket")
+                              .arg(IFlyASRManager::recognitionLanguage()));
             }
-        } else if (!usbStream) {
-            VQLogInfo(QStringLiteral("the recogniser takes only the USB device's stream: this source goes over the websocket"));
         } else {
+            // Every source feeds the recogniser: the microphone, and the device's stream over
+            // USB or Bluetooth LE, turned into 16 kHz PCM (sdkPcm).
             const quint64 serial = m_serial;
             if (sdk.startAsr([this, serial](int status, const QString& text) { sdkResult(serial, status, text); })) {
                 m_route = Route::Sdk;
@@ -589,6 +591,10 @@ void VQWebApiAsrService::startRecord()
             m_recordingFinished = true;
         }
     } else {
+        VQUserInfoData& info = VQUserInfoData::sharedInstance();
+        m_sdkAudio = SdkAudio();
+        m_sdkAudio.adpcm = !VQVoiceStream::deliversPcm(info.chipPlan(), int(info.mouseInfoItem().deviceType()));
+        m_sdkAudio.doubleRate = audioFormat(currentAudioFormatInput(AudioSource::Device)).rate == QLatin1String("8k");
         if (!pcmPath.isEmpty()) {
             VQLogInfo(QStringLiteral("%1,path=%2").arg(QLatin1String(Q_FUNC_INFO), pcmPath));
             sink.openFile(pcmPath);
@@ -603,6 +609,14 @@ void VQWebApiAsrService::microphoneChunk(quint64 serial, const QByteArray& chunk
 {
     if (serial != m_serial)
         return;
+    if (m_route == Route::Sdk) {
+        if (chunk.isEmpty())
+            m_micStarted = false;
+        feedRecognizer(chunk, chunk.isEmpty());
+        if (chunk.isEmpty())
+            finishRecording(serial);
+        return;
+    }
     if (chunk.isEmpty()) {
         m_micStarted = false;
         finishRecording(serial);
@@ -620,18 +634,66 @@ void VQWebApiAsrService::deviceChunk(quint64 serial, bool streaming, const QByte
         return;
     const bool last = !streaming;
     if (m_route == Route::Sdk) {
-        IFlyASRManager& sdk = IFlyASRManager::sharedInstance();
-        if (!m_isCancel && !chunk.isEmpty())
-            sdk.sendPcmData(chunk);
-        // The audio is over: the recogniser can give its final result now.
-        if (last && sdk.isRunning())
-            sdk.stopAsr();
+        feedRecognizer(sdkPcm(chunk, last), last);
     } else {
         enqueue(chunk, last);
         sendArrayData();
     }
     if (last)
         finishRecording(serial);
+}
+
+void VQWebApiAsrService::feedRecognizer(const QByteArray& pcm, bool last)
+{
+    IFlyASRManager& sdk = IFlyASRManager::sharedInstance();
+    if (!m_isCancel && !pcm.isEmpty())
+        sdk.sendPcmData(pcm);
+    // The audio is over: the recogniser can give its final result now.
+    if (last && sdk.isRunning())
+        sdk.stopAsr();
+}
+
+QByteArray VQWebApiAsrService::sdkPcm(const QByteArray& chunk, bool last)
+{
+    QByteArray pcm;
+    if (!m_sdkAudio.adpcm) {
+        pcm = chunk;
+    } else {
+        // The stream's blocks all have kBlockBytes but its last, which may be cut short.
+        m_sdkAudio.blocks.append(chunk);
+        std::array<qint16, VQVoiceStream::kSamplesPerBlock> samples;
+        const auto decode = [&](const char* block, int size) {
+            const auto* bytes = reinterpret_cast<const quint8*>(block);
+            if (!VQAdpcmDecoder::headerIsValid(bytes, size))
+                return;
+            const int count = VQAdpcmDecoder::decodeBlock(bytes, size, samples.data());
+            const qsizetype at = pcm.size();
+            pcm.resize(at + qsizetype(count) * 2);
+            qToLittleEndian<qint16>(samples.data(), count, pcm.data() + at);
+        };
+        qsizetype taken = 0;
+        for (; m_sdkAudio.blocks.size() - taken >= VQVoiceStream::kBlockBytes; taken += VQVoiceStream::kBlockBytes)
+            decode(m_sdkAudio.blocks.constData() + taken, VQVoiceStream::kBlockBytes);
+        if (last && m_sdkAudio.blocks.size() > taken) {
+            decode(m_sdkAudio.blocks.constData() + taken, int(m_sdkAudio.blocks.size() - taken));
+            taken = m_sdkAudio.blocks.size();
+        }
+        m_sdkAudio.blocks.remove(0, taken);
+    }
+    if (!m_sdkAudio.doubleRate || pcm.isEmpty())
+        return pcm;
+    // 8 kHz to 16 kHz: each sample is preceded by the mean of it and the one before.
+    const qsizetype count = pcm.size() / 2;
+    QByteArray doubled(count * 4, Qt::Uninitialized);
+    for (qsizetype i = 0; i < count; ++i) {
+        const qint16 sample = qFromLittleEndian<qint16>(pcm.constData() + 2 * i);
+        const int previous = m_sdkAudio.hasPrevious ? m_sdkAudio.previous : sample;
+        qToLittleEndian<qint16>(qint16((previous + sample) / 2), doubled.data() + 4 * i);
+        qToLittleEndian<qint16>(sample, doubled.data() + 4 * i + 2);
+        m_sdkAudio.previous = sample;
+        m_sdkAudio.hasPrevious = true;
+    }
+    return doubled;
 }
 
 void VQWebApiAsrService::finishRecording(quint64 serial)

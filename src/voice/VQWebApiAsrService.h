@@ -22,9 +22,10 @@ class QWebSocket;
 // the caller's result block, listeners first.
 //
 // With the speech SDK selected (VQUserInfoData isIFlyAsr) and a recogniser installed
-// (IFlyASRManager), the USB device's voice stream goes to the recogniser instead; microphone and
-// Bluetooth LE sources, and every utterance while no recogniser is installed, keep to the
-// websocket.
+// (IFlyASRManager) that supports the recognition language, the audio goes to the recogniser
+// instead, from every source: the microphone, and the device's stream over USB or Bluetooth LE
+// (ADPCM blocks decoded, 8 kHz audio doubled to 16 kHz). Other languages, and every utterance
+// while no recogniser is installed, keep to the websocket.
 //
 // Every utterance gets a serial number: chunks, delayed end actions, recording clean-up and
 // server frames of an older utterance or an older connection find a newer serial and do
@@ -176,6 +177,10 @@ private:
     void microphoneChunk(quint64 serial, const QByteArray& chunk);
     void deviceChunk(quint64 serial, bool streaming, const QByteArray& chunk);
     void finishRecording(quint64 serial);
+    // Hands audio of the recogniser's utterance on; the last piece ends the recogniser's audio.
+    void feedRecognizer(const QByteArray& pcm, bool last);
+    // A chunk of the device's stream as the recogniser takes it: 16 kHz 16-bit PCM.
+    QByteArray sdkPcm(const QByteArray& chunk, bool last);
     void enqueue(const QByteArray& bytes, bool last);
     void sendArrayData();
     void sendTransferChunk();
@@ -236,6 +241,15 @@ private:
     bool m_recordingFinished = false; // the recording file was closed and converted
     quint64 m_recordingNumber = 0;    // counts recordings: a delayed delete finds it changed
     AudioSource m_audioSource = AudioSource::Device;
+    // The device's stream on its way to the recogniser.
+    struct SdkAudio {
+        bool adpcm = false;      // the chunks are ADPCM blocks
+        bool doubleRate = false; // 8 kHz audio
+        QByteArray blocks;       // the bytes of a block not yet whole
+        bool hasPrevious = false;
+        qint16 previous = 0;     // the last 8 kHz sample
+    };
+    SdkAudio m_sdkAudio;
     QString m_resultText;
     QString m_lastResultText;
     QString m_displayText; // the text last shown to the listeners

@@ -21,10 +21,19 @@
 class SimulatedProgram {
 public:
     // Extra environment entries (the UI language, for instance) replace the defaults. With
-    // errorsToFile the program's standard error goes to errors() instead of the test's.
-    explicit SimulatedProgram(const QList<std::pair<QString, QString>>& extraEnvironment = {}, bool errorsToFile = false)
+    // errorsToFile the program's standard error goes to errors() instead of the test's. The
+    // settings, when given, are the settings file the program finds at its first start.
+    explicit SimulatedProgram(const QList<std::pair<QString, QString>>& extraEnvironment = {}, bool errorsToFile = false,
+                              const QJsonObject& settings = {})
     {
         const QString home = m_home.path();
+        if (!settings.isEmpty()) {
+            const QString folder = home + QStringLiteral("/.config/Corvane/corvane-companion");
+            QFile file(folder + QStringLiteral("/defaults.json"));
+            if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly)
+                || file.write(QJsonDocument(QJsonObject{{QStringLiteral("format"), 1}, {QStringLiteral("values"), settings}}).toJson()) < 0)
+                qWarning("the settings file of the simulated program could not be written");
+        }
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), home);
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));

@@ -1,17 +1,21 @@
 // Voice typing in the program as a new user meets it: the computer's microphone (a private
 // sound server's pipe source), F1 pressed twice through XTest, the stand-in speech server
-// answering at once, the text arriving in another program's field or a terminal, with no device
-// or beside a voice mouse; and the X server going away while it records, or while a change
-// waits for the disk.
+// answering at once or, for US English with long speech off, the offline recogniser and no
+// speech server; the text arriving in another program's field or a terminal, with no device or
+// beside a voice mouse; and the X server going away while it records, or while a change waits
+// for the disk.
 #include "PrivatePulseAudio.h"
 #include "SimulatedProgram.h"
+#include "StandInHttpServer.h"
 #include "StandInSpeechServer.h"
 #include "XTestUser.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
+#include <QJsonArray>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -22,6 +26,7 @@
 
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <cmath>
 #include <csignal>
 
@@ -168,6 +173,49 @@ TEST_F(VoiceWithoutDeviceX11Test, TypingArrivesInTerminals)
         terminal.kill();
         terminal.waitForFinished(5000);
     }
+}
+
+// US English with long speech off is recognised on this computer: no speech server runs. The
+// language list came with the receiver, which is gone again when F1 is pressed.
+TEST_F(VoiceWithoutDeviceX11Test, EnglishIsRecognisedWithoutSpeechServer)
+{
+    QFile recording(QStringLiteral("/usr/share/pocketsphinx/test/data/goforward.raw"));
+    ASSERT_TRUE(recording.open(QIODevice::ReadOnly));
+    vqtest::StandInHttpServer api;
+    ASSERT_TRUE(api.listen());
+    const auto language = [](const char* code, const char* name) {
+        return QJsonObject{{QStringLiteral("code"), QLatin1String(code)}, {QStringLiteral("name"), QLatin1String(name)}};
+    };
+    api.setResponder(QStringLiteral("/api/getCustomerKey"), [&](const vqtest::StandInRequest&) {
+        return vqtest::StandInReply::api(QJsonObject{{QStringLiteral("languages"), QJsonArray{language("ZH_CN", "Chinese"), language("EN_US", "English")}}});
+    });
+    SimulatedProgram program({{QStringLiteral("CORVANE_API_URL"), api.url(QString::fromLatin1(vqtest::StandInHttpServer::kApiPrefix))}}, false,
+                             {{QStringLiteral("longVoiceModeSwitchKey"), false}, {QStringLiteral("audioLanguageIndexKey"), 1}});
+    ASSERT_TRUE(program.start());
+    ASSERT_TRUE(program.command("plug 248a 61ab").startsWith(QLatin1String("ok")));
+    ASSERT_TRUE(program.waitForState([](const QJsonObject& s) { return s.value(QStringLiteral("connected")).toBool(); }));
+    // The model information is kept for the device once it has been applied.
+    ASSERT_TRUE(program.waitForSettings([](const QJsonObject& settings) {
+        return std::any_of(settings.begin(), settings.end(), [](const QJsonValue& v) { return v.toString().contains(QLatin1String("EN_US")); });
+    }, 20000));
+    ASSERT_TRUE(program.command("unplug").startsWith(QLatin1String("ok")));
+    ASSERT_TRUE(program.waitForState([](const QJsonObject& s) { return !s.value(QStringLiteral("connected")).toBool(); }));
+
+    QProcess field;
+    field.start(QStringLiteral(VQ_SELECTION_CLIENT), {QString(), QStringLiteral("200"), QStringLiteral("200")});
+    QByteArray fieldOutput;
+    ASSERT_TRUE(printed(field, fieldOutput, "ready"));
+    XTestUser user;
+    ASSERT_TRUE(user.ok());
+    user.tap(XK_F1);
+    ASSERT_TRUE(vqtest::waitUntil([this] { return !pulse.pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("source-outputs")}).isEmpty(); }, 20000));
+    const QByteArray quiet(16000, '\0'); // half a second
+    pulse.feedPaced(quiet + recording.readAll() + quiet);
+    ASSERT_TRUE(vqtest::waitUntil([this] { return !pulse.feeding(); }, 20000));
+    user.tap(XK_F1);
+    EXPECT_TRUE(printed(field, fieldOutput, "\ntext go forward ten meters\n")) << "the field said: " << fieldOutput.toStdString();
+    field.closeWriteChannel();
+    field.waitForFinished(5000);
 }
 
 // A logout that ends X before the program: the program ends with status 1, without a crash.

@@ -8,15 +8,35 @@
 
 #include <memory>
 
-// An audio player driven by the test: every call is logged in calls ("play:<url>", "pause",
-// "stop"; pause and stop only while something plays or is paused), failCurrent() reports the
-// current source as unplayable from the event loop. Installs itself for its lifetime.
+// An audio player driven by the test: every call is logged in calls ("play:<url>",
+// "data:<bytes>", "pause", "stop"; pause and stop only while something plays or is paused),
+// failCurrent() reports the current source as unplayable and finishCurrent() as played to its
+// end, from the event loop. Installs itself as the instance for its lifetime, unless made with
+// install false (a player of VQAudioPlayer::create()).
 class FakeAudioPlayer : public VQAudioPlayer {
 public:
-    FakeAudioPlayer() { VQAudioPlayer::setInstance(this); }
-    ~FakeAudioPlayer() override { VQAudioPlayer::setInstance(nullptr); }
+    explicit FakeAudioPlayer(bool install = true)
+        : m_installed(install)
+    {
+        if (install)
+            VQAudioPlayer::setInstance(this);
+    }
+    ~FakeAudioPlayer() override
+    {
+        if (m_installed)
+            VQAudioPlayer::setInstance(nullptr);
+    }
 
     void setErrorHandler(ErrorHandler handler) override { m_handler = std::move(handler); }
+    void setFinishedHandler(FinishedHandler handler) override { m_finished = std::move(handler); }
+    void setLoops(int count) override { loops = count; }
+
+    void playData(const QByteArray& data) override
+    {
+        calls << QStringLiteral("data:%1").arg(data.size());
+        m_source = QUrl(QStringLiteral("data:audio"));
+        m_state = State::Playing;
+    }
 
     void play(const QUrl& source) override
     {
@@ -55,7 +75,20 @@ public:
             Qt::QueuedConnection);
     }
 
+    void finishCurrent()
+    {
+        m_state = State::Stopped;
+        QMetaObject::invokeMethod(
+            m_context.get(),
+            [this] {
+                if (m_finished)
+                    m_finished();
+            },
+            Qt::QueuedConnection);
+    }
+
     QStringList calls;
+    int loops = 1;
 
 private:
     enum class State {
@@ -65,7 +98,9 @@ private:
     };
 
     std::unique_ptr<QObject> m_context = std::make_unique<QObject>();
+    bool m_installed = true;
     ErrorHandler m_handler;
+    FinishedHandler m_finished;
     QUrl m_source;
     State m_state = State::Stopped;
 };

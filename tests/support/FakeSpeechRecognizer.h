@@ -9,7 +9,8 @@
 
 // A recogniser that records its calls ("language zh-cn", "punctuation on", "start",
 // "write 1280", "stop") and reports the results and errors a test hands it, on the calling
-// thread. start() and stop() return startCode and stopCode. Installs itself in
+// thread. start() and stop() return startCode and stopCode; it supports the languages listed
+// in languages (all while that is empty). Installs itself in
 // IFlyASRManager for its lifetime, unless replaced meanwhile. For tests linking vq_voice.
 class FakeSpeechRecognizer final : public VQSpeechRecognizer {
 public:
@@ -20,6 +21,7 @@ public:
             IFlyASRManager::sharedInstance().setRecognizer(nullptr);
     }
 
+    bool supportsLanguage(const QString& rlang) const override { return languages.isEmpty() || languages.contains(rlang); }
     void setLanguage(const QString& rlang) override { calls.append(QStringLiteral("language ") + rlang); }
     void setPunctuation(bool on) override { calls.append(on ? QStringLiteral("punctuation on") : QStringLiteral("punctuation off")); }
     int start() override
@@ -58,6 +60,8 @@ public:
 
     QStringList calls;
     QByteArray audio;
+    // The languages supported; empty: every language.
+    QStringList languages;
     int startCode = 0;
     int stopCode = 0;
 

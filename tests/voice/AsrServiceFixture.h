@@ -20,6 +20,7 @@
 #include "VQDeviceEvents.h"
 #include "VQDeviceProtocol.h"
 #include "VQHidCommandManager.h"
+#include "VQLanguageManager.h"
 #include "VQPopupWindowTool.h"
 #include "VQTipWindow.h"
 #include "VQUserInfoData.h"
@@ -126,6 +127,7 @@ protected:
         VQDeviceEvents::resetForTests();
         UserDefaults::resetStandardForTests();
         VQUserInfoData::resetForTests();
+        VQLanguageManager::resetForTests();
         VQPopupWindowTool::resetForTests();
         VQApiConfig::resetForTests();
     }

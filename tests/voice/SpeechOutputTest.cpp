@@ -9,6 +9,7 @@
 #include "QRNLocalizedString.h"
 #include "TKTTSManager.h"
 #include "TestSupport.h"
+#include "VQApiConfig.h"
 #include "VQNotificationNames.h"
 #include "VQPopupWindowTool.h"
 #include "VQTipWindow.h"
@@ -16,6 +17,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QUrlQuery>
 
 #include <gtest/gtest.h>
 
@@ -158,7 +160,7 @@ TEST_F(SpeechOutputTest, AddressesReachThePlayerOrATip)
         {"an empty address only pauses", {QStringLiteral("http://h/a.mp3"), QString()}, false, "play:http://h/a.mp3 pause", false},
         {"a new address replaces the playing one", {QStringLiteral("http://h/a.mp3"), QStringLiteral("http://h/b.mp3")}, false,
          "play:http://h/a.mp3 pause play:http://h/b.mp3", false},
-        {"stop", {QStringLiteral("http://h/a.mp3"), QStringLiteral("-")}, false, "play:http://h/a.mp3 stop", false},
+        {"stop", {QStringLiteral("http://h/a.mp3"), QStringLiteral("-")}, false, "play:http://h/a.mp3 pause", false},
         {"nothing playing", {QString(), QStringLiteral("-")}, false, "", false},
         {"not an audio address", {QStringLiteral("javascript:alert(1)"), QStringLiteral("ftp://h/a.mp3"), QStringLiteral("http://")},
          false, "", true},
@@ -182,6 +184,59 @@ TEST_F(SpeechOutputTest, AddressesReachThePlayerOrATip)
     }
 }
 
+// A text is spoken through web speech requests played one after the other: a short one is one
+// request of the Chinese host; a long one is cut at its marks into requests of under 101
+// characters of pieces (a piece reaching that alone begins the next), each request played once
+// the one before has ended. An address that cannot be played ends the list with a tip.
+TEST_F(SpeechOutputTest, WebSpeechRequestsPlayInOrder)
+{
+    VQApiConfig::setBaseUrl(VQApiConfig::Endpoint::WebSpeech, QStringLiteral("http://speech.test"));
+    VQApiConfig::setBaseUrl(VQApiConfig::Endpoint::WebSpeechChinese, QStringLiteral("http://zh.test"));
+    const QString a(60, u'a'), b(30, u'b'), c(20, u'c'), d(50, u'd'), e(120, u'e');
+    struct Row {
+        const char* name;
+        QString text;
+        int failAt; // the request that cannot be played; -1: none
+        QStringList played; // host|text|language of each request played
+        bool tip;
+    };
+    const Row rows[] = {
+        {"short", QStringLiteral("a&b=c 1+1#"), -1, {QStringLiteral("zh.test|a&b=c 1+1#|")}, false},
+        {"long", a + u',' + b + u'。' + c + u'!' + d, -1,
+         {QStringLiteral("speech.test|%1.%2.|en").arg(a, b), QStringLiteral("speech.test|%1.%2.|en").arg(c, d)}, false},
+        {"a piece reaching the length alone", e + QStringLiteral(",f"), -1,
+         {QStringLiteral("speech.test|%1|en").arg(e), QStringLiteral("speech.test|f|en")}, false},
+        {"blank", QStringLiteral("  "), -1, {}, false},
+        {"a request cannot be played", a + u',' + b + u'。' + c + u'!' + d, 0,
+         {QStringLiteral("speech.test|%1.%2.|en").arg(a, b)}, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        reset();
+        FakeAudioPlayer player;
+        AppAudioTool::sharedManager().playAudioWithText(row.text, QStringLiteral("en"));
+        QStringList played;
+        for (int i = 0; i < 5; ++i) {
+            settle();
+            const QStringList plays = player.calls.filter(QRegularExpression(QStringLiteral("^play:")));
+            if (plays.size() <= played.size())
+                break;
+            const QUrl url(plays.last().mid(5));
+            const QUrlQuery query(url);
+            const QString text = query.hasQueryItem(QStringLiteral("q")) ? query.queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded)
+                                                                         : query.queryItemValue(QStringLiteral("text"), QUrl::FullyDecoded);
+            played << QStringLiteral("%1|%2|%3").arg(url.host(), text, query.queryItemValue(QStringLiteral("tl")));
+            if (i == row.failAt)
+                player.failCurrent(QStringLiteral("404"));
+            else
+                player.finishCurrent();
+        }
+        EXPECT_EQ(played, row.played);
+        EXPECT_EQ(tipText(), row.tip ? localized(AppAudioTool::kCannotPlayText) : QString());
+    }
+    VQApiConfig::resetForTests();
+}
+
 // A recording starts in silence: the speech pauses at once and the playback stops; the next
 // answer is spoken in place of the paused one.
 using RecordingSilenceTest = asrtest::AsrServiceTest;
@@ -200,7 +255,7 @@ TEST_F(RecordingSilenceTest, RecordingPausesSpeechAndStopsPlayback)
     begin();
     ASSERT_TRUE(waitOpen());
     ASSERT_TRUE(vqtest::waitUntil([&] { return engine.calls.contains(QStringLiteral("pause")); }));
-    EXPECT_EQ(player.calls, QStringList({QStringLiteral("play:http://h/a.mp3"), QStringLiteral("stop")}));
+    EXPECT_EQ(player.calls, QStringList({QStringLiteral("play:http://h/a.mp3"), QStringLiteral("pause")}));
     EXPECT_EQ(tts.currentStatus(), TKTTSManager::kStatusPaused);
     service().cancelAsr();
     tts.setSpeakString(QStringLiteral("next answer"));

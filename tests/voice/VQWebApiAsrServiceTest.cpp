@@ -4,7 +4,10 @@
 #include "AsrServiceFixture.h"
 #include "FakeSpeechRecognizer.h"
 #include "QRNLocalizedString.h"
+#include "VQAdpcmDecoder.h"
 #include "VQToolManager.h"
+
+#include <QtEndian>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -297,37 +300,45 @@ TEST_F(AsrServiceTest, FileTranscriptionSendsChunksThenTheClosingFrame)
     EXPECT_FALSE(service().isSocketOpen());
 }
 
-// With the speech SDK selected, only the USB device's stream goes to the recogniser; the other
-// sources, and every source without a recogniser, go over the websocket.
-TEST_F(AsrServiceTest, SdkModeTakesOnlyTheUsbDeviceStream)
+// With the speech SDK selected, every source feeds a recogniser that supports the language, as
+// 16 kHz PCM: the microphone as it comes, the device's ADPCM decoded (doubled from 8 kHz over
+// Bluetooth LE). Without a recogniser for the language the websocket takes the utterance.
+TEST_F(AsrServiceTest, SdkModeFeedsEverySourceAsPcm)
 {
     info().setLongVoiceModeSwitch(false);
     ASSERT_TRUE(info().isIFlyAsr());
+    enum class Expect { Decoded, DecodedDoubled, Microphone, WebSocket };
     struct Row {
         const char* name;
         Source source;
         bool ble;
         bool recognizer;
-        bool overWebSocket;
+        const char* onlyLanguage; // the one language the recogniser supports; nullptr: all
+        Expect expect;
     };
     const Row rows[] = {
-        {"usb device stream", Source::Device, false, true, false},
-        {"bluetooth device stream", Source::Device, true, true, true},
-        {"microphone", Source::Microphone, false, true, true},
-        {"no recogniser", Source::Device, false, false, true},
+        {"usb device stream", Source::Device, false, true, nullptr, Expect::Decoded},
+        {"bluetooth device stream", Source::Device, true, true, nullptr, Expect::DecodedDoubled},
+        {"microphone", Source::Microphone, false, true, nullptr, Expect::Microphone},
+        {"no recogniser", Source::Device, false, false, nullptr, Expect::WebSocket},
+        {"a language the recogniser lacks", Source::Microphone, false, true, "en-us", Expect::WebSocket},
     };
+    const QByteArray micAudio = QByteArray(1280, '\x03') + QByteArray(1280, '\x05');
     int connections = 0;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         log.clear();
         std::optional<FakeSpeechRecognizer> recognizer;
-        if (row.recognizer)
+        if (row.recognizer) {
             recognizer.emplace();
+            if (row.onlyLanguage)
+                recognizer->languages = {QString::fromLatin1(row.onlyLanguage)};
+        }
         info().setIsConnect(row.source == Source::Device);
         info().setBleConnect(row.ble);
         DeviceVoice voice(4);
         begin();
-        if (row.overWebSocket) {
+        if (row.expect == Expect::WebSocket) {
             ASSERT_TRUE(waitOpen());
             ++connections;
         }
@@ -335,17 +346,36 @@ TEST_F(AsrServiceTest, SdkModeTakesOnlyTheUsbDeviceStream)
             voice.sendAll();
             voice.end();
         } else {
-            mic.feed(QByteArray(1280, '\x03'));
+            mic.feed(micAudio);
             service().endAsr();
         }
-        if (row.overWebSocket) {
+        if (row.expect == Expect::WebSocket) {
             ASSERT_TRUE(waitLast());
             EXPECT_EQ(server.connectionCount(), connections);
             EXPECT_TRUE(!recognizer || recognizer->audio.isEmpty());
             continue;
         }
         EXPECT_EQ(server.connectionCount(), connections);
-        EXPECT_EQ(recognizer->audio, voice.adpcm);
+        QList<qint16> decoded;
+        for (qsizetype at = 0; at < voice.adpcm.size(); at += VQVoiceStream::kBlockBytes) {
+            const QByteArray block = voice.adpcm.mid(at, VQVoiceStream::kBlockBytes);
+            QList<qint16> samples(VQAdpcmDecoder::samplesInBlock(int(block.size())));
+            VQAdpcmDecoder::decodeBlock(reinterpret_cast<const quint8*>(block.constData()), int(block.size()), samples.data());
+            decoded += samples;
+        }
+        QList<qint16> heard(recognizer->audio.size() / 2);
+        qFromLittleEndian<qint16>(recognizer->audio.constData(), heard.size(), heard.data());
+        if (row.expect == Expect::Microphone) {
+            EXPECT_EQ(recognizer->audio, micAudio);
+        } else if (row.expect == Expect::Decoded) {
+            EXPECT_EQ(heard, decoded);
+        } else {
+            ASSERT_EQ(heard.size(), 2 * decoded.size());
+            QList<qint16> kept;
+            for (qsizetype i = 1; i < heard.size(); i += 2)
+                kept.append(heard.at(i));
+            EXPECT_EQ(kept, decoded);
+        }
         EXPECT_EQ(recognizer->calls.last(), QStringLiteral("stop"));
         recognizer->reportResult(0, QStringLiteral("你"));
         recognizer->reportResult(VQSpeechRecognizer::kStatusEnd, QStringLiteral("你好"));

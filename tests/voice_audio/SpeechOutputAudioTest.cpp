@@ -2,6 +2,7 @@
 // what the player plays must reach the speaker, whose monitor is recorded.
 #include "AppAudioTool.h"
 #include "AudioCaptureTest.h"
+#include "AudioQueuePlay.h"
 #include "NotificationCenter.h"
 #include "TKTTSManager.h"
 #include "TestSupport.h"
@@ -11,13 +12,20 @@
 #include "VQSpeechEngine.h"
 #include "VQTipWindow.h"
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <cmath>
 #include <cstdlib>
+#include <thread>
 
 namespace {
 
@@ -169,4 +177,73 @@ TEST(RealSpeaker, EachTextIsReadByAVoiceOfItsLanguage)
         EXPECT_TRUE(vqtest::waitUntil([&speaker] { return speaker.heardSound(); }, 3000)) << speaker.loudSamples();
         tts.setCompleteBlock(nullptr);
     }
+}
+
+// Music from a file played twice, then its end block; music from memory; raw PCM pieces through
+// the three buffers of the PCM player, fed from a worker that waits for a free one.
+TEST(RealSpeaker, MusicAndRawPcmReachTheSpeaker)
+{
+    ASSERT_NE(g_pulse, nullptr);
+    AppAudioTool::resetForTests();
+    VQPopupWindowTool::resetForTests();
+    QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/vq-music-XXXXXX"));
+    const QString wav = dir.filePath(QStringLiteral("tone.wav"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("sox"), {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("16000"),
+                                                        QStringLiteral("-c"), QStringLiteral("1"), QStringLiteral("-b"), QStringLiteral("16"),
+                                                        wav, QStringLiteral("synth"), QStringLiteral("0.6"), QStringLiteral("sine"),
+                                                        QStringLiteral("440")}),
+              0);
+    const QString name = QDir(QDir::tempPath()).relativeFilePath(wav);
+    AppAudioTool& tool = AppAudioTool::sharedManager();
+    {
+        SCOPED_TRACE("file, twice");
+        SpeakerRecording speaker;
+        ASSERT_TRUE(speaker.started());
+        QList<bool> ends;
+        QElapsedTimer clock;
+        clock.start();
+        ASSERT_TRUE(tool.playMusicWithBlock(name, AppAudioTool::PathTemporary, 2, [&ends](bool success) { ends << success; }));
+        ASSERT_TRUE(vqtest::waitUntil([&ends] { return !ends.isEmpty(); }, 15000));
+        EXPECT_GE(clock.elapsed(), 1200) << "both rounds of 0.6 s played";
+        EXPECT_EQ(ends, QList<bool>{true});
+        EXPECT_TRUE(speaker.heardSound()) << speaker.loudSamples();
+        EXPECT_FALSE(tool.playMusic(QStringLiteral("no such file.wav"), AppAudioTool::PathTemporary, 1));
+    }
+    {
+        SCOPED_TRACE("data");
+        QFile file(wav);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        SpeakerRecording speaker;
+        ASSERT_TRUE(speaker.started());
+        ASSERT_TRUE(tool.playMusicData(file.readAll(), 1));
+        EXPECT_TRUE(vqtest::waitUntil([&speaker] { return speaker.heardSound(); }, 15000)) << speaker.loudSamples();
+        tool.stopMusic();
+    }
+    {
+        SCOPED_TRACE("raw pcm");
+        SpeakerRecording speaker;
+        ASSERT_TRUE(speaker.started());
+        AudioQueuePlay pcm(16000);
+        std::atomic<int> queued{0};
+        std::atomic<int> mostBusy{0};
+        std::thread feeder([&] {
+            for (int piece = 0; piece < 16; ++piece) {
+                QByteArray bytes(AudioQueuePlay::kBufferBytes, Qt::Uninitialized);
+                for (int i = 0; i < bytes.size() / 2; ++i) {
+                    const int n = piece * (AudioQueuePlay::kBufferBytes / 2) + i;
+                    qToLittleEndian<qint16>(qint16(8000 * std::sin(2 * M_PI * 440 * n / 16000.0)), bytes.data() + 2 * i);
+                }
+                if (pcm.playWithData(bytes))
+                    ++queued;
+                mostBusy = std::max(mostBusy.load(), pcm.busyBufferCount());
+            }
+        });
+        const bool fed = vqtest::waitUntil([&queued] { return queued.load() == 16; }, 15000);
+        feeder.join();
+        EXPECT_TRUE(fed) << queued.load();
+        EXPECT_LE(mostBusy.load(), AudioQueuePlay::kBufferCount);
+        EXPECT_TRUE(vqtest::waitUntil([&speaker] { return speaker.heardSound(); }, 15000)) << speaker.loudSamples();
+        EXPECT_FALSE(pcm.playWithData(QByteArray(AudioQueuePlay::kBufferBytes + 2, '\0')));
+    }
+    EXPECT_EQ(tipText(), QString());
 }
