@@ -1037,5 +1037,9 @@
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>لا يوجد صوت يقرأ هذه اللغة، فقرأها الصوت الافتراضي</translation>
     </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>ملف البرنامج الثابت غير صالح؛ لن يُنزَّل هذا الإصدار مرة أخرى</translation>
+    </message>
 </context>
 </TS>

@@ -1037,5 +1037,9 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>Keine Stimme für diese Sprache vorhanden; die Standardstimme liest vor</translation>
     </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>Die Firmware-Datei ist ungültig; diese Version wird nicht erneut heruntergeladen</translation>
+    </message>
 </context>
 </TS>

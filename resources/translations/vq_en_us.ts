@@ -1037,5 +1037,9 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>No voice reads this language; the default voice read it</translation>
     </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>The firmware file is invalid; this version will not be downloaded again</translation>
+    </message>
 </context>
 </TS>

@@ -1037,5 +1037,9 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>No hay ninguna voz para este idioma; se ha leído con la voz predeterminada</translation>
     </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>El archivo de firmware no es válido; esta versión no se volverá a descargar</translation>
+    </message>
 </context>
 </TS>

@@ -1037,5 +1037,9 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>Walang boses para sa wikang ito; ang default na boses ang bumasa</translation>
     </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>Hindi wasto ang file ng firmware; hindi na muling ida-download ang bersyong ito</translation>
+    </message>
 </context>
 </TS>

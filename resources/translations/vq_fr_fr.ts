@@ -1037,5 +1037,9 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>Aucune voix ne lit cette langue ; la voix par défaut l’a lue</translation>
     </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>Le fichier du micrologiciel n'est pas valide ; cette version ne sera plus téléchargée</translation>
+    </message>
 </context>
 </TS>

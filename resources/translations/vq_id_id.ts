@@ -1037,5 +1037,9 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>Tidak ada suara untuk bahasa ini; suara bawaan yang membacanya</translation>
     </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>File firmware tidak valid; versi ini tidak akan diunduh lagi</translation>
+    </message>
 </context>
 </TS>

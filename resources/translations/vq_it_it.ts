@@ -1037,5 +1037,9 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>Nessuna voce legge questa lingua; è stata usata la voce predefinita</translation>
     </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>Il file del firmware non è valido; questa versione non verrà più scaricata</translation>
+    </message>
 </context>
 </TS>

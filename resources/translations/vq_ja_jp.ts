@@ -1037,5 +1037,9 @@
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>この言語を読み上げる音声がないため、既定の音声で読み上げました</translation>
     </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>ファームウェアファイルが無効です。このバージョンは再ダウンロードしません</translation>
+    </message>
 </context>
 </TS>

@@ -1037,5 +1037,9 @@
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>이 언어를 읽을 음성이 없어 기본 음성으로 읽었습니다</translation>
     </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>펌웨어 파일이 올바르지 않습니다. 이 버전은 다시 다운로드하지 않습니다</translation>
+    </message>
 </context>
 </TS>

@@ -1037,5 +1037,9 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>Tiada suara untuk bahasa ini; suara lalai telah membacanya</translation>
     </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>Fail perisian tegar tidak sah; versi ini tidak akan dimuat turun lagi</translation>
+    </message>
 </context>
 </TS>

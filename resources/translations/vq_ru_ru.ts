@@ -1037,5 +1037,9 @@
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>Нет голоса для этого языка; текст прочитан голосом по умолчанию</translation>
     </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>Файл прошивки недействителен; эта версия больше не будет загружаться</translation>
+    </message>
 </context>
 </TS>

@@ -1037,5 +1037,9 @@
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>ไม่มีเสียงอ่านสำหรับภาษานี้ จึงใช้เสียงเริ่มต้นอ่านแทน</translation>
     </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>ไฟล์เฟิร์มแวร์ไม่ถูกต้อง จะไม่ดาวน์โหลดเวอร์ชันนี้อีก</translation>
+    </message>
 </context>
 </TS>

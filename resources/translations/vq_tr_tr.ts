@@ -1037,5 +1037,9 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>Bu dili okuyan bir ses yok; varsayılan ses okudu</translation>
     </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>Donanım yazılımı dosyası geçersiz; bu sürüm yeniden indirilmeyecek</translation>
+    </message>
 </context>
 </TS>

@@ -1037,5 +1037,9 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>Không có giọng đọc cho ngôn ngữ này; đã đọc bằng giọng mặc định</translation>
     </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>Tệp firmware không hợp lệ; phiên bản này sẽ không được tải xuống lại</translation>
+    </message>
 </context>
 </TS>

@@ -1037,5 +1037,9 @@
         <source>没有朗读这种语言的语音，已用默认语音朗读</source>
         <translation>沒有朗讀這種語言的語音，已用預設語音朗讀</translation>
     </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>韌體檔案無效，此版本不再下載</translation>
+    </message>
 </context>
 </TS>

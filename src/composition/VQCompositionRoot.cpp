@@ -139,10 +139,9 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
     // (AppDelegate::registerPageFactory) here, before the start-up runs.
     AppDelegate::Hooks& hooks = delegate.hooks();
     // An offered firmware file that did not arrive is told: it is no "up to date".
-    VQOTAUpdateManager::sharedInstance().setDownloadFailedHook([] {
+    VQOTAUpdateManager::sharedInstance().setDownloadFailedHook([](const char* text) {
         VQPopupWindowTool::sharedInstance().showTipMessage(
-            QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(VQOTAUpdateManager::kDownloadFailedText)),
-            QStringLiteral("error_icon"));
+            QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(text)), QStringLiteral("error_icon"));
     });
     hooks.createDeviceLink = [] {
         VQMouseCommandManager::sharedInstance();

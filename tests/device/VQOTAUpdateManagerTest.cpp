@@ -101,8 +101,10 @@ TEST_F(VQOTAUpdateManagerTest, TruncatedOrMalformedDownloadsAreNeverOffered)
     // The new file's address is signed: its signature stays out of the log whatever failed.
     QTemporaryDir logs;
     ASSERT_TRUE(mm::setupLogging(logs.path()));
+    int version = 4;
     for (const vqtest::StandInReply& reply : replies) {
-        offer(QStringLiteral("usb-new.txt"), reply, QStringLiteral("new.txt"), QStringLiteral("V1.4"), QStringLiteral("?sign=SIG-1d9f&e=9"));
+        offer(QStringLiteral("usb-new.txt"), reply, QStringLiteral("new.txt"), QStringLiteral("V1.%1").arg(version++),
+              QStringLiteral("?sign=SIG-1d9f&e=9"));
         ota.clear();
         manager().checkDongleOTAInfo();
         ASSERT_TRUE(waitForStatus());
@@ -156,4 +158,42 @@ TEST_F(VQOTAUpdateManagerTest, TheServersFileNameStaysInsideTheDocumentsFolder)
     manager().checkOTAInfo();
     vqtest::spin(100);
     EXPECT_EQ(server.requestCount(), 0);
+}
+
+// The largest image is the one the device's link carries, and a file refused for its content is
+// fetched once per offered version, not again at every device report.
+TEST_F(VQOTAUpdateManagerTest, TheImageLimitFollowsThePlanAndARefusedFileIsFetchedOncePerVersion)
+{
+    const QByteArray text = firmwareText(image(2100000)); // over 2 MiB, within the 64-byte plans' limit
+    struct Row {
+        int plan;
+        bool stored;
+    };
+    for (const Row& row : {Row{3, true}, Row{1, false}}) {
+        SCOPED_TRACE(row.plan);
+        VQUserInfoData::sharedInstance().setChipPlan(row.plan);
+        manager().deleteOTAFile();
+        const QString version = QStringLiteral("V2.%1").arg(row.plan);
+        offer(QStringLiteral("big.txt"), vqtest::StandInReply::text(text), QStringLiteral("big.txt"), version);
+        server.clearRequests();
+        const auto count = [this](const char* path) {
+            int n = 0;
+            for (const vqtest::StandInRequest& request : server.requests())
+                n += request.path == QLatin1String(path);
+            return n;
+        };
+        for (int report = 1; report <= 3; ++report) {
+            manager().checkOTAInfo();
+            ASSERT_TRUE(vqtest::waitUntil([&] { return count("/api/otaUpdate") == report; }));
+            vqtest::spin(200);
+            ASSERT_TRUE(vqtest::waitUntil([this] { return !manager().isDownloading(VQOTAUpdateManager::Kind::Device); }, 20000));
+        }
+        EXPECT_EQ(count("/files/big.txt"), 1);
+        EXPECT_EQ(manager().needUpdate(), row.stored);
+    }
+    // A newer version is fetched again.
+    offer(QStringLiteral("big.txt"), vqtest::StandInReply::text(text), QStringLiteral("big.txt"), QStringLiteral("V2.9"));
+    server.clearRequests();
+    manager().checkOTAInfo();
+    ASSERT_TRUE(vqtest::waitUntil([this] { return server.requestCount() == 2; }));
 }
