@@ -19,6 +19,7 @@
 #include "MineViewController.h"
 #include "VQPersonCenterView.h"
 #include "VQTransferAudioView.h"
+#include "VQTransferRecordView.h"
 #include "PreferencesViewController.h"
 #include "VQLowPowerRemindSettingView.h"
 #include "VQCustomerKeyService.h"
@@ -202,8 +203,10 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
     });
     AppDelegate::registerPageFactory(MineViewController::kTag, [] { return new MineViewController; },
                                      [](VQBaseViewController* page) { static_cast<MineViewController*>(page)->getUserInfo(); });
-    // The user centre's first tab: the audio-file transcription page (no page opens the centre yet).
+    // The user centre's transcription tabs: the audio-file transcription page and the record
+    // page (no page opens the centre yet).
     VQPersonCenterView::setTransferAudioViewFactory([](QWidget* parent) { return new VQTransferAudioView(parent); });
+    VQPersonCenterView::setTransferRecordViewFactory([](QWidget* parent) { return new VQTransferRecordView(parent); });
     // The AI web window: dictation while it is open, the device's helper keys, the keyboard's AI
     // keys (key action 18), and the disconnection of the receiver that hides it.
     VQAudioMonitorService::sharedInstance().setAiWindowHook(
