@@ -5,6 +5,7 @@
 #include <QString>
 
 class CustomProgress;
+class QMimeData;
 class VQButton;
 class VQLabel;
 class VQTextView;
@@ -24,7 +25,8 @@ class VQTextView;
 // no receiver is open or a Bluetooth LE mouse is the link.
 //
 // The text is laid out at the view's width (at most kMaxTextWidth) and viewHeight() follows it
-// (viewHeightChanged()). Main thread only.
+// (viewHeightChanged()). The view takes files dropped on it (a copy) and does nothing with them.
+// Main thread only.
 class AboutMouseView : public VQBaseView {
     Q_OBJECT
 public:
@@ -74,8 +76,15 @@ public:
     // The version line's text for the current record and language.
     static QString versionText();
 
+    // True for a drag the view takes: one that carries file addresses.
+    static bool carriesFiles(const QMimeData* data);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Titles and enables the buttons from the update state.
