@@ -1034,6 +1034,10 @@
         <translation>فشل تنزيل البرنامج الثابت، وسيُعاد المحاولة عند الفحص التالي</translation>
     </message>
     <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>لا يوجد صوت يقرأ هذه اللغة، فقرأها الصوت الافتراضي</translation>
+    </message>
+    <message>
         <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
         <translation>تعذّر نسخ ملف الإعدادات الأصلي؛ الإعدادات غير المقروءة محفوظة مؤقتًا في: </translation>
     </message>
@@ -1044,10 +1048,6 @@
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>تُرك ملف قاعدة البيانات كما هو. السبب: </translation>
-    </message>
-    <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>لا يوجد صوت يقرأ هذه اللغة، فقرأها الصوت الافتراضي</translation>
     </message>
     <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
@@ -1108,6 +1108,10 @@
     <message>
         <source>语音识别出错</source>
         <translation>تعذّر التعرف على الكلام</translation>
+    </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>ملف البرنامج الثابت غير صالح؛ لن يُنزَّل هذا الإصدار مرة أخرى</translation>
     </message>
 </context>
 </TS>

@@ -1034,6 +1034,10 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
         <translation>Der Firmware-Download ist fehlgeschlagen; er wird bei der nächsten Prüfung wiederholt</translation>
     </message>
     <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Keine Stimme für diese Sprache vorhanden; die Standardstimme liest vor</translation>
+    </message>
+    <message>
         <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
         <translation>Die ursprüngliche Einstellungsdatei konnte nicht kopiert werden; die unlesbaren Einstellungen bleiben vorerst in: </translation>
     </message>
@@ -1044,10 +1048,6 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Die Datenbankdatei bleibt unverändert. Grund: </translation>
-    </message>
-    <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>Keine Stimme für diese Sprache vorhanden; die Standardstimme liest vor</translation>
     </message>
     <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
@@ -1108,6 +1108,10 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
     <message>
         <source>语音识别出错</source>
         <translation>Spracherkennung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>Die Firmware-Datei ist ungültig; diese Version wird nicht erneut heruntergeladen</translation>
     </message>
 </context>
 </TS>

@@ -1034,6 +1034,10 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
         <translation>The firmware download failed; it will be tried again at the next check</translation>
     </message>
     <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>No voice reads this language; the default voice read it</translation>
+    </message>
+    <message>
         <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
         <translation>The original settings file could not be copied; the unreadable settings stay for now in: </translation>
     </message>
@@ -1044,10 +1048,6 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>The database file is left as it is. Reason: </translation>
-    </message>
-    <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>No voice reads this language; the default voice read it</translation>
     </message>
     <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
@@ -1108,6 +1108,10 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
     <message>
         <source>语音识别出错</source>
         <translation>Speech recognition failed</translation>
+    </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>The firmware file is invalid; this version will not be downloaded again</translation>
     </message>
 </context>
 </TS>

@@ -1034,6 +1034,10 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
         <translation>La descarga del firmware falló; se reintentará en la próxima comprobación</translation>
     </message>
     <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>No hay ninguna voz para este idioma; se ha leído con la voz predeterminada</translation>
+    </message>
+    <message>
         <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
         <translation>No se pudo copiar el archivo de ajustes original; los ajustes ilegibles se conservan por ahora en: </translation>
     </message>
@@ -1044,10 +1048,6 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>El archivo de la base de datos se deja como está. Motivo: </translation>
-    </message>
-    <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>No hay ninguna voz para este idioma; se ha leído con la voz predeterminada</translation>
     </message>
     <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
@@ -1108,6 +1108,10 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
     <message>
         <source>语音识别出错</source>
         <translation>Error en el reconocimiento de voz</translation>
+    </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>El archivo de firmware no es válido; esta versión no se volverá a descargar</translation>
     </message>
 </context>
 </TS>

@@ -1034,6 +1034,10 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
         <translation>Nabigo ang pag-download ng firmware; susubukan itong muli sa susunod na pagsusuri</translation>
     </message>
     <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Walang boses para sa wikang ito; ang default na boses ang bumasa</translation>
+    </message>
+    <message>
         <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
         <translation>Hindi makopya ang orihinal na file ng setting; nananatili muna ang mga hindi mabasang setting sa: </translation>
     </message>
@@ -1044,10 +1048,6 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Hindi ginalaw ang file ng database. Dahilan: </translation>
-    </message>
-    <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>Walang boses para sa wikang ito; ang default na boses ang bumasa</translation>
     </message>
     <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
@@ -1108,6 +1108,10 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
     <message>
         <source>语音识别出错</source>
         <translation>Nabigo ang pagkilala sa boses</translation>
+    </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>Hindi wasto ang file ng firmware; hindi na muling ida-download ang bersyong ito</translation>
     </message>
 </context>
 </TS>

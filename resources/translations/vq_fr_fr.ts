@@ -1034,6 +1034,10 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
         <translation>Le téléchargement du micrologiciel a échoué ; il sera relancé à la prochaine vérification</translation>
     </message>
     <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Aucune voix ne lit cette langue ; la voix par défaut l’a lue</translation>
+    </message>
+    <message>
         <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
         <translation>Le fichier de réglages d'origine n'a pas pu être copié ; les réglages illisibles restent pour l'instant dans : </translation>
     </message>
@@ -1044,10 +1048,6 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Le fichier de la base de données est laissé tel quel. Raison : </translation>
-    </message>
-    <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>Aucune voix ne lit cette langue ; la voix par défaut l’a lue</translation>
     </message>
     <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
@@ -1108,6 +1108,10 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
     <message>
         <source>语音识别出错</source>
         <translation>Échec de la reconnaissance vocale</translation>
+    </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>Le fichier du micrologiciel n'est pas valide ; cette version ne sera plus téléchargée</translation>
     </message>
 </context>
 </TS>

@@ -1034,6 +1034,10 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
         <translation>Unduhan firmware gagal; akan dicoba lagi pada pemeriksaan berikutnya</translation>
     </message>
     <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Tidak ada suara untuk bahasa ini; suara bawaan yang membacanya</translation>
+    </message>
+    <message>
         <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
         <translation>File pengaturan asli tidak dapat disalin; pengaturan yang tidak terbaca untuk sementara tetap di: </translation>
     </message>
@@ -1044,10 +1048,6 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Berkas basis data dibiarkan apa adanya. Alasan: </translation>
-    </message>
-    <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>Tidak ada suara untuk bahasa ini; suara bawaan yang membacanya</translation>
     </message>
     <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
@@ -1108,6 +1108,10 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
     <message>
         <source>语音识别出错</source>
         <translation>Pengenalan suara gagal</translation>
+    </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>File firmware tidak valid; versi ini tidak akan diunduh lagi</translation>
     </message>
 </context>
 </TS>

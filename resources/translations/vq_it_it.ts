@@ -1034,6 +1034,10 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
         <translation>Il download del firmware non è riuscito; verrà ritentato al prossimo controllo</translation>
     </message>
     <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Nessuna voce legge questa lingua; è stata usata la voce predefinita</translation>
+    </message>
+    <message>
         <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
         <translation>Non è stato possibile copiare il file di impostazioni originale; le impostazioni illeggibili restano per ora in: </translation>
     </message>
@@ -1044,10 +1048,6 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Il file del database viene lasciato com’è. Motivo: </translation>
-    </message>
-    <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>Nessuna voce legge questa lingua; è stata usata la voce predefinita</translation>
     </message>
     <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
@@ -1108,6 +1108,10 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
     <message>
         <source>语音识别出错</source>
         <translation>Riconoscimento vocale non riuscito</translation>
+    </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>Il file del firmware non è valido; questa versione non verrà più scaricata</translation>
     </message>
 </context>
 </TS>

@@ -1034,6 +1034,10 @@
         <translation>ファームウェアのダウンロードに失敗しました。次回の確認時に再試行します</translation>
     </message>
     <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>この言語を読み上げる音声がないため、既定の音声で読み上げました</translation>
+    </message>
+    <message>
         <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
         <translation>元の設定ファイルをコピーできませんでした。読み取れない設定は当面次の場所に残ります：</translation>
     </message>
@@ -1044,10 +1048,6 @@
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>データベースファイルはそのままです。理由：</translation>
-    </message>
-    <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>この言語を読み上げる音声がないため、既定の音声で読み上げました</translation>
     </message>
     <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
@@ -1108,6 +1108,10 @@
     <message>
         <source>语音识别出错</source>
         <translation>音声認識に失敗しました</translation>
+    </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>ファームウェアファイルが無効です。このバージョンは再ダウンロードしません</translation>
     </message>
 </context>
 </TS>

@@ -1034,6 +1034,10 @@
         <translation>펌웨어 다운로드에 실패했습니다. 다음 확인 때 다시 시도합니다</translation>
     </message>
     <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>이 언어를 읽을 음성이 없어 기본 음성으로 읽었습니다</translation>
+    </message>
+    <message>
         <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
         <translation>원래 설정 파일을 복사할 수 없습니다. 읽을 수 없는 설정은 당분간 다음 파일에 남아 있습니다: </translation>
     </message>
@@ -1044,10 +1048,6 @@
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>데이터베이스 파일은 그대로 둡니다. 이유: </translation>
-    </message>
-    <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>이 언어를 읽을 음성이 없어 기본 음성으로 읽었습니다</translation>
     </message>
     <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
@@ -1108,6 +1108,10 @@
     <message>
         <source>语音识别出错</source>
         <translation>음성 인식에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>펌웨어 파일이 올바르지 않습니다. 이 버전은 다시 다운로드하지 않습니다</translation>
     </message>
 </context>
 </TS>

@@ -1034,6 +1034,10 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
         <translation>Muat turun perisian tegar gagal; akan dicuba semula pada semakan seterusnya</translation>
     </message>
     <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Tiada suara untuk bahasa ini; suara lalai telah membacanya</translation>
+    </message>
+    <message>
         <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
         <translation>Fail tetapan asal tidak dapat disalin; tetapan yang tidak dapat dibaca kekal buat sementara di: </translation>
     </message>
@@ -1044,10 +1048,6 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Fail pangkalan data dibiarkan seperti sedia ada. Sebab: </translation>
-    </message>
-    <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>Tiada suara untuk bahasa ini; suara lalai telah membacanya</translation>
     </message>
     <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
@@ -1108,6 +1108,10 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
     <message>
         <source>语音识别出错</source>
         <translation>Pengecaman suara gagal</translation>
+    </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>Fail perisian tegar tidak sah; versi ini tidak akan dimuat turun lagi</translation>
     </message>
 </context>
 </TS>

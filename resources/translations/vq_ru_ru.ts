@@ -1034,6 +1034,10 @@
         <translation>Не удалось загрузить прошивку; попытка повторится при следующей проверке</translation>
     </message>
     <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Нет голоса для этого языка; текст прочитан голосом по умолчанию</translation>
+    </message>
+    <message>
         <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
         <translation>Не удалось скопировать исходный файл настроек; нечитаемые настройки пока остаются в: </translation>
     </message>
@@ -1044,10 +1048,6 @@
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Файл базы данных оставлен без изменений. Причина: </translation>
-    </message>
-    <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>Нет голоса для этого языка; текст прочитан голосом по умолчанию</translation>
     </message>
     <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
@@ -1108,6 +1108,10 @@
     <message>
         <source>语音识别出错</source>
         <translation>Не удалось распознать речь</translation>
+    </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>Файл прошивки недействителен; эта версия больше не будет загружаться</translation>
     </message>
 </context>
 </TS>

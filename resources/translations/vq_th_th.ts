@@ -1034,6 +1034,10 @@
         <translation>ดาวน์โหลดเฟิร์มแวร์ไม่สำเร็จ จะลองอีกครั้งในการตรวจสอบครั้งถัดไป</translation>
     </message>
     <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>ไม่มีเสียงอ่านสำหรับภาษานี้ จึงใช้เสียงเริ่มต้นอ่านแทน</translation>
+    </message>
+    <message>
         <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
         <translation>ไม่สามารถคัดลอกไฟล์การตั้งค่าเดิมได้ การตั้งค่าที่อ่านไม่ได้ยังคงอยู่ชั่วคราวใน: </translation>
     </message>
@@ -1044,10 +1048,6 @@
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>ไฟล์ฐานข้อมูลยังคงอยู่ตามเดิม สาเหตุ: </translation>
-    </message>
-    <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>ไม่มีเสียงอ่านสำหรับภาษานี้ จึงใช้เสียงเริ่มต้นอ่านแทน</translation>
     </message>
     <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
@@ -1108,6 +1108,10 @@
     <message>
         <source>语音识别出错</source>
         <translation>การรู้จำเสียงพูดล้มเหลว</translation>
+    </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>ไฟล์เฟิร์มแวร์ไม่ถูกต้อง จะไม่ดาวน์โหลดเวอร์ชันนี้อีก</translation>
     </message>
 </context>
 </TS>

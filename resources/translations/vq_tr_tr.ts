@@ -1034,6 +1034,10 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
         <translation>Donanım yazılımı indirilemedi; bir sonraki denetimde yeniden denenecek</translation>
     </message>
     <message>
+        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
+        <translation>Bu dili okuyan bir ses yok; varsayılan ses okudu</translation>
+    </message>
+    <message>
         <source>原设置文件无法另存，无法读取的设置暂时保留在：</source>
         <translation>Özgün ayar dosyası kopyalanamadı; okunamayan ayarlar şimdilik şurada kalıyor: </translation>
     </message>
@@ -1044,10 +1048,6 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
     <message>
         <source>数据库文件保持原样。原因：</source>
         <translation>Veritabanı dosyası olduğu gibi bırakıldı. Neden: </translation>
-    </message>
-    <message>
-        <source>没有朗读这种语言的语音，已用默认语音朗读</source>
-        <translation>Bu dili okuyan bir ses yok; varsayılan ses okudu</translation>
     </message>
     <message>
         <source>按键功能未能加载，将在下次连接设备或打开本页时重新获取</source>
@@ -1108,6 +1108,10 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
     <message>
         <source>语音识别出错</source>
         <translation>Konuşma tanıma başarısız</translation>
+    </message>
+    <message>
+        <source>固件文件无效，此版本不再下载</source>
+        <translation>Donanım yazılımı dosyası geçersiz; bu sürüm yeniden indirilmeyecek</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "MMImage.h"
 
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -111,6 +112,17 @@ QColor VQButton::currentBorderColor() const
 QColor VQButton::currentBackgroundColor() const
 {
     return isDown() && m_highlightBackgroundColor.isValid() ? m_highlightBackgroundColor : m_backgroundColor;
+}
+
+void VQButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && isDown()
+        && (m_highlightBorderColor.isValid() || m_highlightBackgroundColor.isValid())) {
+        m_borderColor = releasedBorderColor();
+        if (m_backgroundColor.alpha() == 0)
+            m_backgroundColor = Qt::white;
+    }
+    QAbstractButton::mouseReleaseEvent(event);
 }
 
 QSize VQButton::sizeHint() const

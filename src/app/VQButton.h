@@ -8,7 +8,11 @@
 // creation, a pointing-hand cursor, optional image with a position relative to the title.
 //
 // Pressing it shows the highlight colours that are set (title, border, background); releasing
-// restores the normal colours. A click (mouse press and release inside, or performClick())
+// restores the title colour. A button that shows a pressed border or background keeps, once
+// released, the released look: border in the accent colour RGB(0,175,204) and a white
+// background, unless it has an opaque background of its own, which stays (a white one would hide
+// a white title). Buttons without pressed colours (image buttons, switches, radios) keep their
+// own look, also on tinted backgrounds. A click (mouse press and release inside, or performClick())
 // first flips state() between 0 and 1 and then emits clicked() exactly once, so an action
 // reading state() sees the new value. Switch buttons use state() as their on/off value.
 class VQButton : public QAbstractButton {
@@ -59,8 +63,12 @@ public:
 
     QSize sizeHint() const override;
 
+    // The border colour of the released look.
+    static QColor releasedBorderColor() { return QColor(0, 175, 204); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QColor m_titleColor { Qt::black };

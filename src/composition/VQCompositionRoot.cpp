@@ -19,6 +19,7 @@
 #include "MineViewController.h"
 #include "VQPersonCenterView.h"
 #include "VQTransferAudioView.h"
+#include "VQTransferRecordView.h"
 #include "PreferencesViewController.h"
 #include "VQLowPowerRemindSettingView.h"
 #include "VQCustomerKeyService.h"
@@ -140,10 +141,9 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
     // (AppDelegate::registerPageFactory) here, before the start-up runs.
     AppDelegate::Hooks& hooks = delegate.hooks();
     // An offered firmware file that did not arrive is told: it is no "up to date".
-    VQOTAUpdateManager::sharedInstance().setDownloadFailedHook([] {
+    VQOTAUpdateManager::sharedInstance().setDownloadFailedHook([](const char* text) {
         VQPopupWindowTool::sharedInstance().showTipMessage(
-            QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(VQOTAUpdateManager::kDownloadFailedText)),
-            QStringLiteral("error_icon"));
+            QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(text)), QStringLiteral("error_icon"));
     });
     hooks.createDeviceLink = [] {
         VQMouseCommandManager::sharedInstance();
@@ -206,8 +206,10 @@ void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
     });
     AppDelegate::registerPageFactory(MineViewController::kTag, [] { return new MineViewController; },
                                      [](VQBaseViewController* page) { static_cast<MineViewController*>(page)->getUserInfo(); });
-    // The user centre's first tab: the audio-file transcription page (no page opens the centre yet).
+    // The user centre's transcription tabs: the audio-file transcription page and the record
+    // page (no page opens the centre yet).
     VQPersonCenterView::setTransferAudioViewFactory([](QWidget* parent) { return new VQTransferAudioView(parent); });
+    VQPersonCenterView::setTransferRecordViewFactory([](QWidget* parent) { return new VQTransferRecordView(parent); });
     // The AI web window: dictation while it is open, the device's helper keys, the keyboard's AI
     // keys (key action 18), and the disconnection of the receiver that hides it.
     VQAudioMonitorService::sharedInstance().setAiWindowHook(

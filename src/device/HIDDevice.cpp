@@ -254,14 +254,17 @@ void HIDDevice::pump()
     m_writing = true;
     const quint64 generation = m_generation;
     VQLogDebug(QStringLiteral("send %1").arg(VQDeviceProtocol::hexString(next.report)));
-    auto finished = [this, generation, callback = std::move(next.callback)](bool ok, const QString& error,
-                                                                           qint64 startedNs) {
-        writeFinished(generation, ok, error, startedNs, callback);
+    // A report of zeros (report id 0) is no command of any plan: a receiver whose reports are
+    // numbered may refuse it, which says nothing about the receiver being gone.
+    const bool zeroReport = next.report.at(0) == '\0';
+    auto finished = [this, generation, zeroReport, callback = std::move(next.callback)](
+                        bool ok, const QString& error, qint64 startedNs) {
+        writeFinished(generation, ok, error, startedNs, zeroReport, callback);
     };
     HidTransport::instance().write(m_handle, next.report, std::move(finished));
 }
 
-void HIDDevice::writeFinished(quint64 generation, bool ok, const QString& error, qint64 startedNs,
+void HIDDevice::writeFinished(quint64 generation, bool ok, const QString& error, qint64 startedNs, bool zeroReport,
                               const SendCallback& callback)
 {
     if (generation != m_generation) {
@@ -277,8 +280,13 @@ void HIDDevice::writeFinished(quint64 generation, bool ok, const QString& error,
     m_lastStartNs = startedNs;
     if (callback)
         callback(ok, ok ? QString() : error);
+    if (!ok && zeroReport) {
+        VQLogInfo(QStringLiteral("report of zeros refused by the receiver: %1").arg(error));
+        pump();
+        return;
+    }
     if (!ok) {
-        // The first failed write counts as removal.
+        // The first failed write of a command counts as removal.
         if (generation == m_generation && m_open)
             removed(error.isEmpty() ? QStringLiteral("write failed") : error);
         return;

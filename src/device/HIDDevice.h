@@ -19,7 +19,8 @@
 // report back; the write's own duration does not lengthen the spacing).
 //
 // Opening sets the ids, the connection state and the chip plan and posts
-// "kUSBInsertNotification"; removal (the receiver unplugged, or the first read or write error)
+// "kUSBInsertNotification"; removal (the receiver unplugged, or the first read error or failed
+// write of a command; a refused report of zeros is not one)
 // clears them and posts "kUSBRemoveNotification". While a Bluetooth LE mouse is connected the
 // receiver is kept closed (closeHIDDevice) and opened again afterwards (openHIDDevice), so one
 // transport is active at a time.
@@ -92,7 +93,7 @@ private:
     void closeHandle();
     void removed(const QString& reason);
     void pump();
-    void writeFinished(quint64 generation, bool ok, const QString& error, qint64 startedNs,
+    void writeFinished(quint64 generation, bool ok, const QString& error, qint64 startedNs, bool zeroReport,
                        const SendCallback& callback);
     void failQueue(const QString& message);
     static void callLater(SendCallback callback, bool success, const QString& message);

@@ -357,6 +357,9 @@ QList<QByteArray> laserPenModeFrames(Link link, int plan, int mode)
         return {buildFrame(bluetoothPlan(), 0xAA, bytesOf({mode}))};
     if (plan == 2)
         return {buildFrame(*chipPlan(2), 0xAA, bytesOf({mode}))};
+    // The other receivers know no mode command: they get a report of zeros in its place.
+    if (const ChipPlan* other = chipPlan(plan))
+        return {zeroReport(*other)};
     return {};
 }
 
@@ -370,6 +373,8 @@ QList<QByteArray> laserPenPointerModeFrames(Link link, int plan, bool on)
         const ChipPlan& six = *chipPlan(6);
         return {buildFrame(six, on ? 0xB0 : 0xB1), zeroReport(six)};
     }
+    if (const ChipPlan* other = chipPlan(plan))
+        return {zeroReport(*other)};
     return {};
 }
 

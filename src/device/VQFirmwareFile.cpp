@@ -38,7 +38,7 @@ ParseResult refuse(const QString& error, int line)
 
 } // namespace
 
-ParseResult parse(const QByteArray& text)
+ParseResult parse(const QByteArray& text, qint64 maxImageBytes)
 {
     ParseResult result;
     const char* const data = text.constData();
@@ -71,8 +71,8 @@ ParseResult parse(const QByteArray& text)
                 return refuse(QStringLiteral("line %1 is not one hexadecimal byte").arg(line), line);
             value = value * 16 + digit;
         }
-        if (result.bytes.size() >= kMaxFirmwareBytes)
-            return refuse(QStringLiteral("the image is larger than %1 bytes").arg(kMaxFirmwareBytes), 0);
+        if (result.bytes.size() >= maxImageBytes)
+            return refuse(QStringLiteral("the image is larger than %1 bytes").arg(maxImageBytes), 0);
         result.bytes.append(char(quint8(value)));
     }
     if (result.bytes.isEmpty())
@@ -91,32 +91,33 @@ quint16 crc16(const QByteArray& bytes)
     return crc;
 }
 
-ParseResult readFile(const QString& path, qint64 maxFileBytes)
+ParseResult readFile(const QString& path, qint64 maxImageBytes)
 {
+    const qint64 maxBytes = maxFileBytes(maxImageBytes);
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile())
         return refuse(path.isEmpty() ? QStringLiteral("no firmware file") : QStringLiteral("no firmware file at %1").arg(path), 0);
-    if (info.size() > maxFileBytes)
-        return refuse(QStringLiteral("the firmware file %1 is larger than %2 bytes").arg(path).arg(maxFileBytes), 0);
+    if (info.size() > maxBytes)
+        return refuse(QStringLiteral("the firmware file %1 is larger than %2 bytes").arg(path).arg(maxBytes), 0);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refuse(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()), 0);
     // The file may have grown since it was measured: never read more than the limit allows.
-    const QByteArray text = file.read(maxFileBytes + 1);
-    if (text.size() > maxFileBytes)
-        return refuse(QStringLiteral("the firmware file %1 is larger than %2 bytes").arg(path).arg(maxFileBytes), 0);
+    const QByteArray text = file.read(maxBytes + 1);
+    if (text.size() > maxBytes)
+        return refuse(QStringLiteral("the firmware file %1 is larger than %2 bytes").arg(path).arg(maxBytes), 0);
     if (file.error() != QFileDevice::NoError)
         return refuse(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()), 0);
-    ParseResult parsed = parse(text);
+    ParseResult parsed = parse(text, maxImageBytes);
     if (!parsed.ok())
         parsed.error = QStringLiteral("%1 is not a firmware file: %2").arg(path, parsed.error);
     return parsed;
 }
 
-void loadFile(const QString& path, qint64 maxFileBytes, std::function<void(ParseResult)> done)
+void loadFile(const QString& path, qint64 maxImageBytes, std::function<void(ParseResult)> done)
 {
-    QThreadPool::globalInstance()->start([path, maxFileBytes, done = std::move(done)]() mutable {
-        auto result = std::make_shared<ParseResult>(readFile(path, maxFileBytes));
+    QThreadPool::globalInstance()->start([path, maxImageBytes, done = std::move(done)]() mutable {
+        auto result = std::make_shared<ParseResult>(readFile(path, maxImageBytes));
         if (result->ok())
             result->crc = crc16(result->bytes);
         mm::runOnMain([result, done = std::move(done)] {

@@ -1,5 +1,7 @@
 #include "VQOTAProtocol.h"
 
+#include <algorithm>
+
 namespace VQOTAProtocol {
 
 namespace {
@@ -30,6 +32,19 @@ int packetDataSize(const ChipPlan& plan)
 {
     const ChipPlan& budget = plan.reportLength > 0 ? plan : *VQDeviceProtocol::chipPlan(1);
     return VQDeviceProtocol::maxArguments(budget) - kIndexBytes;
+}
+
+qint64 maxImageBytes(const ChipPlan& plan)
+{
+    return qint64(kMaxPacketCount) * packetDataSize(plan);
+}
+
+qint64 largestImageBytes()
+{
+    qint64 largest = 0;
+    for (int number = 1; const ChipPlan* plan = VQDeviceProtocol::chipPlan(number); ++number)
+        largest = std::max(largest, maxImageBytes(*plan));
+    return largest;
 }
 
 qint64 packetCount(const ChipPlan& plan, qint64 imageSize)

@@ -36,6 +36,10 @@ inline constexpr int kMaxPacketCount = 0xFFFF;
 // The image bytes one data packet carries on the plan: its largest argument list less the
 // index. Bluetooth LE (a report length of 0) uses the 33-byte budget of plan 1: 25 bytes.
 int packetDataSize(const VQDeviceProtocol::ChipPlan& plan);
+// The largest image a transfer on the plan carries: kMaxPacketCount full packets.
+qint64 maxImageBytes(const VQDeviceProtocol::ChipPlan& plan);
+// The largest image any plan carries (the 64-byte plans').
+qint64 largestImageBytes();
 // The number of packets an image of that size takes on the plan (0 for an empty image).
 qint64 packetCount(const VQDeviceProtocol::ChipPlan& plan, qint64 imageSize);
 

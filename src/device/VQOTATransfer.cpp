@@ -77,7 +77,8 @@ bool VQOTATransfer::start(Link link, Target target)
         failBeforeStart(QStringLiteral("no firmware file"));
         return false;
     }
-    if (!linkPlan(link)) {
+    const ChipPlan* plan = linkPlan(link);
+    if (!plan) {
         failBeforeStart(link == Link::Usb ? QStringLiteral("no receiver open")
                                           : QStringLiteral("no Bluetooth LE device connected"));
         return false;
@@ -92,9 +93,10 @@ bool VQOTATransfer::start(Link link, Target target)
                     deviceGone(QStringLiteral("the Bluetooth LE device was disconnected"));
             });
     }
-    // The file (up to kMaxFirmwareFileBytes) is read and checked away from the main thread.
+    // The file is read and checked away from the main thread, up to the largest image the
+    // link's plan carries.
     const quint64 generation = m_generation;
-    VQFirmwareFile::loadFile(path, kMaxFirmwareFileBytes, [this, generation](VQFirmwareFile::ParseResult parsed) {
+    VQFirmwareFile::loadFile(path, VQOTAProtocol::maxImageBytes(*plan), [this, generation](VQFirmwareFile::ParseResult parsed) {
         if (generation == m_generation && m_state == State::Reading)
             fileLoaded(std::move(parsed));
     });

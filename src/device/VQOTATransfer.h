@@ -30,8 +30,6 @@ public:
     using Target = VQOTAProtocol::Target;
 
     static constexpr int kReplyTimeoutMs = 3000;
-    // A firmware file larger than this is refused without being read.
-    static constexpr qint64 kMaxFirmwareFileBytes = 16 * 1024 * 1024;
 
     static VQOTATransfer& sharedInstance();
     // Tests only: drops a running transfer without notifications and restores the time-out.

@@ -6,6 +6,7 @@
 #include "VQFirmwareFile.h"
 #include "VQHttpRequestManager.h"
 #include "VQNotificationNames.h"
+#include "VQOTAProtocol.h"
 #include "VQOTAUpdateScene.h"
 #include "VQToolManager.h"
 #include "VQUserInfoData.h"
@@ -45,8 +46,11 @@ struct VQOTAUpdateManager::Download {
     QString destination;
     QString productCode;
     QString version;
+    QString offer;            // the key of the offer in m_refusedOffers
+    qint64 maxImageBytes = 0; // the largest image the device's link carries
     qint64 received = 0;
     QString failure; // set when the download was abandoned while running
+    bool refused = false; // the failure is the file's own: larger than the link carries
     quint64 id = 0;  // tells a check's result of this download from one of an earlier download
 };
 
@@ -88,6 +92,7 @@ void VQOTAUpdateManager::resetForTests()
             dropped->reply->deleteLater();
         }
     }
+    m.m_refusedOffers.clear();
 }
 
 QNetworkAccessManager& VQOTAUpdateManager::network()
@@ -155,6 +160,11 @@ void VQOTAUpdateManager::offerReceived(Kind kind, const QString& productCode, co
         fileName = QString::fromLatin1(kFallbackFileName);
     const QString version = offer.value(QLatin1String(kVersionField)).toVariant().toString().trimmed();
     VQLogInfo(QStringLiteral("%1 firmware %2 offered as %3").arg(kindText(kind), version, fileName));
+    const QString offerKey = QStringList{kindText(kind), productCode, version, address}.join(QLatin1Char('\n'));
+    if (m_refusedOffers.contains(offerKey)) {
+        VQLogInfo(QStringLiteral("%1 firmware %2 was refused already; not fetched again").arg(kindText(kind), version));
+        return;
+    }
     // Every device-information report asks again: a version already stored is not fetched twice.
     const QString stored = UserDefaults::standard().stringForKey(storageKey(kind, productCode));
     if (!version.isEmpty() && fileExists(stored)
@@ -163,16 +173,18 @@ void VQOTAUpdateManager::offerReceived(Kind kind, const QString& productCode, co
         NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUpdateOTAStatusNotification));
         return;
     }
-    startDownload(kind, productCode, version, fileName, url);
+    startDownload(kind, productCode, version, fileName, url, offerKey);
 }
 
 void VQOTAUpdateManager::startDownload(Kind kind, const QString& productCode, const QString& version,
-                                       const QString& fileName, const QUrl& url)
+                                       const QString& fileName, const QUrl& url, const QString& offer)
 {
     auto download = std::make_unique<Download>();
     download->id = ++m_downloadCount;
     download->productCode = productCode;
     download->version = version;
+    download->offer = offer;
+    download->maxImageBytes = imageLimit();
     download->destination =
         VQToolManager::getFilePath(QString::fromLatin1(kFileNameFormat).arg(safeFileName(productCode), fileName));
     m_downloads[slot(kind)] = std::move(download);
@@ -180,11 +192,11 @@ void VQOTAUpdateManager::startDownload(Kind kind, const QString& productCode, co
 
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
-        finishDownload(kind, QStringLiteral("the offered address is not a web address"));
+        finishDownload(kind, QStringLiteral("the offered address is not a web address"), Failure::Refused);
         return;
     }
     if (d.destination.isEmpty()) {
-        finishDownload(kind, QStringLiteral("no Documents folder"), false);
+        finishDownload(kind, QStringLiteral("no Documents folder"), Failure::Silent);
         return;
     }
     d.file = std::make_unique<QTemporaryFile>(d.destination + QStringLiteral(".part-XXXXXX"));
@@ -205,8 +217,11 @@ void VQOTAUpdateManager::startDownload(Kind kind, const QString& productCode, co
 QString VQOTAUpdateManager::append(Download& download, const QByteArray& bytes)
 {
     download.received += bytes.size();
-    if (download.received > kMaxDownloadBytes)
-        return QStringLiteral("the file is larger than %1 bytes").arg(kMaxDownloadBytes);
+    const qint64 limit = VQFirmwareFile::maxFileBytes(download.maxImageBytes);
+    if (download.received > limit) {
+        download.refused = true;
+        return QStringLiteral("the file is larger than %1 bytes").arg(limit);
+    }
     if (download.file->write(bytes) != bytes.size())
         return QStringLiteral("cannot write %1: %2").arg(download.file->fileName(), download.file->errorString());
     return {};
@@ -232,7 +247,7 @@ void VQOTAUpdateManager::downloadFinished(Kind kind)
     if (d->failure.isEmpty())
         d->failure = append(*d, reply->readAll());
     if (!d->failure.isEmpty()) {
-        finishDownload(kind, d->failure);
+        finishDownload(kind, d->failure, d->refused ? Failure::Refused : Failure::Retry);
         return;
     }
     if (reply->error() != QNetworkReply::NoError) {
@@ -253,11 +268,11 @@ void VQOTAUpdateManager::downloadFinished(Kind kind)
         finishDownload(kind, QStringLiteral("cannot write %1: %2").arg(d->file->fileName(), d->file->errorString()));
         return;
     }
-    // The file (up to kMaxDownloadBytes) is read back and checked away from the main thread;
-    // the download counts as running until then.
+    // The file is read back and checked away from the main thread; the download counts as
+    // running until then.
     d->reply->disconnect(this);
     const quint64 id = d->id;
-    VQFirmwareFile::loadFile(d->file->fileName(), kMaxDownloadBytes,
+    VQFirmwareFile::loadFile(d->file->fileName(), d->maxImageBytes,
                              [this, kind, id](VQFirmwareFile::ParseResult parsed) {
                                  const Download* running = m_downloads[slot(kind)].get();
                                  if (running && running->id == id)
@@ -269,7 +284,7 @@ void VQOTAUpdateManager::downloadChecked(Kind kind, VQFirmwareFile::ParseResult 
 {
     Download* d = m_downloads[slot(kind)].get();
     if (!parsed.ok()) {
-        finishDownload(kind, parsed.error);
+        finishDownload(kind, parsed.error, Failure::Refused);
         return;
     }
     d->file->close();
@@ -296,9 +311,11 @@ void VQOTAUpdateManager::downloadChecked(Kind kind, VQFirmwareFile::ParseResult 
     finishDownload(kind, QString());
 }
 
-void VQOTAUpdateManager::finishDownload(Kind kind, QString failure, bool tellUser)
+void VQOTAUpdateManager::finishDownload(Kind kind, QString failure, Failure how)
 {
     std::unique_ptr<Download> done = std::move(m_downloads[slot(kind)]);
+    if (done && !failure.isEmpty() && how == Failure::Refused)
+        m_refusedOffers.insert(done->offer);
     if (done && done->reply) {
         done->reply->disconnect(this);
         done->reply->deleteLater();
@@ -307,12 +324,18 @@ void VQOTAUpdateManager::finishDownload(Kind kind, QString failure, bool tellUse
         VQLogWarn(QStringLiteral("%1 firmware download failed: %2").arg(kindText(kind), failure));
         // A newer version was offered but is not here: the user hears it (not "up to date"), once
         // per connection of a device whatever the kind and however often it is offered, and the
-        // next offer downloads it again.
-        if (tellUser && m_downloadFailedHook && !std::exchange(m_failureTold, true))
-            m_downloadFailedHook();
+        // next offer downloads it again unless its file was refused.
+        if (how != Failure::Silent && m_downloadFailedHook && !std::exchange(m_failureTold, true))
+            m_downloadFailedHook(how == Failure::Refused ? kDownloadRefusedText : kDownloadFailedText);
     }
     done.reset(); // removes the temporary file unless it was moved into place
     NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUpdateOTAStatusNotification));
+}
+
+qint64 VQOTAUpdateManager::imageLimit()
+{
+    const VQDeviceProtocol::ChipPlan* plan = VQDeviceProtocol::chipPlan(VQUserInfoData::sharedInstance().chipPlan());
+    return plan ? VQOTAProtocol::maxImageBytes(*plan) : VQOTAProtocol::largestImageBytes();
 }
 
 bool VQOTAUpdateManager::isDownloading(Kind kind) const

@@ -4,6 +4,7 @@
 
 #include <QJsonValue>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QUrl>
 #include <QtGlobal>
@@ -21,7 +22,10 @@ class QNetworkAccessManager;
 // A download is written to a temporary file next to its destination and moved into place only
 // when it is complete and is a valid firmware file (VQFirmwareFile); only then is its path
 // stored, replacing (and deleting) an earlier file, together with the offered version. An offer of
-// the version whose file is stored is not downloaded again: the stored file is used. "kUpdateOTAStatusNotification" is posted
+// the version whose file is stored is not downloaded again: the stored file is used. A file that
+// is refused (no web address, larger than the connected device's link can carry, not a firmware
+// file) is fetched once per offered version and address while the program runs; a download that
+// failed on the way is tried again at the next offer. "kUpdateOTAStatusNotification" is posted
 // when a download ends, whether it succeeded or failed. The server's file name is reduced to a
 // safe base name. Downloads run on the main thread's event loop and never block it (the complete
 // file is read back and checked on a worker thread); one per kind at a time (a check while one
@@ -48,8 +52,8 @@ public:
 
     // UI string (key of QRNLocalizedString): a download of an offered file failed.
     static constexpr char kDownloadFailedText[] = "固件下载失败，将在下次检查时重试";
-    // A download larger than this is abandoned (a firmware file is far smaller).
-    static constexpr qint64 kMaxDownloadBytes = 16 * 1024 * 1024;
+    // UI string: the offered file was refused; this version is not downloaded again.
+    static constexpr char kDownloadRefusedText[] = "固件文件无效，此版本不再下载";
     // A download that receives nothing for this long is abandoned.
     static constexpr int kDownloadStallTimeoutMs = 60000;
 
@@ -78,10 +82,10 @@ public:
     QString dongleOTAFilePath() const;
 
     // Called when the download of an offered file failed, at most once from one device's
-    // connection to the next (a receiver plugged in, the Bluetooth LE mouse connecting): the
-    // composition root tells the user (kDownloadFailedText). The next offer downloads the file
-    // again.
-    void setDownloadFailedHook(std::function<void()> hook) { m_downloadFailedHook = std::move(hook); }
+    // connection to the next (a receiver plugged in, the Bluetooth LE mouse connecting), with the
+    // UI string (key) that tells the user: kDownloadFailedText (the next offer downloads the file
+    // again), or kDownloadRefusedText (the file was refused: its version is not downloaded again).
+    void setDownloadFailedHook(std::function<void(const char* text)> hook) { m_downloadFailedHook = std::move(hook); }
 
     // True while a download of that kind runs.
     bool isDownloading(Kind kind) const;
@@ -101,16 +105,19 @@ private:
     void check(Kind kind);
     void offerReceived(Kind kind, const QString& productCode, const QJsonValue& data);
     void startDownload(Kind kind, const QString& productCode, const QString& version, const QString& fileName,
-                       const QUrl& url);
+                       const QUrl& url, const QString& offer);
     void readAvailable(Kind kind);
     // Writes arrived bytes to the temporary file; the reason on failure, else an empty text.
     static QString append(Download& download, const QByteArray& bytes);
     void downloadFinished(Kind kind);
     // The complete download was read back and checked (on a worker thread): keeps it or not.
     void downloadChecked(Kind kind, VQFirmwareFile::ParseResult parsed);
-    // Ends the download of the kind: logs the failure (when failed, and tells the user unless
-    // tellUser is false) and posts the status.
-    void finishDownload(Kind kind, QString failure, bool tellUser = true);
+    enum class Failure { Retry, Refused, Silent };
+    // Ends the download of the kind: logs the failure (when failed), tells the user (unless
+    // Silent), remembers a refused offer and posts the status.
+    void finishDownload(Kind kind, QString failure, Failure how = Failure::Retry);
+    // The limit of the image the connected device's link carries (any plan's when none is known).
+    static qint64 imageLimit();
     static QString storageKey(Kind kind, const QString& productCode);
     static QString versionKey(Kind kind, const QString& productCode);
     static QString storedPath(Kind kind);
@@ -122,6 +129,8 @@ private:
     QNetworkAccessManager* m_network = nullptr;
     std::unique_ptr<Download> m_downloads[2];
     quint64 m_downloadCount = 0;
-    std::function<void()> m_downloadFailedHook;
+    std::function<void(const char* text)> m_downloadFailedHook;
     bool m_failureTold = false; // since the device connected
+    // Offers whose file was refused: kind, product code, version and address.
+    QSet<QString> m_refusedOffers;
 };

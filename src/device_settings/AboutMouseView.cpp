@@ -20,6 +20,9 @@
 #include "VQUserInfoData.h"
 
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFont>
 #include <QPointer>
 #include <QResizeEvent>
@@ -76,8 +79,8 @@ AboutMouseView::AboutMouseView(QWidget* parent)
     configUI();
     configTitle();
     configData();
-    // Files dropped on the view have no use here, so drops are not accepted.
-    setAcceptDrops(false);
+    // A drop target for files, which it takes without doing anything with them.
+    setAcceptDrops(true);
 }
 
 VQLabel* AboutMouseView::titleLabel()
@@ -469,6 +472,45 @@ void AboutMouseView::placeViews()
         m_progressLabel->setGeometry(barLeft + barWidth + 5, buttonTop, 55, kButtonHeight);
     if (m_updateTipLabel != nullptr)
         m_updateTipLabel->setGeometry(0, buttonTop + kButtonHeight + 5, w, 20);
+}
+
+bool AboutMouseView::carriesFiles(const QMimeData* data)
+{
+    if (data == nullptr)
+        return false;
+    const QList<QUrl> urls = data->urls();
+    return std::any_of(urls.cbegin(), urls.cend(), [](const QUrl& url) { return url.isLocalFile(); });
+}
+
+void AboutMouseView::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!carriesFiles(event->mimeData()))
+        return event->ignore();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void AboutMouseView::dragMoveEvent(QDragMoveEvent* event)
+{
+    // The answer of the drag's entry stands.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void AboutMouseView::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    event->accept();
+}
+
+void AboutMouseView::dropEvent(QDropEvent* event)
+{
+    if (!carriesFiles(event->mimeData()))
+        return event->ignore();
+    // The files are read and taken; nothing is done with them.
+    const qsizetype files = event->mimeData()->urls().size();
+    VQLogDebug(QStringLiteral("%1 file(s) dropped on the about view; no action").arg(files));
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
 }
 
 void AboutMouseView::resizeEvent(QResizeEvent* event)

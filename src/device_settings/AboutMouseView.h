@@ -5,6 +5,7 @@
 #include <QString>
 
 class CustomProgress;
+class QMimeData;
 class VQButton;
 class VQLabel;
 class VQTextView;
@@ -26,7 +27,8 @@ class VQTextView;
 // disabled while no receiver is open or a Bluetooth LE mouse is the link.
 //
 // The text is laid out at the view's width (at most kMaxTextWidth) and viewHeight() follows it
-// (viewHeightChanged()). Main thread only.
+// (viewHeightChanged()). The view takes files dropped on it (a copy) and does nothing with them.
+// Main thread only.
 class AboutMouseView : public VQBaseView {
     Q_OBJECT
 public:
@@ -83,8 +85,15 @@ public:
     // The title for the connected product and the current language.
     static QString titleText();
 
+    // True for a drag the view takes: one that carries file addresses.
+    static bool carriesFiles(const QMimeData* data);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Titles and enables the buttons from the update state.

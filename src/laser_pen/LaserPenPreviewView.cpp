@@ -24,6 +24,14 @@ LaserPenPreviewView::LaserPenPreviewView(QWidget* parent)
 {
 }
 
+void LaserPenPreviewView::setMaskShown(bool shown)
+{
+    if (m_maskShown == shown)
+        return;
+    m_maskShown = shown;
+    update();
+}
+
 void LaserPenPreviewView::paintEvent(QPaintEvent* event)
 {
     Q_UNUSED(event);
@@ -39,7 +47,7 @@ void LaserPenPreviewView::paintEvent(QPaintEvent* event)
     const VQLaserPenManager& manager = VQLaserPenManager::sharedInstance();
     const QPointF centre = bounds.center();
     auto square = [&centre](double side) { return QRectF(centre.x() - side / 2, centre.y() - side / 2, side, side); };
-    switch (manager.previewIndex()) {
+    switch (m_maskShown ? manager.previewIndex() : 0) {
     case 1: {
         // The veil with a clear hole: the bounds and the circle filled by the odd-even rule.
         QPainterPath veil;

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QValidator>
@@ -548,7 +549,41 @@ void LaserPenSettingViewController::showPreview()
 void LaserPenSettingViewController::showMask()
 {
     // The drawing is made from the manager's values at the next paint.
+    m_previewView->setMaskShown(true);
     m_previewView->update();
+}
+
+void LaserPenSettingViewController::hideMask()
+{
+    if (m_previewView == nullptr)
+        return;
+    m_previewView->setMaskShown(false);
+    m_previewBottomView->hide();
+}
+
+QImage LaserPenSettingViewController::resizeImage(const QImage& image, QSize size)
+{
+    QImage resized(size, QImage::Format_ARGB32_Premultiplied);
+    resized.fill(Qt::transparent);
+    QPainter painter(&resized);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(QPoint(0, 0), size), image);
+    return resized;
+}
+
+QImage LaserPenSettingViewController::resizeImage1(const QImage& image, QSize size)
+{
+    QImage resized(size, QImage::Format_ARGB32_Premultiplied);
+    resized.fill(Qt::transparent);
+    const QRectF centre((image.width() - size.width()) / 2.0, (image.height() - size.height()) / 2.0, size.width(),
+                        size.height());
+    // Lower-left corners meet: y grows downwards here.
+    const QRectF target(0, size.height() - image.height(), image.width(), image.height());
+    QPainter painter(&resized);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, image, centre);
+    return resized;
 }
 
 void LaserPenSettingViewController::disablePreviewRadio()

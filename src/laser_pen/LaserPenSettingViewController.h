@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QColorDialog>
+#include <QImage>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
@@ -55,6 +56,8 @@ public:
     void showPreview();
     void showMask();
     void disablePreviewRadio();
+    // Takes the effect off the preview and hides the bar; the radios stay. Nothing calls it.
+    void hideMask();
     void alphaSliderChangeValue();
     void zoomInSliderChangeValue();
     void showColorPanel();
@@ -62,6 +65,13 @@ public:
 
     // The image a switch or radio shows; its state.
     static QString imageName(const VQButton* button);
+
+    // A new image of the size with the image drawn to fill it. Nothing calls it.
+    static QImage resizeImage(const QImage& image, QSize size);
+    // A new image of the size into which the image's centre region of that size is copied,
+    // stretched over a rectangle of the image's own size whose lower-left corner is the new
+    // image's. Nothing calls it.
+    static QImage resizeImage1(const QImage& image, QSize size);
 
     // Controls, for the main window and for tests.
     const QList<VQButton*>& functionBtnArr() const { return m_functionBtnArr; }

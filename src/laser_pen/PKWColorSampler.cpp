@@ -30,7 +30,8 @@ public:
         QImage picture; // device pixels, carrying the screen's ratio
     };
 
-    PKWColorSamplerWindow(double zoom, int side, QList<Snapshot> snapshots, bool composited, bool takesFocus)
+    PKWColorSamplerWindow(double zoom, int side, QList<Snapshot> snapshots, bool composited, bool takesFocus,
+                          PKWColorSamplerDelegate* delegate)
         : QWidget(nullptr,
                   Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool
                       | Qt::X11BypassWindowManagerHint
@@ -38,6 +39,7 @@ public:
         , m_zoom(zoom > 0 ? zoom : 1)
         , m_snapshots(std::move(snapshots))
         , m_takesFocus(takesFocus)
+        , m_delegate(delegate)
     {
         setAttribute(Qt::WA_ShowWithoutActivating);
         setFocusPolicy(takesFocus ? Qt::StrongFocus : Qt::NoFocus);
@@ -97,6 +99,23 @@ public:
         m_frameClock.start();
         move(m_centre - QPoint(width() / 2, height() / 2));
         update();
+        tellDelegate();
+    }
+
+    // The delegate gets the square the loupe now shows and the colour of its centre pixel.
+    void tellDelegate()
+    {
+        if (!m_delegate || !m_source || m_source->picture.isNull())
+            return;
+        const qreal ratio = m_source->picture.devicePixelRatio();
+        const int side = int(std::floor(width() / m_zoom));
+        const QPoint origin = m_centre - QPoint(side / 2, side / 2) - m_source->geometry.topLeft();
+        const QImage capture = m_source->picture.copy(QRectF(QPointF(origin) * ratio, QSizeF(side, side) * ratio).toRect());
+        if (capture.isNull())
+            return;
+        const QColor centre = capture.pixelColor(capture.width() / 2, capture.height() / 2);
+        if (centre.isValid())
+            m_delegate->colorSamplerDidCapture(this, capture, centre, m_centre);
     }
 
     QPoint centre() const { return m_centre; }
@@ -158,6 +177,7 @@ private:
     static constexpr qint64 kFrameMs = 12;
 
     bool m_takesFocus = false;
+    PKWColorSamplerDelegate* m_delegate = nullptr;
     QElapsedTimer m_frameClock;
     QTimer m_frameTimer;
     double m_zoom = 1.5;
@@ -250,8 +270,9 @@ void PKWColorSampler::zoomInPixelZoom(double zoom, double zoomWidth, bool takesF
     }
 
     const int side = std::max(1, int(std::lround(zoomWidth)));
+    PKWColorSamplerDelegate* delegate = sampler.m_delegateForTests ? sampler.m_delegateForTests : &sampler;
     auto* window = new PKWColorSamplerWindow(zoom, side, std::move(snapshots),
-                                             CompositingManager::instance().isCompositing(), takesFocus);
+                                             CompositingManager::instance().isCompositing(), takesFocus, delegate);
     sampler.m_screenPickerWindow = window;
     const QPoint pointer = QCursor::pos();
     window->move(pointer - QPoint(side / 2, side / 2));
@@ -279,6 +300,8 @@ void PKWColorSampler::dismiss()
             delegate->giveBackMainWindow();
     }
 }
+
+void PKWColorSampler::colorSamplerDidCapture(QWidget*, const QImage&, const QColor&, QPoint) { }
 
 QWidget* PKWColorSampler::screenPickerWindow() const
 {

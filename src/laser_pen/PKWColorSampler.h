@@ -17,8 +17,20 @@
 //
 // One shared controller; main thread only.
 class PKWColorSamplerWindow;
+class QColor;
+class QImage;
 
-class PKWColorSampler : public QObject {
+// Told by a loupe window after each capture: the window, the capture (the square around the
+// pointer, in device pixels), the colour of the capture's centre pixel and the pointer's global
+// position.
+class PKWColorSamplerDelegate {
+public:
+    virtual ~PKWColorSamplerDelegate() = default;
+    virtual void colorSamplerDidCapture(QWidget* window, const QImage& image, const QColor& color,
+                                        QPoint mouseLocation) = 0;
+};
+
+class PKWColorSampler : public QObject, public PKWColorSamplerDelegate {
     Q_OBJECT
 public:
     static PKWColorSampler& sharedInstance();
@@ -33,6 +45,12 @@ public:
     double zoomWidth() const { return m_zoomWidth; }
     // The current loupe window, nullptr when none shows.
     QWidget* screenPickerWindow() const;
+
+    // The controller is the delegate of its loupe windows and does nothing with a capture.
+    void colorSamplerDidCapture(QWidget* window, const QImage& image, const QColor& color,
+                                QPoint mouseLocation) override;
+    // Tests only: the delegate of the loupes shown from now on (nullptr: the controller).
+    void setDelegateForTests(PKWColorSamplerDelegate* delegate) { m_delegateForTests = delegate; }
 
 Q_SIGNALS:
     // A paint of the loupe has ended, showing the square around the global position.
@@ -49,4 +67,5 @@ private:
     double m_zoomWidth = 50;
     QPointer<PKWColorSamplerWindow> m_screenPickerWindow;
     bool m_mainWindowPutAway = false; // by the loupe; given back to the application delegate
+    PKWColorSamplerDelegate* m_delegateForTests = nullptr;
 };

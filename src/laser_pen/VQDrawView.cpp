@@ -245,7 +245,9 @@ void VQDrawView::rebuildCache()
     const QPointF offset = globalOffset();
     const QRectF visible = QRectF(rect()).translated(-offset);
     for (const VQDrawPath& stroke : std::as_const(m_drawPathArray)) {
-        if (stroke.paintedRect().intersects(visible))
+        if (!stroke.image().isNull())
+            painter.drawImage(QRectF(rect()), stroke.image());
+        else if (stroke.paintedRect().intersects(visible))
             stroke.paint(painter, offset);
     }
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QList>
+#include <QMap>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <memory>
@@ -44,6 +46,36 @@ public:
     virtual std::optional<TextState> textState(const Element& element) = 0;
     virtual bool setTextContents(const Element& element, const QString& text) = 0;
     virtual bool setCaretOffset(const Element& element, qint64 offset) = 0;
+
+    // What an element tells of itself (UIElementUtilities). The defaults know nothing.
+    struct Action {
+        QString name;
+        QString description;
+    };
+    struct Range {
+        qint64 location = 0;
+        qint64 length = 0;
+    };
+    // The element that holds it; null for an application.
+    virtual Element parent(const Element&) { return {}; }
+    // Its role in words ("text", "push button", "frame", "application", ...).
+    virtual QString roleName(const Element&) { return {}; }
+    virtual QString name(const Element&) { return {}; }
+    virtual QString description(const Element&) { return {}; }
+    // The toolkit's attributes of the element, by name.
+    virtual QMap<QString, QString> attributes(const Element&) { return {}; }
+    // Its rectangle in screen coordinates (origin top left); none without a component.
+    virtual std::optional<QRect> extents(const Element&) { return std::nullopt; }
+    // Moves or resizes it, in screen coordinates; false when the application refuses.
+    virtual bool setPosition(const Element&, QPoint) { return false; }
+    virtual bool setSize(const Element&, QSize) { return false; }
+    virtual QList<Action> actions(const Element&) { return {}; }
+    virtual bool doAction(const Element&, int) { return false; }
+    // The process of the element's application; 0 when unknown.
+    virtual qint64 processIdentifier(const Element&) { return 0; }
+    // The selected text (the caret, with length 0, when nothing is selected); none without text.
+    virtual std::optional<Range> selectedRange(const Element&) { return std::nullopt; }
+    virtual bool setSelectedRange(const Element&, Range) { return false; }
 
     // The real implementation: AT-SPI over D-Bus, the pointer from the X server.
     static std::unique_ptr<AccessibilityBackend> createDefault();

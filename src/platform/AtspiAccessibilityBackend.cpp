@@ -14,7 +14,9 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstdlib>
 
 namespace {
 
@@ -26,6 +28,7 @@ constexpr char kAccessible[] = "org.a11y.atspi.Accessible";
 constexpr char kComponent[] = "org.a11y.atspi.Component";
 constexpr char kText[] = "org.a11y.atspi.Text";
 constexpr char kEditableText[] = "org.a11y.atspi.EditableText";
+constexpr char kAction[] = "org.a11y.atspi.Action";
 constexpr uint kCoordScreen = 0;
 constexpr int kStateActive = 1;
 constexpr int kStateEditable = 7;
@@ -190,7 +193,7 @@ public:
         // The frames holding the point, the active one first.
         QList<Element> frames;
         for (const Element& frame : children(application)) {
-            if (!extents(frame).contains(point))
+            if (!screenExtents(frame).value_or(QRect()).contains(point))
                 continue;
             if (hasState(states(frame), kStateActive))
                 frames.prepend(frame);
@@ -276,6 +279,136 @@ public:
         return !reply.arguments().isEmpty() && reply.arguments().constFirst().toBool();
     }
 
+    Element parent(const Element& element) override
+    {
+        const QVariant value = property(element, kAccessible, "Parent");
+        if (!value.canConvert<QDBusArgument>())
+            return {};
+        return readElement(value.value<QDBusArgument>());
+    }
+
+    QString roleName(const Element& element) override
+    {
+        const QDBusMessage reply = call(element, kAccessible, "GetRoleName", {});
+        return reply.arguments().isEmpty() ? QString() : reply.arguments().constFirst().toString();
+    }
+
+    QString name(const Element& element) override { return property(element, kAccessible, "Name").toString(); }
+
+    QString description(const Element& element) override
+    {
+        return property(element, kAccessible, "Description").toString();
+    }
+
+    QMap<QString, QString> attributes(const Element& element) override
+    {
+        QMap<QString, QString> map;
+        const QDBusMessage reply = call(element, kAccessible, "GetAttributes", {});
+        if (reply.arguments().isEmpty())
+            return map;
+        const QDBusArgument argument = reply.arguments().constFirst().value<QDBusArgument>();
+        argument.beginMap();
+        while (!argument.atEnd()) {
+            QString key, value;
+            argument.beginMapEntry();
+            argument >> key >> value;
+            argument.endMapEntry();
+            map.insert(key, value);
+        }
+        argument.endMap();
+        return map;
+    }
+
+    std::optional<QRect> extents(const Element& element) override { return screenExtents(element); }
+
+    bool setPosition(const Element& element, QPoint position) override
+    {
+        const QDBusMessage reply = call(element, kComponent, "SetPosition", {position.x(), position.y(), kCoordScreen});
+        return !reply.arguments().isEmpty() && reply.arguments().constFirst().toBool();
+    }
+
+    bool setSize(const Element& element, QSize size) override
+    {
+        const QDBusMessage reply = call(element, kComponent, "SetSize", {size.width(), size.height()});
+        return !reply.arguments().isEmpty() && reply.arguments().constFirst().toBool();
+    }
+
+    QList<Action> actions(const Element& element) override
+    {
+        QList<Action> list;
+        const QDBusMessage reply = call(element, kAction, "GetActions", {});
+        if (reply.arguments().isEmpty())
+            return list;
+        const QDBusArgument argument = reply.arguments().constFirst().value<QDBusArgument>();
+        argument.beginArray();
+        while (!argument.atEnd()) {
+            Action action;
+            QString keyBinding;
+            argument.beginStructure();
+            argument >> action.name >> action.description >> keyBinding;
+            argument.endStructure();
+            list.append(action);
+        }
+        argument.endArray();
+        return list;
+    }
+
+    bool doAction(const Element& element, int index) override
+    {
+        const QDBusMessage reply = call(element, kAction, "DoAction", {index});
+        return !reply.arguments().isEmpty() && reply.arguments().constFirst().toBool();
+    }
+
+    qint64 processIdentifier(const Element& element) override
+    {
+        if (element.isNull())
+            return 0;
+        QDBusMessage message = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                                             QStringLiteral("/org/freedesktop/DBus"),
+                                                             QStringLiteral("org.freedesktop.DBus"),
+                                                             QStringLiteral("GetConnectionUnixProcessID"));
+        message << element.service;
+        const QDBusMessage reply = bus().call(message, QDBus::Block, kCallTimeoutMs);
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+            return 0;
+        return qint64(reply.arguments().constFirst().toUInt());
+    }
+
+    std::optional<Range> selectedRange(const Element& element) override
+    {
+        const QDBusMessage count = call(element, kText, "GetNSelections", {});
+        if (count.arguments().isEmpty())
+            return std::nullopt;
+        if (count.arguments().constFirst().toInt() > 0) {
+            const QDBusMessage selection = call(element, kText, "GetSelection", {0});
+            if (selection.arguments().size() >= 2) {
+                const qint64 start = selection.arguments().at(0).toLongLong();
+                const qint64 end = selection.arguments().at(1).toLongLong();
+                return Range{std::min(start, end), std::abs(end - start)};
+            }
+        }
+        bool ok = false;
+        const qint64 caret = property(element, kText, "CaretOffset").toLongLong(&ok);
+        if (!ok)
+            return std::nullopt;
+        return Range{caret, 0};
+    }
+
+    bool setSelectedRange(const Element& element, Range range) override
+    {
+        if (range.location < 0 || range.length < 0)
+            return false;
+        if (range.length == 0)
+            return setCaretOffset(element, range.location);
+        const int start = int(range.location);
+        const int end = int(range.location + range.length);
+        const QDBusMessage count = call(element, kText, "GetNSelections", {});
+        const bool replace = !count.arguments().isEmpty() && count.arguments().constFirst().toInt() > 0;
+        const QDBusMessage reply = replace ? call(element, kText, "SetSelection", {0, start, end})
+                                           : call(element, kText, "AddSelection", {start, end});
+        return !reply.arguments().isEmpty() && reply.arguments().constFirst().toBool();
+    }
+
 private:
     QDBusConnection bus() const { return QDBusConnection(m_connectionName); }
 
@@ -320,11 +453,11 @@ private:
         return words;
     }
 
-    QRect extents(const Element& element)
+    std::optional<QRect> screenExtents(const Element& element)
     {
         const QDBusMessage reply = call(element, kComponent, "GetExtents", {kCoordScreen});
         if (reply.arguments().isEmpty())
-            return {};
+            return std::nullopt;
         const QDBusArgument argument = reply.arguments().constFirst().value<QDBusArgument>();
         int x = 0, y = 0, width = 0, height = 0;
         argument.beginStructure();

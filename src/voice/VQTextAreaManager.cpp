@@ -198,6 +198,18 @@ void VQTextAreaManager::startMonitorUIElement()
     QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->startMonitorUIElement(); }, Qt::QueuedConnection);
 }
 
+void VQTextAreaManager::performTimerBasedUpdate()
+{
+    QMetaObject::invokeMethod(
+        m_worker,
+        [w = m_worker] {
+            AccessibilityBackend* b = w->ensureBackend();
+            if (b && b->isReachable())
+                w->updateCurrentUIElement();
+        },
+        Qt::QueuedConnection);
+}
+
 void VQTextAreaManager::showTextToCurrentTextArea(const QString& text, bool isLast)
 {
     QMetaObject::invokeMethod(m_worker, [w = m_worker, text, isLast] { w->showTextToCurrentTextArea(text, isLast); },

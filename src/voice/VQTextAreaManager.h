@@ -33,6 +33,9 @@ public:
     // Clears the target, then (with the accessibility bus reachable) finds the element under
     // the pointer and reads its text and caret.
     void startMonitorUIElement();
+    // Reads the element under the pointer, its text and caret again, as a start does without
+    // clearing: with nothing under the pointer the earlier target stays. Nothing calls it.
+    void performTimerBasedUpdate();
     // Writes the text at the caret found at the start; isLast marks the final text.
     void showTextToCurrentTextArea(const QString& text, bool isLast);
 

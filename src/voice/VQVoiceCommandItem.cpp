@@ -70,9 +70,10 @@ QList<VQVoiceCommandItem> VQVoiceCommandItem::listFromJson(const QJsonArray& arr
             continue;
         }
         VQVoiceCommandItem item = fromJson(value.toObject());
-        // A command is spoken by its word: a custom command (and a hot word) by customCmd, a
-        // common one by cmdWord. An item with neither would be a nameless row.
-        if (item.customCmd.trimmed().isEmpty() && item.cmdWord.trimmed().isEmpty()) {
+        // A command is spoken by its word: a custom command by customCmd, a common one by
+        // cmdWord. An item with neither would be a nameless row. A hot word is no command: an
+        // empty one keeps its place among the hot words the recognition frames carry.
+        if (!item.isHotWord() && item.customCmd.trimmed().isEmpty() && item.cmdWord.trimmed().isEmpty()) {
             ++skipped;
             continue;
         }

@@ -60,8 +60,8 @@ public:
     // From a JSON object whose keys are the property names; a missing or non-text key stays
     // unset. A number under "typeIndex" is ignored: the type follows cmdType.
     static VQVoiceCommandItem fromJson(const QJsonObject& object);
-    // Every object of the array that names a command word (customCmd or cmdWord not blank), in
-    // order; other elements are skipped (logged).
+    // Every object of the array that names a command word (customCmd or cmdWord not blank) or
+    // is a hot word (an empty one included), in order; other elements are skipped (logged).
     static QList<VQVoiceCommandItem> listFromJson(const QJsonArray& array);
     QJsonObject toJson() const;
 

@@ -13,6 +13,7 @@
 #include "VQRechargeRecordView.h"
 #include "VQRechargeView.h"
 #include "VQSecureTextField.h"
+#include "VQTransferRecordView.h"
 #include "VQUserInfoView.h"
 
 #include <QDir>
@@ -339,10 +340,15 @@ TEST_F(UserCentreTest, PanelsKeepTheirContentThroughARetitle)
 
 TEST_F(UserCentreTest, RendersEveryPanel)
 {
+    VQPersonCenterView::setTransferRecordViewFactory([](QWidget* parent) { return new VQTransferRecordView(parent); });
     VQPersonCenterView centre;
     centre.resize(760, 660);
     centre.show();
     saveRender(&centre, QStringLiteral("centre_tab1"));
+    centre.transferRecordBtn()->performClick();
+    ASSERT_NE(qobject_cast<VQTransferRecordView*>(centre.transferRecordView()), nullptr);
+    EXPECT_TRUE(centre.transferRecordView()->isVisible());
+    saveRender(&centre, QStringLiteral("centre_tab2"));
     centre.personThesaurusBtn()->performClick();
     saveRender(&centre, QStringLiteral("centre_tab3"));
     centre.userInfoView()->modifyPasswordBtn()->performClick();

@@ -1,5 +1,8 @@
 #include "VQButton.h"
 #include "VQLabel.h"
+#include "VQTextField.h"
+
+#include <QApplication>
 
 #include <QSignalSpy>
 #include <QTest>
@@ -52,12 +55,22 @@ TEST(VQButtonTest, PressShowsTheHighlightColoursAndReleaseRestoresThem)
     EXPECT_EQ(button.currentBackgroundColor(), QColor(0, 175, 204));
     EXPECT_EQ(clicked.count(), 0); // nothing runs before the release
 
+    // Released: the title colour back, the accent border and a white background.
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(button.currentTitleColor(), QColor(38, 12, 12));
-    EXPECT_EQ(button.currentBorderColor(), QColor(200, 200, 200));
-    EXPECT_EQ(button.currentBackgroundColor(), QColor(Qt::transparent));
+    EXPECT_EQ(button.currentBorderColor(), QColor(0, 175, 204));
+    EXPECT_EQ(button.currentBackgroundColor(), QColor(Qt::white));
     EXPECT_EQ(clicked.count(), 1);
     EXPECT_EQ(button.title(), QStringLiteral("保存"));
+
+    // A filled button keeps its own background; a button without pressed colours its own look.
+    VQButton filled;
+    filled.resize(40, 20);
+    filled.show();
+    filled.setBackgroundColor(QColor(0, 175, 204));
+    filled.setHighlightBackGroundColor(QColor(0, 150, 176));
+    QTest::mouseClick(&filled, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(filled.currentBackgroundColor(), QColor(0, 175, 204));
 
     // Without highlight colours a press keeps the normal ones.
     VQButton plain;
@@ -67,6 +80,7 @@ TEST(VQButtonTest, PressShowsTheHighlightColoursAndReleaseRestoresThem)
     QTest::mousePress(&plain, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(plain.currentTitleColor(), QColor(Qt::red));
     QTest::mouseRelease(&plain, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(plain.currentBackgroundColor(), QColor(Qt::transparent));
 }
 
 TEST(VQButtonTest, ADisabledButtonDoesNothing)
@@ -95,6 +109,40 @@ TEST(VQLabelTest, ClicksPassThroughALabelToTheButtonBeneath)
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(100, 50));
     EXPECT_EQ(clicked.count(), 1);
     EXPECT_EQ(window.childAt(100, 50), &button);
+}
+
+// The caret shows in the accent colour while the field has the focus, and not at all without it.
+TEST(VQTextFieldTest, TheCaretIsInTheAccentColourWhileFocused)
+{
+    QWidget window;
+    window.resize(200, 40);
+    VQTextField field(&window);
+    field.setGeometry(10, 5, 180, 30);
+    field.setTextColor(QColor(38, 12, 12));
+    field.setText(QStringLiteral("abc"));
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const auto accentPixels = [&field] {
+        const QImage image = field.grab().toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y) == VQTextField::accentColor();
+        return count;
+    };
+    for (const bool focused : {true, false}) {
+        if (focused)
+            field.setFocus();
+        else
+            field.clearFocus();
+        QApplication::processEvents();
+        EXPECT_EQ(field.isCaretShown(), focused);
+        if (focused)
+            EXPECT_GE(accentPixels(), 10);
+        else
+            EXPECT_EQ(accentPixels(), 0);
+    }
 }
 
 } // namespace

@@ -133,9 +133,10 @@ TEST(VQDeviceProtocolTest, LaserPenFramesPerTransportAndPlan)
     };
     EXPECT_EQ(hexList(laserPenModeFrames(Link::Bluetooth, 0, 3)), QStringList{QStringLiteral("0da54d05aa034c")});
     EXPECT_EQ(hexList(laserPenModeFrames(Link::Usb, 2, 1)), QStringList{QStringLiteral("0da54d05aa014c")});
-    // Plans without the mode command send nothing (not a report of zeros).
-    EXPECT_TRUE(laserPenModeFrames(Link::Usb, 6, 1).isEmpty());
-    EXPECT_TRUE(laserPenModeFrames(Link::Usb, 1, 1).isEmpty());
+    // Plans without the command get a report of zeros of their length in its place.
+    EXPECT_EQ(laserPenModeFrames(Link::Usb, 6, 1), QList<QByteArray>{QByteArray(33, '\0')});
+    EXPECT_EQ(laserPenModeFrames(Link::Usb, 3, 1), QList<QByteArray>{QByteArray(64, '\0')});
+    EXPECT_TRUE(laserPenModeFrames(Link::Usb, 0, 1).isEmpty());
 
     EXPECT_EQ(hexList(laserPenPointerModeFrames(Link::Bluetooth, 0, true)),
               QStringList{QStringLiteral("0da54d04ab4c")});
@@ -145,7 +146,8 @@ TEST(VQDeviceProtocolTest, LaserPenFramesPerTransportAndPlan)
     EXPECT_EQ(hex(sixOn.at(0)), QLatin1String("0c4d04b04c"));
     EXPECT_EQ(sixOn.at(1), QByteArray(33, '\0'));
     EXPECT_EQ(hex(laserPenPointerModeFrames(Link::Usb, 6, false).value(0)), QLatin1String("0c4d04b14c"));
-    EXPECT_TRUE(laserPenPointerModeFrames(Link::Usb, 3, true).isEmpty());
+    EXPECT_EQ(laserPenPointerModeFrames(Link::Usb, 1, true), QList<QByteArray>{QByteArray(33, '\0')});
+    EXPECT_EQ(laserPenPointerModeFrames(Link::Usb, 5, false), QList<QByteArray>{QByteArray(64, '\0')});
 
     EXPECT_EQ(hex(hardLaserFrame(true)), QLatin1String("0c4d04b44c"));
     EXPECT_EQ(hex(hardLaserFrame(false)), QLatin1String("0c4d04b54c"));

@@ -9,6 +9,8 @@ using namespace VQOTAProtocol;
 
 namespace {
 
+constexpr qint64 kLimit = 1000;
+
 QByteArray hex(const char* text)
 {
     return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
@@ -18,16 +20,16 @@ QByteArray hex(const char* text)
 
 TEST(VQFirmwareFileTest, ReadsOneHexadecimalBytePerLine)
 {
-    const auto parsed = VQFirmwareFile::parse("01\n0a\r\n  FF \t\n\n0x7f\n0Xb\n3\n");
+    const auto parsed = VQFirmwareFile::parse("01\n0a\r\n  FF \t\n\n0x7f\n0Xb\n3\n", kLimit);
     ASSERT_TRUE(parsed.ok()) << parsed.error.toStdString();
     EXPECT_EQ(parsed.bytes, hex("01 0a ff 7f 0b 03"));
-    EXPECT_EQ(VQFirmwareFile::parse("c3").bytes, hex("c3")); // no line feed at the end
+    EXPECT_EQ(VQFirmwareFile::parse("c3", kLimit).bytes, hex("c3")); // no line feed at the end
 }
 
 TEST(VQFirmwareFileTest, RefusesEmptyAndMalformedFilesWithTheLine)
 {
     for (const char* empty : {"", "\n", "  \r\n\t\n"}) {
-        const auto parsed = VQFirmwareFile::parse(empty);
+        const auto parsed = VQFirmwareFile::parse(empty, kLimit);
         EXPECT_FALSE(parsed.ok()) << empty;
         EXPECT_TRUE(parsed.bytes.isEmpty());
     }
@@ -36,18 +38,26 @@ TEST(VQFirmwareFileTest, RefusesEmptyAndMalformedFilesWithTheLine)
         {"0x1ff\n", 1},   {"01\n-1\n", 2},    {"1\x00\n", 1}, {"01\n02\n<html>\n", 3},
     };
     for (const auto& [text, line] : malformed) {
-        const auto parsed = VQFirmwareFile::parse(QByteArray(text, qstrlen(text) + (text[1] == '\x00' ? 2 : 0)));
+        const auto parsed = VQFirmwareFile::parse(QByteArray(text, qstrlen(text) + (text[1] == '\x00' ? 2 : 0)), kLimit);
         EXPECT_FALSE(parsed.ok()) << text;
         EXPECT_EQ(parsed.line, line) << text;
         EXPECT_TRUE(parsed.bytes.isEmpty()) << text;
     }
     // An image beyond the limit is refused, one at the limit taken.
-    QByteArray atLimit;
-    atLimit.reserve(VQFirmwareFile::kMaxFirmwareBytes * 3 + 3);
-    for (qsizetype i = 0; i < VQFirmwareFile::kMaxFirmwareBytes; ++i)
-        atLimit.append("5a\n");
-    EXPECT_EQ(VQFirmwareFile::parse(atLimit).bytes.size(), VQFirmwareFile::kMaxFirmwareBytes);
-    EXPECT_FALSE(VQFirmwareFile::parse(atLimit + "5a\n").ok());
+    const QByteArray atLimit = QByteArray("5a\n").repeated(kLimit);
+    EXPECT_EQ(VQFirmwareFile::parse(atLimit, kLimit).bytes.size(), kLimit);
+    EXPECT_FALSE(VQFirmwareFile::parse(atLimit + "5a\n", kLimit).ok());
+}
+
+// The largest image is what 65535 packets carry on the plan: 25 bytes a packet on the 33-byte
+// plans and over Bluetooth LE, 26 without a prefix, 56 on the 64-byte plans.
+TEST(VQFirmwareFileTest, TheImageLimitFollowsThePlan)
+{
+    const std::pair<int, qint64> table[] = {{1, 1638375}, {2, 1638375}, {6, 1703910}, {3, 3669960}, {7, 3669960}};
+    for (const auto& [plan, limit] : table)
+        EXPECT_EQ(maxImageBytes(*VQDeviceProtocol::chipPlan(plan)), limit) << plan;
+    EXPECT_EQ(maxImageBytes(VQDeviceProtocol::bluetoothPlan()), 1638375);
+    EXPECT_EQ(largestImageBytes(), 3669960);
 }
 
 TEST(VQFirmwareFileTest, FramesFollowTheProtocolPage)

@@ -334,16 +334,30 @@ TEST_F(VQMouseCommandManagerTest, ActionsAndReceiverCommandsLeaveTheirFrames)
     EXPECT_TRUE(receiver.rejected().isEmpty()) << receiver.rejected().join(QLatin1Char('\n')).toStdString();
 }
 
-TEST_F(VQMouseCommandManagerTest, LaserPenCommandsAreNotSentToAMouseReceiver)
+// A mouse receiver knows no laser-pen command: each leaves as a report of zeros, and a receiver
+// that refuses those is not taken for removed: the next command still reaches it.
+TEST_F(VQMouseCommandManagerTest, LaserPenCommandsReachAMouseReceiverAsReportsOfZeros)
 {
     openQuietly();
-    VQUserInfoData::sharedInstance().setIsSupportKeySetting(true);
-    facade().sendLaserPenModeData(2);
-    facade().sendLaserPenEnterMouseStatusData();
-    facade().sendLaserPenQuitMouseStatusData();
-    vqtest::spin(80);
-    EXPECT_TRUE(receiver.written().isEmpty());
-    EXPECT_EQ(receiver.zeroReports(), 0);
+    for (const bool refused : {false, true}) {
+        SCOPED_TRACE(refused ? "refused" : "taken");
+        receiver.refuseZeroReports = refused;
+        VQUserInfoData::sharedInstance().setIsSupportKeySetting(true);
+        facade().sendLaserPenModeData(2);
+        facade().sendLaserPenEnterMouseStatusData();
+        facade().sendLaserPenQuitMouseStatusData();
+        facade().sendOpenLedData();
+        settle();
+        ASSERT_EQ(receiver.written().size(), 4);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(receiver.written().at(i).report, QByteArray(33, '\0')) << i;
+        EXPECT_EQ(receiver.zeroReports(), refused ? 0 : 3);
+        EXPECT_EQ(receiver.receivedHex(), QStringList{QStringLiteral("0da54d04234c")});
+        EXPECT_TRUE(HIDDevice::sharedManager().isOpen());
+        EXPECT_FALSE(recorder->saw(vq::kUSBRemoveNotification));
+        receiver.clearRecords();
+        recorder->clear();
+    }
 }
 
 TEST_F(LaserPenReceiverTest, PenKeysCommandsAndTheZeroReport)
@@ -377,7 +391,7 @@ TEST_F(LaserPenReceiverTest, PenKeysCommandsAndTheZeroReport)
 
     VQMouseCommandManager& facade = VQMouseCommandManager::sharedInstance();
     VQHidCommandManager& usb = VQHidCommandManager::sharedInstance();
-    facade.sendLaserPenModeData(2); // plan 6 has no mode command: nothing
+    facade.sendLaserPenModeData(2); // plan 6 has no mode command: a report of zeros
     facade.sendLaserPenEnterMouseStatusData();
     usb.sendTelinkLaserPenOpenHardLaserData();
     usb.sendTelinkLaserPenCountdownData(300);
@@ -387,8 +401,9 @@ TEST_F(LaserPenReceiverTest, PenKeysCommandsAndTheZeroReport)
     EXPECT_EQ(receiver.penCommands(),
               (QStringList{QStringLiteral("0c4d04b04c"), QStringLiteral("0c4d04b44c"), QStringLiteral("0c4d06ff012c4c"),
                            QStringLiteral("0c4d04b14c"), QStringLiteral("0c4d04b54c")}));
-    EXPECT_EQ(receiver.zeroReports(), 2);
-    EXPECT_EQ(writtenHex().at(1), QString()); // the report of zeros right behind pointer mode on
+    EXPECT_EQ(receiver.zeroReports(), 3);
+    EXPECT_EQ(writtenHex().at(0), QString());
+    EXPECT_EQ(writtenHex().at(2), QString()); // the report of zeros right behind pointer mode on
     EXPECT_TRUE(receiver.rejected().isEmpty()) << receiver.rejected().join(QLatin1Char('\n')).toStdString();
 
     // Without key-setting support the pen is not taken out of pointer mode.

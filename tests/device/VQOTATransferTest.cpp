@@ -195,20 +195,21 @@ TEST_F(VQOTATransferTest, MissingEmptyOrMalformedFilesAreRefusedBeforeTheFirstFr
     EXPECT_TRUE(progress.isEmpty());
 }
 
-TEST_F(VQOTATransferTest, ASixteenMebibyteFileIsReadOffTheMainThreadBeforeTheStartLeaves)
+TEST_F(VQOTATransferTest, TheLargestFileIsReadOffTheMainThreadBeforeTheStartLeaves)
 {
-    // 60 image bytes, each on a line padded with blanks to a file of exactly 16 MiB.
+    // 60 image bytes, each on a line padded with blanks to the largest file plan 1 takes.
+    const qint64 fileBytes = VQFirmwareFile::maxFileBytes(VQOTAProtocol::maxImageBytes(*VQDeviceProtocol::chipPlan(1)));
     const QByteArray bytes = image(60);
-    const qsizetype lineBytes = VQOTATransfer::kMaxFirmwareFileBytes / bytes.size();
+    const qsizetype lineBytes = fileBytes / bytes.size();
     QByteArray text;
-    text.reserve(VQOTATransfer::kMaxFirmwareFileBytes);
+    text.reserve(fileBytes);
     for (char c : bytes) {
         QByteArray line = QByteArray::number(quint8(c), 16).rightJustified(2, '0');
         line.append(QByteArray(lineBytes - line.size() - 1, ' '));
         text += line + '\n';
     }
-    text.append(QByteArray(VQOTATransfer::kMaxFirmwareFileBytes - text.size(), '\n'));
-    ASSERT_EQ(text.size(), VQOTATransfer::kMaxFirmwareFileBytes);
+    text.append(QByteArray(fileBytes - text.size(), '\n'));
+    ASSERT_EQ(text.size(), fileBytes);
     storeFile(text);
     openReceiver();
 

@@ -102,9 +102,11 @@ TEST_F(VQOTAUpdateManagerTest, TruncatedOrMalformedDownloadsAreNeverOffered)
     QTemporaryDir logs;
     ASSERT_TRUE(mm::setupLogging(logs.path()));
     int told = 0;
-    manager().setDownloadFailedHook([&told] { ++told; });
+    manager().setDownloadFailedHook([&told](const char*) { ++told; });
+    int version = 4;
     for (const vqtest::StandInReply& reply : replies) {
-        offer(QStringLiteral("usb-new.txt"), reply, QStringLiteral("new.txt"), QStringLiteral("V1.4"), QStringLiteral("?sign=SIG-1d9f&e=9"));
+        offer(QStringLiteral("usb-new.txt"), reply, QStringLiteral("new.txt"), QStringLiteral("V1.%1").arg(version++),
+              QStringLiteral("?sign=SIG-1d9f&e=9"));
         ota.clear();
         manager().checkDongleOTAInfo();
         ASSERT_TRUE(waitForStatus());
@@ -126,6 +128,8 @@ TEST_F(VQOTAUpdateManagerTest, TruncatedOrMalformedDownloadsAreNeverOffered)
     // The user hears of them once for the device; a device that connects may hear it again.
     EXPECT_EQ(told, 1);
     NotificationCenter::defaultCenter().post(name(vq::kUSBInsertNotification));
+    offer(QStringLiteral("usb-new.txt"), vqtest::StandInReply::html(404, "<html>not found</html>"), QStringLiteral("new.txt"),
+          QStringLiteral("V1.%1").arg(version));
     manager().checkDongleOTAInfo();
     EXPECT_TRUE(vqtest::waitUntil([&told] { return told == 2; }));
     manager().setDownloadFailedHook({});
@@ -164,4 +168,42 @@ TEST_F(VQOTAUpdateManagerTest, TheServersFileNameStaysInsideTheDocumentsFolder)
     manager().checkOTAInfo();
     vqtest::spin(100);
     EXPECT_EQ(server.requestCount(), 0);
+}
+
+// The largest image is the one the device's link carries, and a file refused for its content is
+// fetched once per offered version, not again at every device report.
+TEST_F(VQOTAUpdateManagerTest, TheImageLimitFollowsThePlanAndARefusedFileIsFetchedOncePerVersion)
+{
+    const QByteArray text = firmwareText(image(2100000)); // over 2 MiB, within the 64-byte plans' limit
+    struct Row {
+        int plan;
+        bool stored;
+    };
+    for (const Row& row : {Row{3, true}, Row{1, false}}) {
+        SCOPED_TRACE(row.plan);
+        VQUserInfoData::sharedInstance().setChipPlan(row.plan);
+        manager().deleteOTAFile();
+        const QString version = QStringLiteral("V2.%1").arg(row.plan);
+        offer(QStringLiteral("big.txt"), vqtest::StandInReply::text(text), QStringLiteral("big.txt"), version);
+        server.clearRequests();
+        const auto count = [this](const char* path) {
+            int n = 0;
+            for (const vqtest::StandInRequest& request : server.requests())
+                n += request.path == QLatin1String(path);
+            return n;
+        };
+        for (int report = 1; report <= 3; ++report) {
+            manager().checkOTAInfo();
+            ASSERT_TRUE(vqtest::waitUntil([&] { return count("/api/otaUpdate") == report; }));
+            vqtest::spin(200);
+            ASSERT_TRUE(vqtest::waitUntil([this] { return !manager().isDownloading(VQOTAUpdateManager::Kind::Device); }, 20000));
+        }
+        EXPECT_EQ(count("/files/big.txt"), 1);
+        EXPECT_EQ(manager().needUpdate(), row.stored);
+    }
+    // A newer version is fetched again.
+    offer(QStringLiteral("big.txt"), vqtest::StandInReply::text(text), QStringLiteral("big.txt"), QStringLiteral("V2.9"));
+    server.clearRequests();
+    manager().checkOTAInfo();
+    ASSERT_TRUE(vqtest::waitUntil([this] { return server.requestCount() == 2; }));
 }

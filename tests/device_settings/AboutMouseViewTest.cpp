@@ -16,6 +16,9 @@
 #include "VQUploadBurnerInfoScene.h"
 
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <algorithm>
 #include <QDir>
 #include <QFile>
@@ -257,6 +260,43 @@ TEST_F(AboutMouseViewTest, HardwareRecordAfterTheNextFirmwareReport)
         vqtest::spin(200);
         EXPECT_EQ(VQUserInfoData::sharedInstance().isNeedUpLoadBurnerInfo(), row.flagAfter);
     }
+}
+
+// Dropped files are taken as a copy and start nothing; other drags are refused.
+TEST_F(AboutMouseViewTest, DroppedFilesAreTakenWithoutAction)
+{
+    AboutMouseView view;
+    EXPECT_TRUE(view.acceptDrops());
+    struct Row {
+        QList<QUrl> urls;
+        const char* text;
+        bool taken;
+    };
+    const Row rows[] = {
+        {{QUrl::fromLocalFile(QStringLiteral("/tmp/fw.txt"))}, nullptr, true},
+        {{QUrl(QStringLiteral("https://example.invalid/fw.txt"))}, nullptr, false},
+        {{}, "fw.txt", false},
+    };
+    for (const Row& row : rows) {
+        QMimeData data;
+        data.setUrls(row.urls);
+        if (row.text)
+            data.setText(QString::fromLatin1(row.text));
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        enter.ignore();
+        QCoreApplication::sendEvent(&view, &enter);
+        EXPECT_EQ(enter.isAccepted(), row.taken);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        drop.ignore();
+        QCoreApplication::sendEvent(&view, &drop);
+        EXPECT_EQ(drop.isAccepted(), row.taken);
+        if (row.taken)
+            EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+    }
+    vqtest::spin(100);
+    EXPECT_TRUE(sentCommands().isEmpty());
+    EXPECT_FALSE(view.isUpdating());
+    EXPECT_EQ(server.requestCount(), 0);
 }
 
 TEST_F(AboutMouseViewTest, RendersTheSoftwarePage)

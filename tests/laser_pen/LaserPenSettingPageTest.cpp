@@ -284,6 +284,31 @@ TEST_F(LaserPenPageTest, PreviewDrawsEachEffect)
     EXPECT_TRUE(p.colorView()->isHidden());
     EXPECT_EQ(p.zoomView()->y(), 5);
     render(QStringLiteral("magnifier"));
+
+    // Without the mask the picture shows alone and the bar goes; the radio stays chosen.
+    p.hideMask();
+    EXPECT_EQ(at(preview(), cx + 49.5, cy), at(bare, cx + 49.5, cy));
+    EXPECT_TRUE(p.previewBottomView()->isHidden());
+    EXPECT_EQ(Page::imageName(p.functionBtnArr()[2]), QLatin1String(Page::kRadioOnImage));
+}
+
+// resizeImage1 keeps the centre region, enlarged to the image's size with lower-left corners
+// together: of an 8 x 8 image in four flat quadrants, a 4 x 4 result shows the lower-left one.
+TEST(LaserPenImageHelpersTest, ResizedImages)
+{
+    QImage image(8, 8, QImage::Format_ARGB32_Premultiplied);
+    const QColor quadrants[2][2] = {{Qt::red, Qt::green}, {Qt::blue, Qt::yellow}}; // [row][column]
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            image.setPixelColor(x, y, quadrants[y / 4][x / 4]);
+    const QImage centre = Page::resizeImage1(image, QSize(4, 4));
+    ASSERT_EQ(centre.size(), QSize(4, 4));
+    for (const QPoint inner : {QPoint(1, 1), QPoint(2, 2), QPoint(1, 2)})
+        EXPECT_EQ(centre.pixelColor(inner), QColor(Qt::blue)) << inner.x() << "," << inner.y();
+    const QImage whole = Page::resizeImage(image, QSize(4, 4));
+    ASSERT_EQ(whole.size(), QSize(4, 4));
+    EXPECT_EQ(whole.pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(whole.pixelColor(3, 3), QColor(Qt::yellow));
 }
 
 // A stored size outside the slider's range: the slider at its end, the drawing and the store at

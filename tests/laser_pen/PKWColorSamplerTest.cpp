@@ -150,4 +150,47 @@ TEST(PKWColorSamplerTest, TheLoupeShowsTheSquareAroundThePointerEnlargedAndFollo
     EXPECT_FALSE(cursor.isHidden());
 }
 
+// After each capture the delegate gets the square around the pointer, in device pixels, and the
+// colour of its centre pixel: the screen's pixel under the pointer.
+TEST(PKWColorSamplerTest, TheDelegateGetsEachCaptureAndItsCentreColour)
+{
+    struct Capture : PKWColorSamplerDelegate {
+        void colorSamplerDidCapture(QWidget* w, const QImage& i, const QColor& c, QPoint at) override
+        {
+            window = w;
+            size = i.size();
+            color = c;
+            pointer = at;
+            ++count;
+        }
+        QWidget* window = nullptr;
+        QSize size;
+        QColor color;
+        QPoint pointer;
+        int count = 0;
+    } capture;
+    FakeInputMonitor monitor;
+    FakeCursorHider cursor;
+    FakeCompositingManager compositing(true);
+    FakeScreenGrabber grabber;
+    PKWColorSampler::sharedInstance().setDelegateForTests(&capture);
+    QCursor::setPos(QPoint(400, 300));
+    PKWColorSampler::zoomInPixelZoom(kZoom, kWidth);
+    QWidget* loupe = PKWColorSampler::sharedInstance().screenPickerWindow();
+    for (const QPoint pointer : {QPoint(400, 300), QPoint(701, 433), QPoint(1811, 402)}) {
+        SCOPED_TRACE(pointer.x());
+        monitor.send(MMEventType::MouseMoved, pointer);
+        ASSERT_TRUE(vqtest::waitUntil([&] { return capture.pointer == pointer; }));
+        QScreen* screen = QGuiApplication::screenAt(pointer);
+        const qreal ratio = screen->devicePixelRatio();
+        const QPoint pixel = (pointer - screen->geometry().topLeft()) * ratio;
+        EXPECT_EQ(capture.window, loupe);
+        EXPECT_EQ(capture.size, QSize(200, 200) * ratio);
+        EXPECT_EQ(capture.color.rgb(),
+                  FakeScreenGrabber::patternAt(int(QGuiApplication::screens().indexOf(screen)), pixel.x(), pixel.y()));
+    }
+    PKWColorSampler::dismiss();
+    PKWColorSampler::sharedInstance().setDelegateForTests(nullptr);
+}
+
 } // namespace

@@ -195,7 +195,8 @@ void SimulatedReceiver::write(int handle, const QByteArray& report, WriteDone do
 {
     const qint64 startedNs = steadyNs();
     m_written.append({report, startedNs});
-    bool ok = handle == m_handle && handle != 0 && m_plugged && !failWrites;
+    bool ok = handle == m_handle && handle != 0 && m_plugged && !failWrites
+        && !(refuseZeroReports && allZero(report));
     if (ok)
         handleReport(report);
     if (done) {

@@ -62,6 +62,8 @@ public:
     int failOpens = 0;
     // Every write fails (as a device that stalls).
     bool failWrites = false;
+    // Writes of a report of zeros fail, as on a receiver whose reports are numbered.
+    bool refuseZeroReports = false;
     // How long a write takes to be reported done after the report left.
     int writeDurationMs = 0;
 

@@ -344,15 +344,18 @@ TEST_F(VoiceCommandStoreTest, CommonListRefreshKeepsTheTableInStep)
 }
 
 // Items without the word a command is spoken by are skipped: no nameless command reaches the
-// table or the page.
+// table or the page. Hot words are no commands: an empty one keeps its place.
 TEST_F(VoiceCommandStoreTest, CustomItemsWithoutACommandWordAreSkipped)
 {
     QJsonArray reply{1, QStringLiteral("x"), QJsonValue(), QJsonObject(), QJsonObject{{QStringLiteral("customCmd"), QStringLiteral(" ")}}};
+    reply.append(item(QStringLiteral("phrase"), QStringLiteral("热词一")).toJson());
     reply.append(item(QStringLiteral("website"), QStringLiteral("打开"), QStringLiteral("http://x")).toJson());
+    reply.append(item(QStringLiteral("phrase"), QStringLiteral("")).toJson());
+    reply.append(item(QStringLiteral("phrase"), QStringLiteral(R"(["甲","乙"])")).toJson());
     server.setReply(QStringLiteral("/api/deviceCmd"), vqtest::StandInReply::api(reply));
     ASSERT_TRUE(fetchCustom().first);
-    EXPECT_EQ(words(customRows()), QStringList{QStringLiteral("website:打开>http://x")});
     EXPECT_EQ(freshCustom(), QStringList{QStringLiteral("website:打开>http://x")});
+    EXPECT_EQ(hotWords().getLocalHotWordListString(), QStringLiteral(R"(热词一,,["甲","乙"])"));
 }
 
 // How the hot words of the table are joined: in order, texts unchanged, an empty text adding

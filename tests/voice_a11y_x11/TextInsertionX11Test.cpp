@@ -3,6 +3,7 @@
 // "ASRStartNotification" as the voice hub posts it.
 #include "NotificationCenter.h"
 #include "TestSupport.h"
+#include "UIElementUtilities.h"
 #include "VQNotificationNames.h"
 #include "VQTextAreaManager.h"
 #include "XTestUser.h"
@@ -241,4 +242,45 @@ TEST_F(TextInsertionX11Test, OnlyTheTopWindowUnderThePointerAtTheStartIsWritten)
     say({QStringLiteral("2")});
     EXPECT_EQ(top->dump().value(0).text, QStringLiteral("top1"));
     EXPECT_EQ(bottom->dump().value(0).text, QStringLiteral("bottom"));
+}
+
+// The helpers over the real bus: the field under the pointer described, its lineage and frame,
+// and its text and caret set from text.
+TEST_F(TextInsertionX11Test, TheFieldUnderThePointerIsDescribedAndSetFromText)
+{
+    using U = UIElementUtilities;
+    auto app = qtApp(QPoint(100, 100), {QStringLiteral("abcdef")});
+    ASSERT_FALSE(app->fields.isEmpty());
+    const QRect field = app->fields.first();
+    pointAt(field.center());
+    std::unique_ptr<AccessibilityBackend> b = AccessibilityBackend::createDefault();
+    ASSERT_TRUE(b->isReachable());
+    const AccessibilityBackend::Element e = b->elementAtPointer();
+    ASSERT_FALSE(e.isNull());
+
+    const QStringList lineage = U::lineageOfUIElement(*b, e);
+    ASSERT_GE(lineage.size(), 2);
+    EXPECT_EQ(lineage.first(), QStringLiteral("<application: \u201Ccorvane-a11y-client\u201D>"));
+    EXPECT_EQ(lineage.last(), QStringLiteral("<text>"));
+    const QString description = U::stringDescriptionOfUIElement(*b, e);
+    EXPECT_TRUE(description.startsWith(lineage.first() + QStringLiteral("\n ") + lineage.at(1) + QLatin1Char('\n')))
+        << qPrintable(description);
+    EXPECT_TRUE(description.contains(QStringLiteral("   AXValue (W):  \u201Cabcdef\u201D\n"))) << qPrintable(description);
+    EXPECT_TRUE(description.contains(QStringLiteral("\nActions:\n   "))) << qPrintable(description);
+    EXPECT_EQ(U::descriptionOfAXDescriptionOfUIElement(*b, e), QStringLiteral("No Description"));
+    EXPECT_GT(U::processIdentifierOfUIElement(*b, e), 0);
+
+    // The frame in bottom-left coordinates of the 1920 x 1080 screen.
+    EXPECT_EQ(U::frameOfUIElement(*b, e, {QRectF(0, 0, 1920, 1080)}),
+              QRectF(field.x(), 1080 - field.y() - field.height(), field.width(), field.height()));
+
+    ASSERT_TRUE(U::setStringValue(*b, QStringLiteral("abXYZ"), QLatin1String(U::kValue), e));
+    ASSERT_TRUE(U::setStringValue(*b, QStringLiteral("pos=2 len=0"), QLatin1String(U::kSelectedTextRange), e));
+    EXPECT_FALSE(U::setStringValue(*b, QStringLiteral("2"), QLatin1String(U::kSelectedTextRange), e));
+    const QList<FieldApp::Field> fields = app->dump();
+    EXPECT_EQ(fields.value(0).text, QStringLiteral("abXYZ"));
+    EXPECT_EQ(fields.value(0).cursor, 2);
+    ASSERT_TRUE(U::setStringValue(*b, QStringLiteral("pos=1 len=3"), QLatin1String(U::kSelectedTextRange), e));
+    EXPECT_EQ(U::descriptionForUIElement(*b, e, QLatin1String(U::kSelectedTextRange), true),
+              QStringLiteral("<AXRangeValue pos=1 len=3>"));
 }

@@ -3,6 +3,7 @@
 #include "AccessibilityBackend.h"
 #include "NotificationCenter.h"
 #include "TestSupport.h"
+#include "UIElementUtilities.h"
 #include "VQNotificationNames.h"
 #include "VQTextAreaManager.h"
 
@@ -102,6 +103,7 @@ TEST(TextAreaManagerTest, TextGoesAtTheCaretFoundAtTheStartOrNowhere)
         qint64 expectedCaret; // -1: no caret set
         std::function<void(Tree&)> arrange = nullptr;
         std::function<void(Tree&)> betweenStarts = nullptr; // a first start, then this, then the start
+        bool update = false; // the second start is performTimerBasedUpdate
     };
     const Row rows[] = {
         {"interims replace each other", QStringLiteral("abcdef"), 3, {QStringLiteral("x"), QStringLiteral("yz")},
@@ -127,6 +129,10 @@ TEST(TextAreaManagerTest, TextGoesAtTheCaretFoundAtTheStartOrNowhere)
          [](Tree& t) { t.countOffset = 2; }},
         {"nothing under the pointer at the second start", QStringLiteral("abc"), 1, {QStringLiteral("x")},
          QStringLiteral("abc"), -1, nullptr, [](Tree& t) { t.underPointer = false; }},
+        {"an update reads the caret again", QStringLiteral("abcd"), 4, {QStringLiteral("X")}, QStringLiteral("aXbcd"), 2,
+         nullptr, [](Tree& t) { t.carets[QStringLiteral("/f1")] = 1; }, true},
+        {"an update with nothing under the pointer keeps the target", QStringLiteral("abc"), 1, {QStringLiteral("x")},
+         QStringLiteral("axbc"), 2, nullptr, [](Tree& t) { t.underPointer = false; }, true},
     };
     for (const Row& row : rows) {
         auto tree = std::make_shared<Tree>();
@@ -142,7 +148,10 @@ TEST(TextAreaManagerTest, TextGoesAtTheCaretFoundAtTheStartOrNowhere)
             manager.waitForWorker();
             row.betweenStarts(*tree);
         }
-        startRecognition();
+        if (row.update)
+            manager.performTimerBasedUpdate();
+        else
+            startRecognition();
         for (int i = 0; i < row.pieces.size(); ++i)
             manager.showTextToCurrentTextArea(row.pieces.at(i), i == row.pieces.size() - 1);
         manager.waitForWorker();
@@ -157,4 +166,39 @@ TEST(TextAreaManagerTest, TextGoesAtTheCaretFoundAtTheStartOrNowhere)
         }
     }
     VQTextAreaManager::resetForTests(nullptr);
+}
+
+// How values are written out and how points and frames turn between the two vertical axes.
+TEST(UIElementUtilitiesTest, ValueTextsAndScreenFlips)
+{
+    using U = UIElementUtilities;
+    const struct {
+        U::Value value;
+        const char* plain;
+        const char* verbose;
+    } values[] = {
+        {QPointF(1.5, -2), "x=1.5 y=-2", "<AXPointValue x=1.5 y=-2>"},
+        {QSizeF(300, 36), "w=300 h=36", "<AXSizeValue w=300 h=36>"},
+        {QRectF(1, 2, 3.25, 4), "x=1 y=2 w=3.25 h=4", "<AXRectValue  x=1 y=2 w=3.25 h=4>"},
+        {U::Range{7, 0}, "pos=7 len=0", "<AXRangeValue pos=7 len=0>"},
+        {QStringLiteral("x=1 y=2"), "AXValue???", "AXValue???"},
+    };
+    for (const auto& row : values) {
+        EXPECT_EQ(U::stringDescriptionOfAXValue(row.value, false), QLatin1String(row.plain));
+        EXPECT_EQ(U::stringDescriptionOfAXValue(row.value, true), QLatin1String(row.verbose));
+    }
+
+    // Two screens side by side, the second 768 high; the last one holding the point decides.
+    const QList<QRectF> screens{QRectF(0, 0, 1280, 800), QRectF(1280, 0, 1024, 768)};
+    const struct {
+        QPointF cocoa;
+        QPointF carbon;
+    } points[] = {
+        {{10, 0}, {10, 799}}, {{10, 799}, {10, 0}}, {{1300, 100}, {1300, 667}}, {{1280, 0}, {1280, 767}},
+        {{1300, 790}, {0, 0}}, {{-1, 5}, {0, 0}},
+    };
+    for (const auto& row : points)
+        EXPECT_EQ(U::carbonScreenPointFromCocoaScreenPoint(row.cocoa, screens), row.carbon) << row.cocoa.x() << "," << row.cocoa.y();
+    EXPECT_EQ(U::flippedScreenBounds(QRectF(140, 140, 300, 36), screens), QRectF(140, 624, 300, 36));
+    EXPECT_EQ(U::flippedScreenBounds(U::flippedScreenBounds(QRectF(5, 6, 7, 8), screens), screens), QRectF(5, 6, 7, 8));
 }

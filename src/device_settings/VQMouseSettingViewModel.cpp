@@ -1,0 +1,7 @@
+#include "VQMouseSettingViewModel.h"
+
+VQMouseSettingViewModel& VQMouseSettingViewModel::sharedInstance()
+{
+    static VQMouseSettingViewModel instance;
+    return instance;
+}
