@@ -10,6 +10,7 @@
 // --talk (pen) is a whole talk: the pointer wanders over the screen on a curve that keeps
 // finding new ground, and strokes follow it for 2 s, lifted for 0.2 s, again and again; no
 // stroke is cleared.
+// A still picture (bands and text) covers the screen below the effect, as a presentation does.
 // Prints, for every 10 s of the run and for the whole: the CPU time of the program, of the X
 // server (read from /proc when the server is a local process) and of both, as shares of one
 // core, and the median, 90th percentile and largest time from the XTest request to the end of
@@ -20,7 +21,6 @@
 #include "VQDrawView.h"
 #include "VQLaserPenManager.h"
 #include "VQLaserPenOverlay.h"
-#include "WindowShape.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -28,6 +28,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QMoveEvent>
+#include <QPainter>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -50,6 +51,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/shape.h>
 
 namespace {
 
@@ -181,6 +183,27 @@ private:
     std::vector<std::pair<qint64, QPoint>>& m_moves;
 };
 
+// A slide: a still picture of bands and text over the whole screen.
+class Presentation : public QWidget {
+public:
+    Presentation()
+        : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        for (int band = 0; band * 60 < height(); ++band)
+            painter.fillRect(QRect(0, band * 60, width(), 60), QColor::fromHsv((band * 23) % 360, 90, 230));
+        painter.setPen(Qt::black);
+        for (int line = 0; line * 40 < height(); ++line)
+            painter.drawText(QPoint(40, line * 40 + 30), QStringLiteral("Quarterly figures, line %1: the quick brown fox jumps over the lazy dog").arg(line));
+    }
+};
+
 struct Figures {
     double median = 0;
     double p90 = 0;
@@ -262,8 +285,12 @@ int main(int argc, char** argv)
 
     std::vector<std::pair<qint64, QPoint>> paints;
     paints.reserve(size_t(seconds) * size_t(hz) * 2);
+    // The presentation: a window over the whole screen, below the effect.
+    Presentation presentation;
+    presentation.setGeometry(QGuiApplication::primaryScreen()->geometry());
+    presentation.show();
     QCursor::setPos(pathAt(0, talk));
-    spin(100);
+    spin(300);
 
     VQLaserPenManager& manager = VQLaserPenManager::sharedInstance();
     MoveRecorder moveRecorder(paints);
@@ -359,7 +386,14 @@ int main(int argc, char** argv)
     // The rectangles of the shaped pen window's shape as the server holds them.
     const auto shapeRectangles = [&manager, shaped] {
         VQLaserPenOverlay* overlay = manager.fullWindow().value(0);
-        return shaped && overlay ? WindowShape::rectangleCount(overlay) : -1;
+        auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (!shaped || !overlay || !x11)
+            return -1;
+        int count = 0;
+        int ordering = 0;
+        if (XRectangle* rectangles = XShapeGetRectangles(x11->display(), Window(overlay->winId()), ShapeBounding, &count, &ordering))
+            XFree(rectangles);
+        return count;
     };
     std::vector<int> shapeAt {shapeRectangles()};
     std::vector<qint64> wallAt {start};

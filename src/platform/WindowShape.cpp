@@ -79,16 +79,3 @@ bool WindowShape::set(QWidget* window, const QRegion& region)
 {
     return combine(window, region, ShapeSet);
 }
-
-int WindowShape::rectangleCount(QWidget* window)
-{
-    Display* display = qtDisplay();
-    if (!display || !window || !window->testAttribute(Qt::WA_WState_Created) || !isAvailable())
-        return -1;
-    int count = 0;
-    int ordering = 0;
-    XRectangle* rectangles = XShapeGetRectangles(display, Window(window->winId()), ShapeBounding, &count, &ordering);
-    if (rectangles)
-        XFree(rectangles);
-    return count;
-}

@@ -23,7 +23,5 @@ bool clear(QWidget* window);
 bool add(QWidget* window, const QRegion& region);
 // Makes the region the whole shape.
 bool set(QWidget* window, const QRegion& region);
-// The number of rectangles of the window's shape as the server holds it; -1 when unknown.
-int rectangleCount(QWidget* window);
 
 } // namespace WindowShape

@@ -4,6 +4,7 @@
 // over the live screen without a compositor, its shape bounded over many strokes.
 #include "CompositingManager.h"
 #include "CursorHider.h"
+#include "PKWColorSampler.h"
 #include "TestSupport.h"
 #include "VQDrawShape.h"
 #include "VQDrawView.h"
@@ -44,17 +45,28 @@ public:
     {
         setGeometry(QGuiApplication::primaryScreen()->geometry());
     }
-    void setColour(const QColor& colour)
+    // One colour, or another one right of the column.
+    void setColour(const QColor& colour, const QColor& right = {}, int column = 0)
     {
         m_colour = colour;
+        m_right = right;
+        m_column = column;
         repaint();
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), m_colour); }
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), m_colour);
+        if (m_right.isValid())
+            painter.fillRect(rect().adjusted(m_column, 0, 0, 0), m_right);
+    }
 
 private:
     QColor m_colour = Qt::white;
+    QColor m_right;
+    int m_column = 0;
 };
 
 class LaserPenX11Test : public ::testing::Test {
@@ -261,4 +273,33 @@ TEST_F(LaserPenX11Test, ManyStrokesKeepTheShapeWithinItsBudget)
         EXPECT_TRUE(vqtest::waitUntil([&] { return user.pixel(p) == kSecond; })) << p.x() << "," << p.y();
     EXPECT_TRUE(QGuiApplication::primaryScreen()->grabWindow(0).save(QStringLiteral(VQ_BUILD_DIR "/renders/laser_pen_shaped_many_strokes.png")));
     manager().endDraw();
+}
+
+// Under xcompmgr the loupe reads the window below it at every move: a change below shows in the
+// loupe. The window's two colours meet at a column the loupe enlarges past, so the loupe's own
+// pixels are told from the screen's.
+TEST_F(LaserPenX11Test, LoupeUnderCompositorShowsTheLiveScreen)
+{
+    startCompositor();
+    const QColor third(90, 200, 90);
+    below.setColour(kFirst, kSecond, 960);
+    ASSERT_TRUE(vqtest::waitUntil([&] { return user.pixel({1000, 500}) == kSecond; }));
+    const QPoint centre(930, 500);
+    const QPoint inLoupe(968, 560); // right of the column, left of its enlarged place
+    user.move(centre);
+    PKWColorSampler::zoomInPixelZoom(1.5, 300);
+    int step = 0;
+    const auto loupeShows = [&](const QColor& colour) {
+        return vqtest::waitUntil(
+            [&] {
+                user.move(centre + QPoint(++step % 2, 0));
+                return user.pixel(inLoupe) == colour;
+            },
+            10000);
+    };
+    EXPECT_TRUE(loupeShows(kFirst)) << user.pixel(inLoupe).name().toStdString();
+    below.setColour(third, kSecond, 960);
+    EXPECT_TRUE(loupeShows(third)) << user.pixel(inLoupe).name().toStdString();
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->grabWindow(0).save(QStringLiteral(VQ_BUILD_DIR "/renders/laser_pen_loupe_live.png")));
+    PKWColorSampler::dismiss();
 }
