@@ -6,9 +6,11 @@
 #include <QPainter>
 #include <QRegion>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <xcb/shape.h>
+#include <xcb/shm.h>
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -16,12 +18,16 @@
 #include <memory>
 #include <vector>
 
+#include <sys/ipc.h>
+#include <sys/shm.h>
+
 QPixmap QtScreenGrabber::grabScreen(QScreen* screen)
 {
     if (!screen)
         return {};
+    QImage shared = grabThroughSharedMemory(screen);
     // Window 0 is the root window; the area defaults to this screen's part of it.
-    QPixmap picture = screen->grabWindow(0);
+    QPixmap picture = shared.isNull() ? screen->grabWindow(0) : QPixmap::fromImage(std::move(shared));
     if (picture.isNull()) {
         VQLogWarn(QStringLiteral("the screen %1 could not be read").arg(screen->name()));
         return {};
@@ -75,6 +81,90 @@ struct Candidate {
     QRect inside;   // the window's contents, root coordinates
     QRect part;     // the part of the area it covers, root coordinates
     bool alpha;     // 32 bits deep: translucent, premultiplied
+};
+
+// Segments of shared memory into which the server writes screen pictures (MIT-SHM). A segment
+// whose picture is gone is kept for the next one for kKeepMs, so captures that follow each other
+// find their pages ready; then it is detached on both sides and its memory is the system's again.
+// Main thread only.
+struct SharedSegment {
+    int id = -1;
+    void* address = nullptr;
+    size_t bytes = 0;
+    xcb_shm_seg_t xcbId = 0;
+    xcb_connection_t* connection = nullptr;
+    bool inUse = false;
+};
+
+class SharedSegments {
+public:
+    static constexpr int kKeepMs = 2000;
+
+    static SharedSegments& instance()
+    {
+        static SharedSegments* segments = new SharedSegments;
+        return *segments;
+    }
+
+    // A free segment of that size, made when there is none; null when the system refuses.
+    SharedSegment* take(xcb_connection_t* connection, size_t bytes)
+    {
+        for (SharedSegment* segment : m_segments) {
+            if (!segment->inUse && segment->bytes == bytes && segment->connection == connection) {
+                segment->inUse = true;
+                return segment;
+            }
+        }
+        const int id = ::shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+        if (id < 0)
+            return nullptr;
+        void* address = ::shmat(id, nullptr, 0);
+        if (address == reinterpret_cast<void*>(-1)) {
+            ::shmctl(id, IPC_RMID, nullptr);
+            return nullptr;
+        }
+        auto* segment = new SharedSegment{id, address, bytes, xcb_generate_id(connection), connection, true};
+        const auto attached = xcb_request_check(connection, xcb_shm_attach_checked(connection, segment->xcbId, uint32_t(id), 0));
+        // Both sides hold it now: it goes from the system once both let go.
+        ::shmctl(id, IPC_RMID, nullptr);
+        if (attached) {
+            std::free(attached);
+            ::shmdt(address);
+            delete segment;
+            return nullptr;
+        }
+        m_segments.push_back(segment);
+        return segment;
+    }
+
+    void giveBack(SharedSegment* segment)
+    {
+        segment->inUse = false;
+        if (!m_release) {
+            m_release = new QTimer;
+            m_release->setSingleShot(true);
+            m_release->setInterval(kKeepMs);
+            QObject::connect(m_release, &QTimer::timeout, [this] { releaseFree(); });
+        }
+        m_release->start();
+    }
+
+private:
+    void releaseFree()
+    {
+        std::erase_if(m_segments, [](SharedSegment* segment) {
+            if (segment->inUse)
+                return false;
+            xcb_shm_detach(segment->connection, segment->xcbId);
+            xcb_flush(segment->connection);
+            ::shmdt(segment->address);
+            delete segment;
+            return true;
+        });
+    }
+
+    std::vector<SharedSegment*> m_segments;
+    QTimer* m_release = nullptr;
 };
 
 } // namespace
@@ -177,4 +267,36 @@ QImage QtScreenGrabber::grabBelow(QScreen* screen, const QRect& area, QWidget* w
     painter.end();
     picture.setDevicePixelRatio(ratio);
     return picture;
+}
+
+QImage QtScreenGrabber::grabThroughSharedMemory(QScreen* screen)
+{
+    auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return {};
+    const xcb_query_extension_reply_t* shm = xcb_get_extension_data(connection, &xcb_shm_id);
+    const xcb_setup_t* setup = xcb_get_setup(connection);
+    const xcb_screen_t* root = xcb_setup_roots_iterator(setup).data;
+    if (!shm || !shm->present || !root || setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST
+        || (root->root_depth != 24 && root->root_depth != 32) || !isPlainTrueColor(setup, root->root_visual))
+        return {};
+    // Root coordinates are device pixels; a screen keeps its origin, its size is scaled.
+    const QRect area(screen->geometry().topLeft(), (QSizeF(screen->geometry().size()) * screen->devicePixelRatio()).toSize());
+    SharedSegment* segment = SharedSegments::instance().take(connection, size_t(area.width()) * size_t(area.height()) * 4);
+    if (!segment)
+        return {};
+    const auto reply = replyOf<xcb_shm_get_image_reply_t>(
+        connection,
+        xcb_shm_get_image(connection, root->root, int16_t(area.x()), int16_t(area.y()), uint16_t(area.width()),
+                          uint16_t(area.height()), ~0u, XCB_IMAGE_FORMAT_Z_PIXMAP, segment->xcbId, 0),
+        xcb_shm_get_image_reply);
+    if (!reply || reply->size < segment->bytes) {
+        SharedSegments::instance().giveBack(segment);
+        return {};
+    }
+    // The picture lives in the segment, not in a heap, and hands it back with its last copy.
+    return QImage(static_cast<uchar*>(segment->address), area.width(), area.height(), area.width() * 4,
+                  QImage::Format_RGB32, [](void* info) { SharedSegments::instance().giveBack(static_cast<SharedSegment*>(info)); },
+                  segment);
 }

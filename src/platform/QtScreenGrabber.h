@@ -14,4 +14,12 @@ class QtScreenGrabber : public ScreenGrabber {
 public:
     QPixmap grabScreen(QScreen* screen) override;
     QImage grabBelow(QScreen* screen, const QRect& area, QWidget* window) override;
+
+private:
+    // The screen's part of the root window read by the server straight into a segment of shared
+    // memory (MIT-SHM), which the picture keeps until its last copy goes; a null image without
+    // the extension (a remote display). Read through the connection's socket, a full-screen
+    // picture would be received into a block of the heap of whichever thread reads the socket,
+    // which the allocator cannot give back.
+    static QImage grabThroughSharedMemory(QScreen* screen);
 };
