@@ -3,12 +3,17 @@
 // program's pen overlay (VQLaserPenManager::startDraw, one canvas per screen) holding finished
 // strokes and one live stroke for the whole run. Run under an X server with one screen (Xvfb
 // 1920x1080):
-//   vq_laser_pen_bench loupe|spot|pen [--compositor] [--strokes N] [--hz N] [seconds]
+//   vq_laser_pen_bench loupe|spot|pen [--compositor] [--strokes N] [--talk] [--hz N] [seconds]
 // With --compositor it starts xcompmgr first and waits until it owns the compositing selection;
-// without one the pen draws on its shaped window. --strokes (pen, 1,000 by default) finished
-// strokes are drawn through the overlay's canvas before the live one opens.
-// Prints, for every 10 s of the run and for the whole: the program's CPU time as a share of one
-// core and the median, 90th percentile and largest time from the XTest request to the end of
+// without one the pen draws on its shaped window. --strokes (pen, 1,000 by default, none with
+// --talk) finished strokes are drawn through the overlay's canvas before the live one opens.
+// --talk (pen) is a whole talk: the pointer wanders over the screen on a curve that keeps
+// finding new ground, and strokes follow it for 2 s, lifted for 0.2 s, again and again; no
+// stroke is cleared.
+// A still picture (bands and text) covers the screen below the effect, as a presentation does.
+// Prints, for every 10 s of the run and for the whole: the CPU time of the program, of the X
+// server (read from /proc when the server is a local process) and of both, as shares of one
+// core, and the median, 90th percentile and largest time from the XTest request to the end of
 // the paint that shows its position (the loupe, the live stroke), or for the spot to its window
 // moved there on the X server.
 #include "CompositingManager.h"
@@ -21,7 +26,9 @@
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QMoveEvent>
+#include <QPainter>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -38,10 +45,13 @@
 #include <vector>
 
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/shape.h>
 
 namespace {
 
@@ -69,15 +79,49 @@ void spin(int ms)
 }
 
 // The path of the pointer: every position differs from the ones near it in time, so a paint
-// names its move.
-QPoint pathAt(int i)
+// names its move. A talk's path sweeps the whole screen at about 600 px/s, its two periods
+// (about 10 s and 6 s) so far from a common multiple that it keeps crossing new ground.
+QPoint pathAt(int i, bool talk = false)
 {
+    if (talk) {
+        return QPoint(960 + int(std::lround(860 * std::sin(i / 97.0))),
+                      540 + int(std::lround(480 * std::sin(i / 61.3 + 1))));
+    }
     return QPoint(300 + i % 1200, 540 + int(std::lround(250 * std::sin(i / 40.0))));
+}
+
+// The CPU time of the X server this program talks to, when it is a local process we may read;
+// negative otherwise.
+double serverCpuSeconds(pid_t server)
+{
+    if (server <= 0)
+        return -1;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(server));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray line = stat.readAll();
+    // The fields after the command's closing parenthesis; utime and stime are the 12th and 13th.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13)
+        return -1;
+    return (fields.at(11).toDouble() + fields.at(12).toDouble()) / double(sysconf(_SC_CLK_TCK));
+}
+
+pid_t serverPid()
+{
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->display())
+        return 0;
+    ucred peer {};
+    socklen_t size = sizeof peer;
+    if (getsockopt(ConnectionNumber(x11->display()), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0)
+        return 0;
+    return peer.pid;
 }
 
 // The second process: moves the pointer along the path at hz and prints, for every move, the
 // monotonic time just before the request and the position.
-int runMover(int seconds, int hz)
+int runMover(int seconds, int hz, bool talk)
 {
     Display* display = XOpenDisplay(nullptr);
     if (!display)
@@ -92,7 +136,7 @@ int runMover(int seconds, int hz)
             ++next.tv_sec;
         }
         clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &next, nullptr);
-        const QPoint p = pathAt(i);
+        const QPoint p = pathAt(i, talk);
         const qint64 t = nowNs();
         XTestFakeMotionEvent(display, -1, p.x(), p.y(), CurrentTime);
         XFlush(display);
@@ -139,6 +183,27 @@ private:
     std::vector<std::pair<qint64, QPoint>>& m_moves;
 };
 
+// A slide: a still picture of bands and text over the whole screen.
+class Presentation : public QWidget {
+public:
+    Presentation()
+        : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        for (int band = 0; band * 60 < height(); ++band)
+            painter.fillRect(QRect(0, band * 60, width(), 60), QColor::fromHsv((band * 23) % 360, 90, 230));
+        painter.setPen(Qt::black);
+        for (int line = 0; line * 40 < height(); ++line)
+            painter.drawText(QPoint(40, line * 40 + 30), QStringLiteral("Quarterly figures, line %1: the quick brown fox jumps over the lazy dog").arg(line));
+    }
+};
+
 struct Figures {
     double median = 0;
     double p90 = 0;
@@ -174,7 +239,7 @@ int intOption(const QStringList& args, const QString& name, int fallback)
 int main(int argc, char** argv)
 {
     if (argc > 3 && std::strcmp(argv[1], "--mover") == 0)
-        return runMover(std::max(1, atoi(argv[2])), std::max(1, atoi(argv[3])));
+        return runMover(std::max(1, atoi(argv[2])), std::max(1, atoi(argv[3])), argc > 4 && std::strcmp(argv[4], "talk") == 0);
 
     // The manager reads (and a show may write) the settings: keep them away from the user's.
     QTemporaryDir home;
@@ -184,10 +249,11 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     const QString mode = args.value(1);
     if (mode != QLatin1String("loupe") && mode != QLatin1String("spot") && mode != QLatin1String("pen")) {
-        std::fprintf(stderr, "usage: vq_laser_pen_bench loupe|spot|pen [--compositor] [--strokes N] [--hz N] [seconds]\n");
+        std::fprintf(stderr, "usage: vq_laser_pen_bench loupe|spot|pen [--compositor] [--strokes N] [--talk] [--hz N] [seconds]\n");
         return 2;
     }
-    const int strokes = intOption(args, QStringLiteral("--strokes"), 1000);
+    const bool talk = mode == QLatin1String("pen") && args.contains(QStringLiteral("--talk"));
+    const int strokes = intOption(args, QStringLiteral("--strokes"), talk ? 0 : 1000);
     const int hz = std::max(1, intOption(args, QStringLiteral("--hz"), 60));
     int seconds = 10;
     for (qsizetype i = 2; i < args.size(); ++i) {
@@ -219,8 +285,12 @@ int main(int argc, char** argv)
 
     std::vector<std::pair<qint64, QPoint>> paints;
     paints.reserve(size_t(seconds) * size_t(hz) * 2);
-    QCursor::setPos(pathAt(0));
-    spin(100);
+    // The presentation: a window over the whole screen, below the effect.
+    Presentation presentation;
+    presentation.setGeometry(QGuiApplication::primaryScreen()->geometry());
+    presentation.show();
+    QCursor::setPos(pathAt(0, talk));
+    spin(300);
 
     VQLaserPenManager& manager = VQLaserPenManager::sharedInstance();
     MoveRecorder moveRecorder(paints);
@@ -246,7 +316,8 @@ int main(int argc, char** argv)
             return 1;
         }
         shaped = manager.fullWindow().value(0) && manager.fullWindow().value(0)->isShaped();
-        what = QStringLiteral("pen overlay, %1 finished strokes, one live stroke").arg(strokes);
+        what = talk ? QStringLiteral("pen overlay over a talk, %1 finished strokes first, strokes of 2 s lifted for 0.2 s").arg(strokes)
+                    : QStringLiteral("pen overlay, %1 finished strokes, one live stroke").arg(strokes);
         QRandomGenerator random(17);
         const QRect area = QGuiApplication::primaryScreen()->geometry();
         // Every canvas gets the same calls, as from the manager.
@@ -275,14 +346,35 @@ int main(int argc, char** argv)
                     paints.emplace_back(nowNs(), canvas->drawPath().currentPosition().toPoint());
             });
         }
-        // The live stroke, open for the whole run and following the pointer's motion events.
-        each([](VQDrawView* view) { view->mouseDown(pathAt(0)); });
+        // The live stroke, following the pointer's motion events: open for the whole run, or
+        // for a talk opened and closed again and again by talkStrokes below.
+        each([talk](VQDrawView* view) { view->mouseDown(pathAt(0, talk)); });
     }
     spin(500);
     paints.clear();
 
+    // A talk: 2 s drawn, 0.2 s lifted, as the pen's effect key is held and let go.
+    QTimer talkStrokes;
+    talkStrokes.setTimerType(Qt::PreciseTimer);
+    talkStrokes.setSingleShot(true);
+    bool talkDrawing = true;
+    QObject::connect(&talkStrokes, &QTimer::timeout, &app, [&] {
+        talkDrawing = !talkDrawing;
+        for (const QPointer<VQDrawView>& view : manager.drawView()) {
+            if (!view)
+                continue;
+            if (talkDrawing)
+                view->mouseDown(QCursor::pos());
+            else
+                view->mouseUp();
+        }
+        talkStrokes.start(talkDrawing ? 2000 : 200);
+    });
+
+    const pid_t server = serverPid();
     QProcess mover;
-    mover.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--mover"), QString::number(seconds), QString::number(hz)});
+    mover.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--mover"), QString::number(seconds), QString::number(hz),
+                                                          talk ? QStringLiteral("talk") : QStringLiteral("path")});
     if (!mover.waitForStarted(5000)) {
         std::fprintf(stderr, "the pointer mover did not start\n");
         return 2;
@@ -290,21 +382,42 @@ int main(int argc, char** argv)
     // The CPU time at every window's end; the windows start when the mover does.
     const qint64 start = nowNs();
     std::vector<double> cpuAt {cpuSeconds()};
+    std::vector<double> serverCpuAt {serverCpuSeconds(server)};
+    // The rectangles of the shaped pen window's shape as the server holds them.
+    const auto shapeRectangles = [&manager, shaped] {
+        VQLaserPenOverlay* overlay = manager.fullWindow().value(0);
+        auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (!shaped || !overlay || !x11)
+            return -1;
+        int count = 0;
+        int ordering = 0;
+        if (XRectangle* rectangles = XShapeGetRectangles(x11->display(), Window(overlay->winId()), ShapeBounding, &count, &ordering))
+            XFree(rectangles);
+        return count;
+    };
+    std::vector<int> shapeAt {shapeRectangles()};
     std::vector<qint64> wallAt {start};
     QTimer windows;
     windows.setTimerType(Qt::PreciseTimer);
     QObject::connect(&windows, &QTimer::timeout, &app, [&] {
         cpuAt.push_back(cpuSeconds());
+        shapeAt.push_back(shapeRectangles());
+        serverCpuAt.push_back(serverCpuSeconds(server));
         wallAt.push_back(nowNs());
     });
     windows.start(kWindowSeconds * 1000);
+    if (talk)
+        talkStrokes.start(2000);
     QEventLoop loop;
     QObject::connect(&mover, &QProcess::finished, &loop, &QEventLoop::quit);
     QTimer::singleShot((seconds + 20) * 1000, &loop, &QEventLoop::quit);
     loop.exec();
     spin(100); // the paints of the last moves
     windows.stop();
+    talkStrokes.stop();
     cpuAt.push_back(cpuSeconds());
+    serverCpuAt.push_back(serverCpuSeconds(server));
+    shapeAt.push_back(shapeRectangles());
     wallAt.push_back(nowNs());
 
     std::map<std::pair<int, int>, qint64> requests;
@@ -339,19 +452,29 @@ int main(int argc, char** argv)
 
     const char* surface = composited ? "xcompmgr" : shaped ? "no compositor, shaped window" : "no compositor";
     std::printf("%s, %s: %d moves at %d Hz, %zu paints\n", qPrintable(what), surface, moves, hz, paints.size());
+    const bool serverRead = serverCpuAt.front() >= 0 && serverCpuAt.back() >= 0;
+    // Shares of one core between two readings: the program, the X server and both together.
+    const auto shares = [&](size_t from, size_t to) {
+        const double wall = (wallAt[to] - wallAt[from]) / 1e9;
+        const double own = 100 * (cpuAt[to] - cpuAt[from]) / wall;
+        if (!serverRead)
+            return QStringLiteral("CPU %1 % of one core (X server not readable)").arg(own, 5, 'f', 1);
+        const double x = 100 * (serverCpuAt[to] - serverCpuAt[from]) / wall;
+        return QStringLiteral("CPU %1 % + X server %2 % = %3 % of one core").arg(own, 5, 'f', 1).arg(x, 5, 'f', 1).arg(own + x, 5, 'f', 1);
+    };
     for (size_t w = 0; w + 1 < cpuAt.size(); ++w) {
         const double wall = (wallAt[w + 1] - wallAt[w]) / 1e9;
         if (wall < 1)
             continue;
         const Figures f = figuresOf(byWindow[w]);
-        std::printf("  %3zu-%3zu s: CPU %5.1f %% of one core; request to paint median %6.2f ms, 90th %6.2f ms, max %7.2f ms (%zu)\n",
-                    w * kWindowSeconds, (w + 1) * kWindowSeconds, 100 * (cpuAt[w + 1] - cpuAt[w]) / wall, f.median, f.p90,
-                    f.max, f.count);
+        const QString shape = shapeAt[w + 1] >= 0 ? QStringLiteral("; shape %1 rectangles").arg(shapeAt[w + 1]) : QString();
+        std::printf("  %3zu-%3zu s: %s; request to paint median %6.2f ms, 90th %6.2f ms, max %7.2f ms (%zu)%s\n",
+                    w * kWindowSeconds, (w + 1) * kWindowSeconds, qPrintable(shares(w, w + 1)), f.median, f.p90, f.max, f.count,
+                    qPrintable(shape));
     }
     const Figures f = figuresOf(all);
     const double wall = (wallAt.back() - wallAt.front()) / 1e9;
-    std::printf("  whole run: CPU %.1f %% of one core (%.2f s in %.2f s); request to paint median %.2f ms, 90th %.2f ms, max %.2f ms (%zu matched)\n",
-                100 * (cpuAt.back() - cpuAt.front()) / wall, cpuAt.back() - cpuAt.front(), wall, f.median, f.p90, f.max,
-                f.count);
+    std::printf("  whole run: %s (program %.2f s in %.2f s); request to paint median %.2f ms, 90th %.2f ms, max %.2f ms (%zu matched)\n",
+                qPrintable(shares(0, cpuAt.size() - 1)), cpuAt.back() - cpuAt.front(), wall, f.median, f.p90, f.max, f.count);
     return f.count == 0 ? 1 : 0;
 }

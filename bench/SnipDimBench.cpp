@@ -1,6 +1,8 @@
 // From the Alt+S press (XTest) to the dimmed picture on the screen, read back through XGetImage
 // on a second X connection. Run under an X server with one screen (Xvfb 1920x1080):
-// vq_snip_bench [rounds]. Prints each figure in ms and the median; Escape ends each capture.
+// vq_snip_bench [rounds] [--apart ms]. Prints each figure in ms and the median; Escape ends
+// each capture, and the next begins 100 ms after the screen is back (--apart: that many ms, so
+// that captures longer apart than the program keeps their memory find it given back).
 #include "VQShortcutBinder.h"
 #include "VQSnip.h"
 #include "VQSnipFullWindow.h"
@@ -74,7 +76,10 @@ bool waitForPixel(Display* display, QPoint p, const std::function<bool(QRgb)>& w
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    const QStringList args = app.arguments();
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
+    const qsizetype apartAt = args.indexOf(QStringLiteral("--apart"));
+    const int apartMs = apartAt > 0 && apartAt + 1 < args.size() ? std::max(0, args.at(apartAt + 1).toInt()) : 100;
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
         std::fprintf(stderr, "no X display\n");
@@ -119,7 +124,7 @@ int main(int argc, char** argv)
             std::printf("round %d: Escape did not close the capture\n", round);
             break;
         }
-        spin(100);
+        spin(apartMs);
     }
     VQSnip::sharedInstance().dismissFullWindow();
     XCloseDisplay(display);

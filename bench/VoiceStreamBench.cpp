@@ -77,6 +77,9 @@ QByteArray endReport()
 
 QCoreApplication& application()
 {
+    // Another bench of this program may have made it already.
+    if (QCoreApplication* existing = QCoreApplication::instance())
+        return *existing;
     static int argc = 1;
     static char name[] = "vq_bench";
     static char* argv[] = {name, nullptr};

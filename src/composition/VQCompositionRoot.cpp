@@ -9,7 +9,6 @@
 #include "HIDDevice.h"
 #include "HidTransport.h"
 #include "MMLog.h"
-#include "MMMemory.h"
 #include "UserDefaults.h"
 #include "VQCommandSyncService.h"
 #include "VQCommandViewModel.h"
@@ -72,9 +71,6 @@ VQCompositionRoot::VQCompositionRoot(QElapsedTimer startClock)
     QGuiApplication::setDesktopFileName(QStringLiteral("corvane-companion"));
     // The program lives in its status item: closing its windows does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
-
-    // Screen pictures, overlays and decoded images go back to the system when freed.
-    mm::returnLargeBlocksWhenFreed();
 
     m_homeProblem = homeFolderProblem();
     if (!m_homeProblem.isEmpty()) {

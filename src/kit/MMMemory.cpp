@@ -10,15 +10,6 @@ extern "C" void __sanitizer_purge_allocator();
 
 namespace mm {
 
-void returnLargeBlocksWhenFreed(std::size_t bytes)
-{
-#if !defined(__SANITIZE_ADDRESS__) && defined(__GLIBC__)
-    ::mallopt(M_MMAP_THRESHOLD, int(bytes));
-#else
-    (void)bytes;
-#endif
-}
-
 bool releaseFreedMemory()
 {
 #if defined(__SANITIZE_ADDRESS__)

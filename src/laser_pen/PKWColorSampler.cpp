@@ -16,18 +16,36 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 
 #include <cmath>
 #include <utility>
+#include <vector>
+
+namespace {
+
+// Each channel of the premultiplied pixel times alpha / 255.
+inline uint byteMul(uint pixel, uint alpha)
+{
+    uint t = (pixel & 0xff00ff) * alpha;
+    t = ((t + ((t >> 8) & 0xff00ff) + 0x800080) >> 8) & 0xff00ff;
+    pixel = ((pixel >> 8) & 0xff00ff) * alpha;
+    pixel = (pixel + ((pixel >> 8) & 0xff00ff) + 0x800080) & 0xff00ff00;
+    return pixel | t;
+}
+
+} // namespace
 
 // The loupe: a round, frameless window on top that never takes the focus. It shows its part of
-// the snapshot taken before it mapped, so it never sees itself.
+// the snapshot taken before it mapped, so it never sees itself; under a compositing manager the
+// windows below it are read at every move and laid over the snapshot, so it shows the live screen.
 class PKWColorSamplerWindow : public QWidget {
 public:
     struct Snapshot {
         QRect geometry; // the screen's, in Qt's global coordinates
         QImage picture; // device pixels, carrying the screen's ratio
+        QPointer<QScreen> screen;
     };
 
     PKWColorSamplerWindow(double zoom, int side, QList<Snapshot> snapshots, bool composited, bool takesFocus,
@@ -40,6 +58,7 @@ public:
         , m_snapshots(std::move(snapshots))
         , m_takesFocus(takesFocus)
         , m_delegate(delegate)
+        , m_live(composited)
     {
         setAttribute(Qt::WA_ShowWithoutActivating);
         setFocusPolicy(takesFocus ? Qt::StrongFocus : Qt::NoFocus);
@@ -98,6 +117,7 @@ public:
     {
         m_frameClock.start();
         move(m_centre - QPoint(width() / 2, height() / 2));
+        readSquare();
         update();
         tellDelegate();
     }
@@ -105,17 +125,38 @@ public:
     // The delegate gets the square the loupe now shows and the colour of its centre pixel.
     void tellDelegate()
     {
-        if (!m_delegate || !m_source || m_source->picture.isNull())
+        if (!m_delegate || m_square.isNull())
             return;
-        const qreal ratio = m_source->picture.devicePixelRatio();
-        const int side = int(std::floor(width() / m_zoom));
-        const QPoint origin = m_centre - QPoint(side / 2, side / 2) - m_source->geometry.topLeft();
-        const QImage capture = m_source->picture.copy(QRectF(QPointF(origin) * ratio, QSizeF(side, side) * ratio).toRect());
-        if (capture.isNull())
-            return;
+        const QImage& capture = m_square;
         const QColor centre = capture.pixelColor(capture.width() / 2, capture.height() / 2);
         if (centre.isValid())
             m_delegate->colorSamplerDidCapture(this, capture, centre, m_centre);
+    }
+
+    // The square of width / zoom points around the centre, in its screen's device pixels: its
+    // part of the snapshot (black beyond the screen's edge), under a compositing manager with
+    // what the windows below show now laid over it.
+    void readSquare()
+    {
+        m_square = QImage();
+        if (!m_source || m_source->picture.isNull())
+            return;
+        const qreal ratio = m_source->picture.devicePixelRatio();
+        const int side = int(std::floor(width() / m_zoom));
+        const QRect area(m_centre - QPoint(side / 2, side / 2), QSize(side, side));
+        const QRect pixels = QRectF(QPointF(area.topLeft() - m_source->geometry.topLeft()) * ratio, QSizeF(side, side) * ratio)
+                                 .toAlignedRect();
+        QImage square = m_source->picture.copy(pixels);
+        square.setDevicePixelRatio(1);
+        if (m_live && m_source->screen) {
+            QImage live = ScreenGrabber::instance().grabBelow(m_source->screen, area, this);
+            if (!live.isNull()) {
+                live.setDevicePixelRatio(1);
+                QPainter painter(&square);
+                painter.drawImage(QPoint(0, 0), live);
+            }
+        }
+        m_square = square;
     }
 
     QPoint centre() const { return m_centre; }
@@ -141,34 +182,10 @@ protected:
         const qreal ratio = devicePixelRatioF();
         if (m_frame.isNull() || !qFuzzyCompare(m_frame.devicePixelRatio(), ratio))
             buildFrame(ratio);
+        composeLoupe();
         QPainter painter(this);
-        const QRectF bounds = rect();
-        QRectF source;
-        if (m_source && !m_source->picture.isNull()) {
-            // The square of side / zoom points around the centre.
-            const qreal sourceRatio = m_source->picture.devicePixelRatio();
-            const int side = int(std::floor(width() / m_zoom));
-            const QPoint origin = m_centre - QPoint(side / 2, side / 2) - m_source->geometry.topLeft();
-            source = QRectF(QPointF(origin) * sourceRatio, QSizeF(side, side) * sourceRatio);
-        }
-        // Black where no picture lies (beyond the screen's edge).
-        if (source.isEmpty() || !QRectF(m_source->picture.rect()).contains(source)) {
-            painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.fillRect(bounds, Qt::black);
-            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        }
-        if (!source.isEmpty()) {
-            // Enlarged without smoothing: every screen pixel a sharp block.
-            painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-            painter.drawImage(bounds, m_source->picture, source);
-        }
-        // Round, with a smooth edge where the window is translucent (elsewhere its mask cuts it).
-        if (testAttribute(Qt::WA_TranslucentBackground)) {
-            painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-            painter.drawImage(bounds, m_circle);
-        }
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        painter.drawImage(bounds, m_frame);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(QPoint(0, 0), m_loupe);
         painter.end();
         Q_EMIT PKWColorSampler::sharedInstance().loupePainted(m_centre);
     }
@@ -178,6 +195,7 @@ private:
 
     bool m_takesFocus = false;
     PKWColorSamplerDelegate* m_delegate = nullptr;
+    bool m_live = false; // the windows below are read at every move
     QElapsedTimer m_frameClock;
     QTimer m_frameTimer;
     double m_zoom = 1.5;
@@ -185,8 +203,46 @@ private:
     const Snapshot* m_source = nullptr;
     QPoint m_centre;
     int m_monitor = 0;
+    QImage m_square; // the square shown, device pixels of its screen (null: none, black)
     QImage m_circle; // opaque inside the circle, clear outside, smooth between
     QImage m_frame;  // the centre marker and the rim over clear
+    QImage m_loupe;  // what the window shows, device pixels
+
+    // The square enlarged onto the loupe without smoothing (each screen pixel a sharp block), cut
+    // round where the window is translucent (elsewhere its mask cuts it), the marker and rim over
+    // it. One pass over the pixels: the painter's general paths for a scaled, masked image hand
+    // each paint to worker threads, which costs more than the work.
+    void composeLoupe()
+    {
+        const QSize pixels = m_frame.size();
+        if (m_loupe.size() != pixels) {
+            m_loupe = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+            m_loupe.setDevicePixelRatio(m_frame.devicePixelRatio());
+        }
+        const bool round = testAttribute(Qt::WA_TranslucentBackground);
+        const int sourceWidth = m_square.width();
+        const int sourceHeight = m_square.height();
+        std::vector<int> column(size_t(pixels.width()));
+        for (int x = 0; x < pixels.width(); ++x)
+            column[size_t(x)] = int((x + 0.5) * sourceWidth / pixels.width());
+        for (int y = 0; y < pixels.height(); ++y) {
+            const uint* source = m_square.isNull()
+                ? nullptr
+                : reinterpret_cast<const uint*>(m_square.constScanLine(int((y + 0.5) * sourceHeight / pixels.height())));
+            const uint* circle = reinterpret_cast<const uint*>(m_circle.constScanLine(y));
+            const uint* frame = reinterpret_cast<const uint*>(m_frame.constScanLine(y));
+            uint* out = reinterpret_cast<uint*>(m_loupe.scanLine(y));
+            for (int x = 0; x < pixels.width(); ++x) {
+                uint pixel = (source ? source[column[size_t(x)]] : 0) | 0xff000000;
+                if (round)
+                    pixel = byteMul(pixel, qAlpha(circle[x]));
+                const uint over = frame[x];
+                if (const uint alpha = qAlpha(over))
+                    pixel = over + byteMul(pixel, 255 - alpha);
+                out[x] = pixel;
+            }
+        }
+    }
 
     // The parts that never change, painted once per size and ratio.
     void buildFrame(qreal ratio)
@@ -266,7 +322,7 @@ void PKWColorSampler::zoomInPixelZoom(double zoom, double zoomWidth, bool takesF
         }
         QImage image = picture.toImage().convertToFormat(QImage::Format_RGB32);
         image.setDevicePixelRatio(picture.devicePixelRatio());
-        snapshots.append({screen->geometry(), image});
+        snapshots.append({screen->geometry(), image, screen});
     }
 
     const int side = std::max(1, int(std::lround(zoomWidth)));

@@ -158,7 +158,7 @@ void VQDrawView::mouseUp()
         stroke.paint(painter, globalOffset());
     }
     clearLive();
-    update(stroke.paintedRect().translated(globalOffset()).toAlignedRect());
+    repaintRect(stroke.paintedRect().translated(globalOffset()).toAlignedRect());
     CursorHider::instance().show();
 }
 
@@ -172,6 +172,7 @@ void VQDrawView::clearDraw()
     if (!m_cache.isNull())
         m_cache.fill(Qt::transparent);
     clearLive();
+    m_shape.clear();
     if (m_shaped && window() != this)
         WindowShape::clear(window());
     update();
@@ -265,11 +266,11 @@ void VQDrawView::paintLiveSegment(QPointF from, QPointF to)
         // A path of one point is the round dot.
         VQDrawPath(segment, opaque, m_lineWidth).paint(painter);
     }
-    const QRect changed = VQDrawPath(segment, m_drawColor, m_lineWidth).paintedRect().toAlignedRect();
+    QRect changed = VQDrawPath(segment, m_drawColor, m_lineWidth).paintedRect().toAlignedRect();
     m_liveRect |= changed;
     if (m_shaped)
-        addToShape(segment);
-    update(changed);
+        changed |= addToShape(segment);
+    repaintRect(changed);
 }
 
 void VQDrawView::clearLive()
@@ -280,15 +281,23 @@ void VQDrawView::clearLive()
     painter.setCompositionMode(QPainter::CompositionMode_Clear);
     painter.fillRect(m_liveRect, Qt::transparent);
     painter.end();
-    update(m_liveRect);
+    repaintRect(m_liveRect);
     m_liveRect = QRect();
 }
 
-void VQDrawView::addToShape(const QPainterPath& localPath)
+void VQDrawView::repaintRect(const QRect& rect)
+{
+    // One rectangle until the paint: the window's pixels go to the server rectangle by
+    // rectangle, each clipped by the shape at a cost that follows the shape's size.
+    m_pendingPaint |= rect;
+    update(m_pendingPaint);
+}
+
+QRect VQDrawView::addToShape(const QPainterPath& localPath)
 {
     QWidget* host = window();
     if (host == this)
-        return;
+        return {};
     QPainterPathStroker stroker;
     stroker.setWidth(m_lineWidth + 1); // the smoothed edge included
     stroker.setCapStyle(Qt::RoundCap);
@@ -301,11 +310,25 @@ void VQDrawView::addToShape(const QPainterPath& localPath)
         outline.addEllipse(bounds.topLeft(), radius, radius);
     }
     const QPoint toWindow = mapTo(host, QPoint(0, 0));
-    WindowShape::add(host, QRegion(outline.translated(toWindow).toFillPolygon().toPolygon(), Qt::WindingFill));
+    const VQDrawShape::Change change =
+        m_shape.add(QRegion(outline.translated(toWindow).toFillPolygon().toPolygon(), Qt::WindingFill));
+    if (change.region.isEmpty())
+        return {};
+    if (change.replaces) {
+        WindowShape::set(host, change.region);
+        VQLogInfo(QStringLiteral("pen canvas: the shape is kept on cells of %1 px (%2 rectangles)")
+                      .arg(m_shape.cellSize())
+                      .arg(m_shape.region().rectCount()));
+    } else {
+        WindowShape::add(host, change.region);
+    }
+    // Every pixel the window now shows is painted, the cells' margins around the strokes too.
+    return change.region.boundingRect().translated(-toWindow);
 }
 
 void VQDrawView::paintEvent(QPaintEvent* event)
 {
+    m_pendingPaint = QRect();
     ensurePictures();
     const qreal ratio = devicePixelRatioF();
     QPainter painter(this);

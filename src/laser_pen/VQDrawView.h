@@ -1,6 +1,7 @@
 #pragma once
 
 #include "VQDrawPath.h"
+#include "VQDrawShape.h"
 
 #include <QColor>
 #include <QList>
@@ -23,8 +24,9 @@ class QLabel;
 // and repaints only the segment's rectangle, however long the stroke already is. Its colour's
 // transparency is applied when that picture is shown, so overlapping segments do not darken.
 //
-// On a shaped window (no compositor) each segment is also added to the window's shape, and the
-// canvas paints the strokes over their own colour, so every pixel of the shape shows the stroke.
+// On a shaped window (no compositor) each segment is also added to the window's shape, kept
+// within a budget of rectangles (VQDrawShape), and the canvas paints the strokes over their own
+// colour, so every pixel of the shape shows the stroke.
 //
 // Main thread only.
 class VQDrawView : public QWidget {
@@ -57,6 +59,8 @@ public:
     // window's shape, and the pen icon is a small window of its own.
     void setShapedWindow(bool shaped);
     bool isShapedWindow() const { return m_shaped; }
+    // What the window's shape holds (window coordinates), on a shaped window.
+    const VQDrawShape& shape() const { return m_shape; }
 
     const QList<VQDrawPath>& drawPathArray() const { return m_drawPathArray; }
     // The open stroke, in global coordinates; empty while pathReleased.
@@ -84,7 +88,10 @@ private:
     void clearLive();
     // The canvas's offset from global coordinates.
     QPointF globalOffset() const;
-    void addToShape(const QPainterPath& localPath);
+    // Adds the outline of the path to the window's shape; the part of the canvas to paint for it.
+    QRect addToShape(const QPainterPath& localPath);
+    // Asks for a paint of the rectangle, together with those asked since the last paint.
+    void repaintRect(const QRect& rect);
     void placePenIcon(QPoint globalPosition);
 
     qreal m_lineWidth = 10;
@@ -97,5 +104,7 @@ private:
     QPixmap m_cache; // the finished strokes, in device pixels
     QImage m_live;   // the open stroke in its opaque colour, in device pixels
     QRect m_liveRect; // where m_live holds paint (canvas coordinates)
+    QRect m_pendingPaint; // asked for since the last paint
     bool m_shaped = false;
+    VQDrawShape m_shape;
 };

@@ -11,6 +11,11 @@ std::unique_ptr<ScreenGrabber> ServiceSlot<ScreenGrabber>::makeDefault()
 
 ScreenGrabber::~ScreenGrabber() = default;
 
+QImage ScreenGrabber::grabBelow(QScreen*, const QRect&, QWidget*)
+{
+    return {};
+}
+
 ScreenGrabber& ScreenGrabber::instance()
 {
     return ServiceSlot<ScreenGrabber>::get();

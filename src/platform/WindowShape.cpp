@@ -38,9 +38,11 @@ bool combine(QWidget* window, const QRegion& region, int operation)
         rectangles.push_back({short(left), short(top), static_cast<unsigned short>(right - left),
                               static_cast<unsigned short>(bottom - top)});
     }
-    for (const int kind : {ShapeBounding, ShapeInput}) {
-        XShapeCombineRectangles(display, id, kind, 0, 0, rectangles.data(), int(rectangles.size()), operation,
-                                Unsorted);
+    XShapeCombineRectangles(display, id, ShapeBounding, 0, 0, rectangles.data(), int(rectangles.size()), operation, Unsorted);
+    if (operation == ShapeSet) {
+        // No input shape of its own: clicks are taken where the window shows, and a change of
+        // the shape is one request, not two.
+        XShapeCombineMask(display, id, ShapeInput, 0, 0, None, ShapeSet);
     }
     XFlush(display);
     return true;
@@ -71,4 +73,9 @@ bool WindowShape::add(QWidget* window, const QRegion& region)
     if (region.isEmpty())
         return true;
     return combine(window, region, ShapeUnion);
+}
+
+bool WindowShape::set(QWidget* window, const QRegion& region)
+{
+    return combine(window, region, ShapeSet);
 }

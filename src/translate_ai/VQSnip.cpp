@@ -48,6 +48,13 @@ VQSnip::VQSnip()
     UserDefaults::standard().registerDefaults(
         {{QString::fromLatin1(kEscShortcutKey), KeyShortcut(kEscapeKeyCode, 0).toVariant()}});
     VQShortcutValidator::sharedValidator().setAllowAnyShortcutWithOptionModifier(true);
+    m_memoryRelease.setSingleShot(true);
+    m_memoryRelease.setInterval(kMemoryReleaseDelayMs);
+    connect(&m_memoryRelease, &QTimer::timeout, this, [this] {
+        mm::releaseFreedMemory();
+        ++m_memoryReleases;
+        VQLogDebug(QStringLiteral("screen capture: the pictures' memory handed back"));
+    });
 }
 
 VQSnip& VQSnip::sharedInstance()
@@ -64,6 +71,16 @@ void VQSnip::resetForTests()
     snip.m_startPoint = QPoint();
     snip.m_currentScreenIndex = 0;
     snip.m_frozen.clear();
+    snip.m_memoryRelease.stop();
+    snip.m_memoryRelease.setInterval(kMemoryReleaseDelayMs);
+    snip.m_memoryReleases = 0;
+}
+
+void VQSnip::setMemoryReleaseDelay(int ms)
+{
+    m_memoryRelease.setInterval(ms);
+    if (m_memoryRelease.isActive())
+        m_memoryRelease.start();
 }
 
 VQSnipFullWindow* VQSnip::currentFullWindow() const
@@ -95,6 +112,8 @@ void VQSnip::startSnip()
     }
     VQPopupWindowTool::sharedInstance().dismissTranslateWindow();
     VQUserInfoData::sharedInstance().setIsScreenshotsTranslate(true);
+    // The memory of the capture before is still at hand: this one reuses it.
+    m_memoryRelease.stop();
     if (AppDelegate* delegate = AppDelegate::sharedDelegate()) {
         QWidget* window = delegate->window();
         if (window && window->isVisible() && !window->isActiveWindow()) {
@@ -284,12 +303,12 @@ void VQSnip::restoreMainWindow()
 void VQSnip::releaseMemoryOnceGone(const QList<VQSnipFullWindow*>& overlays)
 {
     // The overlays hold the frozen pictures too, and their backing stores are as large: the
-    // memory goes back to the system on the pass after the last overlay is deleted.
-    const auto release = [] {
-        QTimer::singleShot(0, [] {
-            mm::releaseFreedMemory();
-            VQLogDebug(QStringLiteral("screen capture: the pictures' memory handed back"));
-        });
+    // memory goes back to the system once the last overlay is deleted and no capture followed
+    // for a while. Given back at once, a capture after another would find every page of its
+    // pictures anew.
+    const auto release = [this] {
+        if (!m_isSniping)
+            m_memoryRelease.start();
     };
     if (overlays.isEmpty()) {
         release();

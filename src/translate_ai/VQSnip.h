@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
+#include <QTimer>
 
 class QScreen;
 class VQSnipFullWindow;
@@ -35,6 +36,8 @@ public:
     static constexpr char kCaptureFailedText[] = "截图失败";
     static constexpr char kSuccessIconName[] = "success_icon";
     static constexpr char kInfoIconName[] = "info_icon";
+    // How long after a capture its memory is kept for the next one.
+    static constexpr int kMemoryReleaseDelayMs = 2000;
 
     enum Tool { RecogniseOnly = 0, RecogniseAndTranslate = 1, Save = 2, Copy = 3, Cancel = 4 };
 
@@ -51,7 +54,8 @@ public:
     // One overlay per screen, in the order of QGuiApplication::screens(), shown on top.
     void createFullWindow();
     // Ends the capture: the overlays and the tool bar go, Escape is released, and once the
-    // overlays are deleted the memory of the pictures goes back to the system.
+    // overlays are deleted and no capture has started for kMemoryReleaseDelayMs, the memory of
+    // the pictures goes back to the system (captures in a row reuse it).
     void dismissFullWindow();
     // Runs the tool of the index (see Tool); other indexes do nothing.
     void toolSelectedWithIndex(int index);
@@ -60,6 +64,11 @@ public:
     QImage savePictureWithPath(const QString& path = QString()) const;
     // The whole screen as it shows now, in device pixels (through the platform's ScreenGrabber).
     static QPixmap screenshot(QScreen* screen);
+
+    // How many times the captures' memory went back to the system.
+    int memoryReleases() const { return m_memoryReleases; }
+    // Tests only: the delay before the memory goes back; a pending release is rearmed with it.
+    void setMemoryReleaseDelay(int ms);
 
     bool isSniping() const { return m_isSniping; }
     bool isStart() const { return m_isStart; }
@@ -95,6 +104,8 @@ private:
     // overlays (deleted later) are gone.
     void releaseMemoryOnceGone(const QList<VQSnipFullWindow*>& overlays);
 
+    QTimer m_memoryRelease;
+    int m_memoryReleases = 0;
     QList<VQSnipFullWindow*> m_allFullWindow;
     QList<QPixmap> m_frozen; // per screen, taken at the start
     VQSnipToolView* m_toolView = nullptr;

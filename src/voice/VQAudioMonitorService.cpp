@@ -10,6 +10,7 @@
 #include "NotificationCenter.h"
 #include "PasteKeys.h"
 #include "QRNLocalizedString.h"
+#include "RunOnMain.h"
 #include "VQBLEMouseCommandManager.h"
 #include "VQCmdService.h"
 #include "VQCommandViewModel.h"
@@ -36,6 +37,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QThread>
+#include <QThreadPool>
 #include <QUrl>
 
 #include <algorithm>
@@ -162,6 +164,9 @@ VQAudioMonitorService::VQAudioMonitorService()
     connect(&VQWebApiAsrService::sharedInstance(),
             &VQWebApiAsrService::speechManagerRecognitionStatusChangeRecognizingAsrNewResult, this,
             &VQAudioMonitorService::speechManagerRecognitionStatusChangeRecognizingAsr);
+    // The command lists are indexed when they change, before the search key needs them.
+    connect(&VQCommandViewModel::sharedInstance(), &VQCommandViewModel::commandListsChanged, this,
+            &VQAudioMonitorService::prepareCommandIndexes);
 }
 
 void VQAudioMonitorService::resetForTests()
@@ -1061,20 +1066,57 @@ void VQAudioMonitorService::requestMatchingCmd(const QString& text)
         return;
     }
     VQCommandViewModel& store = VQCommandViewModel::sharedInstance();
-    // The indexed matchers give what searchCmdFromCommandArr gives, in time that follows the
-    // text's length rather than the lists' sizes times it.
+    const QList<VQVoiceCommandItem>& custom = store.customizeCmdListArray();
+    const QList<VQVoiceCommandItem>& common = store.commonCmdListArray();
     const QString trimmed = trimmedCommandText(text);
-    const VQVoiceCommandItem* match = m_customMatcher.match(store.customizeCmdListArray(), trimmed);
-    if (!match)
-        match = m_commonMatcher.match(store.commonCmdListArray(), trimmed);
-    if (!match) {
+    if (areCommandIndexesReady()) {
+        // The indexed matchers give what searchCmdFromCommandArr gives, in time that follows the
+        // text's length rather than the lists' sizes times it.
+        const VQVoiceCommandItem* match = m_customMatcher.match(custom, trimmed);
+        if (!match)
+            match = m_commonMatcher.match(common, trimmed);
+        // A copy: running the command may change the lists.
+        runMatchedCommand(text, match ? std::optional<VQVoiceCommandItem>(*match) : std::nullopt);
+        return;
+    }
+    // A list changed and its index is on its way: the lists as they are now are scanned on a
+    // worker, so the search neither waits for the index nor holds the main thread.
+    m_customMatcher.prepare(custom);
+    m_commonMatcher.prepare(common);
+    QThreadPool::globalInstance()->start([text, custom, common] {
+        const VQVoiceCommandItem* match = searchCmdFromCommandArr(custom, text);
+        if (!match)
+            match = searchCmdFromCommandArr(common, text);
+        std::optional<VQVoiceCommandItem> found;
+        if (match)
+            found = *match;
+        mm::runOnMain([text, found] { sharedInstance().runMatchedCommand(text, found); });
+    });
+}
+
+void VQAudioMonitorService::prepareCommandIndexes()
+{
+    VQCommandViewModel& store = VQCommandViewModel::sharedInstance();
+    m_customMatcher.prepare(store.customizeCmdListArray());
+    m_commonMatcher.prepare(store.commonCmdListArray());
+}
+
+bool VQAudioMonitorService::areCommandIndexesReady()
+{
+    VQCommandViewModel& store = VQCommandViewModel::sharedInstance();
+    const QList<VQVoiceCommandItem>& custom = store.customizeCmdListArray();
+    const QList<VQVoiceCommandItem>& common = store.commonCmdListArray();
+    return (custom.isEmpty() || m_customMatcher.isIndexFor(custom)) && (common.isEmpty() || m_commonMatcher.isIndexFor(common));
+}
+
+void VQAudioMonitorService::runMatchedCommand(const QString& text, const std::optional<VQVoiceCommandItem>& command)
+{
+    if (!command) {
         VQLogInfo(QStringLiteral("no voice command matched: web search"));
         openBrowserWithCmdString(text);
         return;
     }
-    // A copy: running the command may change the lists.
-    const VQVoiceCommandItem item = *match;
-    openFilePathCmd(item);
+    openFilePathCmd(*command);
 }
 
 QString VQAudioMonitorService::trimmedCommandText(const QString& text)

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QNetworkAccessManager;
@@ -145,7 +146,15 @@ public:
     // VQCommandViewModel; the first match runs, and text that matches nothing (or a command
     // none of whose targets can be carried out) is searched with the engine of
     // VQLanguageManager::searchEngineTag.
+    // Matching runs through the lists' indexes when they are ready; while a list's index is
+    // being built (after the list changed), the lists are scanned on a worker and the match runs
+    // once the scan is done, so the main thread never waits for either.
     void requestMatchingCmd(const QString& text);
+    // Asks for the indexes of both command lists (built on a worker); called whenever the store's
+    // lists change.
+    void prepareCommandIndexes();
+    // Whether both lists, as the store holds them now, have their indexes ready.
+    bool areCommandIndexesReady();
     // The first command of the list whose word (customCmd, else cmdWord; an empty word never
     // matches) equals the text ignoring case, or occurs in it as it is (case-sensitive); the text
     // is first stripped of leading and trailing blanks and marks of the trimming set. Null when
@@ -257,6 +266,9 @@ private:
     QTimer m_tipDismissTimer;
     QString m_tipText;
     bool m_tipShowing = false;
+
+    // Runs the matched command, or searches the web for the text when none matched.
+    void runMatchedCommand(const QString& text, const std::optional<VQVoiceCommandItem>& command);
 
     // The indexes of the custom and the common command lists.
     VQCommandMatcher m_customMatcher;

@@ -1,9 +1,14 @@
 #include "VQCommandMatcher.h"
 
+#include "RunOnMain.h"
+#include "VQAudioMonitorService.h"
+
 #include <QChar>
+#include <QThreadPool>
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -19,13 +24,105 @@ std::u16string_view unitsOf(const QString& text)
 
 } // namespace
 
+// One list's index: built once on a worker, read only afterwards.
+struct VQCommandMatcher::Index {
+    QList<VQVoiceCommandItem> list; // shares the indexed list's data while it is unchanged
+
+    void build(const QList<VQVoiceCommandItem>& commands);
+    // The position of the first matching command of the list (which has the indexed words), or -1.
+    int match(const QList<VQVoiceCommandItem>& commands, const QString& trimmedText) const;
+
+private:
+    struct Edge {
+        char16_t unit;
+        int target;
+    };
+    struct State {
+        int firstEdge = 0;
+        int edgeCount = 0;
+        int fail = 0;
+        int earliest = -1; // the earliest command whose word is a suffix of this state's path
+    };
+
+    int step(int state, char16_t unit) const;
+    int child(int state, char16_t unit) const;
+    static QByteArray foldedKey(const QString& word);
+
+    std::vector<State> m_states;
+    std::vector<Edge> m_edges;
+    QHash<QByteArray, int> m_firstByFoldedWord;
+};
+
+namespace {
+
+bool sameList(const QList<VQVoiceCommandItem>& a, const QList<VQVoiceCommandItem>& b)
+{
+    // A copy shares its list's data; a change of either list detaches it onto new data.
+    return a.size() == b.size() && a.constData() == b.constData();
+}
+
+// The last owner of an index or a list of 100,000 commands takes milliseconds to free it: a
+// worker does.
+template <typename T>
+void freeOnWorker(T held)
+{
+    QThreadPool::globalInstance()->start([held = std::move(held)]() mutable { held = T(); });
+}
+
+} // namespace
+
+VQCommandMatcher::VQCommandMatcher() = default;
+
+VQCommandMatcher::~VQCommandMatcher() = default;
+
+qsizetype VQCommandMatcher::indexedCount() const
+{
+    return m_index ? m_index->list.size() : 0;
+}
+
+bool VQCommandMatcher::isIndexFor(const QList<VQVoiceCommandItem>& commands) const
+{
+    return m_index && sameList(m_index->list, commands);
+}
+
+void VQCommandMatcher::prepare(const QList<VQVoiceCommandItem>& commands)
+{
+    if (commands.isEmpty() || isIndexFor(commands) || (m_isBuilding && sameList(m_building, commands)))
+        return;
+    m_building = commands;
+    m_isBuilding = true;
+    const quint64 generation = ++m_generation;
+    const std::weak_ptr<int> alive = m_alive;
+    QThreadPool::globalInstance()->start([this, alive, generation, commands] {
+        auto built = std::make_shared<Index>();
+        built->build(commands);
+        mm::runOnMain([this, alive, generation, index = std::shared_ptr<const Index>(std::move(built))]() mutable {
+            // A newer list is on its way, or the matcher is gone: this index is not needed.
+            if (alive.expired() || generation != m_generation) {
+                freeOnWorker(std::move(index));
+                return;
+            }
+            freeOnWorker(std::exchange(m_index, std::move(index)));
+            freeOnWorker(std::exchange(m_building, {}));
+            m_isBuilding = false;
+        });
+    });
+}
+
 const VQVoiceCommandItem* VQCommandMatcher::match(const QList<VQVoiceCommandItem>& commands, const QString& trimmedText)
 {
     if (commands.isEmpty() || trimmedText.isEmpty())
         return nullptr;
-    if (!isIndexFor(commands))
-        build(commands);
+    if (!isIndexFor(commands)) {
+        prepare(commands);
+        return VQAudioMonitorService::searchCmdFromCommandArr(commands, trimmedText);
+    }
+    const int best = m_index->match(commands, trimmedText);
+    return best >= 0 ? commands.constData() + best : nullptr;
+}
 
+int VQCommandMatcher::Index::match(const QList<VQVoiceCommandItem>& commands, const QString& trimmedText) const
+{
     int best = -1;
     int state = 0;
     for (const char16_t unit : unitsOf(trimmedText)) {
@@ -50,16 +147,10 @@ const VQVoiceCommandItem* VQCommandMatcher::match(const QList<VQVoiceCommandItem
             }
         }
     }
-    return best >= 0 ? commands.constData() + best : nullptr;
+    return best;
 }
 
-bool VQCommandMatcher::isIndexFor(const QList<VQVoiceCommandItem>& commands) const
-{
-    // The copy shares the list's data; a change of either list detaches it onto new data.
-    return m_built && m_list.size() == commands.size() && m_list.constData() == commands.constData();
-}
-
-QByteArray VQCommandMatcher::foldedKey(const QString& word)
+QByteArray VQCommandMatcher::Index::foldedKey(const QString& word)
 {
     // Unit by unit as QString::compare(..., Qt::CaseInsensitive): a low surrogate after a high
     // one stands for the folded code point of the pair.
@@ -77,13 +168,10 @@ QByteArray VQCommandMatcher::foldedKey(const QString& word)
     return key;
 }
 
-void VQCommandMatcher::build(const QList<VQVoiceCommandItem>& commands)
+void VQCommandMatcher::Index::build(const QList<VQVoiceCommandItem>& commands)
 {
-    m_list = commands;
-    m_built = true;
+    list = commands;
     m_states.assign(1, State{});
-    m_edges.clear();
-    m_firstByFoldedWord.clear();
 
     std::vector<int> order;
     order.reserve(size_t(commands.size()));
@@ -161,7 +249,7 @@ void VQCommandMatcher::build(const QList<VQVoiceCommandItem>& commands)
     }
 }
 
-int VQCommandMatcher::child(int state, char16_t unit) const
+int VQCommandMatcher::Index::child(int state, char16_t unit) const
 {
     const State& s = m_states[size_t(state)];
     const auto begin = m_edges.begin() + s.firstEdge;
@@ -170,7 +258,7 @@ int VQCommandMatcher::child(int state, char16_t unit) const
     return it != end && it->unit == unit ? it->target : -1;
 }
 
-int VQCommandMatcher::step(int state, char16_t unit) const
+int VQCommandMatcher::Index::step(int state, char16_t unit) const
 {
     for (;;) {
         const int next = child(state, unit);

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 // Voice-command matching over one command list, in time that follows the length of the text,
@@ -15,43 +16,45 @@
 // (customCmd, else cmdWord; an empty word never matches) equals the text ignoring case, or
 // occurs in it case-sensitively.
 //
-// The list is indexed at its first match: an automaton over every command word (each state
-// knowing the earliest command whose word ends there) finds the contained words in one pass
-// over the text, and a table keyed by the words folded for case, as QString's case-insensitive
-// comparison folds them, finds the equal one. The index keeps a shallow copy of the list, so
-// any change of the list detaches it from the copy and the next match indexes it again.
+// The index of a list: an automaton over every command word (each state knowing the earliest
+// command whose word ends there) finds the contained words in one pass over the text, and a
+// table keyed by the words folded for case, as QString's case-insensitive comparison folds them,
+// finds the equal one. It is built on a worker thread of the global pool when the list changes
+// (prepare, called by whoever changes or reads the list), which for 100,000 commands takes a
+// tenth of a second; the index in use stays until the new one is ready, and the one replaced is
+// freed on a worker too. An index keeps a shallow copy of its list, so any change of the list
+// detaches it from the copy and the list needs a new index.
 //
-// Main thread only (as the command store).
+// Main thread only (as the command store); the workers see only their own copies.
 class VQCommandMatcher {
 public:
+    VQCommandMatcher();
+    ~VQCommandMatcher();
+    VQCommandMatcher(const VQCommandMatcher&) = delete;
+    VQCommandMatcher& operator=(const VQCommandMatcher&) = delete;
+
+    // Starts indexing the list on a worker, unless its index is ready or on its way. Never waits.
+    void prepare(const QList<VQVoiceCommandItem>& commands);
+    // Whether the index of this very list (not a copy changed since) is ready.
+    bool isIndexFor(const QList<VQVoiceCommandItem>& commands) const;
+
     // The first matching command of the list, or null; the text is trimmed already (see
-    // VQAudioMonitorService::trimmedCommandText). The pointer is into the list.
+    // VQAudioMonitorService::trimmedCommandText). The pointer is into the list. Through the index
+    // when it is ready; otherwise the list is scanned here, in time that follows the number of
+    // commands, and its index is asked for: a caller that must not wait asks isIndexFor first.
     const VQVoiceCommandItem* match(const QList<VQVoiceCommandItem>& commands, const QString& trimmedText);
 
-    // Commands the index holds (the list it was built for).
-    qsizetype indexedCount() const { return m_list.size(); }
+    // Commands the index in use holds (the list it was built for).
+    qsizetype indexedCount() const;
 
 private:
-    struct Edge {
-        char16_t unit;
-        int target;
-    };
-    struct State {
-        int firstEdge = 0;
-        int edgeCount = 0;
-        int fail = 0;
-        int earliest = -1; // the earliest command whose word is a suffix of this state's path
-    };
+    struct Index;
 
-    bool isIndexFor(const QList<VQVoiceCommandItem>& commands) const;
-    void build(const QList<VQVoiceCommandItem>& commands);
-    int step(int state, char16_t unit) const;
-    int child(int state, char16_t unit) const;
-    static QByteArray foldedKey(const QString& word);
-
-    bool m_built = false;
-    QList<VQVoiceCommandItem> m_list; // shares the indexed list's data while it is unchanged
-    std::vector<State> m_states;
-    std::vector<Edge> m_edges;
-    QHash<QByteArray, int> m_firstByFoldedWord;
+    std::shared_ptr<const Index> m_index;
+    // The list being indexed, held so that its data cannot be freed and made again in its place.
+    QList<VQVoiceCommandItem> m_building;
+    bool m_isBuilding = false;
+    quint64 m_generation = 0;
+    // Expires with the matcher: an index that arrives later is dropped.
+    std::shared_ptr<int> m_alive = std::make_shared<int>(0);
 };

@@ -46,7 +46,7 @@ constexpr int kWidth = 300;
 
 // Checks that the loupe centred on the global position shows the 200-pt square around it from
 // the screen's pattern, each source pixel a sharp 1.5 x 1.5 block, with the centre marker.
-void expectLoupeShows(QWidget* loupe, QPoint centre)
+void expectLoupeShows(QWidget* loupe, QPoint centre, const std::function<QRgb(int, int, int)>& pattern = FakeScreenGrabber::patternAt)
 {
     const int screenIndex = int(QGuiApplication::screens().indexOf(QGuiApplication::screenAt(centre)));
     ASSERT_GE(screenIndex, 0);
@@ -69,7 +69,7 @@ void expectLoupeShows(QWidget* loupe, QPoint centre)
             if (std::abs(fromMiddle.x()) < 6 * ratio && std::abs(fromMiddle.y()) < 6 * ratio)
                 continue;
             const QPoint source = sourceOrigin + QPoint(kx, ky);
-            const QRgb wanted = FakeScreenGrabber::patternAt(screenIndex, source.x(), source.y());
+            const QRgb wanted = pattern(screenIndex, source.x(), source.y());
             // Exactly the source pixel: the pattern changes from pixel to pixel, so any smoothing
             // would mix neighbours.
             ASSERT_EQ(picture.pixel(out), wanted) << "block " << kx << "," << ky;
@@ -87,8 +87,9 @@ void expectLoupeShows(QWidget* loupe, QPoint centre)
         EXPECT_EQ(at(along, 146), QColor(Qt::white)) << along;
         EXPECT_EQ(at(146, along), QColor(Qt::white)) << along;
     }
-    // Outside the circle nothing is painted.
-    EXPECT_EQ(qAlpha(picture.pixel(1, 1)), 0);
+    // Outside the circle nothing is painted (without a compositor the window's mask cuts it).
+    if (loupe->testAttribute(Qt::WA_TranslucentBackground))
+        EXPECT_EQ(qAlpha(picture.pixel(1, 1)), 0);
 }
 
 TEST(PKWColorSamplerTest, TheLoupeShowsTheSquareAroundThePointerEnlargedAndFollowsIt)
@@ -191,6 +192,36 @@ TEST(PKWColorSamplerTest, TheDelegateGetsEachCaptureAndItsCentreColour)
     }
     PKWColorSampler::dismiss();
     PKWColorSampler::sharedInstance().setDelegateForTests(nullptr);
+}
+
+// Under a compositing manager the loupe shows what the windows below it show at each move, read
+// without itself; where no window lies, the snapshot of the show. Without one it reads nothing.
+TEST(PKWColorSamplerTest, UnderACompositorTheLoupeShowsTheWindowsBelowAtEachMove)
+{
+    for (const bool composited : {true, false}) {
+        SCOPED_TRACE(composited ? "composited" : "no compositor");
+        FakeInputMonitor monitor;
+        FakeCursorHider cursor;
+        FakeCompositingManager compositing(composited);
+        FakeScreenGrabber grabber;
+        // No window above the row 250 of the left screen; below it, a picture unlike the snapshot.
+        grabber.liveAt = [](int screen, int x, int y) { return y < 250 ? 0u : FakeScreenGrabber::patternAt(screen + 2, x, y); };
+        QCursor::setPos(QPoint(400, 300));
+        PKWColorSampler::zoomInPixelZoom(kZoom, kWidth);
+        QWidget* loupe = PKWColorSampler::sharedInstance().screenPickerWindow();
+        ASSERT_TRUE(vqtest::waitUntil([&] { return loupe && loupe->isVisible(); }));
+        for (const QPoint centre : {QPoint(500, 320), QPoint(1800, 400)}) {
+            monitor.send(MMEventType::MouseMoved, centre);
+            ASSERT_TRUE(vqtest::waitUntil([&] { return loupe->pos() == centre - QPoint(kWidth / 2, kWidth / 2); }));
+            expectLoupeShows(loupe, centre, [composited](int screen, int x, int y) {
+                return composited && y >= 250 ? FakeScreenGrabber::patternAt(screen + 2, x, y) : FakeScreenGrabber::patternAt(screen, x, y);
+            });
+        }
+        EXPECT_EQ(grabber.belowGrabs > 0, composited);
+        if (composited)
+            EXPECT_EQ(grabber.lastBelowWindow, loupe);
+        PKWColorSampler::dismiss();
+    }
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 // The presenter overlays on a real X server: the highlight read back from the root window with
 // the compositing manager xcompmgr running (a child process on the test display) and without
 // one, the hole following XTest moves, XTest Escape ending drawing, and the pen's shaped window
-// over the live screen without a compositor.
+// over the live screen without a compositor, its shape bounded over many strokes.
 #include "CompositingManager.h"
 #include "CursorHider.h"
+#include "PKWColorSampler.h"
 #include "TestSupport.h"
+#include "VQDrawShape.h"
 #include "VQDrawView.h"
 #include "VQLaserPenManager.h"
 #include "VQLaserPenOverlay.h"
@@ -22,7 +24,11 @@
 #include <QWidget>
 
 #include <X11/Xlib.h>
+#include <X11/extensions/shape.h>
 #include <X11/keysym.h>
+
+#include <cmath>
+#include <vector>
 
 namespace {
 
@@ -39,17 +45,28 @@ public:
     {
         setGeometry(QGuiApplication::primaryScreen()->geometry());
     }
-    void setColour(const QColor& colour)
+    // One colour, or another one right of the column.
+    void setColour(const QColor& colour, const QColor& right = {}, int column = 0)
     {
         m_colour = colour;
+        m_right = right;
+        m_column = column;
         repaint();
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), m_colour); }
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), m_colour);
+        if (m_right.isValid())
+            painter.fillRect(rect().adjusted(m_column, 0, 0, 0), m_right);
+    }
 
 private:
     QColor m_colour = Qt::white;
+    QColor m_right;
+    int m_column = 0;
 };
 
 class LaserPenX11Test : public ::testing::Test {
@@ -216,4 +233,73 @@ TEST_F(LaserPenX11Test, PenWithoutCompositorDrawsOverTheLiveScreen)
     QDir().mkpath(QStringLiteral(VQ_BUILD_DIR "/renders"));
     EXPECT_TRUE(screen.save(QStringLiteral(VQ_BUILD_DIR "/renders/laser_pen_shaped_no_compositor.png")));
     manager().endDraw();
+}
+
+// A talk's worth of curved strokes without a compositor: the shape the server keeps stays within
+// the canvas's budget of rectangles (each of them costs the server at every stroke step), yet
+// every stroke shows in its colour and the screen away from them stays live.
+TEST_F(LaserPenX11Test, ManyStrokesKeepTheShapeWithinItsBudget)
+{
+    ASSERT_FALSE(CompositingManager::instance().isCompositing());
+    manager().setDrawColor(QColor(Qt::red));
+    manager().startDraw();
+    VQDrawView* canvas = manager().drawView().value(0);
+    ASSERT_TRUE(canvas && canvas->isShapedWindow());
+    std::vector<QPoint> onStrokes;
+    for (int stroke = 0; stroke < 160; ++stroke) {
+        const auto at = [stroke](int step) {
+            return QPoint(40 + step * 60 + stroke % 7, 280 + int(std::lround(190 * std::sin(step / 3.0 + stroke * 0.37))));
+        };
+        canvas->mouseDown(at(0));
+        for (int step = 1; step < 30; ++step)
+            canvas->mouseDragged(at(step));
+        canvas->mouseUp();
+        onStrokes.push_back(at(stroke % 30));
+    }
+    Display* display = qApp->nativeInterface<QNativeInterface::QX11Application>()->display();
+    XSync(display, False);
+    int count = 0;
+    int ordering = 0;
+    if (XRectangle* rectangles = XShapeGetRectangles(display, manager().fullWindow().value(0)->winId(), ShapeBounding, &count, &ordering))
+        XFree(rectangles);
+    EXPECT_GT(count, 0);
+    EXPECT_LE(count, VQDrawShape::kRectangleBudget);
+    const std::vector<QPoint> away{{200, 700}, {960, 900}, {1700, 1000}};
+    ASSERT_TRUE(vqtest::waitUntil([&] { return user.pixel(onStrokes.back()) == QColor(Qt::red); }, 10000));
+    for (const QPoint& p : onStrokes)
+        EXPECT_EQ(user.pixel(p), QColor(Qt::red)) << p.x() << "," << p.y();
+    below.setColour(kSecond);
+    for (const QPoint& p : away)
+        EXPECT_TRUE(vqtest::waitUntil([&] { return user.pixel(p) == kSecond; })) << p.x() << "," << p.y();
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->grabWindow(0).save(QStringLiteral(VQ_BUILD_DIR "/renders/laser_pen_shaped_many_strokes.png")));
+    manager().endDraw();
+}
+
+// Under xcompmgr the loupe reads the window below it at every move: a change below shows in the
+// loupe. The window's two colours meet at a column the loupe enlarges past, so the loupe's own
+// pixels are told from the screen's.
+TEST_F(LaserPenX11Test, LoupeUnderCompositorShowsTheLiveScreen)
+{
+    startCompositor();
+    const QColor third(90, 200, 90);
+    below.setColour(kFirst, kSecond, 960);
+    ASSERT_TRUE(vqtest::waitUntil([&] { return user.pixel({1000, 500}) == kSecond; }));
+    const QPoint centre(930, 500);
+    const QPoint inLoupe(968, 560); // right of the column, left of its enlarged place
+    user.move(centre);
+    PKWColorSampler::zoomInPixelZoom(1.5, 300);
+    int step = 0;
+    const auto loupeShows = [&](const QColor& colour) {
+        return vqtest::waitUntil(
+            [&] {
+                user.move(centre + QPoint(++step % 2, 0));
+                return user.pixel(inLoupe) == colour;
+            },
+            10000);
+    };
+    EXPECT_TRUE(loupeShows(kFirst)) << user.pixel(inLoupe).name().toStdString();
+    below.setColour(third, kSecond, 960);
+    EXPECT_TRUE(loupeShows(third)) << user.pixel(inLoupe).name().toStdString();
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->grabWindow(0).save(QStringLiteral(VQ_BUILD_DIR "/renders/laser_pen_loupe_live.png")));
+    PKWColorSampler::dismiss();
 }

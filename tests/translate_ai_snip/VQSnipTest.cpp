@@ -322,7 +322,9 @@ TEST_F(SnipTest, EscapeRestartsAndEmptySelectionsNeverReuseAnOldRectangle)
 
 } // namespace
 
-TEST_F(SnipTest, CapturesGiveTheirPicturesMemoryBackOnceTheyEnd)
+// Captures in a row reuse the memory of the one before; it goes back to the system once, after
+// the last, and then the pictures' memory is no longer resident.
+TEST_F(SnipTest, CapturesInARowGiveTheirMemoryBackOnceAfterTheLast)
 {
     const auto residentBytes = [] {
         QFile statm(QStringLiteral("/proc/self/statm"));
@@ -336,12 +338,18 @@ TEST_F(SnipTest, CapturesGiveTheirPicturesMemoryBackOnceTheyEnd)
         snip().toolSelectedWithIndex(VQSnip::Cancel);
         vqtest::spin(30); // the overlays deleted
     };
+    snip().setMemoryReleaseDelay(0);
     captureAndCancel(); // one-time allocations of the first capture (the tool bar, fonts)
+    ASSERT_TRUE(vqtest::waitUntil([] { return snip().memoryReleases() == 1; }));
     const qint64 before = residentBytes();
     ASSERT_GT(before, 0);
+    snip().setMemoryReleaseDelay(24 * 3600 * 1000); // not before the test says
     for (int i = 0; i < 10; ++i)
         captureAndCancel();
     ASSERT_TRUE(overlaysGone());
+    EXPECT_EQ(snip().memoryReleases(), 1) << "the memory went back between captures in a row";
+    snip().setMemoryReleaseDelay(0);
+    ASSERT_TRUE(vqtest::waitUntil([] { return snip().memoryReleases() == 2; }));
     // One capture freezes both screens in device pixels, and its overlays are as large again.
     const qint64 onePictureSet = (1280 * 800 + 2048 * 1536) * 4;
     EXPECT_LT(residentBytes() - before, onePictureSet / 2)

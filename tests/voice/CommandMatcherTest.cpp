@@ -4,6 +4,8 @@
 #include "VQAudioMonitorService.h"
 #include "VQCommandMatcher.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QList>
 #include <QString>
 
@@ -55,6 +57,16 @@ private:
     std::mt19937 m_random;
 };
 
+// Lets the worker's index arrive: true once the matcher's index is the list's.
+bool indexArrives(const VQCommandMatcher& matcher, const QList<VQVoiceCommandItem>& commands)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!matcher.isIndexFor(commands) && clock.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    return matcher.isIndexFor(commands);
+}
+
 } // namespace
 
 TEST(CommandMatcherTest, TheIndexFindsWhatThePlainScanFindsAlsoAfterTheListChanges)
@@ -67,6 +79,8 @@ TEST(CommandMatcherTest, TheIndexFindsWhatThePlainScanFindsAlsoAfterTheListChang
         for (int n = random.number(40); n > 0; --n)
             commands.append(random.command());
         for (int change = 0; change < 4; ++change) {
+            matcher.prepare(commands);
+            ASSERT_TRUE(commands.isEmpty() || indexArrives(matcher, commands)) << "round " << round;
             for (int u = 0; u < 10; ++u) {
                 const QString utterance = random.utterance(commands);
                 const VQVoiceCommandItem* plain = VQAudioMonitorService::searchCmdFromCommandArr(commands, utterance);
@@ -88,4 +102,27 @@ TEST(CommandMatcherTest, TheIndexFindsWhatThePlainScanFindsAlsoAfterTheListChang
     // Both outcomes were met often.
     EXPECT_GT(matched, checked / 5);
     EXPECT_LT(matched, checked * 4 / 5);
+}
+
+// A search never builds an index: it scans the list and asks for the index, which a worker
+// builds. A new list keeps the old index in use until its own is ready.
+TEST(CommandMatcherTest, ListsAreIndexedOnAWorkerWhileSearchesGoOn)
+{
+    RandomText random(7);
+    QList<VQVoiceCommandItem> first;
+    for (int n = 0; n < 3000; ++n)
+        first.append(random.command());
+    const QString text = VQAudioMonitorService::trimmedCommandText(random.utterance(first));
+    VQCommandMatcher matcher;
+    EXPECT_EQ(matcher.match(first, text), VQAudioMonitorService::searchCmdFromCommandArr(first, text));
+    EXPECT_EQ(matcher.indexedCount(), 0) << "the search built the index itself";
+    ASSERT_TRUE(indexArrives(matcher, first));
+    EXPECT_EQ(matcher.match(first, text), VQAudioMonitorService::searchCmdFromCommandArr(first, text));
+
+    QList<VQVoiceCommandItem> second = first.mid(0, 2000);
+    second.prepend(random.command());
+    EXPECT_EQ(matcher.match(second, text), VQAudioMonitorService::searchCmdFromCommandArr(second, text));
+    EXPECT_EQ(matcher.indexedCount(), first.size()) << "the old index went before the new one was ready";
+    ASSERT_TRUE(indexArrives(matcher, second));
+    EXPECT_EQ(matcher.indexedCount(), second.size());
 }
