@@ -3,6 +3,7 @@
 #include "RunOnMain.h"
 #include "VQHttpResult.h"
 #include "VQNetBaseScene.h"
+#include "VQNetworkGuard.h"
 
 #include <QByteArray>
 #include <QList>
@@ -47,8 +48,9 @@ public:
     // The largest answer read, of any request of this client; a longer one is dropped unread
     // and the request fails with "系统错误".
     static constexpr qint64 kAnswerLimitBytes = 4 * 1024 * 1024;
-    // Redirects followed per request; a longer chain fails as a transport failure.
-    static constexpr int kMaxRedirects = 5;
+    // Redirects followed per request (the network guard's); a longer chain fails as a transport
+    // failure.
+    static constexpr int kMaxRedirects = VQNetworkGuard::kMaxRedirects;
 
     // Image text recognition.
     static constexpr char kOcrPath[] = "/ocr";

@@ -89,7 +89,7 @@ TEST_F(VQOTAUpdateManagerTest, TruncatedOrMalformedDownloadsAreNeverOffered)
     ASSERT_TRUE(manager().needUpdateDongle());
 
     // Cut in half at a line boundary (still readable as a firmware file), a web page, a server
-    // error: each posts the status and leaves the earlier file in place.
+    // error, a file over the size limit: each posts the status and leaves the earlier file in place.
     vqtest::StandInReply cut = vqtest::StandInReply::text(firmwareText(image(20)));
     cut.closeMidBody = true;
     const vqtest::StandInReply replies[] = {
@@ -97,6 +97,7 @@ TEST_F(VQOTAUpdateManagerTest, TruncatedOrMalformedDownloadsAreNeverOffered)
         vqtest::StandInReply::html(200, "<html><body>maintenance</body></html>"),
         vqtest::StandInReply::html(404, "<html>not found</html>"),
         vqtest::StandInReply::text(""),
+        vqtest::StandInReply::text(QByteArray(VQOTAUpdateManager::kMaxDownloadBytes + 1, '0')),
     };
     // The new file's address is signed: its signature stays out of the log whatever failed.
     QTemporaryDir logs;
