@@ -559,7 +559,7 @@ void VQHttpRequestManager::startOcrRequest(const QByteArray& pngData, Callback c
 
     QPointer<VQHttpRequestManager> self(this);
     const quint64 generation = m_generation;
-    watchReply(reply, kOcrTimeoutMs, [self, generation, label, callback](QNetworkReply* finished, bool timedOut) {
+    watchReply(reply, m_ocrTimeoutMs, [self, generation, label, callback](QNetworkReply* finished, bool timedOut) {
         const VQHttpResult result = ocrResult(finished, timedOut);
         if (result.success)
             VQLogInfo(QStringLiteral("%1: succeeded").arg(label));
@@ -687,6 +687,7 @@ void VQHttpRequestManager::resetForTests()
 {
     ++m_generation;
     m_networkDownCheck = nullptr;
+    m_ocrTimeoutMs = kOcrTimeoutMs;
     if (m_network == nullptr)
         return;
     const QList<QNetworkReply*> replies = m_network->findChildren<QNetworkReply*>();

@@ -128,8 +128,10 @@ public:
     // Tests only: decides reachability instead of the system (true: down); an empty function
     // returns to the system's answer.
     void setNetworkDownCheckForTests(std::function<bool()> isDown);
+    // Tests only: how long a text recognition waits for its answer (kOcrTimeoutMs until reset).
+    void setOcrTimeoutForTests(int timeoutMs) { m_ocrTimeoutMs = timeoutMs; }
     // Tests only: drops every request in flight and every pending callback without calling it,
-    // and returns to the system's reachability.
+    // and returns to the system's reachability and the recognition's time-out.
     void resetForTests();
 
 private:
@@ -157,6 +159,7 @@ private:
     QNetworkAccessManager* m_network = nullptr;
     std::function<bool()> m_networkDownCheck;
     bool m_reachabilityLoaded = false;
+    int m_ocrTimeoutMs = kOcrTimeoutMs;
     // Raised by resetForTests(); callbacks queued before are dropped.
     quint64 m_generation = 0;
 };
