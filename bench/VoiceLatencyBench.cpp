@@ -129,17 +129,6 @@ private:
     int m_commandIndex;
 };
 
-SimulatedReceiver::Model receiver16k()
-{
-    SimulatedReceiver::Model m;
-    m.productId = 0x64AB;
-    m.reportId = 0x0F;
-    m.prefix = QByteArray(1, char(0xA7));
-    m.reportLength = 64;
-    m.plan = 4;
-    return m;
-}
-
 // ADPCM blocks with valid headers and random codes.
 QByteArray adpcmBlocks(int blocks)
 {
@@ -175,7 +164,7 @@ void BM_VoiceReportToServerFrame(benchmark::State& state)
     }
     server.installAsSpeechHost();
 
-    SimulatedReceiver receiver(receiver16k());
+    SimulatedReceiver receiver(SimulatedReceiver::voiceReceiver16k());
     TimedTransport transport(receiver);
     HidTransport::setInstance(&transport);
     VQMouseCommandManager::sharedInstance();

@@ -9,47 +9,28 @@
 #include "VQHttpRequestManager.h"
 #include "VQInputView.h"
 #include "VQLabel.h"
-#include "VQLoginResultModel.h"
 #include "VQLoginScene.h"
 #include "VQNotificationNames.h"
 #include "VQPopupWindowTool.h"
 #include "VQRememberedPassword.h"
-#include "VQSecureTextField.h"
-#include "VQTextField.h"
 #include "VQUserInfoData.h"
 
 #include <QFont>
-#include <QPalette>
 
 using namespace VQAccountFormKit;
 
 namespace {
 
-constexpr int kFieldLeft = 160;
-constexpr int kFieldTop = 150;
-constexpr int kFieldWidth = 330;
-constexpr int kFieldHeight = 35;
-constexpr int kFieldGap = 30;
 constexpr int kTextButtonGap = 12;
 
 // The reply of a login, handled without the form: it may have gone back meanwhile. What is
 // stored is what was sent.
 void loginReplied(const VQHttpResult& result, const QString& account, const QString& password)
 {
-    if (!result.success) {
-        showFailure(LoginView::kLoginFailedText, result);
-        return;
-    }
-    auto record = VQLoginResultModel::fromJson(result.data);
-    if (!record) {
-        // A success without a record cannot sign anybody in.
-        showAlert(LoginView::kLoginFailedText, kSystemErrorText);
-        return;
-    }
     VQUserInfoData& data = VQUserInfoData::sharedInstance();
     const QString previousAccount = data.account();
-    data.setIsLogin(true);
-    data.setLoginResult(record);
+    if (!signIn(result, LoginView::kLoginFailedText))
+        return;
     data.setAccount(account);
     data.setPassword(password);
     VQRememberedPassword::loginSucceeded(previousAccount, account, password, data.rememberPasswordSwitch());
@@ -62,52 +43,10 @@ void loginReplied(const VQHttpResult& result, const QString& account, const QStr
 } // namespace
 
 LoginView::LoginView(QWidget* parent)
-    : VQBackGroundView(parent)
+    : VQAccountForm(1, 1, parent)
 {
-    paintWhite(this);
     configUI();
     configTitle();
-}
-
-VQButton* LoginView::backBtn()
-{
-    if (!m_backBtn) {
-        m_backBtn = new VQButton(this);
-        styleBackButton(m_backBtn);
-        connect(m_backBtn, &VQButton::clicked, this, [this] { backBtnClicked(m_backBtn); });
-    }
-    return m_backBtn;
-}
-
-VQInputView* LoginView::accountInputView()
-{
-    if (!m_accountInputView) {
-        m_accountInputView = new VQInputView(this);
-        m_accountInputView->setGeometry(kFieldLeft, kFieldTop, kFieldWidth, kFieldHeight);
-        m_accountInputView->setInputType(VQInputView::Plain);
-    }
-    return m_accountInputView;
-}
-
-VQInputView* LoginView::passwordInputView()
-{
-    if (!m_passwordInputView) {
-        m_passwordInputView = new VQInputView(this);
-        m_passwordInputView->setGeometry(kFieldLeft, kFieldTop + kFieldHeight + kFieldGap, kFieldWidth, kFieldHeight);
-        m_passwordInputView->setInputType(VQInputView::Password);
-    }
-    return m_passwordInputView;
-}
-
-VQButton* LoginView::checkBtn()
-{
-    if (!m_checkBtn) {
-        m_checkBtn = new VQButton(this);
-        const QRect password = passwordInputView()->geometry();
-        m_checkBtn->setGeometry(password.left() + 5, password.top() + password.height() + 30, 16, 16);
-        connect(m_checkBtn, &VQButton::clicked, this, [this] { checkBtnClicked(m_checkBtn); });
-    }
-    return m_checkBtn;
 }
 
 VQButton* LoginView::rememberPasswordBtn()
@@ -199,10 +138,7 @@ void LoginView::configUI()
 
 void LoginView::configTitle()
 {
-    backBtn()->setTitle(localized(kBackText));
-    accountInputView()->textField()->setPlaceholderText(localized(kAccountPlaceholder));
-    passwordInputView()->secureTextField()->setPlaceholderText(localized(kPasswordPlaceholder));
-    passwordInputView()->textField()->setPlaceholderText(localized(kPasswordPlaceholder));
+    titleSharedTexts();
     rememberPasswordBtn()->setTitle(localized(kRememberPasswordText));
     forgetPasswordBtn()->setTitle(localized(kForgetPasswordText));
     for (VQButton* button : { rememberPasswordBtn(), forgetPasswordBtn() }) {
@@ -212,7 +148,6 @@ void LoginView::configTitle()
     }
     loginBtn()->setTitle(localized(kLoginText));
     registerBtn()->setTitle(localized(kRegisterText));
-    fitToTitle(backBtn(), 60, true);
     fitToTitle(loginBtn(), 85);
     fitToTitle(registerBtn(), 85);
     placeTextButtons();
@@ -220,11 +155,10 @@ void LoginView::configTitle()
 
 void LoginView::checkBtnClicked(VQButton* sender)
 {
+    VQAccountForm::checkBtnClicked(sender);
     VQUserInfoData& data = VQUserInfoData::sharedInstance();
     const bool on = sender->state() == 1;
-    checkBtn()->setState(on ? 1 : 0);
     rememberPasswordBtn()->setState(on ? 1 : 0);
-    checkBtn()->setImageName(QString::fromLatin1(on ? kCheckOnImage : kCheckOffImage));
     const bool wasOn = data.rememberPasswordSwitch();
     data.setRememberPasswordSwitch(on);
     if (wasOn && !on)
@@ -239,11 +173,6 @@ void LoginView::forgetPasswordBtnClicked(VQButton*)
 void LoginView::registerBtnClicked(VQButton*)
 {
     slideIn(new RegisterView, this);
-}
-
-void LoginView::backBtnClicked(VQButton*)
-{
-    slideBack(this);
 }
 
 void LoginView::loginBtnClicked(VQButton*)

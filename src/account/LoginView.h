@@ -1,18 +1,17 @@
 #pragma once
 
-#include "VQBackGroundView.h"
+#include "VQAccountForm.h"
 
 #include <QPointer>
 
 class VQButton;
-class VQInputView;
 
 // The sign-in form: account and password, the "记住密码" box, links to the registration and
 // reset forms. The account header slides it in over the my-device page; a successful login
 // stores the account state, shows "登录成功" and posts kLoginSuccessNotification, on which the
 // header removes the form. The password is remembered in the desktop keyring only while the box
 // is on. Main thread only.
-class LoginView : public VQBackGroundView {
+class LoginView : public VQAccountForm {
     Q_OBJECT
 public:
     // UI texts (keys of QRNLocalizedString).
@@ -28,17 +27,13 @@ public:
     void configUI() override;
     void configTitle() override;
 
-    VQButton* backBtn();
-    VQInputView* accountInputView();
-    VQInputView* passwordInputView();
-    VQButton* checkBtn();
     VQButton* rememberPasswordBtn();
     VQButton* forgetPasswordBtn();
     VQButton* loginBtn();
     VQButton* registerBtn();
 
-    void backBtnClicked(VQButton* sender);
-    void checkBtnClicked(VQButton* sender);
+    // The box also remembers the password, or forgets it.
+    void checkBtnClicked(VQButton* sender) override;
     void forgetPasswordBtnClicked(VQButton* sender);
     void loginBtnClicked(VQButton* sender);
     void registerBtnClicked(VQButton* sender);
@@ -46,10 +41,6 @@ public:
 private:
     void placeTextButtons();
 
-    QPointer<VQButton> m_backBtn;
-    QPointer<VQInputView> m_accountInputView;
-    QPointer<VQInputView> m_passwordInputView;
-    QPointer<VQButton> m_checkBtn;
     QPointer<VQButton> m_rememberPasswordBtn;
     QPointer<VQButton> m_forgetPasswordBtn;
     QPointer<VQButton> m_loginBtn;

@@ -9,56 +9,29 @@
 #include "VQHttpRequestManager.h"
 #include "VQInputView.h"
 #include "VQLabel.h"
-#include "VQLoginResultModel.h"
 #include "VQNotificationNames.h"
 #include "VQRegisterScene.h"
 #include "VQSecureTextField.h"
 #include "VQTextField.h"
 #include "VQToolManager.h"
-#include "VQUserInfoData.h"
 
 #include <QFont>
-#include <QPalette>
 
 using namespace VQAccountFormKit;
 
 namespace {
 
-constexpr int kFieldLeft = 160;
-constexpr int kFieldTop = 150;
-constexpr int kFieldWidth = 330;
-constexpr int kFieldHeight = 35;
-constexpr int kFieldGap = 30;
 constexpr int kConsentRightMargin = 20;
-
-QRect fieldRect(int row)
-{
-    return QRect(kFieldLeft, kFieldTop + row * (kFieldHeight + kFieldGap), kFieldWidth, kFieldHeight);
-}
-
-VQInputView* makeField(QWidget* parent, int row, unsigned kind)
-{
-    auto* field = new VQInputView(parent);
-    field->setGeometry(fieldRect(row));
-    field->setInputType(kind);
-    return field;
-}
+// The rows of the fields.
+constexpr int kCodeRow = 1;
+constexpr int kPasswordRow = 2;
+constexpr int kConfirmRow = 3;
 
 // Handled without the form, which may be gone by then.
 void registrationReplied(const VQHttpResult& result)
 {
-    if (!result.success) {
-        showFailure(RegisterView::kRegisterFailedText, result);
+    if (!signIn(result, RegisterView::kRegisterFailedText))
         return;
-    }
-    auto record = VQLoginResultModel::fromJson(result.data);
-    if (!record) {
-        showAlert(RegisterView::kRegisterFailedText, kSystemErrorText);
-        return;
-    }
-    VQUserInfoData& data = VQUserInfoData::sharedInstance();
-    data.setIsLogin(true);
-    data.setLoginResult(record);
     VQLogInfo(QStringLiteral("Account: registered and signed in"));
     NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kLoginSuccessNotification));
 }
@@ -66,60 +39,20 @@ void registrationReplied(const VQHttpResult& result)
 } // namespace
 
 RegisterView::RegisterView(QWidget* parent)
-    : VQBackGroundView(parent)
+    : VQAccountForm(kPasswordRow, kConfirmRow, parent)
 {
-    paintWhite(this);
     configUI();
     configTitle();
 }
 
-VQButton* RegisterView::backBtn()
-{
-    if (!m_backBtn) {
-        m_backBtn = new VQButton(this);
-        styleBackButton(m_backBtn);
-        connect(m_backBtn, &VQButton::clicked, this, [this] { backBtnClicked(m_backBtn); });
-    }
-    return m_backBtn;
-}
-
-VQInputView* RegisterView::accountInputView()
-{
-    if (!m_accountInputView)
-        m_accountInputView = makeField(this, 0, VQInputView::Plain);
-    return m_accountInputView;
-}
-
 VQInputView* RegisterView::codeInputView()
 {
-    if (!m_codeInputView)
-        m_codeInputView = makeField(this, 1, VQInputView::VerificationCode);
-    return m_codeInputView;
-}
-
-VQInputView* RegisterView::passwordInputView()
-{
-    if (!m_passwordInputView)
-        m_passwordInputView = makeField(this, 2, VQInputView::Password);
-    return m_passwordInputView;
+    return field(m_codeInputView, kCodeRow, VQInputView::VerificationCode);
 }
 
 VQInputView* RegisterView::passwordConfirmInputView()
 {
-    if (!m_passwordConfirmInputView)
-        m_passwordConfirmInputView = makeField(this, 3, VQInputView::Password);
-    return m_passwordConfirmInputView;
-}
-
-VQButton* RegisterView::checkBtn()
-{
-    if (!m_checkBtn) {
-        m_checkBtn = new VQButton(this);
-        const QRect confirm = fieldRect(3);
-        m_checkBtn->setGeometry(confirm.left() + 5, confirm.top() + confirm.height() + 30, 16, 16);
-        connect(m_checkBtn, &VQButton::clicked, this, [this] { checkBtnClicked(m_checkBtn); });
-    }
-    return m_checkBtn;
+    return field(m_passwordConfirmInputView, kConfirmRow, VQInputView::Password);
 }
 
 VQLabel* RegisterView::agreementLabel()
@@ -157,7 +90,7 @@ VQButton* RegisterView::registerBtn()
     if (!m_registerBtn) {
         m_registerBtn = new VQButton(this);
         styleAccentButton(m_registerBtn);
-        const QRect confirm = fieldRect(3);
+        const QRect confirm = fieldRect(kConfirmRow);
         m_registerBtn->setGeometry(confirm.center().x() - 85 / 2, checkBtn()->geometry().bottom() + 1 + 36, 85, 31);
         connect(m_registerBtn, &VQButton::clicked, this, [this] { registerBtnClicked(m_registerBtn); });
     }
@@ -166,7 +99,7 @@ VQButton* RegisterView::registerBtn()
 
 void RegisterView::resizeEvent(QResizeEvent* event)
 {
-    VQBackGroundView::resizeEvent(event);
+    VQAccountForm::resizeEvent(event);
     if (m_agreementLabel)
         placeConsent();
 }
@@ -207,32 +140,14 @@ void RegisterView::configUI()
 
 void RegisterView::configTitle()
 {
-    backBtn()->setTitle(localized(kBackText));
-    accountInputView()->textField()->setPlaceholderText(localized(kAccountPlaceholder));
+    titleSharedTexts();
     codeInputView()->textField()->setPlaceholderText(localized(kCodePlaceholder));
-    for (VQInputView* field : { passwordInputView(), passwordConfirmInputView() }) {
-        const QString placeholder =
-            localized(field == passwordInputView() ? kPasswordPlaceholder : kConfirmPlaceholder);
-        field->secureTextField()->setPlaceholderText(placeholder);
-        field->textField()->setPlaceholderText(placeholder);
-    }
+    passwordConfirmInputView()->secureTextField()->setPlaceholderText(localized(kConfirmPlaceholder));
+    passwordConfirmInputView()->textField()->setPlaceholderText(localized(kConfirmPlaceholder));
     agreementLabel()->setText(localized(kConsentText));
     registerBtn()->setTitle(localized(kRegisterText));
-    fitToTitle(backBtn(), 60, true);
     fitToTitle(registerBtn(), 85);
     placeConsent();
-}
-
-void RegisterView::checkBtnClicked(VQButton* sender)
-{
-    const bool on = sender->state() == 1;
-    checkBtn()->setState(on ? 1 : 0);
-    checkBtn()->setImageName(QString::fromLatin1(on ? kCheckOnImage : kCheckOffImage));
-}
-
-void RegisterView::backBtnClicked(VQButton*)
-{
-    slideBack(this);
 }
 
 void RegisterView::scanPrivacy(VQButton*)

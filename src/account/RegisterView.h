@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VQBackGroundView.h"
+#include "VQAccountForm.h"
 
 #include <QPointer>
 
@@ -12,7 +12,7 @@ class VQLabel;
 // and the consent to the privacy policy and the user agreement. It lives inside the login
 // form, slid in over it; a successful registration signs the user in and posts
 // kLoginSuccessNotification (no tip). Main thread only.
-class RegisterView : public VQBackGroundView {
+class RegisterView : public VQAccountForm {
     Q_OBJECT
 public:
     // UI texts (keys of QRNLocalizedString).
@@ -35,19 +35,13 @@ public:
     void configUI() override;
     void configTitle() override;
 
-    VQButton* backBtn();
-    VQInputView* accountInputView();
     VQInputView* codeInputView();
-    VQInputView* passwordInputView();
     VQInputView* passwordConfirmInputView();
-    VQButton* checkBtn();
     VQLabel* agreementLabel();
     VQButton* privacyBtn();
     VQButton* agreementBtn();
     VQButton* registerBtn();
 
-    void backBtnClicked(VQButton* sender);
-    void checkBtnClicked(VQButton* sender);
     virtual void registerBtnClicked(VQButton* sender);
     void scanPrivacy(VQButton* sender);
     void scanAgreement(VQButton* sender);
@@ -65,12 +59,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QPointer<VQButton> m_backBtn;
-    QPointer<VQInputView> m_accountInputView;
     QPointer<VQInputView> m_codeInputView;
-    QPointer<VQInputView> m_passwordInputView;
     QPointer<VQInputView> m_passwordConfirmInputView;
-    QPointer<VQButton> m_checkBtn;
     QPointer<VQLabel> m_agreementLabel;
     QPointer<VQButton> m_privacyBtn;
     QPointer<VQButton> m_agreementBtn;

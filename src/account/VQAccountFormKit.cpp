@@ -5,7 +5,9 @@
 #include "QRNLocalizedString.h"
 #include "VQButton.h"
 #include "VQHttpResult.h"
+#include "VQLoginResultModel.h"
 #include "VQToolManager.h"
+#include "VQUserInfoData.h"
 
 #include <QFont>
 #include <QPalette>
@@ -83,6 +85,24 @@ void showAlert(const char* message, const char* detail)
 void showFailure(const char* message, const VQHttpResult& result)
 {
     showAlert(message, result.message.isEmpty() ? localized(kSystemErrorText) : result.message);
+}
+
+bool signIn(const VQHttpResult& result, const char* failedText)
+{
+    if (!result.success) {
+        showFailure(failedText, result);
+        return false;
+    }
+    auto record = VQLoginResultModel::fromJson(result.data);
+    if (!record) {
+        // A success without a record cannot sign anybody in.
+        showAlert(failedText, kSystemErrorText);
+        return false;
+    }
+    VQUserInfoData& data = VQUserInfoData::sharedInstance();
+    data.setIsLogin(true);
+    data.setLoginResult(record);
+    return true;
 }
 
 void slideIn(QWidget* form, QWidget* container)

@@ -50,6 +50,9 @@ void showAlert(const char* message, const QString& detail);
 void showAlert(const char* message, const char* detail);
 // The alert of a failed request: its message is the client's text for the user.
 void showFailure(const char* message, const VQHttpResult& result);
+// Signs the user in with the record of a successful login or registration reply; false after
+// the alert under failedText when the reply signs nobody in.
+bool signIn(const VQHttpResult& result, const char* failedText);
 
 // Puts the form just right of its container's visible area and slides it in over 0.35 s.
 void slideIn(QWidget* form, QWidget* container);

@@ -72,6 +72,25 @@ QString quoted(const QString& name)
     return QLatin1Char('"') + name + QLatin1Char('"');
 }
 
+// The columns of a statement: each name quoted and followed by suffix ("=?" for an assignment or
+// a condition), joined by separator; nothing (and the error) at the first name that is not a
+// plain name.
+std::optional<QString> columnList(const QStringList& names, QLatin1StringView suffix, QLatin1StringView separator,
+                                  QString* error)
+{
+    QString list;
+    for (const QString& name : names) {
+        if (!isValidIdentifier(name)) {
+            *error = invalidNameError(QStringLiteral("column"), name);
+            return std::nullopt;
+        }
+        if (!list.isEmpty())
+            list += separator;
+        list += quoted(name) + suffix;
+    }
+    return list;
+}
+
 } // namespace
 
 // What the integrity check found.
@@ -270,26 +289,18 @@ void KVDSqliteOperation::resetForTests(const QString& databasePath)
 bool KVDSqliteOperation::createTableWithtableName(const QString& tableName, const KVDSqliteModel& model)
 {
     QString error;
-    bool ok = true;
     const QStringList names = model.propertyNames();
-    if (!isValidIdentifier(tableName)) {
+    std::optional<QString> columns;
+    if (!isValidIdentifier(tableName))
         error = invalidNameError(QStringLiteral("table"), tableName);
-        ok = false;
-    } else if (names.isEmpty()) {
+    else if (names.isEmpty())
         error = QStringLiteral("The model has no properties to make columns of");
-        ok = false;
-    }
-    QStringList columns;
-    for (const QString& name : names) {
-        if (ok && !isValidIdentifier(name)) {
-            error = invalidNameError(QStringLiteral("column"), name);
-            ok = false;
-        }
-        columns << quoted(name);
-    }
+    else
+        columns = columnList(names, {}, QLatin1StringView(","), &error);
+    bool ok = columns.has_value();
     if (ok) {
         std::lock_guard lock(m_mutex);
-        const QString sql = QStringLiteral("create table if not exists %1(%2)").arg(quoted(tableName), columns.join(QLatin1Char(',')));
+        const QString sql = QStringLiteral("create table if not exists %1(%2)").arg(quoted(tableName), *columns);
         ok = openLocked(&error) && execLocked(sql.toUtf8().constData(), &error);
     }
     return finish(ok, Access::Schema, QStringLiteral("create table"), tableName, error, {});
@@ -364,22 +375,19 @@ bool KVDSqliteOperation::insertRowsLocked(const QString& tableName, const std::v
                 values.push_back(value->toUtf8());
         }
         if (statement == nullptr || present != lastPresent || names != lastNames) {
-            QString columns;
-            QString marks;
-            for (qsizetype i = 0; ok && i < names.size(); ++i) {
-                if (!present[i])
-                    continue;
-                if (!isValidIdentifier(names[i])) {
-                    *error = invalidNameError(QStringLiteral("column"), names[i]);
-                    ok = false;
-                }
-                columns += (columns.isEmpty() ? QString() : QStringLiteral(",")) + quoted(names[i]);
-                marks += marks.isEmpty() ? QStringLiteral("?") : QStringLiteral(",?");
+            QStringList setNames;
+            for (qsizetype i = 0; i < names.size(); ++i) {
+                if (present[i])
+                    setNames << names[i];
             }
-            if (!ok)
+            const std::optional<QString> columns = columnList(setNames, {}, QLatin1StringView(","), error);
+            if (!columns) {
+                ok = false;
                 break;
+            }
+            const QString marks = QStringList(setNames.size(), QStringLiteral("?")).join(QLatin1Char(','));
             const QString sql = values.empty() ? QStringLiteral("insert into %1 default values").arg(table)
-                                               : QStringLiteral("insert into %1(%2) values(%3)").arg(table, columns, marks);
+                                               : QStringLiteral("insert into %1(%2) values(%3)").arg(table, *columns, marks);
             statement = statementLocked(sql, error);
             lastNames = names;
             lastPresent = present;
@@ -426,26 +434,22 @@ bool KVDSqliteOperation::updataTableWithtableName(const QString& tableName, cons
         ok = false;
     }
 
-    QStringList assignments;
+    QStringList setNames;
     std::vector<QByteArray> values;
     for (const QString& name : names) {
-        if (!ok)
-            break;
-        std::optional<QString> value = model.propertyText(name);
-        if (!value)
-            continue;
-        if (!isValidIdentifier(name)) {
-            error = invalidNameError(QStringLiteral("column"), name);
-            ok = false;
-            break;
+        if (std::optional<QString> value = model.propertyText(name); ok && value) {
+            setNames << name;
+            values.push_back(value->toUtf8());
         }
-        assignments << quoted(name) + QStringLiteral("=?");
-        values.push_back(value->toUtf8());
     }
+    std::optional<QString> assignments;
+    if (ok)
+        assignments = columnList(setNames, QLatin1StringView("=?"), QLatin1StringView(","), &error);
+    ok = assignments.has_value();
     if (ok) {
         values.push_back(key->toUtf8());
-        const QString sql = QStringLiteral("update %1 set %2 where %3=?")
-                                .arg(quoted(tableName), assignments.join(QLatin1Char(',')), quoted(fieldName));
+        const QString sql =
+            QStringLiteral("update %1 set %2 where %3=?").arg(quoted(tableName), *assignments, quoted(fieldName));
         std::lock_guard lock(m_mutex);
         sqlite3_stmt* statement = nullptr;
         ok = openLocked(&error) && (statement = statementLocked(sql, &error)) != nullptr
@@ -491,30 +495,22 @@ bool KVDSqliteOperation::delectDataBaseWithtableName(const QString& tableName, c
                                                      const Completion& completed)
 {
     QString error;
-    bool ok = true;
-    QStringList conditions;
+    QStringList fields;
     std::vector<QByteArray> values;
-    if (!isValidIdentifier(tableName)) {
-        error = invalidNameError(QStringLiteral("table"), tableName);
-        ok = false;
-    } else if (fieldValues.isEmpty()) {
-        error = QStringLiteral("A delete needs at least one column to find the rows by");
-        ok = false;
-    }
     for (const auto& [field, value] : fieldValues) {
-        if (!ok)
-            break;
-        if (!isValidIdentifier(field)) {
-            error = invalidNameError(QStringLiteral("column"), field);
-            ok = false;
-            break;
-        }
-        conditions << quoted(field) + QStringLiteral("=?");
+        fields << field;
         values.push_back(value.toUtf8());
     }
+    std::optional<QString> conditions;
+    if (!isValidIdentifier(tableName))
+        error = invalidNameError(QStringLiteral("table"), tableName);
+    else if (fieldValues.isEmpty())
+        error = QStringLiteral("A delete needs at least one column to find the rows by");
+    else
+        conditions = columnList(fields, QLatin1StringView("=?"), QLatin1StringView(" and "), &error);
+    bool ok = conditions.has_value();
     if (ok) {
-        const QString sql =
-            QStringLiteral("delete from %1 where %2").arg(quoted(tableName), conditions.join(QStringLiteral(" and ")));
+        const QString sql = QStringLiteral("delete from %1 where %2").arg(quoted(tableName), *conditions);
         std::lock_guard lock(m_mutex);
         sqlite3_stmt* statement = nullptr;
         ok = openLocked(&error) && (statement = statementLocked(sql, &error)) != nullptr

@@ -8,6 +8,7 @@
 #include "VQChatTurn.h"
 #include "VQCrypto.h"
 #include "VQLanguageManager.h"
+#include "VQNetworkGuard.h"
 
 #include <QCoreApplication>
 #include <QHttpMultiPart>
@@ -31,7 +32,6 @@
 namespace {
 
 constexpr char kTimedOutProperty[] = "vqTimedOut";
-constexpr char kOversizedProperty[] = "vqOversized";
 constexpr char kFormContentType[] = "application/x-www-form-urlencoded";
 constexpr int kLoggedBodyLimit = 200;
 
@@ -144,12 +144,6 @@ VQHttpResult transportFailure(QNetworkReply::NetworkError error, bool timedOut)
     return result;
 }
 
-// True when the answer grew past kAnswerLimitBytes and was dropped unread.
-bool isOversized(QNetworkReply* reply)
-{
-    return reply->property(kOversizedProperty).toBool();
-}
-
 // A failure whose answer arrived but is not what was asked for. The message is the reply's
 // own when it has one, else "系统错误".
 VQHttpResult replyFailure(VQHttpResult::Failure failure, int httpStatus, const QString& replyMessage,
@@ -166,6 +160,20 @@ VQHttpResult replyFailure(VQHttpResult::Failure failure, int httpStatus, const Q
     return result;
 }
 
+// The failure of a request whose answer is not read at all: one over kAnswerLimitBytes, dropped
+// unread, or none (a transport failure).
+std::optional<VQHttpResult> unreadAnswerFailure(QNetworkReply* reply, bool timedOut)
+{
+    const int httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (VQNetworkGuard::oversized(reply))
+        return replyFailure(VQHttpResult::Failure::BadReply, httpStatus, QString());
+    if (!isTransportFailure(reply, timedOut))
+        return std::nullopt;
+    VQHttpResult result = transportFailure(reply->error(), timedOut);
+    result.httpStatus = httpStatus;
+    return result;
+}
+
 std::optional<QJsonObject> parseObject(const QByteArray& body)
 {
     QJsonParseError error{};
@@ -179,14 +187,9 @@ std::optional<QJsonObject> parseObject(const QByteArray& body)
 // breaks when "data" is an object, else a failure carrying the whole reply.
 VQHttpResult ocrResult(QNetworkReply* reply, bool timedOut)
 {
+    if (std::optional<VQHttpResult> failure = unreadAnswerFailure(reply, timedOut))
+        return *failure;
     const int httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (isOversized(reply))
-        return replyFailure(VQHttpResult::Failure::BadReply, httpStatus, QString());
-    if (isTransportFailure(reply, timedOut)) {
-        VQHttpResult result = transportFailure(reply->error(), timedOut);
-        result.httpStatus = httpStatus;
-        return result;
-    }
     const std::optional<QJsonObject> object = parseObject(reply->readAll());
     if (!object)
         return replyFailure(VQHttpResult::Failure::BadReply, httpStatus, QString());
@@ -218,14 +221,9 @@ VQHttpResult ocrResult(QNetworkReply* reply, bool timedOut)
 // other than 2xx (whose body is no answer, whatever it holds).
 std::optional<VQHttpResult> chatFailure(QNetworkReply* reply, bool timedOut)
 {
+    if (std::optional<VQHttpResult> failure = unreadAnswerFailure(reply, timedOut))
+        return *failure;
     const int httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (isOversized(reply))
-        return replyFailure(VQHttpResult::Failure::BadReply, httpStatus, QString());
-    if (isTransportFailure(reply, timedOut)) {
-        VQHttpResult result = transportFailure(reply->error(), timedOut);
-        result.httpStatus = httpStatus;
-        return result;
-    }
     if (isSuccessStatus(httpStatus))
         return std::nullopt;
     const std::optional<QJsonObject> object = parseObject(reply->readAll());
@@ -294,14 +292,9 @@ struct VQHttpRequestManager::ChatDelivery {
 
 VQHttpResult VQHttpRequestManager::SceneRequest::interpret(QNetworkReply* reply, bool timedOut) const
 {
+    if (std::optional<VQHttpResult> failure = unreadAnswerFailure(reply, timedOut))
+        return *failure;
     const int httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (isOversized(reply))
-        return replyFailure(VQHttpResult::Failure::BadReply, httpStatus, QString());
-    if (isTransportFailure(reply, timedOut)) {
-        VQHttpResult result = transportFailure(reply->error(), timedOut);
-        result.httpStatus = httpStatus;
-        return result;
-    }
 
     const QByteArray body = reply->readAll();
     if (resultType == VQNetBaseScene::ResultType::HttpStatus) {
@@ -416,20 +409,8 @@ void VQHttpRequestManager::watchReply(QNetworkReply* reply, int timeoutMs,
     });
     deadline->start(std::max(timeoutMs, 1));
     // An answer is dropped as soon as it announces or reaches more than the limit: it is never
-    // held in memory whole. The network thread reads no further than that ahead of us, so a
-    // flood is not buffered while the abort is on its way.
-    reply->setReadBufferSize(kAnswerLimitBytes + 1);
-    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64 total) {
-        if (received <= kAnswerLimitBytes && total <= kAnswerLimitBytes)
-            return;
-        if (reply->property(kOversizedProperty).toBool())
-            return;
-        VQLogError(QStringLiteral("answer of %1 over %2 bytes: dropped")
-                       .arg(loggedAddress(reply->url()))
-                       .arg(kAnswerLimitBytes));
-        reply->setProperty(kOversizedProperty, true);
-        reply->abort();
-    });
+    // held in memory whole.
+    VQNetworkGuard::limitAnswer(reply, kAnswerLimitBytes);
     connect(reply, &QNetworkReply::finished, this, [reply, deadline, onDone = std::move(onDone)] {
         deadline->stop();
         const bool timedOut = reply->property(kTimedOutProperty).toBool();
@@ -493,7 +474,7 @@ void VQHttpRequestManager::startSceneRequest(const std::shared_ptr<SceneRequest>
     const QUrl url = urlWithQuery(request->url, inBody ? QByteArray() : encoded);
 
     QNetworkRequest networkRequest(url);
-    networkRequest.setMaximumRedirectsAllowed(kMaxRedirects);
+    VQNetworkGuard::limitRedirects(networkRequest);
     for (const VQNetBaseScene::Header& header : request->headers)
         networkRequest.setRawHeader(header.first, header.second);
     if (post && networkRequest.header(QNetworkRequest::ContentTypeHeader).isNull())
@@ -566,7 +547,7 @@ void VQHttpRequestManager::startOcrRequest(const QByteArray& pngData, Callback c
 
     const QUrl url(VQApiConfig::urlFor(VQApiConfig::Endpoint::Api, QString::fromLatin1(kOcrPath)));
     QNetworkRequest request(url);
-    request.setMaximumRedirectsAllowed(kMaxRedirects);
+    VQNetworkGuard::limitRedirects(request);
     request.setRawHeader("Accept", kOcrAccept);
     VQLogInfo(QStringLiteral("%1: POST %2 (%3 bytes, language %4)")
                   .arg(label, loggedAddress(url))
@@ -578,7 +559,7 @@ void VQHttpRequestManager::startOcrRequest(const QByteArray& pngData, Callback c
 
     QPointer<VQHttpRequestManager> self(this);
     const quint64 generation = m_generation;
-    watchReply(reply, kOcrTimeoutMs, [self, generation, label, callback](QNetworkReply* finished, bool timedOut) {
+    watchReply(reply, m_ocrTimeoutMs, [self, generation, label, callback](QNetworkReply* finished, bool timedOut) {
         const VQHttpResult result = ocrResult(finished, timedOut);
         if (result.success)
             VQLogInfo(QStringLiteral("%1: succeeded").arg(label));
@@ -640,7 +621,7 @@ void VQHttpRequestManager::startChatRequest(const QByteArray& body, std::shared_
 
     const QUrl url(VQApiConfig::urlFor(VQApiConfig::Endpoint::Api, QString::fromLatin1(kChatPath)));
     QNetworkRequest request(url);
-    request.setMaximumRedirectsAllowed(kMaxRedirects);
+    VQNetworkGuard::limitRedirects(request);
     request.setRawHeader("Accept", kChatAccept);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray(kChatContentType));
     VQLogInfo(QStringLiteral("%1: POST %2").arg(label, loggedAddress(url)));
@@ -706,6 +687,7 @@ void VQHttpRequestManager::resetForTests()
 {
     ++m_generation;
     m_networkDownCheck = nullptr;
+    m_ocrTimeoutMs = kOcrTimeoutMs;
     if (m_network == nullptr)
         return;
     const QList<QNetworkReply*> replies = m_network->findChildren<QNetworkReply*>();

@@ -3,6 +3,7 @@
 #include "RunOnMain.h"
 #include "VQHttpResult.h"
 #include "VQNetBaseScene.h"
+#include "VQNetworkGuard.h"
 
 #include <QByteArray>
 #include <QList>
@@ -47,8 +48,9 @@ public:
     // The largest answer read, of any request of this client; a longer one is dropped unread
     // and the request fails with "系统错误".
     static constexpr qint64 kAnswerLimitBytes = 4 * 1024 * 1024;
-    // Redirects followed per request; a longer chain fails as a transport failure.
-    static constexpr int kMaxRedirects = 5;
+    // Redirects followed per request (the network guard's); a longer chain fails as a transport
+    // failure.
+    static constexpr int kMaxRedirects = VQNetworkGuard::kMaxRedirects;
 
     // Image text recognition.
     static constexpr char kOcrPath[] = "/ocr";
@@ -126,8 +128,10 @@ public:
     // Tests only: decides reachability instead of the system (true: down); an empty function
     // returns to the system's answer.
     void setNetworkDownCheckForTests(std::function<bool()> isDown);
+    // Tests only: how long a text recognition waits for its answer (kOcrTimeoutMs until reset).
+    void setOcrTimeoutForTests(int timeoutMs) { m_ocrTimeoutMs = timeoutMs; }
     // Tests only: drops every request in flight and every pending callback without calling it,
-    // and returns to the system's reachability.
+    // and returns to the system's reachability and the recognition's time-out.
     void resetForTests();
 
 private:
@@ -155,6 +159,7 @@ private:
     QNetworkAccessManager* m_network = nullptr;
     std::function<bool()> m_networkDownCheck;
     bool m_reachabilityLoaded = false;
+    int m_ocrTimeoutMs = kOcrTimeoutMs;
     // Raised by resetForTests(); callbacks queued before are dropped.
     quint64 m_generation = 0;
 };

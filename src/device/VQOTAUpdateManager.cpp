@@ -5,6 +5,7 @@
 #include "UserDefaults.h"
 #include "VQFirmwareFile.h"
 #include "VQHttpRequestManager.h"
+#include "VQNetworkGuard.h"
 #include "VQNotificationNames.h"
 #include "VQOTAProtocol.h"
 #include "VQOTAUpdateScene.h"
@@ -207,35 +208,27 @@ void VQOTAUpdateManager::startDownload(Kind kind, const QString& productCode, co
 
     QNetworkRequest request(url);
     request.setTransferTimeout(kDownloadStallTimeoutMs);
-    request.setMaximumRedirectsAllowed(VQHttpRequestManager::kMaxRedirects);
+    VQNetworkGuard::limitRedirects(request);
     QNetworkReply* reply = network().get(request);
     d.reply = reply;
-    connect(reply, &QNetworkReply::readyRead, this, [this, kind] { readAvailable(kind); });
+    // The file is written as it arrives, never more of it than the limit.
+    VQNetworkGuard::limitAnswer(reply, VQFirmwareFile::maxFileBytes(d.maxImageBytes), [this, kind, reply](const QByteArray& bytes) {
+        write(kind, reply, bytes);
+    });
     connect(reply, &QNetworkReply::finished, this, [this, kind] { downloadFinished(kind); });
 }
 
-QString VQOTAUpdateManager::append(Download& download, const QByteArray& bytes)
-{
-    download.received += bytes.size();
-    const qint64 limit = VQFirmwareFile::maxFileBytes(download.maxImageBytes);
-    if (download.received > limit) {
-        download.refused = true;
-        return QStringLiteral("the file is larger than %1 bytes").arg(limit);
-    }
-    if (download.file->write(bytes) != bytes.size())
-        return QStringLiteral("cannot write %1: %2").arg(download.file->fileName(), download.file->errorString());
-    return {};
-}
-
-void VQOTAUpdateManager::readAvailable(Kind kind)
+void VQOTAUpdateManager::write(Kind kind, QNetworkReply* reply, const QByteArray& bytes)
 {
     Download* d = m_downloads[slot(kind)].get();
-    if (!d || !d->reply || !d->failure.isEmpty())
+    if (!d || d->reply != reply || !d->failure.isEmpty())
         return;
-    d->failure = append(*d, d->reply->readAll());
+    d->received += bytes.size();
+    if (d->file->write(bytes) == bytes.size())
+        return;
+    d->failure = QStringLiteral("cannot write %1: %2").arg(d->file->fileName(), d->file->errorString());
     // abort() may end the download at once: d is not used afterwards.
-    if (!d->failure.isEmpty())
-        d->reply->abort();
+    reply->abort();
 }
 
 void VQOTAUpdateManager::downloadFinished(Kind kind)
@@ -244,8 +237,10 @@ void VQOTAUpdateManager::downloadFinished(Kind kind)
     if (!d || !d->reply)
         return;
     QNetworkReply* reply = d->reply;
-    if (d->failure.isEmpty())
-        d->failure = append(*d, reply->readAll());
+    if (VQNetworkGuard::oversized(reply)) {
+        d->refused = true;
+        d->failure = QStringLiteral("the file is larger than %1 bytes").arg(VQFirmwareFile::maxFileBytes(d->maxImageBytes));
+    }
     if (!d->failure.isEmpty()) {
         finishDownload(kind, d->failure, d->refused ? Failure::Refused : Failure::Retry);
         return;

@@ -13,6 +13,7 @@
 #include <memory>
 
 class QNetworkAccessManager;
+class QNetworkReply;
 
 // The firmware files of the device and of its USB receiver: asks the maker's API whether newer
 // firmware is offered (VQOTAUpdateScene), downloads it into the Documents folder as
@@ -106,9 +107,8 @@ private:
     void offerReceived(Kind kind, const QString& productCode, const QJsonValue& data);
     void startDownload(Kind kind, const QString& productCode, const QString& version, const QString& fileName,
                        const QUrl& url, const QString& offer);
-    void readAvailable(Kind kind);
-    // Writes arrived bytes to the temporary file; the reason on failure, else an empty text.
-    static QString append(Download& download, const QByteArray& bytes);
+    // Writes bytes of the reply's answer to the download's temporary file; a failure ends it.
+    void write(Kind kind, QNetworkReply* reply, const QByteArray& bytes);
     void downloadFinished(Kind kind);
     // The complete download was read back and checked (on a worker thread): keeps it or not.
     void downloadChecked(Kind kind, VQFirmwareFile::ParseResult parsed);

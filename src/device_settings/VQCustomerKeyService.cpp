@@ -10,6 +10,7 @@
 #include "VQHidCommandManager.h"
 #include "VQHttpRequestManager.h"
 #include "VQLanguageManager.h"
+#include "VQNetworkGuard.h"
 #include "VQNotificationNames.h"
 #include "VQOTAUpdateManager.h"
 #include "VQPopupWindowTool.h"
@@ -498,31 +499,23 @@ void VQCustomerKeyService::showProductImage()
         m_network = new QNetworkAccessManager(this);
     QNetworkRequest request{url};
     request.setTransferTimeout(kImageTimeoutMs);
-    request.setMaximumRedirectsAllowed(VQHttpRequestManager::kMaxRedirects);
-    // A redirect may go from http to https, never to another scheme or down to http.
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    VQNetworkGuard::limitRedirects(request);
     QNetworkReply* reply = m_network->get(request);
     m_imageReply = reply;
     // A larger image is not read at all: its announced size or the bytes so far end it.
-    connect(reply, &QNetworkReply::downloadProgress, this, [reply](qint64 received, qint64 total) {
-        if (received > kMaxImageBytes || total > kMaxImageBytes) {
-            reply->setProperty("tooLarge", true);
-            reply->abort();
-        }
-    });
+    VQNetworkGuard::limitAnswer(reply, kMaxImageBytes);
     connect(reply, &QNetworkReply::finished, this, [this, reply, ticket] {
         reply->deleteLater();
         if (ticket != m_imageTicket)
             return;
-        const QByteArray bytes = reply->error() == QNetworkReply::NoError ? reply->read(kMaxImageBytes + 1) : QByteArray();
-        if (reply->error() != QNetworkReply::NoError || bytes.size() > kMaxImageBytes) {
+        if (reply->error() != QNetworkReply::NoError) {
             VQLogWarn(QStringLiteral("Product image not loaded (%1); the saved one is shown")
-                          .arg(reply->property("tooLarge").toBool() || bytes.size() > kMaxImageBytes
-                                   ? QStringLiteral("larger than %1 bytes").arg(kMaxImageBytes)
-                                   : reply->errorString()));
+                          .arg(VQNetworkGuard::oversized(reply) ? QStringLiteral("larger than %1 bytes").arg(kMaxImageBytes)
+                                                                : reply->errorString()));
             loadSavedProductImage();
             return;
         }
+        const QByteArray bytes = reply->readAll();
         const QString path = VQToolManager::getFilePath(
             productImageFileName(VQUserInfoData::sharedInstance().productCode(), VQUserInfoData::sharedInstance().sno()));
         // Decoded and saved on a worker: the UI never waits for either.

@@ -274,14 +274,7 @@ void VQLaserPenManager::hideHighlighted()
     if (hasOverlaysOf(m_fullWindow, Kind::Highlight))
         closeOverlays();
     // It ends the light spot as well.
-    if (m_digitalLightSpotView) {
-        m_digitalLightSpotView->hide();
-        m_digitalLightSpotView->deleteLater();
-        m_digitalLightSpotView = nullptr;
-    }
-    if (!m_isBlackScreen)
-        setCursorHidden(false);
-    releaseEscapeWhenIdle();
+    hideDigitalLightSpot();
 }
 
 void VQLaserPenManager::showDigitalLightSpot()

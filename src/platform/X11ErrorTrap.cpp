@@ -174,6 +174,27 @@ int X11ErrorTrap::sync()
     return trappedError.exchange(0);
 }
 
+X11LazyDisplay::~X11LazyDisplay()
+{
+    if (m_display)
+        XCloseDisplay(m_display);
+}
+
+bool X11LazyDisplay::ensure(const std::function<bool(_XDisplay*)>& setUp)
+{
+    if (m_display)
+        return true;
+    if (m_unavailable)
+        return false;
+    m_display = X11ErrorTrap::openDisplay();
+    if (m_display && setUp && !setUp(m_display)) {
+        XCloseDisplay(m_display);
+        m_display = nullptr;
+    }
+    m_unavailable = m_display == nullptr;
+    return !m_unavailable;
+}
+
 void X11ErrorTrap::installQuietHandler()
 {
     XSetErrorHandler(quietErrorHandler);

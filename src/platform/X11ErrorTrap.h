@@ -53,3 +53,24 @@ private:
     std::unique_lock<std::mutex> m_lock;
     _XDisplay* m_display;
 };
+
+// The X connection of an object that opens it at its first need and keeps it: ensure() opens it
+// through X11ErrorTrap::openDisplay() and runs the owner's set-up on it (false closes it again).
+// Once it could not be opened or set up it is never tried again, so a session without X is asked
+// once. Used where a connection is wanted (it converts to the display, nullptr while none); closed
+// when the object goes, after its owner's destructor has tidied up through it.
+class X11LazyDisplay {
+public:
+    X11LazyDisplay() = default;
+    ~X11LazyDisplay();
+
+    X11LazyDisplay(const X11LazyDisplay&) = delete;
+    X11LazyDisplay& operator=(const X11LazyDisplay&) = delete;
+
+    bool ensure(const std::function<bool(_XDisplay*)>& setUp = {});
+    operator _XDisplay*() const { return m_display; }
+
+private:
+    _XDisplay* m_display = nullptr;
+    bool m_unavailable = false;
+};

@@ -36,42 +36,32 @@ X11GlobalShortcuts::~X11GlobalShortcuts()
     delete m_notifier;
     if (!m_display)
         return;
-    {
-        X11ErrorTrap trap(m_display);
-        std::set<std::pair<unsigned int, unsigned int>> released;
-        for (const auto& [id, entry] : m_entries) {
-            if (entry.keycode != 0 && released.insert({entry.keycode, entry.modifiers}).second) {
-                for (unsigned int variant : lockVariants())
-                    XUngrabKey(m_display, static_cast<int>(entry.keycode), entry.modifiers | variant, m_root);
-            }
+    X11ErrorTrap trap(m_display);
+    std::set<std::pair<unsigned int, unsigned int>> released;
+    for (const auto& [id, entry] : m_entries) {
+        if (entry.keycode != 0 && released.insert({entry.keycode, entry.modifiers}).second) {
+            for (unsigned int variant : lockVariants())
+                XUngrabKey(m_display, static_cast<int>(entry.keycode), entry.modifiers | variant, m_root);
         }
-        trap.sync();
     }
-    XCloseDisplay(m_display);
+    trap.sync();
 }
 
 bool X11GlobalShortcuts::ensureDisplay()
 {
-    if (m_display)
-        return true;
-    if (m_unavailable)
-        return false;
-    m_display = X11ErrorTrap::openDisplay();
-    if (!m_display) {
-        m_unavailable = true;
-        return false;
-    }
-    m_root = DefaultRootWindow(m_display);
-    Bool supported = False;
-    XkbSetDetectableAutoRepeat(m_display, True, &supported);
-    m_masks = X11ModifierMasks::read(m_display);
+    return m_display.ensure([this](_XDisplay* display) {
+        m_root = DefaultRootWindow(display);
+        Bool supported = False;
+        XkbSetDetectableAutoRepeat(display, True, &supported);
+        m_masks = X11ModifierMasks::read(display);
 
-    m_notifier = new QSocketNotifier(ConnectionNumber(m_display), QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &X11GlobalShortcuts::processEvents);
-    // Xlib may read events into its queue during any request; handle them before the loop sleeps.
-    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(thread()))
-        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &X11GlobalShortcuts::processQueuedEvents);
-    return true;
+        m_notifier = new QSocketNotifier(ConnectionNumber(display), QSocketNotifier::Read, this);
+        connect(m_notifier, &QSocketNotifier::activated, this, &X11GlobalShortcuts::processEvents);
+        // Xlib may read events into its queue during any request; handle them before the loop sleeps.
+        if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(thread()))
+            connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &X11GlobalShortcuts::processQueuedEvents);
+        return true;
+    });
 }
 
 std::vector<unsigned int> X11GlobalShortcuts::lockVariants() const

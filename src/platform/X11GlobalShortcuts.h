@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GlobalShortcuts.h"
+#include "X11ErrorTrap.h"
 #include "X11ModifierMasks.h"
 
 #include <QObject>
@@ -54,8 +55,7 @@ private:
     void forgetKeysNotDown();
     void runReleasedActions();
 
-    _XDisplay* m_display = nullptr;
-    bool m_unavailable = false;
+    X11LazyDisplay m_display;
     unsigned long m_root = 0;
     QSocketNotifier* m_notifier = nullptr;
     X11ModifierMasks m_masks;

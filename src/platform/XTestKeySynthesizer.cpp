@@ -16,36 +16,23 @@ XTestKeySynthesizer::XTestKeySynthesizer() = default;
 
 XTestKeySynthesizer::~XTestKeySynthesizer()
 {
-    if (m_display) {
-        // Never leave a modifier pressed behind.
+    // Never leave a modifier pressed behind.
+    if (m_display)
         releasePressedModifiers();
-        XCloseDisplay(m_display);
-    }
 }
 
 bool XTestKeySynthesizer::ensureDisplay()
 {
-    if (m_display)
-        return true;
-    if (m_unavailable)
-        return false;
-    m_display = X11ErrorTrap::openDisplay();
-    if (!m_display) {
-        m_unavailable = true;
-        return false;
-    }
-    int eventBase = 0;
-    int errorBase = 0;
-    int major = 0;
-    int minor = 0;
-    if (!XTestQueryExtension(m_display, &eventBase, &errorBase, &major, &minor)) {
+    return m_display.ensure([](_XDisplay* display) {
+        int eventBase = 0;
+        int errorBase = 0;
+        int major = 0;
+        int minor = 0;
+        if (XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor))
+            return true;
         VQLogError(QStringLiteral("the X server has no XTest extension: keys cannot be synthesised"));
-        XCloseDisplay(m_display);
-        m_display = nullptr;
-        m_unavailable = true;
         return false;
-    }
-    return true;
+    });
 }
 
 namespace {
@@ -182,7 +169,7 @@ KeySynthesizer::WindowClass XTestKeySynthesizer::focusedWindowClass()
         return {};
     // Windows may go away while they are read: their errors are trapped.
     X11ErrorTrap trap(m_display);
-    const Window root = DefaultRootWindow(m_display);
+    const Window root = XDefaultRootWindow(m_display);
     Window focus = None;
     int revertTo = 0;
     XGetInputFocus(m_display, &focus, &revertTo);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KeySynthesizer.h"
+#include "X11ErrorTrap.h"
 
 #include <vector>
 
@@ -33,8 +34,7 @@ private:
     bool readWindowClass(unsigned long window, WindowClass& windowClass);
     bool findClassBelow(unsigned long window, int depth, WindowClass& windowClass);
 
-    _XDisplay* m_display = nullptr;
-    bool m_unavailable = false;
+    X11LazyDisplay m_display;
     bool m_failNextKeyPress = false;
     // Modifier keycodes pressed by a key down, released by the next key up.
     std::vector<unsigned int> m_pressedModifiers;

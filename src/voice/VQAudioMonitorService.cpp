@@ -463,7 +463,7 @@ void VQAudioMonitorService::noSpeechTimerFired()
     const VQMouseCommandManager& device = VQMouseCommandManager::sharedInstance();
     if (!m_fromMicrophone && !device.isStartVoice() && !isReleaseCode(m_pressType)) {
         VQLogInfo(QStringLiteral("no voice from the device: the recognition ends (press type %1)").arg(m_pressType));
-        m_pressType += 1; // the release code of the press
+        m_pressType = releaseCodeOf(m_pressType);
         endAsr();
     }
 }

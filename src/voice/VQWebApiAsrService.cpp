@@ -248,7 +248,6 @@ void VQWebApiAsrService::reset()
     m_recordingFinished = false;
     m_audioSource = AudioSource::Device;
     m_resultText.clear();
-    m_lastResultText.clear();
     m_displayText.clear();
     m_releasedAt.invalidate();
     m_queue.clear();
@@ -1029,28 +1028,35 @@ void VQWebApiAsrService::finishingMessage(QWebSocket* socket, const QString& mes
     QJsonObject data;
     if (it == m_finishing.end() || !resultData(message, &data))
         return;
-    const QJsonValue textValue = data.value(QStringLiteral("text"));
-    const QString text = textValue.isString() ? textValue.toString() : QString(QLatin1String(""));
-    const QString type = data.value(QStringLiteral("type")).toString();
-    if (type == QLatin1String("MID") || type == QLatin1String("FIN")) {
-        if (type == QLatin1String("FIN"))
-            it->resultText = joined(it->resultText, text);
-        it->display = type == QLatin1String("FIN") ? it->resultText : joined(it->resultText, text);
-        if (it->block) {
-            const ResultBlock block = it->block;
-            const QString display = it->display;
-            block(true, display, false);
-        }
+    const ResultStep step = applyResult(it->resultText, data);
+    // Its listeners hear only the live utterance: this one tells its own block.
+    if (!step.isLast()) {
+        it->display = step.display;
+        if (const ResultBlock block = it->block)
+            block(true, step.display, false);
         return;
     }
-    if (type != QLatin1String("LAST"))
-        return;
     Finishing finishing = takeFinishing(socket, "last result");
-    finishing.resultText = joined(finishing.resultText, text);
     if (VQUserInfoData::sharedInstance().semanticSwitch() && hooks().semantic)
         hooks().semantic(data.value(QStringLiteral("dm")).toObject());
     if (finishing.block)
-        finishing.block(true, finishing.resultText.isNull() ? QString(QLatin1String("")) : finishing.resultText, true);
+        finishing.block(true, step.display, true);
+}
+
+VQWebApiAsrService::ResultStep VQWebApiAsrService::applyResult(QString& sentences, const QJsonObject& data)
+{
+    const QJsonValue textValue = data.value(QStringLiteral("text"));
+    const QString text = textValue.isString() ? textValue.toString() : QString(QLatin1String(""));
+    const QString type = data.value(QStringLiteral("type")).toString();
+    const auto shown = [](const QString& value) { return value.isNull() ? QString(QLatin1String("")) : value; };
+    if (type == QLatin1String("MID"))
+        return {0, joined(sentences, text), text};
+    if (type == QLatin1String("FIN") || type == QLatin1String("LAST")) {
+        sentences = joined(sentences, text);
+        return {type == QLatin1String("FIN") ? 1 : 2, shown(sentences), text};
+    }
+    // Another type: the listeners may be told the unchanged text.
+    return {0, shown(sentences), QString(QLatin1String(""))};
 }
 
 void VQWebApiAsrService::handleResult(const QJsonObject& data)
@@ -1058,46 +1064,27 @@ void VQWebApiAsrService::handleResult(const QJsonObject& data)
     const quint64 serial = m_serial;
     // A listener may cancel or start another utterance: then this one says no more.
     auto alive = [this, serial] { return serial == m_serial && !m_isCancel; };
-    const QJsonValue textValue = data.value(QStringLiteral("text"));
-    const QString text = textValue.isString() ? textValue.toString() : QString(QLatin1String(""));
-    const QString type = data.value(QStringLiteral("type")).toString();
-
-    if (type == QLatin1String("MID")) {
-        tellInterim(serial, joined(m_resultText, text), text, 0);
+    const ResultStep step = applyResult(m_resultText, data);
+    if (!step.isLast()) {
+        tellInterim(serial, step.display, step.newResult, step.status);
         return;
     }
-    if (type == QLatin1String("FIN")) {
-        if (!text.isEmpty()) {
-            m_resultText = joined(m_resultText, text);
-            m_lastResultText = joined(m_lastResultText, text);
-        }
-        const QString newResult = std::exchange(m_lastResultText, QString());
-        tellInterim(serial, m_resultText, newResult, 1);
-        return;
+    closeWebSocket("last result");
+    m_finished = true;
+    if (m_micStarted) {
+        m_micStarted = false;
+        VQAudioQueueCapture::sharedInstance().stopRecord(true);
+        if (!alive())
+            return;
     }
-    if (type == QLatin1String("LAST")) {
-        closeWebSocket("last result");
-        m_resultText = joined(m_resultText, text);
-        m_finished = true;
-        if (m_micStarted) {
-            m_micStarted = false;
-            VQAudioQueueCapture::sharedInstance().stopRecord(true);
-            if (!alive())
-                return;
-        }
-        // A last result without an understanding (or with one that is not an object) still
-        // gets an answer: the handler hears an empty object.
-        const QJsonValue dm = data.value(QStringLiteral("dm"));
-        if (VQUserInfoData::sharedInstance().semanticSwitch() && hooks().semantic) {
-            hooks().semantic(dm.toObject());
-            if (!alive())
-                return;
-        }
-        const QString finalText = m_resultText.isNull() ? QString(QLatin1String("")) : m_resultText;
-        tellEnd(serial, finalText, text, finalText);
-        return;
+    // A last result without an understanding (or with one that is not an object) still gets an
+    // answer: the handler hears an empty object.
+    if (VQUserInfoData::sharedInstance().semanticSwitch() && hooks().semantic) {
+        hooks().semantic(data.value(QStringLiteral("dm")).toObject());
+        if (!alive())
+            return;
     }
-    tellInterim(serial, m_resultText.isNull() ? QString(QLatin1String("")) : m_resultText, QString(QLatin1String("")), 0);
+    tellEnd(serial, step.display, step.newResult, step.display);
 }
 
 void VQWebApiAsrService::tellInterim(quint64 serial, const QString& display, const QString& newResult, int status)

@@ -211,6 +211,18 @@ private:
     // The data object of a result frame; false (logged) when the frame is not one.
     bool resultData(const QString& message, QJsonObject* data);
 
+    // What one result frame makes of an utterance: its final sentences grow by a "FIN" or "LAST"
+    // text; the listeners are shown display with the status of the result signal (0 interim, 1 a
+    // final sentence, 2 the last result), newResult being the frame's own text. The one reading
+    // of the frame types, for the live utterance and for one finishing on its own connection.
+    struct ResultStep {
+        int status = 0;
+        QString display;
+        QString newResult;
+        bool isLast() const { return status == 2; }
+    };
+    static ResultStep applyResult(QString& sentences, const QJsonObject& data);
+
     void sdkResult(quint64 serial, int status, const QString& text);
     void handleResult(const QJsonObject& data);
     void finishBroken();
@@ -251,7 +263,6 @@ private:
     };
     SdkAudio m_sdkAudio;
     QString m_resultText;
-    QString m_lastResultText;
     QString m_displayText; // the text last shown to the listeners
     QElapsedTimer m_releasedAt;
     std::vector<Finishing> m_finishing;

@@ -70,17 +70,6 @@ QByteArray readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
-SimulatedReceiver::Model voiceReceiver16k()
-{
-    SimulatedReceiver::Model m;
-    m.productId = 0x64AB;
-    m.reportId = 0x0F;
-    m.prefix = QByteArray(1, char(0xA7));
-    m.reportLength = 64;
-    m.plan = 4;
-    return m;
-}
-
 QVariantMap language(const QString& code, const QVariant& formatSize = {})
 {
     QVariantMap entry{{QStringLiteral("code"), code}, {QStringLiteral("name"), code}};
@@ -105,7 +94,7 @@ QByteArray frameOf(const VQDeviceProtocol::ChipPlan& plan, const QByteArray& pay
 
 class VoiceStreamTest : public DeviceTest {
 protected:
-    explicit VoiceStreamTest(SimulatedReceiver::Model model = voiceReceiver16k())
+    explicit VoiceStreamTest(SimulatedReceiver::Model model = SimulatedReceiver::voiceReceiver16k())
         : DeviceTest(std::move(model))
     {
     }

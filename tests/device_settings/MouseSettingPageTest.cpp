@@ -77,19 +77,8 @@ constexpr char kFunctions[] = R"([
 
 class MouseSettingPageTest : public DeviceTest {
 protected:
-    // A mouse receiver that takes report rates, unless another is given.
-    static SimulatedReceiver::Model rateReceiver()
-    {
-        SimulatedReceiver::Model model = SimulatedReceiver::mouseReceiver();
-        model.productId = 0x64AB;
-        model.reportId = 0x0F;
-        model.prefix = QByteArray(1, char(0xA7));
-        model.reportLength = 64;
-        model.plan = 4;
-        return model;
-    }
-
-    explicit MouseSettingPageTest(SimulatedReceiver::Model model = rateReceiver())
+    // A mouse receiver that takes report rates (plan 4), unless another is given.
+    explicit MouseSettingPageTest(SimulatedReceiver::Model model = SimulatedReceiver::voiceReceiver16k())
         : DeviceTest(std::move(model))
     {
     }

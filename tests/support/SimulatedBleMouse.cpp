@@ -4,6 +4,7 @@
 
 SimulatedBleMouse::SimulatedBleMouse(QObject* parent)
     : QObject(parent)
+    , SimulatedLink(27) // a plan 1 frame leaves 27 bytes of arguments
 {
     m_device.hasReceiver = false;
     m_device.values.deviceType = 0;
@@ -18,10 +19,7 @@ SimulatedBleMouse::~SimulatedBleMouse()
 void SimulatedBleMouse::clearRecords()
 {
     m_written.clear();
-    m_rejected.clear();
-    m_penCommands.clear();
-    m_device.commands.clear();
-    m_device.typedKeys.clear();
+    clearLinkRecords();
 }
 
 void SimulatedBleMouse::start(const Profile& profile, Handlers handlers)
@@ -56,7 +54,7 @@ void SimulatedBleMouse::takeAway()
     if (!m_connected)
         return;
     m_connected = false;
-    m_voice.stop(); // its voice end is lost with the connection
+    voice().stop(); // its voice end is lost with the connection
     const int connection = ++m_connection;
     QTimer::singleShot(0, this, [this, connection] {
         if (connection == m_connection && m_handlers.disconnected)
@@ -88,7 +86,7 @@ QByteArray SimulatedBleMouse::frame(const QByteArray& payload) const
     return out;
 }
 
-void SimulatedBleMouse::notify(const QByteArray& value, int delayMs)
+void SimulatedBleMouse::deliver(const QByteArray& value, int delayMs)
 {
     if (!m_connected)
         return;
@@ -97,47 +95,6 @@ void SimulatedBleMouse::notify(const QByteArray& value, int delayMs)
         if (connection == m_connection && m_connected && m_handlers.notified)
             m_handlers.notified(value);
     });
-}
-
-void SimulatedBleMouse::sendKey(int keyNumber)
-{
-    sendPayload(SimulatedDevice::keyPayload(keyNumber));
-}
-
-void SimulatedBleMouse::sendPenEvent(int event, int state)
-{
-    sendPayload(SimulatedDevice::penEventPayload(event, state));
-}
-
-void SimulatedBleMouse::sendBattery(int level, int percent)
-{
-    m_device.values.batteryLevel = level;
-    m_device.values.batteryPercent = percent;
-    sendPayload(m_device.batteryPayload());
-}
-
-void SimulatedBleMouse::sendPayload(const QByteArray& payload)
-{
-    notify(frame(payload), replyDelayMs);
-}
-
-void SimulatedBleMouse::sendRaw(const QByteArray& value)
-{
-    notify(value, 0);
-}
-
-void SimulatedBleMouse::pressVoiceKey()
-{
-    sendKey(33);
-    m_device.values.micOpen = true;
-    m_voice.start();
-}
-
-void SimulatedBleMouse::releaseVoiceKey()
-{
-    sendKey(34);
-    m_device.values.micOpen = false;
-    m_voice.stop();
 }
 
 void SimulatedBleMouse::write(const QByteArray& value)
@@ -150,9 +107,7 @@ void SimulatedBleMouse::write(const QByteArray& value)
 
 void SimulatedBleMouse::handleWrite(const QByteArray& value)
 {
-    const auto reject = [this, &value](const QString& reason) {
-        m_rejected.append(QStringLiteral("%1: %2").arg(QString::fromLatin1(value.toHex()), reason));
-    };
+    const auto reject = [this, &value](const QString& reason) { SimulatedLink::reject(value, reason); };
     if (value.size() < 6 || quint8(value.at(0)) != 0x0D || quint8(value.at(1)) != 0xA5 || quint8(value.at(2)) != 0x4D)
         return reject(QStringLiteral("not a 0d a5 4d frame"));
     const int length = quint8(value.at(3));
@@ -161,38 +116,6 @@ void SimulatedBleMouse::handleWrite(const QByteArray& value)
         return reject(QStringLiteral("length byte %1 for %2 bytes").arg(length).arg(value.size()));
     if (quint8(value.at(value.size() - 1)) != 0x4C)
         return reject(QStringLiteral("no 4c at the end"));
-    const quint8 command = quint8(value.at(4));
-    const QByteArray arguments = value.mid(5, length - 4);
-
-    if (command == 0xAA || command == 0xAB || command == 0xAC) {
-        const bool argumentsOk =
-            command == 0xAA ? arguments.size() == 1 && quint8(arguments.at(0)) <= 4 : arguments.isEmpty();
-        if (!argumentsOk)
-            return reject(QStringLiteral("laser-pen command with wrong arguments"));
-        m_penCommands.append(QString::fromLatin1(value.toHex()));
-        return;
-    }
-    QString why;
-    const std::optional<QList<QByteArray>> replies = m_device.answer(command, arguments, &why);
-    if (!replies)
-        return reject(why);
-    if (command == 0x20 && !m_voice.isStreaming())
-        m_voice.start();
-    else if (command == 0x21)
-        m_voice.stop();
-    for (const QByteArray& payload : *replies) {
-        switch (m_mode) {
-        case SimulatedDevice::AnswerMode::Normal:
-            notify(frame(payload), replyDelayMs);
-            break;
-        case SimulatedDevice::AnswerMode::Late:
-            notify(frame(payload), lateDelayMs);
-            break;
-        case SimulatedDevice::AnswerMode::Garbage:
-            notify(SimulatedDevice::corrupt(frame(payload), m_garbageTurn++), replyDelayMs);
-            break;
-        case SimulatedDevice::AnswerMode::Silent:
-            break;
-        }
-    }
+    // Its laser-pen commands are those of plan 2.
+    carryOut(2, quint8(value.at(4)), value.mid(5, length - 4), value);
 }

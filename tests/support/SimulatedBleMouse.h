@@ -2,8 +2,7 @@
 
 #include "BleCentral.h"
 #include "InOrderDelivery.h"
-#include "SimulatedDevice.h"
-#include "SimulatedVoiceSource.h"
+#include "SimulatedLink.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -14,7 +13,7 @@
 // test brings it in reach, checks every write strictly (a plan 1 frame, no padding), answers
 // through its SimulatedDevice with notifications, and sends key, pen and battery
 // notifications on request. Installs itself as the central for its lifetime.
-class SimulatedBleMouse : public QObject, public BleCentral {
+class SimulatedBleMouse : public QObject, public BleCentral, public SimulatedLink {
     Q_OBJECT
 public:
     static constexpr char kServiceUuid[] = "8f2c0001-4b6e-4d8a-9c3e-5a1f7e2b9d40";
@@ -26,32 +25,13 @@ public:
     explicit SimulatedBleMouse(QObject* parent = nullptr);
     ~SimulatedBleMouse() override;
 
-    SimulatedDevice& device() { return m_device; }
-
     // The mouse comes in reach (connects once the program looks for it) or goes away.
     void bringInReach();
     void takeAway();
 
-    void setAnswerMode(SimulatedDevice::AnswerMode mode) { m_mode = mode; }
-    int replyDelayMs = 2;
-    int lateDelayMs = 400;
-
-    void sendKey(int keyNumber);
-    void sendPenEvent(int event, int state);
-    void sendBattery(int level, int percent);
-    void sendPayload(const QByteArray& payload);
-    void sendRaw(const QByteArray& value);
-
-    // Voice (section 10), as the receiver's: notifications of plan 1 frames.
-    SimulatedVoiceSource& voice() { return m_voice; }
-    void pressVoiceKey();   // key 33, then the stream
-    void releaseVoiceKey(); // key 34, then the voice end
-
-    // Writes received (hex), in order, and the ones refused with the reason.
+    // Writes received (hex), in order. Its input reports, voice (notifications of plan 1 frames)
+    // and records of refused writes and pen commands: SimulatedLink.
     const QStringList& writtenHex() const { return m_written; }
-    const QStringList& rejected() const { return m_rejected; }
-    // Laser-pen frames understood (hex).
-    const QStringList& penCommands() const { return m_penCommands; }
     bool isLookedFor() const { return m_started; }
     void clearRecords();
 
@@ -64,13 +44,12 @@ public:
 
 private:
     InOrderDelivery m_delivery{this}; // answers leave in the order they were made
-    QByteArray frame(const QByteArray& payload) const;
-    void notify(const QByteArray& value, int delayMs);
+    QByteArray frame(const QByteArray& payload) const override;
+    // Notifies the program of the value after delayMs while connected.
+    void deliver(const QByteArray& value, int delayMs) override;
     void maybeConnect();
     void handleWrite(const QByteArray& value);
 
-    SimulatedDevice m_device;
-    SimulatedDevice::AnswerMode m_mode = SimulatedDevice::AnswerMode::Normal;
     Handlers m_handlers;
     bool m_started = false;
     bool m_profileMatches = false;
@@ -78,9 +57,4 @@ private:
     bool m_connected = false;
     int m_connection = 0; // counts connections, so late notifications of an old one are dropped
     QStringList m_written;
-    QStringList m_rejected;
-    QStringList m_penCommands;
-    int m_garbageTurn = 0;
-    // A plan 1 frame leaves 27 bytes of arguments.
-    SimulatedVoiceSource m_voice{[this](const QByteArray& payload) { notify(frame(payload), replyDelayMs); }, 27};
 };

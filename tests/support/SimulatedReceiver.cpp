@@ -60,8 +60,20 @@ SimulatedReceiver::Model SimulatedReceiver::keyboardReceiver()
     return m;
 }
 
+SimulatedReceiver::Model SimulatedReceiver::voiceReceiver16k()
+{
+    Model m;
+    m.productId = 0x64AB;
+    m.reportId = 0x0F;
+    m.prefix = QByteArray(1, char(0xA7));
+    m.reportLength = 64;
+    m.plan = 4;
+    return m;
+}
+
 SimulatedReceiver::SimulatedReceiver(Model model, QObject* parent)
     : QObject(parent)
+    , SimulatedLink(model.reportLength - 5 - int(model.prefix.size()))
     , m_model(std::move(model))
 {
     HidTransport::setInstance(this);
@@ -96,7 +108,7 @@ void SimulatedReceiver::plug()
 void SimulatedReceiver::unplug()
 {
     m_plugged = false;
-    m_voice.stop();
+    voice().stop();
     const int handle = m_handle;
     if (handle != 0) {
         QTimer::singleShot(0, this, [this, handle] {
@@ -116,12 +128,9 @@ void SimulatedReceiver::clearRecords()
 {
     m_written.clear();
     m_received.clear();
-    m_rejected.clear();
-    m_penCommands.clear();
     m_zeroReports = 0;
     m_foreignReports = 0;
-    m_device.commands.clear();
-    m_device.typedKeys.clear();
+    clearLinkRecords();
 }
 
 QStringList SimulatedReceiver::receivedHex() const
@@ -166,7 +175,7 @@ int SimulatedReceiver::open(const QString& path, ReportHandler onReport, ErrorHa
     if (!m_plugged)
         return fail(QStringLiteral("No such device"));
     if (path == mousePath()) {
-        m_rejected.append(QStringLiteral("the mouse interface was opened"));
+        reject({}, QStringLiteral("the mouse interface was opened"));
         return fail(QStringLiteral("Permission denied"));
     }
     if (path != commandPath())
@@ -231,57 +240,14 @@ void SimulatedReceiver::deliver(const QByteArray& report, int delayMs)
     });
 }
 
-void SimulatedReceiver::sendKey(int keyNumber)
-{
-    sendPayload(SimulatedDevice::keyPayload(keyNumber));
-}
-
-void SimulatedReceiver::sendPenEvent(int event, int state)
-{
-    sendPayload(SimulatedDevice::penEventPayload(event, state));
-}
-
-void SimulatedReceiver::sendBattery(int level, int percent)
-{
-    m_device.values.batteryLevel = level;
-    m_device.values.batteryPercent = percent;
-    sendPayload(m_device.batteryPayload());
-}
-
 void SimulatedReceiver::sendDeviceInfo()
 {
     sendPayload(m_device.deviceInfoPayload());
 }
 
-void SimulatedReceiver::sendPayload(const QByteArray& payload)
-{
-    deliver(frame(payload), replyDelayMs);
-}
-
-void SimulatedReceiver::sendRaw(const QByteArray& report)
-{
-    deliver(report, 0);
-}
-
-void SimulatedReceiver::pressVoiceKey()
-{
-    sendKey(33);
-    m_device.values.micOpen = true;
-    m_voice.start();
-}
-
-void SimulatedReceiver::releaseVoiceKey()
-{
-    sendKey(34);
-    m_device.values.micOpen = false;
-    m_voice.stop();
-}
-
 void SimulatedReceiver::handleReport(const QByteArray& report)
 {
-    const auto reject = [this, &report](const QString& reason) {
-        m_rejected.append(QStringLiteral("%1: %2").arg(QString::fromLatin1(report.toHex()), reason));
-    };
+    const auto reject = [this, &report](const QString& reason) { SimulatedLink::reject(report, reason); };
     if (report.size() != m_model.reportLength)
         return reject(QStringLiteral("report of %1 bytes, not %2").arg(report.size()).arg(m_model.reportLength));
     if (allZero(report)) {
@@ -307,56 +273,5 @@ void SimulatedReceiver::handleReport(const QByteArray& report)
         return reject(QStringLiteral("padding is not zeros"));
 
     const quint8 command = quint8(report.at(start + 2));
-    const QByteArray arguments = report.mid(start + 3, length - 4);
-    const QByteArray frameBytes = report.left(end + 1);
-    if (handlePenCommand(command, arguments, frameBytes))
-        return;
-    QString why;
-    const std::optional<QList<QByteArray>> replies = m_device.answer(command, arguments, &why);
-    if (!replies)
-        return reject(why);
-    m_received.append(frameBytes);
-    if (command == 0x20 && !m_voice.isStreaming())
-        m_voice.start();
-    else if (command == 0x21)
-        m_voice.stop();
-
-    for (const QByteArray& payload : *replies) {
-        switch (m_mode) {
-        case SimulatedDevice::AnswerMode::Normal:
-            deliver(frame(payload), replyDelayMs);
-            break;
-        case SimulatedDevice::AnswerMode::Late:
-            deliver(frame(payload), lateDelayMs);
-            break;
-        case SimulatedDevice::AnswerMode::Garbage:
-            deliver(SimulatedDevice::corrupt(frame(payload), m_garbageTurn++), replyDelayMs);
-            break;
-        case SimulatedDevice::AnswerMode::Silent:
-            break;
-        }
-    }
-}
-
-bool SimulatedReceiver::handlePenCommand(quint8 command, const QByteArray& arguments, const QByteArray& frameBytes)
-{
-    bool known = false;
-    bool argumentsOk = false;
-    if (m_model.plan == 6) {
-        known = command == 0xB0 || command == 0xB1 || command == 0xB4 || command == 0xB5 || command == 0xFF;
-        argumentsOk = command == 0xFF ? arguments.size() == 2 : arguments.isEmpty();
-    } else if (m_model.plan == 2) {
-        known = command == 0xAA || command == 0xAB || command == 0xAC;
-        argumentsOk = command == 0xAA ? arguments.size() == 1 && quint8(arguments.at(0)) <= 4 : arguments.isEmpty();
-    }
-    if (!known)
-        return false;
-    if (!argumentsOk) {
-        m_rejected.append(QStringLiteral("%1: laser-pen command with wrong arguments")
-                              .arg(QString::fromLatin1(frameBytes.toHex())));
-        return true;
-    }
-    m_penCommands.append(QString::fromLatin1(frameBytes.toHex()));
-    m_received.append(frameBytes);
-    return true;
+    carryOut(m_model.plan, command, report.mid(start + 3, length - 4), report.left(end + 1));
 }

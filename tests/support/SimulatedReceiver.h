@@ -2,8 +2,7 @@
 
 #include "HidTransport.h"
 #include "InOrderDelivery.h"
-#include "SimulatedDevice.h"
-#include "SimulatedVoiceSource.h"
+#include "SimulatedLink.h"
 
 #include <QByteArray>
 #include <QList>
@@ -18,7 +17,7 @@
 //
 // Alongside its command interface it lists the receiver's ordinary mouse interface (usage page
 // 1), which the program must not open. Installs itself as the transport for its lifetime.
-class SimulatedReceiver : public QObject, public HidTransport {
+class SimulatedReceiver : public QObject, public HidTransport, public SimulatedLink {
     Q_OBJECT
 public:
     // The receiver's identity and frame (sections 1 and 2 of the protocol page).
@@ -37,6 +36,7 @@ public:
     static Model laserPenReceiver(); // plan 6, 248a:62ab
     static Model laserPenPlan2();    // plan 2, 27ba:26ab
     static Model keyboardReceiver(); // plan 3, 64-byte reports
+    static Model voiceReceiver16k(); // plan 4, 248a:64ab, 64-byte reports, voice decoded to 16 kHz
 
     struct Written {
         QByteArray report;
@@ -46,7 +46,6 @@ public:
     explicit SimulatedReceiver(Model model = mouseReceiver(), QObject* parent = nullptr);
     ~SimulatedReceiver() override;
 
-    SimulatedDevice& device() { return m_device; }
     const Model& model() const { return m_model; }
 
     // Attached or not. plug() and unplug() report to the hot-plug watcher; unplug() also fails
@@ -55,9 +54,6 @@ public:
     void unplug();
     bool isPlugged() const { return m_plugged; }
 
-    void setAnswerMode(SimulatedDevice::AnswerMode mode) { m_mode = mode; }
-    int replyDelayMs = 2;
-    int lateDelayMs = 400;
     // The next n open() calls fail.
     int failOpens = 0;
     // Every write fails (as a device that stalls).
@@ -67,31 +63,16 @@ public:
     // How long a write takes to be reported done after the report left.
     int writeDurationMs = 0;
 
-    // Input reports of the device.
-    void sendKey(int keyNumber);
-    void sendPenEvent(int event, int state);
-    void sendBattery(int level, int percent);
+    // The device's information report (the other input reports: SimulatedLink).
     void sendDeviceInfo();
-    void sendPayload(const QByteArray& payload);
-    void sendRaw(const QByteArray& report);
-
-    // Voice (section 10): the microphone streams its utterance while the voice key is held or
-    // after the open-microphone command, until the key is released or the close command.
-    SimulatedVoiceSource& voice() { return m_voice; }
-    void pressVoiceKey();   // key 33, then the stream
-    void releaseVoiceKey(); // key 34, then the voice end
 
     // What the program did.
     const QList<Written>& written() const { return m_written; }
     // Frames (without padding) that the device understood, in order, laser-pen commands included.
     QStringList receivedHex() const;
-    // Reports the device refused, with the reason.
-    const QStringList& rejected() const { return m_rejected; }
     // Reports of zeros, and reports with another plan's report id (the device ignores both).
     int zeroReports() const { return m_zeroReports; }
     int foreignReports() const { return m_foreignReports; }
-    // Laser-pen frames understood (hex, without padding).
-    const QStringList& penCommands() const { return m_penCommands; }
     bool isOpen() const { return m_handle != 0; }
     int openCount() const { return m_openCount; }
     bool isWatched() const { return bool(m_hotplug); }
@@ -110,14 +91,12 @@ public:
 
 private:
     InOrderDelivery m_delivery{this}; // answers leave in the order they were made
-    QByteArray frame(const QByteArray& payload) const;
-    void deliver(const QByteArray& report, int delayMs);
+    QByteArray frame(const QByteArray& payload) const override;
+    void deliver(const QByteArray& report, int delayMs) override;
+    void understood(const QByteArray& frameBytes) override { m_received.append(frameBytes); }
     void handleReport(const QByteArray& report);
-    bool handlePenCommand(quint8 command, const QByteArray& arguments, const QByteArray& frameBytes);
 
     Model m_model;
-    SimulatedDevice m_device;
-    SimulatedDevice::AnswerMode m_mode = SimulatedDevice::AnswerMode::Normal;
     bool m_plugged = false;
     int m_handle = 0;
     int m_nextHandle = 1;
@@ -127,11 +106,6 @@ private:
     HotplugHandler m_hotplug;
     QList<Written> m_written;
     QList<QByteArray> m_received;
-    QStringList m_rejected;
-    QStringList m_penCommands;
     int m_zeroReports = 0;
     int m_foreignReports = 0;
-    int m_garbageTurn = 0;
-    SimulatedVoiceSource m_voice{[this](const QByteArray& payload) { deliver(frame(payload), replyDelayMs); },
-                                 m_model.reportLength - 5 - int(m_model.prefix.size())};
 };

@@ -10,7 +10,6 @@
 #include "VQWordView.h"
 #include "VoiceHubFixture.h"
 
-#include <QElapsedTimer>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <gtest/gtest.h>
@@ -126,18 +125,15 @@ TEST_F(PopupTest, AHugeTextShowsItsTailWithoutLayingOutTheWhole)
 {
     popup->showSpeechView(QStringLiteral("text"), VQPopContentView::typingType);
     const QString text = QString(100000, u'字') + QStringLiteral("最后几个字");
-    QElapsedTimer clock;
-    clock.start();
     content()->setFanText(text);
     content()->setYiText(text);
-    EXPECT_LT(clock.elapsed(), 3000) << "the layout grew with the text";
-    vqtest::spin(50);
     EXPECT_EQ(content()->fanText(), text);
     for (VQWordView* box : {content()->fanWordView(), content()->yiWordView()}) {
         EXPECT_LE(box->stringValue().size(), VQPopContentView::kShownChars + 1);
         EXPECT_TRUE(box->stringValue().endsWith(QStringLiteral("最后几个字")));
         const QScrollBar* bar = box->scrollView()->verticalScrollBar();
-        EXPECT_EQ(bar->value(), bar->maximum()) << "the last lines show";
+        EXPECT_TRUE(vqtest::waitUntil([bar] { return bar->maximum() > 0 && bar->value() == bar->maximum(); }))
+            << "the last lines show";
     }
     popup->dismissSpeechView();
 }

@@ -228,20 +228,8 @@ public Q_SLOTS:
 // The search key from the device, the final text from the stand-in speech server.
 class VoiceSearchEndToEndTest : public VoiceCommandTest {
 protected:
-    // A receiver that streams 16 kHz voice (plan 4).
-    static SimulatedReceiver::Model voiceReceiver()
-    {
-        SimulatedReceiver::Model m;
-        m.productId = 0x64AB;
-        m.reportId = 0x0F;
-        m.prefix = QByteArray(1, char(0xA7));
-        m.reportLength = 64;
-        m.plan = 4;
-        return m;
-    }
-
     VoiceSearchEndToEndTest()
-        : VoiceCommandTest(voiceReceiver())
+        : VoiceCommandTest(SimulatedReceiver::voiceReceiver16k())
     {
     }
 

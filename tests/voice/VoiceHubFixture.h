@@ -90,7 +90,7 @@ inline void resetVoice()
     VQApiConfig::resetForTests();
 }
 
-inline void installVoice(vqtest::StandInSpeechServer& server, RecordingSpeechPopup* popup)
+inline void installVoice(vqtest::StandInSpeechServer& server, VQSpeechPopupInterface* popup)
 {
     // Without a recording popup the factory gives none, so the hub's texts go to the tip window.
     VQPopupWindowTool::sharedInstance().setSpeechPopupFactory([popup]() -> VQSpeechPopupInterface* { return popup; });

@@ -2,13 +2,11 @@
 // event code 33, the hub starts the service, the device streams a real spoken utterance (all of
 // part of it before the socket opens), the stand-in speech server checks every frame and answers, and the
 // results reach the listeners and the hub's delivery in order; the hub is idle afterwards.
-#include "../device/DeviceTestFixture.h"
 #include "../device/VoiceTestUtterance.h"
-#include "FakeGlobalShortcuts.h"
+#include "DeviceVoiceFixture.h"
 #include "QRNLocalizedString.h"
 #include "VQAdpcmDecoder.h"
 #include "VQVoiceStream.h"
-#include "VoiceHubFixture.h"
 
 using vqtest::SpeechAnswer;
 using vqtest::StandInSpeechServer;
@@ -16,43 +14,22 @@ using voicetest::decodedPcm;
 
 namespace {
 
-// A receiver whose reports are decoded to 16 kHz PCM by the device link (plan 4, 248a:64ab).
-SimulatedReceiver::Model voiceReceiver16k()
-{
-    SimulatedReceiver::Model m;
-    m.productId = 0x64AB;
-    m.reportId = 0x0F;
-    m.prefix = QByteArray(1, char(0xA7));
-    m.reportLength = 64;
-    m.plan = 4;
-    return m;
-}
-
-class VoicePipelineTest : public DeviceTest {
+class VoicePipelineTest : public DeviceVoiceTest {
 protected:
-    VoicePipelineTest()
-        : DeviceTest(voiceReceiver16k())
-    {
-    }
-
     void SetUp() override
     {
-        DeviceTest::SetUp();
-        voicetest::resetVoice();
-        ASSERT_TRUE(server.start());
-        voicetest::installVoice(server, &popup);
+        DeviceVoiceTest::SetUp();
         log = std::make_unique<voicetest::HubLog>();
     }
 
     void TearDown() override
     {
         log.reset();
-        voicetest::resetVoice();
-        DeviceTest::TearDown();
+        DeviceVoiceTest::TearDown();
     }
 
-    FakeGlobalShortcuts shortcuts; // before SetUp starts the HID device, which binds F1-F3
-    StandInSpeechServer server;
+    VQSpeechPopupInterface* speechPopup() override { return &popup; }
+
     voicetest::RecordingSpeechPopup popup;
     std::unique_ptr<voicetest::HubLog> log;
 };

@@ -2,10 +2,8 @@
 // a spoken utterance to the stand-in speech server; the speech popup shows the interim texts
 // without taking the focus; the final text lands in the focused line edit of another window
 // through the clipboard and a synthesised Control+V, and the local service receives it.
-#include "../device/DeviceTestFixture.h"
 #include "../device/VoiceTestUtterance.h"
-#include "../voice/VoiceHubFixture.h"
-#include "FakeGlobalShortcuts.h"
+#include "../voice/DeviceVoiceFixture.h"
 #include "StandInLocalService.h"
 #include "VQPopupWindow.h"
 
@@ -20,18 +18,6 @@ using vqtest::SpeechAnswer;
 using vqtest::StandInSpeechServer;
 
 namespace {
-
-// A receiver whose reports are decoded to 16 kHz PCM by the device link.
-SimulatedReceiver::Model voiceReceiver16k()
-{
-    SimulatedReceiver::Model m;
-    m.productId = 0x64AB;
-    m.reportId = 0x0F;
-    m.prefix = QByteArray(1, char(0xA7));
-    m.reportLength = 64;
-    m.plan = 4;
-    return m;
-}
 
 // The program's speech popup, and what it was asked to show.
 class ObservedPopup : public VQSpeechPopupInterface {
@@ -49,35 +35,24 @@ public:
     QStringList shows;
 };
 
-class VoiceTypingEndToEndX11Test : public DeviceTest {
+class VoiceTypingEndToEndX11Test : public DeviceVoiceTest {
 protected:
-    VoiceTypingEndToEndX11Test()
-        : DeviceTest(voiceReceiver16k())
-    {
-    }
-
     void SetUp() override
     {
-        DeviceTest::SetUp();
-        voicetest::resetVoice();
-        ASSERT_TRUE(server.start());
-        ASSERT_TRUE(local.listen());
         popup = std::make_unique<ObservedPopup>();
-        VQPopupWindowTool::sharedInstance().setSpeechPopupFactory([this] { return popup.get(); });
-        VQVoiceSetup::install();
-        server.installAsSpeechHost();
+        DeviceVoiceTest::SetUp();
+        ASSERT_TRUE(local.listen());
         VQAudioMonitorService::setLocalServicePort(local.port());
     }
 
     void TearDown() override
     {
-        voicetest::resetVoice();
+        DeviceVoiceTest::TearDown();
         popup.reset();
-        DeviceTest::TearDown();
     }
 
-    FakeGlobalShortcuts shortcuts; // before SetUp starts the HID device, which binds F1-F3
-    StandInSpeechServer server;
+    VQSpeechPopupInterface* speechPopup() override { return popup.get(); }
+
     vqtest::StandInLocalService local;
     std::unique_ptr<ObservedPopup> popup;
 };
