@@ -113,7 +113,10 @@ bool QtAudioPlayer::begin(quint64 generation)
     // Follow the default output as it is now (a device plugged in since the last sound).
     m_output->setDevice(QMediaDevices::defaultAudioOutput());
     m_player->stop();
-    m_player->setLoops(m_loops == kLoopForever ? int(QMediaPlayer::Infinite) : m_loops);
+    // The rounds are played here, one source round at a time: Qt's own looping seeks back while
+    // the stream is ending, and on a busy machine the second round then never ends.
+    m_player->setLoops(1);
+    m_roundsLeft = m_loops;
     return true;
 }
 
@@ -165,6 +168,12 @@ void QtAudioPlayer::finished(quint64 generation)
 {
     if (generation != m_generation || m_reported == generation)
         return;
+    if (m_roundsLeft == kLoopForever || --m_roundsLeft > 0) {
+        // From the start again: stopped first, so the seek happens in a paused pipeline.
+        m_player->stop();
+        m_player->play();
+        return;
+    }
     if (m_finishedHandler)
         m_finishedHandler();
 }

@@ -42,6 +42,7 @@ private:
     // The bytes of playData(), kept while they are the source.
     QPointer<QBuffer> m_buffer;
     int m_loops = 1;
+    int m_roundsLeft = 1; // rounds of the current source still to play, kLoopForever for ever
     // Raised by each play(): an error of an earlier source is not reported, and each source's
     // failure is reported once.
     quint64 m_generation = 0;
