@@ -5,6 +5,25 @@
 #include <QDir>
 #include <QFileDialog>
 
+namespace {
+
+// Opens the dialog (deleted on close); done gets the first chosen path, or an empty text when the
+// dialog was cancelled: finished comes once, for an accepted and a rejected dialog alike.
+void openForOnePath(QFileDialog* dialog, FileChooser::Done done)
+{
+    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done = std::move(done)](int result) {
+        const QStringList chosen = dialog->selectedFiles();
+        const QString path = result == QDialog::Accepted && !chosen.isEmpty() ? chosen.first() : QString();
+        if (done)
+            done(path);
+    });
+    dialog->open();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+} // namespace
+
 template <>
 std::unique_ptr<FileChooser> ServiceSlot<FileChooser>::makeDefault()
 {
@@ -41,15 +60,7 @@ void FileChooser::chooseFolder(QWidget* parent, const QString& acceptLabel, Done
         dialog->setLabelText(QFileDialog::Accept, acceptLabel);
     dialog->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done = std::move(done)](int result) {
-        const QStringList chosen = dialog->selectedFiles();
-        const QString path = result == QDialog::Accepted && !chosen.isEmpty() ? chosen.first() : QString();
-        if (done)
-            done(path);
-    });
-    dialog->open();
-    dialog->raise();
-    dialog->activateWindow();
+    openForOnePath(dialog, std::move(done));
 }
 
 void QtFileChooser::chooseSaveFile(const QString& folder, const QString& fileName, Done done)
@@ -59,16 +70,7 @@ void QtFileChooser::chooseSaveFile(const QString& folder, const QString& fileNam
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    // finished comes once, for an accepted and a rejected dialog alike.
-    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done = std::move(done)](int result) {
-        const QStringList chosen = dialog->selectedFiles();
-        const QString path = result == QDialog::Accepted && !chosen.isEmpty() ? chosen.first() : QString();
-        if (done)
-            done(path);
-    });
-    dialog->open();
-    dialog->raise();
-    dialog->activateWindow();
+    openForOnePath(dialog, std::move(done));
 }
 
 void QtFileChooser::chooseOpenFiles(bool multiple, FilesDone done)
@@ -103,13 +105,5 @@ void QtFileChooser::chooseOpenFile(const QStringList& suffixes, const QString& a
         dialog->setLabelText(QFileDialog::Accept, acceptLabel);
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done = std::move(done)](int result) {
-        const QStringList chosen = dialog->selectedFiles();
-        const QString path = result == QDialog::Accepted && !chosen.isEmpty() ? chosen.first() : QString();
-        if (done)
-            done(path);
-    });
-    dialog->open();
-    dialog->raise();
-    dialog->activateWindow();
+    openForOnePath(dialog, std::move(done));
 }
