@@ -411,10 +411,12 @@ void VQHttpRequestManager::watchReply(QNetworkReply* reply, int timeoutMs,
     // An answer is dropped as soon as it announces or reaches more than the limit: it is never
     // held in memory whole.
     VQNetworkGuard::limitAnswer(reply, kAnswerLimitBytes);
-    connect(reply, &QNetworkReply::finished, this, [reply, deadline, onDone = std::move(onDone)] {
+    ++m_openReplies;
+    connect(reply, &QNetworkReply::finished, this, [this, reply, deadline, onDone = std::move(onDone)] {
         deadline->stop();
         const bool timedOut = reply->property(kTimedOutProperty).toBool();
         onDone(reply, timedOut);
+        --m_openReplies;
         reply->deleteLater();
     });
 }
@@ -696,4 +698,5 @@ void VQHttpRequestManager::resetForTests()
         reply->abort();
         reply->deleteLater();
     }
+    m_openReplies = 0;
 }

@@ -130,6 +130,9 @@ public:
     void setNetworkDownCheckForTests(std::function<bool()> isDown);
     // Tests only: how long a text recognition waits for its answer (kOcrTimeoutMs until reset).
     void setOcrTimeoutForTests(int timeoutMs) { m_ocrTimeoutMs = timeoutMs; }
+    // Requests sent whose reply has not yet ended and reached its handler; tests wait for none
+    // before checking that no answer changed anything.
+    int openReplyCount() const { return m_openReplies; }
     // Tests only: drops every request in flight and every pending callback without calling it,
     // and returns to the system's reachability and the recognition's time-out.
     void resetForTests();
@@ -162,4 +165,5 @@ private:
     int m_ocrTimeoutMs = kOcrTimeoutMs;
     // Raised by resetForTests(); callbacks queued before are dropped.
     quint64 m_generation = 0;
+    int m_openReplies = 0;
 };

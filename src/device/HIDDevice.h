@@ -52,6 +52,8 @@ public:
     int currentVid() const { return m_open ? m_model.vendorId : 0; }
     int currentPid() const { return m_open ? m_model.productId : 0; }
     bool isOpen() const { return m_open; }
+    // True while an opening waits for the settle delay or its next attempt.
+    bool isOpening() const { return m_settleTimer.isActive() || m_retryTimer.isActive(); }
     // The open receiver's chip plan, or nullptr.
     const VQDeviceProtocol::ChipPlan* chipPlan() const;
 

@@ -456,6 +456,11 @@ bool PreferencesViewController::isSendPending(const QSlider* slider) const
     return sendOf(slider).timer.isActive();
 }
 
+bool PreferencesViewController::isReadBackDue(const QSlider* slider) const
+{
+    return sendOf(slider).settle.isActive();
+}
+
 PreferencesViewController::SliderSend& PreferencesViewController::sendOf(const QSlider* slider)
 {
     return m_sends[slider == m_sliderBrightness ? 1 : 0];

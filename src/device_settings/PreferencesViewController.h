@@ -69,6 +69,8 @@ public:
     static QString imageName(const VQButton* button);
     // True while the slider's deferred send waits.
     bool isSendPending(const QSlider* slider) const;
+    // True while the slider waits out the settle time after its last send.
+    bool isReadBackDue(const QSlider* slider) const;
 
     QScrollArea* scrollView() const { return m_scrollView; }
     QWidget* contentView() const { return m_contentView; }

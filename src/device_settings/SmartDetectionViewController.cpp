@@ -31,6 +31,8 @@ const QColor kTextColor(38, 12, 12);
 const QColor kButtonColor(12, 165, 192);
 const QColor kStripColor(241, 244, 248);
 
+double resetCheckDelaySeconds = SmartDetectionViewController::kResetCheckDelaySeconds;
+
 constexpr int kTopHeight = 64;
 constexpr int kMargin = 40;
 constexpr int kLineWidth = 120;
@@ -284,5 +286,10 @@ void SmartDetectionViewController::repairBtnClicked()
     mm::pxtDelayInvokeAtOnce(QString::fromLatin1(kResetCheckKey), [self] {
         if (self)
             self->runCheck();
-    }, {}, kResetCheckDelaySeconds);
+    }, {}, resetCheckDelaySeconds);
+}
+
+void SmartDetectionViewController::setResetCheckDelayForTests(double seconds)
+{
+    resetCheckDelaySeconds = seconds;
 }

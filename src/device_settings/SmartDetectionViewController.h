@@ -33,6 +33,10 @@ public:
 
     explicit SmartDetectionViewController(QObject* parent = nullptr);
 
+    // Tests only: the interval of the check after a driver reset (kResetCheckDelaySeconds until
+    // set again).
+    static void setResetCheckDelayForTests(double seconds);
+
     void configUI() override;
     void configData() override;
     void configTitle() override;

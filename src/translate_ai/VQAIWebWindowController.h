@@ -56,6 +56,8 @@ public:
     // it yet.
     void loadHtml();
     bool isCompleteLoad() const { return m_isCompleteLoad; }
+    // True while dropped page messages wait for the end of their second to be counted in the log.
+    bool hasDropsToLog() const { return m_droppedTimer.isActive(); }
     void setCompleteLoad(bool complete) { m_isCompleteLoad = complete; }
 
     // Makes the host on first use, builds a page that waits for it, and shows, raises and

@@ -298,7 +298,8 @@ TEST_F(AIWebWindowTest, OneTimeAddressesLoadAndTheirTokensStayOutOfTheLogs)
     EXPECT_TRUE(evaluate(host, QStringLiteral("!!document.getElementById('in')")).toBool());
     EXPECT_EQ(onceFetches, 1);
 
-    vqtest::spin(1200); // the second of the flood ends: its dropped lines are counted
+    // The second of the flood ends: its dropped lines are counted.
+    ASSERT_TRUE(vqtest::waitUntil([this] { return !controller->hasDropsToLog(); }, 3000));
     VQToolManager::waitForLogWorker();
     mm::flushLogs();
     QString rolling;

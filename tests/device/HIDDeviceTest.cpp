@@ -121,7 +121,8 @@ TEST_F(HIDDeviceTest, AReceiverThatNeverOpensIsLeftAloneUntilOpenedAgain)
 {
     receiver.failOpens = HIDDevice::kOpenAttempts;
     receiver.plug();
-    vqtest::spin(HIDDevice::kSettleDelayMs + HIDDevice::kOpenAttempts * HIDDevice::kRetryIntervalMs + 200);
+    // Every attempt was refused and none is left to come.
+    ASSERT_TRUE(vqtest::waitUntil([this] { return receiver.failOpens == 0 && !HIDDevice::sharedManager().isOpening(); }));
     EXPECT_FALSE(HIDDevice::sharedManager().isOpen());
     EXPECT_FALSE(recorder->saw(vq::kUSBInsertNotification));
     EXPECT_EQ(receiver.failOpens, 0);

@@ -9,6 +9,7 @@
 #include "QRNLocalizedString.h"
 #include "SoftwareManagerViewController.h"
 #include "VQButton.h"
+#include "VQHttpRequestManager.h"
 #include "VQLabel.h"
 #include "VQLanguageManager.h"
 #include "VQPopupWindowTool.h"
@@ -247,7 +248,8 @@ TEST_F(AboutMouseViewTest, HardwareRecordAfterTheNextFirmwareReport)
         AboutMouseView view;
         record().setFirmwareVersion(QStringLiteral("13"));
         NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUpdateFirmwareVersionNotification));
-        vqtest::spin(300);
+        // An upload would leave inside the post: none can arrive once no reply is open.
+        ASSERT_TRUE(vqtest::waitUntil([] { return VQHttpRequestManager::sharedInstance().openReplyCount() == 0; }));
         EXPECT_EQ(server.requestCount(), 0) << "no upload without an update";
         VQUserInfoData::sharedInstance().setIsNeedUpLoadBurnerInfo(true);
         NotificationCenter::defaultCenter().post(QString::fromLatin1(vq::kUpdateFirmwareVersionNotification));
@@ -257,7 +259,7 @@ TEST_F(AboutMouseViewTest, HardwareRecordAfterTheNextFirmwareReport)
         EXPECT_EQ(request.queryValue(QStringLiteral("softVersion")).value_or(QString()), QString::fromLatin1(kProductCode));
         EXPECT_EQ(request.queryValue(QStringLiteral("channel")).value_or(QString()), QStringLiteral("linux"));
         EXPECT_TRUE(vqtest::waitUntil([&row] { return VQUserInfoData::sharedInstance().isNeedUpLoadBurnerInfo() == row.flagAfter; }));
-        vqtest::spin(200);
+        ASSERT_TRUE(vqtest::waitUntil([] { return VQHttpRequestManager::sharedInstance().openReplyCount() == 0; }));
         EXPECT_EQ(VQUserInfoData::sharedInstance().isNeedUpLoadBurnerInfo(), row.flagAfter);
     }
 }
@@ -293,7 +295,10 @@ TEST_F(AboutMouseViewTest, DroppedFilesAreTakenWithoutAction)
         if (row.taken)
             EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
     }
-    vqtest::spin(100);
+    // Whatever a drop started would be queued or on its way now.
+    ASSERT_TRUE(vqtest::waitUntil([] {
+        return VQHttpRequestManager::sharedInstance().openReplyCount() == 0 && HIDDevice::sharedManager().queuedReportCount() == 0;
+    }));
     EXPECT_TRUE(sentCommands().isEmpty());
     EXPECT_FALSE(view.isUpdating());
     EXPECT_EQ(server.requestCount(), 0);

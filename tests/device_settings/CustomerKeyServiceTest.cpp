@@ -260,7 +260,7 @@ TEST_F(CustomerKeyServiceTest, OnlyTheLatestReplyForTheConnectedDeviceApplies)
                 sn = v;
         StandInReply reply = StandInReply::api(QJsonObject{{"id", sn}, {"sno", sn}});
         if (sn == QLatin1String("SN-A"))
-            reply.delayMs = 1500;
+            reply.delayMs = 500;
         return reply;
     });
     service().getCustomerKey();
@@ -269,7 +269,7 @@ TEST_F(CustomerKeyServiceTest, OnlyTheLatestReplyForTheConnectedDeviceApplies)
     EXPECT_EQ(VQUserInfoData::sharedInstance().sno(), QStringLiteral("SN-B"));
     // The first device's answer arrives later and is dropped.
     ASSERT_TRUE(vqtest::waitUntil([this] { return server.requestCount() == 2; }));
-    vqtest::spin(2500);
+    ASSERT_TRUE(vqtest::waitUntil([] { return VQHttpRequestManager::sharedInstance().openReplyCount() == 0; }));
     EXPECT_EQ(applied, 1);
     EXPECT_EQ(VQUserInfoData::sharedInstance().sno(), QStringLiteral("SN-B"));
     EXPECT_FALSE(stored(QStringLiteral("%1_SN-B").arg(VQUserInfoData::sharedInstance().productCode())).isEmpty());

@@ -94,6 +94,16 @@ protected:
         return selected;
     }
 
+    // Neither slider waits to send or for its read-back, nothing is queued for the device and no
+    // answer of it is due: nothing of what was done can still change the page or the device.
+    bool quiet() const
+    {
+        for (const QSlider* slider : {static_cast<const QSlider*>(page->sliderSpeed()), static_cast<const QSlider*>(page->sliderBrightness())})
+            if (page->isSendPending(slider) || page->isReadBackDue(slider))
+                return false;
+        return HIDDevice::sharedManager().queuedReportCount() == 0 && !receiver.isAnswerDue();
+    }
+
     void post(const char* name) { NotificationCenter::defaultCenter().post(QString::fromLatin1(name)); }
 
     void render(const QString& name)
@@ -241,7 +251,7 @@ TEST_F(LightingPageTest, SlidersSendTheLastValueOnceAfterAPause)
     ASSERT_TRUE(vqtest::waitUntil([this] { return !sent(0x1a).isEmpty(); }));
     EXPECT_GE(receiver.written().last().atNs - lastMoveNs, qint64(Page::kSliderSendDelayMs) * 1000000 - 1000000);
     ASSERT_TRUE(vqtest::waitUntil([this, dragged] { return record().lightingEffectsBrightness() == dragged; }));
-    vqtest::spin(Page::kSliderSettleMs + 200);
+    ASSERT_TRUE(vqtest::waitUntil([this] { return quiet(); }, 5000)); // past the settle time
     EXPECT_EQ(sent(0x1a), QStringList{QString::number(dragged, 16).rightJustified(2, QLatin1Char('0'))});
     EXPECT_EQ(slider->value(), dragged);
 
@@ -258,7 +268,7 @@ TEST_F(LightingPageTest, SlidersSendTheLastValueOnceAfterAPause)
     QTest::keyClick(slider, Qt::Key_Right);
     QTest::keyClick(slider, Qt::Key_Left);
     QTest::keyClick(slider, Qt::Key_Left);
-    vqtest::spin(Page::kSliderSendDelayMs + 300);
+    ASSERT_TRUE(vqtest::waitUntil([this] { return quiet(); }, 5000)); // the send's wait ended
     EXPECT_TRUE(sent(0x1a).isEmpty());
     QTest::keyClick(slider, Qt::Key_Right);
     QTest::keyClick(slider, Qt::Key_Right);
@@ -297,7 +307,7 @@ TEST_F(LightingPageTest, SlidersSendTheLastValueOnceAfterAPause)
 
     // Back onto the record's value while a send is on its way (the device takes it but has not
     // answered): that value is no longer the device's, so it is sent too.
-    vqtest::spin(Page::kSliderSettleMs + 100);
+    ASSERT_TRUE(vqtest::waitUntil([this] { return quiet(); }, 5000)); // past the settle time
     receiver.device().commands.clear();
     receiver.setAnswerMode(SimulatedDevice::AnswerMode::Silent);
     slider->setFocus();
@@ -416,8 +426,9 @@ TEST_F(LightingPageTest, RandomSequencesEndOnTheDevicesValues)
         }
         receiver.setAnswerMode(SimulatedDevice::AnswerMode::Normal);
         receiver.device().refuseSettings = false;
-        // Quiet: the last send is at most 500 ms away, its read-back a late answer later.
-        vqtest::spin(2000);
+        // Quiet: no slider waits to send or for its read-back, and nothing is queued for the
+        // device or due from it.
+        ASSERT_TRUE(vqtest::waitUntil([this] { return quiet(); }, 10000));
         settle();
         const SimulatedDevice::Values& device = receiver.device().values;
         EXPECT_EQ(page->sliderSpeed()->value(), device.lightingSpeed);

@@ -404,7 +404,8 @@ TEST_F(MouseSettingPageTest, PicksSaveAndCarryOut)
             EXPECT_EQ(form(save, "userModelId"), QStringLiteral("UM1")) << c.what;
             EXPECT_EQ(form(save, "sn"), record().sn()) << c.what;
         } else {
-            vqtest::spin(300);
+            // A save goes out inside the pick: none can still arrive once no reply is open.
+            ASSERT_TRUE(vqtest::waitUntil([] { return VQHttpRequestManager::sharedInstance().openReplyCount() == 0; }));
             EXPECT_TRUE(saves().isEmpty()) << c.what;
         }
         AddCommandView* editor = page->view()->findChild<AddCommandView*>();
@@ -506,7 +507,7 @@ TEST_F(MouseSettingPageTest, ShortcutEditorSavesAcrossARebuild)
         } else {
             // Cancelled: the previous function stays chosen and nothing is sent.
             editor->cancelBtnClicked();
-            vqtest::spin(300);
+            ASSERT_TRUE(vqtest::waitUntil([] { return VQHttpRequestManager::sharedInstance().openReplyCount() == 0; }));
             EXPECT_TRUE(saves().isEmpty());
             EXPECT_EQ(marks(kind), before);
             EXPECT_EQ(QList<int>{row(MouseSettingModel::kKeyCenter, 0)->popUpBtn()->selectIndex()}, before);

@@ -7,6 +7,7 @@
 #include "SmartDetectionViewController.h"
 #include "VQButton.h"
 #include "VQGetAppKeyScene.h"
+#include "VQHttpRequestManager.h"
 #include "VQLabel.h"
 #include "VQLanguageManager.h"
 
@@ -28,6 +29,11 @@ protected:
         OTATest::SetUp();
         VQLanguageManager::sharedInstance().setUiLanguageIndex(0);
         plugAndSettle();
+    }
+    void TearDown() override
+    {
+        SmartDetectionViewController::setResetCheckDelayForTests(SmartDetectionViewController::kResetCheckDelaySeconds);
+        OTATest::TearDown();
     }
 
     static QString appKeyPath() { return QStringLiteral("/api") + QString::fromLatin1(VQGetAppKeyScene::kPath); }
@@ -103,16 +109,16 @@ TEST_F(SmartDetectionTest, AnAnswerOfAnEarlierCheckIsDropped)
     page.view();
     ASSERT_TRUE(vqtest::waitUntil([&] { return linesAre(page, Line::Well, Line::Well, Line::Well); }));
     vqtest::StandInReply late = broken();
-    late.delayMs = 1500;
+    late.delayMs = 500;
     answerAll(late, late);
+    const int before = server.requestCount();
     page.detectionBtn()->click();
-    vqtest::spin(200);
+    ASSERT_TRUE(vqtest::waitUntil([&] { return server.requestCount() >= before + 2; }));
     answerAll(good(), goodKey());
     page.detectionBtn()->click();
-    const int requests = server.requestCount();
-    ASSERT_TRUE(vqtest::waitUntil([&] { return server.requestCount() >= requests; }));
-    // Well past the late answers.
-    vqtest::spin(2500);
+    ASSERT_TRUE(vqtest::waitUntil([&] { return server.requestCount() >= before + 4; }));
+    // Once every answer, the late ones last, has reached its handler.
+    ASSERT_TRUE(vqtest::waitUntil([] { return VQHttpRequestManager::sharedInstance().openReplyCount() == 0; }));
     EXPECT_TRUE(linesAre(page, Line::Well, Line::Well, Line::Well));
     EXPECT_TRUE(page.isAllWell());
 }
@@ -131,6 +137,8 @@ TEST_F(SmartDetectionTest, DriverReset)
         { "Bluetooth LE mouse", true, false, false },
         { "firmware transfer", false, true, false },
     };
+    // A short interval: a check collected behind the previous row's runs at once after it.
+    SmartDetectionViewController::setResetCheckDelayForTests(0.05);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         VQOTATransfer::resetForTests();
@@ -147,8 +155,6 @@ TEST_F(SmartDetectionTest, DriverReset)
         receiver.clearRecords();
         const int opens = receiver.openCount();
         const int probes = server.requestCount();
-        // The reset check waits out the interval of the previous row's.
-        vqtest::spin(int(SmartDetectionViewController::kResetCheckDelaySeconds * 1000) + 100);
         page.repairBtn()->click();
         // The check runs in every case.
         EXPECT_TRUE(vqtest::waitUntil([&] { return server.requestCount() >= probes + 2; }));
@@ -159,7 +165,8 @@ TEST_F(SmartDetectionTest, DriverReset)
             EXPECT_TRUE(writtenHex().first().startsWith(QStringLiteral("0da54d0401")));
             EXPECT_TRUE(vqtest::waitUntil([&] { return page.lineState(1) == Line::Well; }));
         } else {
-            vqtest::spin(500);
+            // The reset decided inside the click; its check has ended once every reply has.
+            ASSERT_TRUE(vqtest::waitUntil([] { return VQHttpRequestManager::sharedInstance().openReplyCount() == 0; }));
             EXPECT_EQ(receiver.openCount(), opens);
         }
         EXPECT_EQ(VQOTATransfer::sharedInstance().isRunning(), row.transfer);

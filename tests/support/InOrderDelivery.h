@@ -31,6 +31,9 @@ public:
             arm();
     }
 
+    // True while an action waits for its time.
+    bool isPending() const { return !m_queue.empty(); }
+
 private:
     void run()
     {

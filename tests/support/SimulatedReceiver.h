@@ -75,6 +75,8 @@ public:
     int foreignReports() const { return m_foreignReports; }
     bool isOpen() const { return m_handle != 0; }
     int openCount() const { return m_openCount; }
+    // True while an answer waits to be delivered (a late one for its delay).
+    bool isAnswerDue() const { return m_delivery.isPending(); }
     bool isWatched() const { return bool(m_hotplug); }
     void clearRecords();
 

@@ -368,7 +368,8 @@ TEST_F(AIWindowToolTest, PageLogLinesCarryNoQueryAndAreBounded)
     ASSERT_TRUE(host && host->loads.value(0).hasQuery());
     for (int i = 0; i < 300; ++i)
         host->handlers.scriptMessage("fileSelected", QString(20000, u'm'));
-    vqtest::spin(1200); // the last second of messages ends and its drops are counted
+    // The last second of messages ends and its drops are counted.
+    ASSERT_TRUE(vqtest::waitUntil([] { return !tool().webWindow().hasDropsToLog(); }, 3000));
     VQToolManager::waitForLogWorker();
     QFile file(logPath);
     const QStringList lines = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(u'\n') : QStringList();

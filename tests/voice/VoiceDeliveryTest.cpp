@@ -282,7 +282,8 @@ TEST_F(DeliveryTest, TranslationGrowsPhraseByPhraseAndPastesTheWholeOnce)
         } else if (!row.pasted.isEmpty()) {
             ASSERT_TRUE(vqtest::waitUntil([&] { return local.requestCount() > postsBefore; }));
         }
-        vqtest::spin(400); // late, stale or duplicate answers would show by now
+        // Late, stale or duplicate answers would show once no reply is open and the hub is idle.
+        ASSERT_TRUE(vqtest::waitUntil([] { return VQHttpRequestManager::sharedInstance().openReplyCount() == 0 && voicetest::hubIsIdle(); }));
 
         EXPECT_EQ(translateRequests(), row.requests);
         EXPECT_EQ(popup.yiTexts, row.yiTexts);
