@@ -308,6 +308,8 @@ TEST_F(CommandWordListTest, UnwrittenTablesAreTriedLessOftenAndOnceMoreAtQuit)
     const QString file = dir.filePath(QStringLiteral("store.sqlite"));
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open(file.toUtf8().constData(), &other), SQLITE_OK);
+    // The store may still be checking the file on its worker: wait for its read to end.
+    sqlite3_busy_timeout(other, 5000);
     const auto run = [other](const char* sql) { EXPECT_EQ(sqlite3_exec(other, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sql; };
     run("drop table DBCustomizeCmdList; create table DBCustomizeCmdList(a, b)");
     VQCommandViewModel::setTableRetryIntervalForTests(10);
