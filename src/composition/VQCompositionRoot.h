@@ -56,6 +56,10 @@ public:
     AppDelegate* delegate() const { return m_delegate.get(); }
 
 private:
+    // The process around the program: a later start's request to show, SIGTERM, SIGINT and
+    // SIGHUP as the quit sequence, and the "ready" line once the first face is on the screen.
+    void watchProcess(AppDelegate& delegate);
+
     QElapsedTimer m_startClock;
     // Set when the home folder is unusable: the program shows its guide, says why, and writes
     // nothing (no settings, logs, crash files or database).

@@ -2,6 +2,7 @@
 
 #include "MMFile.h"
 #include "MMLog.h"
+#include "MMPrivateFolder.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,6 +1,7 @@
 #include "VQHttpRequestManager.h"
 
 #include "MMLog.h"
+#include "MMLoggedAddress.h"
 #include "MMString.h"
 #include "QRNLocalizedString.h"
 #include "RunOnMain.h"

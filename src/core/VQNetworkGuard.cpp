@@ -1,6 +1,7 @@
 #include "VQNetworkGuard.h"
 
 #include "MMLog.h"
+#include "MMLoggedAddress.h"
 
 #include <QNetworkReply>
 #include <QNetworkRequest>

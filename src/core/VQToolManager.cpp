@@ -7,6 +7,8 @@
 #include "KeyShortcut.h"
 #include "KeySynthesizer.h"
 #include "MacKeyMap.h"
+#include "MMLoggedAddress.h"
+#include "MMPrivateFolder.h"
 #include "PasteKeys.h"
 #include "MMLog.h"
 #include "MMString.h"

@@ -2,6 +2,7 @@
 
 #include "KeySettingSubModel.h"
 #include "MMLog.h"
+#include "MMLoggedAddress.h"
 #include "NotificationCenter.h"
 #include "QRNLocalizedString.h"
 #include "UserDefaults.h"

@@ -1,9 +1,11 @@
 #include "MMLog.h"
 
+#include "MMLoggedAddress.h"
+#include "MMPrivateFolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <spdlog/logger.h>
@@ -137,44 +139,6 @@ std::shared_ptr<spdlog::logger> currentLogger()
 QString defaultLogDirectory()
 {
     return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QLatin1String(kLogFolderName);
-}
-
-QString loggedAddress(const QUrl& url)
-{
-    return url.toString(QUrl::RemoveQuery | QUrl::RemoveFragment | QUrl::RemoveUserInfo);
-}
-
-QString withLoggedAddresses(const QString& text)
-{
-    if (!text.contains(QLatin1String("://")))
-        return text;
-    // A scheme, "://" and everything up to a blank, a quote or an angle bracket; punctuation at
-    // its end belongs to the sentence around it.
-    static const QRegularExpression address(QStringLiteral(R"([A-Za-z][A-Za-z0-9+.\-]{0,31}://[^\s"'<>`]+)"));
-    static const QRegularExpression trailing(QStringLiteral(R"([)\].,;:!?]+$)"));
-    QString out;
-    qsizetype done = 0;
-    QRegularExpressionMatchIterator it = address.globalMatch(text);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch match = it.next();
-        QString found = match.captured();
-        const QRegularExpressionMatch tail = trailing.match(found);
-        const qsizetype kept = tail.hasMatch() ? found.size() - tail.capturedLength() : found.size();
-        found.truncate(kept);
-        out += QStringView(text).mid(done, match.capturedStart() - done);
-        const QUrl url(found);
-        // What cannot be read as an address is cut where a query or fragment would begin.
-        out += url.isValid() && !url.host().isEmpty() ? loggedAddress(url) : found.section(QRegularExpression(QStringLiteral("[?#]")), 0, 0);
-        done = match.capturedStart() + kept;
-    }
-    out += QStringView(text).mid(done);
-    return out;
-}
-
-bool makePrivateFolder(const QString& path)
-{
-    return !path.isEmpty() && QDir().mkpath(path)
-        && QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 bool setupLogging(const QString& logDir)

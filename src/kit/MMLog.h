@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QUrl>
 
 #include <functional>
 
@@ -25,18 +24,6 @@ enum class LogLevel { Verbose, Debug, Info, Warn, Error };
 
 // The log folder: "MMLogs" in the user's cache folder.
 QString defaultLogDirectory();
-
-// The address as log lines show it: scheme, host, port and path; never its query, fragment or
-// user information, which may carry tokens and signatures.
-QString loggedAddress(const QUrl& url);
-// The text with every address in it ("scheme://...") shown as loggedAddress shows it. Every
-// logged message passes here, so an error text that embeds a signed address (a network
-// reply's errorString()) or a page's message does not carry its query into the log.
-QString withLoggedAddresses(const QString& text);
-
-// Makes the folder (and its parents) when missing and leaves it open to its owner only (0700).
-// False when it cannot be made or restricted.
-bool makePrivateFolder(const QString& path);
 
 // Logs to the console and to rolling files in logDir, created when missing. The folder is
 // its owner's alone (0700) and so is every log file in it (0600). At most 200 files

@@ -1,6 +1,7 @@
 #include "QtDesktopOpener.h"
 
 #include "MMLog.h"
+#include "MMLoggedAddress.h"
 
 #include <QDesktopServices>
 

@@ -1,6 +1,7 @@
 #include "AppAudioTool.h"
 
 #include "MMLog.h"
+#include "MMLoggedAddress.h"
 #include "QRNLocalizedString.h"
 #include "VQApiConfig.h"
 #include "VQAudioPlayer.h"

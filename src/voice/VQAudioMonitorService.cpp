@@ -7,6 +7,7 @@
 #include "KeySynthesizer.h"
 #include "MMLog.h"
 #include "MacKeyMap.h"
+#include "MMLoggedAddress.h"
 #include "NotificationCenter.h"
 #include "PasteKeys.h"
 #include "QRNLocalizedString.h"

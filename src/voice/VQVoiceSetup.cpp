@@ -1,7 +1,9 @@
 #include "VQVoiceSetup.h"
+#include "AppDelegate.h"
 #include "KVDSqliteOperation.h"
 #include "QRNLocalizedString.h"
 #include "RunOnMain.h"
+#include "VQCommandSyncService.h"
 #include "VQCommandViewModel.h"
 #include "VQToolManager.h"
 
@@ -26,6 +28,17 @@
 #include <QCoreApplication>
 
 #include <utility>
+
+void VQVoiceSetup::installHooks(AppDelegate& delegate)
+{
+    AppDelegate::Hooks& hooks = delegate.hooks();
+    hooks.selectDefaultAudioInput = [] { selectDefaultAudioInput(); };
+    hooks.createVoiceCommandTables = [] {
+        VQCommandViewModel::sharedInstance().createCommandTables();
+        // The command lists and hot words are fetched at start-up and for each new device.
+        VQCommandSyncService::sharedInstance().start();
+    };
+}
 
 void VQVoiceSetup::install()
 {

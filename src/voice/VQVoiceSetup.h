@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class AppDelegate;
+
 // Wires voice input into the program at start-up: the device link's event codes, its cancel
 // requests and its question whether a recognition runs go to the voice hub (VQDeviceEvents;
 // the F1-F3 shortcuts and the key-press dispatcher reach the hub through the same hooks), the
@@ -17,6 +19,10 @@ public:
     static constexpr char kDatabaseUnavailableDetailText[] = "数据库文件保持原样。原因：";
 
     static void install();
+    // Fills the delegate's start-up hooks of voice input: the receiver's microphone as the
+    // default input, and the voice-command tables, whose lists and hot words are then fetched at
+    // start-up and for each new device (VQCommandSyncService).
+    static void installHooks(AppDelegate& delegate);
     // Installs the offline recogniser (VQPocketsphinxRecognizer) in IFlyASRManager when its
     // model is on this computer; it lives for the process.
     static void installOfflineRecognizer();

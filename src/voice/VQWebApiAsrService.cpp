@@ -3,6 +3,7 @@
 #include "HIDDevice.h"
 #include "IFlyASRManager.h"
 #include "MMLog.h"
+#include "MMLoggedAddress.h"
 #include "MMString.h"
 #include "QRNLocalizedString.h"
 #include "RunOnMain.h"

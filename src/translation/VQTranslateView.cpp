@@ -3,6 +3,7 @@
 #include "AppAudioTool.h"
 #include "Clipboard.h"
 #include "MMLog.h"
+#include "MMLoggedAddress.h"
 #include "NSAnimateImageView.h"
 #include "QRNLocalizedString.h"
 #include "TKTTSManager.h"

@@ -1,10 +1,14 @@
 #include "VQTranslateSetup.h"
 
+#include "AppDelegate.h"
 #include "KeyShortcut.h"
 #include "MMLog.h"
 #include "QRNLocalizedString.h"
 #include "UserDefaults.h"
+#include "VQDeviceEvents.h"
+#include "VQKeyPressManager.h"
 #include "VQPopupWindowTool.h"
+#include "VQSelectionMonitor.h"
 #include "VQShortcutBinder.h"
 #include "VQShortcutValidator.h"
 #include "VQTranslateManager.h"
@@ -35,6 +39,16 @@ void VQTranslateSetup::install()
     // The window lives for the process, as the popup tool expects of its factories' objects.
     VQPopupWindowTool::sharedInstance().setTranslateWindowFactory(
         []() -> VQTranslateWindowInterface* { return new VQTranslateWindow(); });
+}
+
+void VQTranslateSetup::installHooks(AppDelegate& delegate)
+{
+    AppDelegate::Hooks& hooks = delegate.hooks();
+    hooks.installSelectionMonitors = [] { VQSelectionMonitor::sharedInstance().start(); };
+    VQKeyPressManager::sharedInstance().hooks().hyperTranslate = [] { VQSelectionMonitor::translateCopiedWord(); };
+    hooks.bindScreenshotShortcut = [] { bindScreenshotShortcut(); };
+    VQKeyPressManager::sharedInstance().hooks().snipTranslate = [] { VQTranslateManager::sharedInstance().snipTranslate(); };
+    VQDeviceEvents::setScreenshotCallback([] { VQTranslateManager::sharedInstance().snipTranslate(); });
 }
 
 void VQTranslateSetup::bindScreenshotShortcut()

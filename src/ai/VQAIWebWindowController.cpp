@@ -4,6 +4,7 @@
 #include "DesktopOpener.h"
 #include "FileChooser.h"
 #include "MMLog.h"
+#include "MMLoggedAddress.h"
 #include "MMString.h"
 #include "MMViewGeometry.h"
 #include "NotificationCenter.h"
