@@ -215,7 +215,8 @@ TEST_F(SmartSettingPageTest, NoLabelRunsUnderAControlInAnyLanguage)
 TEST_F(SmartSettingPageTest, RendersInChineseEnglishAndArabic)
 {
     registerRealSections();
-    // The recorders show the default shortcuts; the pop-ups the served lists.
+    // The voice recorders show their default shortcuts (the capture shortcut is bound by the
+    // translation start-up, not here); the pop-ups show the served lists.
     FakeGlobalShortcuts shortcuts;
     VQVoiceShortcuts::install();
     serveLists({ QStringLiteral("ZH_CN"), QStringLiteral("EN_US") },
