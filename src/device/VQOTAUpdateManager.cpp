@@ -51,7 +51,6 @@ struct VQOTAUpdateManager::Download {
     qint64 maxImageBytes = 0; // the largest image the device's link carries
     qint64 received = 0;
     QString failure; // set when the download was abandoned while running
-    bool refused = false; // the failure is the file's own: larger than the link carries
     quint64 id = 0;  // tells a check's result of this download from one of an earlier download
 };
 
@@ -237,12 +236,14 @@ void VQOTAUpdateManager::downloadFinished(Kind kind)
     if (!d || !d->reply)
         return;
     QNetworkReply* reply = d->reply;
+    // Larger than the device's link carries: the file itself is refused.
     if (VQNetworkGuard::oversized(reply)) {
-        d->refused = true;
-        d->failure = QStringLiteral("the file is larger than %1 bytes").arg(VQFirmwareFile::maxFileBytes(d->maxImageBytes));
+        finishDownload(kind, QStringLiteral("the file is larger than %1 bytes").arg(VQFirmwareFile::maxFileBytes(d->maxImageBytes)),
+                       Failure::Refused);
+        return;
     }
     if (!d->failure.isEmpty()) {
-        finishDownload(kind, d->failure, d->refused ? Failure::Refused : Failure::Retry);
+        finishDownload(kind, d->failure);
         return;
     }
     if (reply->error() != QNetworkReply::NoError) {
