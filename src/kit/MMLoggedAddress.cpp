@@ -17,6 +17,7 @@ QString withLoggedAddresses(const QString& text)
     // its end belongs to the sentence around it.
     static const QRegularExpression address(QStringLiteral(R"([A-Za-z][A-Za-z0-9+.\-]{0,31}://[^\s"'<>`]+)"));
     static const QRegularExpression trailing(QStringLiteral(R"([)\].,;:!?]+$)"));
+    static const QRegularExpression queryOrFragment(QStringLiteral("[?#]"));
     QString out;
     qsizetype done = 0;
     QRegularExpressionMatchIterator it = address.globalMatch(text);
@@ -29,7 +30,7 @@ QString withLoggedAddresses(const QString& text)
         out += QStringView(text).mid(done, match.capturedStart() - done);
         const QUrl url(found);
         // What cannot be read as an address is cut where a query or fragment would begin.
-        out += url.isValid() && !url.host().isEmpty() ? loggedAddress(url) : found.section(QRegularExpression(QStringLiteral("[?#]")), 0, 0);
+        out += url.isValid() && !url.host().isEmpty() ? loggedAddress(url) : found.section(queryOrFragment, 0, 0);
         done = match.capturedStart() + kept;
     }
     out += QStringView(text).mid(done);

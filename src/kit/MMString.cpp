@@ -11,7 +11,6 @@
 #include <QMutex>
 #include <QStringView>
 
-#include <array>
 #include <cstdint>
 #include <limits>
 

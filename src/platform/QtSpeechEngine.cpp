@@ -11,8 +11,6 @@
 #include <algorithm>
 #include <utility>
 
-
-
 namespace {
 
 QTextToSpeech::BoundaryHint hintOf(VQSpeechEngine::Boundary boundary)

@@ -326,12 +326,8 @@ void SpeechDispatcherEngine::readAnswers()
     while ((end = m_buffer.indexOf("\r\n")) >= 0) {
         const QByteArray line = m_buffer.left(end);
         m_buffer.remove(0, end + 2);
-        if (line.size() < 4) {
-            linkLost(QStringLiteral("speech-dispatcher sent a malformed line"));
-            return;
-        }
         bool ok = false;
-        const int code = line.left(3).toInt(&ok);
+        const int code = line.size() < 4 ? 0 : line.left(3).toInt(&ok);
         if (!ok) {
             linkLost(QStringLiteral("speech-dispatcher sent a malformed line"));
             return;

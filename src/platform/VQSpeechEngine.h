@@ -55,7 +55,8 @@ public:
     virtual QLocale voiceLocale() const { return QLocale::c(); }
     virtual QLocale voiceWanted() const { return QLocale::c(); }
 
-    // The implementation in use: the installed one, else the Qt one, created on first use.
+    // The implementation in use: the installed one, else SpeechDispatcherEngine (the Qt one its
+    // fallback), created on first use.
     static VQSpeechEngine& instance();
     // Installs an implementation (tests install a fake); nullptr goes back to the default.
     static void setInstance(VQSpeechEngine* engine);
