@@ -44,22 +44,25 @@ AppAudioTool& AppAudioTool::sharedManager()
 }
 
 AppAudioTool::AppAudioTool()
-    : m_avPlayer(std::make_unique<VQQueuePlayer>([]() -> VQAudioPlayer& { return VQAudioPlayer::instance(); }))
+    : m_avPlayer(newQueuePlayer())
 {
-    m_avPlayer->setErrorHandler([](const QUrl& source, const QString& reason) {
-        cannotPlay(source.toDisplayString(QUrl::RemoveUserInfo), reason);
-    });
 }
 
 AppAudioTool::~AppAudioTool() = default;
 
+std::unique_ptr<VQQueuePlayer> AppAudioTool::newQueuePlayer()
+{
+    auto player = std::make_unique<VQQueuePlayer>([]() -> VQAudioPlayer& { return VQAudioPlayer::instance(); });
+    player->setErrorHandler([](const QUrl& source, const QString& reason) {
+        cannotPlay(source.toDisplayString(QUrl::RemoveUserInfo), reason);
+    });
+    return player;
+}
+
 void AppAudioTool::resetForTests()
 {
     AppAudioTool& tool = sharedManager();
-    tool.m_avPlayer = std::make_unique<VQQueuePlayer>([]() -> VQAudioPlayer& { return VQAudioPlayer::instance(); });
-    tool.m_avPlayer->setErrorHandler([](const QUrl& source, const QString& reason) {
-        cannotPlay(source.toDisplayString(QUrl::RemoveUserInfo), reason);
-    });
+    tool.m_avPlayer = newQueuePlayer();
     tool.m_player.reset();
     tool.m_musicDelegate = nullptr;
     tool.m_playEndBlock = nullptr;

@@ -95,6 +95,8 @@ private:
     AppAudioTool();
     ~AppAudioTool();
 
+    // The queue player over the shared audio player, its failures shown as tips.
+    static std::unique_ptr<VQQueuePlayer> newQueuePlayer();
     void attachSounds();
     void soundFinished(int soundId);
     void musicFinished();

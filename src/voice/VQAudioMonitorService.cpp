@@ -1082,8 +1082,7 @@ void VQAudioMonitorService::requestMatchingCmd(const QString& text)
     }
     // A list changed and its index is on its way: the lists as they are now are scanned on a
     // worker, so the search neither waits for the index nor holds the main thread.
-    m_customMatcher.prepare(custom);
-    m_commonMatcher.prepare(common);
+    prepareCommandIndexes();
     QThreadPool::globalInstance()->start([text, custom, common] {
         const VQVoiceCommandItem* match = searchCmdFromCommandArr(custom, text);
         if (!match)

@@ -87,10 +87,9 @@ bool VQCommandMatcher::isIndexFor(const QList<VQVoiceCommandItem>& commands) con
 
 void VQCommandMatcher::prepare(const QList<VQVoiceCommandItem>& commands)
 {
-    if (commands.isEmpty() || isIndexFor(commands) || (m_isBuilding && sameList(m_building, commands)))
+    if (commands.isEmpty() || isIndexFor(commands) || sameList(m_building, commands))
         return;
     m_building = commands;
-    m_isBuilding = true;
     const quint64 generation = ++m_generation;
     const std::weak_ptr<int> alive = m_alive;
     QThreadPool::globalInstance()->start([this, alive, generation, commands] {
@@ -104,7 +103,6 @@ void VQCommandMatcher::prepare(const QList<VQVoiceCommandItem>& commands)
             }
             freeOnWorker(std::exchange(m_index, std::move(index)));
             freeOnWorker(std::exchange(m_building, {}));
-            m_isBuilding = false;
         });
     });
 }

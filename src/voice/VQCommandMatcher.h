@@ -51,9 +51,9 @@ private:
     struct Index;
 
     std::shared_ptr<const Index> m_index;
-    // The list being indexed, held so that its data cannot be freed and made again in its place.
+    // The list being indexed (empty when none is), held so that its data cannot be freed and
+    // made again in its place.
     QList<VQVoiceCommandItem> m_building;
-    bool m_isBuilding = false;
     quint64 m_generation = 0;
     // Expires with the matcher: an index that arrives later is dropped.
     std::shared_ptr<int> m_alive = std::make_shared<int>(0);

@@ -609,22 +609,19 @@ void VQWebApiAsrService::microphoneChunk(quint64 serial, const QByteArray& chunk
 {
     if (serial != m_serial)
         return;
+    // An empty chunk ends the capture.
+    const bool last = chunk.isEmpty();
+    if (last)
+        m_micStarted = false;
     if (m_route == Route::Sdk) {
-        if (chunk.isEmpty())
-            m_micStarted = false;
-        feedRecognizer(chunk, chunk.isEmpty());
-        if (chunk.isEmpty())
+        feedRecognizer(chunk, last);
+        if (last)
             finishRecording(serial);
         return;
     }
-    if (chunk.isEmpty()) {
-        m_micStarted = false;
+    if (last)
         finishRecording(serial);
-        enqueue(QByteArray(), true);
-        sendArrayData();
-        return;
-    }
-    enqueue(chunk, false);
+    enqueue(chunk, last);
     sendArrayData();
 }
 
