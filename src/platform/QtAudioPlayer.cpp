@@ -26,26 +26,9 @@ void VQAudioPlayer::setInstance(VQAudioPlayer* player)
     ServiceSlot<VQAudioPlayer>::install(player);
 }
 
-namespace {
-
-std::function<std::unique_ptr<VQAudioPlayer>()>& playerFactory()
-{
-    static auto* factory = new std::function<std::unique_ptr<VQAudioPlayer>()>;
-    return *factory;
-}
-
-} // namespace
-
 std::unique_ptr<VQAudioPlayer> VQAudioPlayer::create()
 {
-    if (playerFactory())
-        return playerFactory()();
     return std::make_unique<QtAudioPlayer>();
-}
-
-void VQAudioPlayer::setFactory(std::function<std::unique_ptr<VQAudioPlayer>()> factory)
-{
-    playerFactory() = std::move(factory);
 }
 
 QtAudioPlayer::QtAudioPlayer() = default;

@@ -40,8 +40,6 @@ public:
     static VQAudioPlayer& instance();
     // Installs an implementation (tests install a fake); nullptr goes back to the default.
     static void setInstance(VQAudioPlayer* player);
-    // A player of its own, apart from instance(): the Qt one, or what the installed factory makes.
+    // A Qt player of its own, apart from instance().
     static std::unique_ptr<VQAudioPlayer> create();
-    // Installs the factory of create() (tests make fakes); an empty function goes back to Qt's.
-    static void setFactory(std::function<std::unique_ptr<VQAudioPlayer>()> factory);
 };

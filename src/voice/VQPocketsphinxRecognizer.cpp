@@ -194,11 +194,6 @@ bool VQPocketsphinxRecognizer::isModelLoaded() const
     return m_loaded;
 }
 
-void VQPocketsphinxRecognizer::setUnloadDelay(int ms)
-{
-    m_unloadTimer.setInterval(ms);
-}
-
 bool VQPocketsphinxRecognizer::supportsLanguage(const QString& rlang) const
 {
     return m_hasModel && rlang.compare(QLatin1String(kLanguage), Qt::CaseInsensitive) == 0;

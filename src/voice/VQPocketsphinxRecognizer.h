@@ -55,8 +55,6 @@ public:
     bool hasModel() const { return m_hasModel; }
     // Whether the model is loaded now (for tests and benches; it may change at any moment).
     bool isModelLoaded() const;
-    // How long after the last recognition the model is freed.
-    void setUnloadDelay(int ms);
 
     bool supportsLanguage(const QString& rlang) const override;
     void setLanguage(const QString& rlang) override;

@@ -183,4 +183,3 @@ TEST(SimulatedProgram, LaserPenPageUsedAsANewUserWould)
     ASSERT_TRUE(program.process().waitForFinished(20000));
     EXPECT_EQ(program.process().exitCode(), 0);
 }
-

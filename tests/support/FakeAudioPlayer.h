@@ -11,21 +11,11 @@
 // An audio player driven by the test: every call is logged in calls ("play:<url>",
 // "data:<bytes>", "pause", "stop"; pause and stop only while something plays or is paused),
 // failCurrent() reports the current source as unplayable and finishCurrent() as played to its
-// end, from the event loop. Installs itself as the instance for its lifetime, unless made with
-// install false (a player of VQAudioPlayer::create()).
+// end, from the event loop. Installs itself for its lifetime.
 class FakeAudioPlayer : public VQAudioPlayer {
 public:
-    explicit FakeAudioPlayer(bool install = true)
-        : m_installed(install)
-    {
-        if (install)
-            VQAudioPlayer::setInstance(this);
-    }
-    ~FakeAudioPlayer() override
-    {
-        if (m_installed)
-            VQAudioPlayer::setInstance(nullptr);
-    }
+    FakeAudioPlayer() { VQAudioPlayer::setInstance(this); }
+    ~FakeAudioPlayer() override { VQAudioPlayer::setInstance(nullptr); }
 
     void setErrorHandler(ErrorHandler handler) override { m_handler = std::move(handler); }
     void setFinishedHandler(FinishedHandler handler) override { m_finished = std::move(handler); }
@@ -98,7 +88,6 @@ private:
     };
 
     std::unique_ptr<QObject> m_context = std::make_unique<QObject>();
-    bool m_installed = true;
     ErrorHandler m_handler;
     FinishedHandler m_finished;
     QUrl m_source;

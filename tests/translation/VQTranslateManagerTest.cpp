@@ -116,10 +116,6 @@ TEST_F(TranslateTest, WindowEndsOnTheLatestSelectionAndNeverOnAStaleTranslation)
     EXPECT_TRUE(window()->popContentView()->languageBtn()->isEnabled());
 }
 
-} // namespace
-
-namespace {
-
 // The translation request as the windows make it: no source code asks the service to detect
 // the language, a Chinese source is sent as ZH_CN, and a translation answered as a number is
 // taken as its text.

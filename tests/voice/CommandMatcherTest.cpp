@@ -1,11 +1,10 @@
 // The indexed command matcher against the plain scan, on random lists and texts: words of a few
 // letters with case pairs (Latin, accented, Greek final sigma, sharp s, a pair outside the BMP),
 // Chinese, blanks and marks; lists changed between matches.
+#include "TestSupport.h"
 #include "VQAudioMonitorService.h"
 #include "VQCommandMatcher.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QList>
 #include <QString>
 
@@ -60,11 +59,7 @@ private:
 // Lets the worker's index arrive: true once the matcher's index is the list's.
 bool indexArrives(const VQCommandMatcher& matcher, const QList<VQVoiceCommandItem>& commands)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (!matcher.isIndexFor(commands) && clock.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    return matcher.isIndexFor(commands);
+    return vqtest::waitUntil([&] { return matcher.isIndexFor(commands); });
 }
 
 } // namespace
