@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "X11Windows.h"
 
@@ -51,7 +52,8 @@ TEST(SimulatedProgram, DeviceInformationWorkAndTheSmartPage)
     for (int report = 0; report < 2; ++report)
         program.command("mouse-type 72");
     ASSERT_TRUE(vqtest::waitUntil([&] { return requests("/api/otaUpdate") >= offers + 4; }, 20000));
-    vqtest::spin(1000);
+    const auto noReplyOpen = [&program] { return program.waitForState([](const QJsonObject& s) { return s[QStringLiteral("openReplies")].toInt() == 0; }); };
+    ASSERT_TRUE(noReplyOpen());
     EXPECT_EQ(requests("/files/fw.txt"), 1);
     EXPECT_EQ(requests("/api/deviceCmd"), 1);
     ASSERT_EQ(program.command("show-page 2"), QStringLiteral("ok page 2"));
@@ -68,16 +70,29 @@ TEST(SimulatedProgram, DeviceInformationWorkAndTheSmartPage)
     const QJsonObject box = control(program.page(), [](const QJsonObject& c) { return c[QStringLiteral("name")] == QStringLiteral("inputShortcutBox"); });
     EXPECT_FALSE(anotherClientCanGrab(XK_F1));
     user.click(rectOf(box).center());
-    vqtest::spin(300);
+    ASSERT_TRUE(vqtest::waitUntil([&] {
+        return !control(program.page(), [](const QJsonObject& c) { return c[QStringLiteral("recording")].toBool(); }).isEmpty();
+    }, 5000));
     user.tap(XK_BackSpace);
     EXPECT_TRUE(vqtest::waitUntil([] { return anotherClientCanGrab(XK_F1); }, 5000));
     ASSERT_EQ(program.command("show-page 0"), QStringLiteral("ok page 0"));
     vqtest::spin(500);
     ASSERT_EQ(program.command("show-page 1"), QStringLiteral("ok page 1"));
     const QRect page = rectOf(program.page());
+    const auto boxRect = [&program] {
+        return rectOf(control(program.page(), [](const QJsonObject& c) { return c[QStringLiteral("name")] == QStringLiteral("inputShortcutBox"); }));
+    };
+    const QRect unscrolled = boxRect();
     user.drag(QPoint(page.right() - 5, page.top() + 75), QPoint(page.right() - 5, page.top() + 300));
-    vqtest::spin(500);
-    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage().copy(page);
+    ASSERT_TRUE(vqtest::waitUntil([&] { return boxRect() != unscrolled; }, 10000));
+    // The scrolled page once two grabs 200 ms apart agree (its repaint has reached the server).
+    const auto grab = [&page] { return QGuiApplication::primaryScreen()->grabWindow(0).toImage().copy(page); };
+    QImage shot = grab();
+    ASSERT_TRUE(vqtest::waitUntil([&] {
+        vqtest::spin(200);
+        const QImage again = grab();
+        return std::exchange(shot, again) == again;
+    }, 10000));
     EXPECT_TRUE(QDir().mkpath(QStringLiteral(VQ_BUILD_DIR "/renders")) && shot.save(QStringLiteral(VQ_BUILD_DIR "/renders/sim_app_smart_page_scrolled.png")));
     // The left margin beside the sections, below the page's top strip.
     for (int y = 60; y < page.height() - 10; ++y) {
@@ -111,7 +126,7 @@ TEST(SimulatedProgram, CommandListsKeptUnderALockReachTheDatabaseAtQuit)
         const QList<vqtest::StandInRequest> sent = server.requests();
         return std::ranges::any_of(sent, [](const vqtest::StandInRequest& r) { return r.path == QLatin1String("/api/deviceCmd"); });
     }, 10000));
-    vqtest::spin(500); // the answer is taken
+    ASSERT_TRUE(program.waitForState([](const QJsonObject& s) { return s[QStringLiteral("openReplies")].toInt() == 0; })); // the answer is taken
     sqlite3_exec(other, "rollback", nullptr, nullptr, nullptr);
     ASSERT_TRUE(program.quit());
     sqlite3_stmt* rows = nullptr;

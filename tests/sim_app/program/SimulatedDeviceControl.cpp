@@ -10,9 +10,11 @@
 #include "SimulatedUsbPort.h"
 #include "SimulatedWavFile.h"
 #include "VQButton.h"
+#include "VQHttpRequestManager.h"
 #include "VQLeftNavigationView.h"
 #include "VQMainWindow.h"
 #include "VQMouseCommandManager.h"
+#include "VQShortcutRecorder.h"
 #include "VQPopupWindowTool.h"
 #include "VQTipWindow.h"
 #include "VQUserInfoData.h"
@@ -658,6 +660,8 @@ QString SimulatedDeviceControl::page() const
             control.insert(QStringLiteral("text"), label->text());
             if (widget->property("vqImageName").isValid())
                 control.insert(QStringLiteral("image"), widget->property("vqImageName").toString());
+        } else if (const auto* recorder = qobject_cast<const VQShortcutRecorder*>(widget)) {
+            control.insert(QStringLiteral("recording"), recorder->isRecording());
         } else if (widget->objectName().isEmpty()) {
             continue;
         }
@@ -780,6 +784,7 @@ QString SimulatedDeviceControl::state() const
         {QStringLiteral("navigation"), navigation},
         {QStringLiteral("selectedTag"), delegate != nullptr ? delegate->selectedTag() : -1},
         {QStringLiteral("tips"), tips},
+        {QStringLiteral("openReplies"), VQHttpRequestManager::sharedInstance().openReplyCount()},
         {QStringLiteral("simulated"), simulated},
     };
     return ok(QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Compact)));
