@@ -17,14 +17,46 @@ const QString& wordOf(const VQVoiceCommandItem& command)
     return command.customCmd.isEmpty() ? command.cmdWord : command.customCmd;
 }
 
+// Through constData, which never writes: a list's strings are read by the worker that indexes it
+// while the main thread reads them too.
 std::u16string_view unitsOf(const QString& text)
 {
-    return {reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())};
+    return {reinterpret_cast<const char16_t*>(text.constData()), size_t(text.size())};
+}
+
+// The units folded for case as QString::compare(..., Qt::CaseInsensitive) folds them, unit by
+// unit: a low surrogate after a high one stands for the folded code point of the pair.
+char32_t foldedAt(std::u16string_view units, size_t i)
+{
+    char32_t ucs4 = units[i];
+    if (i > 0 && QChar::isLowSurrogate(ucs4) && QChar::isHighSurrogate(units[i - 1]))
+        ucs4 = QChar::surrogateToUcs4(units[i - 1], units[i]);
+    return QChar::toCaseFolded(ucs4);
+}
+
+bool sameFolded(std::u16string_view a, std::u16string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (foldedAt(a, i) != foldedAt(b, i))
+            return false;
+    }
+    return true;
+}
+
+quint32 foldedHash(std::u16string_view units)
+{
+    quint64 hash = 0x9E3779B97F4A7C15ull ^ units.size();
+    for (size_t i = 0; i < units.size(); ++i)
+        hash = (hash ^ foldedAt(units, i)) * 0x100000001B3ull;
+    return quint32(hash ^ (hash >> 32));
 }
 
 } // namespace
 
-// One list's index: built once on a worker, read only afterwards.
+// One list's index: built once on a worker, read only afterwards. No text of its own: an equal
+// word is confirmed against the list, which is the indexed one whenever the index is used.
 struct VQCommandMatcher::Index {
     QList<VQVoiceCommandItem> list; // shares the indexed list's data while it is unchanged
 
@@ -33,24 +65,27 @@ struct VQCommandMatcher::Index {
     int match(const QList<VQVoiceCommandItem>& commands, const QString& trimmedText) const;
 
 private:
-    struct Edge {
-        char16_t unit;
-        int target;
-    };
+    // The automaton's states breadth first, so that a state's children are consecutive states (in
+    // unit order) and need no edges of their own; one more state closes the last one's children.
     struct State {
-        int firstEdge = 0;
-        int edgeCount = 0;
-        int fail = 0;
-        int earliest = -1; // the earliest command whose word is a suffix of this state's path
+        quint32 firstChild = 0;
+        quint32 fail = 0;
+        qint32 earliest = -1; // the earliest command whose word is a suffix of this state's path
+    };
+    struct Slot {
+        quint32 hash = 0;
+        qint32 command = -1; // none
     };
 
-    int step(int state, char16_t unit) const;
-    int child(int state, char16_t unit) const;
-    static QByteArray foldedKey(const QString& word);
+    quint32 step(quint32 state, char16_t unit) const;
+    int firstFoldedEqual(const QList<VQVoiceCommandItem>& commands, std::u16string_view text) const;
 
     std::vector<State> m_states;
-    std::vector<Edge> m_edges;
-    QHash<QByteArray, int> m_firstByFoldedWord;
+    std::vector<char16_t> m_units; // the unit of the edge into each state
+    // The first command of each word folded for case, by the fold's hash: open addressing over a
+    // power of two of slots, at most two thirds of them taken.
+    std::vector<Slot> m_slots;
+    size_t m_longestWord = 0;
 };
 
 namespace {
@@ -122,20 +157,23 @@ const VQVoiceCommandItem* VQCommandMatcher::match(const QList<VQVoiceCommandItem
 int VQCommandMatcher::Index::match(const QList<VQVoiceCommandItem>& commands, const QString& trimmedText) const
 {
     int best = -1;
-    int state = 0;
-    for (const char16_t unit : unitsOf(trimmedText)) {
+    quint32 state = 0;
+    const std::u16string_view text = unitsOf(trimmedText);
+    for (const char16_t unit : text) {
         state = step(state, unit);
-        const int earliest = m_states[size_t(state)].earliest;
+        const int earliest = m_states[state].earliest;
         if (earliest >= 0 && (best < 0 || earliest < best))
             best = earliest;
     }
-    const int equal = m_firstByFoldedWord.value(foldedKey(trimmedText), -1);
+    if (best == 0 || text.size() > m_longestWord)
+        return best;
+    const int equal = firstFoldedEqual(commands, text);
     if (equal >= 0 && (best < 0 || equal < best)) {
         if (trimmedText.compare(wordOf(commands.at(equal)), Qt::CaseInsensitive) == 0) {
             best = equal;
         } else {
-            // The key folds as QString's comparison does, so this is not reached; should the two
-            // ever part, the plain scan decides.
+            // The fold is QString's comparison's, so this is not reached; should the two ever
+            // part, the plain scan decides.
             for (int i = 0; i < (best < 0 ? int(commands.size()) : best); ++i) {
                 const QString& word = wordOf(commands.at(i));
                 if (!word.isEmpty() && trimmedText.compare(word, Qt::CaseInsensitive) == 0) {
@@ -148,122 +186,159 @@ int VQCommandMatcher::Index::match(const QList<VQVoiceCommandItem>& commands, co
     return best;
 }
 
-QByteArray VQCommandMatcher::Index::foldedKey(const QString& word)
+int VQCommandMatcher::Index::firstFoldedEqual(const QList<VQVoiceCommandItem>& commands, std::u16string_view text) const
 {
-    // Unit by unit as QString::compare(..., Qt::CaseInsensitive): a low surrogate after a high
-    // one stands for the folded code point of the pair.
-    QByteArray key;
-    key.reserve(word.size() * qsizetype(sizeof(char32_t)));
-    char32_t last = 0;
-    for (const char16_t unit : unitsOf(word)) {
-        char32_t ucs4 = unit;
-        if (QChar::isLowSurrogate(ucs4) && QChar::isHighSurrogate(last))
-            ucs4 = QChar::surrogateToUcs4(char16_t(last), unit);
-        last = unit;
-        const char32_t folded = QChar::toCaseFolded(ucs4);
-        key.append(reinterpret_cast<const char*>(&folded), sizeof folded);
+    if (m_slots.empty())
+        return -1;
+    const size_t mask = m_slots.size() - 1;
+    const quint32 hash = foldedHash(text);
+    for (size_t i = hash & mask; m_slots[i].command >= 0; i = (i + 1) & mask) {
+        if (m_slots[i].hash == hash && sameFolded(text, unitsOf(wordOf(commands.at(m_slots[i].command)))))
+            return m_slots[i].command;
     }
-    return key;
+    return -1;
 }
 
 void VQCommandMatcher::Index::build(const QList<VQVoiceCommandItem>& commands)
 {
     list = commands;
-    m_states.assign(1, State{});
 
-    std::vector<int> order;
-    order.reserve(size_t(commands.size()));
+    // The words copied once into one block, in list order; the rest reads only the copy.
+    std::vector<int> order; // the commands with a word
+    std::vector<size_t> begins; // of each command of `order` in `text`, and the end
+    size_t total = 0;
     for (int i = 0; i < int(commands.size()); ++i) {
-        const QString& word = wordOf(commands.at(i));
-        if (word.isEmpty())
-            continue;
-        order.push_back(i);
-        const QByteArray key = foldedKey(word);
-        if (!m_firstByFoldedWord.contains(key))
-            m_firstByFoldedWord.insert(key, i);
-    }
-    // The words in code-unit order, so each word shares its prefix with the one before it and a
-    // state's children are made in the order of their units.
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return unitsOf(wordOf(commands.at(a))) < unitsOf(wordOf(commands.at(b))); });
-
-    struct MadeEdge {
-        int parent;
-        char16_t unit;
-        int child;
-    };
-    std::vector<MadeEdge> made;
-    std::vector<int> path{0}; // the states along the previous word
-    std::u16string_view previous;
-    for (const int index : order) {
-        const std::u16string_view word = unitsOf(wordOf(commands.at(index)));
-        const size_t common = size_t(std::mismatch(word.begin(), word.end(), previous.begin(), previous.end()).first - word.begin());
-        path.resize(common + 1);
-        for (size_t depth = common; depth < word.size(); ++depth) {
-            const int state = int(m_states.size());
-            m_states.emplace_back();
-            made.push_back({path.back(), word[depth], state});
-            path.push_back(state);
+        if (const qsizetype size = wordOf(commands.at(i)).size(); size > 0) {
+            order.push_back(i);
+            total += size_t(size);
         }
-        int& earliest = m_states[size_t(path.back())].earliest;
-        if (earliest < 0 || index < earliest)
-            earliest = index;
-        previous = word;
+    }
+    std::u16string text;
+    text.reserve(total);
+    begins.reserve(order.size() + 1);
+    for (const int i : order) {
+        begins.push_back(text.size());
+        text += unitsOf(wordOf(commands.at(i)));
+        m_longestWord = std::max(m_longestWord, text.size() - begins.back());
+    }
+    begins.push_back(text.size());
+    const auto wordAt = [&](size_t k) { return std::u16string_view(text).substr(begins[k], begins[k + 1] - begins[k]); };
+
+    // The equal-word table, the first command of a folded word taking its slot.
+    if (!order.empty()) {
+        size_t slots = 4;
+        while (slots < order.size() + order.size() / 2)
+            slots *= 2;
+        m_slots.assign(slots, Slot{});
+        for (size_t k = 0; k < order.size(); ++k) {
+            const std::u16string_view word = wordAt(k);
+            const quint32 hash = foldedHash(word);
+            size_t i = hash & (slots - 1);
+            while (m_slots[i].command >= 0 && !(m_slots[i].hash == hash && sameFolded(word, wordAt(size_t(m_slots[i].command)))))
+                i = (i + 1) & (slots - 1);
+            if (m_slots[i].command < 0)
+                m_slots[i] = {hash, int(k)}; // a position in `order` until the table is done
+        }
+        for (Slot& slot : m_slots) {
+            if (slot.command >= 0)
+                slot.command = order[size_t(slot.command)];
+        }
     }
 
-    // The edges grouped by their state, each group in unit order (the order they were made in).
-    for (const MadeEdge& edge : made)
-        ++m_states[size_t(edge.parent)].edgeCount;
-    int first = 0;
-    for (State& state : m_states) {
-        state.firstEdge = first;
-        first += state.edgeCount;
+    // The words in code-unit order (equal ones in list order), copied again in that order so that
+    // each level of the trie is made in one pass forward through them.
+    std::vector<quint32> sorted(order.size());
+    for (size_t k = 0; k < sorted.size(); ++k)
+        sorted[k] = quint32(k);
+    std::stable_sort(sorted.begin(), sorted.end(), [&](quint32 a, quint32 b) { return wordAt(a) < wordAt(b); });
+    std::u16string sortedText;
+    sortedText.reserve(total);
+    std::vector<size_t> sortedBegins;
+    sortedBegins.reserve(sorted.size() + 1);
+    size_t stateCount = 1;
+    std::u16string_view previous;
+    for (const quint32 k : sorted) {
+        const std::u16string_view word = wordAt(k);
+        // Each word makes a state for every unit after the beginning it shares with the one before.
+        const auto shared = std::mismatch(word.begin(), word.end(), previous.begin(), previous.end()).first - word.begin();
+        stateCount += word.size() - size_t(shared);
+        previous = word;
+        sortedBegins.push_back(sortedText.size());
+        sortedText += word;
     }
-    m_edges.resize(made.size());
-    std::vector<int> filled(m_states.size(), 0);
-    for (const MadeEdge& edge : made) {
-        const State& parent = m_states[size_t(edge.parent)];
-        m_edges[size_t(parent.firstEdge + filled[size_t(edge.parent)]++)] = {edge.unit, edge.child};
+    sortedBegins.push_back(sortedText.size());
+    std::vector<int> sortedCommand(sorted.size());
+    for (size_t k = 0; k < sorted.size(); ++k)
+        sortedCommand[k] = order[sorted[k]];
+    std::vector<quint32>().swap(sorted);
+    std::vector<int>().swap(order);
+    std::vector<size_t>().swap(begins);
+    std::u16string().swap(text);
+
+    // The trie level by level: a state stands for the sorted words [from, to) sharing its path;
+    // those that end at it come first, the others split into children by their next unit.
+    struct Words {
+        quint32 from;
+        quint32 to;
+    };
+    std::vector<Words> words;
+    words.reserve(stateCount);
+    m_states.reserve(stateCount + 1);
+    m_units.reserve(stateCount);
+    m_states.emplace_back();
+    m_units.push_back(0);
+    words.push_back({0, quint32(sortedCommand.size())});
+    size_t depth = 0;
+    size_t levelEnd = 1;
+    for (size_t s = 0; s < m_states.size(); ++s) {
+        if (s == levelEnd) {
+            ++depth;
+            levelEnd = m_states.size();
+        }
+        m_states[s].firstChild = quint32(m_states.size());
+        auto [from, to] = words[s];
+        for (; from < to && sortedBegins[from + 1] - sortedBegins[from] == depth; ++from) {
+            qint32& earliest = m_states[s].earliest;
+            if (earliest < 0 || sortedCommand[from] < earliest)
+                earliest = sortedCommand[from];
+        }
+        while (from < to) {
+            const char16_t unit = sortedText[sortedBegins[from] + depth];
+            quint32 end = from + 1;
+            while (end < to && sortedText[sortedBegins[end] + depth] == unit)
+                ++end;
+            m_states.emplace_back();
+            m_units.push_back(unit);
+            words.push_back({from, end});
+            from = end;
+        }
     }
+    m_states.push_back({quint32(m_states.size()), 0, -1});
 
     // Failure links breadth first: a state's failure is the longest proper suffix of its path
     // that is a path too; its earliest command takes in those of the suffixes.
-    std::vector<int> queue;
-    queue.reserve(m_states.size());
-    const State& root = m_states[0];
-    for (int e = root.firstEdge; e < root.firstEdge + root.edgeCount; ++e)
-        queue.push_back(m_edges[size_t(e)].target);
-    for (size_t head = 0; head < queue.size(); ++head) {
-        const int u = queue[head];
-        State& state = m_states[size_t(u)];
-        const int inherited = m_states[size_t(state.fail)].earliest;
-        if (inherited >= 0 && (state.earliest < 0 || inherited < state.earliest))
-            state.earliest = inherited;
-        for (int e = state.firstEdge; e < state.firstEdge + state.edgeCount; ++e) {
-            const Edge edge = m_edges[size_t(e)];
-            m_states[size_t(edge.target)].fail = step(m_states[size_t(u)].fail, edge.unit);
-            queue.push_back(edge.target);
+    for (quint32 s = 0; s + 1 < m_states.size(); ++s) {
+        for (quint32 child = m_states[s].firstChild; child < m_states[s + 1].firstChild; ++child) {
+            const quint32 fail = s == 0 ? 0 : step(m_states[s].fail, m_units[child]);
+            State& state = m_states[child];
+            state.fail = fail;
+            const qint32 inherited = m_states[fail].earliest;
+            if (inherited >= 0 && (state.earliest < 0 || inherited < state.earliest))
+                state.earliest = inherited;
         }
     }
 }
 
-int VQCommandMatcher::Index::child(int state, char16_t unit) const
-{
-    const State& s = m_states[size_t(state)];
-    const auto begin = m_edges.begin() + s.firstEdge;
-    const auto end = begin + s.edgeCount;
-    const auto it = std::lower_bound(begin, end, unit, [](const Edge& edge, char16_t u) { return edge.unit < u; });
-    return it != end && it->unit == unit ? it->target : -1;
-}
-
-int VQCommandMatcher::Index::step(int state, char16_t unit) const
+quint32 VQCommandMatcher::Index::step(quint32 state, char16_t unit) const
 {
     for (;;) {
-        const int next = child(state, unit);
-        if (next >= 0)
-            return next;
+        const auto begin = m_units.begin() + m_states[state].firstChild;
+        const auto end = m_units.begin() + m_states[state + 1].firstChild;
+        const auto it = std::lower_bound(begin, end, unit);
+        if (it != end && *it == unit)
+            return quint32(it - m_units.begin());
         if (state == 0)
             return 0;
-        state = m_states[size_t(state)].fail;
+        state = m_states[state].fail;
     }
 }

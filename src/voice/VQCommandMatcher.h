@@ -2,8 +2,6 @@
 
 #include "VQVoiceCommandItem.h"
 
-#include <QByteArray>
-#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -18,14 +16,17 @@
 //
 // The index of a list: an automaton over every command word (each state knowing the earliest
 // command whose word ends there) finds the contained words in one pass over the text, and a
-// table keyed by the words folded for case, as QString's case-insensitive comparison folds them,
-// finds the equal one. It is built on a worker thread of the global pool when the list changes
-// (prepare, called by whoever changes or reads the list), which for 100,000 commands takes a
-// tenth of a second; the index in use stays until the new one is ready, and the one replaced is
-// freed on a worker too. An index keeps a shallow copy of its list, so any change of the list
-// detaches it from the copy and the list needs a new index.
+// table of the words' hashes folded for case, as QString's case-insensitive comparison folds
+// them, finds the equal one. Both are flat arrays of numbers: 14 bytes for each character of a
+// word past the beginning it shares with another word, and 12 to 24 bytes per command; the index
+// keeps no text (an equal word is confirmed against the list). It is built on a worker thread of
+// the global pool when the list changes (prepare, called by whoever changes or reads the list),
+// which for 100,000 commands takes a tenth of a second; the index in use stays until the new one
+// is ready, and the one replaced is freed on a worker too. An index keeps a shallow copy of its
+// list, so any change of the list detaches it from the copy and the list needs a new index.
 //
-// Main thread only (as the command store); the workers see only their own copies.
+// Main thread only (as the command store). The worker copies the words out of its shallow copy
+// of the list once, only reading them, and builds from its own copy.
 class VQCommandMatcher {
 public:
     VQCommandMatcher();

@@ -121,3 +121,21 @@ TEST(CommandMatcherTest, ListsAreIndexedOnAWorkerWhileSearchesGoOn)
     ASSERT_TRUE(indexArrives(matcher, second));
     EXPECT_EQ(matcher.indexedCount(), second.size());
 }
+
+// The worker reads the list's strings while the main thread may read them too: it must not write
+// to them, as asking a string over static or borrowed characters for a terminated copy does.
+TEST(CommandMatcherTest, IndexingLeavesTheListsStringsUntouched)
+{
+    static const char16_t borrowed[] = u"打开邮件";
+    QList<VQVoiceCommandItem> commands(2);
+    commands[0].customCmd = QStringLiteral("Open Mail");
+    commands[1].cmdWord = QString::fromRawData(reinterpret_cast<const QChar*>(borrowed), 2);
+    const QChar* const characters[] = {commands.at(0).customCmd.constData(), commands.at(1).cmdWord.constData()};
+    VQCommandMatcher matcher;
+    matcher.prepare(commands);
+    ASSERT_TRUE(indexArrives(matcher, commands));
+    EXPECT_EQ(commands.at(0).customCmd.constData(), characters[0]);
+    EXPECT_EQ(commands.at(1).cmdWord.constData(), characters[1]);
+    EXPECT_EQ(matcher.match(commands, QStringLiteral("open mail")), &commands.at(0));
+    EXPECT_EQ(matcher.match(commands, QStringLiteral("请打开")), &commands.at(1));
+}
