@@ -18,6 +18,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -28,6 +29,38 @@ constexpr qint64 kMaxRequestBytes = 256;
 QString systemError()
 {
     return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Takes the lock file at path in folder: its descriptor, or -1 with *held set when another
+// program holds it, or with *problem when it cannot be taken.
+int lockIn(const QString& folder, const QString& path, bool* held, QString* problem)
+{
+    const QByteArray name = QFile::encodeName(path);
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        // A program that ends removes its lock file and its folder: both are made again if gone.
+        if (!mm::makeOwnPrivateFolder(folder)) {
+            *problem = QStringLiteral("%1: not a private folder of the user's").arg(folder);
+            return -1;
+        }
+        const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == ENOENT)
+            continue;
+        if (fd < 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            *held = fd >= 0 && errno == EWOULDBLOCK;
+            *problem = QStringLiteral("%1: %2").arg(path, systemError());
+            if (fd >= 0)
+                ::close(fd);
+            return -1;
+        }
+        // Locked after its holder removed it: the file at the path now is another one.
+        struct stat locked {}, named {};
+        if (::fstat(fd, &locked) == 0 && ::lstat(name.constData(), &named) == 0 && locked.st_dev == named.st_dev
+            && locked.st_ino == named.st_ino)
+            return fd;
+        ::close(fd);
+    }
+    *problem = QStringLiteral("%1: removed each time it was locked").arg(path);
+    return -1;
 }
 
 } // namespace
@@ -47,9 +80,9 @@ VQSingleInstance::~VQSingleInstance()
     releaseLocks();
 }
 
-QStringList VQSingleInstance::defaultFolders()
+QStringList VQSingleInstance::defaultFolders(bool underHome)
 {
-    return mm::programPrivateFolders();
+    return mm::programPrivateFolders(underHome);
 }
 
 QString VQSingleInstance::displayKey(const QString& display)
@@ -93,23 +126,17 @@ VQSingleInstance::Role VQSingleInstance::claim(int handOverTimeoutMs)
 {
     QStringList problems;
     for (const QString& folder : std::as_const(m_folders)) {
-        const QString lockPath = pathIn(folder, ".lock");
-        const int fd = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (fd < 0) {
-            problems << QStringLiteral("%1: %2").arg(lockPath, systemError());
-            continue;
-        }
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        bool held = false;
+        QString problem;
+        const int fd = lockIn(folder, pathIn(folder, ".lock"), &held, &problem);
+        if (fd >= 0) {
             m_locks.push_back({fd, folder});
-            continue;
-        }
-        const bool held = errno == EWOULDBLOCK;
-        problems << QStringLiteral("%1: %2").arg(lockPath, systemError());
-        ::close(fd);
-        if (held) {
+        } else if (held) {
             // Another program is the user's: ours go, so it is not kept from a lock it takes later.
             releaseLocks();
             return handOver(pathIn(folder, ".socket"), handOverTimeoutMs);
+        } else {
+            problems << problem;
         }
     }
     if (m_locks.empty()) {
@@ -125,8 +152,12 @@ VQSingleInstance::Role VQSingleInstance::claim(int handOverTimeoutMs)
 
 void VQSingleInstance::releaseLocks()
 {
-    for (const Lock& lock : m_locks)
+    for (const Lock& lock : m_locks) {
+        // Removed while still held: a start that opened it meanwhile finds it replaced (lockIn).
+        ::unlink(QFile::encodeName(pathIn(lock.folder, ".lock")).constData());
         ::close(lock.fd);
+        QDir().rmdir(lock.folder); // only when nothing else is in it
+    }
     m_locks.clear();
 }
 

@@ -17,7 +17,8 @@ class QLocalServer;
 // start finds a lock held and sends its display through that socket: on the same display the
 // running program shows itself; on another display it answers that it runs elsewhere, and the
 // later start tells its user so on its own display (the composition root). A lock dies with its
-// process (kill -9, a crash): the next start takes it and replaces the socket file left behind.
+// process (kill -9, a crash): the next start takes it and replaces the socket file left behind. A
+// program that ends removes its lock and socket files, and its folders once empty.
 //
 // Main thread only.
 class VQSingleInstance : public QObject {
@@ -43,7 +44,8 @@ public:
     VQSingleInstance(QStringList folders, QString name, QString display, QObject* parent = nullptr);
     ~VQSingleInstance() override;
 
-    static QStringList defaultFolders();
+    // mm::programPrivateFolders(underHome).
+    static QStringList defaultFolders(bool underHome = true);
     // A short hash of the settings folder, so programs of one user with different homes or
     // settings folders (tests with private homes) do not meet.
     static QString defaultName();

@@ -49,7 +49,8 @@ VQCompositionRoot::VQCompositionRoot(QElapsedTimer startClock)
         mm::setupLogging(mm::defaultLogDirectory());
     }
 
-    m_instance = std::make_unique<VQSingleInstance>(VQSingleInstance::defaultFolders(), VQSingleInstance::defaultName(),
+    // Without a usable home only the runtime folder holds the lock.
+    m_instance = std::make_unique<VQSingleInstance>(VQSingleInstance::defaultFolders(m_homeProblem.isEmpty()), VQSingleInstance::defaultName(),
                                                     VQSingleInstance::defaultDisplay());
     switch (m_instance->claim()) {
     case VQSingleInstance::Role::Primary:

@@ -57,13 +57,13 @@ QString userRuntimeFolder()
     return QFileInfo(runtime).isAbsolute() && checkOwnFolder(runtime, false) ? runtime : QString();
 }
 
-QStringList programPrivateFolders()
+QStringList programPrivateFolders(bool underHome)
 {
     const QString name = QCoreApplication::applicationName();
     QStringList candidates;
     if (const QString runtime = userRuntimeFolder(); !runtime.isEmpty())
         candidates << runtime + QLatin1Char('/') + name;
-    if (const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation); !cache.isEmpty())
+    if (const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation); underHome && !cache.isEmpty())
         candidates << cache + QLatin1Char('/') + name;
     QStringList folders;
     for (const QString& folder : candidates) {

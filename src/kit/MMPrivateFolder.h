@@ -19,9 +19,10 @@ bool makeOwnPrivateFolder(const QString& path);
 QString userRuntimeFolder();
 
 // The program's folders for files no one else may open (locks, sockets, recordings), best first:
-// "<runtime folder>/<application name>" while the runtime folder is usable, then
-// "<cache folder>/<application name>". Each is made when missing; only those that are (or could
-// be made) the user's own private folders are listed. Touches the disk.
-QStringList programPrivateFolders();
+// "<runtime folder>/<application name>" while the runtime folder is usable, then, with underHome,
+// "<cache folder>/<application name>" (left out where the home folder cannot hold the program's
+// files). Each is made when missing; only those that are (or could be made) the user's own
+// private folders are listed. Touches the disk.
+QStringList programPrivateFolders(bool underHome = true);
 
 } // namespace mm
