@@ -3,7 +3,6 @@
 #include "MMLog.h"
 #include "MMPrivateFolder.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
