@@ -1113,5 +1113,13 @@
         <source>固件文件无效，此版本不再下载</source>
         <translation>ملف البرنامج الثابت غير صالح؛ لن يُنزَّل هذا الإصدار مرة أخرى</translation>
     </message>
+    <message>
+        <source>程序已在您的另一个会话中运行。请在那里使用，或先在那里退出。</source>
+        <translation>البرنامج قيد التشغيل بالفعل في جلسة أخرى لك. استخدمه هناك، أو أغلقه هناك أولًا.</translation>
+    </message>
+    <message>
+        <source>程序已在运行，但没有响应。请结束它后再重新启动。</source>
+        <translation>البرنامج قيد التشغيل بالفعل لكنه لا يستجيب. أنهِه ثم شغّله مرة أخرى.</translation>
+    </message>
 </context>
 </TS>

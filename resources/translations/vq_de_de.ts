@@ -1113,5 +1113,13 @@ Wortübersetzung, Bildschirmtexterkennung, Bildschirmübersetzung, Tastenmakros<
         <source>固件文件无效，此版本不再下载</source>
         <translation>Die Firmware-Datei ist ungültig; diese Version wird nicht erneut heruntergeladen</translation>
     </message>
+    <message>
+        <source>程序已在您的另一个会话中运行。请在那里使用，或先在那里退出。</source>
+        <translation>Das Programm läuft bereits in einer anderen Ihrer Sitzungen. Verwenden Sie es dort, oder beenden Sie es zuerst dort.</translation>
+    </message>
+    <message>
+        <source>程序已在运行，但没有响应。请结束它后再重新启动。</source>
+        <translation>Das Programm läuft bereits, reagiert aber nicht. Beenden Sie es und starten Sie es dann erneut.</translation>
+    </message>
 </context>
 </TS>

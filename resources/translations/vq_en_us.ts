@@ -1113,5 +1113,13 @@ Word translation, screenshot recognition, screenshot translation, key macros</tr
         <source>固件文件无效，此版本不再下载</source>
         <translation>The firmware file is invalid; this version will not be downloaded again</translation>
     </message>
+    <message>
+        <source>程序已在您的另一个会话中运行。请在那里使用，或先在那里退出。</source>
+        <translation>The program is already running in another of your sessions. Use it there, or quit it there first.</translation>
+    </message>
+    <message>
+        <source>程序已在运行，但没有响应。请结束它后再重新启动。</source>
+        <translation>The program is already running but does not respond. End it, then start it again.</translation>
+    </message>
 </context>
 </TS>

@@ -1113,5 +1113,13 @@ Traducción de palabras, reconocimiento de capturas, traducción de capturas, ma
         <source>固件文件无效，此版本不再下载</source>
         <translation>El archivo de firmware no es válido; esta versión no se volverá a descargar</translation>
     </message>
+    <message>
+        <source>程序已在您的另一个会话中运行。请在那里使用，或先在那里退出。</source>
+        <translation>El programa ya se está ejecutando en otra de sus sesiones. Úselo allí o ciérrelo allí primero.</translation>
+    </message>
+    <message>
+        <source>程序已在运行，但没有响应。请结束它后再重新启动。</source>
+        <translation>El programa ya se está ejecutando, pero no responde. Ciérrelo y vuelva a iniciarlo.</translation>
+    </message>
 </context>
 </TS>

@@ -1113,5 +1113,13 @@ Pagsasalin ng salita, pagkilala sa screenshot, pagsasalin ng screenshot, key mac
         <source>固件文件无效，此版本不再下载</source>
         <translation>Hindi wasto ang file ng firmware; hindi na muling ida-download ang bersyong ito</translation>
     </message>
+    <message>
+        <source>程序已在您的另一个会话中运行。请在那里使用，或先在那里退出。</source>
+        <translation>Tumatakbo na ang program sa isa pa ninyong session. Gamitin ito roon, o isara muna ito roon.</translation>
+    </message>
+    <message>
+        <source>程序已在运行，但没有响应。请结束它后再重新启动。</source>
+        <translation>Tumatakbo na ang program pero hindi tumutugon. Isara ito, saka simulan muli.</translation>
+    </message>
 </context>
 </TS>

@@ -1113,5 +1113,13 @@ Traduction de mots, reconnaissance de capture, traduction de capture, macros de 
         <source>固件文件无效，此版本不再下载</source>
         <translation>Le fichier du micrologiciel n'est pas valide ; cette version ne sera plus téléchargée</translation>
     </message>
+    <message>
+        <source>程序已在您的另一个会话中运行。请在那里使用，或先在那里退出。</source>
+        <translation>Le programme est déjà ouvert dans une autre de vos sessions. Utilisez-le là-bas, ou quittez-le d’abord là-bas.</translation>
+    </message>
+    <message>
+        <source>程序已在运行，但没有响应。请结束它后再重新启动。</source>
+        <translation>Le programme est déjà ouvert mais ne répond pas. Fermez-le, puis relancez-le.</translation>
+    </message>
 </context>
 </TS>

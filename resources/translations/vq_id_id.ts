@@ -1113,5 +1113,13 @@ Terjemahan kata, pengenalan tangkapan layar, terjemahan tangkapan layar, makro t
         <source>固件文件无效，此版本不再下载</source>
         <translation>File firmware tidak valid; versi ini tidak akan diunduh lagi</translation>
     </message>
+    <message>
+        <source>程序已在您的另一个会话中运行。请在那里使用，或先在那里退出。</source>
+        <translation>Program sudah berjalan di sesi Anda yang lain. Gunakan di sana, atau tutup dulu di sana.</translation>
+    </message>
+    <message>
+        <source>程序已在运行，但没有响应。请结束它后再重新启动。</source>
+        <translation>Program sudah berjalan tetapi tidak merespons. Hentikan program, lalu mulai lagi.</translation>
+    </message>
 </context>
 </TS>

@@ -1113,5 +1113,13 @@ Traduzione di parole, riconoscimento screenshot, traduzione screenshot, macro de
         <source>固件文件无效，此版本不再下载</source>
         <translation>Il file del firmware non è valido; questa versione non verrà più scaricata</translation>
     </message>
+    <message>
+        <source>程序已在您的另一个会话中运行。请在那里使用，或先在那里退出。</source>
+        <translation>Il programma è già in esecuzione in un’altra delle tue sessioni. Usalo lì, oppure chiudilo prima lì.</translation>
+    </message>
+    <message>
+        <source>程序已在运行，但没有响应。请结束它后再重新启动。</source>
+        <translation>Il programma è già in esecuzione ma non risponde. Chiudilo, poi avvialo di nuovo.</translation>
+    </message>
 </context>
 </TS>

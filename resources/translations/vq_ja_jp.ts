@@ -1113,5 +1113,13 @@
         <source>固件文件无效，此版本不再下载</source>
         <translation>ファームウェアファイルが無効です。このバージョンは再ダウンロードしません</translation>
     </message>
+    <message>
+        <source>程序已在您的另一个会话中运行。请在那里使用，或先在那里退出。</source>
+        <translation>プログラムはすでにあなたの別のセッションで実行中です。そちらで使用するか、先にそちらで終了してください。</translation>
+    </message>
+    <message>
+        <source>程序已在运行，但没有响应。请结束它后再重新启动。</source>
+        <translation>プログラムはすでに実行中ですが、応答がありません。終了してから、もう一度起動してください。</translation>
+    </message>
 </context>
 </TS>

@@ -1113,5 +1113,13 @@
         <source>固件文件无效，此版本不再下载</source>
         <translation>펌웨어 파일이 올바르지 않습니다. 이 버전은 다시 다운로드하지 않습니다</translation>
     </message>
+    <message>
+        <source>程序已在您的另一个会话中运行。请在那里使用，或先在那里退出。</source>
+        <translation>프로그램이 이미 사용자의 다른 세션에서 실행 중입니다. 그곳에서 사용하거나 먼저 그곳에서 종료하세요.</translation>
+    </message>
+    <message>
+        <source>程序已在运行，但没有响应。请结束它后再重新启动。</source>
+        <translation>프로그램이 이미 실행 중이지만 응답하지 않습니다. 종료한 후 다시 시작하세요.</translation>
+    </message>
 </context>
 </TS>

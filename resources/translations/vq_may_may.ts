@@ -1113,5 +1113,13 @@ Terjemahan perkataan, pengecaman tangkapan skrin, terjemahan tangkapan skrin, ma
         <source>固件文件无效，此版本不再下载</source>
         <translation>Fail perisian tegar tidak sah; versi ini tidak akan dimuat turun lagi</translation>
     </message>
+    <message>
+        <source>程序已在您的另一个会话中运行。请在那里使用，或先在那里退出。</source>
+        <translation>Program sudah berjalan dalam sesi anda yang lain. Gunakannya di sana, atau keluar daripadanya di sana dahulu.</translation>
+    </message>
+    <message>
+        <source>程序已在运行，但没有响应。请结束它后再重新启动。</source>
+        <translation>Program sudah berjalan tetapi tidak bertindak balas. Tamatkannya, kemudian mulakan semula.</translation>
+    </message>
 </context>
 </TS>

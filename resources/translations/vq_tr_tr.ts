@@ -1113,5 +1113,13 @@ Kelime çevirisi, ekran görüntüsü tanıma, ekran görüntüsü çevirisi, tu
         <source>固件文件无效，此版本不再下载</source>
         <translation>Donanım yazılımı dosyası geçersiz; bu sürüm yeniden indirilmeyecek</translation>
     </message>
+    <message>
+        <source>程序已在您的另一个会话中运行。请在那里使用，或先在那里退出。</source>
+        <translation>Program, diğer oturumlarınızdan birinde zaten çalışıyor. Onu orada kullanın veya önce orada kapatın.</translation>
+    </message>
+    <message>
+        <source>程序已在运行，但没有响应。请结束它后再重新启动。</source>
+        <translation>Program zaten çalışıyor ancak yanıt vermiyor. Kapatın, ardından yeniden başlatın.</translation>
+    </message>
 </context>
 </TS>

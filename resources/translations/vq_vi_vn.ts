@@ -1113,5 +1113,13 @@ Dịch từ, nhận dạng ảnh chụp màn hình, dịch ảnh chụp màn hì
         <source>固件文件无效，此版本不再下载</source>
         <translation>Tệp firmware không hợp lệ; phiên bản này sẽ không được tải xuống lại</translation>
     </message>
+    <message>
+        <source>程序已在您的另一个会话中运行。请在那里使用，或先在那里退出。</source>
+        <translation>Chương trình đang chạy trong một phiên khác của bạn. Hãy dùng nó ở đó, hoặc thoát nó ở đó trước.</translation>
+    </message>
+    <message>
+        <source>程序已在运行，但没有响应。请结束它后再重新启动。</source>
+        <translation>Chương trình đang chạy nhưng không phản hồi. Hãy tắt nó rồi khởi động lại.</translation>
+    </message>
 </context>
 </TS>

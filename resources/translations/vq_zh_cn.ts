@@ -1113,5 +1113,13 @@
         <source>固件文件无效，此版本不再下载</source>
         <translation>固件文件无效，此版本不再下载</translation>
     </message>
+    <message>
+        <source>程序已在您的另一个会话中运行。请在那里使用，或先在那里退出。</source>
+        <translation>程序已在您的另一个会话中运行。请在那里使用，或先在那里退出。</translation>
+    </message>
+    <message>
+        <source>程序已在运行，但没有响应。请结束它后再重新启动。</source>
+        <translation>程序已在运行，但没有响应。请结束它后再重新启动。</translation>
+    </message>
 </context>
 </TS>

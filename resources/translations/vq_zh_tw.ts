@@ -1113,5 +1113,13 @@
         <source>固件文件无效，此版本不再下载</source>
         <translation>韌體檔案無效，此版本不再下載</translation>
     </message>
+    <message>
+        <source>程序已在您的另一个会话中运行。请在那里使用，或先在那里退出。</source>
+        <translation>程式已在您的另一個工作階段中執行。請在那裡使用，或先在那裡結束。</translation>
+    </message>
+    <message>
+        <source>程序已在运行，但没有响应。请结束它后再重新启动。</source>
+        <translation>程式已在執行，但沒有回應。請結束它後再重新啟動。</translation>
+    </message>
 </context>
 </TS>

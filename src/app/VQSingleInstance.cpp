@@ -1,41 +1,87 @@
 #include "VQSingleInstance.h"
 
 #include "MMLog.h"
+#include "MMPrivateFolder.h"
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QGuiApplication>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
 
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // A request line longer than this is no request of ours.
-constexpr qint64 kMaxRequestBytes = 64;
+constexpr qint64 kMaxRequestBytes = 256;
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Takes the lock file at path in folder: its descriptor, or -1 with *held set when another
+// program holds it, or with *problem when it cannot be taken.
+int lockIn(const QString& folder, const QString& path, bool* held, QString* problem)
+{
+    const QByteArray name = QFile::encodeName(path);
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        // A program that ends removes its lock file and its folder: both are made again if gone.
+        if (!mm::makeOwnPrivateFolder(folder)) {
+            *problem = QStringLiteral("%1: not a private folder of the user's").arg(folder);
+            return -1;
+        }
+        const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == ENOENT)
+            continue;
+        if (fd < 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            *held = fd >= 0 && errno == EWOULDBLOCK;
+            *problem = QStringLiteral("%1: %2").arg(path, systemError());
+            if (fd >= 0)
+                ::close(fd);
+            return -1;
+        }
+        // Locked after its holder removed it: the file at the path now is another one.
+        struct stat locked {}, named {};
+        if (::fstat(fd, &locked) == 0 && ::lstat(name.constData(), &named) == 0 && locked.st_dev == named.st_dev
+            && locked.st_ino == named.st_ino)
+            return fd;
+        ::close(fd);
+    }
+    *problem = QStringLiteral("%1: removed each time it was locked").arg(path);
+    return -1;
+}
 
 } // namespace
 
-VQSingleInstance::VQSingleInstance(QString directory, QString name, QObject* parent)
+VQSingleInstance::VQSingleInstance(QStringList folders, QString name, QString display, QObject* parent)
     : QObject(parent)
-    , m_directory(std::move(directory))
+    , m_folders(std::move(folders))
     , m_name(std::move(name))
+    , m_display(std::move(display))
 {
 }
 
 VQSingleInstance::~VQSingleInstance()
 {
-    if (m_server != nullptr)
-        m_server->close(); // removes the socket file
-    if (m_lock)
-        m_lock->unlock();
+    for (QLocalServer* server : m_servers)
+        server->close(); // removes the socket file
+    releaseLocks();
 }
 
-QString VQSingleInstance::defaultDirectory()
+QStringList VQSingleInstance::defaultFolders(bool underHome)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return mm::programPrivateFolders(underHome);
 }
 
 QString VQSingleInstance::displayKey(const QString& display)
@@ -56,61 +102,85 @@ QString VQSingleInstance::displayKey(const QString& display)
     return host + QLatin1Char(':') + number;
 }
 
-QString VQSingleInstance::defaultName()
+QString VQSingleInstance::defaultDisplay()
 {
-    const QString settings = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    // The runtime folder is one for all graphical sessions of the user; the display is not.
     QString display = qEnvironmentVariable("DISPLAY");
     if (display.isEmpty())
         display = qEnvironmentVariable("WAYLAND_DISPLAY");
-    const QString key = QDir::cleanPath(settings) + QLatin1Char('\n') + displayKey(display);
-    const QByteArray hash = QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
-    QString base = QGuiApplication::desktopFileName();
-    if (base.isEmpty())
-        base = QCoreApplication::applicationName();
-    return base + QLatin1Char('-') + QString::fromLatin1(hash);
+    return displayKey(display);
 }
 
-QString VQSingleInstance::socketPath() const
+QString VQSingleInstance::defaultName()
 {
-    return QDir(m_directory).filePath(m_name + QStringLiteral(".socket"));
+    const QString settings = QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    return QString::fromLatin1(QCryptographicHash::hash(settings.toUtf8(), QCryptographicHash::Sha1).toHex().left(12));
+}
+
+QString VQSingleInstance::pathIn(const QString& folder, const char* extension) const
+{
+    return folder + QLatin1Char('/') + m_name + QLatin1String(extension);
 }
 
 VQSingleInstance::Role VQSingleInstance::claim(int handOverTimeoutMs)
 {
-    if (m_directory.isEmpty() || !QDir().mkpath(m_directory)) {
-        m_error = QStringLiteral("no runtime folder at \"%1\"").arg(m_directory);
+    QStringList problems;
+    for (const QString& folder : std::as_const(m_folders)) {
+        bool held = false;
+        QString problem;
+        const int fd = lockIn(folder, pathIn(folder, ".lock"), &held, &problem);
+        if (fd >= 0) {
+            m_locks.push_back({fd, folder});
+        } else if (held) {
+            // Another program is the user's: ours go, so it is not kept from a lock it takes later.
+            releaseLocks();
+            return handOver(pathIn(folder, ".socket"), handOverTimeoutMs);
+        } else {
+            problems << problem;
+        }
+    }
+    if (m_locks.empty()) {
+        m_error = m_folders.isEmpty() ? QStringLiteral("no private folder of the user's can be made")
+                                      : QStringLiteral("no lock can be taken (%1)").arg(problems.join(QStringLiteral("; ")));
         return Role::Failed;
     }
-    m_lock = std::make_unique<QLockFile>(QDir(m_directory).filePath(m_name + QStringLiteral(".lock")));
-    // Only a lock of a process that is gone is stale, however old it is.
-    m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(0))
-        return listen() ? Role::Primary : Role::Failed;
-    if (m_lock->error() != QLockFile::LockFailedError) {
-        m_error = QStringLiteral("the lock file %1 cannot be written").arg(QDir(m_directory).filePath(m_name + QStringLiteral(".lock")));
-        return Role::Failed;
-    }
-    return handOver(handOverTimeoutMs) ? Role::HandedOver : Role::NoAnswer;
+    bool listening = false;
+    for (const Lock& lock : m_locks)
+        listening = listen(lock.folder) || listening;
+    return listening ? Role::Primary : Role::Failed;
 }
 
-bool VQSingleInstance::listen()
+void VQSingleInstance::releaseLocks()
+{
+    for (const Lock& lock : m_locks) {
+        // Removed while still held: a start that opened it meanwhile finds it replaced (lockIn).
+        ::unlink(QFile::encodeName(pathIn(lock.folder, ".lock")).constData());
+        ::close(lock.fd);
+        QDir().rmdir(lock.folder); // only when nothing else is in it
+    }
+    m_locks.clear();
+}
+
+bool VQSingleInstance::listen(const QString& folder)
 {
     // The lock is ours: a socket file still there was left by a program that died.
-    QLocalServer::removeServer(socketPath());
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(socketPath())) {
-        m_error = QStringLiteral("cannot listen at %1: %2").arg(socketPath(), m_server->errorString());
+    const QString path = pathIn(folder, ".socket");
+    QLocalServer::removeServer(path);
+    auto* server = new QLocalServer(this);
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server->listen(path)) {
+        m_error = QStringLiteral("cannot listen at %1: %2").arg(path, server->errorString());
+        VQLogWarn(m_error);
+        delete server;
         return false;
     }
-    connect(m_server, &QLocalServer::newConnection, this, &VQSingleInstance::serveConnection);
+    connect(server, &QLocalServer::newConnection, this, [this, server] { serveConnection(server); });
+    m_servers.push_back(server);
     return true;
 }
 
-void VQSingleInstance::serveConnection()
+void VQSingleInstance::serveConnection(QLocalServer* server)
 {
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+    while (QLocalSocket* socket = server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             if (!socket->canReadLine()) {
@@ -119,40 +189,54 @@ void VQSingleInstance::serveConnection()
                 return;
             }
             const QByteArray line = socket->readLine(kMaxRequestBytes).trimmed();
-            if (line != kShowRequest) {
+            const QByteArray show(kShowRequest);
+            if (line != show && !line.startsWith(QByteArray(show + ' '))) {
                 VQLogWarn(QStringLiteral("Unknown request on the program's socket ignored"));
                 socket->abort();
                 return;
             }
-            VQLogInfo(QStringLiteral("The program was started again: showing it"));
-            Q_EMIT showRequested();
-            socket->write(QByteArray(kShownAnswer) + '\n');
+            const QString display = QString::fromUtf8(line.mid(show.size()).trimmed());
+            if (display == m_display) {
+                VQLogInfo(QStringLiteral("The program was started again: showing it"));
+                Q_EMIT showRequested();
+                socket->write(QByteArray(kShownAnswer) + '\n');
+            } else {
+                VQLogInfo(QStringLiteral("The program was started on the display \"%1\" (another session): it was told the program runs on \"%2\"")
+                              .arg(display, m_display));
+                socket->write(QByteArray(kElsewhereAnswer) + '\n');
+            }
             socket->disconnectFromServer();
         });
     }
 }
 
-bool VQSingleInstance::handOver(int timeoutMs)
+VQSingleInstance::Role VQSingleInstance::handOver(const QString& socketPath, int timeoutMs)
 {
     // The running program may have taken the lock without listening yet: tried until the deadline.
     const QDeadlineTimer deadline(timeoutMs);
     QLocalSocket socket;
     while (true) {
-        socket.connectToServer(socketPath());
+        socket.connectToServer(socketPath);
         if (socket.waitForConnected(int(std::max<qint64>(1, deadline.remainingTime()))))
             break;
         if (deadline.hasExpired()) {
-            m_error = QStringLiteral("the running program does not answer at %1: %2").arg(socketPath(), socket.errorString());
-            return false;
+            m_error = QStringLiteral("the running program does not answer at %1: %2").arg(socketPath, socket.errorString());
+            return Role::NoAnswer;
         }
         QThread::msleep(100);
     }
-    socket.write(QByteArray(kShowRequest) + '\n');
+    socket.write(QByteArray(kShowRequest) + ' ' + m_display.toUtf8() + '\n');
     while (!socket.canReadLine()) {
         if (deadline.hasExpired() || !socket.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime())))) {
-            m_error = QStringLiteral("the running program did not confirm at %1").arg(socketPath());
-            return false;
+            m_error = QStringLiteral("the running program did not confirm at %1").arg(socketPath);
+            return Role::NoAnswer;
         }
     }
-    return socket.readLine().trimmed() == kShownAnswer;
+    const QByteArray answer = socket.readLine().trimmed();
+    if (answer == kShownAnswer)
+        return Role::HandedOver;
+    if (answer == kElsewhereAnswer)
+        return Role::OtherSession;
+    m_error = QStringLiteral("the running program gave an unknown answer at %1").arg(socketPath);
+    return Role::NoAnswer;
 }

@@ -10,6 +10,7 @@
 #include "VQAISetup.h"
 #include "VQDeviceSetup.h"
 #include "VQLaserPenSetup.h"
+#include "VQMainWindow.h"
 #include "VQQuitSignalWatcher.h"
 #include "VQShellSetup.h"
 #include "VQSingleInstance.h"
@@ -19,6 +20,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <cstdio>
@@ -47,7 +49,9 @@ VQCompositionRoot::VQCompositionRoot(QElapsedTimer startClock)
         mm::setupLogging(mm::defaultLogDirectory());
     }
 
-    m_instance = std::make_unique<VQSingleInstance>(VQSingleInstance::defaultDirectory(), VQSingleInstance::defaultName());
+    // Without a usable home only the runtime folder holds the lock.
+    m_instance = std::make_unique<VQSingleInstance>(VQSingleInstance::defaultFolders(m_homeProblem.isEmpty()), VQSingleInstance::defaultName(),
+                                                    VQSingleInstance::defaultDisplay());
     switch (m_instance->claim()) {
     case VQSingleInstance::Role::Primary:
         break;
@@ -55,11 +59,17 @@ VQCompositionRoot::VQCompositionRoot(QElapsedTimer startClock)
         VQLogInfo(QStringLiteral("The program runs already: it was asked to show itself"));
         m_exitCode = 0;
         return;
+    case VQSingleInstance::Role::OtherSession:
+        VQLogInfo(QStringLiteral("The program runs already in another session of the user: this start ends"));
+        m_exitCode = 0;
+        m_alertText = kOtherSessionText;
+        return;
     case VQSingleInstance::Role::NoAnswer:
         VQLogError(QStringLiteral("The program runs already but does not answer: %1").arg(m_instance->errorString()));
         std::fprintf(stderr, "corvane-companion: already running, but it does not answer (%s)\n",
                      qPrintable(m_instance->errorString()));
         m_exitCode = 1;
+        m_alertText = kNoAnswerText;
         return;
     case VQSingleInstance::Role::Failed:
         VQLogWarn(QStringLiteral("Running without the one-program check: %1").arg(m_instance->errorString()));
@@ -83,6 +93,18 @@ QString VQCompositionRoot::homeFolderProblem()
 }
 
 VQCompositionRoot::~VQCompositionRoot() = default;
+
+QMessageBox* VQCompositionRoot::makeStartAlert(const char* textKey)
+{
+    const auto tr8 = [](const char* key) { return QRNLocalizedString::qrnAppLocalizedString(QString::fromUtf8(key)); };
+    auto* alert = new QMessageBox;
+    alert->setIcon(textKey == kNoAnswerText ? QMessageBox::Warning : QMessageBox::Information);
+    alert->setWindowTitle(QString::fromLatin1(VQMainWindow::kWindowTitle));
+    alert->setText(tr8(textKey));
+    alert->addButton(tr8(AppDelegate::kErrorAlertButtonText), QMessageBox::AcceptRole);
+    AppDelegate::keepTitleReadable(alert);
+    return alert;
+}
 
 void VQCompositionRoot::compose(HidTransport& hid, BleCentral& ble)
 {
@@ -147,6 +169,11 @@ int VQCompositionRoot::exec()
 {
     if (m_exitCode >= 0) {
         mm::flushLogs();
+        if (m_alertText != nullptr) {
+            // The user who started it, on this display, learns why nothing else comes.
+            const std::unique_ptr<QMessageBox> alert(makeStartAlert(m_alertText));
+            alert->exec();
+        }
         return m_exitCode;
     }
     const int code = QApplication::exec();

@@ -8,6 +8,7 @@
 class AppDelegate;
 class BleCentral;
 class HidTransport;
+class QMessageBox;
 class VQQuitSignalWatcher;
 class VQSingleInstance;
 
@@ -17,10 +18,12 @@ class VQSingleInstance;
 // the libraries above src/app, registers their pages, turns SIGTERM, SIGINT and SIGHUP into the
 // quit sequence, and logs "ready in N ms" when the first face is on the screen.
 //
-// One program runs per user, display and settings folder (VQSingleInstance): made in a later
-// start, the root asks the running one to show itself (its main window, or its guide without a
-// device) and handedOver() is true; main() then builds nothing more, compose() wires nothing and
-// exec() returns 0 at once.
+// One program runs per user and settings folder (VQSingleInstance): made in a later start on the
+// same display, the root asks the running one to show itself (its main window, or its guide
+// without a device) and handedOver() is true; main() then builds nothing more, compose() wires
+// nothing and exec() returns 0 at once. A later start on another display (another session of the
+// user), or one that finds the running program not answering, shows an alert on its own display
+// saying so, and exec() returns once it is closed (0, or 1 for no answer).
 //
 // The shipped program hands in hidapi and Qt Bluetooth; the simulated-device program of the
 // tests hands in simulated devices. Nothing else differs between them.
@@ -40,7 +43,8 @@ public:
 
     // Runs the event loop until the quit sequence ends it, then takes the transports out of
     // the platform layer again. Returns the exit code: 0 at once after a hand-over to the
-    // running program, 1 when a running program did not answer.
+    // running program, 0 after the alert that it runs in another session, 1 after the alert that
+    // a running program did not answer.
     int exec();
     // True when the program was found running already (or not answering: exec() returns 1).
     bool handedOver() const { return m_exitCode >= 0; }
@@ -51,6 +55,12 @@ public:
 
     // UI strings (keys of QRNLocalizedString).
     static constexpr char kNoHomeText[] = "找不到可用的主文件夹，设置和记录都不会保存";
+    static constexpr char kOtherSessionText[] = "程序已在您的另一个会话中运行。请在那里使用，或先在那里退出。";
+    static constexpr char kNoAnswerText[] = "程序已在运行，但没有响应。请结束它后再重新启动。";
+
+    // The alert of a start that ends without running (textKey: kOtherSessionText or
+    // kNoAnswerText), in the UI language. The caller owns it.
+    static QMessageBox* makeStartAlert(const char* textKey);
 
     // The delegate made by compose(); nullptr before.
     AppDelegate* delegate() const { return m_delegate.get(); }
@@ -68,4 +78,5 @@ private:
     std::unique_ptr<VQQuitSignalWatcher> m_quitSignals;
     std::unique_ptr<VQSingleInstance> m_instance;
     int m_exitCode = -1; // set when the program must not run
+    const char* m_alertText = nullptr; // what exec() tells the user then, if anything
 };

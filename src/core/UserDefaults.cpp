@@ -246,7 +246,10 @@ QString UserDefaults::filePath() const
 
 void UserDefaults::load()
 {
-    QFile file(m_path);
+    // Behind links (a settings file kept in another folder) the file read, and set aside when it
+    // cannot be read, is the one they lead to: the links stay.
+    const QString behindLinks = mm::fileBehindLinks(m_path);
+    QFile file(behindLinks.isEmpty() ? m_path : behindLinks);
     if (!file.exists())
         return;
     QString problem;
@@ -285,12 +288,12 @@ void UserDefaults::load()
     }
 
     // Keep the unreadable file for the user: nothing is silently thrown away.
-    const QString aside = m_path + QStringLiteral(".corrupt-")
+    const QString aside = file.fileName() + QStringLiteral(".corrupt-")
                           + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
-    if (QFile::rename(m_path, aside))
+    if (file.rename(aside))
         m_recovered = aside;
     else
-        m_recovered = m_path;
+        m_recovered = file.fileName();
     VQLogError(QStringLiteral("Settings file %1 cannot be read (%2); kept as %3, starting from defaults")
                    .arg(m_path, problem, m_recovered));
 }

@@ -2,7 +2,9 @@
 
 #include <QFile>
 
+#include <array>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 
 #include <fcntl.h>
@@ -25,11 +27,50 @@ bool fail(QString* error, const QString& reason)
     return false;
 }
 
+// As many links as the kernel follows in one path.
+constexpr int kMaxLinks = 40;
+
+// fileBehindLinks() on encoded names; errno set when it gives nothing.
+QByteArray finalTarget(QByteArray path)
+{
+    for (int links = 0; links <= kMaxLinks; ++links) {
+        struct stat st {};
+        if (::lstat(path.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return path;
+        std::array<char, PATH_MAX> buffer {};
+        const ssize_t length = ::readlink(path.constData(), buffer.data(), buffer.size());
+        if (length < 0)
+            return {};
+        if (size_t(length) >= buffer.size()) {
+            errno = ENAMETOOLONG;
+            return {};
+        }
+        QByteArray next(buffer.data(), length);
+        // A relative link is read from the folder the link is in.
+        if (!next.startsWith('/')) {
+            const qsizetype slash = path.lastIndexOf('/');
+            next.prepend(slash < 0 ? QByteArray() : path.left(slash + 1));
+        }
+        path = next;
+    }
+    errno = ELOOP;
+    return {};
+}
+
 } // namespace
+
+QString fileBehindLinks(const QString& path)
+{
+    const QByteArray target = finalTarget(QFile::encodeName(path));
+    return target.isEmpty() ? QString() : QFile::decodeName(target);
+}
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error, mode_t mode)
 {
-    const QByteArray target = QFile::encodeName(path);
+    // A link (a settings file kept in another folder) stays a link: its target is replaced.
+    const QByteArray target = finalTarget(QFile::encodeName(path));
+    if (target.isEmpty())
+        return fail(error, systemError("cannot follow its links", errno));
     struct stat old {};
     if (bytes.isEmpty() && ::stat(target.constData(), &old) == 0 && old.st_size > 0)
         return fail(error, QStringLiteral("no bytes to write over a file of %1 bytes").arg(qint64(old.st_size)));

@@ -2,16 +2,22 @@
 
 #include "AudioCaptureBackend.h"
 #include "MMLog.h"
+#include "MMPrivateFolder.h"
 #include "QRNLocalizedString.h"
 #include "RunOnMain.h"
 #include "VQToolManager.h"
 
-#include <QDir>
 #include <QFile>
 #include <QPointer>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QThreadPool>
 #include <QTimer>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include <fcntl.h>
 
 namespace {
 
@@ -26,6 +32,50 @@ QThreadPool& fileWorker()
         return p;
     }();
     return *pool;
+}
+
+// The file of the last recording. Touched on the file worker only, in the order of the
+// recordings, so each start deletes the file written before it.
+QString& lastRecordingFile()
+{
+    static QString path;
+    return path;
+}
+
+// Writes the recording to a new file of its own, made where no one else can open or plant
+// anything (never through a link, never an existing file, mode 0600), and reads it back. The
+// file's bytes, or "" with the reason in *problem (nothing is left behind then).
+QByteArray writeRecording(const QByteArray& bytes, QString* path, QString* problem)
+{
+    const QStringList folders = mm::programPrivateFolders();
+    if (folders.isEmpty()) {
+        *problem = QStringLiteral("no private folder of the user's can be made");
+        return {};
+    }
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 8; ++attempt) {
+        *path = folders.first() + QStringLiteral("/selfRecord-%1.wav").arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
+        fd = ::open(QFile::encodeName(*path).constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0) {
+        *problem = QString::fromLocal8Bit(std::strerror(errno));
+        return {};
+    }
+    QFile file;
+    QByteArray written;
+    if (file.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle) && file.write(bytes) == bytes.size() && file.flush()
+        && file.seek(0)) {
+        // The caller gets the file as it is on the disk.
+        written = file.readAll();
+    }
+    *problem = file.errorString();
+    if (written.size() != bytes.size()) {
+        file.remove();
+        return {};
+    }
+    return written;
 }
 
 QString failureText()
@@ -50,11 +100,6 @@ void VQSpeechService::resetForTests()
     ++service.m_recording;
 }
 
-QString VQSpeechService::recordingPath()
-{
-    return QDir::tempPath() + QLatin1Char('/') + QLatin1String(kFileName);
-}
-
 void VQSpeechService::startRecordingCallback(Callback callback)
 {
     if (isRecording()) {
@@ -63,7 +108,10 @@ void VQSpeechService::startRecordingCallback(Callback callback)
         return;
     }
     const quint64 recording = ++m_recording;
-    fileWorker().start([path = recordingPath()] { QFile::remove(path); });
+    fileWorker().start([] {
+        if (!lastRecordingFile().isEmpty())
+            QFile::remove(std::exchange(lastRecordingFile(), QString()));
+    });
     m_pcm.clear();
     QString error;
     m_capturing = AudioCaptureBackend::instance().start(
@@ -81,7 +129,7 @@ void VQSpeechService::startRecordingCallback(Callback callback)
         return;
     }
     m_callback = std::move(callback);
-    VQLogInfo(QStringLiteral("recording to %1").arg(recordingPath()));
+    VQLogInfo(QStringLiteral("recording"));
 }
 
 void VQSpeechService::takeAudio(quint64 recording, const QByteArray& pcm)
@@ -118,18 +166,12 @@ void VQSpeechService::stopRecording()
     ++m_recording;
     QPointer<VQSpeechService> self(this);
     fileWorker().start([self, callback, pcm] {
-        const QString path = recordingPath();
-        QSaveFile file(path);
-        QByteArray bytes = VQToolManager::wavFileHeader(quint32(pcm.size()), kSampleRate) + pcm;
-        bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-        QString problem = ok ? QString() : file.errorString();
-        if (ok) {
-            // The caller gets the file as it is on the disk.
-            QFile written(path);
-            ok = written.open(QIODevice::ReadOnly);
-            bytes = ok ? written.readAll() : QByteArray();
-            problem = written.errorString();
-        }
+        QString path;
+        QString problem;
+        const QByteArray bytes = writeRecording(VQToolManager::wavFileHeader(quint32(pcm.size()), kSampleRate) + pcm, &path, &problem);
+        const bool ok = !bytes.isEmpty();
+        if (ok)
+            lastRecordingFile() = path;
         mm::runOnMain([self, callback, ok, bytes, problem, path] {
             if (!self)
                 return;
@@ -138,7 +180,8 @@ void VQSpeechService::stopRecording()
                 callback(false, failureText());
                 return;
             }
-            VQLogInfo(QStringLiteral("recording written: %1 bytes").arg(bytes.size()));
+            self->m_path = path;
+            VQLogInfo(QStringLiteral("recording written to %1: %2 bytes").arg(path).arg(bytes.size()));
             callback(true, bytes);
         });
     });

@@ -8,8 +8,10 @@
 #include <functional>
 
 // A recorder of the computer's microphone: records 16 kHz mono 16-bit PCM for at most
-// kMaxRecordingMs and, when stopped, writes it as the WAV file "selfRecord.wav" in the
-// temporary folder and hands the file's bytes to the callback. One shared instance.
+// kMaxRecordingMs and, when stopped, writes it as a WAV file of a new name in the program's
+// private folder (mm::programPrivateFolders(): only the user can open it; the file is made anew,
+// never through a link, mode 0600) and hands the file's bytes to the callback. The next start
+// deletes it. One shared instance.
 //
 // It takes the microphone through AudioCaptureBackend, which records for one client at a time:
 // a recognition that starts meanwhile takes the microphone and ends the recording's audio.
@@ -21,7 +23,6 @@ public:
     // success; the file's bytes (a QByteArray), or the failure text (a QString).
     using Callback = std::function<void(bool success, const QVariant& result)>;
 
-    static constexpr char kFileName[] = "selfRecord.wav";
     static constexpr int kSampleRate = 16000;
     static constexpr int kMaxRecordingMs = 60000;
     // The failure text handed to the callback (a key for the UI strings).
@@ -44,7 +45,8 @@ public:
     // True from the start until the recording is stopped or cancelled (also after the time cap
     // ended its audio).
     bool isRecording() const { return static_cast<bool>(m_callback); }
-    static QString recordingPath();
+    // The file of the last recording handed to a callback; "" before the first.
+    QString recordingPath() const { return m_path; }
 
 private:
     VQSpeechService() = default;
@@ -58,4 +60,5 @@ private:
     bool m_capturing = false;
     // Raised by each start, stop and cancel: audio and results of an earlier recording find it changed.
     quint64 m_recording = 0;
+    QString m_path;
 };

@@ -15,6 +15,8 @@
 #include <sys/stat.h>
 
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -79,6 +81,46 @@ TEST_F(UserDefaultsTest, FileIsPrivateToTheUser)
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(path()).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+// A settings file kept in another folder through links stays linked: each write reaches the file
+// the links lead to (made when missing), private to the user, and one that cannot be read is set
+// aside there.
+TEST_F(UserDefaultsTest, WritesReachTheFileBehindLinks)
+{
+    const struct {
+        const char* name;
+        std::vector<std::pair<const char*, const char*>> links; // link -> target; "%1" is the test folder
+        const char* written;
+        QByteArray old = R"({"format": 1, "values": {"a": 1}})";
+    } rows[] = {
+        {"a link into a dotfiles folder", {{"settings/defaults.json", "%1/dotfiles/defaults.json"}}, "dotfiles/defaults.json"},
+        {"a relative link", {{"settings/defaults.json", "../dotfiles/defaults.json"}}, "dotfiles/defaults.json"},
+        {"a chain of links", {{"settings/defaults.json", "../dotfiles/link.json"}, {"dotfiles/link.json", "%1/dotfiles/deep/defaults.json"}},
+         "dotfiles/deep/defaults.json"},
+        {"a link that leads nowhere yet", {{"settings/defaults.json", "../dotfiles/new.json"}}, "dotfiles/new.json"},
+        {"a link to a file that cannot be read", {{"settings/defaults.json", "../dotfiles/defaults.json"}}, "dotfiles/defaults.json", "{\"values\": tru"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        for (const char* folder : {"settings", "dotfiles"})
+            ASSERT_TRUE(QDir(dir.filePath(QLatin1String(folder))).removeRecursively() && QDir(dir.path()).mkpath(QLatin1String(folder) + QStringLiteral("/deep")));
+        ASSERT_TRUE(mm::writeFileAtomically(dir.filePath(QStringLiteral("dotfiles/defaults.json")), row.old, nullptr, 0644));
+        for (const auto& [link, target] : row.links)
+            ASSERT_TRUE(QFile::link(QString::fromUtf8(target).replace(QStringLiteral("%1"), dir.path()), dir.filePath(QLatin1String(link))));
+        UserDefaults store(path());
+        EXPECT_EQ(QDir(dir.filePath(QStringLiteral("dotfiles"))).entryList({QStringLiteral("defaults.json.corrupt-*")}).size(), row.old.contains("format") ? 0 : 1);
+        store.setValue(QStringLiteral("b"), 2);
+        EXPECT_TRUE(store.synchronize());
+        EXPECT_TRUE(QFileInfo(path()).isSymLink());
+        for (const char* folder : {"settings", "dotfiles", "dotfiles/deep"})
+            EXPECT_EQ(QDir(dir.filePath(QLatin1String(folder))).entryList({QStringLiteral("*.json.??????")}, QDir::Files), QStringList()) << "left behind";
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(dir.filePath(QLatin1String(row.written))).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0600u);
+        UserDefaults reread(dir.filePath(QLatin1String(row.written)));
+        EXPECT_EQ(reread.integerForKey(QStringLiteral("b")), 2);
+    }
 }
 
 TEST_F(UserDefaultsTest, CorruptFileIsKeptAsideAndDefaultsLoad)

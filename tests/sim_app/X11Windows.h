@@ -3,6 +3,7 @@
 // The program's top-level windows as the X server knows them, and the window manager's close
 // button, for the tests that drive the simulated-device program.
 #include <QByteArray>
+#include <QImage>
 #include <QList>
 #include <QRect>
 #include <QSize>
@@ -14,10 +15,11 @@
 #include <X11/Xutil.h>
 
 // Calls visit for every top-level window titled so (_NET_WM_NAME; every window for a null title)
-// with its attributes.
-inline void forEachWindowTitled(const QByteArray& title, const std::function<void(Display*, Window, const XWindowAttributes&)>& visit)
+// with its attributes, on the display named (that of $DISPLAY for none).
+inline void forEachWindowTitled(const QByteArray& title, const std::function<void(Display*, Window, const XWindowAttributes&)>& visit,
+                                const char* displayName = nullptr)
 {
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = XOpenDisplay(displayName);
     if (!display)
         return;
     const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
@@ -59,9 +61,38 @@ inline QList<QSize> mappedWindowsTitled(const QByteArray& title)
     return out;
 }
 
+// The places of the mapped top-level windows titled so on the display named.
+inline QList<QRect> mappedWindowRectsTitled(const QByteArray& title, const char* displayName)
+{
+    QList<QRect> out;
+    forEachWindowTitled(title, [&out](Display*, Window, const XWindowAttributes& a) {
+        if (a.map_state == IsViewable)
+            out.append(QRect(a.x, a.y, a.width, a.height));
+    }, displayName);
+    return out;
+}
+
+// What the display named shows (its root window of 24-bit colour); null when it cannot be read.
+inline QImage screenOf(const char* displayName)
+{
+    Display* display = XOpenDisplay(displayName);
+    if (!display)
+        return {};
+    XWindowAttributes root;
+    XGetWindowAttributes(display, DefaultRootWindow(display), &root);
+    QImage shot;
+    if (XImage* image = XGetImage(display, DefaultRootWindow(display), 0, 0, unsigned(root.width), unsigned(root.height), AllPlanes, ZPixmap)) {
+        if (image->bits_per_pixel == 32)
+            shot = QImage(reinterpret_cast<const uchar*>(image->data), image->width, image->height, image->bytes_per_line, QImage::Format_RGB32).copy();
+        XDestroyImage(image);
+    }
+    XCloseDisplay(display);
+    return shot;
+}
+
 // What a window manager's close button does: WM_DELETE_WINDOW to the mapped top-level window
 // at that place and size (without a window manager the top-level windows are the root's children).
-inline void closeWindowAt(const QRect& geometry)
+inline void closeWindowAt(const QRect& geometry, const char* displayName = nullptr)
 {
     forEachWindowTitled({}, [geometry](Display* display, Window window, const XWindowAttributes& a) {
         if (a.map_state != IsViewable || QRect(a.x, a.y, a.width, a.height) != geometry)
@@ -75,7 +106,7 @@ inline void closeWindowAt(const QRect& geometry)
         event.xclient.data.l[1] = CurrentTime;
         XSendEvent(display, window, False, NoEventMask, &event);
         XFlush(display);
-    });
+    }, displayName);
 }
 
 // True when another client, on a connection of its own, may grab the key (keysym) or, with

@@ -61,7 +61,7 @@ inline QList<std::tuple<const QWidget*, QString, QRect>> shownTexts(const QWidge
             align = label->alignment();
         } else {
             // The kit's buttons centre title and image 6 pixels in; a check box starts at the left.
-            size = button->sizeHint() - (button->inherits("VQButton") ? QSize(12, 8) : QSize());
+            size = button->sizeHint() - (button->inherits("VQButton") ? QSize(12, 8) : QSize(0, 0));
             if (button->inherits("QCheckBox"))
                 align = Qt::AlignLeft | Qt::AlignVCenter;
         }

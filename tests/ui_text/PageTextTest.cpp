@@ -26,6 +26,7 @@
 #include "VQAIWindowController.h"
 #include "VQAudioMonitorService.h"
 #include "VQButton.h"
+#include "VQCompositionRoot.h"
 #include "VQInputView.h"
 #include "VQLowPowerRemindSettingView.h"
 #include "VQLabel.h"
@@ -38,6 +39,7 @@
 #include "VQTranslateWindow.h"
 
 #include <QDir>
+#include <QMessageBox>
 #include <QPainter>
 #include <QXmlStreamReader>
 
@@ -74,6 +76,20 @@ template <class Controller> // a page once its content from the stand-in server 
 std::function<QWidget*()> filledPage(std::function<bool(QWidget*)> arrived)
 {
     return [arrived] { QWidget* shown = page<Controller>(); EXPECT_TRUE(vqtest::waitUntil([&] { return arrived(shown); }, 15000)); return shown; };
+}
+
+// The alert of a start that ends without running, made anew in each language.
+std::function<QWidget*(QWidget*)> startAlert(const char* text)
+{
+    return [text](QWidget* shown) {
+        qDeleteAll(shown->findChildren<QMessageBox*>(Qt::FindDirectChildrenOnly));
+        QMessageBox* alert = VQCompositionRoot::makeStartAlert(text);
+        alert->setParent(shown, alert->windowFlags());
+        alert->show();
+        for (int pass = 0; pass < 3; ++pass)
+            QCoreApplication::processEvents();
+        return static_cast<QWidget*>(nullptr);
+    };
 }
 
 const struct {
@@ -121,6 +137,8 @@ const struct {
          VQUserInfoData::sharedInstance().setIsLogin(true);
          return page<MineViewController>();
      } },
+    { "other_session_alert", [] { return host(); }, 4, startAlert(VQCompositionRoot::kOtherSessionText) },
+    { "no_answer_alert", [] { return host(); }, 4, startAlert(VQCompositionRoot::kNoAnswerText) },
     { "speech_popup", [] { return static_cast<QWidget*>(new VQPopupWindow); }, 4, [](QWidget* popup) {
          static_cast<VQPopupWindow*>(popup)->showSpeechView(QRNLocalizedString::qrnAppLocalizedString(VQAudioMonitorService::noSpeechText()), 0);
          return static_cast<QWidget*>(nullptr);

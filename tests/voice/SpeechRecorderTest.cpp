@@ -1,15 +1,20 @@
 // The recorder: what the microphone gave, as a WAV file of 16 kHz mono 16-bit samples, at most
-// 60 s of it, handed to the callback when the recording stops.
+// 60 s of it, handed to the callback when the recording stops; each file new, private to the user,
+// deleted by the next start, and nothing planted in the shared temporary folder is written.
 #include "FakeAudioCaptureBackend.h"
 #include "TestSupport.h"
 #include "VQSpeechService.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -46,6 +51,15 @@ TEST(SpeechRecorderTest, StopHandsOverTheWavFile)
         {"a second start stops it", 1, true, false, kSecond},
         {"no microphone", 0, false, true, -1},
     };
+    const QString home = qEnvironmentVariable("HOME");
+    qputenv("TMPDIR", QFile::encodeName(home + QStringLiteral("/tmp")));
+    ASSERT_TRUE(QDir(home).mkpath(QStringLiteral("tmp")));
+    ASSERT_TRUE(QFile::link(home + QStringLiteral("/victim.wav"), QDir::tempPath() + QStringLiteral("/selfRecord.wav")));
+    const auto mode = [](const QString& path) {
+        struct stat st {};
+        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 0777 : 0u;
+    };
+    QString previous = QStringLiteral("none");
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         VQSpeechService::resetForTests();
@@ -97,9 +111,16 @@ TEST(SpeechRecorderTest, StopHandsOverTheWavFile)
         EXPECT_EQ(wav.mid(36, 4), "data");
         EXPECT_EQ(u32(wav, 40), quint32(row.dataBytes));
         EXPECT_EQ(wav.mid(44), fed.left(row.dataBytes));
-        QFile file(VQSpeechService::recordingPath());
+        const QString path = recorder.recordingPath();
+        EXPECT_FALSE(path == previous || QFile::exists(previous)) << "a new file; the start deleted the last one";
+        previous = path;
+        EXPECT_EQ(mode(path), 0600u);
+        EXPECT_EQ(mode(QFileInfo(path).path()), 0700u);
+        QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll(), wav);
     }
+    EXPECT_FALSE(QFile::exists(home + QStringLiteral("/victim.wav"))) << "written through a link in the temporary folder";
+    qunsetenv("TMPDIR");
     VQSpeechService::resetForTests();
 }
