@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <utility>
 
 template <>
@@ -66,14 +67,14 @@ QByteArray speakData(const QString& text)
 
 } // namespace
 
-SpeechDispatcherEngine::SpeechDispatcherEngine(QString socketPath, std::unique_ptr<VQSpeechEngine> fallback)
+SpeechDispatcherEngine::SpeechDispatcherEngine(QString socketPath, std::unique_ptr<VQSpeechEngine> fallback, int answerTimeoutMs)
     : m_socketPath(std::move(socketPath))
     , m_fallback(std::move(fallback))
 {
     m_answerTimer.setSingleShot(true);
-    m_answerTimer.setInterval(kAnswerTimeoutMs);
+    m_answerTimer.setInterval(answerTimeoutMs);
     connect(&m_answerTimer, &QTimer::timeout, this, [this] {
-        linkLost(QStringLiteral("speech-dispatcher did not answer within %1 ms").arg(kAnswerTimeoutMs));
+        linkLost(QStringLiteral("speech-dispatcher did not answer within %1 ms").arg(m_answerTimer.interval()));
     });
     if (m_fallback)
         attachFallback();
@@ -280,8 +281,12 @@ void SpeechDispatcherEngine::linkLost(const QString& reason)
         m_spawn->deleteLater();
         m_spawn = nullptr;
     }
-    m_replies.clear();
-    m_block.clear();
+    m_queue.clear();
+    m_inFlight.reset();
+    m_heldEvents.clear();
+    m_messages.clear();
+    m_answerLines.clear();
+    m_eventLines.clear();
     m_buffer.clear();
     if (m_socket != nullptr) {
         m_socket->disconnect(this);
@@ -309,65 +314,109 @@ void SpeechDispatcherEngine::linkLost(const QString& reason)
     sayOnFallback();
 }
 
-void SpeechDispatcherEngine::send(const QByteArray& line, Reply reply)
+void SpeechDispatcherEngine::send(const QByteArray& line, Reply reply, int utterance)
+{
+    enqueue({line, std::move(reply), utterance, {}, false});
+}
+
+void SpeechDispatcherEngine::enqueue(Command command)
 {
     if (m_socket == nullptr)
         return;
-    m_replies.push_back(std::move(reply));
-    m_socket->write(line + "\r\n");
-    if (!m_answerTimer.isActive())
-        m_answerTimer.start();
+    m_queue.push_back(std::move(command));
+    writeNext();
+}
+
+void SpeechDispatcherEngine::writeNext()
+{
+    if (m_inFlight || m_queue.empty() || m_socket == nullptr || m_socket->state() != QLocalSocket::ConnectedState)
+        return;
+    m_inFlight = std::move(m_queue.front());
+    m_queue.pop_front();
+    if (!m_inFlight->data.isNull() && m_inFlight->utterance == m_current)
+        m_sent = true;
+    m_socket->write(m_inFlight->line + "\r\n");
+    m_answerTimer.start();
+}
+
+void SpeechDispatcherEngine::dropQueued(int utterance)
+{
+    std::erase_if(m_queue, [utterance](const Command& command) { return command.utterance == utterance; });
 }
 
 void SpeechDispatcherEngine::readAnswers()
 {
     m_buffer += m_socket->readAll();
+    qsizetype from = 0;
     qsizetype end = 0;
-    while ((end = m_buffer.indexOf("\r\n")) >= 0) {
-        const QByteArray line = m_buffer.left(end);
-        m_buffer.remove(0, end + 2);
+    while ((end = m_buffer.indexOf("\r\n", from)) >= 0) {
+        const QByteArray line = m_buffer.mid(from, end - from);
+        from = end + 2;
         bool ok = false;
-        const int code = line.size() < 4 ? 0 : line.left(3).toInt(&ok);
-        if (!ok) {
+        const int code = line.size() < 4 || (line.at(3) != ' ' && line.at(3) != '-') ? 0 : line.left(3).toInt(&ok);
+        if (!ok || code < 100) {
             linkLost(QStringLiteral("speech-dispatcher sent a malformed line"));
             return;
         }
-        m_block.append(QString::fromUtf8(line.mid(4)));
+        const bool event = code >= 700 && code < 800;
+        QStringList& block = event ? m_eventLines : m_answerLines;
+        block.append(QString::fromUtf8(line.mid(4)));
+        if (!event && m_inFlight)
+            m_answerTimer.start(); // a long answer (the voice list) is still an answer
         if (line.at(3) == '-')
             continue;
-        const QStringList lines = std::exchange(m_block, QStringList());
-        if (code >= 700 && code < 800)
+        const QStringList lines = std::exchange(block, QStringList());
+        if (event)
             eventBlock(code, lines);
         else
             answerBlock(code, lines);
         if (m_socket == nullptr)
             return; // the link went with that block
     }
+    m_buffer.remove(0, from);
 }
 
 void SpeechDispatcherEngine::answerBlock(int code, const QStringList& lines)
 {
-    if (m_replies.empty())
+    if (!m_inFlight) {
+        linkLost(QStringLiteral("speech-dispatcher answered a command it was not sent (%1)").arg(code));
         return;
-    Reply reply = std::move(m_replies.front());
-    m_replies.pop_front();
-    if (m_replies.empty())
-        m_answerTimer.stop();
-    else
+    }
+    if (!m_inFlight->data.isNull() && !m_inFlight->dataSent) {
+        if (code != kReceivingData) {
+            m_inFlight.reset();
+            linkLost(QStringLiteral("speech-dispatcher took no text (%1)").arg(code));
+            return;
+        }
+        // The text and its terminator, then the text's own answer.
+        m_inFlight->dataSent = true;
+        m_socket->write(m_inFlight->data + "\r\n");
         m_answerTimer.start();
+        return;
+    }
+    const Reply reply = std::move(m_inFlight->reply);
+    m_inFlight.reset();
+    m_answerTimer.stop();
     if (!isSuccess(code) && !reply)
-        VQLogWarn(QStringLiteral("speech-dispatcher refused a setting: %1 %2").arg(code).arg(lines.value(lines.size() - 1)));
+        VQLogWarn(QStringLiteral("speech-dispatcher refused a command: %1 %2").arg(code).arg(lines.value(lines.size() - 1)));
     if (reply)
         reply(code, lines.mid(0, lines.size() - 1));
+    writeNext();
 }
 
 void SpeechDispatcherEngine::eventBlock(int code, const QStringList& lines)
 {
     // message id, client id, event name.
-    const int utterance = m_messages.value(lines.value(0), 0);
+    if (!m_messages.contains(lines.value(0))) {
+        // The server may tell the message's events before the answer that tells its id.
+        if (m_inFlight && m_inFlight->dataSent)
+            m_heldEvents.append({code, lines});
+        return;
+    }
+    const int utterance = m_messages.value(lines.value(0));
     if (code == kEventEnd || code == kEventCancelled)
         m_messages.remove(lines.value(0));
-    if (utterance == 0 || utterance != m_current)
+    if (utterance != m_current)
         return;
     switch (code) {
     case kEventBegin:
@@ -431,42 +480,33 @@ void SpeechDispatcherEngine::speakPending()
     m_voiceName = voice != nullptr ? voice->name : QString();
     m_voiceLocale = voice != nullptr ? voice->locale : QLocale::c();
     if (voice != nullptr) {
-        send("SET SELF LANGUAGE " + voice->language.toUtf8());
-        send("SET SELF SYNTHESIS_VOICE " + voice->name.toUtf8());
+        send("SET SELF LANGUAGE " + voice->language.toUtf8(), {}, id);
+        send("SET SELF SYNTHESIS_VOICE " + voice->name.toUtf8(), {}, id);
     }
-    send("SET SELF RATE 0");
-    send("SET SELF PITCH 0");
-    send("SET SELF VOLUME 100");
-    m_sent = true;
+    send("SET SELF RATE 0", {}, id);
+    send("SET SELF PITCH 0", {}, id);
+    send("SET SELF VOLUME 100", {}, id);
     m_spokenText = text;
-    const QByteArray data = speakData(text);
-    send("SPEAK", [this, id, data](int code, const QStringList&) {
-        if (code != kReceivingData) {
-            linkLost(QStringLiteral("speech-dispatcher took no text (%1)").arg(code));
+    const int serial = ++m_speakSerial;
+    // The text's own answer tells the message's id.
+    Reply queued = [this, id, serial](int code, const QStringList& lines) {
+        const QList<HeldEvent> held = std::exchange(m_heldEvents, {});
+        if (serial != m_speakSerial || id != m_current)
+            return; // stopped or cancelled meanwhile: the CANCEL SELF written next ends it
+        if (code != kMessageQueued || lines.isEmpty()) {
+            m_current = 0;
+            m_phase = Phase::Idle;
+            m_lastError = QStringLiteral("speech-dispatcher refused the text (%1)").arg(code);
+            deliver(id, Event::Failed);
             return;
         }
-        // The text's own answer tells the message's id.
-        send(data, [this, id](int queued, const QStringList& lines) {
-            if (queued != kMessageQueued || lines.isEmpty()) {
-                if (id == m_current) {
-                    m_current = 0;
-                    m_phase = Phase::Idle;
-                    m_lastError = QStringLiteral("speech-dispatcher refused the text (%1)").arg(queued);
-                    deliver(id, Event::Failed);
-                }
-                return;
-            }
-            const QString message = lines.first();
-            if (id != m_current) {
-                // Stopped before the server told its id: it must not speak after all.
-                send("CANCEL " + message.toUtf8());
-                return;
-            }
-            m_messages.insert(message, id);
-            if (m_phase == Phase::Paused)
-                send("PAUSE SELF");
-        });
-    });
+        m_messages.insert(lines.first(), id);
+        for (const HeldEvent& event : held) {
+            if (event.lines.value(0) == lines.first())
+                eventBlock(event.code, event.lines);
+        }
+    };
+    enqueue({"SPEAK", std::move(queued), id, speakData(text), false});
 }
 
 bool SpeechDispatcherEngine::pause(Boundary boundary)
@@ -493,8 +533,10 @@ bool SpeechDispatcherEngine::pause(Boundary boundary)
         else
             ++it;
     }
-    send("CANCEL SELF");
-    m_sent = false;
+    dropQueued(m_current);
+    ++m_speakSerial;
+    if (std::exchange(m_sent, false))
+        send("CANCEL SELF");
     m_pendingText = m_spokenText;
     deliver(m_current, Event::Paused);
     return true;
@@ -510,7 +552,10 @@ bool SpeechDispatcherEngine::stop(Boundary boundary)
     m_current = 0;
     m_phase = Phase::Idle;
     m_pendingText = QString();
-    if (m_sent && m_socket != nullptr)
+    // Its commands not written yet are dropped; what the server has is cancelled in turn.
+    dropQueued(id);
+    ++m_speakSerial;
+    if (std::exchange(m_sent, false))
         send("CANCEL SELF");
     deliver(id, Event::Cancelled);
     return true;
