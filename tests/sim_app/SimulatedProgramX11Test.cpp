@@ -232,7 +232,13 @@ TEST(SimulatedProgram, WrongCommandsAreRefusedAndChangeNothing)
             }));
             vqtest::spin(600); // the reads that follow the opening are answered
         }
-        const QJsonObject before = program.state();
+        // The program's own requests may end meanwhile; the devices and windows may not change.
+        const auto deviceState = [&program] {
+            QJsonObject state = program.state();
+            state.remove(QStringLiteral("openReplies"));
+            return state;
+        };
+        const QJsonObject before = deviceState();
         for (const Row& row : rows) {
             if (row.plugged != plugged)
                 continue;
@@ -240,7 +246,7 @@ TEST(SimulatedProgram, WrongCommandsAreRefusedAndChangeNothing)
             EXPECT_TRUE(reply.startsWith(QLatin1String("error ")) && reply.contains(QLatin1String(row.reason)))
                 << row.command.left(60).constData() << " -> " << reply.toStdString();
         }
-        EXPECT_EQ(program.state(), before) << "plugged: " << plugged;
+        EXPECT_EQ(deviceState(), before) << "plugged: " << plugged;
     }
     EXPECT_EQ(program.command("quit"), QStringLiteral("ok quitting"));
     EXPECT_TRUE(program.process().waitForFinished(20000));
