@@ -2,6 +2,7 @@
 
 #include "AboutMouseView.h"
 #include "AppDelegate.h"
+#include "HIDDevice.h"
 #include "HyperTranslateView.h"
 #include "LaserPenSettingViewController.h"
 #include "MMLog.h"
@@ -16,7 +17,6 @@
 #include "SnipTranslateView.h"
 #include "SoftwareManagerViewController.h"
 #include "UserDefaults.h"
-#include "VQAudioQueueCapture.h"
 #include "VQCommandViewModel.h"
 #include "VQLaserPenManager.h"
 #include "VQLowPowerRemindSettingView.h"
@@ -26,6 +26,7 @@
 #include "VQPersonCenterView.h"
 #include "VQTransferAudioView.h"
 #include "VQTransferRecordView.h"
+#include "VQUserInfoData.h"
 #include "X11ErrorTrap.h"
 
 #include <QCoreApplication>
@@ -104,21 +105,26 @@ void VQShellSetup::installExitHandlers(AppDelegate& delegate)
         VQCommandViewModel::sharedInstance().writePendingTablesAtQuit();
         mm::flushLogs();
     });
-    // The X server went away (a logout that ends X first): the capture stops, the settings are
-    // written, and the process ends with status 1 before any static destructor runs (the loss
-    // flushes the logs, queued lines included). Xlib's connections of ours reach this through
-    // their I/O error handler; Qt's own connection calls exit(1), whose hook runs it after the
-    // statics made later are destroyed: it touches only the capture and the settings store,
-    // which never are. A loss met on another thread runs it there only when the main thread
-    // did not take it in time: the capture is the main thread's.
+    // The X server went away (a logout that ends X first): the settings and the pending command
+    // tables are written, the devices are left as the quit sequence leaves them, and the process
+    // ends with status 1 before any static destructor runs (the loss flushes the logs, queued
+    // lines included). Xlib's connections of ours reach this through their I/O error handler;
+    // Qt's own connection calls exit(1), whose hook runs it after the statics made later than it
+    // are destroyed (Qt Multimedia's among them): it touches no capture and no window, only
+    // objects never destroyed or made before the hook (the device state, made here at the
+    // latest). The capture ends with the process.
+    (void)VQUserInfoData::sharedInstance();
     X11ErrorTrap::setConnectionLostHandler([] {
-        VQAudioQueueCapture& capture = VQAudioQueueCapture::sharedInstance();
-        const bool onMainThread = QThread::currentThread() == qApp->thread();
-        if (onMainThread && capture.isRecording())
-            capture.stopRecord(false);
         UserDefaults::standard().synchronize();
-        // The command tables live on the main thread, as does their store's connection.
-        if (onMainThread)
-            VQCommandViewModel::sharedInstance().writePendingTablesAtQuit();
+        // A loss met on another thread runs this there only when the main thread did not take
+        // it in time: the command tables and the device link are the main thread's.
+        if (QThread::currentThread() != qApp->thread())
+            return;
+        VQCommandViewModel::sharedInstance().writePendingTablesAtQuit();
+        // The device link needs no X, but the event loop that paces it no longer runs.
+        VQOTATransfer::sharedInstance().cancelAtProcessEnd();
+        VQLaserPenManager::sharedInstance().takeOffline([] {});
+        if (!HIDDevice::sharedManager().sendQueuedReportsNow(AppDelegate::kQuitDeadlineMs))
+            VQLogWarn(QStringLiteral("the device's last reports did not all leave before the end"));
     });
 }

@@ -15,6 +15,6 @@ public:
     // agreed) and the laser pen's pointer mode and laser off.
     static void installQuitSteps(AppDelegate& delegate);
     // Writes the pending settings, voice-command tables and log lines at quit, and sets the
-    // handler of the X server's loss.
+    // handler of the X server's loss, which also runs the quit steps' device side at once.
     static void installExitHandlers(AppDelegate& delegate);
 };

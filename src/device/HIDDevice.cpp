@@ -8,6 +8,10 @@
 #include "VQUserInfoData.h"
 #include "VQVoiceShortcuts.h"
 
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
 namespace {
 
 bool g_startScheduled = false;
@@ -292,6 +296,39 @@ void HIDDevice::writeFinished(quint64 generation, bool ok, const QString& error,
         return;
     }
     pump();
+}
+
+bool HIDDevice::sendQueuedReportsNow(int waitMs)
+{
+    m_sendTimer.stop();
+    if (!m_open)
+        return m_queue.empty();
+    HidTransport& transport = HidTransport::instance();
+    const qint64 endNs = mm::DeadlineTimer::nowNs() + qint64(waitMs) * 1000000;
+    const auto msLeft = [endNs] { return int(std::max<qint64>(0, endNs - mm::DeadlineTimer::nowNs()) / 1000000); };
+    // The transport reports a write through the event loop: here a report counts as begun when
+    // it is seen written, which only lengthens the spacing.
+    if (m_writing) {
+        if (!transport.waitForWrites(m_handle, msLeft()))
+            return false;
+        m_writing = false;
+        m_lastStartNs = mm::DeadlineTimer::nowNs();
+    }
+    while (!m_queue.empty()) {
+        const qint64 dueNs = m_lastStartNs < 0 ? 0 : m_lastStartNs + qint64(kSendIntervalMs) * 1000000;
+        if (dueNs > endNs)
+            return false;
+        if (const qint64 early = dueNs - mm::DeadlineTimer::nowNs(); early > 0)
+            std::this_thread::sleep_for(std::chrono::nanoseconds(early));
+        const QByteArray report = std::move(m_queue.front().report);
+        m_queue.pop_front();
+        VQLogDebug(QStringLiteral("send %1").arg(VQDeviceProtocol::hexString(report)));
+        transport.write(m_handle, report, {});
+        if (!transport.waitForWrites(m_handle, msLeft()))
+            return false;
+        m_lastStartNs = mm::DeadlineTimer::nowNs();
+    }
+    return true;
 }
 
 void HIDDevice::failQueue(const QString& message)

@@ -71,6 +71,13 @@ public:
     // callback gets false.
     void hidRequestSendCommand(const QByteArray& frame, SendCallback callback = {});
 
+    // For the end of the process, once the event loop no longer runs (the X server went away):
+    // the report in flight and the queued ones leave now, on this thread, kSendIntervalMs apart
+    // as always (counted from when each was seen written), waiting at most waitMs in all. Their
+    // callbacks are not called, and a failed write closes nothing. False when some did not
+    // leave in time.
+    bool sendQueuedReportsNow(int waitMs);
+
     // Output reports waiting to leave (the one in flight excluded).
     int queuedReportCount() const { return int(m_queue.size()); }
 

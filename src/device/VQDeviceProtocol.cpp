@@ -200,7 +200,9 @@ ParseResult parseArguments(quint8 command, const QByteArray& args)
 
 const QList<ChipPlan>& chipPlans()
 {
-    static const QList<ChipPlan> plans{
+    // Never destroyed: the device's last frames at the end after the X server's loss are built
+    // from an exit() hook, after the static destructors have begun.
+    static const auto* plans = new QList<ChipPlan>{
         {1, 0x0D, bytesOf({0xA5}), 33},
         {2, 0x0D, bytesOf({0xA5}), 33},
         {3, 0x0F, bytesOf({0xA6}), 64},
@@ -209,7 +211,7 @@ const QList<ChipPlan>& chipPlans()
         {6, 0x0C, QByteArray(), 33},
         {7, 0x0B, bytesOf({0xA9}), 64},
     };
-    return plans;
+    return *plans;
 }
 
 } // namespace

@@ -172,6 +172,17 @@ void VQOTATransfer::cancel(Link link, Target target)
         armTimer();
 }
 
+void VQOTATransfer::cancelAtProcessEnd()
+{
+    const bool reachedDevice = m_state == State::Starting || m_state == State::Sending || m_state == State::Ending;
+    if (!reachedDevice || m_link != Link::Usb || !m_plan)
+        return;
+    VQLogInfo(QStringLiteral("%1 firmware transfer cancelled: the program ends").arg(targetText(m_target)));
+    m_state = State::Cancelling;
+    m_timer.stop();
+    HIDDevice::sharedManager().hidRequestSendCommand(VQOTAProtocol::cancelFrame(*m_plan, m_target));
+}
+
 void VQOTATransfer::handleReply(Link link, const VQOTAProtocol::Reply& reply)
 {
     if (!isRunning() || link != m_link) {

@@ -46,6 +46,12 @@ public:
     // one); nothing is sent when no transfer runs on the link.
     void cancel(Link link, Target target);
 
+    // For the end of the process, once the event loop no longer runs (the X server went away): a
+    // transfer that has reached the device over the USB receiver gets its cancel queued there
+    // (HIDDevice::sendQueuedReportsNow sends it), and nothing is posted. Over Bluetooth LE
+    // nothing is sent: Qt Bluetooth writes through the event loop.
+    void cancelAtProcessEnd();
+
     bool isRunning() const { return m_state != State::Idle; }
     Target target() const { return m_target; }
 

@@ -57,6 +57,12 @@ public:
     // called once for each, also when the handle is closed first (with ok false).
     virtual void write(int handle, const QByteArray& report, WriteDone done) = 0;
 
+    // Waits on the calling thread, without the event loop, until every report written to the
+    // handle so far has left (or failed), at most timeoutMs; false when some have not. For the
+    // end of the process, when the handlers of write() no longer run. The default suits a
+    // transport whose write() has handed the report over when it returns.
+    virtual bool waitForWrites(int handle, int timeoutMs);
+
     // Closes the handle; unknown handles are ignored. Does not wait for the device.
     virtual void close(int handle) = 0;
 

@@ -11,7 +11,9 @@
 #include <hidapi/hidapi.h>
 #include <libudev.h>
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -50,6 +52,8 @@ struct HidapiTransport::Connection {
     std::mutex mutex;
     std::condition_variable wake;
     std::deque<std::pair<QByteArray, WriteDone>> writes;
+    bool writing = false;             // a report is being written
+    std::condition_variable drained;  // a report left, or the writer stopped
 
     void readLoop();
     void writeLoop();
@@ -98,6 +102,7 @@ void HidapiTransport::Connection::writeLoop()
             break;
         auto [report, done] = std::move(writes.front());
         writes.pop_front();
+        writing = true;
         lock.unlock();
 
         const qint64 startedNs = mm::DeadlineTimer::nowNs();
@@ -107,6 +112,10 @@ void HidapiTransport::Connection::writeLoop()
         const QString error = ok ? QString() : deviceError(writeDevice, "write failed");
         if (done)
             mm::runOnMain([done = std::move(done), ok, error, startedNs] { done(ok, error, startedNs); });
+        lock.lock();
+        writing = false;
+        lock.unlock();
+        drained.notify_all();
     }
     // Reports still queued when the device was closed never left.
     std::deque<std::pair<QByteArray, WriteDone>> left;
@@ -114,6 +123,7 @@ void HidapiTransport::Connection::writeLoop()
         const std::lock_guard lock(mutex);
         left.swap(writes);
     }
+    drained.notify_all();
     for (auto& item : left) {
         if (item.second)
             mm::runOnMain([done = std::move(item.second), now = mm::DeadlineTimer::nowNs()] {
@@ -316,6 +326,19 @@ void HidapiTransport::write(int handle, const QByteArray& report, WriteDone done
         connection.writes.emplace_back(report, std::move(done));
     }
     connection.wake.notify_one();
+}
+
+bool HidapiTransport::waitForWrites(int handle, int timeoutMs)
+{
+    const auto it = m_connections.find(handle);
+    if (it == m_connections.end())
+        return true;
+    Connection& connection = *it->second;
+    std::unique_lock lock(connection.mutex);
+    connection.drained.wait_for(lock, std::chrono::milliseconds(std::max(0, timeoutMs)), [&connection] {
+        return connection.stop.load() || (connection.writes.empty() && !connection.writing);
+    });
+    return connection.writes.empty() && !connection.writing;
 }
 
 void HidapiTransport::close(int handle)

@@ -40,6 +40,7 @@ public:
     int open(const QString& path, ReportHandler onReport, ErrorHandler onError,
              QString* error) override;
     void write(int handle, const QByteArray& report, WriteDone done) override;
+    bool waitForWrites(int handle, int timeoutMs) override;
     void close(int handle) override;
 
     // True while udev reports hot-plug events (false before watching and in the fallback).

@@ -2,10 +2,11 @@
 
 #include "MMLog.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QThread>
 
 #include <X11/Xlib.h>
+#include <xcb/xcb.h>
 
 #include <atomic>
 #include <chrono>
@@ -43,7 +44,7 @@ int quietErrorHandler(Display* display, XErrorEvent* error)
     return 0;
 }
 
-std::function<void()>& connectionLostHandler()
+std::function<void()>& handlerSlot()
 {
     static auto* handler = new std::function<void()>;
     return *handler;
@@ -86,7 +87,7 @@ bool runHandlerOnce()
 {
     if (g_handlerTaken.exchange(true))
         return false;
-    if (const std::function<void()>& handler = connectionLostHandler())
+    if (const std::function<void()>& handler = handlerSlot())
         handler();
     g_handlerDone.store(true);
     return true;
@@ -99,21 +100,35 @@ bool runHandlerOnce()
     ::_exit(1);
 }
 
+// True when Qt's own X connection has broken (Qt then ends the process with exit(1)).
+bool qtConnectionBroken()
+{
+    auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    auto* x11 = gui ? gui->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 && x11->connection() && xcb_connection_has_error(x11->connection()) != 0;
+}
+
 } // namespace
 
 void X11ErrorTrap::setConnectionLostHandler(std::function<void()> handler)
 {
-    connectionLostHandler() = std::move(handler);
+    handlerSlot() = std::move(handler);
     // Qt's own connection ends the process with exit(1) when it breaks; the application object
     // is still there then, and exit() reaches the same end through this hook (it runs before the
     // destructors of every static made earlier; the handler uses only objects never destroyed).
+    // Any other exit() (a library's, on whatever thread) is left to run its course.
     static std::once_flag registered;
     std::call_once(registered, [] {
         std::atexit([] {
-            if (QCoreApplication::instance())
+            if (QCoreApplication::instance() && (g_lossSeen.load() || qtConnectionBroken()))
                 X11ErrorTrap::endAfterConnectionLoss();
         });
     });
+}
+
+std::function<void()> X11ErrorTrap::connectionLostHandler()
+{
+    return handlerSlot();
 }
 
 void X11ErrorTrap::setHandOverWaitForTests(int ms)

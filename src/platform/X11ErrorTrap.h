@@ -36,13 +36,16 @@ public:
     // destructors would run while audio and other threads are live), logs the loss, runs the
     // handler set here once, flushes the logs and ends the process with _exit(1). Qt's own
     // connection ends the process with exit(1): an atexit hook, registered here, takes that to
-    // the same end. The handler runs on the main thread; a loss met on another thread is handed
+    // the same end when Qt's connection has an error or a loss has been met; other exits go on
+    // as they would. The handler runs on the main thread; a loss met on another thread is handed
     // over to it, and only when the main thread has not taken it within 3 s does the handler run
-    // on that thread. It must touch only objects that are never destroyed: after Qt's exit() the
-    // statics made after the hook's registration are gone.
+    // on that thread. The event loop never runs again. The handler must touch only objects that
+    // are never destroyed, or were made before the hook was registered (the first call): after
+    // Qt's exit() the statics made later are gone.
     static void setConnectionLostHandler(std::function<void()> handler);
-    // What that I/O error handler does; also for an exit() that comes while the application
-    // object lives (Qt's own connection broke).
+    // The handler set, so a later owner can add to it.
+    static std::function<void()> connectionLostHandler();
+    // What that I/O error handler and that hook do.
     [[noreturn]] static void endAfterConnectionLoss();
     // True once a loss has been met: the process is ending.
     static bool connectionLost();

@@ -23,6 +23,9 @@
 
 #include <gtest/gtest.h>
 
+// Last: Xlib defines macros that clash with Qt names.
+#include "X11Windows.h"
+
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -546,4 +549,24 @@ TEST(SimulatedProgram, QuitDuringAFirmwareTransferAsksFirst)
         ASSERT_GT(cancels(program.finalState()), cancelsBefore) << sent.join(QLatin1Char('|')).toStdString();
         EXPECT_TRUE(sent.mid(sent.lastIndexOf(QStringLiteral("43 00"))).filter(QRegularExpression(QStringLiteral("^41 "))).isEmpty());
     }
+}
+
+// Qt's X connection broken while packets flow (the device waits at packet 8): status 1, and the
+// device got the transfer's cancel as at quit, with no packet after it.
+TEST(SimulatedProgram, XConnectionLostDuringAFirmwareTransferCancelsIt)
+{
+    FirmwareSession session;
+    SimulatedProgram& program = *session.program;
+    ASSERT_TRUE(session.user.ok() && program.start() && program.command(kMouseTypeCommand).startsWith(QLatin1String("ok")));
+    ASSERT_TRUE(program.command("plug 248a 61ab").startsWith(QLatin1String("ok")) && session.showSoftwarePage());
+    session.offerDevice = true;
+    ASSERT_TRUE(session.freshDownload(false) && program.command("firmware silent-at 8").startsWith(QLatin1String("ok")));
+    ASSERT_TRUE(session.click(kDeviceButton));
+    ASSERT_TRUE(program.waitForState([](const QJsonObject& s) { return firmware(s).value(QStringLiteral("packets")).toInt() >= 3; }));
+    EXPECT_TRUE(killClientOfWindowTitled("Corvane Companion"));
+    ASSERT_TRUE(program.process().waitForFinished(20000));
+    EXPECT_EQ(program.process().exitCode(), 1);
+    const QStringList sent = commands(program.finalState());
+    EXPECT_TRUE(sent.contains(QStringLiteral("43 00")) && sent.mid(sent.lastIndexOf(QStringLiteral("43 00"))).filter(QRegularExpression(QStringLiteral("^41 "))).isEmpty())
+        << sent.join(QLatin1Char('|')).toStdString();
 }

@@ -50,6 +50,17 @@ inline void forEachWindowTitled(const QByteArray& title, const std::function<voi
     XCloseDisplay(display);
 }
 
+// The server closes the connection that made the first top-level window titled so; false if none.
+inline bool killClientOfWindowTitled(const QByteArray& title)
+{
+    bool killed = false;
+    forEachWindowTitled(title, [&killed](Display* display, Window window, const XWindowAttributes&) {
+        if (!std::exchange(killed, true))
+            XKillClient(display, window);
+    });
+    return killed;
+}
+
 // The sizes of the mapped top-level windows titled so.
 inline QList<QSize> mappedWindowsTitled(const QByteArray& title)
 {

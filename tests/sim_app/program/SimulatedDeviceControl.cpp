@@ -677,13 +677,13 @@ QString SimulatedDeviceControl::page() const
     return ok(QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Compact)));
 }
 
-QString SimulatedDeviceControl::state() const
+QString SimulatedDeviceControl::state(bool withWindows) const
 {
     VQUserInfoData& info = VQUserInfoData::sharedInstance();
     const VQMouseInfoItem& record = info.mouseInfoItem();
     const AppDelegate* delegate = AppDelegate::sharedDelegate();
     QJsonArray windows;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
+    for (QWidget* widget : withWindows ? QApplication::topLevelWidgets() : QWidgetList()) {
         if (!widget->isVisible())
             continue;
         const QRect frame = widget->frameGeometry();
@@ -741,7 +741,7 @@ QString SimulatedDeviceControl::state() const
     for (const QString& tip : m_tips)
         tips.append(tip);
     QJsonArray navigation;
-    if (VQMainWindow* window = delegate != nullptr ? delegate->mainWindow() : nullptr) {
+    if (VQMainWindow* window = withWindows && delegate != nullptr ? delegate->mainWindow() : nullptr) {
         for (const VQLeftItem& item : window->navigationView()->items()) {
             const VQButton* button = window->navigationView()->buttonForTag(item.tag);
             navigation.append(QJsonObject{

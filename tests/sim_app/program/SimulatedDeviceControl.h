@@ -38,8 +38,9 @@ public:
 
     // What ends the program on "quit"; set by main.
     std::function<void()> onQuit;
-    // The reply of "state", also once the program has quit (main writes it at exit).
-    QString state() const;
+    // The reply of "state", also once the program has quit (main writes it at exit); after the X
+    // server's loss without reading a window ("windows" and "navigation" empty).
+    QString state(bool withWindows = true) const;
 
 private:
     using Reply = std::function<void(const QString& line)>;

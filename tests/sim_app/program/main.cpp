@@ -9,11 +9,13 @@
 #include "SimulatedDeviceControl.h"
 #include "SimulatedUsbPort.h"
 #include "VQCompositionRoot.h"
+#include "X11ErrorTrap.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QSaveFile>
+#include <QThread>
 
 #include <cstdio>
 
@@ -66,6 +68,14 @@ int main(int argc, char** argv)
     }
 
     root.compose(usb, ble);
+    // ... and after the X server's loss, reading no window.
+    X11ErrorTrap::setConnectionLostHandler([end = X11ErrorTrap::connectionLostHandler(), &controller, path = parser.value(finalState)] {
+        end();
+        QSaveFile file(path);
+        if (!path.isEmpty() && QThread::currentThread() == qApp->thread() && file.open(QIODevice::WriteOnly)
+            && file.write(controller.state(false).toUtf8()) >= 0)
+            file.commit();
+    });
     controller.onQuit = [&root] {
         if (root.delegate() != nullptr)
             root.delegate()->quit();
