@@ -118,15 +118,21 @@ TEST(ProgramLifecycle, QuittingLeavesThePenAndTheWebEngineInOrder)
 
 // The user's runtime folder is shared by every graphical session of the user: a start on another
 // display (a second session) runs a program of its own and shows its face there; a start on the
-// first display still hands over.
+// first display still hands over. The first starts in a Wayland session without a platform
+// chosen: it is an X client all the same and never tries Qt's wayland platform.
 TEST(ProgramLifecycle, EachDisplayRunsAProgramOfItsOwn)
 {
     QProcess xvfb;
     xvfb.start(QStringLiteral("Xvfb"), QStringLiteral("-displayfd 1 -screen 0 1280x800x24 -nolisten tcp").split(u' '));
     ASSERT_TRUE(xvfb.waitForReadyRead(10000));
     const QString other = QLatin1Char(':') + QString::fromLatin1(xvfb.readAllStandardOutput().trimmed());
-    SimulatedProgram first;
+    SimulatedProgram first({{QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland")},
+                            {QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-vq-none")}},
+                           true);
     ASSERT_TRUE(first.start());
+    const QRect guide = rectOf(windowOf(first.state(), "VQGuidePopover"));
+    EXPECT_TRUE(!guide.isEmpty() && mappedWindowsTitled({}).contains(guide.size()));
+    EXPECT_FALSE(first.errors().contains("wayland\"") || first.errors().contains("wl_display")) << first.errors().toStdString();
     const QString home = first.home();
     SimulatedProgram second({{QStringLiteral("DISPLAY"), other}, {QStringLiteral("HOME"), home},
                              {QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config")},

@@ -9,6 +9,7 @@
 #include "SimulatedDeviceControl.h"
 #include "SimulatedUsbPort.h"
 #include "VQCompositionRoot.h"
+#include "XcbPlatform.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -22,7 +23,8 @@ int main(int argc, char** argv)
     QElapsedTimer startClock;
     startClock.start();
 
-    QApplication app(argc, argv);
+    XcbPlatformArguments arguments(argc, argv);
+    QApplication app(arguments.argc(), arguments.argv());
     VQCompositionRoot root(startClock);
 
     QCommandLineParser parser;
