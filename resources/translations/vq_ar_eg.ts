@@ -672,6 +672,10 @@
         <translation>كلمة الأمر موجودة بالفعل</translation>
     </message>
     <message>
+        <source>文件或文件夹不存在</source>
+        <translation>الملف أو المجلد غير موجود</translation>
+    </message>
+    <message>
         <source>请重新填写完整后再创建</source>
         <translation>يرجى إعادة تعبئة النموذج قبل الإنشاء</translation>
     </message>

@@ -672,6 +672,10 @@
         <translation>Befehlswort existiert bereits</translation>
     </message>
     <message>
+        <source>文件或文件夹不存在</source>
+        <translation>Datei oder Ordner nicht gefunden</translation>
+    </message>
+    <message>
         <source>请重新填写完整后再创建</source>
         <translation>Bitte erneut vollständig ausfüllen und dann erstellen</translation>
     </message>

@@ -672,6 +672,10 @@
         <translation>Command word already exists</translation>
     </message>
     <message>
+        <source>文件或文件夹不存在</source>
+        <translation>File or folder not found</translation>
+    </message>
+    <message>
         <source>请重新填写完整后再创建</source>
         <translation>Please fill in the form again before creating</translation>
     </message>

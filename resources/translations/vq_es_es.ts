@@ -672,6 +672,10 @@
         <translation>La palabra de comando ya existe</translation>
     </message>
     <message>
+        <source>文件或文件夹不存在</source>
+        <translation>No se encuentra el archivo o la carpeta</translation>
+    </message>
+    <message>
         <source>请重新填写完整后再创建</source>
         <translation>Vuelva a completar el formulario antes de crear</translation>
     </message>

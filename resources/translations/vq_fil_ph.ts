@@ -672,6 +672,10 @@
         <translation>Mayroon nang ganitong command word</translation>
     </message>
     <message>
+        <source>文件或文件夹不存在</source>
+        <translation>Hindi makita ang file o folder</translation>
+    </message>
+    <message>
         <source>请重新填写完整后再创建</source>
         <translation>Punan muli nang buo bago gumawa</translation>
     </message>

@@ -672,6 +672,10 @@
         <translation>Le mot de commande existe déjà</translation>
     </message>
     <message>
+        <source>文件或文件夹不存在</source>
+        <translation>Fichier ou dossier introuvable</translation>
+    </message>
+    <message>
         <source>请重新填写完整后再创建</source>
         <translation>Veuillez remplir à nouveau le formulaire avant de créer</translation>
     </message>

@@ -672,6 +672,10 @@
         <translation>Kata perintah sudah ada</translation>
     </message>
     <message>
+        <source>文件或文件夹不存在</source>
+        <translation>File atau folder tidak ditemukan</translation>
+    </message>
+    <message>
         <source>请重新填写完整后再创建</source>
         <translation>Isi ulang formulir sebelum membuat</translation>
     </message>

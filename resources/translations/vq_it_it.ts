@@ -672,6 +672,10 @@
         <translation>La parola di comando esiste già</translation>
     </message>
     <message>
+        <source>文件或文件夹不存在</source>
+        <translation>File o cartella non trovati</translation>
+    </message>
+    <message>
         <source>请重新填写完整后再创建</source>
         <translation>Compila di nuovo il modulo prima di creare</translation>
     </message>

@@ -672,6 +672,10 @@
         <translation>コマンドワードは既に存在します</translation>
     </message>
     <message>
+        <source>文件或文件夹不存在</source>
+        <translation>ファイルまたはフォルダーが見つかりません</translation>
+    </message>
+    <message>
         <source>请重新填写完整后再创建</source>
         <translation>もう一度すべて入力してから作成してください</translation>
     </message>

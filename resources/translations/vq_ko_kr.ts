@@ -672,6 +672,10 @@
         <translation>명령어가 이미 있습니다</translation>
     </message>
     <message>
+        <source>文件或文件夹不存在</source>
+        <translation>파일 또는 폴더를 찾을 수 없습니다</translation>
+    </message>
+    <message>
         <source>请重新填写完整后再创建</source>
         <translation>다시 모두 입력한 후 만드십시오</translation>
     </message>

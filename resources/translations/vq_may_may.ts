@@ -672,6 +672,10 @@
         <translation>Perkataan arahan sudah wujud</translation>
     </message>
     <message>
+        <source>文件或文件夹不存在</source>
+        <translation>Fail atau folder tidak ditemui</translation>
+    </message>
+    <message>
         <source>请重新填写完整后再创建</source>
         <translation>Sila isi semula borang sebelum mencipta</translation>
     </message>

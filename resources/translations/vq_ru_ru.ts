@@ -672,6 +672,10 @@
         <translation>Такое командное слово уже есть</translation>
     </message>
     <message>
+        <source>文件或文件夹不存在</source>
+        <translation>Файл или папка не найдены</translation>
+    </message>
+    <message>
         <source>请重新填写完整后再创建</source>
         <translation>Заполните форму заново перед созданием</translation>
     </message>

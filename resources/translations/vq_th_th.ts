@@ -672,6 +672,10 @@
         <translation>มีคำสั่งนี้อยู่แล้ว</translation>
     </message>
     <message>
+        <source>文件或文件夹不存在</source>
+        <translation>ไม่พบไฟล์หรือโฟลเดอร์</translation>
+    </message>
+    <message>
         <source>请重新填写完整后再创建</source>
         <translation>กรุณากรอกใหม่ให้ครบก่อนสร้าง</translation>
     </message>

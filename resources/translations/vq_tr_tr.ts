@@ -672,6 +672,10 @@
         <translation>Komut sözcüğü zaten var</translation>
     </message>
     <message>
+        <source>文件或文件夹不存在</source>
+        <translation>Dosya veya klasör bulunamadı</translation>
+    </message>
+    <message>
         <source>请重新填写完整后再创建</source>
         <translation>Oluşturmadan önce formu yeniden doldurun</translation>
     </message>

@@ -672,6 +672,10 @@
         <translation>Từ lệnh đã tồn tại</translation>
     </message>
     <message>
+        <source>文件或文件夹不存在</source>
+        <translation>Không tìm thấy tệp hoặc thư mục</translation>
+    </message>
+    <message>
         <source>请重新填写完整后再创建</source>
         <translation>Vui lòng điền lại đầy đủ trước khi tạo</translation>
     </message>

@@ -672,6 +672,10 @@
         <translation>指令词已存在</translation>
     </message>
     <message>
+        <source>文件或文件夹不存在</source>
+        <translation>文件或文件夹不存在</translation>
+    </message>
+    <message>
         <source>请重新填写完整后再创建</source>
         <translation>请重新填写完整后再创建</translation>
     </message>

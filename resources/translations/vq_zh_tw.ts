@@ -672,6 +672,10 @@
         <translation>指令詞已存在</translation>
     </message>
     <message>
+        <source>文件或文件夹不存在</source>
+        <translation>檔案或資料夾不存在</translation>
+    </message>
+    <message>
         <source>请重新填写完整后再创建</source>
         <translation>請重新填寫完整後再創建</translation>
     </message>

@@ -402,17 +402,22 @@ bool VQToolManager::openFileWithPath(const QString& path)
         VQLogInfo(QStringLiteral("not opened, no stored access for %1").arg(path));
         return false;
     }
-    QUrl url;
-    const QUrl asUrl(path);
-    if (asUrl.isLocalFile())
-        url = asUrl;
-    else if (QDir::isAbsolutePath(path))
-        url = QUrl::fromLocalFile(path);
-    if (!url.isValid() || !QFileInfo::exists(url.toLocalFile())) {
+    const QString local = localPathOfTarget(path);
+    if (local.isEmpty() || !QFileInfo::exists(local)) {
         VQLogWarn(QStringLiteral("not opened, no such file or folder: %1").arg(path));
         return false;
     }
-    return DesktopOpener::instance().openUrl(url);
+    return DesktopOpener::instance().openUrl(QUrl::fromLocalFile(local));
+}
+
+QString VQToolManager::localPathOfTarget(const QString& target)
+{
+    if (target.startsWith(QLatin1String("~/")))
+        return QDir::cleanPath(QDir::homePath() + target.mid(1));
+    if (target.startsWith(QLatin1Char('/')))
+        return QDir::cleanPath(target);
+    const QUrl url(target, QUrl::TolerantMode);
+    return url.isLocalFile() ? QDir::cleanPath(url.toLocalFile()) : QString();
 }
 
 bool VQToolManager::openBrowserWithCmdString(const QString& text)
