@@ -327,7 +327,7 @@ void VQAIWebWindowController::changeWebBtnClicked(VQButton* sender)
     chosen->setBackgroundColor(kAccent);
     other->setTitleColor(kText);
     other->setBackgroundColor(Qt::transparent);
-    m_host->setPresentationShown(!ai);
+    m_host->setPptWebViewShown(!ai);
 }
 
 void VQAIWebWindowController::sendBtnClicked()

@@ -76,8 +76,8 @@ public:
     // Sets key action 18 and calls the page's helper function.
     void requestChatGPTWithHelperID(const QString& helperId, const QString& content);
 
-    // The tabs: aiBtn shows the AI page, pptBtn the presentation view; any other sender changes
-    // nothing. A page build selects the AI tab and hides both tabs.
+    // The tabs: aiBtn shows the AI page, pptBtn the presentation view (the host's pptWebView); any
+    // other sender changes nothing. A page build selects the AI tab and hides both tabs.
     void changeWebBtnClicked(VQButton* sender);
 
     // The question bar, built with the window and hidden; nothing shows it. Send puts the field's

@@ -248,9 +248,9 @@ TEST_F(AIWindowToolTest, TheHiddenQuestionBarCallsThePage)
     EXPECT_FALSE(web.bottomView()->isVisible() || web.aiBtn()->isVisible() || web.pptBtn()->isVisible());
     EXPECT_EQ(web.questionTextField()->placeholderText(), QStringLiteral("请输入内容"));
     web.changeWebBtnClicked(web.pptBtn());
-    EXPECT_TRUE(host->presentationShown);
+    EXPECT_TRUE(host->pptWebViewShown);
     web.changeWebBtnClicked(web.aiBtn());
-    EXPECT_FALSE(host->presentationShown);
+    EXPECT_FALSE(host->pptWebViewShown);
     const qsizetype before = host->scripts.size();
     web.slider()->setValue(99);
     web.contextBtn()->performClick();

@@ -337,7 +337,7 @@ TEST_F(AIWebWindowTest, WebViewsTakeDropsByTheRulesAndShowTheirPages)
 {
     VQAIWebPageHost& host = showWindow();
     controller->changeWebBtnClicked(controller->pptBtn());
-    EXPECT_TRUE(host.isPresentationShown());
+    EXPECT_TRUE(host.isPptWebViewShown());
     controller->changeWebBtnClicked(controller->aiBtn());
     EXPECT_EQ(evaluate(host, QStringLiteral("typeof handlInputValue")).toString(), QStringLiteral("function"));
 
