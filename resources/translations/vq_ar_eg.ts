@@ -600,8 +600,8 @@
         <translation>إضافة أمر</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>حذف الأمر الصوتي</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>حذف الأمر الصوتي "%1"؟</translation>
     </message>
     <message>
         <source>取消</source>

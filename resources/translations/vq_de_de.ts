@@ -600,8 +600,8 @@
         <translation>Befehl hinzufügen</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>Sprachbefehl löschen</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>Sprachbefehl „%1“ löschen?</translation>
     </message>
     <message>
         <source>取消</source>

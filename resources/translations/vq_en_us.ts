@@ -600,8 +600,8 @@
         <translation>Add command</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>Delete the voice command</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>Delete the voice command "%1"?</translation>
     </message>
     <message>
         <source>取消</source>

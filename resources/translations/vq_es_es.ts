@@ -600,8 +600,8 @@
         <translation>Añadir comando</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>Eliminar el comando de voz</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>¿Eliminar el comando de voz "%1"?</translation>
     </message>
     <message>
         <source>取消</source>

@@ -600,8 +600,8 @@
         <translation>Magdagdag ng command</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>Burahin ang voice command</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>Burahin ang voice command na "%1"?</translation>
     </message>
     <message>
         <source>取消</source>

@@ -600,8 +600,8 @@
         <translation>Ajouter une commande</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>Supprimer la commande vocale</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>Supprimer la commande vocale « %1 » ?</translation>
     </message>
     <message>
         <source>取消</source>

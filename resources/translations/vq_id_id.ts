@@ -600,8 +600,8 @@
         <translation>Tambah perintah</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>Hapus perintah suara</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>Hapus perintah suara "%1"?</translation>
     </message>
     <message>
         <source>取消</source>

@@ -600,8 +600,8 @@
         <translation>Aggiungi comando</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>Eliminare il comando vocale</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>Eliminare il comando vocale "%1"?</translation>
     </message>
     <message>
         <source>取消</source>

@@ -600,8 +600,8 @@
         <translation>コマンドを追加</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>音声コマンドを削除しますか</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>音声コマンド「%1」を削除しますか？</translation>
     </message>
     <message>
         <source>取消</source>

@@ -600,8 +600,8 @@
         <translation>명령 추가</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>음성 명령을 삭제하시겠습니까</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>음성 명령 "%1"을(를) 삭제하시겠습니까?</translation>
     </message>
     <message>
         <source>取消</source>

@@ -600,8 +600,8 @@
         <translation>Добавить команду</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>Удалить голосовую команду</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>Удалить голосовую команду «%1»?</translation>
     </message>
     <message>
         <source>取消</source>

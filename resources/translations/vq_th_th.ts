@@ -600,8 +600,8 @@
         <translation>เพิ่มคำสั่ง</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>ลบคำสั่งเสียง</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>ลบคำสั่งเสียง "%1" หรือไม่?</translation>
     </message>
     <message>
         <source>取消</source>

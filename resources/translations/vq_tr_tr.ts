@@ -600,8 +600,8 @@
         <translation>Komut ekle</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>Sesli komutu sil</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>"%1" sesli komutu silinsin mi?</translation>
     </message>
     <message>
         <source>取消</source>

@@ -600,8 +600,8 @@
         <translation>Thêm lệnh</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>Xóa lệnh giọng nói</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>Xóa lệnh giọng nói "%1"?</translation>
     </message>
     <message>
         <source>取消</source>

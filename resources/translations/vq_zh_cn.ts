@@ -600,8 +600,8 @@
         <translation>添加指令</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>确定要删除语音指令</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>确定要删除语音指令‘%1’？</translation>
     </message>
     <message>
         <source>取消</source>
