@@ -600,8 +600,8 @@
         <translation>إضافة أمر</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>حذف الأمر الصوتي</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>حذف الأمر الصوتي "%1"؟</translation>
     </message>
     <message>
         <source>取消</source>
@@ -670,6 +670,10 @@
     <message>
         <source>指令词已存在</source>
         <translation>كلمة الأمر موجودة بالفعل</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>الملف أو المجلد غير موجود</translation>
     </message>
     <message>
         <source>请重新填写完整后再创建</source>

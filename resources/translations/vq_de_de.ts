@@ -600,8 +600,8 @@
         <translation>Befehl hinzufügen</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>Sprachbefehl löschen</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>Sprachbefehl „%1“ löschen?</translation>
     </message>
     <message>
         <source>取消</source>
@@ -670,6 +670,10 @@
     <message>
         <source>指令词已存在</source>
         <translation>Befehlswort existiert bereits</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>Datei oder Ordner nicht gefunden</translation>
     </message>
     <message>
         <source>请重新填写完整后再创建</source>

@@ -600,8 +600,8 @@
         <translation>Add command</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>Delete the voice command</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>Delete the voice command "%1"?</translation>
     </message>
     <message>
         <source>取消</source>
@@ -670,6 +670,10 @@
     <message>
         <source>指令词已存在</source>
         <translation>Command word already exists</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>File or folder not found</translation>
     </message>
     <message>
         <source>请重新填写完整后再创建</source>

@@ -600,8 +600,8 @@
         <translation>Añadir comando</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>Eliminar el comando de voz</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>¿Eliminar el comando de voz "%1"?</translation>
     </message>
     <message>
         <source>取消</source>
@@ -670,6 +670,10 @@
     <message>
         <source>指令词已存在</source>
         <translation>La palabra de comando ya existe</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>No se encuentra el archivo o la carpeta</translation>
     </message>
     <message>
         <source>请重新填写完整后再创建</source>

@@ -600,8 +600,8 @@
         <translation>Magdagdag ng command</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>Burahin ang voice command</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>Burahin ang voice command na "%1"?</translation>
     </message>
     <message>
         <source>取消</source>
@@ -670,6 +670,10 @@
     <message>
         <source>指令词已存在</source>
         <translation>Mayroon nang ganitong command word</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>Hindi makita ang file o folder</translation>
     </message>
     <message>
         <source>请重新填写完整后再创建</source>

@@ -600,8 +600,8 @@
         <translation>Ajouter une commande</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>Supprimer la commande vocale</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>Supprimer la commande vocale « %1 » ?</translation>
     </message>
     <message>
         <source>取消</source>
@@ -670,6 +670,10 @@
     <message>
         <source>指令词已存在</source>
         <translation>Le mot de commande existe déjà</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>Fichier ou dossier introuvable</translation>
     </message>
     <message>
         <source>请重新填写完整后再创建</source>

@@ -600,8 +600,8 @@
         <translation>コマンドを追加</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>音声コマンドを削除しますか</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>音声コマンド「%1」を削除しますか？</translation>
     </message>
     <message>
         <source>取消</source>
@@ -670,6 +670,10 @@
     <message>
         <source>指令词已存在</source>
         <translation>コマンドワードは既に存在します</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>ファイルまたはフォルダーが見つかりません</translation>
     </message>
     <message>
         <source>请重新填写完整后再创建</source>

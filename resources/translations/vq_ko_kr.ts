@@ -600,8 +600,8 @@
         <translation>명령 추가</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>음성 명령을 삭제하시겠습니까</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>음성 명령 "%1"을(를) 삭제하시겠습니까?</translation>
     </message>
     <message>
         <source>取消</source>
@@ -670,6 +670,10 @@
     <message>
         <source>指令词已存在</source>
         <translation>명령어가 이미 있습니다</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>파일 또는 폴더를 찾을 수 없습니다</translation>
     </message>
     <message>
         <source>请重新填写完整后再创建</source>

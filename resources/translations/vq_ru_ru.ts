@@ -600,8 +600,8 @@
         <translation>Добавить команду</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>Удалить голосовую команду</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>Удалить голосовую команду «%1»?</translation>
     </message>
     <message>
         <source>取消</source>
@@ -670,6 +670,10 @@
     <message>
         <source>指令词已存在</source>
         <translation>Такое командное слово уже есть</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>Файл или папка не найдены</translation>
     </message>
     <message>
         <source>请重新填写完整后再创建</source>

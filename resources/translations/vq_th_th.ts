@@ -600,8 +600,8 @@
         <translation>เพิ่มคำสั่ง</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>ลบคำสั่งเสียง</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>ลบคำสั่งเสียง "%1" หรือไม่?</translation>
     </message>
     <message>
         <source>取消</source>
@@ -670,6 +670,10 @@
     <message>
         <source>指令词已存在</source>
         <translation>มีคำสั่งนี้อยู่แล้ว</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>ไม่พบไฟล์หรือโฟลเดอร์</translation>
     </message>
     <message>
         <source>请重新填写完整后再创建</source>

@@ -600,8 +600,8 @@
         <translation>Komut ekle</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>Sesli komutu sil</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>"%1" sesli komutu silinsin mi?</translation>
     </message>
     <message>
         <source>取消</source>
@@ -670,6 +670,10 @@
     <message>
         <source>指令词已存在</source>
         <translation>Komut sözcüğü zaten var</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>Dosya veya klasör bulunamadı</translation>
     </message>
     <message>
         <source>请重新填写完整后再创建</source>

@@ -600,8 +600,8 @@
         <translation>Thêm lệnh</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>Xóa lệnh giọng nói</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>Xóa lệnh giọng nói "%1"?</translation>
     </message>
     <message>
         <source>取消</source>
@@ -670,6 +670,10 @@
     <message>
         <source>指令词已存在</source>
         <translation>Từ lệnh đã tồn tại</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>Không tìm thấy tệp hoặc thư mục</translation>
     </message>
     <message>
         <source>请重新填写完整后再创建</source>

@@ -600,8 +600,8 @@
         <translation>添加指令</translation>
     </message>
     <message>
-        <source>确定要删除语音指令</source>
-        <translation>确定要删除语音指令</translation>
+        <source>确定要删除语音指令‘%1’？</source>
+        <translation>确定要删除语音指令‘%1’？</translation>
     </message>
     <message>
         <source>取消</source>
@@ -670,6 +670,10 @@
     <message>
         <source>指令词已存在</source>
         <translation>指令词已存在</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>文件或文件夹不存在</translation>
     </message>
     <message>
         <source>请重新填写完整后再创建</source>

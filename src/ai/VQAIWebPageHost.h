@@ -38,7 +38,7 @@ public:
     struct Handlers {
         // A message posted by the page with window.webkit.messageHandlers.<name>.postMessage(body);
         // the body as JSON text. The AI page posts "fileSelected" and "downloadFile", the
-        // presentation view's page "blobHandler".
+        // presentation view's (pptWebView's) page "blobHandler".
         std::function<void(const QString& name, const QString& body)> scriptMessage;
         // window.open or a link with a target: the URL asked for. The host opens no window.
         std::function<void(const QUrl& url)> newWindowRequested;
@@ -84,12 +84,12 @@ public:
     virtual void load(const QUrl& url) = 0;
     // True once load() has been called.
     virtual bool hasPage() const = 0;
-    // The presentation view: a second web view in the page's place, made on the first call that
-    // shows it, with a page of its own (the engine's default profile and user agent) into which
-    // nothing is loaded. Shown, it hides the page's view; not shown, the page's view shows and it
-    // hides (nothing is made).
-    virtual void setPresentationShown(bool shown) = 0;
-    virtual bool isPresentationShown() const = 0;
+    // The presentation view, pptWebView: a second web view in the page's place, made on the first
+    // call that shows it, with a page of its own (the engine's default profile and user agent)
+    // into which nothing is loaded. Shown, it hides the page's view; not shown, the page's view
+    // shows and it hides (nothing is made).
+    virtual void setPptWebViewShown(bool shown) = 0;
+    virtual bool isPptWebViewShown() const = 0;
     // Runs the script in the page's main world. A script sent while a page loads waits for it
     // and runs after it, in order. The result (undefined as an invalid QVariant) reaches the
     // callback when one is given.

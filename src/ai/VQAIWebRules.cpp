@@ -337,6 +337,33 @@ QString tableSuffix(const QString& mimeType)
     return {};
 }
 
+// A name within kMaxNameBytes of UTF-8 (file systems take 255 bytes, and the file is first
+// written beside its name): a longer one loses the end of its stem and keeps its suffix.
+QString fittedName(const QString& name)
+{
+    constexpr qsizetype kMaxNameBytes = 200;
+    constexpr qsizetype kMaxSuffixBytes = 32;
+    if (name.toUtf8().size() <= kMaxNameBytes)
+        return name;
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    QString suffix = dot > 0 ? name.mid(dot) : QString();
+    if (suffix.toUtf8().size() > kMaxSuffixBytes)
+        suffix.clear(); // no suffix, but a long text after a dot
+    const QString stem = suffix.isEmpty() ? name : name.left(dot);
+    const qsizetype room = kMaxNameBytes - suffix.toUtf8().size();
+    qsizetype bytes = 0;
+    qsizetype end = 0;
+    while (end < stem.size()) {
+        const qsizetype width = stem.at(end).isHighSurrogate() && end + 1 < stem.size() ? 2 : 1;
+        const qsizetype charBytes = QStringView(stem).mid(end, width).toUtf8().size();
+        if (bytes + charBytes > room)
+            break;
+        bytes += charBytes;
+        end += width;
+    }
+    return stem.left(end).trimmed() + suffix;
+}
+
 // The last "/"-separated part, without control characters (NUL included) or backslashes.
 QString bareName(const QString& text)
 {
@@ -347,11 +374,7 @@ QString bareName(const QString& text)
         if (c.unicode() >= 0x20 && c.unicode() != 0x7F && c != QLatin1Char('\\'))
             clean.append(c);
     }
-    // Names longer than file systems take are cut, keeping the end (the suffix).
-    constexpr qsizetype kMaxChars = 200;
-    if (clean.size() > kMaxChars)
-        clean = clean.right(kMaxChars);
-    return clean.trimmed();
+    return fittedName(clean.trimmed()).trimmed();
 }
 
 } // namespace

@@ -117,7 +117,8 @@ bool isDownloadableMimeType(const QString& mimeType);
 bool looksLikeDownloadableFile(const QUrl& url);
 // The local name of a download: the suggested name, else (empty or "Unknown") by the MIME type,
 // else the last part of the URL's path. Always a bare file name: no folder, no query, no NUL;
-// "", "." and ".." become "<time>.<suffix>".
+// "", "." and ".." become "<time>.<suffix>"; a name over 200 bytes of UTF-8 loses the end of its
+// stem and keeps its suffix.
 QString downloadFileName(const QString& suggestedName, const QString& mimeType, const QUrl& url, const QString& time);
 
 // What a request of the page for a new window does.

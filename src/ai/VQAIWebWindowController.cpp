@@ -327,7 +327,7 @@ void VQAIWebWindowController::changeWebBtnClicked(VQButton* sender)
     chosen->setBackgroundColor(kAccent);
     other->setTitleColor(kText);
     other->setBackgroundColor(Qt::transparent);
-    m_host->setPresentationShown(!ai);
+    m_host->setPptWebViewShown(!ai);
 }
 
 void VQAIWebWindowController::sendBtnClicked()
@@ -398,22 +398,23 @@ void VQAIWebWindowController::installHandlers()
     handlers.downloadFinished = [this](quint32 id, bool complete, const QString& error) {
         onDownloadFinished(id, complete, error);
     };
-    // The page's navigations and loads go to the daily log file, as the script messages do.
+    // The page's navigations and loads go to the daily log file, as the script messages do, all
+    // through the log worker so that they keep their order.
     handlers.navigationRequested = [](const QUrl& url, const QString& kind, bool mainFrame) {
-        VQToolManager::writeLog(QStringLiteral("decidePolicyForNavigationAction:%1 (%2, %3),webView=aiWebView")
+        VQToolManager::writeLogLater(QStringLiteral("decidePolicyForNavigationAction:%1 (%2, %3),webView=aiWebView")
                                     .arg(mm::loggedAddress(url), kind, mainFrame ? QStringLiteral("main frame") : QStringLiteral("frame")));
     };
     handlers.loadFinished = [this](const QUrl& url, bool ok) {
         if (ok) {
             VQLogInfo(QStringLiteral("AI page loaded: %1").arg(mm::loggedAddress(url)));
-            VQToolManager::writeLog(QStringLiteral("didFinishNavigation:%1").arg(mm::loggedAddress(url)));
+            VQToolManager::writeLogLater(QStringLiteral("didFinishNavigation:%1").arg(mm::loggedAddress(url)));
         } else {
             VQLogWarn(QStringLiteral("AI page failed to load: %1").arg(mm::loggedAddress(url)));
         }
         Q_EMIT pageLoaded(url, ok);
     };
     handlers.loadFailed = [](const QUrl& url, const QString& error) {
-        VQToolManager::writeLog(QStringLiteral("didFailProvisionalNavigation:%1 %2").arg(error, mm::loggedAddress(url)));
+        VQToolManager::writeLogLater(QStringLiteral("didFailProvisionalNavigation:%1 %2").arg(error, mm::loggedAddress(url)));
     };
     handlers.log = [](const QString& line) { VQLogInfo(QStringLiteral("AI web: %1").arg(line)); };
     // The console shares the bound of the page's messages: a page may write without end.
@@ -651,11 +652,7 @@ void VQAIWebWindowController::downloadFile(const QString& body)
             reply->abort();
     });
     connect(reply, &QNetworkReply::downloadProgress, this, [lastTip](qint64 received, qint64 total) {
-        if (total <= 0 || (lastTip->isValid() && lastTip->elapsed() < kProgressTipSpacingMs))
-            return;
-        lastTip->start();
-        const double percent = static_cast<double>(static_cast<float>(received) / static_cast<float>(total)) * 100.0;
-        tip(loc("已下载%1%").arg(percent, 0, 'f', 2), "download");
+        progressTip(*lastTip, received, total);
     });
     QPointer<VQAIWebWindowController> self(this);
     connect(reply, &QNetworkReply::finished, this, [self, reply, url, folder, file, fileName, mimeType, failed] {
@@ -714,10 +711,10 @@ void VQAIWebWindowController::onNewWindow(const QUrl& url)
 
 QString VQAIWebWindowController::onDownloadRequested(const VQAIWebPageHost::Download& download)
 {
-    VQToolManager::writeLog(QStringLiteral("decidePolicyForNavigationResponse:%1 (%2)").arg(mm::loggedAddress(download.url), download.mimeType));
+    VQToolManager::writeLogLater(QStringLiteral("decidePolicyForNavigationResponse:%1 (%2)").arg(mm::loggedAddress(download.url), download.mimeType));
     m_mimeType = download.mimeType;
-    if (download.fromNavigation && !VQAIWebRules::isDownloadableMimeType(download.mimeType))
-        return {}; // the page shows it
+    // A navigation fetched first looked like a file by its address: it is saved whatever its
+    // type, so it is fetched once.
     auto folder = std::make_shared<QTemporaryDir>(QDir(QDir::tempPath()).filePath(QStringLiteral("vq-ai-download-XXXXXX")));
     if (!folder->isValid()) {
         VQLogError(QStringLiteral("AI download %1: no temporary folder: %2").arg(mm::loggedAddress(download.url), folder->errorString()));
@@ -738,11 +735,16 @@ QString VQAIWebWindowController::onDownloadRequested(const VQAIWebPageHost::Down
 void VQAIWebWindowController::onDownloadProgress(quint32 id, qint64 received, qint64 total)
 {
     auto it = m_downloads.find(id);
-    if (it == m_downloads.end() || total <= 0)
+    if (it != m_downloads.end())
+        progressTip(it->lastTip, received, total);
+}
+
+void VQAIWebWindowController::progressTip(QElapsedTimer& lastTip, qint64 received, qint64 total)
+{
+    // The whole is told once, by the end of the download ("100%").
+    if (total <= 0 || received >= total || (lastTip.isValid() && lastTip.elapsed() < kProgressTipSpacingMs))
         return;
-    if (it->lastTip.isValid() && it->lastTip.elapsed() < kProgressTipSpacingMs)
-        return;
-    it->lastTip.start();
+    lastTip.start();
     const double percent = static_cast<double>(static_cast<float>(received) / static_cast<float>(total)) * 100.0;
     tip(loc("已下载%1%").arg(percent, 0, 'f', 2), "download");
 }
@@ -767,7 +769,11 @@ void VQAIWebWindowController::onDownloadFinished(quint32 id, bool complete, cons
 
 void VQAIWebWindowController::saveFileWithLocation(const QString& location, const QString& mimeType, const QString& fileName)
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    // The dialog opens in the working folder when its folder is missing: the user's download
+    // folder is made, else the home folder is offered.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        folder = QDir::homePath();
     QPointer<VQAIWebWindowController> self(this);
     FileChooser::instance().chooseSaveFile(folder, fileName, [self, location, mimeType](const QString& chosen) {
         if (!self)

@@ -35,7 +35,7 @@ public:
     static constexpr char kLocalHelperText[] = "AI助手";
     // The tip when the program runs as root: the web engine would end it.
     static constexpr char kRootText[] = "以root身份运行时无法打开AI窗口";
-    // Progress tips are at least this far apart.
+    // Progress tips are at least this far apart; the whole is told once, when the download ends.
     static constexpr int kProgressTipSpacingMs = 200;
     // The page's messages and console lines are logged (from the log worker) at most this many a
     // second together, each cut to kMaxLoggedMessage characters; the rest are counted in one
@@ -76,8 +76,8 @@ public:
     // Sets key action 18 and calls the page's helper function.
     void requestChatGPTWithHelperID(const QString& helperId, const QString& content);
 
-    // The tabs: aiBtn shows the AI page, pptBtn the presentation view; any other sender changes
-    // nothing. A page build selects the AI tab and hides both tabs.
+    // The tabs: aiBtn shows the AI page, pptBtn the presentation view (the host's pptWebView); any
+    // other sender changes nothing. A page build selects the AI tab and hides both tabs.
     void changeWebBtnClicked(VQButton* sender);
 
     // The question bar, built with the window and hidden; nothing shows it. Send puts the field's
@@ -147,6 +147,8 @@ private:
     void onNewWindow(const QUrl& url);
     QString onDownloadRequested(const VQAIWebPageHost::Download& download);
     void onDownloadProgress(quint32 id, qint64 received, qint64 total);
+    // The progress tip of a download whose last tip was shown at lastTip.
+    static void progressTip(QElapsedTimer& lastTip, qint64 received, qint64 total);
     void onDownloadFinished(quint32 id, bool complete, const QString& error);
 
     std::unique_ptr<VQAIWebPageHost> m_host;

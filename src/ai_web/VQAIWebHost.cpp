@@ -105,9 +105,9 @@ const char* const kShim = R"JS(
 })();
 )JS";
 
-// The presentation view's page: window.webkit.messageHandlers.blobHandler.postMessage(body)
+// The page of the presentation view, pptWebView: window.webkit.messageHandlers.blobHandler.postMessage(body)
 // forwards JSON.stringify(body) to the host, as the AI page's messages are.
-const char* const kPresentationShim = R"JS(
+const char* const kPptWebViewShim = R"JS(
 (function () {
   if (window.__vqShim) return;
   window.__vqShim = true;
@@ -233,10 +233,10 @@ void VQAIWebHost::releasePage()
     if (m_profile)
         m_profile->disconnect(this);
     // The presentation page is on the default profile, which the engine ends after the application.
-    delete m_presentationView;
-    m_presentationView = nullptr;
-    delete m_presentationPage;
-    m_presentationPage = nullptr;
+    delete m_pptWebView;
+    m_pptWebView = nullptr;
+    delete m_pptWebPage;
+    m_pptWebPage = nullptr;
     // The page goes before its profile (the engine requires it).
     delete m_view;
     m_view = nullptr;
@@ -362,50 +362,50 @@ void VQAIWebHost::createPage()
     m_window->layout()->addWidget(m_view);
     // The program's own widgets on the window (tabs, question bar) stay above the page.
     m_view->lower();
-    m_view->setVisible(!m_presentationShown);
+    m_view->setVisible(!m_pptWebViewShown);
 }
 
-void VQAIWebHost::setPresentationShown(bool shown)
+void VQAIWebHost::setPptWebViewShown(bool shown)
 {
-    m_presentationShown = shown;
-    if (shown && !m_presentationView)
-        createPresentationView();
+    m_pptWebViewShown = shown;
+    if (shown && !m_pptWebView)
+        createPptWebView();
     if (m_view)
         m_view->setVisible(!shown);
-    if (m_presentationView)
-        m_presentationView->setVisible(shown);
+    if (m_pptWebView)
+        m_pptWebView->setVisible(shown);
 }
 
-void VQAIWebHost::createPresentationView()
+void VQAIWebHost::createPptWebView()
 {
     // Built as the page's view is, on the default profile (the engine's own user agent), with
     // only the "blobHandler" message; nothing is loaded into it.
-    m_presentationPage = new QWebEnginePage(QWebEngineProfile::defaultProfile(), nullptr);
-    m_presentationPage->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
-    m_presentationPage->settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, true);
-    auto* bridge = new VQAIWebMessageBridge(m_presentationPage);
+    m_pptWebPage = new QWebEnginePage(QWebEngineProfile::defaultProfile(), nullptr);
+    m_pptWebPage->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    m_pptWebPage->settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, true);
+    auto* bridge = new VQAIWebMessageBridge(m_pptWebPage);
     bridge->onMessage = [this](const QString& name, const QString& body) {
         if (m_handlers.scriptMessage)
             m_handlers.scriptMessage(name, body);
     };
-    auto* channel = new QWebChannel(m_presentationPage);
+    auto* channel = new QWebChannel(m_pptWebPage);
     channel->registerObject(QStringLiteral("vqBridge"), bridge);
-    m_presentationPage->setWebChannel(channel);
+    m_pptWebPage->setWebChannel(channel);
     QWebEngineScript shim;
-    shim.setName(QStringLiteral("vq-presentation-handlers"));
+    shim.setName(QStringLiteral("vq-ppt-web-view-handlers"));
     shim.setInjectionPoint(QWebEngineScript::DocumentCreation);
     shim.setWorldId(QWebEngineScript::MainWorld);
     shim.setRunsOnSubFrames(false);
     shim.setSourceCode(readResource(QStringLiteral(":/qtwebchannel/qwebchannel.js")) + QLatin1Char('\n')
-                       + QString::fromUtf8(kPresentationShim));
-    m_presentationPage->scripts().insert(shim);
-    connect(m_presentationPage, &QWebEnginePage::newWindowRequested, this, [this](QWebEngineNewWindowRequest& request) {
+                       + QString::fromUtf8(kPptWebViewShim));
+    m_pptWebPage->scripts().insert(shim);
+    connect(m_pptWebPage, &QWebEnginePage::newWindowRequested, this, [this](QWebEngineNewWindowRequest& request) {
         onNewWindowRequested(request);
     });
-    m_presentationView = new QWebEngineView();
-    m_presentationView->setPage(m_presentationPage);
-    m_window->layout()->addWidget(m_presentationView);
-    m_presentationView->lower();
+    m_pptWebView = new QWebEngineView();
+    m_pptWebView->setPage(m_pptWebPage);
+    m_window->layout()->addWidget(m_pptWebView);
+    m_pptWebView->lower();
 }
 
 void VQAIWebHost::load(const QUrl& url)

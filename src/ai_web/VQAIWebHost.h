@@ -63,12 +63,12 @@ public:
     void load(const QUrl& url) override;
     bool hasPage() const override;
     void runJavaScript(const QString& script, std::function<void(const QVariant& result)> result) override;
-    void setPresentationShown(bool shown) override;
-    bool isPresentationShown() const override { return m_presentationShown; }
+    void setPptWebViewShown(bool shown) override;
+    bool isPptWebViewShown() const override { return m_pptWebViewShown; }
 
 private:
     void createPage();
-    void createPresentationView();
+    void createPptWebView();
     // Deletes the view, the page and then its profile; a later load() makes them again.
     void releasePage();
     void log(const QString& line) const;
@@ -87,10 +87,10 @@ private:
     VQAIWebEnginePage* m_page = nullptr;
     QWebChannel* m_channel = nullptr;
     VQAIWebMessageBridge* m_bridge = nullptr;
-    // The presentation view (see setPresentationShown) and its page, made on first show.
-    QWebEngineView* m_presentationView = nullptr;
-    QWebEnginePage* m_presentationPage = nullptr;
-    bool m_presentationShown = false;
+    // The presentation view, pptWebView (see setPptWebViewShown), and its page, made on first show.
+    QWebEngineView* m_pptWebView = nullptr;
+    QWebEnginePage* m_pptWebPage = nullptr;
+    bool m_pptWebViewShown = false;
     bool m_loading = false;
     std::deque<std::pair<QString, std::function<void(const QVariant&)>>> m_pendingScripts;
     QHash<quint32, QString> m_downloadPaths; // downloads not reported ended yet

@@ -3,6 +3,7 @@
 #include "HidapiTransport.h"
 #include "QtBleCentral.h"
 #include "VQCompositionRoot.h"
+#include "XcbPlatform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -12,7 +13,8 @@ int main(int argc, char** argv)
     QElapsedTimer startClock;
     startClock.start();
 
-    QApplication app(argc, argv);
+    XcbPlatformArguments arguments(argc, argv);
+    QApplication app(arguments.argc(), arguments.argv());
     VQCompositionRoot root(startClock);
     // Started again: the running program shows itself; no device is touched here.
     if (root.handedOver())

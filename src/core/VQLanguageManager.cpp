@@ -142,8 +142,6 @@ VQLanguageManager& VQLanguageManager::sharedInstance()
 void VQLanguageManager::resetForTests()
 {
     VQLanguageManager& manager = sharedInstance();
-    manager.m_audioLanguageArr.clear();
-    manager.m_screenshotsTranslateFromLanguageArray.clear();
     manager.m_searchEngineNames.clear();
     manager.load();
 }
@@ -152,6 +150,9 @@ void VQLanguageManager::load()
 {
     m_uiLanguageIndex = storedIndex(uiLanguageIndexKey, 0);
     m_audioLanguageIndex = storedIndex(audioLanguageIndexKey, 0);
+    // The lists last received stand in for the server's until these come.
+    m_audioLanguageArr = UserDefaults::standard().arrayForKey(QString::fromLatin1(audioLanguageArrKey));
+    m_screenshotsTranslateFromLanguageArray = UserDefaults::standard().arrayForKey(QString::fromLatin1(screenshotsFromLanguageArrKey));
     m_toLanguageArr = UserDefaults::standard().arrayForKey(QString::fromLatin1(toLanguageArrKey));
     m_toLanguageIndex = storedIndex(toLanguageIndexKey, 3);
     m_fromWordInputTag = storedIndex(VQ_From_Word_Input_Key, 0);
@@ -168,6 +169,14 @@ void VQLanguageManager::storeIndex(int& held, int value, const char* key)
     held = value;
     // The store writes its file from the event loop, once per burst of changes.
     UserDefaults::standard().setValue(QString::fromLatin1(key), qint64(value));
+}
+
+void VQLanguageManager::storeList(QVariantList& held, const QVariantList& list, const char* key)
+{
+    if (list == held)
+        return;
+    held = list;
+    UserDefaults::standard().setValue(QString::fromLatin1(key), list);
 }
 
 bool VQLanguageManager::isUiLanguageIndexValue(const QVariant& value)
@@ -282,7 +291,7 @@ QVariantList VQLanguageManager::audioLanguageArr() const
 
 void VQLanguageManager::setAudioLanguageArr(const QVariantList& list)
 {
-    m_audioLanguageArr = list;
+    storeList(m_audioLanguageArr, list, audioLanguageArrKey);
 }
 
 int VQLanguageManager::audioLanguageIndex() const
@@ -317,10 +326,7 @@ QVariantList VQLanguageManager::toLanguageArr() const
 
 void VQLanguageManager::setToLanguageArr(const QVariantList& list)
 {
-    if (list == m_toLanguageArr)
-        return;
-    m_toLanguageArr = list;
-    UserDefaults::standard().setValue(QString::fromLatin1(toLanguageArrKey), list);
+    storeList(m_toLanguageArr, list, toLanguageArrKey);
 }
 
 int VQLanguageManager::toLanguageIndex() const
@@ -367,7 +373,7 @@ QVariantList VQLanguageManager::screenshotsTranslateFromLanguageArray() const
 
 void VQLanguageManager::setScreenshotsTranslateFromLanguageArray(const QVariantList& list)
 {
-    m_screenshotsTranslateFromLanguageArray = list;
+    storeList(m_screenshotsTranslateFromLanguageArray, list, screenshotsFromLanguageArrKey);
 }
 
 int VQLanguageManager::fromWordInputTag() const

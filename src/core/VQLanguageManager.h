@@ -16,9 +16,11 @@
 // speech-recognition entry may carry "formatSize".
 //
 // Selected indexes are persisted in the standard user defaults; each setter stores only when the
-// value changes (the store writes its file from the event loop). Lists set from the server are held in memory, except
-// the translation target list, which is cached in user defaults. Used on the main thread, except
-// uiLanguageIndex(), which may be read from any thread.
+// value changes (the store writes its file from the event loop). The lists set from the server
+// (recognition, translation targets, text recognition) are kept there too: at start, before the
+// server's come (a start without the network, or without a device), the lists last received are
+// the defaults, so a choice made in them holds. Used on the main thread, except uiLanguageIndex(),
+// which may be read from any thread.
 class VQLanguageManager {
 public:
     // User-defaults keys.
@@ -28,6 +30,8 @@ public:
     static constexpr char audioLanguageIndexKey[] = "audioLanguageIndexKey";
     static constexpr char toLanguageIndexKey[] = "toLanguageIndexKey";
     static constexpr char toLanguageArrKey[] = "toLanguageArrKey";
+    static constexpr char audioLanguageArrKey[] = "audioLanguageArrKey";
+    static constexpr char screenshotsFromLanguageArrKey[] = "screenshotsFromLanguageArrKey";
     static constexpr char VQ_From_Word_Input_Key[] = "VQ_From_Word_Input_Key";
     static constexpr char VQ_Word_Input_Key[] = "VQ_Word_Input_Key";
     static constexpr char VQ_ScreenshotsFromTag_Key[] = "VQ_ScreenshotsFromTag_Key";
@@ -47,8 +51,8 @@ public:
     static constexpr int uiLanguageCount = 17;
 
     static VQLanguageManager& sharedInstance();
-    // Tests only: drops the lists held in memory and the cached names, and reads every persisted
-    // index and the cached translation list from the standard user defaults again.
+    // Tests only: drops the cached names, and reads every persisted index and list from the
+    // standard user defaults again.
     static void resetForTests();
 
     // The 17 UI language codes by index: "ZH_CN", "ZH_TW", "EN_US", ... "MAY_MAY".
@@ -68,7 +72,8 @@ public:
     // "kUpdateTitleNotification".
     void shouldRefreshData();
 
-    // Speech recognition: the server's list (memory only, empty at start) and the selected entry.
+    // Speech recognition: the server's list (the one last received until it comes; empty on a
+    // first start) and the selected entry.
     QVariantList audioLanguageArr() const;
     void setAudioLanguageArr(const QVariantList& list);
     // The selected entry, or 0 while the held index is at or beyond the end of the list. The held
@@ -92,7 +97,8 @@ public:
     QVariantList hyperTranslateLanguageArray() const;
     QVariantList hyperTranslateFromLanguageArray() const;
     QVariantList screenshotsTranslateLanguageArray() const;
-    // Text-recognition languages of screenshots: the server's list (memory only, empty at start).
+    // Text-recognition languages of screenshots: the server's list (the one last received until
+    // it comes; empty on a first start).
     QVariantList screenshotsTranslateFromLanguageArray() const;
     void setScreenshotsTranslateFromLanguageArray(const QVariantList& list);
 
@@ -128,6 +134,7 @@ private:
 
     // Stores the value under the key when it differs from the held one.
     static void storeIndex(int& held, int value, const char* key);
+    static void storeList(QVariantList& held, const QVariantList& list, const char* key);
 
     std::atomic<int> m_uiLanguageIndex{0};
     QVariantList m_audioLanguageArr;

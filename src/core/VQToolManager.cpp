@@ -188,16 +188,18 @@ QString VQToolManager::getFilePath(const QString& name, QString* whyNot)
         *whyNot = QStringLiteral("No Documents folder is known; cannot make the path of %1").arg(name);
         return {};
     }
-    if (!QDir().mkpath(documents)) {
-        *whyNot = QStringLiteral("The Documents folder %1 cannot be created; cannot make the path of %2").arg(documents, name);
-        return {};
-    }
     qsizetype start = 0;
     while (start < name.size() && name.at(start) == QLatin1Char('/'))
         ++start;
-    if (start == name.size())
-        return documents;
-    return documents + QLatin1Char('/') + name.mid(start);
+    const QString path = start == name.size() ? documents : documents + QLatin1Char('/') + name.mid(start);
+    if (!QDir().mkpath(documents)) {
+        // The whole path is named: the user looks for the file, not for the folder.
+        *whyNot = QStringLiteral("%1 cannot be made: the Documents folder %2 cannot be created (a file of that name, or no "
+                                 "permission)")
+                      .arg(path, documents);
+        return {};
+    }
+    return path;
 }
 
 void VQToolManager::writeLog(const QString& text)
@@ -402,17 +404,22 @@ bool VQToolManager::openFileWithPath(const QString& path)
         VQLogInfo(QStringLiteral("not opened, no stored access for %1").arg(path));
         return false;
     }
-    QUrl url;
-    const QUrl asUrl(path);
-    if (asUrl.isLocalFile())
-        url = asUrl;
-    else if (QDir::isAbsolutePath(path))
-        url = QUrl::fromLocalFile(path);
-    if (!url.isValid() || !QFileInfo::exists(url.toLocalFile())) {
+    const QString local = localPathOfTarget(path);
+    if (local.isEmpty() || !QFileInfo::exists(local)) {
         VQLogWarn(QStringLiteral("not opened, no such file or folder: %1").arg(path));
         return false;
     }
-    return DesktopOpener::instance().openUrl(url);
+    return DesktopOpener::instance().openUrl(QUrl::fromLocalFile(local));
+}
+
+QString VQToolManager::localPathOfTarget(const QString& target)
+{
+    if (target.startsWith(QLatin1String("~/")))
+        return QDir::cleanPath(QDir::homePath() + target.mid(1));
+    if (target.startsWith(QLatin1Char('/')))
+        return QDir::cleanPath(target);
+    const QUrl url(target, QUrl::TolerantMode);
+    return url.isLocalFile() ? QDir::cleanPath(url.toLocalFile()) : QString();
 }
 
 bool VQToolManager::openBrowserWithCmdString(const QString& text)

@@ -80,8 +80,12 @@ public:
     // Opens the file or folder of a file or folder command with the desktop's default
     // application. The command editor stores a marker (any non-empty value) under exactly the
     // command's target text in the standard user defaults; without it nothing is opened. The
-    // target is a local path or a "file:" URL text. False when nothing was opened.
+    // target is read by localPathOfTarget. False when nothing was opened.
     static bool openFileWithPath(const QString& path);
+    // The local path a file or folder target names: a "file:" URL text, an absolute path, or a
+    // path in the home folder written "~/..."; empty for anything else (a relative path, another
+    // scheme). Whether the item is there is not checked.
+    static QString localPathOfTarget(const QString& target);
 
     // Opens the web address in the default browser. "http://" is put before an address that has
     // neither "http://" nor "https://" (in any letter case) in front; blanks and non-ASCII text

@@ -19,7 +19,6 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -306,9 +305,18 @@ bool AddCommandView::checkIncomplete(bool needWord)
     const bool shortcut = type == VQVoiceCommandItem::kShortcutsIndex;
     const bool complete = (!needWord || !m_wordTextField->text().isEmpty())
         && (shortcut ? m_shortcutsView->shortcutValue().isValid() : !m_pathTextField->text().isEmpty());
-    if (!complete)
+    if (!complete) {
         showError("信息不能为空", tr8("请填写完整后再创建"));
-    return !complete;
+        return true;
+    }
+    // A typed target is checked here: a command whose item is not there would never open it.
+    const QString target = m_pathTextField->text();
+    if ((type == VQVoiceCommandItem::kFileIndex || type == VQVoiceCommandItem::kFolderIndex) && existingItemOf(target).isEmpty()) {
+        VQLogInfo(QStringLiteral("command target not found: %1").arg(target));
+        showError("文件或文件夹不存在", target);
+        return true;
+    }
+    return false;
 }
 
 void AddCommandView::createBtnClicked()
@@ -460,18 +468,21 @@ void AddCommandView::close()
     deleteLater();
 }
 
+QString AddCommandView::existingItemOf(const QString& target)
+{
+    const QString local = VQToolManager::localPathOfTarget(target);
+    return !local.isEmpty() && QFileInfo::exists(local) ? QFileInfo(local).absoluteFilePath() : QString();
+}
+
 void AddCommandView::storeBookmark(const QString& target)
 {
     UserDefaults& defaults = UserDefaults::standard();
     if (target.isEmpty())
         return;
-    const QUrl url(target, QUrl::TolerantMode);
-    if (url.isLocalFile()) {
-        const QFileInfo info(url.toLocalFile());
-        if (info.exists()) {
-            defaults.setValue(target, info.absoluteFilePath());
-            return;
-        }
+    const QString item = existingItemOf(target);
+    if (!item.isEmpty()) {
+        defaults.setValue(target, item);
+        return;
     }
     VQLogInfo(QStringLiteral("no file access kept for %1").arg(target));
     defaults.removeObjectForKey(target);

@@ -33,10 +33,11 @@ class VQTextField;
 // function it was given, and the finish block reports YES; it sends nothing. Cancel calls the
 // cancel block, never the finish block.
 //
-// File and folder targets are "file://" URL texts of the chosen item's absolute path, decoded;
-// for them a record under exactly that text holds the item's path (what
-// VQToolManager::openFileWithPath looks for). Shortcut targets are shortcut records
-// (KeyShortcut::toRecordJson). Main thread only.
+// File and folder targets are "file://" URL texts of the chosen item's absolute path, decoded,
+// or a path typed by hand (absolute, or "~/..." in the home folder); for them a record under
+// exactly that text holds the item's path (what VQToolManager::openFileWithPath looks for). A
+// target whose item is not there is refused with an alert, the editor staying open. Shortcut
+// targets are shortcut records (KeyShortcut::toRecordJson). Main thread only.
 class AddCommandView : public VQBaseView {
     Q_OBJECT
 public:
@@ -77,8 +78,8 @@ public:
     void configUI() override;
     void configTitle() override;
 
-    // Stores the record of a "file:" URL text of an existing item under exactly that text;
-    // removes the key for anything else (a plain path, a missing item).
+    // Stores the record of a target naming an existing item under exactly that text; removes
+    // the key for anything else (a relative path, a missing item).
     static void storeBookmark(const QString& target);
 
     QWidget* contentView() const { return m_contentView; }
@@ -103,8 +104,11 @@ protected:
 private:
     void layoutPanel();
     QStringList typeTitles() const;
-    // The alert of an incomplete form; false when the form is complete.
+    // The alert of an incomplete form, or of a file or folder target whose item is not there;
+    // false when the form can be saved.
     bool checkIncomplete(bool needWord);
+    // The absolute path of the item a file or folder target names when it is there; else empty.
+    static QString existingItemOf(const QString& target);
     void finishAndClose(bool success);
     void close();
     // The save button is off while a request of the editor runs.

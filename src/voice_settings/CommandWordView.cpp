@@ -146,7 +146,7 @@ void CommandWordView::commandWordCellViewDeleteBtnClickedWithModel(CommandWordCe
     // Closing a dialog (done()) does not delete it: it goes once it has answered.
     connect(box, &QDialog::finished, box, &QObject::deleteLater);
     box->setIcon(QMessageBox::Information);
-    box->setText(QStringLiteral("%1\u2018%2\u2019\uff1f").arg(tr8("确定要删除语音指令"), item.customCmd));
+    box->setText(tr8("确定要删除语音指令‘%1’？").arg(item.customCmd));
     box->setInformativeText(tr8("删除后该语音指令将失效！"));
     box->addButton(tr8("取消"), QMessageBox::RejectRole);
     QPushButton* confirm = box->addButton(tr8("确定"), QMessageBox::AcceptRole);

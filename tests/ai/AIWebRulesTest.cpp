@@ -234,6 +234,15 @@ TEST(AIWebRules, DownloadsAreNamedAsBareFiles)
                   QString::fromUtf8(row.expected));
         EXPECT_EQ(isDownloadableMimeType(QString::fromLatin1(row.mime)), row.downloadable);
     }
+    // Long names fit a file system (255 bytes, with room for a temporary suffix) and keep their
+    // extension; their stem loses its end.
+    for (const QString& stem : QStringList{QStringLiteral("report-") + QString(300, u'x'), QString(120, QChar(0x4E2D)),
+                                QString::fromUtf8("\xF0\x9F\x98\x80").repeated(70)}) {
+        const QString name = downloadFileName(stem + QStringLiteral(".xlsx"), QStringLiteral("application/vnd.ms-excel"), QUrl(), time);
+        EXPECT_LE(name.toUtf8().size(), 240);
+        EXPECT_TRUE(name.endsWith(QStringLiteral(".xlsx")) && stem.startsWith(name.chopped(5))) << name.toStdString();
+        EXPECT_EQ(QString::fromUtf8(name.toUtf8()), name) << "a character cut in half";
+    }
 
     QRandomGenerator random(7);
     const char16_t alphabet[] = {u'/', 0, u'.', u'?', u'%', u'a', u'\\', u'#', 0x4E2D, u' '};

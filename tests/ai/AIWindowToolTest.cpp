@@ -212,7 +212,9 @@ TEST_F(AIWindowToolTest, DownloadsAreSavedWholeWhereTheUserChose)
         ASSERT_TRUE(part.open(QIODevice::WriteOnly));
         part.write(bytes.left(1000));
         part.flush();
-        host->handlers.downloadProgress(id, 1000, bytes.size());
+        // All received, told once by the end ("100%"), not by a progress tip too.
+        host->handlers.downloadProgress(id, bytes.size(), bytes.size());
+        EXPECT_EQ(lastTip(), QString());
         EXPECT_EQ(chooser.proposedNames.size(), asked) << "no dialog before the download is complete";
         part.write(bytes.mid(1000));
         part.close();
@@ -220,6 +222,9 @@ TEST_F(AIWindowToolTest, DownloadsAreSavedWholeWhereTheUserChose)
         EXPECT_EQ(chooser.proposedNames.size(), asked + (row.complete ? 1 : 0));
         if (row.complete) {
             EXPECT_EQ(chooser.proposedNames.last(), QStringLiteral("t.xlsx"));
+            // In the user's download folder, made when missing (else the dialog shows the working folder).
+            EXPECT_EQ(chooser.proposedFolders.last(), QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
+            EXPECT_TRUE(QFileInfo(chooser.proposedFolders.last()).isDir());
         }
         QFile saved(destination);
         if (row.complete && !row.cancel) {
@@ -248,9 +253,9 @@ TEST_F(AIWindowToolTest, TheHiddenQuestionBarCallsThePage)
     EXPECT_FALSE(web.bottomView()->isVisible() || web.aiBtn()->isVisible() || web.pptBtn()->isVisible());
     EXPECT_EQ(web.questionTextField()->placeholderText(), QStringLiteral("请输入内容"));
     web.changeWebBtnClicked(web.pptBtn());
-    EXPECT_TRUE(host->presentationShown);
+    EXPECT_TRUE(host->pptWebViewShown);
     web.changeWebBtnClicked(web.aiBtn());
-    EXPECT_FALSE(host->presentationShown);
+    EXPECT_FALSE(host->pptWebViewShown);
     const qsizetype before = host->scripts.size();
     web.slider()->setValue(99);
     web.contextBtn()->performClick();
@@ -366,13 +371,19 @@ TEST_F(AIWindowToolTest, PageLogLinesCarryNoQueryAndAreBounded)
     QFile::remove(logPath);
     tool().showInWindow();
     ASSERT_TRUE(host && host->loads.value(0).hasQuery());
-    for (int i = 0; i < 300; ++i)
+    for (int i = 0; i < 300; ++i) {
         host->handlers.scriptMessage("fileSelected", QString(20000, u'm'));
+        if (i == 0)
+            host->handlers.navigationRequested(QUrl(QStringLiteral("http://srv.test/next")), QStringLiteral("script"), true);
+    }
     // The last second of messages ends and its drops are counted.
     ASSERT_TRUE(vqtest::waitUntil([] { return !tool().webWindow().hasDropsToLog(); }, 3000));
     VQToolManager::waitForLogWorker();
     QFile file(logPath);
     const QStringList lines = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(u'\n') : QStringList();
+    // The lines keep the order of their events.
+    EXPECT_GT(lines.indexOf(QRegularExpression(".*decidePolicyForNavigationAction:http://srv.test/next.*")),
+              lines.indexOf(QRegularExpression(".*didReceiveScriptMessage:fileSelected.*")));
     EXPECT_EQ(lines.filter("加载AI：").value(0).section(u' ', 2), "加载AI：http://srv.test/chat");
     const QStringList messages = lines.filter("didReceiveScriptMessage:fileSelected");
     int dropped = 0;

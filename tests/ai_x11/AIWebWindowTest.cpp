@@ -36,6 +36,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 using vqtest::StandInAIPageHost;
@@ -232,13 +233,15 @@ TEST_F(AIWebWindowTest, LinkDownloadsAreSavedWholeOrNotAtAll)
 }
 
 // A script navigation or a form that sends its fields in the address, to a picture or a markdown
-// text, is saved through the chooser and leaves the AI page in place; one to a web page shows it.
-// The navigations and loads reach the daily log file.
+// text (also one the server calls a web page), is fetched once, saved through the chooser and
+// leaves the AI page in place; one to a web page shows it. The navigations and loads reach the
+// daily log file.
 TEST_F(AIWebWindowTest, ScriptAndFormNavigationsToFilesAreSavedAndTheAIPageStays)
 {
     const QByteArray png = QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(300, '\x42');
     pages.server().setReply(QStringLiteral("/files/picture.png"), vqtest::StandInReply::text(png, "image/png"));
     pages.server().setReply(QStringLiteral("/files/notes.md"), vqtest::StandInReply::text("# notes\n", "text/markdown"));
+    pages.server().setReply(QStringLiteral("/files/page.md"), vqtest::StandInReply::html(200, "<p>a page</p>"));
     pages.server().setReply(QStringLiteral("/next.html"), vqtest::StandInReply::html(200, "<p id=next>next page</p>"));
     QTemporaryDir target;
     FakeFileChooser chooser;
@@ -249,6 +252,7 @@ TEST_F(AIWebWindowTest, ScriptAndFormNavigationsToFilesAreSavedAndTheAIPageStays
          "var i = document.createElement('input'); i.name = 'q'; i.value = 'a b'; f.appendChild(i);"
          "document.body.appendChild(f); f.submit(); 'notes.md'",
          "# notes\n"},
+        {"location.href = '/files/page.md'; 'page.md'", "<p>a page</p>"},
     };
     for (const auto& [script, bytes] : rows) {
         SCOPED_TRACE(script);
@@ -265,7 +269,10 @@ TEST_F(AIWebWindowTest, ScriptAndFormNavigationsToFilesAreSavedAndTheAIPageStays
     // A web page is shown as the script asked.
     evaluate(host, QStringLiteral("location.href = '/next.html'; 1"));
     ASSERT_TRUE(waitUntil([&] { return evaluate(host, QStringLiteral("!!document.getElementById('next')")).toBool(); }, kPageTimeoutMs));
-    EXPECT_EQ(chooser.proposedNames.size(), 2);
+    EXPECT_EQ(chooser.proposedNames.size(), 3);
+    const QList<vqtest::StandInRequest> requests = pages.server().requests();
+    EXPECT_EQ(std::count_if(requests.begin(), requests.end(), [](const vqtest::StandInRequest& r) { return r.path.startsWith(QLatin1String("/files/")); }), 3);
+    VQToolManager::waitForLogWorker();
     QFile logFile(VQToolManager::getFilePath(QDate::currentDate().toString(QStringLiteral("'/Log/'yyyy-MM-dd'_log.txt'"))));
     const QString log = logFile.open(QIODevice::ReadOnly) ? QString::fromUtf8(logFile.readAll()) : QString();
     EXPECT_TRUE(log.contains(QStringLiteral("decidePolicyForNavigationAction:") + pages.url(QStringLiteral("/files/picture.png"))))
@@ -337,7 +344,7 @@ TEST_F(AIWebWindowTest, WebViewsTakeDropsByTheRulesAndShowTheirPages)
 {
     VQAIWebPageHost& host = showWindow();
     controller->changeWebBtnClicked(controller->pptBtn());
-    EXPECT_TRUE(host.isPresentationShown());
+    EXPECT_TRUE(host.isPptWebViewShown());
     controller->changeWebBtnClicked(controller->aiBtn());
     EXPECT_EQ(evaluate(host, QStringLiteral("typeof handlInputValue")).toString(), QStringLiteral("function"));
 

@@ -429,7 +429,7 @@ TEST_F(KVDSqliteOperationTest, UnusableDatabaseIsToldOncePerStretchAndLeftAsItIs
     struct Case {
         const char* name;
         bool mount;
-        QString file;
+        QString file; // also what the user is told of; the default database path where empty
         std::function<void()> apply, cure;
     };
     const Case cases[] = {
@@ -456,7 +456,11 @@ TEST_F(KVDSqliteOperationTest, UnusableDatabaseIsToldOncePerStretchAndLeftAsItIs
     };
     const QByteArray savedHome = qgetenv("HOME");
     QList<KVDSqliteOperation::Problem> problems;
-    KVDSqliteOperation::setProblemHandler([&](KVDSqliteOperation::Problem problem, const QString&) { problems.append(problem); });
+    QString told;
+    KVDSqliteOperation::setProblemHandler([&](KVDSqliteOperation::Problem problem, const QString& detail) {
+        problems.append(problem);
+        told = detail;
+    });
     for (const Case& c : cases) {
         if (c.mount && !(canMount && freshMount()))
             continue;
@@ -470,6 +474,8 @@ TEST_F(KVDSqliteOperationTest, UnusableDatabaseIsToldOncePerStretchAndLeftAsItIs
             EXPECT_FALSE(store().insertDataBaseWithtableName(kTable, row(QString(2000, u'w'), QString(2000, u'n'))));
         EXPECT_TRUE(vqtest::waitUntil([] { return !store().checkRunning(); }));
         EXPECT_EQ(problems, QList<KVDSqliteOperation::Problem>{KVDSqliteOperation::Problem::Unavailable});
+        const QString database = c.file.isEmpty() ? homeDocumentsFile + QStringLiteral("/Documents/VQSqliteDataBase.sqlite") : c.file;
+        EXPECT_TRUE(told.contains(database)) << told.toStdString();
         EXPECT_EQ(log.text().count(QStringLiteral("failed")), 1) << log.text().toStdString();
         EXPECT_EQ(contentOf(c.file), before);
         EXPECT_EQ(store().lastFailure(), KVDSqliteOperation::Failure::Unavailable);

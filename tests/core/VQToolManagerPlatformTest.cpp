@@ -142,9 +142,16 @@ TEST_F(VQToolManagerPlatformTest, AFileOpensOnlyWithTheMarkerStoredUnderItsExact
     const QString urlText = QUrl::fromLocalFile(dir.path()).toString(QUrl::FullyEncoded);
     UserDefaults::standard().setValue(urlText, QByteArray("marker"));
     EXPECT_TRUE(VQToolManager::openFileWithPath(urlText));
-    ASSERT_EQ(opener.opened.size(), 2);
+    // A path typed in the home folder.
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", dir.path().toUtf8());
+    UserDefaults::standard().setValue(QString::fromUtf8("~/报告 final.txt"), QByteArray("marker"));
+    EXPECT_TRUE(VQToolManager::openFileWithPath(QString::fromUtf8("~/报告 final.txt")));
+    qputenv("HOME", home);
+    ASSERT_EQ(opener.opened.size(), 3);
     EXPECT_EQ(opener.opened[0], QUrl::fromLocalFile(file));
     EXPECT_EQ(opener.opened[1].toLocalFile(), dir.path());
+    EXPECT_EQ(opener.opened[2], QUrl::fromLocalFile(file));
 }
 
 TEST_F(VQToolManagerPlatformTest, AMarkedItemThatIsGoneOrNotAPathIsNotOpened)

@@ -118,15 +118,22 @@ TEST(ProgramLifecycle, QuittingLeavesThePenAndTheWebEngineInOrder)
 
 // One program per user: a start on another display (a second session of the user, one home)
 // tells its user there that the program runs in another session and ends when told; the first
-// program keeps running, and a start on its display still hands over.
+// program keeps running, and a start on its display still hands over. The first starts in a
+// Wayland session without a platform chosen: it is an X client all the same and never tries Qt's
+// wayland platform.
 TEST(ProgramLifecycle, AStartInAnotherSessionIsToldAndEnds)
 {
     QProcess xvfb;
     xvfb.start(QStringLiteral("Xvfb"), QStringLiteral("-displayfd 1 -screen 0 1280x800x24 -nolisten tcp").split(u' '));
     ASSERT_TRUE(xvfb.waitForReadyRead(10000));
     const QByteArray other = ':' + xvfb.readAllStandardOutput().trimmed();
-    SimulatedProgram first({}, false, {{QStringLiteral("uiLanguageIndexKey"), 2}});
+    SimulatedProgram first({{QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland")},
+                            {QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-vq-none")}},
+                           true, {{QStringLiteral("uiLanguageIndexKey"), 2}});
     ASSERT_TRUE(first.start());
+    const QRect guide = rectOf(windowOf(first.state(), "VQGuidePopover"));
+    EXPECT_TRUE(!guide.isEmpty() && mappedWindowsTitled({}).contains(guide.size()));
+    EXPECT_FALSE(first.errors().contains("wayland\"") || first.errors().contains("wl_display")) << first.errors().toStdString();
     const QString home = first.home();
     SimulatedProgram second({{QStringLiteral("DISPLAY"), QString::fromLatin1(other)}, {QStringLiteral("HOME"), home},
                              {QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config")},

@@ -2,8 +2,8 @@
 // sound server's pipe source), F1 pressed twice through XTest, the stand-in speech server
 // answering at once or, for US English with long speech off, the offline recogniser and no
 // speech server; the text arriving in another program's field or a terminal, with no device or
-// beside a voice mouse; and the X server going away while it records, or while a change waits
-// for the disk.
+// beside a voice mouse; a file command typed in the editor opened by F3; and the X server going
+// away while it records, or while a change waits for the disk.
 #include "PrivatePulseAudio.h"
 #include "SimulatedProgram.h"
 #include "StandInHttpServer.h"
@@ -175,6 +175,70 @@ TEST_F(VoiceWithoutDeviceX11Test, TypingArrivesInTerminals)
         terminal.kill();
         terminal.waitForFinished(5000);
     }
+}
+
+// A file command whose target the user typed as a path in the editor (not picked): F3 and its
+// words open that file through the desktop's opener.
+TEST_F(VoiceWithoutDeviceX11Test, ACommandWithATypedPathOpensItsFile)
+{
+    QTemporaryDir dir;
+    const QString report = dir.filePath(QStringLiteral("weekly-report.txt"));
+    ASSERT_TRUE(QFile(report).open(QIODevice::WriteOnly));
+    // The desktop's opener, first on the program's path, notes what it is asked to open.
+    const QString opened = dir.filePath(QStringLiteral("opened.txt"));
+    QFile opener(dir.filePath(QStringLiteral("xdg-open")));
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly) && opener.write(QStringLiteral("#!/bin/sh\necho \"$@\" >> '%1'\n").arg(opened).toUtf8()) > 0);
+    opener.close();
+    opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    vqtest::StandInHttpServer api;
+    ASSERT_TRUE(api.listen());
+    QJsonArray commands;
+    api.setResponder(QStringLiteral("/api/saveDeviceCmd"), [&commands](const vqtest::StandInRequest& r) {
+        QJsonObject command;
+        for (const char* name : {"cmdType", "customCmd", "customName"})
+            command.insert(QLatin1String(name), r.queryValue(QLatin1String(name)).value_or(QString()));
+        commands.append(command);
+        return vqtest::StandInReply::api(commands);
+    });
+    api.setResponder(QStringLiteral("/api/deviceCmd"), [&commands](const vqtest::StandInRequest&) { return vqtest::StandInReply::api(commands); });
+    SimulatedProgram program({{QStringLiteral("CORVANE_SPEECH_URL"), speech.url()},
+                              {QStringLiteral("CORVANE_API_URL"), api.url(QString::fromLatin1(vqtest::StandInHttpServer::kApiPrefix))},
+                              {QStringLiteral("PATH"), dir.path() + QLatin1Char(':') + qEnvironmentVariable("PATH")}});
+    ASSERT_TRUE(program.start());
+    ASSERT_TRUE(program.command("plug 248a 61ab").startsWith(QLatin1String("ok")));
+    ASSERT_TRUE(program.waitForState([](const QJsonObject& s) { return s[QStringLiteral("connected")].toBool(); }));
+    program.command("open");
+    ASSERT_EQ(program.command("show-page 3"), QStringLiteral("ok page 3"));
+    XTestUser user;
+    ASSERT_TRUE(user.ok());
+    const auto place = [&program](const std::function<bool(const QJsonObject&)>& pick) {
+        QRect found;
+        vqtest::waitUntil([&] { return !(found = rectOf(control(program.page(), pick))).isEmpty(); }, 10000);
+        return found;
+    };
+    const auto text = [](const QJsonObject& c) { return c[QStringLiteral("text")].toString(); };
+    user.click(place([&](const QJsonObject& c) { return text(c).startsWith(u'+'); }).center());
+    for (const auto& [label, typed] : {std::pair(QStringLiteral("Command words"), QStringLiteral("weekly report")), std::pair(QStringLiteral("Target"), report)}) {
+        const QRect field = place([&](const QJsonObject& c) { return text(c) == label && c[QStringLiteral("class")] == QStringLiteral("VQLabel"); });
+        user.click(QPoint(field.right() + 80, field.center().y()));
+        ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), typed}), 0);
+    }
+    user.click(place([&](const QJsonObject& c) { return text(c) == QStringLiteral("Create"); }).center());
+    ASSERT_TRUE(vqtest::waitUntil([&] { return commands.size() == 1; }, 10000));
+    EXPECT_EQ(commands[0][QStringLiteral("customName")].toString(), report);
+
+    speech.addAnswer(vqtest::StandInSpeechServer::kOnEnd, vqtest::SpeechAnswer::last(QStringLiteral("weekly report")));
+    QElapsedTimer held;
+    held.start();
+    user.tap(XK_F3);
+    ASSERT_TRUE(recording() && vqtest::waitUntil([this] { return !pulse.feeding(); }, 20000));
+    vqtest::spin(int(qMax<qint64>(0, 1700 - held.elapsed()))); // a shorter search is cancelled
+    user.tap(XK_F3);
+    const auto asked = [&opened] {
+        QFile file(opened);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    EXPECT_TRUE(vqtest::waitUntil([&] { return asked().contains(report); }, 20000)) << "the opener was asked for: " << asked().toStdString();
 }
 
 // US English with long speech off is recognised on this computer: no speech server runs. The

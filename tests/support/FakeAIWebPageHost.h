@@ -36,11 +36,11 @@ public:
             result(QVariant());
     }
 
-    void setPresentationShown(bool shown) override { presentationShown = shown; }
-    bool isPresentationShown() const override { return presentationShown; }
+    void setPptWebViewShown(bool shown) override { pptWebViewShown = shown; }
+    bool isPptWebViewShown() const override { return pptWebViewShown; }
 
     Handlers handlers;
-    bool presentationShown = false;
+    bool pptWebViewShown = false;
     QString userAgent;
     QList<QUrl> loads;
     QStringList scripts;

@@ -96,8 +96,8 @@ TEST_F(AddCommandViewTest, WebCommandRoundTrip)
     EXPECT_EQ(list->cellAt(0)->contentLabel()->text(), QStringLiteral("https://news.example/?q=a b"));
 }
 
-// Incomplete forms and an exact custom duplicate are refused before anything is sent; another
-// letter case and a common command's word are accepted.
+// Incomplete forms, a file or folder that is not there and an exact custom duplicate are refused
+// before anything is sent; another letter case and a common command's word are accepted.
 TEST_F(AddCommandViewTest, FormChecks)
 {
     held[QStringLiteral("SN-A")] = {item("text", QStringLiteral("open"), QStringLiteral("x"))};
@@ -123,6 +123,8 @@ TEST_F(AddCommandViewTest, FormChecks)
         {"custom duplicate", 4, QStringLiteral("open"), QStringLiteral("t"), "指令词已存在"},
         {"other letter case", 4, QStringLiteral("Open"), QStringLiteral("t"), nullptr},
         {"common command's word", 4, QStringLiteral("天气"), QStringLiteral("t"), nullptr},
+        {"file not there", 0, QStringLiteral("w"), QStringLiteral("/no/such/report.txt"), "文件或文件夹不存在"},
+        {"folder by a relative path", 1, QStringLiteral("w"), QStringLiteral("docs"), "文件或文件夹不存在"},
     };
     int creates = 0;
     for (const Row& row : table) {
@@ -226,7 +228,7 @@ TEST_F(AddCommandViewTest, EditRunsToItsEndWhateverTheEditorDoes)
 }
 
 // The real dialog: type 0 takes a file and a folder, type 1 only folders; a chosen item gives its
-// decoded file URL and, once saved, the record under that text; a typed plain path keeps none.
+// decoded file URL and, once saved, the record under that text; so does a path typed by hand.
 TEST_F(AddCommandViewTest, BrowseAndRecords)
 {
     QTemporaryDir files;
@@ -280,13 +282,19 @@ TEST_F(AddCommandViewTest, BrowseAndRecords)
         EXPECT_EQ(UserDefaults::standard().objectForKey(expected).toString(), row.choose);
     }
 
-    const QString plain = files.filePath(QStringLiteral("a b/ü.txt"));
-    UserDefaults::standard().setValue(plain, QStringLiteral("stale"));
-    QPointer<AddCommandView> editor = open();
-    fill(editor, 0, QStringLiteral("plain"), plain);
-    editor->createBtn()->performClick();
-    ASSERT_TRUE(waitClosed(editor));
-    EXPECT_FALSE(UserDefaults::standard().objectForKey(plain).isValid());
+    // Typed by hand: an absolute path, and one in the home folder.
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", files.path().toUtf8());
+    for (const QString& typed : {filePath, QStringLiteral("~/a b/sub")}) {
+        SCOPED_TRACE(typed.toStdString());
+        UserDefaults::standard().setValue(typed, QStringLiteral("stale"));
+        QPointer<AddCommandView> editor = open();
+        fill(editor, 0, QStringLiteral("typed ") + typed, typed);
+        editor->createBtn()->performClick();
+        ASSERT_TRUE(waitClosed(editor));
+        EXPECT_EQ(UserDefaults::standard().objectForKey(typed).toString(), typed == filePath ? filePath : folderPath);
+    }
+    qputenv("HOME", home);
 }
 
 // Key-function mode: no word row, the type fixed, 330 high, "保存"; only attr0 (and a file's

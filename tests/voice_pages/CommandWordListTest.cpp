@@ -189,6 +189,13 @@ TEST_F(CommandWordListTest, DeleteAsksFirst)
     confirmButton("取消")->click();
     vqtest::spin(200);
     EXPECT_EQ(requestsTo(deletePath), 0);
+    switchUiLanguage(2);
+    list->cellAt(0)->delBtn()->performClick();
+    ASSERT_TRUE(list->confirmBox());
+    EXPECT_EQ(list->confirmBox()->text(), QString::fromUtf8("Delete the voice command \"甲\"?"));
+    confirmButton("取消")->click();
+    switchUiLanguage(0);
+    ASSERT_TRUE(vqtest::waitUntil([&] { return !list->confirmBox(); }));
 
     struct Row {
         const char* name;

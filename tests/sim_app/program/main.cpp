@@ -10,6 +10,7 @@
 #include "SimulatedUsbPort.h"
 #include "VQCompositionRoot.h"
 #include "X11ErrorTrap.h"
+#include "XcbPlatform.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -24,7 +25,8 @@ int main(int argc, char** argv)
     QElapsedTimer startClock;
     startClock.start();
 
-    QApplication app(argc, argv);
+    XcbPlatformArguments arguments(argc, argv);
+    QApplication app(arguments.argc(), arguments.argv());
     VQCompositionRoot root(startClock);
 
     QCommandLineParser parser;
