@@ -654,14 +654,11 @@ void VQAudioMonitorService::handleResult(bool success, const QString& text, bool
         return;
     }
     m_resultText = text;
-    if (isLast) {
+    // The service has stopped the utterance's sources by its last result.
+    if (isLast)
         dismissHud();
-        VQMouseCommandManager& device = VQMouseCommandManager::sharedInstance();
-        if (device.isStartVoice())
-            device.sendCloseMicData();
-    } else {
+    else
         showHud(text, m_pressType);
-    }
     dealWithAsrResult(text, isLast);
 }
 

@@ -643,7 +643,7 @@ void VQWebApiAsrService::deviceChunk(quint64 serial, bool streaming, const QByte
 void VQWebApiAsrService::feedRecognizer(const QByteArray& pcm, bool last)
 {
     IFlyASRManager& sdk = IFlyASRManager::sharedInstance();
-    if (!m_isCancel && !pcm.isEmpty())
+    if (!m_isCancel && !m_finished && !pcm.isEmpty())
         sdk.sendPcmData(pcm);
     // The audio is over: the recogniser can give its final result now.
     if (last && sdk.isRunning())
@@ -679,7 +679,8 @@ QByteArray VQWebApiAsrService::sdkPcm(const QByteArray& chunk, bool last)
     }
     if (!m_sdkAudio.doubleRate || pcm.isEmpty())
         return pcm;
-    // 8 kHz to 16 kHz: each sample is preceded by the mean of it and the one before.
+    // 8 kHz to 16 kHz: each sample is preceded by the mean of it and the one before. The 16 kHz
+    // model recognises this; decoding at 8 kHz with the model's filter bank cut to 4 kHz does not.
     const qsizetype count = pcm.size() / 2;
     QByteArray doubled(count * 4, Qt::Uninitialized);
     for (qsizetype i = 0; i < count; ++i) {
@@ -1069,12 +1070,8 @@ void VQWebApiAsrService::handleResult(const QJsonObject& data)
     }
     closeWebSocket("last result");
     m_finished = true;
-    if (m_micStarted) {
-        m_micStarted = false;
-        VQAudioQueueCapture::sharedInstance().stopRecord(true);
-        if (!alive())
-            return;
-    }
+    if (!endCapture() || !alive())
+        return;
     // A last result without an understanding (or with one that is not an object) still gets an
     // answer: the handler hears an empty object.
     if (VQUserInfoData::sharedInstance().semanticSwitch() && hooks().semantic) {
@@ -1111,6 +1108,24 @@ void VQWebApiAsrService::tellEnd(quint64 serial, QString finalText, const QStrin
     callBlock(serial, true, blockText, true);
 }
 
+// The live utterance is over, whoever ended it: the microphone's capture stops (its last chunk
+// and end mark are handed over) and a device still streaming is told to close its microphone.
+// False when the end mark's handling started another utterance.
+bool VQWebApiAsrService::endCapture()
+{
+    const quint64 serial = m_serial;
+    if (m_micStarted) {
+        m_micStarted = false;
+        VQAudioQueueCapture::sharedInstance().stopRecord(true);
+        if (serial != m_serial)
+            return false;
+    }
+    VQMouseCommandManager& mouse = VQMouseCommandManager::sharedInstance();
+    if (!m_isTransferAudio && mouse.isStartVoice())
+        mouse.sendCloseMicData();
+    return true;
+}
+
 void VQWebApiAsrService::sdkResult(quint64 serial, int status, const QString& text)
 {
     if (serial != m_serial || m_isCancel || m_route != Route::Sdk || m_finished)
@@ -1122,6 +1137,9 @@ void VQWebApiAsrService::sdkResult(quint64 serial, int status, const QString& te
     if (m_resultText.isEmpty())
         m_resultText = text;
     m_finished = true;
+    // The recogniser may have ended the utterance itself (end of speech, an error).
+    if (!endCapture() || m_isCancel)
+        return;
     tellEnd(serial, m_resultText, text, text);
 }
 
@@ -1131,12 +1149,8 @@ void VQWebApiAsrService::finishBroken()
 {
     const quint64 serial = m_serial;
     m_finished = true;
-    if (m_micStarted) {
-        m_micStarted = false;
-        VQAudioQueueCapture::sharedInstance().stopRecord(true);
-        if (serial != m_serial)
-            return;
-    }
+    if (!endCapture())
+        return;
     tellUser(QString::fromUtf8(kConnectFailedText));
     // What was recognised is handed on: the final sentences and the interim text last shown.
     const QString sentences = std::exchange(m_resultText, QString());

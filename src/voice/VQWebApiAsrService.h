@@ -37,6 +37,10 @@ class QWebSocket;
 // result ends the utterance as failed with the text recognised so far; a server that is merely
 // slow is not reported as a failure.
 //
+// Whoever ends a live utterance (the release, a cancel, its last result, the recogniser's end of
+// speech or error, a broken connection), its sources end with it: the microphone's capture stops
+// and a device still streaming is told to close its microphone.
+//
 // Main thread only; nothing here blocks (the transcribed file is read on a worker).
 class VQWebApiAsrService : public QObject {
     Q_OBJECT
@@ -223,6 +227,8 @@ private:
     };
     static ResultStep applyResult(QString& sentences, const QJsonObject& data);
 
+    // Every end of a live utterance stops its sources: the microphone and the device's stream.
+    bool endCapture();
     void sdkResult(quint64 serial, int status, const QString& text);
     void handleResult(const QJsonObject& data);
     void finishBroken();

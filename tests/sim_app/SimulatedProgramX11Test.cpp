@@ -127,7 +127,7 @@ TEST(SimulatedProgram, MainWindowFollowsTheReceiver)
     // device accepted, and the stream is over when the reply comes.
     const QString wav = writeWav(program.home() + QStringLiteral("/tone.wav"), 16000, 1, 0.5);
     ASSERT_FALSE(wav.isEmpty());
-    EXPECT_EQ(program.command("voice " + wav.toUtf8()), QStringLiteral("ok voice 0.50 s, 16 blocks"));
+    EXPECT_EQ(program.command("voice " + wav.toUtf8()), QStringLiteral("ok voice 0.50 s, 16 blocks at 16 kHz"));
     // A low battery: the record follows and the low-battery tip shows.
     EXPECT_TRUE(program.command("battery 8").startsWith(QLatin1String("ok")));
     EXPECT_TRUE(program.waitForState([](const QJsonObject& s) {

@@ -16,6 +16,12 @@ SimulatedBleMouse::~SimulatedBleMouse()
     BleCentral::setInstance(nullptr);
 }
 
+int SimulatedBleMouse::voiceRate() const
+{
+    const int type = m_device.values.deviceType;
+    return type == 2 || type == 5 ? 16000 : 8000;
+}
+
 void SimulatedBleMouse::clearRecords()
 {
     m_written.clear();

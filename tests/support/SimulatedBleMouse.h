@@ -33,6 +33,8 @@ public:
     // and records of refused writes and pen commands: SimulatedLink.
     const QStringList& writtenHex() const { return m_written; }
     bool isLookedFor() const { return m_started; }
+    // 8 kHz, 16 kHz for device types 2 and 5.
+    int voiceRate() const override;
     void clearRecords();
 
     // BleCentral

@@ -3,6 +3,7 @@
 SimulatedLink::SimulatedLink(int voiceArguments)
     : m_voice([this](const QByteArray& payload) { sendPayload(payload); }, voiceArguments)
 {
+    m_voice.rate = [this] { return voiceRate(); };
 }
 
 void SimulatedLink::sendKey(int keyNumber)

@@ -28,9 +28,12 @@ public:
 
     // Voice (section 10): the microphone streams its utterance while the voice key is held or
     // after the open-microphone command, until the key is released or the close command.
+    // Each stream carries the microphone's sound at voiceRate().
     SimulatedVoiceSource& voice() { return m_voice; }
     void pressVoiceKey();   // key 33, then the stream
     void releaseVoiceKey(); // key 34, then the voice end
+    // The sample rate the link carries (section 10): 8000 or 16000.
+    virtual int voiceRate() const = 0;
 
     // Frames the device refused, with the reason.
     const QStringList& rejected() const { return m_rejected; }

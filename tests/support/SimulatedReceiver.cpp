@@ -2,6 +2,7 @@
 
 #include <QTimer>
 
+#include <cctype>
 #include <chrono>
 
 namespace {
@@ -69,6 +70,28 @@ SimulatedReceiver::Model SimulatedReceiver::voiceReceiver16k()
     m.reportLength = 64;
     m.plan = 4;
     return m;
+}
+
+int SimulatedReceiver::voiceRate() const
+{
+    const SimulatedDevice::Values& v = m_device.values;
+    const int chosen = v.samplingRate != 0 ? 16000 : 8000;
+    switch (m_model.plan) {
+    case 3:
+        return 8000;
+    case 4:
+        return m_model.vendorId == 0x248A && m_model.productId == 0x64AB ? 16000 : 8000;
+    case 6: {
+        qsizetype digits = 0;
+        while (digits < v.firmwareVersion.size() && std::isdigit(quint8(v.firmwareVersion.at(digits))))
+            ++digits;
+        return v.firmwareVersion.left(digits).toInt() >= 11 ? chosen : 16000;
+    }
+    case 7:
+        return chosen;
+    default:
+        return 16000;
+    }
 }
 
 SimulatedReceiver::SimulatedReceiver(Model model, QObject* parent)

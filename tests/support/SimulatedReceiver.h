@@ -65,6 +65,7 @@ public:
 
     // The device's information report (the other input reports: SimulatedLink).
     void sendDeviceInfo();
+    int voiceRate() const override;
 
     // What the program did.
     const QList<Written>& written() const { return m_written; }

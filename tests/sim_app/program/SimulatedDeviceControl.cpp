@@ -43,8 +43,6 @@ namespace {
 constexpr qsizetype kMaxLineBytes = 4096;
 constexpr int kVoiceTickMs = 20;
 constexpr double kSampleRate = 16000;
-// The argument room of a Bluetooth LE notification (a plan 1 frame without padding).
-constexpr int kBleArgumentRoom = 27;
 // How many of the device's last commands `state` lists.
 constexpr int kStateCommands = 200;
 // How many of the last tips `state` lists.
@@ -134,7 +132,7 @@ SimulatedDeviceControl::SimulatedDeviceControl(SimulatedUsbPort& usb, SimulatedB
     , m_server(new QLocalServer(this))
 {
     connect(m_server, &QLocalServer::newConnection, this, &SimulatedDeviceControl::newConnection);
-    prepareVoice(m_ble.voice(), kBleArgumentRoom);
+    prepareVoice(m_ble.voice());
     prepareFirmware(m_ble.device(), false);
     // The mouse is another device than the receivers': a serial number of its own.
     m_ble.device().values.serialNumber = "VQ87654321";
@@ -424,20 +422,24 @@ void SimulatedDeviceControl::voice(const QStringList& words, const Reply& reply)
     if (!SimulatedWavFile::readVoice(path, &samples, &why))
         return reply(error(why));
 
-    m_utterance = ImaAdpcmEncoder::encode(samples);
-    m_ble.voice().setUtterance(m_utterance);
+    // Each device streams the sound at the rate of its link.
+    m_sound = samples;
+    m_ble.voice().setSound(m_sound);
     if (SimulatedReceiver* receiver = m_usb.plugged())
-        receiver->voice().setUtterance(m_utterance);
+        receiver->voice().setSound(m_sound);
 
-    const int blocks = int((m_utterance.size() + ImaAdpcmEncoder::kBlockBytes - 1) / ImaAdpcmEncoder::kBlockBytes);
-    const QString done = ok(QStringLiteral("voice %1 s, %2 blocks").arg(samples.size() / kSampleRate, 0, 'f', 2).arg(blocks));
     m_voiceAllSent = false;
-    m_voiceReply = [reply, done](const QString& cut) { reply(cut.isEmpty() ? done : error(cut)); };
+    m_voiceReply = [this, reply](const QString& cut) { reply(cut.isEmpty() ? m_voiceDone : error(cut)); };
     // The voice key is held while the file plays and let go after its last block.
     if (bleActive())
         m_ble.pressVoiceKey();
     else
         activeReceiver()->pressVoiceKey();
+    const int blocks = int((source->utterance().size() + ImaAdpcmEncoder::kBlockBytes - 1) / ImaAdpcmEncoder::kBlockBytes);
+    m_voiceDone = ok(QStringLiteral("voice %1 s, %2 blocks at %3 kHz")
+                         .arg(samples.size() / kSampleRate, 0, 'f', 2)
+                         .arg(blocks)
+                         .arg(source->streamRate() / 1000));
 }
 
 QString SimulatedDeviceControl::battery(const QStringList& words)
@@ -813,19 +815,16 @@ void SimulatedDeviceControl::prepareReceiver(SimulatedReceiver& receiver)
     if (m_mouseType >= 0)
         receiver.device().values.mouseType = m_mouseType;
     receiver.device().refuseSettings = m_refuseSettings;
-    receiver.voice().setUtterance(m_utterance);
+    receiver.voice().setSound(m_sound);
     prepareFirmware(receiver.device(), true);
-    prepareVoice(receiver.voice(), receiver.model().reportLength - 5 - int(receiver.model().prefix.size()));
+    prepareVoice(receiver.voice());
 }
 
-void SimulatedDeviceControl::prepareVoice(SimulatedVoiceSource& voice, int argumentRoom)
+void SimulatedDeviceControl::prepareVoice(SimulatedVoiceSource& voice)
 {
-    // About real time: a 256-byte block holds 505 samples (31.6 ms at 16 kHz), sent in
-    // reports of at most argumentRoom - 1 bytes.
-    const int perBlock = (ImaAdpcmEncoder::kBlockBytes + argumentRoom - 2) / (argumentRoom - 1);
-    const double perSecond = kSampleRate / ImaAdpcmEncoder::kSamplesPerBlock * perBlock;
+    // About real time, at the link's rate.
     voice.tickMs = kVoiceTickMs;
-    voice.payloadsPerTick = std::max(1, int(std::ceil(perSecond * kVoiceTickMs / 1000.0)));
+    voice.realTime = true;
     voice.onAllSent = [this, &voice] {
         if (!m_voiceReply || activeVoice() != &voice)
             return;

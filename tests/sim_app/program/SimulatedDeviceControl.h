@@ -78,7 +78,7 @@ private:
     SimulatedReceiver* activeReceiver() const;
     bool bleActive() const;
     void prepareReceiver(SimulatedReceiver& receiver);
-    void prepareVoice(SimulatedVoiceSource& voice, int argumentRoom);
+    void prepareVoice(SimulatedVoiceSource& voice);
     // Gives the device's firmware side the fault and the version set from outside.
     void prepareFirmware(SimulatedDevice& device, bool receiver);
     // Records the text of each tip the program shows (for state's "tips").
@@ -88,12 +88,13 @@ private:
     SimulatedBleMouse& m_ble;
     QLocalServer* m_server = nullptr;
     QList<Client*> m_clients;
-    QByteArray m_utterance;     // ADPCM of the last voice file
+    QList<qint16> m_sound;      // samples of the last voice file, 16 kHz
     QStringList m_heldKeys;     // names of the keys held down
     bool m_refuseSettings = false;
     int m_mouseType = -1;       // set by mouse-type; -1: each device's own
     bool m_bleInReach = false;
     Reply m_voiceReply;         // the voice command waiting for its stream to end
+    QString m_voiceDone;        // its reply when the whole file was sent
     bool m_voiceAllSent = false;
     // Set by "firmware": the fault of the firmware transfer; unplug-at pulls the device away
     // when packet m_firmwarePacket arrives.

@@ -3,7 +3,11 @@
 // and Qt Bluetooth, driven from outside through the control socket (docs/simulated-device.md).
 //
 //   corvane-companion-sim --control /tmp/vq-sim.sock [--final-state /tmp/vq-sim-state.json]
+//
+// CORVANE_SIM_END_OF_SPEECH_MS: the silence after speech (counted in audio) that ends an utterance
+// of the offline recogniser, in place of the program's own.
 #include "AppDelegate.h"
+#include "IFlyASRManager.h"
 #include "MMLog.h"
 #include "SimulatedBleMouse.h"
 #include "SimulatedDeviceControl.h"
@@ -78,6 +82,11 @@ int main(int argc, char** argv)
             && file.write(controller.state(false).toUtf8()) >= 0)
             file.commit();
     });
+    // Tests end an utterance with less silence after the speech than a user is given.
+    if (const int silenceMs = qEnvironmentVariableIntValue("CORVANE_SIM_END_OF_SPEECH_MS"); silenceMs > 0) {
+        if (VQSpeechRecognizer* recognizer = IFlyASRManager::sharedInstance().recognizer())
+            recognizer->setEndOfSpeechSilence(silenceMs);
+    }
     controller.onQuit = [&root] {
         if (root.delegate() != nullptr)
             root.delegate()->quit();
