@@ -13,7 +13,9 @@
 #include <dlfcn.h>
 #include <poll.h>
 #include <pthread.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -24,6 +26,9 @@
 #include <iterator>
 #include <mutex>
 #include <type_traits>
+#include <vector>
+
+extern char** environ;
 
 namespace {
 
@@ -94,6 +99,64 @@ QString modelKey(const VQPocketsphinxModelCheck::Files& files)
             _exit(0);
     }
     _exit(kChildNoWords);
+}
+
+// The model check's process is this program started anew with the model's files in its
+// environment: it checks before main() and anything of the program runs, so it inherits no
+// thread, lock or exit handler of the program (a fork() of the running program would).
+constexpr char kCheckAcousticModel[] = "VQ_MODEL_CHECK_HMM";
+constexpr char kCheckLanguageModel[] = "VQ_MODEL_CHECK_LM";
+constexpr char kCheckDictionary[] = "VQ_MODEL_CHECK_DICT";
+
+[[gnu::constructor]] void checkModelWhenAsked()
+{
+    const char* acousticModel = std::getenv(kCheckAcousticModel);
+    if (!acousticModel)
+        return;
+    const char* languageModel = std::getenv(kCheckLanguageModel);
+    const char* dictionary = std::getenv(kCheckDictionary);
+    const VQPocketsphinxLibrary* library = languageModel && dictionary ? VQPocketsphinxLibrary::open(nullptr) : nullptr;
+    if (!library)
+        _exit(kChildNotLoaded);
+    checkInChild(*library, acousticModel, languageModel, dictionary);
+}
+
+// Starts the check's process, its output to /dev/null; -1 with errno set when it cannot start.
+pid_t startCheck(const QByteArray& acousticModel, const QByteArray& languageModel, const QByteArray& dictionary)
+{
+    QByteArrayList variables;
+    for (char** variable = environ; variable && *variable; ++variable) {
+        if (!QByteArray(*variable).startsWith("VQ_MODEL_CHECK_"))
+            variables << QByteArray(*variable);
+    }
+    variables << QByteArray(kCheckAcousticModel) + '=' + acousticModel << QByteArray(kCheckLanguageModel) + '=' + languageModel
+              << QByteArray(kCheckDictionary) + '=' + dictionary;
+    std::vector<char*> environment;
+    for (QByteArray& variable : variables)
+        environment.push_back(variable.data());
+    environment.push_back(nullptr);
+    char name[] = "model-check";
+    char* arguments[] = {name, nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t none;
+    sigemptyset(&none);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
+    pid_t pid = -1;
+    const int failed = posix_spawn(&pid, "/proc/self/exe", &actions, &attributes, arguments, environment.data());
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed) {
+        errno = failed;
+        return -1;
+    }
+    return pid;
 }
 
 enum class Ending { Ended, TimedOut, Interrupted };
@@ -204,7 +267,7 @@ cmd_ln_t* VQPocketsphinxLibrary::configure(const QByteArray& acousticModel, cons
                      dictionary.constData(), "-samprate", rate.constData(), "-logfn", "/dev/null", nullptr);
 }
 
-QString VQPocketsphinxModelCheck::verdict(const VQPocketsphinxLibrary& library, const Files& files, int timeoutMs, int interrupt)
+QString VQPocketsphinxModelCheck::verdict(const Files& files, int timeoutMs, int interrupt)
 {
     static std::mutex mutex;
     static QHash<QString, QString> verdicts;
@@ -220,9 +283,7 @@ QString VQPocketsphinxModelCheck::verdict(const VQPocketsphinxLibrary& library, 
     const QByteArray acousticModel = QFile::encodeName(files.acousticModel);
     const QByteArray languageModel = QFile::encodeName(files.languageModel);
     const QByteArray dictionary = QFile::encodeName(files.dictionary);
-    const pid_t pid = fork();
-    if (pid == 0)
-        checkInChild(library, acousticModel, languageModel, dictionary);
+    const pid_t pid = startCheck(acousticModel, languageModel, dictionary);
     if (pid < 0) {
         const QString reason = QString::fromLocal8Bit(strerror(errno));
         return QStringLiteral("the model in %1 could not be checked: %2").arg(files.acousticModel, reason);

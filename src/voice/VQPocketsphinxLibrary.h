@@ -37,8 +37,9 @@ struct VQPocketsphinxLibrary {
     cmd_ln_t* configure(const QByteArray& acousticModel, const QByteArray& languageModel, const QByteArray& dictionary) const;
 };
 
-// Whether a model can be used, found out in a child process: the library ends the process
-// (exit()) on files it cannot read and may crash on damaged ones, so the child loads the model,
+// Whether a model can be used, found out in a process of its own (this program started anew,
+// which checks before its main() runs): the library ends the process (exit()) on files it cannot
+// read and may crash on damaged ones, so that process loads the model,
 // decodes a quarter of a second of noise, makes sure the dictionary pronounces a word of the language model
 // and ends. The caller waits at most timeoutMs, or until `interrupt` (a file descriptor, -1 for
 // none) becomes readable. The verdict of each model is kept for the process, as long as its
@@ -51,5 +52,5 @@ public:
         QString languageModel;
         QString dictionary;
     };
-    static QString verdict(const VQPocketsphinxLibrary& library, const Files& files, int timeoutMs, int interrupt);
+    static QString verdict(const Files& files, int timeoutMs, int interrupt);
 };

@@ -53,7 +53,7 @@ public:
             return true;
         if (!m_library && !(m_library = VQPocketsphinxLibrary::open(error)))
             return false;
-        *error = VQPocketsphinxModelCheck::verdict(*m_library, {model.acousticModel, model.languageModel, model.dictionary},
+        *error = VQPocketsphinxModelCheck::verdict({model.acousticModel, model.languageModel, model.dictionary},
                                                    checkTimeoutMs, interrupt);
         if (!error->isEmpty())
             return false;
