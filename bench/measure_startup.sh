@@ -5,7 +5,8 @@
 #     measured from outside, and the figure the program logs itself (from main());
 #   - idle CPU over the 10 s after ready, in % of one core (from /proc/<pid>/stat);
 #   - idle RSS after those 10 s (VmRSS from /proc/<pid>/status), and how many mappings of the
-#     web engine's libraries or its plugin the process holds then (none before the AI window);
+#     web engine's libraries or its plugin the process holds then (none before the AI window),
+#     and of the offline recogniser's libraries (none before the first English dictation);
 #   - quit: from SIGTERM (handled as the Quit menu item) to the end of the process.
 # It also reports error lines in the log ("❌", Qt criticals and warnings on stderr).
 #
@@ -39,6 +40,7 @@ errors=0
 idle_cpu=""
 idle_rss=""
 webengine_mapped=""
+recognizer_mapped=""
 
 for run in $(seq 1 "$runs"); do
   home=$(mktemp -d /tmp/vq-bench-home-XXXXXX)
@@ -68,6 +70,7 @@ for run in $(seq 1 "$runs"); do
     idle_rss=$(awk '/^VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status")
     # The web engine is a plugin loaded at the first AI window: none of it is mapped before.
     webengine_mapped=$(grep -c -E "libQt6WebEngine|vq_ai_web" "/proc/$pid/maps" || true)
+    recognizer_mapped=$(grep -c -E "libpocketsphinx|libsphinxbase" "/proc/$pid/maps" || true)
   fi
 
   quit_start=$(now_ns)
@@ -94,5 +97,6 @@ echo "start to ready (logged):  first ${ready_int[0]} ms, median $(median "${rea
 echo "idle CPU over 10 s:       ${idle_cpu} % of one core   (goal < 0.3 %)"
 echo "idle RSS:                 ${idle_rss} MB   (goal < 60 MB)"
 echo "web engine mappings idle: ${webengine_mapped}   (goal 0)"
+echo "recogniser mappings idle: ${recognizer_mapped}   (goal 0)"
 echo "quit on SIGTERM:          median $(median "${quit_ms[@]}") ms, max $(printf '%s\n' "${quit_ms[@]}" | sort -n | tail -1) ms   (goal < 1000 ms)"
 echo "error lines in the logs:  $errors"

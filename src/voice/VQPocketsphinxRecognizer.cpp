@@ -2,13 +2,15 @@
 
 #include "MMLog.h"
 #include "MMMemory.h"
+#include "VQPocketsphinxLibrary.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 
-#include <pocketsphinx.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 #include <vector>
 
@@ -25,6 +27,7 @@ struct VQPocketsphinxRecognizer::Command {
     QByteArray pcm;
     bool punctuation = false;
     int endSilenceMs = 0;
+    int modelCheckTimeoutMs = 0;
 
     static Command of(Kind kind, quint64 recognition = 0)
     {
@@ -42,23 +45,27 @@ public:
 
     bool isLoaded() const { return m_decoder != nullptr; }
 
-    // Loads the model; false with the reason when it cannot.
-    bool load(const Model& model, QString* error)
+    // Loads the model, once it is known to be usable (opening the libraries at the first time);
+    // false with the reason when it cannot. `interrupt` breaks off the model's check.
+    bool load(const Model& model, int checkTimeoutMs, int interrupt, QString* error)
     {
         if (m_decoder)
             return true;
+        if (!m_library && !(m_library = VQPocketsphinxLibrary::open(error)))
+            return false;
+        *error = VQPocketsphinxModelCheck::verdict({model.acousticModel, model.languageModel, model.dictionary},
+                                                   checkTimeoutMs, interrupt);
+        if (!error->isEmpty())
+            return false;
         QElapsedTimer clock;
         clock.start();
-        const QByteArray hmm = QFile::encodeName(model.acousticModel);
-        const QByteArray lm = QFile::encodeName(model.languageModel);
-        const QByteArray dict = QFile::encodeName(model.dictionary);
-        m_config = cmd_ln_init(nullptr, ps_args(), TRUE, "-hmm", hmm.constData(), "-lm", lm.constData(), "-dict",
-                               dict.constData(), "-samprate", "16000", "-logfn", "/dev/null", nullptr);
+        m_config = m_library->configure(QFile::encodeName(model.acousticModel), QFile::encodeName(model.languageModel),
+                                        QFile::encodeName(model.dictionary));
         if (m_config)
-            m_decoder = ps_init(m_config);
+            m_decoder = m_library->psInit(m_config);
         if (!m_decoder) {
             if (m_config)
-                cmd_ln_free_r(m_config);
+                m_library->cmdLnFree(m_config);
             m_config = nullptr;
             *error = QStringLiteral("the model in %1 could not be loaded").arg(model.acousticModel);
             return false;
@@ -70,9 +77,9 @@ public:
     void unload()
     {
         if (m_decoder)
-            ps_free(m_decoder);
+            m_library->psFree(m_decoder);
         if (m_config)
-            cmd_ln_free_r(m_config);
+            m_library->cmdLnFree(m_config);
         m_decoder = nullptr;
         m_config = nullptr;
         m_inUtterance = false;
@@ -81,9 +88,9 @@ public:
     bool begin(const Command& start)
     {
         if (m_decoder && m_inUtterance)
-            ps_end_utt(m_decoder); // an utterance never stopped: its result is not wanted
+            m_library->psEndUtt(m_decoder); // an utterance never stopped: its result is not wanted
         m_inUtterance = false;
-        if (!m_decoder || ps_start_utt(m_decoder) < 0)
+        if (!m_decoder || m_library->psStartUtt(m_decoder) < 0)
             return false;
         m_recognition = start.recognition;
         m_punctuation = start.punctuation;
@@ -112,8 +119,8 @@ public:
         m_samples.resize(size_t(count));
         qFromLittleEndian<qint16>(pcm.constData(), count, m_samples.data());
         if (count > 0)
-            ps_process_raw(m_decoder, m_samples.data(), size_t(count), FALSE, FALSE);
-        if (ps_get_in_speech(m_decoder)) {
+            m_library->psProcessRaw(m_decoder, m_samples.data(), size_t(count), FALSE, FALSE);
+        if (m_library->psGetInSpeech(m_decoder)) {
             m_speechSeen = true;
             m_silentSamples = 0;
         } else if (m_speechSeen) {
@@ -131,7 +138,7 @@ public:
     QString end()
     {
         m_inUtterance = false;
-        ps_end_utt(m_decoder);
+        m_library->psEndUtt(m_decoder);
         return formatText(hypothesis(), m_punctuation, true);
     }
 
@@ -139,10 +146,11 @@ private:
     QString hypothesis() const
     {
         int32 score = 0;
-        const char* text = ps_get_hyp(m_decoder, &score);
+        const char* text = m_library->psGetHyp(m_decoder, &score);
         return text ? QString::fromUtf8(text).simplified() : QString();
     }
 
+    const VQPocketsphinxLibrary* m_library = nullptr;
     cmd_ln_t* m_config = nullptr;
     ps_decoder_t* m_decoder = nullptr;
     quint64 m_recognition = 0;
@@ -168,6 +176,7 @@ VQPocketsphinxRecognizer::VQPocketsphinxRecognizer(Model model)
     , m_hasModel(QFileInfo(m_model.acousticModel).isDir() && QFileInfo(m_model.languageModel).isFile()
                  && QFileInfo(m_model.dictionary).isFile())
     , m_context(std::make_unique<QObject>())
+    , m_interrupt(eventfd(0, EFD_CLOEXEC))
 {
     m_unloadTimer.setSingleShot(true);
     m_unloadTimer.setInterval(kUnloadDelayMs);
@@ -183,9 +192,15 @@ VQPocketsphinxRecognizer::~VQPocketsphinxRecognizer()
             const std::lock_guard lock(m_mutex);
             m_commands.clear();
         }
+        // A model check still running is broken off.
+        const quint64 one = 1;
+        if (m_interrupt >= 0 && ::write(m_interrupt, &one, sizeof one) < 0)
+            VQLogWarn(QStringLiteral("offline recogniser: the model check could not be broken off"));
         post(Command::of(Command::Kind::Quit));
         m_worker.join();
     }
+    if (m_interrupt >= 0)
+        ::close(m_interrupt);
 }
 
 bool VQPocketsphinxRecognizer::isModelLoaded() const
@@ -196,7 +211,7 @@ bool VQPocketsphinxRecognizer::isModelLoaded() const
 
 bool VQPocketsphinxRecognizer::supportsLanguage(const QString& rlang) const
 {
-    return m_hasModel && rlang.compare(QLatin1String(kLanguage), Qt::CaseInsensitive) == 0;
+    return m_hasModel && !m_modelUnusable && rlang.compare(QLatin1String(kLanguage), Qt::CaseInsensitive) == 0;
 }
 
 void VQPocketsphinxRecognizer::setLanguage(const QString& rlang)
@@ -216,7 +231,7 @@ void VQPocketsphinxRecognizer::setEndOfSpeechSilence(int ms)
 
 int VQPocketsphinxRecognizer::start()
 {
-    if (!m_hasModel)
+    if (!m_hasModel || m_modelUnusable)
         return kErrorNoModel;
     if (!supportsLanguage(m_language))
         return kErrorUnsupportedLanguage;
@@ -227,6 +242,7 @@ int VQPocketsphinxRecognizer::start()
     Command command = Command::of(Command::Kind::Start, ++m_recognition);
     command.punctuation = m_punctuation;
     command.endSilenceMs = m_endSilenceMs;
+    command.modelCheckTimeoutMs = m_modelCheckTimeoutMs;
     post(std::move(command));
     return 0;
 }
@@ -306,7 +322,7 @@ void VQPocketsphinxRecognizer::run()
             break;
         case Command::Kind::Start: {
             QString error;
-            if (!decoder.load(m_model, &error)) {
+            if (!decoder.load(m_model, command.modelCheckTimeoutMs, m_interrupt, &error)) {
                 reportError(command.recognition, kErrorModelLoad, error);
                 report(command.recognition, kStatusEnd, QString());
                 break;
@@ -316,7 +332,7 @@ void VQPocketsphinxRecognizer::run()
                 m_loaded = true;
             }
             if (!decoder.begin(command)) {
-                reportError(command.recognition, kErrorModelLoad, QStringLiteral("the utterance could not be started"));
+                reportError(command.recognition, kErrorStart, QStringLiteral("the utterance could not be started"));
                 report(command.recognition, kStatusEnd, QString());
             }
             break;
@@ -351,7 +367,16 @@ void VQPocketsphinxRecognizer::reportError(quint64 recognition, int code, const 
     QMetaObject::invokeMethod(
         m_context.get(),
         [this, recognition, code, message] {
-            if (recognition == m_recognition && m_errorHandler)
+            if (recognition != m_recognition)
+                return; // the start of the newer recognition reports its own
+            if (code == kErrorModelLoad) {
+                // From now on the model counts as missing: the user is told this once.
+                if (m_modelUnusable)
+                    return;
+                m_modelUnusable = true;
+                VQLogWarn(QStringLiteral("offline recogniser: %1; recognition goes over the websocket").arg(message));
+            }
+            if (m_errorHandler)
                 m_errorHandler(code, message);
         },
         Qt::QueuedConnection);
