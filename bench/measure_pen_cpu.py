@@ -2,9 +2,11 @@
 """The pen bench's processor time seen from outside, per 10 s.
 
 Starts a private Xvfb (1920x1080x24), runs vq_laser_pen_bench on it with the given arguments and
-reads, every 10 s, the CPU time (utime + stime from /proc/<pid>/stat) of the bench program and of
-the X server, as shares of one core; then the whole run and the bench's own report. The load
-average is printed at the start and the end, since other work on the machine changes the figures.
+reads, every 10 s from the pointer's first move (the bench's mover process starting), the CPU time
+(utime + stime from /proc/<pid>/stat) of the bench program and of the X server, as shares of one
+core; the bench's set-up before it (the finished strokes drawn at once) is shown on its own; then
+the whole run and the bench's own report. The load average is printed at the start and the end,
+since other work on the machine changes the figures.
 The bench is built by the README's bench command (Release, build/bench):
   cmake --build build/bench --target vq_laser_pen_bench
 Usage: bench/measure_pen_cpu.py [program] [bench arguments...]
@@ -49,10 +51,27 @@ with os.fdopen(read_end) as f:
     display = ":" + f.readline().strip()
 print(f"load average at start: {load()}; bench {' '.join(args)}", flush=True)
 bench = subprocess.Popen([program, *args], env=dict(os.environ, DISPLAY=display), stdout=subprocess.PIPE, text=True)
+launched = (time.monotonic(), 0.0, cpu_seconds(server.pid) or 0.0)
+
+
+def mover_started():
+    try:
+        with open(f"/proc/{bench.pid}/task/{bench.pid}/children") as f:
+            return f.read().strip() != ""
+    except OSError:
+        return False
+
+
+while bench.poll() is None and not mover_started():
+    time.sleep(0.01)
 rows = []
 start = time.monotonic()
 last = (start, cpu_seconds(bench.pid) or 0.0, cpu_seconds(server.pid) or 0.0)
 first = last
+setup = last[0] - launched[0]
+if setup > 0:
+    print(f"  set-up before the first move, {setup:.1f} s: program {100 * (last[1] - launched[1]) / setup:.1f} %"
+          f" + X server {100 * (last[2] - launched[2]) / setup:.1f} % of one core", flush=True)
 while bench.poll() is None:
     time.sleep(max(0.0, last[0] + WINDOW - time.monotonic()))
     own, x = cpu_seconds(bench.pid), cpu_seconds(server.pid)
