@@ -14,8 +14,9 @@
 // Prints, for every 10 s of the run and for the whole: the CPU time of the program, of the X
 // server (read from /proc when the server is a local process) and of both, as shares of one
 // core, and the median, 90th percentile and largest time from the XTest request to the end of
-// the paint that shows its position (the loupe, the live stroke), or for the spot to its window
-// moved there on the X server.
+// the paint that shows its position (the loupe, the live stroke) or a later one, or for the spot
+// to its window moved there on the X server; a move the effect passes over (it shows at most one
+// position per frame) counts until the next paint.
 #include "CompositingManager.h"
 #include "PKWColorSampler.h"
 #include "VQDrawView.h"
@@ -41,6 +42,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <map>
 #include <vector>
 
@@ -340,11 +342,8 @@ int main(int argc, char** argv)
         }
         spin(300);
         for (const QPointer<VQDrawView>& view : manager.drawView()) {
-            VQDrawView* canvas = view;
-            QObject::connect(canvas, &VQDrawView::painted, &app, [&paints, canvas] {
-                if (!canvas->pathReleased())
-                    paints.emplace_back(nowNs(), canvas->drawPath().currentPosition().toPoint());
-            });
+            QObject::connect(view.data(), &VQDrawView::painted, &app,
+                             [&paints](QPoint shownUpTo) { paints.emplace_back(nowNs(), shownUpTo); });
         }
         // The live stroke, following the pointer's motion events: open for the whole run, or
         // for a talk opened and closed again and again by talkStrokes below.
@@ -358,8 +357,14 @@ int main(int argc, char** argv)
     talkStrokes.setTimerType(Qt::PreciseTimer);
     talkStrokes.setSingleShot(true);
     bool talkDrawing = true;
+    // When the strokes were lifted and opened again: what moves in between draws nothing.
+    std::vector<std::pair<qint64, qint64>> lifts;
     QObject::connect(&talkStrokes, &QTimer::timeout, &app, [&] {
         talkDrawing = !talkDrawing;
+        if (talkDrawing && !lifts.empty())
+            lifts.back().second = nowNs();
+        else if (!talkDrawing)
+            lifts.emplace_back(nowNs(), std::numeric_limits<qint64>::max());
         for (const QPointer<VQDrawView>& view : manager.drawView()) {
             if (!view)
                 continue;
@@ -420,26 +425,45 @@ int main(int argc, char** argv)
     shapeAt.push_back(shapeRectangles());
     wallAt.push_back(nowNs());
 
-    std::map<std::pair<int, int>, qint64> requests;
-    int moves = 0;
+    // The moves in their order, and where each position was requested.
+    std::vector<qint64> requests;
+    std::map<std::pair<int, int>, std::vector<size_t>> indexesAt;
     for (const QByteArray& line : mover.readAllStandardOutput().split('\n')) {
         const QList<QByteArray> parts = line.split(' ');
         if (parts.size() != 3)
             continue;
-        requests[{parts[1].toInt(), parts[2].toInt()}] = parts[0].toLongLong();
-        ++moves;
+        indexesAt[{parts[1].toInt(), parts[2].toInt()}].push_back(requests.size());
+        requests.push_back(parts[0].toLongLong());
     }
-    // Latencies by the 10 s window of their request.
+    const int moves = int(requests.size());
+    // A move and the paint that shows it lie in one stretch of drawing.
+    const auto drawnBetween = [&lifts](qint64 request, qint64 paint) {
+        return std::none_of(lifts.begin(), lifts.end(), [&](const std::pair<qint64, qint64>& lift) {
+            return request < lift.second && paint >= lift.first;
+        });
+    };
+    // Latencies by the 10 s window of their request. A paint shows its position and every move
+    // before it that no paint showed yet: the effects change their windows at most once per
+    // frame, so a move that comes sooner is shown by the next one.
     std::vector<std::vector<double>> byWindow(cpuAt.size());
     std::vector<double> all;
+    size_t shown = 0; // the moves before this one are shown
     for (const auto& [t, p] : paints) {
-        const auto it = requests.find({p.x(), p.y()});
-        if (it == requests.end() || t < it->second)
+        const auto at = indexesAt.find({p.x(), p.y()});
+        if (at == indexesAt.end())
             continue;
-        const double ms = (t - it->second) / 1e6;
-        const size_t window = size_t(std::max<qint64>(0, it->second - start) / (qint64(kWindowSeconds) * 1000000000));
-        byWindow[std::min(window, byWindow.size() - 1)].push_back(ms);
-        all.push_back(ms);
+        const auto index = std::lower_bound(at->second.begin(), at->second.end(), shown);
+        if (index == at->second.end() || t < requests[*index])
+            continue;
+        for (size_t i = shown; i <= *index; ++i) {
+            if (!drawnBetween(requests[i], t))
+                continue;
+            const double ms = (t - requests[i]) / 1e6;
+            const size_t window = size_t(std::max<qint64>(0, requests[i] - start) / (qint64(kWindowSeconds) * 1000000000));
+            byWindow[std::min(window, byWindow.size() - 1)].push_back(ms);
+            all.push_back(ms);
+        }
+        shown = *index + 1;
     }
 
     PKWColorSampler::dismiss();

@@ -55,7 +55,9 @@ QRegion VQDrawShape::snapped(const QRegion& region, int cell)
 
 VQDrawShape::Change VQDrawShape::add(const QRegion& outline)
 {
-    const QRegion added = snapped(outline, m_cell);
+    // Only what the shape lacks travels: every change of the window's shape costs the server
+    // work that follows the whole shape, even one that changes nothing.
+    const QRegion added = snapped(outline, m_cell).subtracted(m_region);
     if (added.isEmpty())
         return {};
     m_region |= added;

@@ -27,7 +27,8 @@ public:
         QRegion region;       // what the window's shape takes
         bool replaces = false; // the whole shape (it was made coarser), else a part to add
     };
-    // Adds an outline to the shape and says what the window's shape needs.
+    // Adds an outline to the shape and says what the window's shape needs: nothing when the
+    // shape holds the outline already.
     Change add(const QRegion& outline);
     // Empties the shape; the next strokes are added exactly again.
     void clear();

@@ -15,9 +15,14 @@
 #include <QPainterPathStroker>
 #include <QRegion>
 
+#include <utility>
+
 namespace {
 
 constexpr int kPenIconSize = 24;
+// The shortest time between two changes of the windows while a stroke follows the pointer: one
+// display frame. Each change costs the X server work that follows everything on the screen.
+constexpr qint64 kFrameMs = 16;
 
 } // namespace
 
@@ -28,14 +33,14 @@ VQDrawView::VQDrawView(QWidget* parent)
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_NoSystemBackground);
     setAutoFillBackground(false);
+    m_frameTimer.setSingleShot(true);
+    m_frameTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_frameTimer, &QTimer::timeout, this, &VQDrawView::showFrame);
 }
 
 VQDrawView::~VQDrawView()
 {
     invalidateTimer();
-    // The icon of a shaped canvas is a window of its own.
-    if (m_penImageView && m_penImageView->isWindow())
-        delete m_penImageView;
 }
 
 void VQDrawView::setLineWidth(qreal width)
@@ -48,25 +53,18 @@ void VQDrawView::setDrawColor(const QColor& color)
     m_drawColor = color;
 }
 
+QPixmap VQDrawView::penIcon()
+{
+    return mm::imageNamed(QStringLiteral("laserPenSetting_icon"), QSize(kPenIconSize, kPenIconSize));
+}
+
 QLabel* VQDrawView::penImageView()
 {
     if (!m_penImageView) {
-        const QPixmap icon = mm::imageNamed(QStringLiteral("laserPenSetting_icon"), QSize(kPenIconSize, kPenIconSize));
-        if (m_shaped) {
-            // Outside the canvas's shape a child would never show: a small window of its own,
-            // cut to the icon's opaque pixels.
-            m_penImageView = new QLabel(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool
-                                                     | Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus);
-            m_penImageView->setAttribute(Qt::WA_ShowWithoutActivating);
-            m_penImageView->setAttribute(Qt::WA_TransparentForMouseEvents);
-            if (!icon.mask().isNull())
-                m_penImageView->setMask(QBitmap::fromPixmap(icon.mask().scaled(kPenIconSize, kPenIconSize)));
-        } else {
-            m_penImageView = new QLabel(this);
-            m_penImageView->setAttribute(Qt::WA_TransparentForMouseEvents);
-        }
+        m_penImageView = new QLabel(this);
+        m_penImageView->setAttribute(Qt::WA_TransparentForMouseEvents);
         m_penImageView->setFixedSize(kPenIconSize, kPenIconSize);
-        m_penImageView->setPixmap(icon);
+        m_penImageView->setPixmap(penIcon());
         m_penImageView->setScaledContents(true);
         m_penImageView->hide();
     }
@@ -78,20 +76,35 @@ void VQDrawView::setShapedWindow(bool shaped)
     if (m_shaped == shaped)
         return;
     m_shaped = shaped;
-    // The icon is made again, as a child or as a window of its own.
+    // A shaped canvas paints the icon itself: a child outside the shape would never show.
     delete m_penImageView;
     m_penImageView = nullptr;
+    m_iconRect = QRect();
+    m_iconShape = QRegion();
 }
 
 void VQDrawView::placePenIcon(QPoint globalPosition)
 {
     // The icon's lower-left corner sits at the pointer.
+    const QPoint corner = mapFromGlobal(globalPosition - QPoint(0, kPenIconSize));
+    if (m_shaped) {
+        // Painted by the canvas, and its opaque pixels join the window's shape with the strokes
+        // (addToShape): the icon's move and the stroke's new steps are one change of the shape.
+        if (m_icon.isNull()) {
+            m_icon = penIcon();
+            const QBitmap mask = m_icon.mask();
+            m_iconMask = mask.isNull() ? QRegion(0, 0, kPenIconSize, kPenIconSize)
+                                       : QRegion(QBitmap::fromPixmap(mask.scaled(kPenIconSize, kPenIconSize)));
+        }
+        repaintRect(m_iconRect & rect());
+        m_iconRect = QRect(corner, QSize(kPenIconSize, kPenIconSize));
+        repaintRect(m_iconRect & rect());
+        return;
+    }
     QLabel* icon = penImageView();
-    const QPoint corner = globalPosition - QPoint(0, kPenIconSize);
-    icon->move(m_shaped ? corner : mapFromGlobal(corner));
+    icon->move(corner);
     if (!icon->isVisible())
         icon->show();
-    icon->raise();
 }
 
 QPointF VQDrawView::globalOffset() const
@@ -110,13 +123,18 @@ void VQDrawView::mouseDown(QPoint globalPosition)
     // A stroke still open is replaced, not stored.
     if (!m_pathReleased)
         clearLive();
+    m_frameTimer.stop();
+    m_frameSteps = QPainterPath();
     m_drawPath = QPainterPath();
     m_drawPath.moveTo(globalPosition);
     m_pathReleased = false;
     startTimer();
     placePenIcon(globalPosition);
+    if (m_penImageView)
+        m_penImageView->raise();
     // A stroke that never moves is a dot as wide as the line.
-    paintLiveSegment(QPointF(globalPosition), QPointF(globalPosition));
+    showSteps(m_drawPath);
+    m_frameClock.start();
     CursorHider::instance().hide();
 }
 
@@ -133,12 +151,27 @@ void VQDrawView::mouseDragged(QPoint globalPosition)
     if (from == QPointF(globalPosition))
         return;
     m_drawPath.lineTo(globalPosition);
-    placePenIcon(globalPosition);
-    // Only the new segment is painted and shown.
-    if (ensurePictures())
-        update();
-    else
-        paintLiveSegment(from, QPointF(globalPosition));
+    if (m_frameSteps.isEmpty())
+        m_frameSteps.moveTo(from);
+    m_frameSteps.lineTo(globalPosition);
+    // At most one change of the windows per frame: steps faster than that land on the next one.
+    if (m_frameClock.isValid() && m_frameClock.elapsed() < kFrameMs) {
+        if (!m_frameTimer.isActive())
+            m_frameTimer.start(int(kFrameMs - m_frameClock.elapsed()));
+        return;
+    }
+    showFrame();
+}
+
+void VQDrawView::showFrame()
+{
+    m_frameTimer.stop();
+    m_frameClock.start();
+    if (m_pathReleased || m_frameSteps.isEmpty())
+        return;
+    placePenIcon(m_drawPath.currentPosition().toPoint());
+    // Only the steps since the last frame are painted and shown.
+    showSteps(std::exchange(m_frameSteps, QPainterPath()));
 }
 
 void VQDrawView::mouseUp()
@@ -146,6 +179,8 @@ void VQDrawView::mouseUp()
     invalidateTimer();
     if (m_pathReleased)
         return;
+    // The steps still waiting for their frame join the shape with the rest of the stroke.
+    showFrame();
     const VQDrawPath stroke(m_drawPath, m_drawColor, m_lineWidth);
     m_drawPathArray.append(stroke);
     m_drawPath = QPainterPath();
@@ -166,6 +201,8 @@ void VQDrawView::clearDraw()
 {
     invalidateTimer();
     const bool wasDrawing = !m_pathReleased;
+    m_frameTimer.stop();
+    m_frameSteps = QPainterPath();
     m_drawPathArray.clear();
     m_drawPath = QPainterPath();
     m_pathReleased = true;
@@ -173,6 +210,8 @@ void VQDrawView::clearDraw()
         m_cache.fill(Qt::transparent);
     clearLive();
     m_shape.clear();
+    m_iconRect = QRect();
+    m_iconShape = QRegion();
     if (m_shaped && window() != this)
         WindowShape::clear(window());
     update();
@@ -205,14 +244,6 @@ void VQDrawView::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     m_cache = QPixmap();
     m_live = QImage();
-}
-
-void VQDrawView::hideEvent(QHideEvent* event)
-{
-    QWidget::hideEvent(event);
-    // The icon of a shaped canvas is a window of its own: it goes with the overlay.
-    if (m_penImageView && m_penImageView->isWindow())
-        m_penImageView->hide();
 }
 
 bool VQDrawView::ensurePictures()
@@ -253,24 +284,27 @@ void VQDrawView::rebuildCache()
     }
 }
 
-void VQDrawView::paintLiveSegment(QPointF from, QPointF to)
+void VQDrawView::showSteps(const QPainterPath& steps)
 {
-    const QPointF offset = globalOffset();
-    QPainterPath segment;
-    segment.moveTo(from + offset);
-    segment.lineTo(to + offset);
-    QColor opaque = m_drawColor;
-    opaque.setAlpha(255);
-    {
+    m_shownUpTo = steps.currentPosition().toPoint();
+    // Pictures made now hold the whole open stroke already.
+    const bool remade = ensurePictures();
+    const QPainterPath local = steps.translated(globalOffset());
+    if (!remade) {
+        QColor opaque = m_drawColor;
+        opaque.setAlpha(255);
         QPainter painter(&m_live);
         // A path of one point is the round dot.
-        VQDrawPath(segment, opaque, m_lineWidth).paint(painter);
+        VQDrawPath(local, opaque, m_lineWidth).paint(painter);
     }
-    QRect changed = VQDrawPath(segment, m_drawColor, m_lineWidth).paintedRect().toAlignedRect();
+    QRect changed = VQDrawPath(local, m_drawColor, m_lineWidth).paintedRect().toAlignedRect();
     m_liveRect |= changed;
     if (m_shaped)
-        changed |= addToShape(segment);
-    repaintRect(changed);
+        changed |= addToShape(local);
+    if (remade)
+        update();
+    else
+        repaintRect(changed);
 }
 
 void VQDrawView::clearLive()
@@ -312,14 +346,17 @@ QRect VQDrawView::addToShape(const QPainterPath& localPath)
     const QPoint toWindow = mapTo(host, QPoint(0, 0));
     const VQDrawShape::Change change =
         m_shape.add(QRegion(outline.translated(toWindow).toFillPolygon().toPolygon(), Qt::WindingFill));
-    if (change.region.isEmpty())
-        return {};
-    if (change.replaces) {
-        WindowShape::set(host, change.region);
-        VQLogInfo(QStringLiteral("pen canvas: the shape is kept on cells of %1 px (%2 rectangles)")
-                      .arg(m_shape.cellSize())
-                      .arg(m_shape.region().rectCount()));
-    } else {
+    const QRegion icon = (m_iconMask.translated(m_iconRect.topLeft()) & rect()).translated(toWindow);
+    if (change.replaces || icon != m_iconShape) {
+        // Where the icon was leaves the shape: the whole shape is set again, in one change.
+        m_iconShape = icon;
+        WindowShape::set(host, m_shape.region() | icon);
+        if (change.replaces) {
+            VQLogInfo(QStringLiteral("pen canvas: the shape is kept on cells of %1 px (%2 rectangles)")
+                          .arg(m_shape.cellSize())
+                          .arg(m_shape.region().rectCount()));
+        }
+    } else if (!change.region.isEmpty()) {
         WindowShape::add(host, change.region);
     }
     // Every pixel the window now shows is painted, the cells' margins around the strokes too.
@@ -347,6 +384,14 @@ void VQDrawView::paintEvent(QPaintEvent* event)
             painter.setOpacity(m_drawColor.alphaF());
         painter.drawImage(QRectF(area), m_live, source);
     }
+    if (m_shaped && area.intersects(m_iconRect)) {
+        // As on a window of its own: the icon's half-clear edges over the window colour.
+        painter.setOpacity(1);
+        painter.setClipRegion(event->region() & m_iconMask.translated(m_iconRect.topLeft()));
+        painter.fillRect(m_iconRect, palette().window());
+        painter.drawPixmap(m_iconRect, m_icon);
+    }
     painter.end();
-    Q_EMIT painted();
+    if (!m_pathReleased)
+        Q_EMIT painted(m_shownUpTo);
 }

@@ -20,6 +20,21 @@ Display* qtDisplay()
     return x11 ? x11->display() : nullptr;
 }
 
+// Whether the rectangles come in bands from top to bottom, each band's of one height and left
+// to right apart: the order the server takes as it is, where it sorts any other.
+bool yxBanded(const std::vector<XRectangle>& rectangles)
+{
+    for (size_t i = 1; i < rectangles.size(); ++i) {
+        const XRectangle& before = rectangles[i - 1];
+        const XRectangle& next = rectangles[i];
+        const bool inOrder = next.y != before.y ? next.y >= before.y + int(before.height)
+                                                : next.height == before.height && next.x >= before.x + int(before.width);
+        if (!inOrder)
+            return false;
+    }
+    return true;
+}
+
 bool combine(QWidget* window, const QRegion& region, int operation)
 {
     Display* display = qtDisplay();
@@ -38,7 +53,8 @@ bool combine(QWidget* window, const QRegion& region, int operation)
         rectangles.push_back({short(left), short(top), static_cast<unsigned short>(right - left),
                               static_cast<unsigned short>(bottom - top)});
     }
-    XShapeCombineRectangles(display, id, ShapeBounding, 0, 0, rectangles.data(), int(rectangles.size()), operation, Unsorted);
+    XShapeCombineRectangles(display, id, ShapeBounding, 0, 0, rectangles.data(), int(rectangles.size()), operation,
+                            yxBanded(rectangles) ? YXBanded : Unsorted);
     if (operation == ShapeSet) {
         // No input shape of its own: clicks are taken where the window shows, and a change of
         // the shape is one request, not two.

@@ -9,7 +9,9 @@ class QWidget;
 // can draw over the live screen below.
 //
 // The server's work for every change of the shape, and for every window moved or painted over
-// or under it, follows the number of rectangles of the shape: keep it bounded.
+// or under it, follows the number of rectangles of the shape: keep it bounded. A region's
+// rectangles travel in its bands' order when they are in it (a QRegion's are), which spares the
+// server a sort of them.
 //
 // Main thread only; the window's native window is created when needed.
 namespace WindowShape {

@@ -114,6 +114,12 @@ TEST(VQDrawViewTest, StrokesAreThePolylineInTheirColourAndWidthOnEveryScreen)
                     EXPECT_LT(r.width() * r.height(), canvases[i]->width() * canvases[i]->height() / 4) << r.width() << "x" << r.height();
             }
         }
+        // The last step shows while the stroke is open, also when it came within a frame.
+        for (auto& canvas : canvases) {
+            const QPoint last = stroke.points.last() - canvas->geometry().topLeft();
+            if (canvas->rect().contains(last))
+                EXPECT_TRUE(vqtest::waitUntil([&] { return pixelAt(rendered(*canvas), last) == stroke.color; }));
+        }
         for (auto& canvas : canvases)
             canvas->mouseUp();
         EXPECT_FALSE(cursor.isHidden());

@@ -4,6 +4,7 @@
 // over the live screen without a compositor, its shape bounded over many strokes.
 #include "CompositingManager.h"
 #include "CursorHider.h"
+#include "MMImage.h"
 #include "PKWColorSampler.h"
 #include "TestSupport.h"
 #include "VQDrawShape.h"
@@ -204,7 +205,8 @@ TEST_F(LaserPenX11Test, EscapeRefusedIsTakenByTheFocusedEffect)
 }
 
 // Without a compositor the pen draws on a window shaped to its strokes: the presentation below
-// stays live (its new colour shows beside the stroke), and the screen holds both.
+// stays live (its new colour shows beside the stroke), and the screen holds both. The pen icon
+// stays where the stroke ended, its lower-left corner there, until the next stroke takes it.
 TEST_F(LaserPenX11Test, PenWithoutCompositorDrawsOverTheLiveScreen)
 {
     ASSERT_FALSE(CompositingManager::instance().isCompositing());
@@ -232,6 +234,20 @@ TEST_F(LaserPenX11Test, PenWithoutCompositorDrawsOverTheLiveScreen)
     EXPECT_EQ(screen.pixelColor(beside), kSecond);
     QDir().mkpath(QStringLiteral(VQ_BUILD_DIR "/renders"));
     EXPECT_TRUE(screen.save(QStringLiteral(VQ_BUILD_DIR "/renders/laser_pen_shaped_no_compositor.png")));
+    // An opaque pixel of the icon's upper half, clear of the stroke.
+    const QImage icon = mm::imageNamed(QStringLiteral("laserPenSetting_icon"), QSize(24, 24)).toImage().scaled(24, 24);
+    QPoint onIcon;
+    for (int i = 0; i < 24 * 12 && onIcon.isNull(); ++i) {
+        if (icon.pixelColor(i % 24, i / 24).alpha() == 255)
+            onIcon = QPoint(i % 24, i / 24);
+    }
+    ASSERT_FALSE(onIcon.isNull());
+    const QPoint iconPixel = QPoint(1000, 600 - 24) + onIcon;
+    EXPECT_EQ(user.pixel(iconPixel), icon.pixelColor(onIcon));
+    canvas->mouseDown(QPoint(400, 900));
+    canvas->mouseUp();
+    EXPECT_TRUE(vqtest::waitUntil([&] { return user.pixel(iconPixel) == kSecond; })) << user.pixel(iconPixel).name().toStdString();
+    EXPECT_EQ(user.pixel(QPoint(400, 900 - 24) + onIcon), icon.pixelColor(onIcon));
     manager().endDraw();
 }
 
