@@ -84,10 +84,11 @@ std::function<QWidget*(QWidget*)> startAlert(const char* text)
     return [text](QWidget* shown) {
         qDeleteAll(shown->findChildren<QMessageBox*>(Qt::FindDirectChildrenOnly));
         QMessageBox* alert = VQCompositionRoot::makeStartAlert(text);
-        alert->setParent(shown, alert->windowFlags());
+        alert->setParent(shown); // inside the host, so the page's render shows it
         alert->show();
         for (int pass = 0; pass < 3; ++pass)
             QCoreApplication::processEvents();
+        shown->resize(alert->size());
         return static_cast<QWidget*>(nullptr);
     };
 }
