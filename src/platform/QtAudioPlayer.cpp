@@ -1,5 +1,6 @@
 #include "QtAudioPlayer.h"
 
+#include "MMLog.h"
 #include "ServiceSlot.h"
 
 #include <QAudioDevice>
@@ -59,6 +60,19 @@ void QtAudioPlayer::ensurePlayer()
     connect(m_player, &QMediaPlayer::errorOccurred, this, [later](QMediaPlayer::Error, const QString& text) {
         later(text.isEmpty() ? QStringLiteral("the audio cannot be played") : text);
     });
+    m_stallTimer.setSingleShot(true);
+    m_stallTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_stallTimer, &QTimer::timeout, this, [this] {
+        if (m_player->playbackState() != QMediaPlayer::PlayingState)
+            return;
+        VQLogWarn(QStringLiteral("audio playback stalled at %1 of %2 ms: the round counts as played")
+                      .arg(m_player->position())
+                      .arg(m_player->duration()));
+        finished(m_generation);
+    });
+    connect(m_player, &QMediaPlayer::positionChanged, this, [this] { watchForStall(); });
+    connect(m_player, &QMediaPlayer::durationChanged, this, [this] { watchForStall(); });
+    connect(m_player, &QMediaPlayer::playbackStateChanged, this, [this] { watchForStall(); });
     connect(m_player, &QMediaPlayer::mediaStatusChanged, this, [this, later](QMediaPlayer::MediaStatus status) {
         if (status == QMediaPlayer::InvalidMedia)
             later(QStringLiteral("the audio cannot be decoded"));
@@ -159,6 +173,16 @@ void QtAudioPlayer::finished(quint64 generation)
     }
     if (m_finishedHandler)
         m_finishedHandler();
+}
+
+void QtAudioPlayer::watchForStall()
+{
+    const qint64 duration = m_player->duration();
+    if (duration <= 0 || m_player->playbackState() != QMediaPlayer::PlayingState) {
+        m_stallTimer.stop();
+        return;
+    }
+    m_stallTimer.start(int(qBound<qint64>(0, duration - m_player->position(), duration)) + kStallGraceMs);
 }
 
 void QtAudioPlayer::fail(quint64 generation, const QString& reason)

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 class QAudioOutput;
 class QBuffer;
@@ -33,6 +34,9 @@ private:
     bool begin(quint64 generation);
     void fail(quint64 generation, const QString& reason);
     void finished(quint64 generation);
+    // Arms the watch over a round whose end Qt may never report (its pipeline stalled on a busy
+    // machine): with no progress for the rest of the round and kStallGraceMs, the round ends.
+    void watchForStall();
 
     QPointer<QMediaPlayer> m_player;
     QPointer<QAudioOutput> m_output;
@@ -41,6 +45,8 @@ private:
     QUrl m_source;
     // The bytes of playData(), kept while they are the source.
     QPointer<QBuffer> m_buffer;
+    static constexpr int kStallGraceMs = 2000;
+    QTimer m_stallTimer;
     int m_loops = 1;
     int m_roundsLeft = 1; // rounds of the current source still to play, kLoopForever for ever
     // Raised by each play(): an error of an earlier source is not reported, and each source's

@@ -124,9 +124,8 @@ TEST(ProgramLifecycle, QuittingLeavesThePenAndTheWebEngineInOrder)
 TEST(ProgramLifecycle, AStartInAnotherSessionIsToldAndEnds)
 {
     QProcess xvfb;
-    xvfb.start(QStringLiteral("Xvfb"), QStringLiteral("-displayfd 1 -screen 0 1280x800x24 -nolisten tcp").split(u' '));
-    ASSERT_TRUE(xvfb.waitForReadyRead(10000));
-    const QByteArray other = ':' + xvfb.readAllStandardOutput().trimmed();
+    const QByteArray other = startPrivateXvfb(xvfb);
+    ASSERT_FALSE(other.isEmpty());
     SimulatedProgram first({{QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland")},
                             {QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-vq-none")}},
                            true, {{QStringLiteral("uiLanguageIndexKey"), 2}});

@@ -359,10 +359,8 @@ TEST_F(VoiceWithoutDeviceX11Test, XServerGoneWhileRecording)
     for (const auto& [end, qtsConnection, stopped] : ends) {
         SCOPED_TRACE(end);
         QProcess xvfb;
-        xvfb.start(QStringLiteral("Xvfb"), QStringLiteral("-displayfd 1 -screen 0 1280x800x24 -nolisten tcp").split(u' '));
-        QByteArray number;
-        ASSERT_TRUE(printed(xvfb, number, "\n"));
-        const QString display = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
+        const QString display = QString::fromLatin1(startPrivateXvfb(xvfb));
+        ASSERT_FALSE(display.isEmpty());
         SimulatedProgram program({{QStringLiteral("CORVANE_SPEECH_URL"), speech.url()}, {QStringLiteral("DISPLAY"), display}}, true);
         ASSERT_TRUE(program.start() && program.command("plug 248a 62ab").startsWith(QLatin1String("ok")));
         // The reads of a newly opened receiver over (the function switch last): the pen's state, which ends effects, is in.

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QList>
+#include <QProcess>
 #include <QRect>
 #include <QSize>
 
@@ -51,6 +52,28 @@ inline void forEachWindowTitled(const QByteArray& title, const std::function<voi
 }
 
 // The server closes the connection that made the first top-level window titled so; false if none.
+// Starts a private Xvfb of the given size in `server` and gives its display (":N"), or "" when
+// none comes up. It keeps running when its last client leaves (no reset, during which the next
+// client would be refused), and one nobody can connect to is replaced by another.
+inline QByteArray startPrivateXvfb(QProcess& server, const QString& size = QStringLiteral("1280x800x24"))
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"), size,
+                                               QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
+        QByteArray number;
+        while (!number.contains('\n') && server.waitForReadyRead(10000))
+            number += server.readAllStandardOutput();
+        const QByteArray display = ':' + number.trimmed();
+        if (Display* connection = number.contains('\n') ? XOpenDisplay(display.constData()) : nullptr) {
+            XCloseDisplay(connection);
+            return display;
+        }
+        server.kill();
+        server.waitForFinished(5000);
+    }
+    return {};
+}
+
 inline bool killClientOfWindowTitled(const QByteArray& title)
 {
     bool killed = false;
