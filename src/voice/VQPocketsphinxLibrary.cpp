@@ -66,8 +66,8 @@ QString modelKey(const VQPocketsphinxModelCheck::Files& files)
 [[noreturn]] void checkInChild(const VQPocketsphinxLibrary& library, const QByteArray& acousticModel,
                                const QByteArray& languageModel, const QByteArray& dictionary)
 {
-    // A fault ends the child by the default action, not through the program's crash report,
-    // and signals meant for the program stay with the parent.
+    // A fault ends the check by the default action (a damaged model is no report of anyone's),
+    // and signals sent to the program's process group leave it alone.
     for (const int sig : {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT})
         ::signal(sig, SIG_DFL);
     sigset_t all;

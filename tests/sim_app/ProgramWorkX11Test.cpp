@@ -52,8 +52,7 @@ TEST(SimulatedProgram, DeviceInformationWorkAndTheSmartPage)
     for (int report = 0; report < 2; ++report)
         program.command("mouse-type 72");
     ASSERT_TRUE(vqtest::waitUntil([&] { return requests("/api/otaUpdate") >= offers + 4; }, 20000));
-    const auto noReplyOpen = [&program] { return program.waitForState([](const QJsonObject& s) { return s[QStringLiteral("openReplies")].toInt() == 0; }); };
-    ASSERT_TRUE(noReplyOpen());
+    ASSERT_TRUE(program.waitForNoOpenReply());
     EXPECT_EQ(requests("/files/fw.txt"), 1);
     EXPECT_EQ(requests("/api/deviceCmd"), 1);
     ASSERT_EQ(program.command("show-page 2"), QStringLiteral("ok page 2"));
@@ -126,7 +125,7 @@ TEST(SimulatedProgram, CommandListsKeptUnderALockReachTheDatabaseAtQuit)
         const QList<vqtest::StandInRequest> sent = server.requests();
         return std::ranges::any_of(sent, [](const vqtest::StandInRequest& r) { return r.path == QLatin1String("/api/deviceCmd"); });
     }, 10000));
-    ASSERT_TRUE(program.waitForState([](const QJsonObject& s) { return s[QStringLiteral("openReplies")].toInt() == 0; })); // the answer is taken
+    ASSERT_TRUE(program.waitForNoOpenReply()); // the answer is taken
     sqlite3_exec(other, "rollback", nullptr, nullptr, nullptr);
     ASSERT_TRUE(program.quit());
     sqlite3_stmt* rows = nullptr;

@@ -126,6 +126,11 @@ public:
         return reply.startsWith(QLatin1String("ok ")) ? QJsonDocument::fromJson(reply.mid(3).toUtf8()).object() : QJsonObject();
     }
     QJsonObject state() { return query("state"); }
+    // Until no request of the program waits for its answer (every answer has been taken).
+    bool waitForNoOpenReply()
+    {
+        return waitForState([](const QJsonObject& s) { return s.value(QStringLiteral("openReplies")).toInt() == 0; });
+    }
     QJsonObject page() { return query("page"); }
 
     bool waitForState(const std::function<bool(const QJsonObject&)>& predicate, int timeoutMs = 20000)
